@@ -1,0 +1,36 @@
+#pragma once
+// Family navigation: one generation at a time, held as IntLists of triples.
+//   getChildRins: family triples (MRIN, a, b) -> child triples (child RIN, a, b)
+//   getMrins:     individual triples (RIN, a, c) -> marriage triples (MRIN, a, RIN)
+// Both stop early, keeping what they gathered, when the user asks to stop. A child or
+// marriage chain that loops (a damaged file) is cut where it repeats, with one
+// corrupt-data message per run.
+
+#include <array>
+#include <cstdint>
+
+#include "paf/int_list.h"
+#include "paf/paf_context.h"
+
+namespace tw {
+
+IntList getChildRins(PafContext& ctx, const IntList& families);
+IntList getMrins(PafContext& ctx, const IntList& individuals);
+
+// One individual's spouses and marriages, for the Family Date Chart.
+struct FamilySlot {
+    static constexpr int kMaxMarriages = 50;
+    int32_t rin = 0;
+    int32_t x = 0;
+    int32_t row = 0;
+    int32_t count = 0;          // marriages recorded (at most kMaxMarriages)
+    int32_t totalMarriages = 0; // marriages in the chain, also beyond the cap
+    std::array<int32_t, kMaxMarriages> spouses{};
+    std::array<int32_t, kMaxMarriages> mrins{};
+};
+
+// Collects the spouses and marriages of individual rin into slot. Every sex other
+// than 'M' follows the wife's chain.
+void DLgetmrins(PafContext& ctx, int32_t rin, int32_t x, int32_t row, FamilySlot& slot);
+
+}  // namespace tw

@@ -1,0 +1,28 @@
+#pragma once
+// The data layer's share of the program's state: the host, the one open data file,
+// and the switches that change how dates are read. The front end owns one of these
+// (as part of its application context) and passes it by reference.
+
+#include "paf/host.h"
+#include "paf/paf_file.h"
+
+namespace tw {
+
+struct PafContext {
+    explicit PafContext(Host& h) : host(h) {}
+    PafContext(const PafContext&) = delete;
+    PafContext& operator=(const PafContext&) = delete;
+
+    Host& host;
+    PafFile file;
+    // Lets decodeDate take a year out of dates stored as text ("Abt 1850").
+    bool textDateYears = false;
+    // Set once the corrupt-data message has been shown for the current run, so that a
+    // damaged chain gives one message, not one per step.
+    bool corruptDataReported = false;
+};
+
+// Shows "Corrupt Data.  Run check/repair..." once per run (see corruptDataReported).
+void reportCorruptData(PafContext& ctx);
+
+}  // namespace tw

@@ -1,0 +1,95 @@
+#pragma once
+// PafFile: the program's own reader of a PAF 5 data file. It checks the header,
+// builds the list of pages of every page type once at open, and then reads
+// fixed-size records by number and text records by file offset. The file is only
+// ever opened for reading and never written.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "paf/paf_layout.h"
+
+namespace tw {
+
+// The pages of each page type in one page space. Entries 0..31 hold, for type t at
+// entry t-1, where the list of type t's pages begins in this same array; the entries
+// from 32 on hold the page numbers, grouped by type, ascending within a type.
+struct PageTypeMap {
+    std::array<int16_t, paf::kPageTypeMapEntries> entries{};
+    std::array<int16_t, paf::kPageTypes> listed{};  // pages actually listed per type
+};
+
+class PafFile {
+public:
+    // Results of open.
+    static constexpr int kOpened = 1;
+    static constexpr int kNotPafFile = -1;
+    static constexpr int kCannotOpen = -2;
+
+    PafFile() = default;
+    ~PafFile();
+    PafFile(const PafFile&) = delete;
+    PafFile& operator=(const PafFile&) = delete;
+
+    // Opens an existing file for reading: 1, -1 (not a readable PAF file) or -2
+    // (cannot be opened; systemError() then holds errno).
+    int open(const std::string& path);
+    // Opens an image held in memory (tests, fuzzing, imported GEDCOM): 1 or -1.
+    int openImage(std::vector<uint8_t> image);
+    void close();
+    bool isOpen() const { return !data_.empty(); }
+
+    int systemError() const { return systemError_; }
+    // Why the last open gave -1 or -2, in words, for the command line and logs.
+    const std::string& openProblem() const { return openProblem_; }
+
+    // File offset of record n of a table, or 0 when n is below 1 or outside the table.
+    int64_t recordAddress(int pageType, int n, int recordSize, int recordsPerPage) const;
+    // Reads record n into buffer (recordSize bytes). False, with the buffer zero-filled,
+    // when the record has no address or cannot be read in full.
+    bool readRecord(int pageType, int n, int recordSize, int recordsPerPage, std::span<uint8_t> buffer) const;
+    bool readRecord(const paf::TableLayout& table, int n, std::span<uint8_t> buffer) const;
+
+    // The text of the text record at offset: at most 255 characters, up to the NUL.
+    // No text for an offset below 1 or when fewer than 13 bytes can be read.
+    std::optional<std::string> readText(int64_t offset) const;
+    // The name of the name entry at offset, after checking its RIN and links.
+    bool readNameEntry(int64_t offset, std::string& name, uint8_t& flag) const;
+    // True when record n of the table with that id is marked deleted.
+    bool isDeleted(int tableId, int n) const;
+
+    int32_t highestRin() const { return highestRin_; }
+    int32_t highestMrin() const { return highestMrin_; }
+    int32_t nameIndexRoot() const { return headerInt(paf::header::kNameIndexRoot); }
+    int32_t nameIndexSize() const { return headerInt(paf::header::kNameIndexSize); }
+    int32_t pageSpaceCount() const { return headerInt(paf::header::kSpaceCount); }
+    int32_t pageCount(int space, int pageType) const;
+    std::span<const uint8_t> header() const { return header_; }
+    uint64_t fileSize() const { return data_.size(); }
+
+private:
+    int openData(std::string& problem);
+    bool buildPageTypeMap(int space, std::string& problem);
+    bool checkPageCounts(std::string& problem) const;
+    int32_t headerInt(int offset) const;
+    size_t readAt(int64_t offset, std::span<uint8_t> buffer) const;
+    void unmap();
+
+    std::span<const uint8_t> data_;        // the whole file, mapped or held
+    void* mapping_ = nullptr;              // the read-only mapping, when from a file
+    size_t mappingSize_ = 0;
+    std::vector<uint8_t> image_;           // the image, when opened from memory
+    std::array<uint8_t, paf::kHeaderSize> header_{};
+    std::array<uint8_t, paf::kPageCountTableSize> pageCounts_{};
+    std::vector<PageTypeMap> pageLists_;
+    int32_t highestRin_ = 0;
+    int32_t highestMrin_ = 0;
+    int systemError_ = 0;
+    std::string openProblem_;
+};
+
+}  // namespace tw
