@@ -36,7 +36,8 @@ public:
 
     // Replaces the content with formatted text: each % conversion (ending at one of
     // "scgeGEfdxXolu") takes exactly one argument; "%%", "*" and length modifiers are
-    // not supported.
+    // not supported. The old content is discarded before any argument is read, so an
+    // argument must not point into this buffer.
     TextBuffer& format(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
     TextBuffer& vformat(const char* fmt, va_list args);
 
@@ -54,7 +55,8 @@ public:
     TextBuffer substring(int position, int count) const;
     TextBuffer substring(int position) const;
 
-    // Low-level storage access.
+    // Low-level storage access. reserve gives room for n characters and returns the
+    // storage for direct writing; setLength(-1) then measures the text up to its NUL.
     char* reserve(int n);
     void setLength(int n);
     void resize(int n);
@@ -65,7 +67,12 @@ public:
     static int roundSize(int n);
 
 private:
-    void growTo(int neededLength);  // new block from the rounding rule, old text copied
+    static char* allocate(int capacity);  // capacity + 1 zero bytes; ends the program on failure
+    void adopt(char* block, int capacity) noexcept;  // frees the old block
+    void growTo(long long neededLength);  // new block from the rounding rule, old text copied
+    void ensureFree(long long n);         // grows when length + n exceeds the capacity
+    void appendBytes(const char* bytes, int count);
+    void formatConversion(const char* spec, int specLength, va_list* args);
 
     char* storage_ = nullptr;
     int length_ = 0;
