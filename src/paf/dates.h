@@ -11,6 +11,7 @@
 // A, 2 table B), byte 1 flags (0x40 month unknown, 0x20 day unknown), bytes 2-4 the
 // day number (24-bit; 1 January 1901 is 2415386; 1..365 carry no year).
 
+#include <array>
 #include <cstdint>
 
 #include "output/text_buffer.h"
@@ -32,7 +33,33 @@ struct DecodedDate {
 
 struct DatePartValue {
     int32_t day = 0, month = 0, year = 0;
+    bool operator==(const DatePartValue&) const = default;
 };
+
+// Century tables: entry i is the day number of 1 January of the year 1101 + 100 * i
+// (Julian calendar for 1101 to 1401, Gregorian for 1601 to 1901); the last entry only
+// bounds the range. The tables differ only for 1501: Gregorian in A, Julian in B.
+inline constexpr int kCenturyCount = 9;
+inline constexpr int32_t kFirstCenturyYear = 1101;
+inline constexpr int32_t kDaysPerJulianCentury = 36525;
+inline constexpr int32_t kDayNumberLimit = 2555904;
+inline constexpr int32_t kLastYearlessDayNumber = 365;
+using CenturyStarts = std::array<int32_t, kCenturyCount + 1>;
+inline constexpr CenturyStarts kCenturyStartsA{2123199, 2159724, 2196249, 2232774, 2269289,
+                                               2305814, 2342338, 2378862, 2415386, kDayNumberLimit};
+inline constexpr CenturyStarts kCenturyStartsB{2123199, 2159724, 2196249, 2232774, 2269299,
+                                               2305814, 2342338, 2378862, 2415386, kDayNumberLimit};
+// Selector 2 picks table B; every other value (0, 1, and damaged values) table A.
+inline constexpr uint8_t kTableBSelector = 2;
+inline const CenturyStarts& centuryStarts(uint8_t tableSelector) {
+    return tableSelector == kTableBSelector ? kCenturyStartsB : kCenturyStartsA;
+}
+
+// Gregorian leap years; the day numbers use this rule in every century.
+inline constexpr bool isLeapYear(int32_t year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
+inline constexpr std::array<int32_t, 12> kMonthLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 inline constexpr uint8_t kMonthUnknown = 0x40;
 inline constexpr uint8_t kDayUnknown = 0x20;

@@ -1,0 +1,236 @@
+#include "paf/dates.h"
+
+#include <algorithm>
+#include <span>
+#include <string_view>
+
+#include "paf/byte_order.h"
+
+namespace tw {
+
+namespace {
+
+// PafDate layout.
+constexpr int kKindMask = 0x0f;
+constexpr int kTextFlagShift = 4;
+constexpr int kTextFlagMask = 3;
+constexpr size_t kCodeByte = 1;
+constexpr size_t kFirstPart = 2;
+constexpr size_t kSecondPart = 7;
+constexpr size_t kTextOffset = 2;
+// Date part layout: selector, flags, 24-bit day number.
+constexpr size_t kPartFlags = 1;
+constexpr size_t kPartDayNumber = 2;
+
+constexpr int kDaysPer4Years = 4 * 365 + 1;
+
+constexpr std::array<const char*, 23> kEventQualifiers{
+    "",      "Abt",   "mAft",  "Bef",   "Est",       "Cal",   "Mod6",      "Mod7",
+    "Mod8",  "DNS",   "Mod10", "Mod11", "Mod12",     "Mod13", "Stillborn", "Mod15",
+    "Uncleared", "Mod17", "Mod18", "Mod19", "Mod20", "Mod21", "Mod22"};
+
+constexpr std::array<const char*, 23> kOrdinanceWords{
+    "",      "BIC",   "Aft",   "Child", "Cleared",   "Cal",   "Mod6",      "Mod7",
+    "Mod8",  "DNS",   "Mod10", "Mod11", "Mod12",     "Mod13", "Stillborn", "Mod15",
+    "Uncleared", "Mod17", "Mod18", "Mod19", "Mod20", "Mod21", "Mod22"};
+
+constexpr std::array<const char*, 13> kMonthAbbreviations{
+    "", "Jan ", "Feb ", "Mar ", "Apr ", "May ", "Jun ", "Jul ", "Aug ", "Sep ", "Oct ", "Nov ", "Dec "};
+
+constexpr std::array<const char*, 12> kMonthNames{"January", "February", "March",     "April",   "May",      "June",
+                                                  "July",    "August",   "September", "October", "November", "December"};
+
+constexpr std::string_view kOutOfRangeMonth = "Out of range month";
+
+// A code byte of 23 or more names no word.
+const char* wordFor(const std::array<const char*, 23>& table, uint8_t code) {
+    return code < table.size() ? table[code] : "";
+}
+
+DatePartValue decodePart(const PafDate& date, size_t at) {
+    const std::span<const uint8_t> bytes(date.bytes);
+    return dayNumberToDate(bytes[at], bytes[at + kPartFlags], int32_t(readUint24le(bytes, at + kPartDayNumber)));
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The year of a date stored as text such as "Abt 1850": the last four characters when
+// they are digits and the text starts with "Abt ", "Bfr " or "Aft "; 0 otherwise.
+int32_t yearOfTextDate(std::string_view text) {
+    if (text.size() < 4) return 0;
+    const std::string_view prefix = text.substr(0, 4);
+    if (prefix != "Abt " && prefix != "Bfr " && prefix != "Aft ") return 0;
+    const std::string_view digits = text.substr(text.size() - 4);
+    if (!std::all_of(digits.begin(), digits.end(), isDigit)) return 0;
+    int32_t year = 0;
+    for (char c : digits) year = year * 10 + (c - '0');
+    return year;
+}
+
+// The date without its qualifier: "12 Jan 1850", "1850/1851", "12 Jan 1850/Feb 1851", or
+// "Out of range month" when a month or day cannot be printed.
+TextBuffer dateText(const DecodedDate& d) {
+    const bool monthsPrintable = d.month1 >= 0 && d.month1 <= 12 && d.month2 >= 0 && d.month2 <= 12;
+    if (!monthsPrintable || d.day1 > 31) return TextBuffer(kOutOfRangeMonth);
+
+    TextBuffer result;
+    TextBuffer number;
+    if (d.day1 != 0) result.append(number.format("%d ", d.day1));
+    result.append(kMonthAbbreviations[size_t(d.month1)]);
+    if (d.year1 != 0) result.append(number.format("%d", d.year1));
+    if (d.year2 != 0) {
+        result.append('/');
+        if (d.day2 != 0) result.append(number.format("%d ", d.day2));
+    }
+    result.append(kMonthAbbreviations[size_t(d.month2)]);
+    if (d.year2 != 0) result.append(number.format("%d", d.year2));
+    return result;
+}
+
+bool leadingBytesZero(const PafDate& date) {
+    return std::all_of(date.bytes.begin(), date.bytes.begin() + 4, [](uint8_t b) { return b == 0; });
+}
+
+}  // namespace
+
+DecodedDate decodeDate(PafContext& ctx, const PafDate& date) {
+    DecodedDate d;
+    d.raw = date;
+    const std::span<const uint8_t> bytes(date.bytes);
+    d.kind = uint8_t(bytes[0] & kKindMask);
+    d.textFlag = uint8_t((bytes[0] >> kTextFlagShift) & kTextFlagMask);
+
+    if (d.textFlag == kDateStoredAsText) {
+        // The date as the user typed it. Only its year is ever used, and only once
+        // a report has asked for it; a missing text gives no year.
+        if (ctx.textDateYears) {
+            if (const auto text = ctx.file.readText(readInt32le(bytes, kTextOffset))) d.year1 = yearOfTextDate(*text);
+        }
+        return d;
+    }
+
+    switch (d.kind) {
+    case 0:
+        break;
+    case 1:
+        d.statusCode = bytes[kCodeByte];
+        break;
+    case 2:
+    case 3:
+    case 4: {
+        if (d.kind != 2) {
+            const DatePartValue second = decodePart(date, kSecondPart);
+            d.day2 = second.day;
+            d.month2 = second.month;
+            d.year2 = second.year;
+        }
+        const DatePartValue first = decodePart(date, kFirstPart);
+        d.day1 = first.day;
+        d.month1 = first.month;
+        d.year1 = first.year;
+        d.dayNumber = int32_t(readUint24le(bytes, kFirstPart + kPartDayNumber));
+        d.qualifier = wordFor(kEventQualifiers, bytes[kCodeByte]);
+        break;
+    }
+    default:
+        ctx.host.fatal("Unknown date type", "Error", kExitUnknownDateType);
+    }
+    return d;
+}
+
+bool isEmptyDate(const DecodedDate& decoded) {
+    return std::all_of(decoded.raw.bytes.begin(), decoded.raw.bytes.end(), [](uint8_t b) { return b == 0; });
+}
+
+DatePartValue dayNumberToDate(uint8_t tableSelector, uint8_t flags, int32_t dayNumber) {
+    DatePartValue v;
+    const CenturyStarts& starts = centuryStarts(tableSelector);
+    const auto beyond = std::upper_bound(starts.begin(), starts.end(), dayNumber);
+    if (dayNumber <= 0 || beyond == starts.end()) return v;
+    const auto b = beyond - starts.begin();
+
+    int32_t r = dayNumber;
+    int32_t year = 0;
+    if (r > kLastYearlessDayNumber) {
+        if (b == 0) {
+            // Before the first table entry: whole Julian centuries back from 1101.
+            int32_t start = starts[0];
+            year = kFirstCenturyYear;
+            while (r < start) {
+                start -= kDaysPerJulianCentury;
+                year -= 100;
+            }
+            r -= start;
+        } else {
+            year = kFirstCenturyYear + 100 * int32_t(b - 1);
+            r -= starts[size_t(b - 1)];
+        }
+        year += 4 * (r / kDaysPer4Years);
+        r %= kDaysPer4Years;
+        const int32_t wholeYears = std::min(r / 365, 3);
+        year += wholeYears;
+        r -= 365 * wholeYears;
+        if (isLeapYear(year) && r > 58) {
+            // The leap day is returned as it is: the unknown-day and unknown-month
+            // flags are not applied to it.
+            if (r == 59) return {29, 2, year};
+            r -= 1;
+        }
+    }
+    // A year-less day number counts in a common year.
+    int32_t month = 1;
+    while (month <= 12 && r >= kMonthLengths[size_t(month - 1)]) {
+        r -= kMonthLengths[size_t(month - 1)];
+        ++month;
+    }
+    if (month > 12) {
+        // Past December: the year-less 365, and the 366th day that a Julian leap year
+        // such as 1300 gives in a year the Gregorian rule calls common.
+        v = {31, 12, year};
+    } else {
+        v = {r + 1, month, year};
+    }
+    if (flags & kMonthUnknown) v.month = 0;
+    if (flags & kDayUnknown) v.day = 0;
+    return v;
+}
+
+TextBuffer formatDate(const DecodedDate& decoded) {
+    if (decoded.textFlag != kDateStoredAsText && decoded.kind < 2) return TextBuffer();
+    const TextBuffer date = dateText(decoded);
+    if (decoded.qualifier.empty()) return date;
+    if (date.empty()) return decoded.qualifier;
+    return decoded.qualifier + " " + date;
+}
+
+TextBuffer formatOrdinanceDate(const DecodedDate& decoded) {
+    return wordFor(kOrdinanceWords, decoded.raw.bytes[kCodeByte]) + dateText(decoded);
+}
+
+TextBuffer formatDateText(PafContext& ctx, const PafDate& date) { return formatDate(decodeDate(ctx, date)); }
+
+int compareDates(const DecodedDate& a, const DecodedDate& b) {
+    if (a.kind == 2 && b.kind == 2) {
+        return (a.year1 * 12 + a.month1) * 31 + a.day1 - (b.year1 * 12 + b.month1) * 31 - b.day1;
+    }
+    // Byte by byte, as unsigned bytes.
+    return formatDate(a).view().compare(formatDate(b).view());
+}
+
+int birthYear(PafContext& ctx, const IndividualRecord& person) {
+    if (!leadingBytesZero(person.birth)) return decodeDate(ctx, person.birth).year1;
+    if (!leadingBytesZero(person.christening)) return decodeDate(ctx, person.christening).year1;
+    return 0;
+}
+
+TextBuffer todayText(PafContext& ctx) {
+    const CalendarDate today = ctx.host.today();
+    const char* monthName = today.month >= 1 && today.month <= 12 ? kMonthNames[size_t(today.month - 1)] : "";
+    TextBuffer text;
+    text.format("%d %s %d", today.day, monthName, today.year);
+    return text;
+}
+
+void setTextDateYears(PafContext& ctx, bool on) { ctx.textDateYears = on; }
+
+}  // namespace tw
