@@ -3,6 +3,7 @@
 // the stop request and the end of the program after a fatal message. The windows,
 // the command line and the tests each implement it.
 
+#include <cstdlib>
 #include <string_view>
 
 namespace tw {
@@ -40,10 +41,17 @@ public:
     virtual void closeStartWindow() = 0;
 
     // Shows a fatal message and ends the program with the given (non-zero) status.
-    [[noreturn]] virtual void fatal(std::string_view text, std::string_view caption, int exitStatus) = 0;
+    [[noreturn]] void fatal(std::string_view text, std::string_view caption, int exitStatus) {
+        showFatal(text, caption);
+        std::exit(exitStatus == 0 ? int(kExitFailure) : exitStatus);
+    }
 
     // The date printed in page headings.
     virtual CalendarDate today() = 0;
+
+protected:
+    // Shows the message of a fatal stop; the program ends when it returns.
+    virtual void showFatal(std::string_view text, std::string_view caption) = 0;
 };
 
 }  // namespace tw

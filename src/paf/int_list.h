@@ -4,6 +4,7 @@
 // first push and doubles after that; fetch and store outside the list do nothing
 // harmful (fetch gives -1).
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -66,18 +67,23 @@ struct WriterOptions {
 // A PAF image held sparsely: the pages that hold data, and the size of the file.
 class PafImage {
 public:
+    // Empty when the family was written; otherwise why it could not be.
+    const std::string& error() const { return error_; }
     uint64_t size() const { return size_; }
     // The whole image as one byte vector (holes as zeros).
     std::vector<uint8_t> flatten() const;
     // Writes the image to a file (holes left sparse). False on an I/O error.
     bool writeFile(const std::string& path) const;
 
-    // Used by the writer.
-    uint8_t* bytesAt(uint64_t offset, uint64_t length);
+    // Used by the writer: the zero-filled region of the given length that starts at
+    // start (a page, or the block of header and page counts), created on first use.
+    std::span<uint8_t> region(uint64_t start, size_t length);
+    void setError(std::string error) { error_ = std::move(error); }
 
 private:
-    std::map<uint64_t, std::vector<uint8_t>> chunks_;  // chunk start -> bytes
+    std::map<uint64_t, std::vector<uint8_t>> chunks_;  // region start -> bytes
     uint64_t size_ = 0;
+    std::string error_;
 };
 
 PafImage buildPafImage(const WriterFamily& family, const WriterOptions& options = {});

@@ -36,12 +36,13 @@ public:
         return cancelAfterPolls >= 0 && cancelPolls > cancelAfterPolls;
     }
     void closeStartWindow() override { ++startWindowClosed; }
-    [[noreturn]] void fatal(std::string_view text, std::string_view caption, int exitStatus) override {
+    CalendarDate today() override { return date; }
+
+protected:
+    void showFatal(std::string_view text, std::string_view caption) override {
         std::fprintf(stderr, "%.*s: %.*s\n", int(caption.size()), caption.data(), int(text.size()), text.data());
         std::fflush(stderr);
-        std::_Exit(exitStatus);
     }
-    CalendarDate today() override { return date; }
 };
 
 }  // namespace tw::test

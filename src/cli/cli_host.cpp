@@ -1,0 +1,36 @@
+#include "cli/cli_host.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace tw::cli {
+
+void CliHost::message(std::string_view text, std::string_view caption) {
+    std::fprintf(stderr, "%.*s: %.*s\n", int(caption.size()), caption.data(), int(text.size()), text.data());
+}
+
+void CliHost::showFatal(std::string_view text, std::string_view caption) {
+    message(text, caption);
+    std::fflush(stdout);
+}
+
+CalendarDate CliHost::today() {
+    if (fixedToday_) return *fixedToday_;
+    std::time_t now = std::time(nullptr);
+    bool utc = false;
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+        char* end = nullptr;
+        const long long value = std::strtoll(epoch, &end, 10);
+        if (end != epoch && *end == '\0') {
+            now = std::time_t(value);
+            utc = true;
+        }
+    }
+    std::tm parts{};
+    if (utc) gmtime_r(&now, &parts);
+    else localtime_r(&now, &parts);
+    return CalendarDate{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
+}
+
+}  // namespace tw::cli

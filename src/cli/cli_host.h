@@ -1,0 +1,29 @@
+#pragma once
+// The Host of the command line: messages go to standard error as "caption: text",
+// there is no progress display and no stop request, and the date of page headings
+// is fixed by --date or SOURCE_DATE_EPOCH so that output can be reproduced.
+
+#include <optional>
+
+#include "paf/host.h"
+
+namespace tw::cli {
+
+class CliHost : public Host {
+public:
+    void message(std::string_view text, std::string_view caption) override;
+    void showProgress(int) override {}
+    bool cancelRequested() override { return false; }
+    void closeStartWindow() override {}
+    CalendarDate today() override;
+
+    void setToday(CalendarDate date) { fixedToday_ = date; }
+
+protected:
+    void showFatal(std::string_view text, std::string_view caption) override;
+
+private:
+    std::optional<CalendarDate> fixedToday_;
+};
+
+}  // namespace tw::cli

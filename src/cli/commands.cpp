@@ -1,0 +1,91 @@
+#include "cli/commands.h"
+
+#include <cstdio>
+#include <iostream>
+#include <optional>
+
+#include "cli/cli_host.h"
+#include "paf/codepage.h"
+#include "paf/paf_context.h"
+#include "wizard/browse_list.h"
+#include "wizard/data_file.h"
+
+#ifndef TAMBLEWIN_VERSION
+#define TAMBLEWIN_VERSION "0.0.0"
+#endif
+
+namespace tw::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage:\n"
+    "  tamblewin info FILE.paf       header figures of a PAF 5 data file\n"
+    "  tamblewin people FILE.paf     every individual in name order, with the RIN\n"
+    "  tamblewin --help | --version\n"
+    "\n"
+    "The data file is only ever read, never written. Messages go to standard error;\n"
+    "the exit status is 0 when the command did what was asked.\n";
+
+int usageError(const std::string& problem) {
+    std::fprintf(stderr, "tamblewin: %s\n%s", problem.c_str(), kUsage);
+    return kExitUsage;
+}
+
+// Opens the data file, explaining a failure on standard error.
+bool openForCommand(PafContext& ctx, const std::string& path) {
+    const int result = ctx.file.open(path);
+    if (result == PafFile::kOpened) return true;
+    std::fprintf(stderr, "tamblewin: %s: %s\n", path.c_str(), ctx.file.openProblem().c_str());
+    ctx.file.close();
+    return openDataFile(ctx, path);  // shows the user's message (and ends the program on -2)
+}
+
+int infoCommand(const std::string& path) {
+    CliHost host;
+    PafContext ctx(host);
+    if (!openForCommand(ctx, path)) return kExitFailure;
+    const PafFile& f = ctx.file;
+    std::printf("highestRin: %d\nhighestMrin: %d\npageSpaces: %d\nnameIndexRoot: %d\nnameIndexSize: %d\n",
+                f.highestRin(), f.highestMrin(), f.pageSpaceCount(), f.nameIndexRoot(), f.nameIndexSize());
+    return 0;
+}
+
+int peopleCommand(const std::string& path) {
+    CliHost host;
+    PafContext ctx(host);
+    if (!openForCommand(ctx, path)) return kExitFailure;
+    for (const BrowseLine& line : buildBrowseList(ctx)) {
+        std::printf("%d\t%s\n", line.rin, windows1252ToUtf8(line.text).c_str());
+    }
+    return ctx.corruptDataReported ? kExitFailure : 0;
+}
+
+// Runs a command that takes exactly one file argument.
+int withOneFile(const std::vector<std::string>& args, int (*command)(const std::string&)) {
+    if (args.size() != 2) return usageError("'" + args[0] + "' takes one data file");
+    return command(args[1]);
+}
+
+}  // namespace
+
+int runCommandLine(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::printf("tamblewin %s\n", TAMBLEWIN_VERSION);
+        return 0;
+    }
+    if (command == "info") return withOneFile(args, infoCommand);
+    if (command == "people") return withOneFile(args, peopleCommand);
+    return usageError("unknown command '" + command + "'");
+}
+
+}  // namespace tw::cli

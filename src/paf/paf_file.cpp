@@ -1,0 +1,263 @@
+#include "paf/paf_file.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "paf/byte_order.h"
+
+namespace tw {
+
+namespace {
+
+std::string describe(const char* what, int64_t value) { return std::string(what) + " " + std::to_string(value); }
+
+}  // namespace
+
+PafFile::~PafFile() { close(); }
+
+int PafFile::open(const std::string& path) {
+    close();
+    systemError_ = 0;
+    openProblem_.clear();
+    if (path.empty() || path.find('\0') != std::string::npos) {
+        openProblem_ = "the path cannot be used";
+        return kNotPafFile;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        systemError_ = errno;
+        openProblem_ = std::strerror(systemError_);
+        return kCannotOpen;
+    }
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        systemError_ = S_ISDIR(info.st_mode) ? EISDIR : (errno ? errno : EINVAL);
+        openProblem_ = S_ISDIR(info.st_mode) ? "it is a folder, not a file" : "it is not a regular file";
+        ::close(fd);
+        return kCannotOpen;
+    }
+    const auto size = static_cast<size_t>(info.st_size);
+    if (size < size_t(paf::kHeaderSize)) {
+        ::close(fd);
+        openProblem_ = describe("the file is too short for a PAF header: bytes", int64_t(size));
+        return kNotPafFile;
+    }
+    void* mapping = mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
+    const int mapError = errno;
+    ::close(fd);
+    if (mapping == MAP_FAILED) {
+        systemError_ = mapError;
+        openProblem_ = std::strerror(mapError);
+        return kCannotOpen;
+    }
+    mapping_ = mapping;
+    mappingSize_ = size;
+    data_ = std::span<const uint8_t>(static_cast<const uint8_t*>(mapping), size);
+    const int result = openData(openProblem_);
+    if (result != kOpened) close();
+    return result;
+}
+
+int PafFile::openImage(std::vector<uint8_t> image) {
+    close();
+    systemError_ = 0;
+    openProblem_.clear();
+    if (image.size() < size_t(paf::kHeaderSize)) {
+        openProblem_ = describe("the file is too short for a PAF header: bytes", int64_t(image.size()));
+        return kNotPafFile;
+    }
+    image_ = std::move(image);
+    data_ = std::span<const uint8_t>(image_.data(), image_.size());
+    const int result = openData(openProblem_);
+    if (result != kOpened) close();
+    return result;
+}
+
+// Checks the header, builds the page lists of every space and reads the page counts.
+int PafFile::openData(std::string& problem) {
+    std::copy_n(data_.begin(), paf::kHeaderSize, header_.begin());
+    if (std::memcmp(header_.data() + paf::header::kSignature, "PAF", 4) != 0) {
+        problem = "the file has no PAF signature";
+        return kNotPafFile;
+    }
+    const int32_t spaces = headerInt(paf::header::kSpaceCount);
+    if (spaces < 1 || spaces > paf::kMaxPageSpaces) {
+        problem = describe("the header announces an impossible number of page spaces:", spaces);
+        return kNotPafFile;
+    }
+    for (int s = 0; s < spaces; ++s) {
+        if (!buildPageTypeMap(s, problem)) return kNotPafFile;
+    }
+    if (readAt(paf::kPageCountTableOffset, pageCounts_) < pageCounts_.size()) {
+        problem = "the page-count table is cut short";
+        return kNotPafFile;
+    }
+    if (!checkPageCounts(problem)) return kNotPafFile;
+    highestRin_ = headerInt(paf::header::kHighestRin);
+    highestMrin_ = headerInt(paf::header::kHighestMrin);
+    return kOpened;
+}
+
+bool PafFile::buildPageTypeMap(int space, std::string& problem) {
+    std::array<uint8_t, paf::kPageSize> map{};
+    if (readAt(paf::spaceStart(space), map) < map.size()) {
+        problem = describe("the page-type map of page space", space) + " is cut short";
+        return false;
+    }
+    if (map[0] != paf::kMapPageType) {
+        problem = describe("the page-type map of page space", space) + " does not start with its own type";
+        return false;
+    }
+    PageTypeMap& list = pageLists_.emplace_back();
+    std::array<int, paf::kPageTypes> counted{};
+    for (int p = 0; p < paf::kPageSize; ++p) {
+        const auto v = static_cast<int8_t>(map[size_t(p)]);
+        if (v >= 1 && v <= paf::kPageTypes) ++counted[size_t(v - 1)];
+    }
+    int running = 0;
+    for (int t = 0; t < paf::kPageTypes; ++t) {
+        list.entries[size_t(t)] = int16_t(running + paf::kPageTypes);
+        running += counted[size_t(t)];
+    }
+    for (int p = 1; p < paf::kPageSize; ++p) {
+        const auto v = static_cast<int8_t>(map[size_t(p)]);
+        if (v < 1 || v > paf::kPageTypes) continue;
+        const size_t at = size_t(list.entries[size_t(v - 1)] + list.listed[size_t(v - 1)]);
+        list.entries[at] = int16_t(p);
+        ++list.listed[size_t(v - 1)];
+    }
+    return true;
+}
+
+// A page count larger than the pages the map lists would address pages of another
+// table; such a file is damaged.
+bool PafFile::checkPageCounts(std::string& problem) const {
+    for (const auto& table : paf::kAllTables) {
+        for (int s = 0; s < int(pageLists_.size()); ++s) {
+            const int counted = pageCount(s, table.pageType);
+            const int listed = pageLists_[size_t(s)].listed[size_t(table.pageType - 1)];
+            if (counted < 0 || counted > listed) {
+                problem = "the page-count table gives " + std::to_string(counted) + " pages of type " +
+                          std::to_string(table.pageType) + " in page space " + std::to_string(s) +
+                          ", but its map lists " + std::to_string(listed);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void PafFile::close() {
+    unmap();
+    image_.clear();
+    image_.shrink_to_fit();
+    data_ = {};
+    pageLists_.clear();
+    header_.fill(0);
+    pageCounts_.fill(0);
+    highestRin_ = 0;
+    highestMrin_ = 0;
+}
+
+void PafFile::unmap() {
+    if (mapping_ != nullptr) munmap(mapping_, mappingSize_);
+    mapping_ = nullptr;
+    mappingSize_ = 0;
+}
+
+int32_t PafFile::headerInt(int offset) const { return readInt32le(header_, size_t(offset)); }
+
+int32_t PafFile::pageCount(int space, int pageType) const {
+    if (space < 0 || space >= paf::kPageCountRows || pageType < 1 || pageType > paf::kPageTypes) return 0;
+    return readInt16le(pageCounts_, size_t(space * paf::kPageTypes + pageType - 1) * 2);
+}
+
+// Copies what the file holds at offset into buffer; returns the bytes copied.
+size_t PafFile::readAt(int64_t offset, std::span<uint8_t> buffer) const {
+    if (offset < 0 || uint64_t(offset) >= data_.size()) return 0;
+    const size_t n = std::min(buffer.size(), data_.size() - size_t(offset));
+    std::memcpy(buffer.data(), data_.data() + offset, n);
+    return n;
+}
+
+int64_t PafFile::recordAddress(int pageType, int n, int recordSize, int recordsPerPage) const {
+    if (n < 1 || pageType < 1 || pageType > paf::kPageTypes || recordsPerPage < 1 || recordSize < 1) return 0;
+    int64_t before = 0;
+    for (int s = 0; s < paf::kMaxPageSpaces; ++s) {
+        const int64_t capacity = int64_t(pageCount(s, pageType)) * recordsPerPage;
+        if (before + capacity < n) {
+            before += capacity;
+            continue;
+        }
+        if (s >= int(pageLists_.size())) return 0;
+        const PageTypeMap& list = pageLists_[size_t(s)];
+        const int64_t local = n - before;
+        const int64_t k = (local - 1) / recordsPerPage;
+        if (k >= list.listed[size_t(pageType - 1)]) return 0;
+        const int page = list.entries[size_t(list.entries[size_t(pageType - 1)] + k)];
+        if (page < 1 || page > paf::kPagesPerSpace) return 0;
+        const int64_t slot = (local - 1) % recordsPerPage;
+        return paf::pageOffset(s, page) + slot * recordSize;
+    }
+    return 0;
+}
+
+bool PafFile::readRecord(int pageType, int n, int recordSize, int recordsPerPage, std::span<uint8_t> buffer) const {
+    std::fill(buffer.begin(), buffer.end(), uint8_t(0));
+    const int64_t address = recordAddress(pageType, n, recordSize, recordsPerPage);
+    if (address == 0 || buffer.size() < size_t(recordSize)) return false;
+    if (readAt(address, buffer.first(size_t(recordSize))) == size_t(recordSize)) return true;
+    std::fill(buffer.begin(), buffer.end(), uint8_t(0));
+    return false;
+}
+
+bool PafFile::readRecord(const paf::TableLayout& table, int n, std::span<uint8_t> buffer) const {
+    return readRecord(table.pageType, n, table.recordSize, table.recordsPerPage, buffer);
+}
+
+std::optional<std::string> PafFile::readText(int64_t offset) const {
+    if (offset < 1) return std::nullopt;
+    std::array<uint8_t, paf::text::kTextWindow> window{};
+    if (readAt(offset, window) < size_t(paf::text::kTextStart)) return std::nullopt;
+    window.back() = 0;
+    const auto* start = reinterpret_cast<const char*>(window.data()) + paf::text::kTextStart;
+    return std::string(start, strnlen(start, window.size() - paf::text::kTextStart));
+}
+
+bool PafFile::readNameEntry(int64_t offset, std::string& name, uint8_t& flag) const {
+    name.clear();
+    if (offset < 1) return false;
+    std::array<uint8_t, paf::nameentry::kWindow> window{};
+    if (readAt(offset, window) < size_t(paf::nameentry::kNameStart)) return false;
+    const int32_t rin = readInt32le(window, paf::nameentry::kRin);
+    if (rin < 1 || rin > highestRin_) return false;
+    const int32_t low = headerInt(paf::header::kNameLinkLow);
+    const int32_t high = headerInt(paf::header::kNameLinkHigh);
+    for (const int link : {paf::nameentry::kLinkB, paf::nameentry::kLinkA}) {
+        const int32_t value = readInt32le(window, size_t(link));
+        if (value != 0 && (value < low || value > high)) return false;
+    }
+    window.back() = 0;
+    const auto* start = reinterpret_cast<const char*>(window.data()) + paf::nameentry::kNameStart;
+    name.assign(start, strnlen(start, 255));
+    flag = window[paf::nameentry::kFlag];
+    return true;
+}
+
+bool PafFile::isDeleted(int tableId, int n) const {
+    for (const auto& table : paf::kAllTables) {
+        if (table.deletedTableId == 0 || table.deletedTableId != tableId) continue;
+        std::vector<uint8_t> record(size_t(table.recordSize));
+        readRecord(table, n, record);
+        return record[size_t(table.statusOffset)] == uint8_t(table.deletedMark);
+    }
+    return false;
+}
+
+}  // namespace tw

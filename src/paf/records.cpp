@@ -1,0 +1,159 @@
+#include "paf/records.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "paf/byte_order.h"
+
+namespace tw {
+
+namespace {
+
+PafDate dateAt(std::span<const uint8_t> bytes, int offset) {
+    PafDate date;
+    std::copy_n(bytes.begin() + offset, paf::kDateSize, date.bytes.begin());
+    return date;
+}
+
+template <typename Record>
+bool readTable(const PafFile& file, const paf::TableLayout& table, int32_t n, Record& record,
+               Record (*decode)(std::span<const uint8_t>)) {
+    std::vector<uint8_t> bytes(size_t(table.recordSize));
+    const bool ok = file.readRecord(table, n, bytes);
+    record = ok ? decode(bytes) : Record{};
+    return ok;
+}
+
+IndividualRecord decodeIndividual(std::span<const uint8_t> b) {
+    namespace f = paf::individual;
+    IndividualRecord r;
+    r.nameOffset = readInt32le(b, f::kNameOffset);
+    r.firstMrin = readInt32le(b, f::kFirstMrin);
+    r.childLink = readInt32le(b, f::kChildLink);
+    r.birth = dateAt(b, f::kBirth);
+    r.birthPlaceOffset = readInt32le(b, f::kBirthPlace);
+    r.christening = dateAt(b, f::kChristening);
+    r.death = dateAt(b, f::kDeath);
+    r.burial = dateAt(b, f::kBurial);
+    r.baptism = dateAt(b, f::kBaptism);
+    r.endowment = dateAt(b, f::kEndowment);
+    r.sex = char(b[f::kSex]);
+    return r;
+}
+
+MarriageRecord decodeMarriage(std::span<const uint8_t> b) {
+    namespace f = paf::marriage;
+    MarriageRecord r;
+    r.husband = readInt32le(b, f::kHusband);
+    r.wife = readInt32le(b, f::kWife);
+    r.firstChildLink = readInt32le(b, f::kFirstChildLink);
+    r.husbandNext = readInt32le(b, f::kHusbandNext);
+    r.wifeNext = readInt32le(b, f::kWifeNext);
+    r.date = dateAt(b, f::kDate);
+    r.placeOffset = readInt32le(b, f::kPlace);
+    r.sealing = dateAt(b, f::kSealing);
+    r.status = char(b[f::kStatus]);
+    return r;
+}
+
+ChildLinkRecord decodeChildLink(std::span<const uint8_t> b) {
+    namespace f = paf::childlink;
+    ChildLinkRecord r;
+    r.mrin = readInt32le(b, f::kMrin);
+    r.next = readInt32le(b, f::kNext);
+    r.child = readInt32le(b, f::kChild);
+    r.sealing = dateAt(b, f::kSealing);
+    r.status = char(b[f::kStatus]);
+    return r;
+}
+
+NameNode decodeNameNode(std::span<const uint8_t> b) {
+    namespace f = paf::namenode;
+    return NameNode{readInt32le(b, f::kRight), readInt32le(b, f::kLeft), readInt32le(b, f::kNameEntry)};
+}
+
+}  // namespace
+
+bool readIndividual(const PafFile& file, int32_t rin, IndividualRecord& record) {
+    return readTable(file, paf::kIndividuals, rin, record, decodeIndividual);
+}
+
+bool readMarriage(const PafFile& file, int32_t mrin, MarriageRecord& record) {
+    return readTable(file, paf::kMarriages, mrin, record, decodeMarriage);
+}
+
+bool readChildLink(const PafFile& file, int32_t n, ChildLinkRecord& record) {
+    return readTable(file, paf::kChildLinks, n, record, decodeChildLink);
+}
+
+bool readNameNode(const PafFile& file, int32_t n, NameNode& record) {
+    return readTable(file, paf::kNameNodes, n, record, decodeNameNode);
+}
+
+TextBuffer individualName(PafContext& ctx, int32_t rin) {
+    IndividualRecord person;
+    if (!readIndividual(ctx.file, rin, person)) {
+        ctx.host.message("The RIN is invalid", "Error");
+        return TextBuffer("Invalid Rin");
+    }
+    // The name entry read as a text record begins with two bytes that are not part
+    // of the name.
+    const auto text = ctx.file.readText(person.nameOffset);
+    if (!text || text->size() < 2) return TextBuffer("");
+    return TextBuffer(std::string_view(*text).substr(2));
+}
+
+TextBuffer individualNameNoSlashes(PafContext& ctx, int32_t rin) {
+    const TextBuffer name = individualName(ctx, rin);
+    TextBuffer result("");
+    for (const char c : name.view()) {
+        if (c != '/') result.append(c);
+    }
+    return result;
+}
+
+TextBuffer surnameOf(const TextBuffer& name) {
+    const std::string_view text = name.view();
+    const size_t first = text.find('/');
+    if (first == std::string_view::npos) return TextBuffer("");
+    const size_t second = text.find('/', first + 1);
+    const size_t end = second == std::string_view::npos ? text.size() : second;
+    return TextBuffer(text.substr(first + 1, end - first - 1));
+}
+
+bool validateRin(PafContext& ctx, int32_t rin) {
+    if (ctx.file.highestRin() < rin) {
+        ctx.host.message("This Rin is out of range", "Error");
+        return true;
+    }
+    if (ctx.file.isDeleted(paf::kIndividuals.deletedTableId, rin)) {
+        ctx.host.message("This Rin references a record\nwhich has been deleted.", "Error");
+        return true;
+    }
+    return false;
+}
+
+bool validateMrin(PafContext& ctx, int32_t mrin) {
+    if (ctx.file.highestMrin() < mrin) {
+        ctx.host.message("This MRin is out of range", "Error");
+        return true;
+    }
+    if (ctx.file.isDeleted(paf::kMarriages.deletedTableId, mrin)) {
+        ctx.host.message("This MRin references a record\nwhich has been deleted.", "Error");
+        return true;
+    }
+    return false;
+}
+
+void abortRun(PafContext& ctx, std::string_view message, int a, int b) {
+    const std::string caption = "myABORT " + std::to_string(a) + " " + std::to_string(b);
+    ctx.host.fatal(message, caption, kExitCorruptData);
+}
+
+void reportCorruptData(PafContext& ctx) {
+    if (ctx.corruptDataReported) return;
+    ctx.corruptDataReported = true;
+    ctx.host.message(kCorruptDataMessage, "Abort");
+}
+
+}  // namespace tw

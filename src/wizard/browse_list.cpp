@@ -1,0 +1,73 @@
+#include "wizard/browse_list.h"
+
+#include <vector>
+
+#include "paf/dates.h"
+#include "paf/records.h"
+
+namespace tw {
+
+namespace {
+
+std::string yearSuffix(PafContext& ctx, const char* label, const PafDate& date) {
+    const TextBuffer text = formatDate(decodeDate(ctx, date));
+    const std::string_view all = text.view();
+    const std::string_view year = all.size() < 4 ? all : all.substr(all.size() - 4);
+    return std::string("    (") + label + " " + std::string(year) + ")";
+}
+
+bool isBlank(const PafDate& date) {
+    for (const uint8_t b : date.bytes)
+        if (b != 0) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string browseLineText(PafContext& ctx, int32_t rin, const std::string& name) {
+    IndividualRecord person;
+    readIndividual(ctx.file, rin, person);
+    if (!isBlank(person.birth)) return name + yearSuffix(ctx, "b.", person.birth);
+    if (!isBlank(person.christening)) return name + yearSuffix(ctx, "c.", person.christening);
+    return name;
+}
+
+std::vector<BrowseLine> buildBrowseList(PafContext& ctx) {
+    const PafFile& file = ctx.file;
+    // The index holds at most one node per individual; the walk never visits more.
+    const int32_t highest = file.highestRin();
+    std::vector<bool> visited(size_t(std::max(highest, 0)) + 1, false);
+    std::vector<BrowseLine> lines;
+    std::vector<std::pair<int32_t, NameNode>> stack;  // nodes whose left subtree is being walked
+
+    auto descendLeft = [&](int32_t n) {
+        while (n != 0) {
+            if (n < 1 || n > highest || visited[size_t(n)]) {
+                reportCorruptData(ctx);
+                return;
+            }
+            visited[size_t(n)] = true;
+            NameNode node;
+            if (!readNameNode(file, n, node)) {
+                reportCorruptData(ctx);
+                return;
+            }
+            stack.emplace_back(n, node);
+            n = node.left;
+        }
+    };
+
+    descendLeft(file.nameIndexRoot());
+    while (!stack.empty()) {
+        const auto [n, node] = stack.back();
+        stack.pop_back();
+        std::string name;
+        uint8_t flag = 0;
+        file.readNameEntry(node.nameEntry, name, flag);
+        lines.push_back({n, browseLineText(ctx, n, name)});
+        descendLeft(node.right);
+    }
+    return lines;
+}
+
+}  // namespace tw

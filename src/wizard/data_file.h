@@ -1,0 +1,21 @@
+#pragma once
+// Opening the data file the user chose, with the messages the user sees when it
+// fails. Shared by the data-file window and the command line.
+
+#include <string>
+
+#include "paf/paf_context.h"
+
+namespace tw {
+
+inline constexpr int kSharingViolation = 32;
+
+// Opens path read-only into ctx.file. On -1 shows "PAF file is corrupted.  Open
+// failed." and returns false; on -2 shows the open-failed message and ends the
+// program (non-zero status), as there is nothing the user can do in this run.
+bool openDataFile(PafContext& ctx, const std::string& path);
+
+// The message of a failed open: the result of PafFile::open and the system error.
+std::string openFailureText(int result, int systemError);
+
+}  // namespace tw

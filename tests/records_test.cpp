@@ -1,0 +1,89 @@
+// Name accessors, the start-number checks with their messages, abortRun, IntList.
+
+#include <gtest/gtest.h>
+
+#include "paf/int_list.h"
+#include "paf/records.h"
+#include "support/paf_fixture.h"
+
+namespace tw::test {
+namespace {
+
+TEST(StartNumberChecks, RinAndMrinBoundsAndDeletedRecords) {
+    WriterFamily family = coupleWithChildren(2);  // RINs 1..4, MRIN 1
+    family.person(4).deleted = true;
+    WriterMarriage gone;
+    gone.deleted = true;
+    family.addMarriage(gone);
+    auto opened = openFamily(family);
+    ASSERT_NE(opened, nullptr);
+    PafContext& ctx = opened->ctx;
+    auto& messages = opened->host.messages;
+
+    EXPECT_FALSE(validateRin(ctx, 3));
+    EXPECT_FALSE(validateRin(ctx, 0)) << "no lower bound";
+    EXPECT_FALSE(validateRin(ctx, -7));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(validateRin(ctx, 5));
+    EXPECT_TRUE(validateRin(ctx, 4));
+    EXPECT_FALSE(validateMrin(ctx, 1));
+    EXPECT_TRUE(validateMrin(ctx, 3));
+    EXPECT_TRUE(validateMrin(ctx, 2));
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{
+                            {"This Rin is out of range", "Error"},
+                            {"This Rin references a record\nwhich has been deleted.", "Error"},
+                            {"This MRin is out of range", "Error"},
+                            {"This MRin references a record\nwhich has been deleted.", "Error"},
+                        }));
+}
+
+TEST(NameAccessors, NamesSurnamesAndAnUnreadableRin) {
+    WriterFamily family;
+    family.addPerson(person("Anna Maria /von Holt/ Jr."));
+    family.addPerson(person("NoSurname"));
+    auto opened = openFamily(family);
+    ASSERT_NE(opened, nullptr);
+    PafContext& ctx = opened->ctx;
+    EXPECT_EQ(individualName(ctx, 1), "Anna Maria /von Holt/ Jr.");
+    EXPECT_EQ(individualNameNoSlashes(ctx, 1), "Anna Maria von Holt Jr.");
+    EXPECT_EQ(surnameOf(individualName(ctx, 1)), "von Holt");
+    EXPECT_EQ(surnameOf(individualName(ctx, 2)), "");
+    EXPECT_TRUE(opened->host.messages.empty());
+    EXPECT_EQ(individualName(ctx, 99), "Invalid Rin");
+    EXPECT_EQ(opened->host.messages, (std::vector<RecordedMessage>{{"The RIN is invalid", "Error"}}));
+}
+
+TEST(AbortRun, ShowsItsCaptionAndEndsWithAFailureStatus) {
+    auto opened = openFamily(coupleWithChildren(0));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EXIT(abortRun(opened->ctx, "DLgetchildrins a", 17, -1), testing::ExitedWithCode(kExitCorruptData),
+                "myABORT 17 -1: DLgetchildrins a");
+}
+
+TEST(IntListTest, GrowsTo16ThenDoublesAndIgnoresOutOfRangeAccess) {
+    IntList list;
+    EXPECT_EQ(list.capacity(), IntList::kNoStorage);
+    EXPECT_EQ(list.push(10), 1);
+    EXPECT_EQ(list.capacity(), 16);
+    for (int i = 1; i < 16; ++i) list.push(10 + i);
+    EXPECT_EQ(list.capacity(), 16);
+    EXPECT_EQ(list.push(99), 17);
+    EXPECT_EQ(list.capacity(), 32);
+
+    EXPECT_EQ(list.fetch(-1), -1);
+    EXPECT_EQ(list.fetch(17), -1);
+    list.store(17, 5);
+    list.store(-1, 5);
+    EXPECT_EQ(list.size(), 17);
+    list.store(3, 42);
+    EXPECT_EQ(list.fetch(3), 42);
+    EXPECT_EQ(list.fetch(16), 99);
+
+    IntList copy = list;
+    copy.store(0, -8);
+    EXPECT_EQ(list.fetch(0), 10) << "a copy has its own storage";
+    EXPECT_EQ(copy.capacity(), 32);
+}
+
+}  // namespace
+}  // namespace tw::test

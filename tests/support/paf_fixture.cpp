@@ -1,0 +1,102 @@
+#include "support/paf_fixture.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace tw::test {
+
+TempDir::TempDir() {
+    std::random_device seed;
+    const auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = base / ("tamblewin-test-" + std::to_string(seed()));
+        if (std::filesystem::create_directory(path_)) return;
+    }
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::unique_ptr<OpenedFamily> openFamily(const WriterFamily& family, const WriterOptions& options) {
+    const PafImage image = buildPafImage(family, options);
+    if (!image.error().empty()) return nullptr;
+    int result = 0;
+    auto opened = openBytes(image.flatten(), &result);
+    return result == PafFile::kOpened ? std::move(opened) : nullptr;
+}
+
+std::unique_ptr<OpenedFamily> openBytes(std::vector<uint8_t> bytes, int* result) {
+    auto opened = std::make_unique<OpenedFamily>();
+    opened->image = bytes;
+    const int r = opened->ctx.file.openImage(std::move(bytes));
+    if (result != nullptr) *result = r;
+    return opened;
+}
+
+WriterPerson person(const std::string& name, char sex, DateValue birth) {
+    WriterPerson p;
+    p.name = name;
+    p.sex = sex;
+    if (birth.year != 0 || birth.month != 0 || birth.day != 0) p.birth = makeDate(birth);
+    return p;
+}
+
+WriterFamily coupleWithChildren(int children) {
+    WriterFamily family;
+    const int32_t husband = family.addPerson(person("Adam /Tamble/", 'M', {3, 4, 1820}));
+    const int32_t wife = family.addPerson(person("Berta /Kessling/", 'F', {9, 11, 1822}));
+    WriterMarriage marriage;
+    marriage.husband = husband;
+    marriage.wife = wife;
+    for (int i = 0; i < children; ++i) {
+        const char sex = i % 2 == 0 ? 'M' : 'F';
+        marriage.children.push_back(
+            family.addPerson(person("Child" + std::to_string(i + 1) + " /Tamble/", sex, {1, 1 + i % 12, 1845 + i})));
+    }
+    family.addMarriage(marriage);
+    return family;
+}
+
+namespace {
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+CommandResult runTamblewin(const std::vector<std::string>& args) {
+    TempDir dir;
+    const std::string out = dir.file("out.txt");
+    const std::string err = dir.file("err.txt");
+    CommandResult result;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(127);
+        std::vector<char*> argv;
+        std::string exe = TAMBLEWIN_EXE;
+        argv.push_back(exe.data());
+        std::vector<std::string> copies = args;
+        for (auto& a : copies) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(exe.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.out = readAll(out);
+    result.err = readAll(err);
+    return result;
+}
+
+}  // namespace tw::test

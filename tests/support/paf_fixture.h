@@ -1,0 +1,56 @@
+#pragma once
+// Families for tests: built in code with PafWriter, opened from memory or from a
+// temporary file, with a recording host.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "paf/date_encoding.h"
+#include "paf/paf_context.h"
+#include "paf/paf_writer.h"
+#include "support/recording_host.h"
+
+namespace tw::test {
+
+// A folder under the system's temporary folder, removed with everything in it.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A host and a context with a family's image opened from memory.
+struct OpenedFamily {
+    RecordingHost host;
+    PafContext ctx{host};
+    std::vector<uint8_t> image;  // the bytes that were opened
+};
+
+std::unique_ptr<OpenedFamily> openFamily(const WriterFamily& family, const WriterOptions& options = {});
+// Opens bytes as they are (damaged images); result is PafFile::open's.
+std::unique_ptr<OpenedFamily> openBytes(std::vector<uint8_t> bytes, int* result = nullptr);
+
+WriterPerson person(const std::string& name, char sex = 'M', DateValue birth = {});
+
+// A couple with the given number of children: husband RIN 1, wife RIN 2, children
+// RIN 3.., MRIN 1.
+WriterFamily coupleWithChildren(int children);
+
+// The result of running the tamblewin executable: exit status and all it printed.
+struct CommandResult {
+    int status = -1;
+    std::string out;  // standard output
+    std::string err;  // standard error
+};
+CommandResult runTamblewin(const std::vector<std::string>& args);
+
+}  // namespace tw::test
