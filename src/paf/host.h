@@ -8,6 +8,8 @@
 
 namespace tw {
 
+class Printer;
+
 struct CalendarDate {
     int year = 0;
     int month = 0;  // 1..12
@@ -48,6 +50,10 @@ public:
 
     // The date printed in page headings.
     virtual CalendarDate today() = 0;
+
+    // The current printer: page logs are laid out for it and printed on it. None
+    // means a letter-size page at 600 pixels per inch, for measuring only.
+    virtual Printer* printer() { return nullptr; }
 
 protected:
     // Shows the message of a fatal stop; the program ends when it returns.

@@ -1,0 +1,134 @@
+#pragma once
+// The page log: every report writes its pages here as text strings of drawing
+// commands in inches; the preview and printing replay them through the renderer.
+//
+// A command is the byte 0x02, a code of one to three capital letters and its
+// fields separated by commas (no terminator):
+//   PW,w  FS,n  FN,face  BC,hex  PC,hex  DE,x1,y1,x2,y2  DR,x1,y1,x2,y2  PV,x,y  PG
+//   TO,x,y,text  TOC,x,y,text  TOR,x,y,text  TOA,x,y,angle,face,size,text
+//   TOD,x,y,angle,face,size,text  L,x,y  M,x,y  AHLx1,y1,x2,y2,w  NP  ED
+// After formatting, every "0" directly before a comma is removed, repeatedly
+// (except in PG, TOA, TOD, AHL, NP and ED), so 1.5000, becomes 1.5, and 2.0000,
+// becomes 2.,; the text of TO, TOC and TOR is appended after that step.
+//
+// Opening a log opens a print job on the current printer, whose paper, resolution
+// and fonts are those that the report lays out for.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "output/printer.h"
+#include "paf/host.h"
+
+namespace tw {
+
+inline constexpr char kCommandMark = '\x02';
+
+class PageLog {
+public:
+    explicit PageLog(Host& host);
+    ~PageLog();
+    PageLog(const PageLog&) = delete;
+    PageLog& operator=(const PageLog&) = delete;
+
+    // 0 portrait; positive landscape: 3 on legal paper, other values on letter paper.
+    int8_t pageMode = 0;
+
+    // Opening and closing.
+    int begin(std::string_view title);  // 0 ready; 1 the printer's paper does not fit the mode
+    void newPage();
+    void commit();
+    void rollback();
+    int end();  // 1 when a print job is open
+    bool isOpen() const { return open_; }
+
+    // Writers: each appends one command to the page being written.
+    void penWidth(double inches);
+    void fontSize(int32_t points);
+    void fontName(std::string_view face);
+    void brushColor(uint32_t colour);
+    void penColor(uint32_t colour);
+    void ellipse(double x1, double y1, double x2, double y2);
+    void rectangle(double x1, double y1, double x2, double y2);
+    void polygonVertex(double x, double y);
+    void polygonEnd();
+    void text(double x, double y, std::string_view text);
+    void textCentered(double x, double y, std::string_view text);
+    void textRight(double x, double y, std::string_view text);
+    void textAngled(double x, double y, std::string_view text, std::string_view face, int32_t size, int32_t angle);
+    void textAngledCentered(double x, double y, std::string_view text, std::string_view face, int32_t size,
+                            int32_t angle);
+    void lineTo(double x, double y);
+    void moveTo(double x, double y);
+    void arrow(double x1, double y1, double x2, double y2, double penWidth);
+
+    // Stored pages, 0-based.
+    void pagelogs(int32_t page, std::string_view text);
+    std::string pagelogg(int32_t page) const;
+    int32_t storedPageCount() const;
+
+    // The current text: the page being written, or the page on view or being printed.
+    const std::string& currentText() const { return current_; }
+    void setCurrentText(std::string text) { current_ = std::move(text); }
+    void snapshot() { snapshotLength_ = current_.size(); }
+    void restoreSnapshot();
+
+    // Measuring, in the measuring font (the last FN and FS) at the printer's resolution.
+    int32_t textWidth(std::string_view text) const;
+    double textWidthFraction(std::string_view text) const;
+    double textWidthInFont(std::string_view text, std::string_view face, int32_t size);
+    int32_t pixelsPerInch() const;
+    int32_t devicePixelsPerInch() const { return geometry_.pixelsPerInchX; }
+    double pageWidth() const { return pageWidth_; }
+    double pageHeight() const { return pageHeight_; }
+    const PrinterGeometry& geometry() const { return geometry_; }
+    int32_t lastPageIndex() const { return currentPage_; }
+    int32_t viewedPageNumber() const { return viewedPage_ + 1; }
+    void setViewedPageIndex(int32_t index) { viewedPage_ = index; }
+    int32_t viewedPageIndex() const { return viewedPage_; }
+
+    // Pixels per inch used instead of the printer's while previewing or printing.
+    int32_t scaleOverride = 0;
+
+    // The print job.
+    bool printing() const { return printing_; }
+    Printer* printer() const { return printer_; }
+    void finishPrinting();
+    void abandonPrinting();
+
+private:
+    struct Block {
+        int32_t filled = 0;
+        std::array<std::string, 10> pages;
+    };
+
+    void appendCommand(const char* formatted, bool compact);
+    void appendTextCommand(const char* code, double x, double y, std::string_view text);
+    void internalError(const std::string& text, std::string_view caption, int status) const;
+    Printer& measuringPrinter();
+
+    Host& host_;
+    std::vector<Block> blocks_;
+    std::string current_;
+    int32_t currentPage_ = 0;
+    int32_t viewedPage_ = 0;
+    int32_t commitPage_ = 0;
+    size_t commitLength_ = 0;
+    size_t snapshotLength_ = 0;
+    bool open_ = false;
+    bool printing_ = false;
+    Printer* printer_ = nullptr;
+    std::unique_ptr<Printer> fallbackPrinter_;
+    PrinterGeometry geometry_;
+    double pageWidth_ = 0;
+    double pageHeight_ = 0;
+    std::string measureFace_ = "Times";
+    int32_t measureSize_ = 10;
+    int32_t measurePen_ = 0;
+};
+
+}  // namespace tw

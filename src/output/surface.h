@@ -1,0 +1,43 @@
+#pragma once
+// A drawing surface in device pixels: the preview window, a printer page, a PDF,
+// PNG or SVG page, or a recording surface in tests. The page renderer is its only
+// caller; it converts inches to pixels and keeps track of fonts itself.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tw {
+
+struct DevicePoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const DevicePoint&) const = default;
+};
+
+// Colours are Windows colour values: 0x00BBGGRR.
+using Colour = uint32_t;
+
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    virtual void setPenWidth(int pixels) = 0;  // 0 draws the thinnest line
+    virtual void setPenColour(Colour colour) = 0;
+    virtual void setFillColour(Colour colour) = 0;  // and makes the fill solid
+    virtual void setFillClear() = 0;
+    // The font of later text: face ("Times", "Arial", ...), character height in pixels
+    // (the em height), and the angle of the text's baseline in tenths of a degree,
+    // counter-clockwise.
+    virtual void setFont(std::string_view face, int pixelHeight, int angleTenths) = 0;
+
+    virtual void moveTo(DevicePoint p) = 0;
+    virtual void lineTo(DevicePoint p) = 0;
+    virtual void polygon(std::span<const DevicePoint> points) = 0;   // closed, outlined and filled
+    virtual void polyline(std::span<const DevicePoint> points) = 0;  // open, outlined only
+    virtual void ellipse(DevicePoint corner1, DevicePoint corner2) = 0;  // outlined and filled
+    // Text (Windows-1252 bytes) whose top-left corner, before rotation, is at p.
+    virtual void text(DevicePoint p, std::string_view text) = 0;
+};
+
+}  // namespace tw

@@ -1,0 +1,84 @@
+#include "wizard/dispatcher.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "paf/records.h"
+
+namespace tw {
+
+ReportFlags flagsFor(ReportKind kind) {
+    ReportFlags flags{};
+    flags[size_t(kind)] = 1;
+    return flags;
+}
+
+StartKind startKindFor(const ReportFlags& flags) {
+    for (const ReportInfo& info : allReports())
+        if (flags[size_t(info.kind)] != 0 && info.start == StartKind::Mrin) return StartKind::Mrin;
+    return StartKind::Rin;
+}
+
+int32_t parseStartNumber(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int64_t value = 0;
+    const int64_t limit = int64_t(std::numeric_limits<int32_t>::max()) + 1;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = std::min(value * 10 + (text[i] - '0'), limit);
+    if (negative) return int32_t(std::max(-value, int64_t(std::numeric_limits<int32_t>::min())));
+    return int32_t(std::min(value, int64_t(std::numeric_limits<int32_t>::max())));
+}
+
+std::optional<ReportInput> checkStartField(AppContext& ctx, StartKind kind, std::string_view field) {
+    ReportInput input;
+    input.startRin = parseStartNumber(field);
+    ctx.startRin = input.startRin;
+    if (kind == StartKind::Rin) {
+        if (validateRin(ctx, input.startRin)) return std::nullopt;
+        return input;
+    }
+    std::string_view rest = field;
+    for (size_t comma; (comma = rest.find(',')) != std::string_view::npos; rest.remove_prefix(comma + 1)) {
+        const int32_t mrin = parseStartNumber(rest.substr(0, comma));
+        if (validateMrin(ctx, mrin)) return std::nullopt;
+        input.mrins.push(mrin);
+    }
+    const int32_t last = parseStartNumber(rest);
+    if (validateMrin(ctx, last)) return std::nullopt;
+    input.mrins.push(last);
+    return input;
+}
+
+DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::string_view startField) {
+    ctx.corruptDataReported = false;
+    const auto input = checkStartField(ctx, startKindFor(flags), startField);
+    if (!input) return DispatchOutcome::StartRejected;
+
+    std::vector<const ReportInfo*> chosen;
+    for (const ReportInfo& info : allReports())
+        if (flags[size_t(info.kind)] != 0) chosen.push_back(&info);
+    std::sort(chosen.begin(), chosen.end(),
+              [](const ReportInfo* a, const ReportInfo* b) { return a->dispatchOrder < b->dispatchOrder; });
+    for (const ReportInfo* info : chosen) {
+        if (info->generator != nullptr) continue;
+        std::string caption(info->caption);
+        std::erase(caption, '&');
+        ctx.host.message("The " + caption + " is not available in this version of Tamblewin.", "Notice");
+        return DispatchOutcome::NotAvailable;
+    }
+    for (const ReportInfo* info : chosen) {
+        // Each generator works on its own copy of the start numbers.
+        const ReportInput copy = *input;
+        info->generator(ctx, copy);
+    }
+    if (ctx.host.cancelRequested()) {
+        ctx.host.closeStartWindow();
+        return DispatchOutcome::Stopped;
+    }
+    return DispatchOutcome::Ran;
+}
+
+}  // namespace tw

@@ -1,0 +1,193 @@
+// The page log: the exact bytes of every command, pages stored in blocks, the trim
+// to the last commit, the paper check of the landscape modes, and measuring.
+
+#include <gtest/gtest.h>
+
+#include "output/page_log.h"
+#include "support/fake_printer.h"
+#include "support/recording_host.h"
+
+namespace tw::test {
+namespace {
+
+class PrinterHost : public RecordingHost {
+public:
+    FakePrinter fakePrinter;
+    Printer* printer() override { return &fakePrinter; }
+};
+
+struct PageLogTest : testing::Test {
+    PrinterHost host;
+    PageLog log{host};
+
+    std::string written(auto write) {
+        log.begin("T");
+        write();
+        return log.currentText();
+    }
+};
+
+TEST_F(PageLogTest, CommandsAreFormattedAndCompactedByteForByte) {
+    EXPECT_EQ(written([&] { log.text(1.65, 2.2, "Totals"); }), "\x02TO,1.65,2.2,Totals");
+    EXPECT_EQ(written([&] { log.lineTo(1.5, 2.0); }), "\x02L,1.5,2.0000");
+    EXPECT_EQ(written([&] { log.moveTo(1.0, 0.5); }), "\x02M,1.,0.5000");
+    EXPECT_EQ(written([&] { log.ellipse(1, 2, 3, 4); }), "\x02" "DE,1.,2.,3.,4.000000");
+    EXPECT_EQ(written([&] { log.rectangle(0.25, 10, 1, 0); }), "\x02" "DR,0.25,10.,1.,0.000000");
+    EXPECT_EQ(written([&] { log.brushColor(0xFF0000); }), "\x02" "BC,ff0000");
+    EXPECT_EQ(written([&] { log.penColor(0x882233); }), "\x02PC,882233");
+    EXPECT_EQ(written([&] { log.penWidth(1.0 / 36); }), "\x02PW,0.0278");
+    EXPECT_EQ(written([&] { log.fontSize(10); }), "\x02" "FS,10");
+    EXPECT_EQ(written([&] { log.fontName("Times"); }), "\x02" "FN,Times");
+    EXPECT_EQ(written([&] { log.polygonVertex(2, 3.5); log.polygonEnd(); }), "\x02PV,2.,3.500000\x02PG");
+    EXPECT_EQ(written([&] { log.textCentered(4.25, 0.7, "Title 10,0"); }), "\x02TOC,4.25,0.7,Title 10,0");
+    EXPECT_EQ(written([&] { log.textRight(7.25, 1.25, "7 December 2026"); }), "\x02TOR,7.25,1.25,7 December 2026");
+    // Rotated text and arrows are not compacted.
+    EXPECT_EQ(written([&] { log.textAngled(1.5, 2, "Up", "Arial", 12, 900); }),
+              "\x02TOA,1.5000,2.0000,900,Arial,12,Up");
+    EXPECT_EQ(written([&] { log.textAngledCentered(1, 1, "C", "Times", 8, -450); }),
+              "\x02TOD,1.0000,1.0000,-450,Times,8,C");
+    EXPECT_EQ(written([&] { log.arrow(1, 1, 3, 1, 0.02); }), "\x02" "AHL1.0000,1.0000,3.0000,1.0000,0.0200");
+}
+
+TEST_F(PageLogTest, ATextCannotSmuggleInACommand) {
+    EXPECT_EQ(written([&] { log.text(1, 1, std::string_view("a\x02L,9,9\0b", 9)); }), "\x02TO,1.,1.,a?L,9,9?b");
+}
+
+TEST_F(PageLogTest, PagesEndWithNpAndTheLastWithEd) {
+    log.begin("T");
+    for (int page = 0; page < 3; ++page) {
+        log.text(1, 2, "page " + std::to_string(page));
+        log.commit();
+        if (page < 2) log.newPage();
+    }
+    EXPECT_EQ(log.end(), 1);
+    EXPECT_EQ(log.lastPageIndex(), 2);
+    EXPECT_EQ(log.pagelogg(0), "\x02TO,1.,2.,page 0\x02NP");
+    EXPECT_EQ(log.pagelogg(1), "\x02TO,1.,2.,page 1\x02NP");
+    EXPECT_EQ(log.pagelogg(2), "\x02TO,1.,2.,page 2\x02" "ED");
+    EXPECT_FALSE(log.isOpen());
+}
+
+TEST_F(PageLogTest, EndDropsWhatFollowsTheLastCommitAlsoAcrossAPageBreak) {
+    log.begin("T");
+    log.text(1, 2, "kept");
+    log.commit();
+    log.text(1, 3, "dropped");
+    log.newPage();
+    log.text(1, 2, "also dropped");
+    log.end();
+    EXPECT_EQ(log.lastPageIndex(), 0);
+    EXPECT_EQ(log.pagelogg(0), "\x02TO,1.,2.,kept\x02" "ED");
+
+    log.begin("T");
+    log.text(1, 2, "a");
+    log.commit();
+    log.text(1, 3, "cut");
+    log.end();
+    EXPECT_EQ(log.pagelogg(0), "\x02TO,1.,2.,a\x02" "ED");
+}
+
+TEST_F(PageLogTest, RollbackAndSnapshotCutTheCurrentText) {
+    log.begin("T");
+    log.text(1, 1, "a");
+    log.commit();
+    log.text(1, 2, "b");
+    log.rollback();
+    EXPECT_EQ(log.currentText(), "\x02TO,1.,1.,a");
+    log.snapshot();
+    log.lineTo(2, 2);
+    log.restoreSnapshot();
+    EXPECT_EQ(log.currentText(), "\x02TO,1.,1.,a");
+}
+
+TEST_F(PageLogTest, TwentyFivePagesAreStoredInThreeBlocks) {
+    log.begin("T");
+    for (int page = 0; page < 25; ++page) {
+        log.text(1, 1, std::to_string(page + 1));
+        log.commit();
+        if (page < 24) log.newPage();
+    }
+    log.end();
+    EXPECT_EQ(log.lastPageIndex(), 24);
+    EXPECT_EQ(log.storedPageCount(), 25);
+    EXPECT_EQ(log.pagelogg(24), "\x02TO,1.,1.,25\x02" "ED");
+    EXPECT_EQ(log.pagelogg(9), "\x02TO,1.,1.,10\x02NP");
+    EXPECT_EQ(log.pagelogg(10), "\x02TO,1.,1.,11\x02NP");
+    EXPECT_EQ(log.pagelogg(29), "") << "a slot never written";
+    log.pagelogs(3, "rewritten");
+    EXPECT_EQ(log.pagelogg(3), "rewritten");
+}
+
+TEST_F(PageLogTest, StoredPageInternalErrorsEndTheProgram) {
+    EXPECT_EXIT(log.pagelogs(12, "x"), testing::ExitedWithCode(13), "Bad: pagelogs\\(13,..\\) on first call");
+    log.begin("T");
+    log.end();
+    EXPECT_EXIT(log.pagelogg(30), testing::ExitedWithCode(kExitInternalError), "in pagelogg\\(\\) g went null");
+    EXPECT_EXIT(log.pagelogs(35, "x"), testing::ExitedWithCode(kExitInternalError), "in pagelogs\\(\\) g went null");
+}
+
+TEST_F(PageLogTest, LandscapeModesCheckThePaperAndRetryAfterSetUp) {
+    host.fakePrinter.paperAfterSetup = PaperSize::Legal;
+    log.pageMode = 3;
+    EXPECT_EQ(log.begin("DSC"), 1);
+    EXPECT_FALSE(log.printing());
+    EXPECT_EQ(host.messages, (std::vector<RecordedMessage>{{"Please set printer to\nLegal size paper.", "Note"}}));
+    EXPECT_EQ(host.fakePrinter.calls, (std::vector<std::string>{"landscape", "start DSC", "abort", "setup"}));
+    EXPECT_EQ(log.begin("DSC"), 0);
+    EXPECT_TRUE(log.printing());
+    EXPECT_DOUBLE_EQ(log.pageWidth(), 14.0);
+    EXPECT_DOUBLE_EQ(log.pageHeight(), 8.5);
+
+    log.end();
+    log.finishPrinting();
+    host.messages.clear();
+    log.pageMode = 1;
+    host.fakePrinter.paperAfterSetup = PaperSize::Letter;
+    EXPECT_EQ(log.begin("FDC"), 1);
+    EXPECT_EQ(host.messages.back().text, "Please set printer to\nLetter size paper.");
+    EXPECT_EQ(log.begin("FDC"), 0);
+    EXPECT_DOUBLE_EQ(log.pageWidth(), 11.0);
+}
+
+TEST_F(PageLogTest, ANewLogKeepsTheOpenJobAndItsGeometry) {
+    log.begin("first");
+    log.text(1, 1, "x");
+    log.newPage();
+    log.commit();
+    log.end();
+    host.fakePrinter.dpi = 300;  // would change the geometry if a new job were opened
+    EXPECT_EQ(log.begin("second"), 0);
+    EXPECT_TRUE(log.isOpen());
+    EXPECT_EQ(log.lastPageIndex(), 0);
+    EXPECT_EQ(log.devicePixelsPerInch(), 600);
+    EXPECT_EQ(host.fakePrinter.calls, (std::vector<std::string>{"portrait", "start first"}));
+}
+
+TEST_F(PageLogTest, MeasuresInTheLastFontAtThePrintersResolution) {
+    log.begin("T");
+    log.fontName("Times");
+    log.fontSize(10);
+    const int32_t times10 = log.textWidth("Ancestors");
+    EXPECT_GT(times10, 0);
+    log.fontSize(20);
+    EXPECT_NEAR(log.textWidth("Ancestors"), 2 * times10, 1);
+    EXPECT_EQ(log.textWidth(""), 0);
+    const double arial = log.textWidthInFont("Ancestors", "Arial", 20);
+    EXPECT_NE(arial, log.textWidthFraction("Ancestors"));
+    EXPECT_NEAR(log.textWidthFraction("Ancestors"), log.textWidth("Ancestors") / 5100.0, 1e-12);
+    EXPECT_EQ(log.pixelsPerInch(), 600);
+    log.scaleOverride = 96;
+    EXPECT_EQ(log.pixelsPerInch(), 96);
+    EXPECT_EQ(log.devicePixelsPerInch(), 600);
+}
+
+TEST_F(PageLogTest, AbandonPrintingReleasesThePrinter) {
+    log.begin("T");
+    log.abandonPrinting();
+    EXPECT_FALSE(log.printing());
+    EXPECT_EQ(host.fakePrinter.calls.back(), "portrait");
+    EXPECT_EQ(log.end(), 0);
+}
+
+}  // namespace
+}  // namespace tw::test
