@@ -1,0 +1,828 @@
+#include "paf/family_text.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <span>
+
+#include "paf/codepage.h"
+#include "paf/date_encoding.h"
+
+namespace tw {
+namespace {
+
+constexpr size_t kMaxTextBytes = 255;  // names, places and text dates, as PAF stores them
+
+std::string upper(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    }
+    return out;
+}
+
+bool startsWithNoCase(std::string_view s, std::string_view prefix) {
+    return s.size() >= prefix.size() && upper(s.substr(0, prefix.size())) == prefix;
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+bool allDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A positive number of at most nine digits, else 0.
+int32_t positiveNumber(std::string_view s) {
+    if (!allDigits(s) || s.size() > 9) return 0;
+    int32_t n = 0;
+    for (char c : s) n = n * 10 + (c - '0');
+    return n;
+}
+
+// Text as stored in the file: Windows-1252, at most 255 bytes.
+bool storedText(std::string_view utf8, std::string& out, std::string& error) {
+    if (!isValidUtf8(utf8)) {
+        error = "is not valid UTF-8";
+        return false;
+    }
+    out = utf8ToWindows1252(utf8);
+    if (out.size() > kMaxTextBytes) {
+        error = "is longer than 255 characters";
+        return false;
+    }
+    return true;
+}
+
+// ---- Date phrases ---------------------------------------------------------------
+
+struct QualifierWord {
+    const char* word;
+    uint8_t code;
+};
+
+constexpr QualifierWord kQualifiers[] = {
+    {"ABT", kQualAbout},      {"AFT", kQualAfter}, {"BEF", kQualBefore},        {"EST", kQualEstimated},
+    {"CAL", kQualCalculated}, {"DNS", kQualDns},   {"STILLBORN", kQualStillborn}, {"UNCLEARED", kQualUncleared},
+};
+
+constexpr QualifierWord kStatuses[] = {
+    {"BIC", kOrdBic},         {"AFT", kOrdAfter}, {"CHILD", kOrdChild},         {"CLEARED", kOrdCleared},
+    {"CAL", kQualCalculated}, {"DNS", kQualDns},  {"STILLBORN", kQualStillborn}, {"UNCLEARED", kQualUncleared},
+};
+
+constexpr const char* kMonths[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+constexpr const char* kMonthNames[] = {"JANUARY", "FEBRUARY", "MARCH",     "APRIL",   "MAY",      "JUNE",
+                                       "JULY",    "AUGUST",   "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
+
+std::optional<uint8_t> lookupWord(std::span<const QualifierWord> table, std::string_view word) {
+    for (const auto& q : table) {
+        if (word == q.word) return q.code;
+    }
+    return std::nullopt;
+}
+
+int monthNumber(std::string_view word) {
+    for (int m = 0; m < 12; ++m) {
+        if (word == kMonths[m] || word == kMonthNames[m]) return m + 1;
+    }
+    return 0;
+}
+
+bool isLeapYear(int32_t y) { return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0); }
+
+int daysInMonth(int month, int32_t year) {
+    static constexpr int kLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && year != 0 && isLeapYear(year) ? 29 : kLengths[month - 1];
+}
+
+struct SingleDate {
+    DateValue value;
+    int32_t dualYear = 0;  // the second year of a dual year ("1750/51"), else 0
+};
+
+// "1850" or "1750/51": the year and the dual year's second year.
+bool parseYear(std::string_view word, SingleDate& date, std::string& error) {
+    const size_t slash = word.find('/');
+    const std::string_view first = word.substr(0, slash);
+    if (!allDigits(first) || first.size() > 4) {
+        error = "'" + std::string(word) + "' is not a year";
+        return false;
+    }
+    date.value.year = positiveNumber(first);
+    if (date.value.year == 0) {
+        error = "the year cannot be 0";
+        return false;
+    }
+    if (slash == std::string_view::npos) return true;
+    const std::string_view second = word.substr(slash + 1);
+    if (!allDigits(second) || second.size() > 4) {
+        error = "'" + std::string(word) + "' is not a dual year like 1750/51";
+        return false;
+    }
+    // The second year replaces the last digits of the first: 1750/51, 1699/00, 1699/1700.
+    int32_t scale = 1;
+    for (size_t i = 0; i < second.size(); ++i) scale *= 10;
+    int32_t year2 = date.value.year / scale * scale + std::stoi(std::string(second));
+    if (year2 <= date.value.year) year2 += scale;
+    if (year2 != date.value.year + 1) {
+        error = "the dual year " + std::string(word) + " does not name the year after " +
+                std::to_string(date.value.year);
+        return false;
+    }
+    date.dualYear = year2;
+    return true;
+}
+
+bool inRange(DateValue value, CenturyTable table, std::string& error) {
+    if (dateToDayNumber(value, table) != 0) return true;
+    error = value.year == 0 ? "a date without a year cannot be 1 JAN"
+                            : "the year " + std::to_string(value.year) + " is outside what a PAF date can hold";
+    return false;
+}
+
+// One calendar date: YEAR, MONTH YEAR, DAY MONTH YEAR or DAY MONTH (no year).
+bool parseSingle(std::span<const std::string> words, CenturyTable table, SingleDate& date, std::string& error) {
+    std::string_view dayWord, monthWord, yearWord;
+    if (words.size() == 1) {
+        yearWord = words[0];
+    } else if (words.size() == 2 && allDigits(words[0]) && monthNumber(words[1]) != 0) {
+        dayWord = words[0];
+        monthWord = words[1];
+    } else if (words.size() == 2) {
+        monthWord = words[0];
+        yearWord = words[1];
+    } else if (words.size() == 3) {
+        dayWord = words[0];
+        monthWord = words[1];
+        yearWord = words[2];
+    } else {
+        error = words.empty() ? "a date is missing" : "expected a date like 12 JAN 1850";
+        return false;
+    }
+    if (!monthWord.empty()) {
+        date.value.month = monthNumber(monthWord);
+        if (date.value.month == 0) {
+            error = "unknown month '" + std::string(monthWord) + "'";
+            return false;
+        }
+    }
+    if (!yearWord.empty() && !parseYear(yearWord, date, error)) return false;
+    if (!dayWord.empty()) {
+        date.value.day = positiveNumber(dayWord);
+        if (date.value.day == 0 || date.value.day > daysInMonth(date.value.month, date.value.year)) {
+            error = "day '" + std::string(dayWord) + "' is not a day of " + std::string(kMonths[date.value.month - 1]);
+            if (date.value.year != 0) error += " " + std::to_string(date.value.year);
+            return false;
+        }
+    }
+    if (!inRange(date.value, table, error)) return false;
+    if (date.dualYear != 0 && !inRange(DateValue{0, 0, date.dualYear}, table, error)) return false;
+    return true;
+}
+
+// The earliest and the latest day a date with unknown parts can mean, as sortable keys.
+int64_t earliestKey(DateValue v) { return (int64_t(v.year) * 13 + std::max(v.month, 1)) * 32 + std::max(v.day, 1); }
+int64_t latestKey(DateValue v) { return (int64_t(v.year) * 13 + (v.month ? v.month : 12)) * 32 + (v.day ? v.day : 31); }
+
+bool parseStatus(std::string_view word, WriterDate& date, std::string& error) {
+    const std::string w = upper(trim(word));
+    std::optional<uint8_t> code = lookupWord(kStatuses, w);
+    if (!code && allDigits(w) && w.size() <= 2 && std::stoi(w) <= 22) code = uint8_t(std::stoi(w));
+    if (!code) {
+        error = "unknown status '" + std::string(trim(word)) +
+                "' (BIC, AFT, CHILD, CLEARED, CAL, DNS, STILLBORN, UNCLEARED or a code 0 to 22)";
+        return false;
+    }
+    date = WriterDate(makeStatusDate(*code));
+    return true;
+}
+
+}  // namespace
+
+bool parseDatePhrase(std::string_view phrase, WriterDate& date, std::string& error) {
+    date = WriterDate();
+    if (startsWithNoCase(phrase, "TEXT:")) {
+        const std::string_view text = phrase.substr(5);
+        if (text.empty()) {
+            error = "a date stored as text needs its text after TEXT:";
+            return false;
+        }
+        std::string stored, why;
+        if (!storedText(text, stored, why)) {
+            error = "the date text " + why;
+            return false;
+        }
+        date = WriterDate::asText(std::move(stored));
+        return true;
+    }
+    if (startsWithNoCase(phrase, "STATUS:")) return parseStatus(phrase.substr(7), date, error);
+
+    std::vector<std::string> words;
+    {
+        const std::string all = upper(phrase);
+        size_t pos = 0;
+        while (pos < all.size()) {
+            while (pos < all.size() && (all[pos] == ' ' || all[pos] == '\t')) ++pos;
+            const size_t start = pos;
+            while (pos < all.size() && all[pos] != ' ' && all[pos] != '\t') ++pos;
+            if (pos > start) words.push_back(all.substr(start, pos - start));
+        }
+    }
+    if (words.empty()) {
+        error = "the date is empty (leave the field out for no date)";
+        return false;
+    }
+
+    std::span<const std::string> rest(words);
+    CenturyTable table = CenturyTable::A;
+    if (rest.front() == "@#DJULIAN@" || rest.front() == "@#DGREGORIAN@") {
+        table = rest.front() == "@#DJULIAN@" ? CenturyTable::B : CenturyTable::A;
+        rest = rest.subspan(1);
+    }
+    if (rest.empty()) {
+        error = "a date is missing after the calendar";
+        return false;
+    }
+
+    if (rest.front() == "BET" || rest.front() == "FROM") {
+        const bool between = rest.front() == "BET";
+        const char* joinWord = between ? "AND" : "TO";
+        const auto join = std::find(rest.begin(), rest.end(), joinWord);
+        if (join == rest.end()) {
+            error = std::string(between ? "BET" : "FROM") + " needs " + joinWord + " and a second date";
+            return false;
+        }
+        SingleDate first, second;
+        const auto joinAt = size_t(join - rest.begin());
+        if (!parseSingle(rest.subspan(1, joinAt - 1), table, first, error) ||
+            !parseSingle(rest.subspan(joinAt + 1), table, second, error)) {
+            return false;
+        }
+        if (first.dualYear != 0 || second.dualYear != 0) {
+            error = "a dual year cannot be part of a range";
+            return false;
+        }
+        if (first.value.year == 0 || second.value.year == 0) {
+            error = "both dates of a range need a year";
+            return false;
+        }
+        if (latestKey(second.value) < earliestKey(first.value)) {
+            error = "the second date comes before the first";
+            return false;
+        }
+        date = WriterDate(makeDateRange(first.value, second.value, between ? 4 : 3, kQualNone, table));
+        return true;
+    }
+
+    uint8_t qualifier = kQualNone;
+    if (auto q = lookupWord(kQualifiers, rest.front())) {
+        qualifier = *q;
+        rest = rest.subspan(1);
+    }
+    SingleDate single;
+    if (!parseSingle(rest, table, single, error)) return false;
+    if (single.dualYear != 0) {
+        date = WriterDate(makeDateRange(single.value, DateValue{0, 0, single.dualYear}, 3, qualifier, table));
+    } else {
+        date = WriterDate(makeDate(single.value, qualifier, table));
+    }
+    return true;
+}
+
+namespace {
+
+// ---- Records ----------------------------------------------------------------------
+
+struct Token {
+    std::string text;
+    bool quoted = false;
+    int line = 0;
+};
+
+struct Record {
+    std::vector<Token> tokens;
+};
+
+struct Ref {
+    int32_t number = 0;
+    int line = 0;
+};
+
+struct PersonEntry {
+    WriterPerson person;
+    int line = 0;
+    bool hasSex = false;
+    bool hasName = false;
+    bool hasMarriages = false;
+    std::vector<Ref> marriages;
+    std::optional<WriterDate> sealingToParents;
+    int sealingLine = 0;
+};
+
+struct FamilyEntry {
+    WriterMarriage marriage;
+    int line = 0;
+    Ref husband, wife;
+    std::vector<Ref> children;
+};
+
+class Parser {
+public:
+    explicit Parser(std::vector<FamilyTextError>& errors) : errors_(errors) {}
+
+    void read(std::string_view text);
+    void check();
+    WriterFamily build() const;
+
+private:
+    void error(int line, std::string message) { errors_.push_back({line, std::move(message)}); }
+    void splitRecords(std::string_view text);
+    void readRecord(const Record& record);
+    void readPerson(const Record& record, int32_t number);
+    void readFamily(const Record& record, int32_t number);
+    // The value after a field name, or null (after an error) when there is none.
+    const Token* value(const Record& record, size_t& i, const Token& key);
+    // One or more record numbers after a field name.
+    bool numbers(const Record& record, size_t& i, const Token& key, const char* what, std::vector<Ref>& out);
+    bool text(const Token& key, const Token& value, std::string& out);
+    bool date(const Token& key, const Token& value, WriterDate& out);
+    void checkNumbering(const char* what, size_t count, int32_t highest, const std::set<int32_t>& numbers);
+    void checkAncestry();
+
+    std::vector<FamilyTextError>& errors_;
+    std::vector<Record> records_;
+    std::map<int32_t, PersonEntry> people_;
+    std::map<int32_t, FamilyEntry> families_;
+    std::map<int32_t, int32_t> parentFamily_;  // child RIN -> MRIN
+};
+
+void Parser::splitRecords(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark
+    int lineNo = 0;
+    size_t lineStart = 0;
+    while (lineStart <= text.size()) {
+        size_t lineEnd = text.find('\n', lineStart);
+        if (lineEnd == std::string_view::npos) lineEnd = text.size();
+        std::string_view line = text.substr(lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        ++lineNo;
+        if (line.ends_with('\r')) line.remove_suffix(1);
+
+        std::vector<Token> tokens;
+        size_t pos = 0;
+        bool bad = false;
+        while (pos < line.size() && !bad) {
+            const char c = line[pos];
+            if (c == ' ' || c == '\t') {
+                ++pos;
+            } else if (c == '#') {
+                break;
+            } else if (c == '"') {
+                Token t{"", true, lineNo};
+                ++pos;
+                bool closed = false;
+                while (pos < line.size()) {
+                    const char q = line[pos++];
+                    if (q == '"') {
+                        closed = true;
+                        break;
+                    }
+                    if (q == '\\') {
+                        if (pos < line.size() && (line[pos] == '"' || line[pos] == '\\')) {
+                            t.text += line[pos++];
+                            continue;
+                        }
+                        error(lineNo, "unknown escape in a quoted text (only \\\" and \\\\ are known)");
+                        bad = true;
+                        break;
+                    }
+                    t.text += q;
+                }
+                if (!closed && !bad) {
+                    error(lineNo, "quoted text is not closed");
+                    bad = true;
+                }
+                tokens.push_back(std::move(t));
+            } else {
+                Token t{"", false, lineNo};
+                while (pos < line.size() && line[pos] != ' ' && line[pos] != '\t' && line[pos] != '"') {
+                    t.text += line[pos++];
+                }
+                tokens.push_back(std::move(t));
+            }
+        }
+        if (tokens.empty() && !bad) continue;
+        const bool continues = line.front() == ' ' || line.front() == '\t';
+        if (!continues) {
+            records_.emplace_back();
+        } else if (records_.empty()) {
+            error(lineNo, "an indented line continues a record, but no record has begun");
+            continue;
+        }
+        if (bad) {
+            // The problem is reported; the marker stops the record from being read further.
+            records_.back().tokens.push_back(Token{"", false, -1});
+            continue;
+        }
+        for (auto& t : tokens) records_.back().tokens.push_back(std::move(t));
+    }
+}
+
+void Parser::read(std::string_view text) {
+    splitRecords(text);
+    for (const Record& record : records_) readRecord(record);
+}
+
+void Parser::readRecord(const Record& record) {
+    const Token& kind = record.tokens.front();
+    if (kind.line < 0) return;  // only a damaged line, already reported
+    const std::string word = kind.quoted ? "\"" + kind.text + "\"" : kind.text;
+    if (kind.quoted || (kind.text != "person" && kind.text != "family")) {
+        error(kind.line, "unknown record '" + word + "' (expected person or family)");
+        return;
+    }
+    const int32_t number = record.tokens.size() > 1 && !record.tokens[1].quoted
+                               ? positiveNumber(record.tokens[1].text) : 0;
+    if (number == 0) {
+        error(kind.line, kind.text + " needs a number from 1 up");
+        return;
+    }
+    if (kind.text == "person") {
+        readPerson(record, number);
+    } else {
+        readFamily(record, number);
+    }
+}
+
+const Token* Parser::value(const Record& record, size_t& i, const Token& key) {
+    if (i < record.tokens.size() && record.tokens[i].line < 0) return nullptr;  // a damaged line
+    if (i >= record.tokens.size()) {
+        error(key.line, "'" + key.text + "' needs a value");
+        return nullptr;
+    }
+    return &record.tokens[i++];
+}
+
+bool Parser::numbers(const Record& record, size_t& i, const Token& key, const char* what, std::vector<Ref>& out) {
+    const size_t first = i;
+    while (i < record.tokens.size() && !record.tokens[i].quoted && allDigits(record.tokens[i].text)) {
+        const Token& t = record.tokens[i++];
+        const int32_t n = positiveNumber(t.text);
+        if (n == 0) {
+            error(t.line, "'" + t.text + "' is not a " + what + " number");
+            return false;
+        }
+        out.push_back({n, t.line});
+    }
+    if (i == first) {
+        if (i < record.tokens.size() && record.tokens[i].line < 0) return false;  // a damaged line
+        error(key.line, "'" + key.text + "' needs at least one " + what + " number");
+        return false;
+    }
+    return true;
+}
+
+bool Parser::text(const Token& key, const Token& value, std::string& out) {
+    std::string why;
+    if (storedText(value.text, out, why)) return true;
+    error(value.line, "the " + key.text + " " + why);
+    return false;
+}
+
+bool Parser::date(const Token& key, const Token& value, WriterDate& out) {
+    std::string why;
+    if (parseDatePhrase(value.text, out, why)) return true;
+    error(value.line, "bad " + key.text + " date \"" + value.text + "\": " + why);
+    return false;
+}
+
+void Parser::readPerson(const Record& record, int32_t number) {
+    const int line = record.tokens.front().line;
+    if (auto it = people_.find(number); it != people_.end()) {
+        error(line, "person " + std::to_string(number) + " is defined twice (also on line " +
+                        std::to_string(it->second.line) + ")");
+        return;
+    }
+    PersonEntry& entry = people_[number];
+    entry.line = line;
+    WriterPerson& p = entry.person;
+    std::set<std::string> seen;
+    size_t i = 2;
+    while (i < record.tokens.size()) {
+        const Token& key = record.tokens[i++];
+        if (key.line < 0) return;
+        if (key.quoted) {
+            error(key.line, "expected a person field, found \"" + key.text + "\"");
+            return;
+        }
+        if (!seen.insert(key.text).second) {
+            error(key.line, "'" + key.text + "' is given twice");
+            return;
+        }
+        if (key.text == "deleted") {
+            p.deleted = true;
+            continue;
+        }
+        if (key.text == "marriages") {
+            entry.hasMarriages = true;
+            if (!numbers(record, i, key, "family", entry.marriages)) return;
+            continue;
+        }
+        WriterDate* event = key.text == "birth"       ? &p.birth
+                            : key.text == "chr"       ? &p.christening
+                            : key.text == "death"     ? &p.death
+                            : key.text == "burial"    ? &p.burial
+                            : key.text == "baptism"   ? &p.baptism
+                            : key.text == "endowment" ? &p.endowment
+                                                      : nullptr;
+        const bool known = event || key.text == "sex" || key.text == "name" || key.text == "place" ||
+                           key.text == "sealing-to-parents";
+        if (!known) {
+            error(key.line, "unknown person field '" + key.text + "'");
+            return;
+        }
+        const Token* v = value(record, i, key);
+        if (!v) return;
+        if (event) {
+            if (!date(key, *v, *event)) return;
+        } else if (key.text == "sex") {
+            const std::string s = upper(v->text);
+            if (v->quoted || (s != "M" && s != "F" && s != "U")) {
+                error(v->line, "sex must be M, F or U, not '" + v->text + "'");
+                return;
+            }
+            p.sex = s[0];
+            entry.hasSex = true;
+        } else if (key.text == "name") {
+            if (!text(key, *v, p.name)) return;
+            entry.hasName = true;
+        } else if (key.text == "place") {
+            if (!text(key, *v, p.birthPlace)) return;
+        } else {
+            WriterDate sealing;
+            if (!date(key, *v, sealing)) return;
+            entry.sealingToParents = sealing;
+            entry.sealingLine = key.line;
+        }
+    }
+}
+
+void Parser::readFamily(const Record& record, int32_t number) {
+    const int line = record.tokens.front().line;
+    if (auto it = families_.find(number); it != families_.end()) {
+        error(line, "family " + std::to_string(number) + " is defined twice (also on line " +
+                        std::to_string(it->second.line) + ")");
+        return;
+    }
+    FamilyEntry& entry = families_[number];
+    entry.line = line;
+    WriterMarriage& m = entry.marriage;
+    std::set<std::string> seen;
+    size_t i = 2;
+    while (i < record.tokens.size()) {
+        const Token& key = record.tokens[i++];
+        if (key.line < 0) return;
+        if (key.quoted) {
+            error(key.line, "expected a family field, found \"" + key.text + "\"");
+            return;
+        }
+        if (!seen.insert(key.text).second) {
+            error(key.line, "'" + key.text + "' is given twice");
+            return;
+        }
+        if (key.text == "deleted") {
+            m.deleted = true;
+        } else if (key.text == "children") {
+            if (!numbers(record, i, key, "person", entry.children)) return;
+        } else if (key.text == "husband" || key.text == "wife") {
+            const Token* v = value(record, i, key);
+            if (!v) return;
+            const int32_t n = v->quoted ? 0 : positiveNumber(v->text);
+            if (n == 0) {
+                error(v->line, "'" + key.text + "' needs a person number, not '" + v->text + "'");
+                return;
+            }
+            (key.text == "husband" ? entry.husband : entry.wife) = {n, v->line};
+        } else if (key.text == "date" || key.text == "sealing") {
+            const Token* v = value(record, i, key);
+            if (!v || !date(key, *v, key.text == "date" ? m.date : m.sealing)) return;
+        } else if (key.text == "place") {
+            const Token* v = value(record, i, key);
+            if (!v || !text(key, *v, m.place)) return;
+        } else {
+            error(key.line, "unknown family field '" + key.text + "'");
+            return;
+        }
+    }
+}
+
+void Parser::checkNumbering(const char* what, size_t count, int32_t highest, const std::set<int32_t>& numbers) {
+    if (size_t(highest) == count) return;
+    std::string missing;
+    int shown = 0;
+    for (int32_t n = 1; n <= highest && shown < 5; ++n) {
+        if (numbers.count(n)) continue;
+        missing += (shown ? ", " : "") + std::to_string(n);
+        ++shown;
+    }
+    error(0, std::string(what) + " must be numbered 1 to " + std::to_string(highest) +
+                 " without gaps; missing: " + missing + (size_t(highest) - count > 5 ? ", ..." : ""));
+}
+
+void Parser::check() {
+    if (people_.empty()) {
+        error(0, "the family has no people");
+        return;
+    }
+    std::set<int32_t> numbers;
+    for (const auto& [n, e] : people_) numbers.insert(n);
+    checkNumbering("people", people_.size(), people_.rbegin()->first, numbers);
+    numbers.clear();
+    for (const auto& [n, e] : families_) numbers.insert(n);
+    if (!families_.empty()) checkNumbering("families", families_.size(), families_.rbegin()->first, numbers);
+
+    for (const auto& [n, e] : people_) {
+        const std::string who = "person " + std::to_string(n);
+        if (e.person.deleted) continue;
+        if (!e.hasSex) error(e.line, who + " needs a sex (M, F or U)");
+        if (!e.hasName) error(e.line, who + " needs a name");
+    }
+
+    // The people a family names must exist and fit their places.
+    std::map<int32_t, std::vector<int32_t>> familiesOf;  // RIN -> the families naming them as a spouse
+    for (const auto& [mrin, f] : families_) {
+        const std::string which = "family " + std::to_string(mrin);
+        if (f.marriage.deleted) {
+            if (f.husband.number || f.wife.number || !f.children.empty()) {
+                error(f.line, which + " is deleted and must not name anyone");
+            }
+            continue;
+        }
+        auto person = [&](const Ref& ref, const char* role) -> const PersonEntry* {
+            auto it = people_.find(ref.number);
+            if (it == people_.end()) {
+                error(ref.line, which + ": " + role + " " + std::to_string(ref.number) + " is not a person");
+                return nullptr;
+            }
+            if (it->second.person.deleted) {
+                error(ref.line, which + ": " + role + " " + std::to_string(ref.number) + " is a deleted person");
+                return nullptr;
+            }
+            return &it->second;
+        };
+        if (f.husband.number) {
+            const PersonEntry* h = person(f.husband, "husband");
+            if (h && h->person.sex == 'F') {
+                error(f.husband.line, which + ": husband " + std::to_string(f.husband.number) + " is a woman");
+            }
+            if (h) familiesOf[f.husband.number].push_back(mrin);
+        }
+        if (f.wife.number) {
+            const PersonEntry* w = person(f.wife, "wife");
+            if (w && w->person.sex == 'M') {
+                error(f.wife.line, which + ": wife " + std::to_string(f.wife.number) + " is a man");
+            }
+            if (w && f.wife.number != f.husband.number) familiesOf[f.wife.number].push_back(mrin);
+        }
+        if (f.husband.number && f.husband.number == f.wife.number) {
+            error(f.wife.line, which + ": the husband and the wife are the same person");
+        }
+        std::set<int32_t> seenChildren;
+        for (const Ref& child : f.children) {
+            if (!person(child, "child")) continue;
+            const std::string c = std::to_string(child.number);
+            if (!seenChildren.insert(child.number).second) {
+                error(child.line, which + ": child " + c + " is listed twice");
+            } else if (child.number == f.husband.number || child.number == f.wife.number) {
+                error(child.line, which + ": child " + c + " is also a parent of the family");
+            } else if (auto [it, fresh] = parentFamily_.emplace(child.number, mrin); !fresh) {
+                error(child.line, which + ": person " + c + " is already a child of family " +
+                                      std::to_string(it->second) + " (a person has one set of parents)");
+            }
+        }
+    }
+
+    for (const auto& [rin, e] : people_) {
+        const std::string who = "person " + std::to_string(rin);
+        if (e.person.deleted) {
+            if (familiesOf.count(rin) || parentFamily_.count(rin)) {
+                error(e.line, who + " is deleted and must not belong to a family");
+            }
+            if (e.hasMarriages) error(e.line, who + " is deleted and cannot list marriages");
+            if (e.sealingToParents) error(e.sealingLine, who + " is deleted and cannot be sealed to parents");
+            continue;
+        }
+        if (e.sealingToParents && !parentFamily_.count(rin)) {
+            error(e.sealingLine, who + " has a sealing to parents but is no family's child");
+        }
+        if (!e.hasMarriages) continue;
+        const std::vector<int32_t>& own = familiesOf[rin];
+        std::set<int32_t> listed;
+        for (const Ref& m : e.marriages) {
+            const std::string which = std::to_string(m.number);
+            if (!listed.insert(m.number).second) {
+                error(m.line, who + ": family " + which + " is listed twice in 'marriages'");
+            } else if (std::find(own.begin(), own.end(), m.number) == own.end()) {
+                error(m.line, who + ": family " + which + " in 'marriages' does not name " + who + " as a spouse");
+            }
+        }
+        for (int32_t mrin : own) {
+            if (!listed.count(mrin)) {
+                error(e.line, who + ": 'marriages' leaves out family " + std::to_string(mrin));
+            }
+        }
+    }
+    checkAncestry();
+}
+
+// Nobody may be among their own ancestors. Iterative depth-first search over parents.
+void Parser::checkAncestry() {
+    enum State : uint8_t { kUnseen, kOnPath, kDone };
+    std::map<int32_t, State> state;
+    auto parentsOf = [&](int32_t rin) {
+        std::vector<int32_t> parents;
+        auto pf = parentFamily_.find(rin);
+        if (pf == parentFamily_.end()) return parents;
+        const FamilyEntry& f = families_.at(pf->second);
+        for (int32_t p : {f.husband.number, f.wife.number}) {
+            if (p && people_.count(p)) parents.push_back(p);
+        }
+        return parents;
+    };
+    for (const auto& [start, entry] : people_) {
+        if (state[start] != kUnseen) continue;
+        std::vector<std::pair<int32_t, std::vector<int32_t>>> stack;
+        stack.emplace_back(start, parentsOf(start));
+        state[start] = kOnPath;
+        while (!stack.empty()) {
+            auto& [rin, pending] = stack.back();
+            if (pending.empty()) {
+                state[rin] = kDone;
+                stack.pop_back();
+                continue;
+            }
+            const int32_t parent = pending.back();
+            pending.pop_back();
+            if (state[parent] == kOnPath) {
+                error(people_.at(parent).line,
+                      "person " + std::to_string(parent) + " is among their own ancestors");
+                return;
+            }
+            if (state[parent] == kUnseen) {
+                state[parent] = kOnPath;
+                stack.emplace_back(parent, parentsOf(parent));
+            }
+        }
+    }
+}
+
+WriterFamily Parser::build() const {
+    WriterFamily family;
+    for (const auto& [rin, e] : people_) {
+        WriterPerson p = e.person;
+        for (const Ref& m : e.marriages) p.marriageOrder.push_back(m.number);
+        family.addPerson(std::move(p));
+    }
+    for (const auto& [mrin, f] : families_) {
+        WriterMarriage m = f.marriage;
+        m.husband = f.husband.number;
+        m.wife = f.wife.number;
+        bool anySealing = false;
+        for (const Ref& child : f.children) {
+            m.children.push_back(child.number);
+            anySealing = anySealing || people_.at(child.number).sealingToParents.has_value();
+        }
+        if (anySealing) {
+            for (const Ref& child : f.children) {
+                m.childSealings.push_back(people_.at(child.number).sealingToParents.value_or(WriterDate()));
+            }
+        }
+        family.addMarriage(std::move(m));
+    }
+    return family;
+}
+
+}  // namespace
+
+FamilyText parseFamilyText(std::string_view text) {
+    FamilyText result;
+    Parser parser(result.errors);
+    parser.read(text);
+    if (result.errors.empty()) parser.check();
+    if (result.errors.empty()) {
+        result.family = parser.build();
+    }
+    std::stable_sort(result.errors.begin(), result.errors.end(), [](const auto& a, const auto& b) {
+        // Problems of the file as a whole (line 0) come last.
+        return (a.line == 0 ? INT32_MAX : a.line) < (b.line == 0 ? INT32_MAX : b.line);
+    });
+    return result;
+}
+
+}  // namespace tw
