@@ -4,7 +4,9 @@
 // caller; it converts inches to pixels and keeps track of fonts itself.
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace tw {
@@ -17,6 +19,19 @@ struct DevicePoint {
 
 // Colours are Windows colour values: 0x00BBGGRR.
 using Colour = uint32_t;
+
+struct SurfaceFill {
+    bool solid = false;  // false: clear (shapes are outlined only)
+    Colour colour = 0;
+    bool operator==(const SurfaceFill&) const = default;
+};
+
+struct SurfaceFont {
+    std::string face;
+    int pixelHeight = 0;
+    int angleTenths = 0;
+    bool operator==(const SurfaceFont&) const = default;
+};
 
 class Surface {
 public:
@@ -38,6 +53,13 @@ public:
     virtual void ellipse(DevicePoint corner1, DevicePoint corner2) = 0;  // outlined and filled
     // Text (Windows-1252 bytes) whose top-left corner, before rotation, is at p.
     virtual void text(DevicePoint p, std::string_view text) = 0;
+
+    // Pen, fill and font outlive a page: the next page drawn on the same surface
+    // starts with them. Surfaces that keep them report them here, so the renderer
+    // can restore the fill after an arrow head and measure text drawn before a page
+    // sets its own font. A surface that cannot tell returns nothing.
+    virtual std::optional<SurfaceFill> currentFill() const { return std::nullopt; }
+    virtual std::optional<SurfaceFont> currentFont() const { return std::nullopt; }
 };
 
 }  // namespace tw

@@ -1,0 +1,18 @@
+#pragma once
+// Sends stored pages of the page log to the printer through the renderer, and ends
+// the print job.
+
+#include "output/page_log.h"
+#include "paf/host.h"
+
+namespace tw {
+
+// Prints pages first to last, counted from 1, on the log's open print job (or, when
+// none is open, on the host's current printer), then ends the job. A range that
+// starts below 1, ends before it starts or ends beyond the last page is refused with
+// "Invalid page range." and prints nothing. With positionsChanged (a Family Tree
+// Chart moved by hand and not saved) every page printed is the current text, the
+// chart as edited on the screen. Returns true when the pages were printed.
+bool printPages(PageLog& log, Host& host, int first, int last, bool positionsChanged = false);
+
+}  // namespace tw

@@ -1,0 +1,233 @@
+#include "output/qt/file_printers.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <filesystem>
+#include <system_error>
+
+#include "output/measuring_printer.h"
+
+namespace tw {
+
+namespace {
+
+QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+std::filesystem::path toPath(const std::string& path) { return std::filesystem::path(path); }
+
+void removeFile(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(toPath(path), ignored);
+}
+
+// A file that exists and holds something.
+bool written(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(toPath(path), error);
+    return !error && size > 0;
+}
+
+}  // namespace
+
+// --- FilePrinter -------------------------------------------------------------------
+
+FilePrinter::~FilePrinter() { stopPainting(); }
+
+PrinterGeometry FilePrinter::geometry() const { return sheetGeometry(paper_, landscape_, dpi_); }
+
+void FilePrinter::fail(const std::string& text) {
+    if (error_.empty()) error_ = text;
+}
+
+void FilePrinter::stopPainting() {
+    surface_.end();
+    if (painter_.isActive()) painter_.end();
+}
+
+std::string FilePrinter::pageFilePath(const std::string& path, int page, const std::string& defaultExtension) {
+    const std::filesystem::path whole(path);
+    std::string extension = whole.extension().string();
+    if (extension.empty()) extension = defaultExtension;
+    const std::string name = whole.stem().string() + "-" + std::to_string(page) + extension;
+    return (whole.parent_path() / name).string();
+}
+
+// --- PDF -----------------------------------------------------------------------------
+
+PdfFilePrinter::PdfFilePrinter(std::string path) : FilePrinter(std::move(path), kPixelsPerInch) {}
+
+PdfFilePrinter::~PdfFilePrinter() { stopPainting(); }
+
+bool PdfFilePrinter::startDocument(std::string_view title) {
+    stopPainting();
+    error_.clear();
+    written_.clear();
+    title_ = std::string(title);
+
+    writer_ = std::make_unique<QPdfWriter>(toQString(path_));
+    writer_->setResolution(dpi_);
+    writer_->setTitle(toQString(title_));
+    writer_->setCreator(QStringLiteral("Tamblewin"));
+    const QPageLayout layout(QPageSize(paper_ == PaperSize::Legal ? QPageSize::Legal : QPageSize::Letter),
+                             landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    writer_->setPageLayout(layout);
+    if (!painter_.begin(writer_.get())) {
+        writer_.reset();
+        fail("Cannot write " + path_);
+        return false;
+    }
+    surface_.begin(painter_);
+    return true;
+}
+
+void PdfFilePrinter::newPage() {
+    if (writer_ != nullptr && painter_.isActive()) writer_->newPage();
+}
+
+void PdfFilePrinter::endDocument() {
+    if (writer_ == nullptr) return;
+    stopPainting();
+    writer_.reset();
+    if (written(path_))
+        written_.push_back(path_);
+    else
+        fail("Cannot write " + path_);
+}
+
+void PdfFilePrinter::abortDocument() {
+    if (writer_ == nullptr) return;
+    stopPainting();
+    writer_.reset();
+    removeFile(path_);
+}
+
+// --- PNG -----------------------------------------------------------------------------
+
+PngFilePrinter::PngFilePrinter(std::string path, int dpi) : FilePrinter(std::move(path), dpi) {}
+
+PngFilePrinter::~PngFilePrinter() { stopPainting(); }
+
+bool PngFilePrinter::startDocument(std::string_view title) {
+    stopPainting();
+    error_.clear();
+    written_.clear();
+    title_ = std::string(title);
+    page_ = 0;
+    return startPage();
+}
+
+bool PngFilePrinter::startPage() {
+    ++page_;
+    const PrinterGeometry sheet = geometry();
+    image_ = QImage(sheet.physicalWidth, sheet.physicalHeight, QImage::Format_RGB32);
+    if (image_.isNull()) {
+        fail("Cannot make an image of " + std::to_string(sheet.physicalWidth) + " x " +
+             std::to_string(sheet.physicalHeight) + " pixels");
+        return false;
+    }
+    const int dotsPerMetre = int(dpi_ / 0.0254 + 0.5);
+    image_.setDotsPerMeterX(dotsPerMetre);
+    image_.setDotsPerMeterY(dotsPerMetre);
+    image_.fill(Qt::white);
+    if (!painter_.begin(&image_)) {
+        fail("Cannot draw on the image of page " + std::to_string(page_));
+        return false;
+    }
+    // Lines stay sharp on the pixel grid; text is smoothed.
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    surface_.begin(painter_);
+    return true;
+}
+
+void PngFilePrinter::finishPage() {
+    if (!painter_.isActive()) return;
+    stopPainting();
+    const std::string file = pageFilePath(path_, page_, ".png");
+    if (image_.save(toQString(file), "PNG"))
+        written_.push_back(file);
+    else
+        fail("Cannot write " + file);
+    image_ = QImage();
+}
+
+void PngFilePrinter::newPage() {
+    if (!painter_.isActive()) return;
+    finishPage();
+    startPage();
+}
+
+void PngFilePrinter::endDocument() { finishPage(); }
+
+void PngFilePrinter::abortDocument() {
+    stopPainting();
+    image_ = QImage();
+    for (const std::string& file : written_) removeFile(file);
+    written_.clear();
+}
+
+// --- SVG -----------------------------------------------------------------------------
+
+SvgFilePrinter::SvgFilePrinter(std::string path, int dpi) : FilePrinter(std::move(path), dpi) {}
+
+SvgFilePrinter::~SvgFilePrinter() { stopPainting(); }
+
+bool SvgFilePrinter::startDocument(std::string_view title) {
+    stopPainting();
+    error_.clear();
+    written_.clear();
+    title_ = std::string(title);
+    page_ = 0;
+    return startPage();
+}
+
+bool SvgFilePrinter::startPage() {
+    ++page_;
+    const PrinterGeometry sheet = geometry();
+    generator_ = std::make_unique<QSvgGenerator>();
+    generator_->setFileName(toQString(pageFilePath(path_, page_, ".svg")));
+    generator_->setSize(QSize(sheet.physicalWidth, sheet.physicalHeight));
+    generator_->setViewBox(QRect(0, 0, sheet.physicalWidth, sheet.physicalHeight));
+    generator_->setResolution(dpi_);
+    generator_->setTitle(toQString(title_));
+    if (!painter_.begin(generator_.get())) {
+        generator_.reset();
+        fail("Cannot write " + pageFilePath(path_, page_, ".svg"));
+        return false;
+    }
+    surface_.begin(painter_);
+    return true;
+}
+
+void SvgFilePrinter::finishPage() {
+    if (generator_ == nullptr) return;
+    stopPainting();
+    generator_.reset();
+    const std::string file = pageFilePath(path_, page_, ".svg");
+    if (written(file))
+        written_.push_back(file);
+    else
+        fail("Cannot write " + file);
+}
+
+void SvgFilePrinter::newPage() {
+    if (generator_ == nullptr) return;
+    finishPage();
+    startPage();
+}
+
+void SvgFilePrinter::endDocument() { finishPage(); }
+
+void SvgFilePrinter::abortDocument() {
+    if (generator_ != nullptr) {
+        stopPainting();
+        generator_.reset();
+        removeFile(pageFilePath(path_, page_, ".svg"));
+    }
+    for (const std::string& file : written_) removeFile(file);
+    written_.clear();
+}
+
+}  // namespace tw

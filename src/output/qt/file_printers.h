@@ -1,0 +1,125 @@
+#pragma once
+// Printers that write files, for the command line: PDF (one document), PNG and SVG
+// (one file per page). Each takes the paper and orientation the report asks for,
+// has no unprintable margins (physical offsets 0), and reports a file it could not
+// write through ok() and errorText() instead of stopping. They draw text, so they
+// need a QGuiApplication (on a machine without a display, QT_QPA_PLATFORM=offscreen).
+//
+// PNG and SVG pages go to files named after the given path with "-" and the page
+// number (from 1, not zero-padded) before the extension: "tree.png" gives
+// "tree-1.png", "tree-2.png", ...; see pageFilePath.
+
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "output/printer.h"
+#include "output/qt/qt_surface.h"
+
+class QPdfWriter;
+class QSvgGenerator;
+
+namespace tw {
+
+class FilePrinter : public Printer {
+public:
+    ~FilePrinter() override;
+
+    void setLandscape(bool landscape) override { landscape_ = landscape; }
+    void requestPaper(PaperSize paper) override { paper_ = paper; }
+    PrinterGeometry geometry() const override;
+    Surface& surface() override { return surface_; }
+
+    // False once a file could not be written; errorText() then says which.
+    bool ok() const { return error_.empty(); }
+    const std::string& errorText() const { return error_; }
+    // The files written so far, in page order.
+    const std::vector<std::string>& writtenFiles() const { return written_; }
+    int pixelsPerInch() const { return dpi_; }
+
+    // The file of page n (from 1) of a document written to path, one file per page:
+    // "out/tree.png" and 2 give "out/tree-2.png"; a path without an extension gets
+    // defaultExtension (".png").
+    static std::string pageFilePath(const std::string& path, int page, const std::string& defaultExtension);
+
+protected:
+    FilePrinter(std::string path, int dpi) : path_(std::move(path)), dpi_(dpi) {}
+    void fail(const std::string& text);
+    // Ends the painter of the page being drawn, if any.
+    void stopPainting();
+
+    std::string path_;
+    int dpi_;
+    bool landscape_ = false;
+    PaperSize paper_ = PaperSize::Letter;
+    std::string title_;
+    std::string error_;
+    std::vector<std::string> written_;
+    QPainter painter_;
+    QtSurface surface_;
+};
+
+// One PDF document at 600 pixels per inch, letter or legal paper.
+class PdfFilePrinter : public FilePrinter {
+public:
+    static constexpr int kPixelsPerInch = 600;
+
+    explicit PdfFilePrinter(std::string path);
+    ~PdfFilePrinter() override;
+
+    bool startDocument(std::string_view title) override;
+    void newPage() override;
+    void endDocument() override;
+    void abortDocument() override;
+
+private:
+    std::unique_ptr<QPdfWriter> writer_;
+};
+
+// One PNG image per page on a white background, at 150 pixels per inch unless told
+// otherwise (a letter page is then 1275 x 1650 pixels).
+class PngFilePrinter : public FilePrinter {
+public:
+    static constexpr int kDefaultPixelsPerInch = 150;
+
+    explicit PngFilePrinter(std::string path, int dpi = kDefaultPixelsPerInch);
+    ~PngFilePrinter() override;
+
+    bool startDocument(std::string_view title) override;
+    void newPage() override;
+    void endDocument() override;
+    void abortDocument() override;
+
+private:
+    bool startPage();
+    void finishPage();
+
+    QImage image_;
+    int page_ = 0;
+};
+
+// One SVG file per page. Coordinates are device pixels at 600 pixels per inch unless
+// told otherwise; the page's width and height are given in millimetres.
+class SvgFilePrinter : public FilePrinter {
+public:
+    static constexpr int kDefaultPixelsPerInch = 600;
+
+    explicit SvgFilePrinter(std::string path, int dpi = kDefaultPixelsPerInch);
+    ~SvgFilePrinter() override;
+
+    bool startDocument(std::string_view title) override;
+    void newPage() override;
+    void endDocument() override;
+    void abortDocument() override;
+
+private:
+    bool startPage();
+    void finishPage();
+
+    std::unique_ptr<QSvgGenerator> generator_;
+    int page_ = 0;
+};
+
+}  // namespace tw

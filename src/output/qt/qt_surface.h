@@ -1,0 +1,66 @@
+#pragma once
+// The Surface of every Qt device: the preview widget, a system printer, and the PDF,
+// PNG and SVG files. Fonts need a QGuiApplication.
+//
+// "Times" (and any face the metric tables do not know) draws with the first of
+// Liberation Serif, Times New Roman and Times that is installed, "Arial" with
+// Liberation Sans or Arial, so that text measures as the page log laid it out. Text
+// is drawn in black whatever the pen, with its y at the top of the character cell.
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QString>
+#include <optional>
+
+#include "output/surface.h"
+
+namespace tw {
+
+class QtSurface : public Surface {
+public:
+    QtSurface() = default;
+    explicit QtSurface(QPainter& painter) { begin(painter); }
+
+    // Draws with painter from now on, in the pen, fill and font this surface holds
+    // (they outlive a page, also when each page has its own painter).
+    void begin(QPainter& painter);
+    // Stops drawing; the state is kept for the next begin.
+    void end() { painter_ = nullptr; }
+
+    void setPenWidth(int pixels) override;
+    void setPenColour(Colour colour) override;
+    void setFillColour(Colour colour) override;
+    void setFillClear() override;
+    void setFont(std::string_view face, int pixelHeight, int angleTenths) override;
+    void moveTo(DevicePoint p) override;
+    void lineTo(DevicePoint p) override;
+    void polygon(std::span<const DevicePoint> points) override;
+    void polyline(std::span<const DevicePoint> points) override;
+    void ellipse(DevicePoint corner1, DevicePoint corner2) override;
+    void text(DevicePoint p, std::string_view text) override;
+
+    std::optional<SurfaceFill> currentFill() const override { return fill_; }
+    std::optional<SurfaceFont> currentFont() const override { return font_; }
+
+    // The installed family that draws a face name.
+    static QString familyFor(std::string_view face);
+    static QColor toQColor(Colour colour);
+    // Windows-1252 bytes as a QString.
+    static QString fromWindows1252(std::string_view text);
+
+private:
+    void applyPen();
+    void applyBrush();
+    void applyFont();
+
+    QPainter* painter_ = nullptr;
+    int penWidth_ = 0;
+    Colour penColour_ = 0;
+    SurfaceFill fill_;
+    std::optional<SurfaceFont> font_;
+    QFont qfont_;
+    DevicePoint current_;
+};
+
+}  // namespace tw
