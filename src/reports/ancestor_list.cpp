@@ -1,0 +1,361 @@
+#include "reports/ancestor_list.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "paf/dates.h"
+#include "paf/records.h"
+#include "reports/decimal_text.h"
+#include "reports/list_page.h"
+#include "reports/wrap_name.h"
+
+namespace tw {
+
+namespace {
+
+// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+constexpr double kLineHeight = 0.2;
+constexpr double kFirstLineY = 2.0;
+constexpr double kPageBreakY = 9.8;  // a line whose y is beyond this starts a new page
+constexpr double kRounding = 1e-9;   // y is a sum of 0.2 steps; keep 9.8 itself on the page
+constexpr double kBandBottom = 1.9;
+constexpr double kHeadingTopY = 1.55;
+constexpr double kHeadingY = 1.7;
+constexpr double kRinHeadingXWithRepeats = 3.6;
+constexpr double kRepeatHeadingX = 4.0;
+constexpr double kRinHeadingXWithoutRepeats = 4.0;
+constexpr double kGenerationX = 1.5;
+constexpr double kPpnX = 2.6;
+constexpr double kRinXWithRepeats = 3.7;
+constexpr double kRepeatMarkX = 4.1;
+constexpr double kRinXWithoutRepeats = 4.1;
+constexpr double kNameX = 4.3;
+constexpr double kNameWidth = 2.35;
+constexpr double kBirthYearX = 6.75;
+
+constexpr int kGenerationLimit = 300;  // generations 1 to 299
+constexpr size_t kMaxPpnDigits = 22;
+// A name of more lines than this (a pathological name) starts a new page when it
+// would run past the frame; shorter ones always print where they are.
+constexpr size_t kUsualNameLines = 7;
+// birthYear's mark of a double-dated year: the end of the date text is printed
+// instead, which holds the two years around a "/".
+constexpr int kDoubleDatedYear = 4444;
+constexpr size_t kDoubleDateChars = 9;
+
+constexpr std::string_view kPpnTooLarge = "PPN too large to display.";
+constexpr std::string_view kUnreadableName = "Invalid Rin";
+
+// One generation of the walk, in pedigree order: father then mother of the first
+// entry of the generation before, then of the second, and so on.
+struct AncestorGeneration {
+    std::vector<int32_t> rins;
+    std::vector<std::string> ppns;  // parallel to rins while PPNs are computed
+    bool started = false;
+    bool tooLarge = false;  // the next generation was not built: too many entries
+};
+
+class AncestorList {
+public:
+    AncestorList(AppContext& ctx, int32_t startRin, bool withRepeats)
+        : ctx_(ctx), log_(ctx.pageLog), startRin_(startRin), withRepeats_(withRepeats) {}
+
+    void run();
+
+private:
+    void drawHeader();
+    double pageCheck(double y, bool continuation);
+    double startPage(bool continuation);
+    int64_t nextGeneration();
+    bool readParents(int32_t rin, MarriageRecord& parents);
+    void printGeneration();
+    bool printEntry(size_t index);
+    std::string birthYearText(const IndividualRecord& person);
+    std::string nameOf(int32_t rin, bool readable);
+
+    bool markable(int32_t rin) const { return rin >= 0 && size_t(rin) < listed_.size(); }
+    void messageOnce(bool& shown, std::string_view text, std::string_view caption, bool closesStartWindow);
+    void corruptData();
+
+    AppContext& ctx_;
+    PageLog& log_;
+    const int32_t startRin_;
+    const bool withRepeats_;
+
+    std::string runTitle_;
+    std::string date_;
+    int pageCounter_ = 1;
+    double y_ = kFirstLineY;
+    std::string generationText_;
+    AncestorGeneration generation_;
+    std::vector<uint8_t> listed_;  // per RIN: printed once already
+    bool ppnsOn_ = true;
+    int64_t entries_ = 0;  // entries of all generations built so far
+
+    // Each message of the run is shown once: a damaged or looping family reaches
+    // the same bad record again and again.
+    bool invalidStartShown_ = false;
+    bool outOfRangeShown_ = false;
+    bool invalidNameShown_ = false;
+};
+
+void AncestorList::messageOnce(bool& shown, std::string_view text, std::string_view caption,
+                               bool closesStartWindow) {
+    if (shown) return;
+    shown = true;
+    ctx_.host.message(text, caption);
+    if (closesStartWindow) ctx_.host.closeStartWindow();
+}
+
+void AncestorList::corruptData() {
+    if (ctx_.corruptDataReported) return;
+    reportCorruptData(ctx_);
+    ctx_.host.closeStartWindow();
+}
+
+void AncestorList::run() {
+    ctx_.corruptDataReported = false;
+    IndividualRecord start;
+    runTitle_ = nameOf(startRin_, readIndividual(ctx_.file, startRin_, start));
+    log_.begin(withRepeats_ ? "RAL" : "AL w/o repeat");
+    pageCounter_ = 1;
+    listed_.assign(size_t(std::max(ctx_.file.highestRin(), 0)) + 1, 0);
+    ppnsOn_ = true;
+    date_ = todayText(ctx_).str();
+    drawHeader();
+    y_ = kFirstLineY;
+
+    for (int g = 1; g < kGenerationLimit; ++g) {
+        y_ = pageCheck(y_, false);
+        const int64_t consumed = nextGeneration();
+        if (ctx_.host.cancelRequested()) break;
+        if (generation_.tooLarge) {
+            const std::string text = "The list stops after generation " + std::to_string(g - 1) +
+                                     ":\nthe next generation would take it past " +
+                                     std::to_string(kAncestorListMaxEntries) + " entries.";
+            ctx_.host.message(text, "Note");
+            break;
+        }
+        generationText_ = std::to_string(g);
+        log_.text(kGenerationX, y_, generationText_);
+        if (consumed == 0) {
+            y_ += kLineHeight;
+            break;
+        }
+        ctx_.host.showProgress(g);
+        printGeneration();
+        y_ += kLineHeight;  // a blank line between generations
+    }
+    ctx_.host.showProgress(-1);
+    log_.end();
+}
+
+void AncestorList::drawHeader() {
+    drawListHeading(log_, {withRepeats_ ? "Ancestor List (with repeats)" : "Ancestor List (without repeats)",
+                           runTitle_, date_, ctx_.dataFilePath});
+    drawListFrame(log_, kBandBottom);
+    drawPageNumber(log_, pageCounter_);
+    log_.text(kGenerationX, kHeadingY, "GEN");
+    log_.textCentered(kPpnX, kHeadingTopY, "Pedigree Position");
+    log_.textCentered(kPpnX, kHeadingY, "Number");
+    if (withRepeats_) {
+        log_.text(kRinHeadingXWithRepeats, kHeadingY, "RIN");
+        log_.text(kRepeatHeadingX, kHeadingY, "R'P");
+    } else {
+        log_.text(kRinHeadingXWithoutRepeats, kHeadingY, "RIN");
+    }
+    log_.text(kNameX, kHeadingY, "Name");
+    log_.textCentered(kBirthYearX, kHeadingTopY, "Birth");
+    log_.textCentered(kBirthYearX, kHeadingY, "Year");
+}
+
+double AncestorList::pageCheck(double y, bool continuation) {
+    return y <= kPageBreakY + kRounding ? y : startPage(continuation);
+}
+
+// Ends the page and starts the next; with a continuation, the generation number is
+// repeated on the first line with "cont'd" under it.
+double AncestorList::startPage(bool continuation) {
+    log_.newPage();
+    drawHeader();
+    if (continuation) {
+        log_.text(kGenerationX, kFirstLineY, generationText_);
+        log_.textCentered(kGenerationX, kFirstLineY + kLineHeight, "cont'd");
+    }
+    return kFirstLineY;
+}
+
+// Replaces the generation by the next one and returns the number of entries of the
+// generation it consumed (1 for the first step, which starts at the start RIN; 0
+// once the walk is over).
+int64_t AncestorList::nextGeneration() {
+    AncestorGeneration& gen = generation_;
+    if (!gen.started) {
+        gen.started = true;
+        gen.rins = {startRin_};
+        gen.ppns.clear();
+        if (ppnsOn_) gen.ppns.emplace_back("1");
+        entries_ = 1;
+        IndividualRecord start;
+        if (!readIndividual(ctx_.file, startRin_, start))
+            messageOnce(invalidStartShown_, "Invalid start RIN", "Error", true);
+        return 1;
+    }
+    const auto consumed = int64_t(gen.rins.size());
+    if (consumed == 0) {
+        gen.ppns.clear();
+        return 0;
+    }
+
+    std::vector<int32_t> rins;
+    std::vector<std::string> ppns;
+    rins.reserve(size_t(std::min(2 * consumed, kAncestorListMaxEntries)));
+    if (ppnsOn_) ppns.reserve(rins.capacity());
+    auto append = [&](int32_t rin, std::string ppn) {
+        if (entries_ + int64_t(rins.size()) >= kAncestorListMaxEntries) {
+            gen.tooLarge = true;
+            return;
+        }
+        rins.push_back(rin);
+        if (ppnsOn_) ppns.push_back(std::move(ppn));
+    };
+
+    for (size_t i = 0; i < gen.rins.size() && !gen.tooLarge; ++i) {
+        if (ctx_.host.cancelRequested()) {
+            log_.abandonPrinting();
+            break;
+        }
+        MarriageRecord parents;
+        if (!readParents(gen.rins[i], parents)) continue;
+        std::string fathers;
+        if (ppnsOn_) fathers = addDecimalTexts(gen.ppns[i], gen.ppns[i]);
+        if (parents.husband != 0) append(parents.husband, fathers);
+        if (parents.wife != 0) append(parents.wife, ppnsOn_ ? addDecimalTexts(fathers, "1") : std::string());
+    }
+
+    if (gen.tooLarge) {
+        rins.clear();
+        ppns.clear();
+    }
+    gen.rins = std::move(rins);
+    gen.ppns = std::move(ppns);
+    entries_ += int64_t(gen.rins.size());
+    return consumed;
+}
+
+// The marriage of the individual's parents. False when none is recorded, or when a
+// record on the way cannot be read or is marked deleted (after the corrupt-data
+// message): such an entry has no parents.
+bool AncestorList::readParents(int32_t rin, MarriageRecord& parents) {
+    IndividualRecord person;
+    const bool readable = readIndividual(ctx_.file, rin, person) && !person.isDeleted();
+    if (!readable) corruptData();
+    if (!markable(rin)) messageOnce(outOfRangeShown_, "RinX access out of range", "kk", true);
+    if (!readable || person.childLink == 0) return false;
+
+    ChildLinkRecord link;
+    if (!readChildLink(ctx_.file, person.childLink, link) || link.status == 'D') {
+        corruptData();
+        return false;
+    }
+    if (link.mrin == 0) return false;
+    if (!readMarriage(ctx_.file, link.mrin, parents) || parents.isDeleted()) {
+        corruptData();
+        return false;
+    }
+    return true;
+}
+
+// Prints the entries of the generation. Without repeats, the entries left out
+// (people printed before) are dropped from the generation as well: everyone the walk
+// would reach through them was reached through their first appearance already.
+void AncestorList::printGeneration() {
+    AncestorGeneration& gen = generation_;
+    size_t kept = 0;
+    for (size_t i = 0; i < gen.rins.size(); ++i) {
+        if (!printEntry(i)) continue;
+        if (kept != i) {
+            gen.rins[kept] = gen.rins[i];
+            if (ppnsOn_) gen.ppns[kept] = std::move(gen.ppns[i]);
+        }
+        ++kept;
+    }
+    gen.rins.resize(kept);
+    if (ppnsOn_) {
+        gen.ppns.resize(kept);
+    } else {
+        gen.ppns.clear();
+    }
+}
+
+// Prints one entry; false when it is left out (without repeats: printed before).
+bool AncestorList::printEntry(size_t index) {
+    const int32_t rin = generation_.rins[index];
+    const bool seen = markable(rin) && listed_[size_t(rin)] != 0;
+    if (!withRepeats_ && seen) return false;
+
+    IndividualRecord person;
+    const bool readable = readIndividual(ctx_.file, rin, person);
+    if (!readable) messageOnce(invalidStartShown_, "Invalid start RIN", "Error", true);
+    const NameLines lines = wrapName(log_, nameOf(rin, readable), kNameWidth);
+    const double lastLineY = y_ + double(lines.size() - 1) * kLineHeight;
+    if (lines.size() > kUsualNameLines && y_ > kFirstLineY + kRounding && lastLineY > kPageBreakY + kRounding) {
+        y_ = startPage(true);
+    } else {
+        y_ = pageCheck(y_, true);
+    }
+
+    if (ppnsOn_) {
+        const std::string& ppn = generation_.ppns[index];
+        if (ppn.size() <= kMaxPpnDigits) {
+            log_.textCentered(kPpnX, y_, ppn);
+        } else {
+            log_.textCentered(kPpnX, y_, kPpnTooLarge);
+            ppnsOn_ = false;
+        }
+    }
+    log_.textCentered(withRepeats_ ? kRinXWithRepeats : kRinXWithoutRepeats, y_, std::to_string(rin));
+    if (withRepeats_ && seen) log_.textCentered(kRepeatMarkX, y_, "*");
+    if (markable(rin)) listed_[size_t(rin)] = 1;
+
+    const std::string year = birthYearText(person);
+    if (!year.empty()) log_.textCentered(kBirthYearX, y_, year);
+    for (const std::string& line : lines) {
+        log_.text(kNameX, y_, line);
+        y_ += kLineHeight;
+    }
+    log_.commit();
+    return true;
+}
+
+std::string AncestorList::birthYearText(const IndividualRecord& person) {
+    const int year = birthYear(ctx_, person);
+    if (year == 0) return {};
+    if (year != kDoubleDatedYear) return std::to_string(year);
+    std::string date = formatDate(decodeDate(ctx_, person.birth)).str();
+    if (date.empty()) date = formatDate(decodeDate(ctx_, person.christening)).str();
+    return date.size() > kDoubleDateChars ? date.substr(date.size() - kDoubleDateChars) : date;
+}
+
+// The name without slashes; for an individual that cannot be read, the text the
+// name accessor gives such a record, with its message shown once per run.
+std::string AncestorList::nameOf(int32_t rin, bool readable) {
+    if (readable) return individualNameNoSlashes(ctx_, rin).str();
+    messageOnce(invalidNameShown_, "The RIN is invalid", "Error", false);
+    return std::string(kUnreadableName);
+}
+
+}  // namespace
+
+void generateAncestorListWithRepeats(AppContext& ctx, const ReportInput& input) {
+    AncestorList(ctx, input.startRin, true).run();
+}
+
+void generateAncestorListWithoutRepeats(AppContext& ctx, const ReportInput& input) {
+    AncestorList(ctx, input.startRin, false).run();
+}
+
+}  // namespace tw

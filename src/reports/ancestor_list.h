@@ -1,0 +1,23 @@
+#pragma once
+// The Ancestor Lists: every ancestor of the start individual, generation by
+// generation (the start individual is generation 1, the parents generation 2, ...),
+// each with pedigree position number (PPN), RIN, name and birth year. "With
+// repeats" lists an ancestor at every position he or she fills and marks the second
+// and later ones with "*" in the R'P column; "without repeats" lists each person
+// once, at the first position met.
+
+#include <cstdint>
+
+#include "wizard/app_context.h"
+
+namespace tw {
+
+// A run stops before a generation that would take its entries past this many
+// (more than 6,000 pages), with one message: a pedigree that loops back on itself
+// through both parents doubles with every generation.
+inline constexpr int64_t kAncestorListMaxEntries = int64_t(1) << 18;
+
+void generateAncestorListWithRepeats(AppContext& ctx, const ReportInput& input);
+void generateAncestorListWithoutRepeats(AppContext& ctx, const ReportInput& input);
+
+}  // namespace tw

@@ -1,0 +1,53 @@
+#include "reports/list_page.h"
+
+#include <string>
+
+namespace tw {
+
+namespace {
+
+constexpr double kLeftMargin = 1.25;
+constexpr double kRightMargin = 7.25;
+constexpr double kPageCentre = 4.25;
+constexpr double kTitleY = 0.7;
+constexpr double kRunTitleY = 1.05;
+constexpr double kFileLineY = 1.25;
+constexpr double kFrameTop = 1.5;
+constexpr double kHeadingPen = 0.08;
+constexpr double kFramePen = 1.0 / 36;
+constexpr int kTitleSize = 20;
+constexpr int kRunTitleSize = 14;
+constexpr int kBodySize = 10;
+
+}  // namespace
+
+void drawListHeading(PageLog& log, const ListHeading& heading) {
+    log.penWidth(kHeadingPen);
+    log.fontSize(kTitleSize);
+    log.fontName("Times");
+    log.textCentered(kPageCentre, kTitleY, heading.title);
+    log.fontSize(kRunTitleSize);
+    log.textCentered(kPageCentre, kRunTitleY, heading.runTitle);
+    log.fontSize(kBodySize);
+    log.textRight(kRightMargin, kFileLineY, heading.date);
+    log.text(kLeftMargin, kFileLineY, heading.fileName);
+}
+
+void drawListFrame(PageLog& log, double bandBottom, double frameBottom) {
+    log.moveTo(kLeftMargin, kFrameTop);
+    log.penWidth(kFramePen);
+    log.lineTo(kRightMargin, kFrameTop);
+    log.lineTo(kRightMargin, bandBottom);
+    log.lineTo(kLeftMargin, bandBottom);
+    log.moveTo(kLeftMargin, kFrameTop);
+    log.lineTo(kLeftMargin, frameBottom);
+    log.lineTo(kRightMargin, frameBottom);
+    log.lineTo(kRightMargin, kFrameTop);
+}
+
+void drawPageNumber(PageLog& log, int& pageCounter, double y) {
+    log.textCentered(kPageCentre, y, std::to_string(pageCounter));
+    ++pageCounter;
+}
+
+}  // namespace tw

@@ -1,0 +1,31 @@
+#pragma once
+// Page furniture that the lists share: the heading block at the top of a page
+// (report title, run title, today's date, the data file), the frame with its band
+// of column headings, and the page number under the frame. Column headings and the
+// body are each list's own.
+
+#include <string_view>
+
+#include "output/page_log.h"
+
+namespace tw {
+
+struct ListHeading {
+    std::string_view title;     // 20 pt, centred at the top
+    std::string_view runTitle;  // 14 pt, under the title: the start individual's name
+    std::string_view date;      // 10 pt, right-aligned above the frame
+    std::string_view fileName;  // 10 pt, left-aligned above the frame
+};
+
+// Draws the heading block; leaves the font at "Times" 10, the body font of the lists.
+void drawListHeading(PageLog& log, const ListHeading& heading);
+
+// The frame from the heading band's top (y 1.5) down to frameBottom, between the
+// margins at x 1.25 and 7.25, with the band closed by a rule at bandBottom.
+void drawListFrame(PageLog& log, double bandBottom, double frameBottom = 10.0);
+
+// The page counter as a bare number centred under the frame; the counter then
+// rises by one.
+void drawPageNumber(PageLog& log, int& pageCounter, double y = 10.2);
+
+}  // namespace tw

@@ -1,0 +1,23 @@
+#pragma once
+// Splits a name into lines that fit a column: each line is cut at its last space
+// that makes it fit. A word wider than the column on its own is split after its
+// last character that fits (at least one character per line, so the split always
+// advances). Nothing is dropped: a name gets as many lines as it needs; with the
+// column widths the lists use, real names need one to three, and the longest name
+// a data file can hold stays well within a page.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "output/page_log.h"
+
+namespace tw {
+
+using NameLines = std::vector<std::string>;
+
+// The lines of text at widthInches in the page log's measuring font. An empty name
+// gives one empty line.
+NameLines wrapName(const PageLog& log, std::string_view text, double widthInches);
+
+}  // namespace tw
