@@ -181,12 +181,20 @@ TEST_F(PageLogTest, MeasuresInTheLastFontAtThePrintersResolution) {
     EXPECT_EQ(log.devicePixelsPerInch(), 600);
 }
 
-TEST_F(PageLogTest, AbandonPrintingReleasesThePrinter) {
+TEST_F(PageLogTest, AbandonPrintingReleasesThePrinterAndKeepsCommittedPages) {
     log.begin("T");
+    log.text(1, 1, "page 1");
+    log.newPage();
+    log.text(1, 1, "page 2");
+    log.commit();
+    log.text(1, 2, "cut short");
     log.abandonPrinting();
     EXPECT_FALSE(log.printing());
     EXPECT_EQ(host.fakePrinter.calls.back(), "portrait");
     EXPECT_EQ(log.end(), 0);
+    EXPECT_EQ(log.lastPageIndex(), 1);
+    EXPECT_EQ(log.pagelogg(0), "\x02TO,1.,1.,page 1\x02NP");
+    EXPECT_EQ(log.pagelogg(1), "\x02TO,1.,1.,page 2\x02" "ED");
 }
 
 }  // namespace

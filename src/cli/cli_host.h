@@ -14,16 +14,23 @@ public:
     void message(std::string_view text, std::string_view caption) override;
     void showProgress(int) override {}
     bool cancelRequested() override { return false; }
-    void closeStartWindow() override {}
+    void closeStartWindow() override { ++startWindowClosed_; }
     CalendarDate today() override;
 
+    Printer* printer() override { return printer_; }
+
     void setToday(CalendarDate date) { fixedToday_ = date; }
+    void setPrinter(Printer* printer) { printer_ = printer; }
+    // How often a report gave up and closed the start window (bad data, no start).
+    int startWindowClosed() const { return startWindowClosed_; }
 
 protected:
     void showFatal(std::string_view text, std::string_view caption) override;
 
 private:
     std::optional<CalendarDate> fixedToday_;
+    Printer* printer_ = nullptr;
+    int startWindowClosed_ = 0;
 };
 
 }  // namespace tw::cli

@@ -5,10 +5,11 @@
 #include <optional>
 
 #include "cli/cli_host.h"
+#include "cli/open_file.h"
+#include "cli/report_command.h"
 #include "paf/codepage.h"
 #include "paf/paf_context.h"
 #include "wizard/browse_list.h"
-#include "wizard/data_file.h"
 
 #ifndef TAMBLEWIN_VERSION
 #define TAMBLEWIN_VERSION "0.0.0"
@@ -20,6 +21,10 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage:\n"
+    "  tamblewin report KIND --paf FILE.paf [--start TEXT] [-o OUT] [--format pdf|png|svg|log]\n"
+    "                 [--date YYYY-MM-DD]\n"
+    "                                lay out a report and write it as PDF, PNG or SVG pages or as\n"
+    "                                its page log; --start is the RIN, or the MRINs (\"23,24\")\n"
     "  tamblewin info FILE.paf       header figures of a PAF 5 data file\n"
     "  tamblewin people FILE.paf     every individual in name order, with the RIN\n"
     "  tamblewin --help | --version\n"
@@ -30,15 +35,6 @@ constexpr const char* kUsage =
 int usageError(const std::string& problem) {
     std::fprintf(stderr, "tamblewin: %s\n%s", problem.c_str(), kUsage);
     return kExitUsage;
-}
-
-// Opens the data file, explaining a failure on standard error.
-bool openForCommand(PafContext& ctx, const std::string& path) {
-    const int result = ctx.file.open(path);
-    if (result == PafFile::kOpened) return true;
-    std::fprintf(stderr, "tamblewin: %s: %s\n", path.c_str(), ctx.file.openProblem().c_str());
-    ctx.file.close();
-    return openDataFile(ctx, path);  // shows the user's message (and ends the program on -2)
 }
 
 int infoCommand(const std::string& path) {
@@ -83,6 +79,7 @@ int runCommandLine(const std::vector<std::string>& args) {
         std::printf("tamblewin %s\n", TAMBLEWIN_VERSION);
         return 0;
     }
+    if (command == "report") return reportCommand(std::vector<std::string>(args.begin() + 1, args.end()));
     if (command == "info") return withOneFile(args, infoCommand);
     if (command == "people") return withOneFile(args, peopleCommand);
     return usageError("unknown command '" + command + "'");

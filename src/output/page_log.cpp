@@ -282,11 +282,12 @@ void PageLog::finishPrinting() {
     printing_ = false;
 }
 
+// The pages written so far stay as they are: a report stopped by the user keeps
+// what it committed.
 void PageLog::abandonPrinting() {
     if (printer_ == nullptr) return;
     printer_->abortDocument();
     printer_->setLandscape(false);
-    currentPage_ = 0;
     printer_ = nullptr;
     printing_ = false;
 }

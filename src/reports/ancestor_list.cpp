@@ -135,7 +135,7 @@ void AncestorList::run() {
         if (generation_.tooLarge) {
             const std::string text = "The list stops after generation " + std::to_string(g - 1) +
                                      ":\nthe next generation would take it past " +
-                                     std::to_string(kAncestorListMaxEntries) + " entries.";
+                                     std::to_string(ctx_.listEntryLimit) + " entries.";
             ctx_.host.message(text, "Note");
             break;
         }
@@ -212,10 +212,10 @@ int64_t AncestorList::nextGeneration() {
 
     std::vector<int32_t> rins;
     std::vector<std::string> ppns;
-    rins.reserve(size_t(std::min(2 * consumed, kAncestorListMaxEntries)));
+    rins.reserve(size_t(std::min(2 * consumed, ctx_.listEntryLimit)));
     if (ppnsOn_) ppns.reserve(rins.capacity());
     auto append = [&](int32_t rin, std::string ppn) {
-        if (entries_ + int64_t(rins.size()) >= kAncestorListMaxEntries) {
+        if (entries_ + int64_t(rins.size()) >= ctx_.listEntryLimit) {
             gen.tooLarge = true;
             return;
         }

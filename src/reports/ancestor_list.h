@@ -12,10 +12,9 @@
 
 namespace tw {
 
-// A run stops before a generation that would take its entries past this many
-// (more than 6,000 pages), with one message: a pedigree that loops back on itself
-// through both parents doubles with every generation.
-inline constexpr int64_t kAncestorListMaxEntries = int64_t(1) << 18;
+// A run stops, with one message, before a generation that would take its entries
+// past AppContext::listEntryLimit: a pedigree that loops back on itself through
+// both parents doubles with every generation.
 
 void generateAncestorListWithRepeats(AppContext& ctx, const ReportInput& input);
 void generateAncestorListWithoutRepeats(AppContext& ctx, const ReportInput& input);

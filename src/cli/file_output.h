@@ -1,0 +1,27 @@
+#pragma once
+// The printers that write a report to files: PDF, PNG or SVG. Builds without the
+// Qt backends can only write page logs, and say so.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "output/printer.h"
+
+namespace tw::cli {
+
+enum class OutputFormat { Pdf, Png, Svg, Log };
+
+class FileOutput {
+public:
+    virtual ~FileOutput() = default;
+    virtual Printer& printer() = 0;
+    virtual bool ok() const = 0;
+    virtual std::string errorText() const = 0;
+    virtual std::vector<std::string> writtenFiles() const = 0;
+};
+
+// A printer writing format to path; nullptr (with error set) when this build cannot.
+std::unique_ptr<FileOutput> makeFileOutput(OutputFormat format, const std::string& path, std::string& error);
+
+}  // namespace tw::cli

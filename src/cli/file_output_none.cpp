@@ -1,0 +1,11 @@
+#include "cli/file_output.h"
+
+namespace tw::cli {
+
+// This build has no drawing backends (it was built for the core and its tests only).
+std::unique_ptr<FileOutput> makeFileOutput(OutputFormat, const std::string&, std::string& error) {
+    error = "this build of tamblewin writes page logs only (--format log); PDF, PNG and SVG need the full build";
+    return nullptr;
+}
+
+}  // namespace tw::cli

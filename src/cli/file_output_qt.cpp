@@ -1,0 +1,59 @@
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "cli/file_output.h"
+#include "output/qt/file_printers.h"
+
+namespace tw::cli {
+
+namespace {
+
+// Qt's notes about the machine (a missing runtime folder and the like) say nothing
+// about the report; real warnings still reach standard error.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtDebugMsg || type == QtInfoMsg || text.startsWith("QStandardPaths:")) return;
+    std::fprintf(stderr, "tamblewin: %s\n", text.toLocal8Bit().constData());
+}
+
+// Text is drawn with Qt's fonts, which need an application object; without a
+// display it runs on the offscreen platform.
+void ensureGuiApplication() {
+    if (QGuiApplication::instance() != nullptr) return;
+    qInstallMessageHandler(quietQtMessages);
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "tamblewin";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+template <typename P>
+class QtFileOutput : public FileOutput {
+public:
+    explicit QtFileOutput(const std::string& path) : printer_(path) {}
+    Printer& printer() override { return printer_; }
+    bool ok() const override { return printer_.ok(); }
+    std::string errorText() const override { return printer_.errorText(); }
+    std::vector<std::string> writtenFiles() const override { return printer_.writtenFiles(); }
+
+private:
+    P printer_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileOutput> makeFileOutput(OutputFormat format, const std::string& path, std::string& error) {
+    ensureGuiApplication();
+    switch (format) {
+    case OutputFormat::Pdf: return std::make_unique<QtFileOutput<PdfFilePrinter>>(path);
+    case OutputFormat::Png: return std::make_unique<QtFileOutput<PngFilePrinter>>(path);
+    case OutputFormat::Svg: return std::make_unique<QtFileOutput<SvgFilePrinter>>(path);
+    case OutputFormat::Log: break;
+    }
+    error = "page logs are not written through a printer";
+    return nullptr;
+}
+
+}  // namespace tw::cli

@@ -1,0 +1,17 @@
+#include "cli/open_file.h"
+
+#include <cstdio>
+
+#include "wizard/data_file.h"
+
+namespace tw::cli {
+
+bool openForCommand(PafContext& ctx, const std::string& path) {
+    const int result = ctx.file.open(path);
+    if (result == PafFile::kOpened) return true;
+    std::fprintf(stderr, "tamblewin: %s: %s\n", path.c_str(), ctx.file.openProblem().c_str());
+    ctx.file.close();
+    return openDataFile(ctx, path);  // shows the user's message (and ends the program on -2)
+}
+
+}  // namespace tw::cli

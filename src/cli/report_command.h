@@ -1,0 +1,13 @@
+#pragma once
+// tamblewin report KIND --paf FILE [--start TEXT] [-o OUT] [--format pdf|png|svg|log]
+//                [--date YYYY-MM-DD]
+
+#include <string>
+#include <vector>
+
+namespace tw::cli {
+
+// args holds everything after "report". Returns the exit status.
+int reportCommand(const std::vector<std::string>& args);
+
+}  // namespace tw::cli

@@ -1,0 +1,139 @@
+// tamblewin report: options, refusals, the page log as text, and real PDF and PNG
+// files of the demo family.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "support/paf_fixture.h"
+
+namespace tw::test {
+namespace {
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Standard output of a shell command.
+std::string capture(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t n;
+        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+struct ReportCommand : testing::Test {
+    TempDir dir;
+    std::string paf = dir.file("family.paf");
+    void SetUp() override { ASSERT_TRUE(writePafFile(coupleWithChildren(2), paf)); }
+};
+
+TEST_F(ReportCommand, RefusesBadOptionsBeforeTouchingTheFile) {
+    const CommandResult unknown = runTamblewin({"report", "family-tree", "--paf", paf});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("unknown report kind 'family-tree'"), std::string::npos);
+    EXPECT_NE(unknown.err.find("family-tree-chart"), std::string::npos) << "the kinds are listed";
+    EXPECT_EQ(runTamblewin({"report", "descendants-list"}).status, 2) << "no --paf";
+    EXPECT_EQ(runTamblewin({"report", "descendants-list", "--paf"}).status, 2);
+    EXPECT_EQ(runTamblewin({"report", "descendants-list", "--paf", paf, "--format", "doc"}).status, 2);
+    EXPECT_EQ(runTamblewin({"report", "descendants-list", "--paf", paf, "--date", "2026-02-30"}).status, 2);
+    const CommandResult letters = runTamblewin({"report", "ancestors-list-with-repeats", "--paf", paf, "--start", "abc"});
+    EXPECT_EQ(letters.status, 2);
+    EXPECT_NE(letters.err.find("--start 'abc'"), std::string::npos);
+}
+
+TEST_F(ReportCommand, AStartNumberBeyondTheFileWritesNothing) {
+    const std::string out = dir.file("out.log");
+    const CommandResult r = runTamblewin(
+        {"report", "ancestors-list-with-repeats", "--paf", paf, "--start", "99999999999999999999", "-o", out});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Error: This Rin is out of range\n"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::ifstream(out).good());
+}
+
+TEST_F(ReportCommand, MissingFileAndUnbuiltReportFail) {
+    const CommandResult missing =
+        runTamblewin({"report", "ancestors-list-with-repeats", "--paf", dir.file("none.paf"), "--format", "log"});
+    EXPECT_NE(missing.status, 0);
+    EXPECT_NE(missing.err.find("Alert!: Open failed.  Error code: 2"), std::string::npos);
+    const CommandResult unbuilt =
+        runTamblewin({"report", "family-tree-chart", "--paf", paf, "-o", dir.file("tree.log")});
+    EXPECT_EQ(unbuilt.status, 1);
+    EXPECT_NE(unbuilt.err.find("Notice: The Family Tree Chart is not available"), std::string::npos) << unbuilt.err;
+}
+
+TEST_F(ReportCommand, WritesThePageLogAsOneCommandPerLine) {
+    const std::string out = dir.file("child.log");
+    // RIN 3 is a child of the couple: generations 1 and 2.
+    const CommandResult r = runTamblewin({"report", "ancestors-list-without-repeats", "--paf", paf, "--start", "3",
+                                          "--date", "2026-12-07", "-o", out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Wrote the page log of 1 pages to " + out + "\n");
+    const std::string log = readFile(out);
+    EXPECT_EQ(log.find('\x02'), std::string::npos);
+    for (const char* line : {"FN,Times\n", "TOC,4.25,0.7,Ancestor List (without repeats)\n",
+                             "TOC,4.25,1.05,Child1 Tamble\n", "TOR,7.25,1.25,7 December 2026\n",
+                             "TO,1.25,1.25," , "TO,4.3,2.,Child1 Tamble\n", "TO,4.3,2.4,Adam Tamble\n",
+                             "TO,4.3,2.6,Berta Kessling\n"})
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    EXPECT_EQ(log.substr(log.size() - 3), "ED\n");
+    // Writing to standard output gives the same text.
+    const CommandResult toStdout = runTamblewin({"report", "ancestors-list-without-repeats", "--paf", paf, "--start",
+                                                 "3", "--date", "2026-12-07", "--format", "log", "-o", "-"});
+    EXPECT_EQ(toStdout.status, 0);
+    EXPECT_EQ(toStdout.out, log);
+}
+
+#if TAMBLEWIN_HAS_FILE_OUTPUT
+TEST(ReportFiles, TheDemoFamilysAncestorListAsPdfHoldsItsPages) {
+    if (capture("command -v pdftotext").empty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    TempDir dir;
+    const std::string pdf = dir.file("ancestors.pdf");
+    const CommandResult r = runTamblewin({"report", "ancestors-list-with-repeats", "--paf", TAMBLEWIN_DEMO_PAF,
+                                          "--start", "300", "--date", "2026-12-07", "-o", pdf});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    const std::string info = capture("pdfinfo '" + pdf + "'");
+    EXPECT_NE(info.find("Page size:       612 x 792 pts (letter)"), std::string::npos) << info;
+    const int pages = std::stoi(info.substr(info.find("Pages:") + 6));
+    ASSERT_GE(pages, 2) << "the demo list spans pages";
+    const std::string first = capture("pdftotext -f 1 -l 1 -layout '" + pdf + "' -");
+    EXPECT_NE(first.find("Ancestor List (with repeats)"), std::string::npos);
+    EXPECT_NE(first.find("7 December 2026"), std::string::npos);
+    EXPECT_NE(first.find("Pedigree Position"), std::string::npos);
+    EXPECT_NE(first.find("Dorothy LaRae Verrall"), std::string::npos);
+    const std::string second = capture("pdftotext -f 2 -l 2 -layout '" + pdf + "' -");
+    EXPECT_NE(second.find("cont'd"), std::string::npos) << second;
+    EXPECT_EQ(second.find("Dorothy LaRae Verrall     "), std::string::npos) << "the start person is on page 1 only";
+}
+
+TEST(ReportFiles, PngPagesAreLetterSheetsOneFilePerPage) {
+    TempDir dir;
+    const std::string png = dir.file("list.png");
+    const CommandResult r = runTamblewin({"report", "ancestors-list-with-repeats", "--paf", TAMBLEWIN_DEMO_PAF,
+                                          "--start", "300", "-o", png});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("list-1.png .. "), std::string::npos) << r.out;
+    const std::string bytes = readFile(dir.file("list-2.png"));
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(bytes.substr(1, 3), "PNG");
+    auto be32 = [&](size_t at) {
+        return (uint32_t(uint8_t(bytes[at])) << 24) | (uint32_t(uint8_t(bytes[at + 1])) << 16) |
+               (uint32_t(uint8_t(bytes[at + 2])) << 8) | uint32_t(uint8_t(bytes[at + 3]));
+    };
+    EXPECT_EQ(be32(16), 1275u) << "8.5 inches at 150 pixels per inch";
+    EXPECT_EQ(be32(20), 1650u);
+}
+#endif
+
+}  // namespace
+}  // namespace tw::test
