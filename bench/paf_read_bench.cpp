@@ -1,0 +1,356 @@
+// paf_read_bench: how fast PafFile reads a large file.
+//
+//   paf_read_bench [--people N] [--rounds R] [--dir DIR] [--keep]
+//
+// Writes a family of N people (default 1,000,000) with PafWriter into a temporary
+// folder, then measures in the same run:
+//   - opening the file: the time, and the growth of the peak resident memory;
+//   - reading every individual (readIndividual) and its name (individualName) in RIN
+//     order, as the reports that scan all RINs do: records per second;
+//   - a plain sequential read() of the whole file in 1 MiB blocks, for comparison.
+// Each read is timed R times (default 5), alternating, and the fastest run counts.
+// The file is written just before, so both reads find it in the page cache.
+// The family is generated in a child process so that its memory does not count
+// against the reader's.
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "paf/codepage.h"
+#include "paf/date_encoding.h"
+#include "paf/paf_context.h"
+#include "paf/paf_writer.h"
+#include "paf/records.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+class BenchHost : public tw::Host {
+public:
+    int messages = 0;
+    void message(std::string_view text, std::string_view caption) override {
+        if (messages++ < 5) {
+            std::fprintf(stderr, "%.*s: %.*s\n", int(caption.size()), caption.data(), int(text.size()), text.data());
+        }
+    }
+    void showProgress(int) override {}
+    bool cancelRequested() override { return false; }
+    void closeStartWindow() override {}
+    tw::CalendarDate today() override { return {2024, 1, 1}; }
+
+protected:
+    void showFatal(std::string_view text, std::string_view caption) override {
+        std::fprintf(stderr, "%.*s: %.*s\n", int(caption.size()), caption.data(), int(text.size()), text.data());
+    }
+};
+
+// ---- A family that looks like real data ----------------------------------------------
+
+// A small fixed generator, so that every run writes the same file.
+class Random {
+public:
+    uint32_t next() {
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return uint32_t(state_ >> 33);
+    }
+    int below(int n) { return int(next() % uint32_t(n)); }
+    bool chance(int percent) { return below(100) < percent; }
+
+private:
+    uint64_t state_ = 20240917;
+};
+
+constexpr const char* kMaleNames[] = {"Tobias", "Ambrose", "Josiah", "Silas", "Caleb", "Orson", "Gideon", "Levi",
+                                      "Wilford", "Leland", "Harold", "Søren", "Étienne", "Joaquín", "Pieter",
+                                      "Konrad", "Reuben", "Elias", "Hiram", "Amos"};
+constexpr const char* kFemaleNames[] = {"Rosamund", "Mercy", "Keziah", "Phoebe", "Harriet", "Clementine", "Emeline",
+                                        "Almira", "Ingeborg", "Zina", "Hazel", "Åse", "Geneviève", "Inés",
+                                        "Šárka", "Ottilie", "Lavinia", "Mahala", "Lucinda", "Opal"};
+constexpr const char* kSurnames[] = {"Quillfeather", "Ashgrove", "Brannock", "Tamsett", "Verrall", "Hollowell",
+                                     "Marchbank", "Fenwright", "Gorrell", "Whitlock", "Rasband", "Callister",
+                                     "Østerberg", "Krogsgård", "Nuñez", "Haßfurth", "Beaucœur", "Zierenberg",
+                                     "van der Wijck", "O'Garrity", "Pettigrew", "Underhill", "Yardley", "Ibbotson"};
+constexpr const char* kPlaces[] = {"Harrowmere, Wexleigh, England", "Brackenholt, Dunmoorshire, England",
+                                   "Mill Hollow, Lancaster, Pennsylvania", "Cedar Fork, Muskingum, Ohio",
+                                   "Sage Flat, Utah", "Kærby, Fyn, Denmark", "Oberwaldau, Hessen, Germany",
+                                   "Saint-Aubin-des-Chênes, France"};
+
+template <size_t N>
+const char* pick(Random& random, const char* const (&names)[N]) {
+    return names[random.below(int(N))];
+}
+
+tw::PafDate randomDate(Random& random, int32_t year) {
+    const int roll = random.below(100);
+    if (roll < 70) return tw::makeDate({1 + random.below(28), 1 + random.below(12), year});
+    if (roll < 85) return tw::makeDate({0, 1 + random.below(12), year});
+    return tw::makeDate({0, 0, year}, uint8_t(roll < 95 ? tw::kQualAbout : tw::kQualBefore));
+}
+
+// People come in families: couples drawn from the unmarried adults of earlier
+// families (or new people marrying in), with up to seven children each.
+tw::WriterFamily generateFamily(int32_t people) {
+    Random random;
+    tw::WriterFamily family;
+    family.people.reserve(size_t(people));
+    std::vector<int32_t> single[2];  // unmarried men and women, by RIN
+    std::vector<int32_t> birthYear(1, 0);  // by RIN
+    std::vector<int> surnameOf(1, 0);       // by RIN, index into kSurnames
+    birthYear.reserve(size_t(people) + 1);
+    surnameOf.reserve(size_t(people) + 1);
+
+    auto addPerson = [&](char sex, int surname, int32_t year) {
+        tw::WriterPerson p;
+        p.sex = sex;
+        p.name = tw::utf8ToWindows1252(std::string(pick(random, sex == 'M' ? kMaleNames : kFemaleNames)) + " /" +
+                                       kSurnames[surname] + "/");
+        p.birth = randomDate(random, year);
+        if (random.chance(30)) p.christening = tw::makeDate({1 + random.below(28), 1 + random.below(12), year});
+        if (random.chance(60)) p.birthPlace = tw::utf8ToWindows1252(pick(random, kPlaces));
+        if (random.chance(70)) p.death = randomDate(random, year + 1 + random.below(90));
+        if (random.chance(20)) p.baptism = tw::makeDate({1 + random.below(28), 1 + random.below(12), 1990});
+        birthYear.push_back(year);
+        surnameOf.push_back(surname);
+        return family.addPerson(std::move(p));
+    };
+    auto takeSingle = [&](int sexIndex, char sex, int32_t year) {
+        auto& pool = single[sexIndex];
+        if (!pool.empty() && random.chance(80)) {
+            const size_t at = size_t(random.below(int(std::min<size_t>(pool.size(), 64))));
+            std::swap(pool[at], pool.back());
+            const int32_t rin = pool.back();
+            pool.pop_back();
+            return rin;
+        }
+        return addPerson(sex, random.below(int(std::size(kSurnames))), year);
+    };
+
+    while (int32_t(family.people.size()) < people) {
+        const int32_t year = 1600 + int32_t(family.people.size() * 350 / size_t(people));
+        tw::WriterMarriage m;
+        m.husband = takeSingle(0, 'M', year);
+        if (int32_t(family.people.size()) < people) m.wife = takeSingle(1, 'F', year);
+        m.date = randomDate(random, birthYear[size_t(m.husband)] + 22);
+        if (random.chance(50)) m.place = tw::utf8ToWindows1252(pick(random, kPlaces));
+        const int children = random.below(8);
+        for (int c = 0; c < children && int32_t(family.people.size()) < people; ++c) {
+            const char sex = random.chance(50) ? 'M' : 'F';
+            const int32_t child =
+                addPerson(sex, surnameOf[size_t(m.husband)], birthYear[size_t(m.husband)] + 24 + 2 * c);
+            m.children.push_back(child);
+            if (random.chance(75)) single[sex == 'M' ? 0 : 1].push_back(child);
+        }
+        // Each spouse's marriages are listed here, so the writer need not look them up.
+        const int32_t husband = m.husband, wife = m.wife;
+        const int32_t mrin = family.addMarriage(std::move(m));
+        family.person(husband).marriageOrder.push_back(mrin);
+        if (wife) family.person(wife).marriageOrder.push_back(mrin);
+    }
+    return family;
+}
+
+// ---- Measuring ---------------------------------------------------------------------
+
+// A field of /proc/self/status in KiB ("VmRSS", "VmHWM"), or -1.
+long statusKib(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const size_t length = std::strlen(field);
+    while (std::getline(status, line)) {
+        if (line.compare(0, length, field) == 0 && line.size() > length && line[length] == ':') {
+            return std::strtol(line.c_str() + length + 1, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+// Sets the peak resident size back to the current one (Linux 4.0 and later).
+bool resetPeakMemory() {
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5";
+    clear.flush();
+    return bool(clear);
+}
+
+long maxRssKib() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Reads every individual and its name in RIN order; returns a checksum.
+uint64_t readAllIndividuals(tw::PafContext& ctx) {
+    uint64_t sum = 0;
+    tw::IndividualRecord record;
+    const int32_t highest = ctx.file.highestRin();
+    for (int32_t rin = 1; rin <= highest; ++rin) {
+        if (!tw::readIndividual(ctx.file, rin, record)) continue;
+        const tw::TextBuffer name = tw::individualName(ctx, rin);
+        sum += uint64_t(name.length()) + uint8_t(record.sex) + uint32_t(record.birth.bytes[4]);
+    }
+    return sum;
+}
+
+// Reads the whole file with read() in 1 MiB blocks; returns a checksum, or 0 on error.
+uint64_t readSequentially(const std::string& path, uint64_t& bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    std::vector<uint8_t> block(1 << 20);
+    uint64_t sum = 0;
+    bytes = 0;
+    ssize_t n;
+    while ((n = ::read(fd, block.data(), block.size())) > 0) {
+        bytes += uint64_t(n);
+        for (ssize_t i = 0; i < n; i += 4096) sum += block[size_t(i)];
+    }
+    ::close(fd);
+    return n < 0 ? 0 : sum + 1;
+}
+
+struct Options {
+    int32_t people = 1000000;
+    int rounds = 5;
+    std::string dir;
+    bool keep = false;
+};
+
+bool parseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--people" && i + 1 < argc) {
+            options.people = std::atoi(argv[++i]);
+        } else if (arg == "--rounds" && i + 1 < argc) {
+            options.rounds = std::atoi(argv[++i]);
+        } else if (arg == "--dir" && i + 1 < argc) {
+            options.dir = argv[++i];
+        } else if (arg == "--keep") {
+            options.keep = true;
+        } else {
+            return false;
+        }
+    }
+    return options.people > 0 && options.rounds > 0;
+}
+
+// Writes the family in a child process; true when the file was written.
+bool writeInChild(const Options& options, const std::string& path, double& seconds) {
+    const auto start = Clock::now();
+    const pid_t child = fork();
+    if (child < 0) return false;
+    if (child == 0) {
+        const tw::WriterFamily family = generateFamily(options.people);
+        _exit(tw::writePafFile(family, path) ? 0 : 1);
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child) return false;
+    seconds = secondsSince(start);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: paf_read_bench [--people N] [--rounds R] [--dir DIR] [--keep]\n");
+        return 2;
+    }
+    namespace fs = std::filesystem;
+    std::string base = options.dir.empty() ? fs::temp_directory_path().string() : options.dir;
+    std::string pattern = base + "/paf_read_bench.XXXXXX";
+    if (!mkdtemp(pattern.data())) {
+        std::fprintf(stderr, "paf_read_bench: cannot make a folder in %s: %s\n", base.c_str(), std::strerror(errno));
+        return 1;
+    }
+    const fs::path folder = pattern;
+    const std::string path = (folder / "bench.paf").string();
+
+    double writeSeconds = 0;
+    if (!writeInChild(options, path, writeSeconds)) {
+        std::fprintf(stderr, "paf_read_bench: could not write %s\n", path.c_str());
+        fs::remove_all(folder);
+        return 1;
+    }
+    std::error_code ec;
+    const auto fileBytes = uint64_t(fs::file_size(path, ec));
+    std::printf("file:            %s\n", path.c_str());
+    std::printf("people:          %" PRId32 "\n", options.people);
+    std::printf("file size:       %.1f MiB (written in %.2f s)\n", double(fileBytes) / (1 << 20), writeSeconds);
+
+    // Opening: time and the growth of the peak resident memory.
+    BenchHost host;
+    tw::PafContext ctx(host);
+    const bool peakReset = resetPeakMemory();
+    const long rssBefore = statusKib("VmRSS");
+    const long maxRssBefore = maxRssKib();
+    const auto openStart = Clock::now();
+    const int opened = ctx.file.open(path);
+    const double openSeconds = secondsSince(openStart);
+    const long peakAfter = statusKib("VmHWM");
+    const long maxRssAfter = maxRssKib();
+    if (opened != tw::PafFile::kOpened) {
+        std::fprintf(stderr, "paf_read_bench: open failed (%d): %s\n", opened, ctx.file.openProblem().c_str());
+        fs::remove_all(folder);
+        return 1;
+    }
+    std::printf("open:            %.3f ms\n", openSeconds * 1e3);
+    if (peakReset && rssBefore >= 0 && peakAfter >= 0) {
+        std::printf("open peak memory: +%ld KiB (VmHWM %ld KiB)\n", peakAfter - rssBefore, peakAfter);
+    } else {
+        std::printf("open peak memory: +%ld KiB (ru_maxrss %ld KiB)\n", maxRssAfter - maxRssBefore, maxRssAfter);
+    }
+
+    // Reading: records in RIN order against a plain sequential read, alternating.
+    double bestRecords = 1e30, bestSequential = 1e30;
+    uint64_t recordSum = 0, sequentialSum = 0, sequentialBytes = 0;
+    for (int round = 0; round < options.rounds; ++round) {
+        auto start = Clock::now();
+        sequentialSum = readSequentially(path, sequentialBytes);
+        bestSequential = std::min(bestSequential, secondsSince(start));
+        start = Clock::now();
+        recordSum = readAllIndividuals(ctx);
+        bestRecords = std::min(bestRecords, secondsSince(start));
+    }
+    if (sequentialSum == 0 || sequentialBytes != fileBytes) {
+        std::fprintf(stderr, "paf_read_bench: the sequential read failed\n");
+        fs::remove_all(folder);
+        return 1;
+    }
+    const int32_t records = ctx.file.highestRin();
+    const double ratio = bestRecords / bestSequential;
+    std::printf("records:         %" PRId32 " individuals and names in %.3f s: %.0f records/s\n", records,
+                bestRecords, records / bestRecords);
+    std::printf("sequential read: %.3f s (%.0f MiB/s)\n", bestSequential,
+                double(sequentialBytes) / (1 << 20) / bestSequential);
+    std::printf("ratio:           %.2fx a sequential read (target at most 3x: %s)\n", ratio,
+                ratio <= 3.0 ? "met" : "missed");
+    std::printf("peak memory:     %ld KiB after the reads (VmHWM)\n", statusKib("VmHWM"));
+    std::printf("checksums:       %" PRIu64 " %" PRIu64 ", %d messages\n", recordSum, sequentialSum, host.messages);
+
+    ctx.file.close();
+    if (options.keep) {
+        std::printf("kept:            %s\n", path.c_str());
+    } else {
+        fs::remove_all(folder, ec);
+    }
+    return host.messages == 0 ? 0 : 1;
+}
