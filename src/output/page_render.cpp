@@ -47,8 +47,9 @@ int32_t mulDiv(int64_t a, int64_t b, int64_t c) {
 }
 
 // The em height in pixels of a font of the given size in points at scale pixels per inch.
-int32_t emPixels(int64_t points, int32_t scale) {
-    return clampToInt32(static_cast<int64_t>(std::abs(static_cast<int64_t>(mulDiv(points, scale, 72)))));
+int32_t emPixels(int32_t points, int32_t scale) {
+    const int64_t height = mulDiv(points, scale, 72);
+    return clampToInt32(height < 0 ? -height : height);
 }
 
 // One page's playback: a cursor over the page text and the drawing state that the
