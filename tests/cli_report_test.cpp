@@ -20,7 +20,7 @@ std::string readFile(const std::string& path) {
 }
 
 // Standard output of a shell command.
-std::string capture(const std::string& command) {
+[[maybe_unused]] std::string capture(const std::string& command) {
     std::string out;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];

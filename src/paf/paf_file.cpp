@@ -222,12 +222,19 @@ bool PafFile::readRecord(const paf::TableLayout& table, int n, std::span<uint8_t
 }
 
 std::optional<std::string> PafFile::readText(int64_t offset) const {
+    TextWindow window;
+    const auto text = readTextView(offset, window);
+    if (!text) return std::nullopt;
+    return std::string(*text);
+}
+
+std::optional<std::string_view> PafFile::readTextView(int64_t offset, TextWindow& window) const {
     if (offset < 1) return std::nullopt;
-    std::array<uint8_t, paf::text::kTextWindow> window{};
+    window.fill(0);
     if (readAt(offset, window) < size_t(paf::text::kTextStart)) return std::nullopt;
     window.back() = 0;
     const auto* start = reinterpret_cast<const char*>(window.data()) + paf::text::kTextStart;
-    return std::string(start, strnlen(start, window.size() - paf::text::kTextStart));
+    return std::string_view(start, strnlen(start, window.size() - paf::text::kTextStart));
 }
 
 bool PafFile::readNameEntry(int64_t offset, std::string& name, uint8_t& flag) const {
@@ -253,7 +260,8 @@ bool PafFile::readNameEntry(int64_t offset, std::string& name, uint8_t& flag) co
 bool PafFile::isDeleted(int tableId, int n) const {
     for (const auto& table : paf::kAllTables) {
         if (table.deletedTableId == 0 || table.deletedTableId != tableId) continue;
-        std::vector<uint8_t> record(size_t(table.recordSize));
+        std::array<uint8_t, 512> buffer;
+        const auto record = std::span<uint8_t>(buffer).first(size_t(table.recordSize));
         readRecord(table, n, record);
         return record[size_t(table.statusOffset)] == uint8_t(table.deletedMark);
     }

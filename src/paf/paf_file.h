@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "paf/paf_layout.h"
@@ -57,6 +58,9 @@ public:
     // The text of the text record at offset: at most 255 characters, up to the NUL.
     // No text for an offset below 1 or when fewer than 13 bytes can be read.
     std::optional<std::string> readText(int64_t offset) const;
+    // The same without copying the text: it points into window.
+    using TextWindow = std::array<uint8_t, paf::text::kTextWindow>;
+    std::optional<std::string_view> readTextView(int64_t offset, TextWindow& window) const;
     // The name of the name entry at offset, after checking its RIN and links.
     bool readNameEntry(int64_t offset, std::string& name, uint8_t& flag) const;
     // True when record n of the table with that id is marked deleted.

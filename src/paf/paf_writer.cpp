@@ -217,6 +217,7 @@ public:
             return std::move(image_);
         }
         writeText();
+        indexMarriagesByPerson();
         writeIndividuals();
         writeMarriages();
         writeChildLinks();
@@ -330,16 +331,21 @@ private:
         }
     }
 
-    // The person's own marriages in chain order.
+    // The person's own marriages in chain order: as listed, else every marriage
+    // that names the person, in MRIN order.
     std::vector<int32_t> marriagesOf(int32_t rin) const {
         const auto& p = family_.people[size_t(rin - 1)];
         if (!p.marriageOrder.empty()) return p.marriageOrder;
-        std::vector<int32_t> order;
+        return marriagesNaming_[size_t(rin)];
+    }
+
+    void indexMarriagesByPerson() {
+        marriagesNaming_.assign(family_.people.size() + 1, {});
         for (size_t m = 0; m < family_.marriages.size(); ++m) {
             const auto& mar = family_.marriages[m];
-            if (mar.husband == rin || mar.wife == rin) order.push_back(int32_t(m + 1));
+            if (mar.husband > 0) marriagesNaming_[size_t(mar.husband)].push_back(int32_t(m + 1));
+            if (mar.wife > 0 && mar.wife != mar.husband) marriagesNaming_[size_t(mar.wife)].push_back(int32_t(m + 1));
         }
-        return order;
     }
 
     void writeIndividuals() {
@@ -458,6 +464,7 @@ private:
     std::map<const WriterDate*, int> dateText_;
     std::vector<ChildLink> links_;
     std::vector<int32_t> firstLink_, childLinkOf_, nextInChain_;
+    std::vector<std::vector<int32_t>> marriagesNaming_;  // by RIN
 };
 
 }  // namespace

@@ -18,7 +18,8 @@ PafDate dateAt(std::span<const uint8_t> bytes, int offset) {
 template <typename Record>
 bool readTable(const PafFile& file, const paf::TableLayout& table, int32_t n, Record& record,
                Record (*decode)(std::span<const uint8_t>)) {
-    std::vector<uint8_t> bytes(size_t(table.recordSize));
+    std::array<uint8_t, 512> buffer;
+    const auto bytes = std::span<uint8_t>(buffer).first(size_t(table.recordSize));
     const bool ok = file.readRecord(table, n, bytes);
     record = ok ? decode(bytes) : Record{};
     return ok;
@@ -98,9 +99,10 @@ TextBuffer individualName(PafContext& ctx, int32_t rin) {
     }
     // The name entry read as a text record begins with two bytes that are not part
     // of the name.
-    const auto text = ctx.file.readText(person.nameOffset);
+    PafFile::TextWindow window;
+    const auto text = ctx.file.readTextView(person.nameOffset, window);
     if (!text || text->size() < 2) return TextBuffer("");
-    return TextBuffer(std::string_view(*text).substr(2));
+    return TextBuffer(text->substr(2));
 }
 
 TextBuffer individualNameNoSlashes(PafContext& ctx, int32_t rin) {
