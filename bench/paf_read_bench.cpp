@@ -30,6 +30,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "paf/codepage.h"
 #include "paf/date_encoding.h"
 #include "paf/paf_context.h"
@@ -38,30 +39,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-class BenchHost : public tw::Host {
-public:
-    int messages = 0;
-    void message(std::string_view text, std::string_view caption) override {
-        if (messages++ < 5) {
-            std::fprintf(stderr, "%.*s: %.*s\n", int(caption.size()), caption.data(), int(text.size()), text.data());
-        }
-    }
-    void showProgress(int) override {}
-    bool cancelRequested() override { return false; }
-    void closeStartWindow() override {}
-    tw::CalendarDate today() override { return {2024, 1, 1}; }
-
-protected:
-    void showFatal(std::string_view text, std::string_view caption) override {
-        std::fprintf(stderr, "%.*s: %.*s\n", int(caption.size()), caption.data(), int(text.size()), text.data());
-    }
-};
+using namespace bench;
 
 // ---- A family that looks like real data ----------------------------------------------
 
@@ -170,46 +148,6 @@ tw::WriterFamily generateFamily(int32_t people) {
 
 // ---- Measuring ---------------------------------------------------------------------
 
-// A field of /proc/self/status in KiB ("VmRSS", "VmHWM"), or -1.
-long statusKib(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const size_t length = std::strlen(field);
-    while (std::getline(status, line)) {
-        if (line.compare(0, length, field) == 0 && line.size() > length && line[length] == ':') {
-            return std::strtol(line.c_str() + length + 1, nullptr, 10);
-        }
-    }
-    return -1;
-}
-
-// Sets the peak resident size back to the current one (Linux 4.0 and later).
-bool resetPeakMemory() {
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-    clear.flush();
-    return bool(clear);
-}
-
-long maxRssKib() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-// Reads every individual and its name in RIN order; returns a checksum.
-uint64_t readAllIndividuals(tw::PafContext& ctx) {
-    uint64_t sum = 0;
-    tw::IndividualRecord record;
-    const int32_t highest = ctx.file.highestRin();
-    for (int32_t rin = 1; rin <= highest; ++rin) {
-        if (!tw::readIndividual(ctx.file, rin, record)) continue;
-        const tw::TextBuffer name = tw::individualName(ctx, rin);
-        sum += uint64_t(name.length()) + uint8_t(record.sex) + uint32_t(record.birth.bytes[4]);
-    }
-    return sum;
-}
-
 // Reads the whole file with read() in 1 MiB blocks; returns a checksum, or 0 on error.
 uint64_t readSequentially(const std::string& path, uint64_t& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -251,21 +189,6 @@ bool parseOptions(int argc, char** argv, Options& options) {
     return options.people > 0 && options.rounds > 0;
 }
 
-// Writes the family in a child process; true when the file was written.
-bool writeInChild(const Options& options, const std::string& path, double& seconds) {
-    const auto start = Clock::now();
-    const pid_t child = fork();
-    if (child < 0) return false;
-    if (child == 0) {
-        const tw::WriterFamily family = generateFamily(options.people);
-        _exit(tw::writePafFile(family, path) ? 0 : 1);
-    }
-    int status = 0;
-    if (waitpid(child, &status, 0) != child) return false;
-    seconds = secondsSince(start);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -285,7 +208,7 @@ int main(int argc, char** argv) {
     const std::string path = (folder / "bench.paf").string();
 
     double writeSeconds = 0;
-    if (!writeInChild(options, path, writeSeconds)) {
+    if (!writeInChild([&] { return generateFamily(options.people); }, path, writeSeconds)) {
         std::fprintf(stderr, "paf_read_bench: could not write %s\n", path.c_str());
         fs::remove_all(folder);
         return 1;
