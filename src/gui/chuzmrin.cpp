@@ -1,0 +1,19 @@
+#include "gui/chuzmrin.h"
+
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace tw::gui {
+
+TMChooseRin::TMChooseRin(TamblewinApp&) {
+    setObjectName(QStringLiteral("TMChooseRin"));
+    setWindowTitle(QStringLiteral("Marriage Choose Rin"));
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setSelectionMode(QAbstractItemView::MultiSelection);
+    auto* all = new QVBoxLayout(this);
+    all->addWidget(ListBox1);
+    resize(360, 420);
+}
+
+}  // namespace tw::gui

@@ -1,0 +1,259 @@
+#include "gui/chuzrin.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/chuzrbrz.h"
+#include "gui/ppform.h"
+#include "gui/tamblewin_app.h"
+#include "wizard/dispatcher.h"
+
+namespace tw::gui {
+
+namespace {
+
+const QString kCoupleNote = QStringLiteral(
+    "Note: If the same couple married more\n     than once, include both MRINs \nseparated by a comma. example: 23,24");
+
+}  // namespace
+
+TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
+    setObjectName(QStringLiteral("TChooseRin"));
+    setWindowTitle(QString());
+
+    auto* title = new QLabel(kProductTitle, this);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setFont(productTitleFont());
+    lblQuestion = new QLabel(this);
+    lblQuestion->setObjectName(QStringLiteral("lblQuestion"));
+    lblQuestion->setFont(questionFont());
+    lblField = new QLabel(this);
+    lblField->setObjectName(QStringLiteral("lblField"));
+    lblNote = new QLabel(this);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setTextFormat(Qt::PlainText);
+    lblNote->setMinimumHeight(lblNote->fontMetrics().lineSpacing() * 3);
+    lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblComputing = new QLabel(QStringLiteral("Computing statistics for generation: "), this);
+    lblComputing->setObjectName(QStringLiteral("lblComputing"));
+    lblGeneration = new QLabel(this);
+    lblGeneration->setObjectName(QStringLiteral("lblGeneration"));
+    lblGeneration->setMinimumWidth(lblGeneration->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->setRange(0, 0);  // busy: the length of a report is not known ahead
+    progressBar->setTextVisible(false);
+    progressBar->setMaximumHeight(12);
+
+    btnNext = makeButton(QStringLiteral("Next"), "btnNext", this);
+    btnCancel = makeButton(QStringLiteral("Cancel"), "btnCancel", this);
+    btnBrowse = makeButton(QStringLiteral("Browse"), "btnBrowse", this);
+    btnBack = makeButton(QStringLiteral("Back"), "btnBack", this);
+    edtStart = new QLineEdit(QStringLiteral("1"), this);
+    edtStart->setObjectName(QStringLiteral("edtStart"));
+    edtStart->setMaximumWidth(160);
+    btnPreview = makeButton(QStringLiteral("Preview"), "btnPreview", this);
+    cbFoliage = new QCheckBox(QStringLiteral("detailed foliage background"), this);
+    cbFoliage->setObjectName(QStringLiteral("cbFoliage"));
+    cbFoliage->setChecked(true);
+    connect(btnNext, &QPushButton::clicked, this, [this] { btnNextClick(); });
+    connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+    connect(btnBrowse, &QPushButton::clicked, this, [this] { btnBrowseClick(); });
+    connect(btnBack, &QPushButton::clicked, this, [this] { btnBackClick(); });
+    connect(btnPreview, &QPushButton::clicked, this, [this] { btnPreviewClick(); });
+
+    auto* field = new QHBoxLayout;
+    field->addWidget(lblField);
+    field->addWidget(edtStart);
+    field->addWidget(btnBrowse);
+    field->addStretch();
+    auto* progress = new QHBoxLayout;
+    progress->addWidget(lblComputing);
+    progress->addWidget(lblGeneration);
+    progress->addWidget(progressBar, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnBack);
+    buttons->addStretch();
+    // Preview takes Next's place after a run.
+    buttons->addWidget(btnNext);
+    buttons->addWidget(btnPreview);
+    buttons->addWidget(btnCancel);
+    auto* all = new QVBoxLayout(this);
+    all->setContentsMargins(24, 16, 24, 16);
+    all->addWidget(title);
+    all->addWidget(lblQuestion);
+    all->addSpacing(12);
+    all->addLayout(field);
+    all->addWidget(lblNote);
+    all->addWidget(cbFoliage);
+    all->addStretch();
+    all->addLayout(progress);
+    all->addSpacing(8);
+    all->addLayout(buttons);
+
+    setTabOrder(btnNext, btnCancel);
+    setTabOrder(btnCancel, btnBrowse);
+    setTabOrder(btnBrowse, btnBack);
+    setTabOrder(btnBack, edtStart);
+    setTabOrder(edtStart, btnPreview);
+    setTabOrder(btnPreview, cbFoliage);
+
+    // Keep the window's size while the progress display comes and goes.
+    for (QWidget* w : {static_cast<QWidget*>(lblComputing), static_cast<QWidget*>(lblGeneration),
+                       static_cast<QWidget*>(progressBar), static_cast<QWidget*>(cbFoliage),
+                       static_cast<QWidget*>(btnPreview), static_cast<QWidget*>(btnNext)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    lblComputing->hide();
+    lblGeneration->hide();
+    progressBar->hide();
+    btnPreview->hide();
+    cbFoliage->hide();
+    cbFoliage->setEnabled(false);
+
+    setFixedSize(600, 400);
+    centreOnMonitor(this);
+}
+
+void TChooseRin::activate() {
+    WizardSettings& settings = app_.settings();
+    btnBack->setEnabled(true);
+    btnNext->setText(QStringLiteral("Next"));
+    btnNext->show();
+    btnNext->setEnabled(true);
+    btnNext->setDefault(true);
+    btnPreview->hide();
+    btnPreview->setEnabled(false);
+    btnPreview->setDefault(false);
+    btnBrowse->setEnabled(true);
+    lblComputing->hide();
+    lblGeneration->hide();
+    progressBar->hide();
+    cbFoliage->hide();
+    cbFoliage->setEnabled(false);
+    if (settings.reportFlags[size_t(ReportKind::FamilyTreeChart)] != 0) {
+        cbFoliage->show();
+        cbFoliage->setEnabled(true);
+    }
+    if (startKindFor(settings.reportFlags) == StartKind::Mrin) {
+        lblQuestion->setText(QStringLiteral("Which couple do you want to start with?"));
+        lblField->setText(QStringLiteral("MRIN:"));
+        lblNote->setText(kCoupleNote);
+        settings.startMode = -1;
+    } else {
+        lblQuestion->setText(QStringLiteral("Which individual do you want to start with?"));
+        lblField->setText(QStringLiteral("RIN:"));
+        lblNote->setText(QStringLiteral(" "));
+        settings.startMode = 0;
+    }
+    if (!running_) {
+        edtStart->setFocus();
+        edtStart->selectAll();
+    }
+}
+
+void TChooseRin::btnNextClick() {
+    if (running_) return;
+    AppContext& ctx = app_.context();
+    GuiHost& host = app_.host();
+    host.clearStopRequest();
+    closeAfterRun_ = false;
+    btnBack->setEnabled(false);
+    btnNext->setEnabled(false);
+    // Browsing the file while a report reads it would interleave the two.
+    btnBrowse->setEnabled(false);
+    lblNote->setText(QString());
+    progressBar->show();
+    running_ = true;
+
+    const DispatchOutcome outcome = dispatchReports(ctx, app_.settings().reportFlags, edtStart->text().toStdString());
+
+    running_ = false;
+    progressBar->hide();
+    btnBrowse->setEnabled(true);
+    if (outcome == DispatchOutcome::StartRejected || outcome == DispatchOutcome::NotAvailable) {
+        btnBack->setEnabled(true);
+        btnNext->setEnabled(true);
+        edtStart->setFocus();
+        edtStart->selectAll();
+        return;
+    }
+    if (closeAfterRun_ || host.stopRequested()) {
+        closeAfterRun_ = false;
+        finish(Rejected);
+        return;
+    }
+    btnPreview->show();
+    btnPreview->setEnabled(true);
+    btnPreview->setDefault(true);
+    btnNext->setDefault(false);
+    btnNext->hide();
+    btnNext->setEnabled(false);
+    btnBack->setEnabled(true);
+    btnPreview->setFocus();
+}
+
+void TChooseRin::btnCancelClick() {
+    if (running_) {
+        app_.host().requestStop();
+        return;
+    }
+    finish(Rejected);
+}
+
+void TChooseRin::closedByFrame() { btnCancelClick(); }
+
+void TChooseRin::btnBrowseClick() {
+    const int32_t chosen = app_.browse().choose();
+    edtStart->setText(chosen > 0 ? QString::number(chosen) : QStringLiteral("1"));
+    activate();
+}
+
+void TChooseRin::btnBackClick() {
+    app_.settings().wentBack = true;
+    finish(Rejected);
+}
+
+void TChooseRin::btnPreviewClick() {
+    app_.pagePreview().open();
+    activate();
+}
+
+void TChooseRin::showProgress(int generation) {
+    if (generation == -1) {
+        lblGeneration->setText(QStringLiteral("done"));
+    } else {
+        lblGeneration->setText(QString::number(generation));
+        lblComputing->show();
+        lblGeneration->show();
+    }
+    lblGeneration->repaint();
+    if (generation == 32 || generation == 33) repaint();
+    // The first call of the program, each "done" and the first call after it also
+    // refresh the caption and clear the note.
+    if (progressOnce_ || generation == -1) {
+        lblComputing->repaint();
+        lblNote->setText(QStringLiteral(" "));
+    }
+    progressOnce_ = generation == -1;
+    emit progressShown(generation);
+    QCoreApplication::processEvents();
+}
+
+void TChooseRin::closeStartWindow() {
+    if (running_)
+        closeAfterRun_ = true;
+    else
+        finish(Rejected);
+}
+
+}  // namespace tw::gui

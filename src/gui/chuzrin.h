@@ -1,0 +1,72 @@
+#pragma once
+// The start window: which individual (RIN) or couple (MRIN, several separated by
+// commas) the report starts from. Next checks the number and runs the chosen report
+// with a progress display and a working Cancel; Preview then shows its pages.
+
+#include <QObject>
+
+#include "gui/gui_host.h"
+#include "gui/modal_window.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace tw::gui {
+
+class TamblewinApp;
+
+class TChooseRin : public ModalWindow, public StartWindowLink {
+    Q_OBJECT
+public:
+    explicit TChooseRin(TamblewinApp& app);
+
+    QLabel* lblQuestion = nullptr;
+    QLabel* lblField = nullptr;
+    QLabel* lblNote = nullptr;
+    QLabel* lblComputing = nullptr;   // "Computing statistics for generation: "
+    QLabel* lblGeneration = nullptr;  // the generation number, or "done"
+    QProgressBar* progressBar = nullptr;
+    QLineEdit* edtStart = nullptr;
+    QPushButton* btnNext = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QPushButton* btnBrowse = nullptr;
+    QPushButton* btnBack = nullptr;
+    QPushButton* btnPreview = nullptr;
+    QCheckBox* cbFoliage = nullptr;  // "detailed foliage background", Family Tree Chart only
+
+    // The steps run each time the window becomes the one the user works in: when it
+    // is shown, and when the preview or the browse window it opened closes.
+    void activate();
+
+    void btnNextClick();
+    void btnCancelClick();
+    void btnBrowseClick();
+    void btnBackClick();
+    void btnPreviewClick();
+
+    bool reportRunning() const { return running_; }
+
+    // StartWindowLink
+    void showProgress(int generation) override;
+    void closeStartWindow() override;
+
+signals:
+    // After each progress step, before the window handles pending input.
+    void progressShown(int generation);
+
+protected:
+    void beforeShowing() override { activate(); }
+    // While a report runs the window frame's close button stops the report instead.
+    void closedByFrame() override;
+
+private:
+    TamblewinApp& app_;
+    bool running_ = false;
+    bool closeAfterRun_ = false;
+    bool progressOnce_ = true;
+};
+
+}  // namespace tw::gui

@@ -1,0 +1,52 @@
+#include "gui/gui_main.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "gui/tamblewin_app.h"
+#include "gui/ui_dialogs.h"
+#include "paf/host.h"
+
+namespace tw::gui {
+
+namespace {
+
+// Without a display Qt would abort; say what is wrong instead.
+bool displayAvailable() {
+#if defined(Q_OS_LINUX) || defined(Q_OS_UNIX)
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+}  // namespace
+
+int runGui(int argc, char** argv) {
+    if (!displayAvailable()) {
+        std::fputs("tamblewin: there is no display to show the windows on.\n"
+                   "Run it in a desktop session, or use a command: tamblewin --help\n",
+                   stderr);
+        return kExitFailure;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tamblewin"));
+    QApplication::setOrganizationName(QStringLiteral("Tamblewin"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QtUiDialogs dialogs;
+    try {
+        TamblewinApp app(dialogs);
+        return app.run();
+    } catch (const std::exception& e) {
+        dialogs.message(nullptr, QString::fromLocal8Bit(e.what()), QStringLiteral("Error"));
+        return kExitFailure;
+    }
+}
+
+}  // namespace tw::gui

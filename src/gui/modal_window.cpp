@@ -1,0 +1,85 @@
+#include "gui/modal_window.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "output/qt/qt_surface.h"
+
+namespace tw::gui {
+
+ModalWindow::ModalWindow(QWidget* parent) : QDialog(parent) {
+    setWindowModality(Qt::ApplicationModal);
+    // No "?" button; a normal title bar with a close button.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint);
+}
+
+ModalWindow::~ModalWindow() {
+    if (loop_ != nullptr) loop_->exit();
+}
+
+int ModalWindow::showModal() {
+    beforeShowing();
+    result_ = QDialog::Rejected;
+    show();
+    raise();
+    activateWindow();
+    traceShown(this);
+    QEventLoop loop;
+    loop_ = &loop;
+    QPointer<ModalWindow> self(this);
+    loop.exec(QEventLoop::DialogExec);
+    if (self) loop_ = nullptr;
+    return result_;
+}
+
+void ModalWindow::finish(int result) {
+    result_ = result;
+    hide();
+    if (loop_ != nullptr) loop_->exit();
+}
+
+void ModalWindow::reject() { closedByFrame(); }
+
+QFont productTitleFont(int pixelSize) {
+    QFont font(QtSurface::familyFor("Times"));
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QFont questionFont(int pixelSize) { return productTitleFont(pixelSize); }
+
+QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void centreOnMonitor(QWidget* window) {
+    QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect monitor = screen->geometry();
+    const QSize size = window->frameGeometry().size().expandedTo(window->size());
+    window->move(monitor.left() + (monitor.width() - size.width()) / 2,
+                 monitor.top() + (monitor.height() - size.height()) / 2);
+}
+
+void traceShown(QWidget* window) {
+    static const QString path = qEnvironmentVariable("TAMBLEWIN_WINDOW_TRACE");
+    if (path.isEmpty()) return;
+    // Written once the window system has had the window shown.
+    QPointer<QWidget> shown(window);
+    QTimer::singleShot(100, window, [shown] {
+        if (!shown || !shown->isVisible()) return;
+        QFile file(path);
+        if (file.open(QIODevice::Append | QIODevice::Text)) file.write(shown->objectName().toUtf8() + '\n');
+    });
+}
+
+}  // namespace tw::gui

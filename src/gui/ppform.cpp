@@ -1,0 +1,303 @@
+#include "gui/ppform.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "gui/preview_layout.h"
+#include "gui/printbox.h"
+#include "gui/tamblewin_app.h"
+
+namespace tw::gui {
+
+// --- PageCanvas ----------------------------------------------------------------
+
+PageCanvas::PageCanvas(TPagePreview& preview) : QWidget(&preview), preview_(preview) {
+    setObjectName(QStringLiteral("PageCanvas"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PageCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    preview_.paintPage(painter);
+}
+
+void PageCanvas::wheelEvent(QWheelEvent* event) {
+    const QPoint pixels = event->pixelDelta();
+    if (!pixels.isNull()) {
+        preview_.ScrollBarV->setValue(preview_.ScrollBarV->value() - pixels.y());
+        preview_.ScrollBarH->setValue(preview_.ScrollBarH->value() - pixels.x());
+    } else {
+        const QPoint angle = event->angleDelta();
+        const bool sideways = angle.y() == 0 || (event->modifiers() & Qt::ShiftModifier);
+        const int delta = angle.y() != 0 ? angle.y() : angle.x();
+        preview_.scrollByNotches(delta / 120, sideways);
+    }
+    event->accept();
+}
+
+// --- TPagePreview --------------------------------------------------------------------
+
+TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
+    setObjectName(QStringLiteral("TPagePreview"));
+    setWindowTitle(QStringLiteral("Page Preview"));
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAutoFillBackground(true);
+    Label2 = new QLabel(kProductTitle, Panel1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(productTitleFont(24));
+    Label1 = new QLabel(QStringLiteral("Page "), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    BtnRewind = makeButton(QStringLiteral("<<"), "BtnRewind", Panel1);
+    BtnPrev = makeButton(QStringLiteral("< "), "BtnPrev", Panel1);
+    EdtGotoPage = new QLineEdit(Panel1);
+    EdtGotoPage->setObjectName(QStringLiteral("EdtGotoPage"));
+    EdtGotoPage->setMaxLength(6);
+    BtnNext = makeButton(QStringLiteral(" >"), "BtnNext", Panel1);
+    BtnLastPg = makeButton(QStringLiteral(">>"), "BtnLastPg", Panel1);
+    BtnGoto = makeButton(QStringLiteral("Go"), "BtnGoto", Panel1);
+    BtnPrint = makeButton(QStringLiteral("Print"), "BtnPrint", Panel1);
+    BtnCancel = makeButton(QStringLiteral("Cancel"), "BtnCancel", Panel1);
+    btnFormat2 = makeButton(QStringLiteral("Format 2"), "btnFormat2", Panel1);
+    btnSavePositions = makeButton(QStringLiteral("Save"), "btnSavePositions", Panel1);
+    btnNextSpring = makeButton(QStringLiteral("Next Pos"), "btnNextSpring", Panel1);
+    BtnPrev->setEnabled(false);
+    BtnNext->setEnabled(false);
+
+    // Fixed places on the panel: the title above, the page controls below it.
+    Label2->setGeometry(16, 4, 300, 34);
+    const int row = 46;
+    Label1->setGeometry(16, row + 4, 40, 22);
+    BtnRewind->setGeometry(56, row, 36, 28);
+    BtnPrev->setGeometry(94, row, 36, 28);
+    EdtGotoPage->setGeometry(134, row + 1, 56, 26);
+    BtnNext->setGeometry(194, row, 36, 28);
+    BtnLastPg->setGeometry(232, row, 36, 28);
+    BtnGoto->setGeometry(274, row, 40, 28);
+    btnFormat2->setGeometry(384, 8, 88, 28);
+    btnSavePositions->setGeometry(478, 8, 75, 28);
+    btnNextSpring->setGeometry(560, 8, 75, 28);
+    BtnPrint->resize(75, 28);
+    BtnCancel->resize(75, 28);
+    resetChartControls();
+
+    connect(BtnRewind, &QPushButton::clicked, this, [this] { BtnRewindClick(); });
+    connect(BtnPrev, &QPushButton::clicked, this, [this] { BtnPrevClick(); });
+    connect(BtnNext, &QPushButton::clicked, this, [this] { BtnNextClick(); });
+    connect(BtnLastPg, &QPushButton::clicked, this, [this] { BtnLastPgClick(); });
+    connect(BtnGoto, &QPushButton::clicked, this, [this] { BtnGotoClick(); });
+    connect(EdtGotoPage, &QLineEdit::returnPressed, this, [this] { BtnGotoClick(); });
+    connect(BtnPrint, &QPushButton::clicked, this, [this] { BtnPrintClick(); });
+    connect(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
+
+    canvas = new PageCanvas(*this);
+    ScrollBarV = new QScrollBar(Qt::Vertical, this);
+    ScrollBarV->setObjectName(QStringLiteral("ScrollBarV"));
+    ScrollBarH = new QScrollBar(Qt::Horizontal, this);
+    ScrollBarH->setObjectName(QStringLiteral("ScrollBarH"));
+    connect(ScrollBarV, &QScrollBar::valueChanged, canvas, [this] { canvas->update(); });
+    connect(ScrollBarH, &QScrollBar::valueChanged, canvas, [this] { canvas->update(); });
+
+    // As wide as the monitor allows up to 800 pixels, centred, and as high as the
+    // monitor less 30 pixels.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect monitor = screen->geometry();
+        const int width = std::min(800, monitor.width());
+        resize(width, std::max(200, monitor.height() - 30));
+        move(monitor.left() + (monitor.width() >= 800 ? (monitor.width() - 800) / 2 : 0), monitor.top());
+    } else {
+        resize(800, 600);
+    }
+}
+
+void TPagePreview::resetChartControls() {
+    for (QPushButton* button : {btnNextSpring, btnFormat2, btnSavePositions}) {
+        button->setEnabled(false);
+        button->hide();
+    }
+}
+
+void TPagePreview::open() {
+    PageLog& log = app_.context().pageLog;
+    pixelsPerInch_ = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    const PrinterGeometry& g = log.geometry();
+    pageWidth_ = g.pixelsPerInchX > 0 ? int(double(pixelsPerInch_) * (double(g.physicalWidth) / g.pixelsPerInchX)) : 0;
+    pageHeight_ = g.pixelsPerInchY > 0 ? int(double(pixelsPerInch_) * (double(g.physicalHeight) / g.pixelsPerInchY)) : 0;
+    log.scaleOverride = pixelsPerInch_;
+    log.setViewedPageIndex(log.lastPageIndex());
+    ScrollBarV->setValue(0);
+    ScrollBarH->setValue(0);
+    layoutControls();
+    updateNavigation();
+    canvas->setFocus();
+    showModal();
+}
+
+RenderView TPagePreview::renderView() const {
+    RenderView view;
+    view.scale = pixelsPerInch_;
+    view.offsetX = ScrollBarH->value();
+    view.offsetY = ScrollBarV->value();
+    view.onScreen = true;
+    return view;
+}
+
+void TPagePreview::paintPage(QPainter& painter) {
+    PageLog& log = app_.context().pageLog;
+    const std::string& text = log.currentText();
+    if (text.empty()) return;
+    log.scaleOverride = pixelsPerInch_;
+    const RenderView view = renderView();
+    // The page's right and bottom edges, where the canvas is larger than the page.
+    painter.setPen(QColor(0xc0, 0xc0, 0xc0));
+    if (pageWidth_ > 0) painter.drawLine(pageWidth_ - view.offsetX, 0, pageWidth_ - view.offsetX, pageHeight_ - view.offsetY);
+    if (pageHeight_ > 0) painter.drawLine(0, pageHeight_ - view.offsetY, pageWidth_ - view.offsetX, pageHeight_ - view.offsetY);
+    surface_.begin(painter);
+    renderPage(text, surface_, view, app_.host());
+    surface_.end();
+}
+
+void TPagePreview::updateNavigation() {
+    const PageLog& log = app_.context().pageLog;
+    if (log.currentText().empty()) return;
+    const int viewed = log.viewedPageIndex();
+    BtnPrev->setEnabled(viewed > 0);
+    BtnRewind->setEnabled(viewed > 0);
+    BtnNext->setEnabled(viewed < log.lastPageIndex());
+    BtnLastPg->setEnabled(viewed < log.lastPageIndex());
+    EdtGotoPage->setText(QString::number(viewed + 1));
+}
+
+void TPagePreview::showPage(int index) {
+    PageLog& log = app_.context().pageLog;
+    if (index < 0 || index > log.lastPageIndex()) return;
+    log.setViewedPageIndex(index);
+    log.setCurrentText(log.pagelogg(index));
+    updateNavigation();
+    canvas->update();
+}
+
+void TPagePreview::BtnPrevClick() {
+    const PageLog& log = app_.context().pageLog;
+    if (log.viewedPageIndex() > 0) showPage(log.viewedPageIndex() - 1);
+}
+
+void TPagePreview::BtnNextClick() {
+    const PageLog& log = app_.context().pageLog;
+    if (log.viewedPageIndex() < log.lastPageIndex()) showPage(log.viewedPageIndex() + 1);
+}
+
+void TPagePreview::BtnRewindClick() { showPage(0); }
+
+void TPagePreview::BtnLastPgClick() { showPage(app_.context().pageLog.lastPageIndex()); }
+
+void TPagePreview::BtnGotoClick() {
+    bool ok = false;
+    const int number = EdtGotoPage->text().trimmed().toInt(&ok);
+    const int index = (ok ? number : 0) - 1;
+    if (index >= 0 && index <= app_.context().pageLog.lastPageIndex()) showPage(index);
+}
+
+void TPagePreview::BtnPrintClick() {
+    if (app_.printBox().run() != 0) finish(Accepted);
+}
+
+void TPagePreview::BtnCancelClick() {
+    app_.context().pageLog.abandonPrinting();
+    finish(Rejected);
+}
+
+void TPagePreview::scrollByNotches(int notches, bool horizontal) {
+    QScrollBar* bar = horizontal ? ScrollBarH : ScrollBarV;
+    bar->setValue(bar->value() - notches * QApplication::wheelScrollLines() * bar->singleStep());
+}
+
+void TPagePreview::layoutControls() {
+    const int clientWidth = width();
+    const int clientHeight = height();
+    const int hbarHeight = ScrollBarH->sizeHint().height();
+    const int vbarWidth = ScrollBarV->sizeHint().width();
+    const PreviewLayout l = previewLayout(clientWidth, clientHeight, hbarHeight, vbarWidth, BtnCancel->width(),
+                                          BtnPrint->width(), pageWidth_, pageHeight_);
+    ScrollBarH->setGeometry(l.horizontalBar.left, l.horizontalBar.top, l.horizontalBar.width, l.horizontalBar.height);
+    ScrollBarV->setGeometry(l.verticalBar.left, l.verticalBar.top, l.verticalBar.width, l.verticalBar.height);
+    Panel1->setGeometry(0, 0, l.panelWidth, kPanelHeight);
+    BtnCancel->move(l.cancelLeft, 46);
+    BtnPrint->move(l.printLeft, 46);
+    canvas->setGeometry(0, kPanelHeight, clientWidth - vbarWidth, clientHeight - hbarHeight - kPanelHeight);
+
+    const auto apply = [](QScrollBar* bar, const ScrollRange& range) {
+        bar->setRange(0, range.lastPosition());
+        bar->setPageStep(range.largeStep);
+        bar->setSingleStep(range.smallStep);
+    };
+    apply(ScrollBarV, l.vertical);
+    apply(ScrollBarH, l.horizontal);
+    canvas->update();
+}
+
+void TPagePreview::resizeEvent(QResizeEvent* event) {
+    ModalWindow::resizeEvent(event);
+    layoutControls();
+}
+
+void TPagePreview::keyPressEvent(QKeyEvent* event) {
+    const PageLog& log = app_.context().pageLog;
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+        // A screen further down the page, then on to the top of the next page.
+        if (ScrollBarV->value() < ScrollBarV->maximum()) {
+            ScrollBarV->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        } else if (log.viewedPageIndex() < log.lastPageIndex()) {
+            BtnNextClick();
+            ScrollBarV->setValue(0);
+        }
+        break;
+    case Qt::Key_PageUp:
+        if (ScrollBarV->value() > 0) {
+            ScrollBarV->triggerAction(QAbstractSlider::SliderPageStepSub);
+        } else if (log.viewedPageIndex() > 0) {
+            BtnPrevClick();
+            ScrollBarV->setValue(ScrollBarV->maximum());
+        }
+        break;
+    case Qt::Key_Home:
+        BtnRewindClick();
+        ScrollBarV->setValue(0);
+        break;
+    case Qt::Key_End:
+        BtnLastPgClick();
+        ScrollBarV->setValue(0);
+        break;
+    case Qt::Key_Down:
+        ScrollBarV->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Up:
+        ScrollBarV->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+        ScrollBarH->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Left:
+        ScrollBarH->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    default:
+        ModalWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace tw::gui

@@ -1,0 +1,101 @@
+#pragma once
+// The page preview: the pages of the page log at their real size, one at a time,
+// with scroll bars, page turning and the way on to printing.
+
+#include <QWidget>
+
+#include "gui/modal_window.h"
+#include "output/page_render.h"
+#include "output/qt/qt_surface.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace tw::gui {
+
+class TamblewinApp;
+class TPagePreview;
+
+// The client area below the button panel, where the page is drawn.
+class PageCanvas : public QWidget {
+public:
+    explicit PageCanvas(TPagePreview& preview);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    TPagePreview& preview_;
+};
+
+class TPagePreview : public ModalWindow {
+public:
+    explicit TPagePreview(TamblewinApp& app);
+
+    QWidget* Panel1 = nullptr;
+    QLabel* Label2 = nullptr;  // the product title
+    QLabel* Label1 = nullptr;  // "Page "
+    QPushButton* BtnRewind = nullptr;
+    QPushButton* BtnPrev = nullptr;
+    QPushButton* BtnNext = nullptr;
+    QPushButton* BtnLastPg = nullptr;
+    QLineEdit* EdtGotoPage = nullptr;
+    QPushButton* BtnGoto = nullptr;
+    QPushButton* BtnPrint = nullptr;
+    QPushButton* BtnCancel = nullptr;
+    QPushButton* btnFormat2 = nullptr;
+    QPushButton* btnSavePositions = nullptr;
+    QPushButton* btnNextSpring = nullptr;
+    QScrollBar* ScrollBarV = nullptr;
+    QScrollBar* ScrollBarH = nullptr;
+    PageCanvas* canvas = nullptr;
+
+    // The Family Tree Chart was moved by hand and not saved.
+    bool positionsChanged = false;
+
+    // The start window's Preview: shows the report just written, from its last page.
+    void open();
+    // A new report was chosen: the Family Tree Chart's buttons are disabled and hidden.
+    void resetChartControls();
+
+    void BtnRewindClick();
+    void BtnPrevClick();
+    void BtnNextClick();
+    void BtnLastPgClick();
+    void BtnGotoClick();
+    void BtnPrintClick();
+    void BtnCancelClick();
+
+    // Shows the page with this 0-based index.
+    void showPage(int index);
+    // The four page buttons and the page number, from the page on view.
+    void updateNavigation();
+    // Scrolls by a number of wheel notches (positive: towards the top).
+    void scrollByNotches(int notches, bool horizontal);
+
+    int pixelsPerInch() const { return pixelsPerInch_; }
+    int pageWidthPixels() const { return pageWidth_; }
+    int pageHeightPixels() const { return pageHeight_; }
+    // Scale and offsets of the page drawn on the canvas, whose (0, 0) lies just below
+    // the panel: the offsets are the bars' positions.
+    RenderView renderView() const;
+    void paintPage(QPainter& painter);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void layoutControls();
+
+    TamblewinApp& app_;
+    QtSurface surface_;
+    int pixelsPerInch_ = 96;
+    int pageWidth_ = 0;
+    int pageHeight_ = 0;
+};
+
+}  // namespace tw::gui

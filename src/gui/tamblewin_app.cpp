@@ -1,0 +1,41 @@
+#include "gui/tamblewin_app.h"
+
+#include "gui/chuzfile.h"
+#include "gui/chuzmrin.h"
+#include "gui/chuzrbrz.h"
+#include "gui/chuzrin.h"
+#include "gui/dowhat.h"
+#include "gui/ppform.h"
+#include "gui/printbox.h"
+#include "gui/titlescn.h"
+#include "gui/ui_dialogs.h"
+
+namespace tw::gui {
+
+TamblewinApp::TamblewinApp(UiDialogs& dialogs)
+    : dialogs_(dialogs), printer_(dialogs), host_(dialogs, printer_), ctx_(host_) {
+    // The windows, in this order.
+    titleScreen_ = std::make_unique<TTitleScreen>(*this);
+    chooseFile_ = std::make_unique<TChooseFile>(*this);
+    chooseRin_ = std::make_unique<TChooseRin>(*this);
+    pagePreview_ = std::make_unique<TPagePreview>(*this);
+    printBox_ = std::make_unique<TPB>(*this);
+    marriageChooseRin_ = std::make_unique<TMChooseRin>(*this);
+    chooseList_ = std::make_unique<TChooseList>(*this);
+    browse_ = std::make_unique<TchooseRinBrowse>(*this);
+    host_.setStartWindow(chooseRin_.get());
+    printer_.setDialogParent(chooseRin_.get());
+}
+
+TamblewinApp::~TamblewinApp() {
+    host_.setStartWindow(nullptr);
+    // A print job still open when the program ends is dropped.
+    ctx_.pageLog.abandonPrinting();
+}
+
+int TamblewinApp::run() {
+    titleScreen_->showModal();
+    return 0;
+}
+
+}  // namespace tw::gui
