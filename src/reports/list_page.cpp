@@ -25,12 +25,16 @@ void drawListHeading(PageLog& log, const ListHeading& heading) {
     log.penWidth(kHeadingPen);
     log.fontSize(kTitleSize);
     log.fontName("Times");
-    log.textCentered(kPageCentre, kTitleY, heading.title);
+    if (heading.titleLeftX) {
+        log.text(*heading.titleLeftX, kTitleY, heading.title);
+    } else {
+        log.textCentered(kPageCentre, kTitleY, heading.title);
+    }
     log.fontSize(kRunTitleSize);
     log.textCentered(kPageCentre, kRunTitleY, heading.runTitle);
     log.fontSize(kBodySize);
-    log.textRight(kRightMargin, kFileLineY, heading.date);
-    log.text(kLeftMargin, kFileLineY, heading.fileName);
+    log.textRight(heading.right, kFileLineY, heading.date);
+    log.text(heading.left, kFileLineY, heading.fileName);
 }
 
 void drawListFrame(PageLog& log, double bandBottom, double frameBottom) {
@@ -48,6 +52,31 @@ void drawListFrame(PageLog& log, double bandBottom, double frameBottom) {
 void drawPageNumber(PageLog& log, int& pageCounter, double y) {
     log.textCentered(kPageCentre, y, std::to_string(pageCounter));
     ++pageCounter;
+}
+
+void drawBox(PageLog& log, double left, double top, double right, double bottom) {
+    log.moveTo(left, top);
+    log.lineTo(right, top);
+    log.lineTo(right, bottom);
+    log.lineTo(left, bottom);
+    log.lineTo(left, top);
+}
+
+void drawDateAndFile(PageLog& log, double dateRight, double fileLeft, double y, std::string_view date,
+                     std::string_view fileName) {
+    log.fontSize(kBodySize);
+    log.textRight(dateRight, y, date);
+    log.text(fileLeft, y, fileName);
+}
+
+void drawPageLabel(PageLog& log, int& pageCounter, double y) {
+    log.textCentered(kPageCentre, y, "Page " + std::to_string(pageCounter));
+    ++pageCounter;
+}
+
+std::string listStopMessage(int lastGeneration, int64_t limit) {
+    return "The list stops after generation " + std::to_string(lastGeneration) +
+           ":\nthe next generation would take it past " + std::to_string(limit) + " entries.";
 }
 
 }  // namespace tw

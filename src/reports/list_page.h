@@ -4,6 +4,9 @@
 // of column headings, and the page number under the frame. Column headings and the
 // body are each list's own.
 
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "output/page_log.h"
@@ -15,6 +18,10 @@ struct ListHeading {
     std::string_view runTitle;  // 14 pt, under the title: the start individual's name
     std::string_view date;      // 10 pt, right-aligned above the frame
     std::string_view fileName;  // 10 pt, left-aligned above the frame
+    double left = 1.25;         // where the file name starts
+    double right = 7.25;        // where the date ends
+    // The title left-aligned at this x instead of centred on the page.
+    std::optional<double> titleLeftX = std::nullopt;
 };
 
 // Draws the heading block; leaves the font at "Times" 10, the body font of the lists.
@@ -27,5 +34,18 @@ void drawListFrame(PageLog& log, double bandBottom, double frameBottom = 10.0);
 // The page counter as a bare number centred under the frame; the counter then
 // rises by one.
 void drawPageNumber(PageLog& log, int& pageCounter, double y = 10.2);
+
+// Pieces of the framed pages of the descendant lists, which each place differently:
+// the frame as one closed line from the top-left corner clockwise, today's date
+// (right-aligned) and the data file (left-aligned) in 10 pt, and "Page %d" centred
+// on the sheet (the counter then rises by one).
+void drawBox(PageLog& log, double left, double top, double right, double bottom);
+void drawDateAndFile(PageLog& log, double dateRight, double fileLeft, double y, std::string_view date,
+                     std::string_view fileName);
+void drawPageLabel(PageLog& log, int& pageCounter, double y);
+
+// The message of a list that stops before a generation would take it past the
+// entry limit (a family that loops back on itself grows with every generation).
+std::string listStopMessage(int lastGeneration, int64_t limit);
 
 }  // namespace tw

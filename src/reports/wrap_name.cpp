@@ -4,17 +4,13 @@
 
 namespace tw {
 
-namespace {
-
-// The longest start of a word that fits the limit, and at least its first
-// character, so that a column narrower than one letter still makes progress.
+// At least the first character, so that a column narrower than one letter still
+// makes progress.
 size_t fittingPrefix(const PageLog& log, std::string_view word, int32_t limit) {
     size_t length = word.size();
     while (length > 1 && log.textWidth(word.substr(0, length)) > limit) --length;
     return length;
 }
-
-}  // namespace
 
 NameLines wrapName(const PageLog& log, std::string_view text, double widthInches) {
     const auto limit = int32_t(double(log.pixelsPerInch()) * widthInches);

@@ -6,6 +6,7 @@
 // column widths the lists use, real names need one to three, and the longest name
 // a data file can hold stays well within a page.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,5 +20,9 @@ using NameLines = std::vector<std::string>;
 // The lines of text at widthInches in the page log's measuring font. An empty name
 // gives one empty line.
 NameLines wrapName(const PageLog& log, std::string_view text, double widthInches);
+
+// The length of the longest start of text no wider than limit (device pixels), and
+// at least 1 for a text that is not empty, so that a split always advances.
+size_t fittingPrefix(const PageLog& log, std::string_view text, int32_t limit);
 
 }  // namespace tw

@@ -3,6 +3,14 @@
 #include <array>
 
 #include "reports/ancestor_list.h"
+#include "reports/repeat_ancestors_list.h"
+#include "reports/rsl.h"
+#include "reports/descendants_list.h"
+#include "reports/descendants_summary_list.h"
+#include "reports/family_summary_list.h"
+#include "reports/grouped_descendants_list.h"
+#include "reports/repeat_descendant_list.h"
+#include "reports/surname_distribution_list.h"
 
 namespace tw {
 
@@ -12,15 +20,18 @@ using K = ReportKind;
 using S = StartKind;
 
 constexpr std::array<ReportInfo, 14> kReports{{
-    {K::ResearchStatusList, "RadioButtonRsl", "Research Status List", "research-status-list", S::Rin, 1, nullptr},
+    {K::ResearchStatusList, "RadioButtonRsl", "Research Status List", "research-status-list", S::Rin, 1,
+     generateResearchStatusList},
     {K::DescendantsSummaryList, "RadioButtonDsl", "Descendants Summary List", "descendants-summary-list", S::Mrin, 6,
-     nullptr},
-    {K::FamilySummaryList, "RadioButtonFsl", "Family Summary List", "family-summary-list", S::Mrin, 7, nullptr},
-    {K::DescendantsList, "RadioButtonDl", "Descendants List", "descendants-list", S::Mrin, 8, nullptr},
+     generateDescendantsSummaryList},
+    {K::FamilySummaryList, "RadioButtonFsl", "Family Summary List", "family-summary-list", S::Mrin, 7, generateFamilySummaryList},
+    {K::DescendantsList, "RadioButtonDl", "Descendants List", "descendants-list", S::Mrin, 8, generateDescendantsList},
     {K::GroupedDescendantsList, "RadioButtonGdl", "Grouped Descendants List", "grouped-descendants-list", S::Mrin, 10,
-     nullptr},
-    {K::ResearchStatusChart, "RadioButtonRSC", "Research Status Chart", "research-status-chart", S::Rin, 2, nullptr},
-    {K::RepeatAncestorsList, "RadioButtonRal", "Repeat Ancestors List", "repeat-ancestors-list", S::Rin, 3, nullptr},
+     generateGroupedDescendantsList},
+    {K::ResearchStatusChart, "RadioButtonRSC", "Research Status Chart", "research-status-chart", S::Rin, 2,
+     generateResearchStatusChart},
+    {K::RepeatAncestorsList, "RadioButtonRal", "Repeat Ancestors List", "repeat-ancestors-list", S::Rin, 3,
+     generateRepeatAncestorsList},
     {K::AncestorsListWithRepeats, "RadioButtonAl", "Ancestors List (with repeats)", "ancestors-list-with-repeats",
      S::Rin, 4, generateAncestorListWithRepeats},
     {K::AncestorsListWithoutRepeats, "RadioButtonAlwor", "Ancestors List (without repeats)",
@@ -29,10 +40,10 @@ constexpr std::array<ReportInfo, 14> kReports{{
      nullptr},
     {K::FamilyTreeChart, "RadioButtonFamTree", "Family Tree Chart", "family-tree-chart", S::Mrin, 11, nullptr},
     {K::SurnameDistributionList, "rbSurnameDistList", "Surname Distribution List", "surname-distribution-list", S::Rin,
-     12, nullptr},
+     12, generateSurnameDistributionList},
     {K::FamilyDateChart, "rbFamilyDateChart", "Family Date Chart", "family-date-chart", S::Mrin, 13, nullptr},
     {K::RepeatDescendantList, "rbRepeatDescendantList", "Repeat Descendant List", "repeat-descendant-list", S::Mrin,
-     14, nullptr},
+     14, generateRepeatDescendantList},
 }};
 
 }  // namespace

@@ -1,0 +1,125 @@
+#include "reports/descendant_page.h"
+
+#include <utility>
+
+#include "paf/dates.h"
+#include "reports/list_page.h"
+
+namespace tw {
+
+namespace {
+
+// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+// Positions given from the frame's top follow it down in the grouped list.
+constexpr float kLeft = 1.0F;
+constexpr float kBottom = 9.8F;
+constexpr double kRight = 8.5 - kLeft;
+constexpr double kCentre = 4.25;
+constexpr double kTitleY = 0.9;
+constexpr double kCoupleY = 1.1;
+constexpr double kGroupTitleY = 1.3;
+constexpr double kFramePen = 0.025;
+constexpr double kRulePen = 0.01;
+constexpr double kBandDepth = 0.5;
+constexpr double kRules[] = {1.5, 3.7, 4.7, 5.25};
+constexpr double kDateAbove = 0.21;
+constexpr double kUpperHeading = 0.07;
+constexpr double kLowerHeading = 0.25;
+constexpr double kGenHeadingX = 1.1;
+constexpr double kNameX = 1.55;
+constexpr double kDateX = 4.2;       // heading; the dates end at kDateRight
+constexpr double kDateRight = 4.65;
+constexpr double kChildLineX = 4.975;
+constexpr double kParentX = 5.3;
+constexpr double kNameWidth = 2.2;
+constexpr double kParentWidth = 8.5 - kLeft - 5.25;
+constexpr double kPageLabelBelow = 0.25;
+
+}  // namespace
+
+DescendantPage::DescendantPage(AppContext& ctx, bool grouped, std::string coupleTitle)
+    : ctx_(ctx),
+      log_(ctx.pageLog),
+      names_(ctx),
+      grouped_(grouped),
+      coupleTitle_(std::move(coupleTitle)),
+      date_(todayText(ctx).str()),
+      top_(grouped ? kGroupedTop : kPlainTop) {
+    columns_.nameX = kNameX;
+    columns_.parentX = kParentX;
+    columns_.lineHeight = kLineHeight;
+}
+
+double DescendantPage::check(double y) {
+    if (double(kBottom) - kLineHeight >= y) return y;
+    if (y < 21) log_.newPage();
+    drawHeader();
+    return firstLineY();
+}
+
+void DescendantPage::drawHeader() {
+    const double top = top_;
+    const double bottom = kBottom;
+    log_.fontName("Times");
+    log_.fontSize(12);
+    log_.textCentered(kCentre, kTitleY, "Descendants of");
+    log_.fontSize(14);
+    log_.textCentered(kCentre, kCoupleY, coupleTitle_);
+    log_.penWidth(kFramePen);
+    drawBox(log_, kLeft, top, kRight, bottom);
+    log_.penWidth(kRulePen);
+    log_.moveTo(kLeft, top + kBandDepth);
+    log_.lineTo(kRight, top + kBandDepth);
+    for (const double x : kRules) {
+        log_.moveTo(x, top);
+        log_.lineTo(x, bottom);
+    }
+    const int32_t ppi = log_.pixelsPerInch();
+    columns_.nameLimit = int32_t(double(ppi) * kNameWidth);
+    columns_.parentLimit = int32_t(double(ppi) * kParentWidth);
+    drawDateAndFile(log_, kRight, kLeft, top - kDateAbove, date_, ctx_.dataFilePath);
+
+    log_.fontSize(12);
+    log_.text(kNameX, top + kLowerHeading, "NAME");
+    log_.textCentered(kDateX, top + kUpperHeading, "BIRTH");
+    log_.textCentered(kDateX, top + kLowerHeading, "DATE");
+    log_.textCentered(kChildLineX, top + kUpperHeading, "CHILD");
+    log_.textCentered(kChildLineX, top + kLowerHeading, "LINE");
+    // The children's parents are the start couple, named in the title.
+    if (!grouped_ || label_ != "2") log_.text(kParentX, top + kLowerHeading, "DESCENDANT PARENT");
+    if (grouped_) {
+        log_.fontSize(18);
+        log_.textCentered(kCentre, kGroupTitleY, groupTitle_);
+        log_.fontSize(12);
+        log_.text(kGenHeadingX, top + kLowerHeading, "No.");
+    } else {
+        log_.text(kGenHeadingX, top + kLowerHeading, "GEN");
+        log_.textCentered(kLabelX, firstLineY(), label_);
+        if (pageCounter_ > 1) log_.textCentered(kLabelX, firstLineY() + kLineHeight, "cont'd");
+    }
+    drawPageLabel(log_, pageCounter_, bottom + kPageLabelBelow);
+}
+
+double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number, RinMarks* printed) {
+    y = check(y);
+    if (printed != nullptr) {
+        if (printed->isSet(entry.rin)) {
+            log_.textCentered(kLabelX, y, "*");
+            entry.repeat = true;
+            groupRepeat = true;
+        } else {
+            log_.textCentered(kLabelX, y, std::to_string(number));
+            ++number;
+            entry.repeat = false;
+            printed->testAndSet(entry.rin);
+        }
+    }
+    log_.textRight(kDateRight, y, entry.date.text);
+    log_.textCentered(kChildLineX, y, std::to_string(entry.childLine));
+    const std::string name = names_.of(entry.rin, entry.readable);
+    // A descendant parent was read when the walk took his or her marriages.
+    const std::string parent = entry.parentRin == 0 ? std::string() : names_.of(entry.parentRin, true);
+    return printNameColumns(log_, y, name, parent, columns_, [this](double at) { return check(at); });
+}
+
+}  // namespace tw

@@ -1,0 +1,64 @@
+#pragma once
+// The page of the Descendants List and the Grouped Descendants List: page state,
+// page check, page header and the entry printer. The grouped list is the numbered
+// variant: its entries are numbered within the group, or marked "*" when the person
+// was printed before; its header has the group title and "No." where the plain list
+// has "GEN" and the generation label.
+
+#include <cstdint>
+#include <string>
+
+#include "reports/descendant_entry.h"
+#include "reports/descent.h"
+#include "wizard/app_context.h"
+
+namespace tw {
+
+class DescendantPage {
+public:
+    // Frame tops: the grouped list's is lower, to make room for the group title.
+    static constexpr float kPlainTop = 1.5F;
+    static constexpr float kGroupedTop = 1.9F;
+    static constexpr double kLineHeight = 2.0 / 11.0;
+    static constexpr double kLabelX = 1.25;  // generation label, number or "*"
+    // y before the first page: beyond 21, which means that no page was begun.
+    static constexpr double kBeforeFirstPage = 22.0 + kLineHeight;
+
+    DescendantPage(AppContext& ctx, bool grouped, std::string coupleTitle);
+
+    // The generation label ("2" for the start couples' children), and the grouped
+    // list's group title: both appear in page headers.
+    void setLabel(std::string label) { label_ = std::move(label); }
+    const std::string& label() const { return label_; }
+    void setGroupTitle(std::string title) { groupTitle_ = std::move(title); }
+
+    // A new page when y is past the last line (9.618...); returns the y to print at.
+    double check(double y);
+
+    // Prints an entry at y (after a page check) and returns the y below it. The
+    // grouped list passes its printed marks: the entry then gets the running number
+    // (which grows) or, when printed before, "*" and its repeat flag.
+    double printEntry(double y, DescendantEntry& entry, int& number, RinMarks* printed);
+
+    // Set when the grouped list marked an entry "*"; the list clears it per group.
+    bool groupRepeat = false;
+
+    double firstLineY() const { return double(top_) + 0.4 + kLineHeight; }
+
+private:
+    void drawHeader();
+
+    AppContext& ctx_;
+    PageLog& log_;
+    ListNames names_;
+    const bool grouped_;
+    const std::string coupleTitle_;
+    const std::string date_;
+    const float top_;
+    std::string label_;
+    std::string groupTitle_;
+    int pageCounter_ = 1;
+    NameColumns columns_;
+};
+
+}  // namespace tw

@@ -1,0 +1,62 @@
+#include "reports/descendants_list.h"
+
+#include <string>
+#include <vector>
+
+#include "paf/navigation.h"
+#include "reports/descendant_entry.h"
+#include "reports/descendant_page.h"
+#include "reports/descent.h"
+#include "reports/list_page.h"
+
+namespace tw {
+
+void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
+    ctx.corruptDataReported = false;
+    PageLog& log = ctx.pageLog;
+    log.begin("Descendants List");
+    DescendantPage page(ctx, false, coupleTitle(ctx, input.mrins, " and "));
+
+    double y = DescendantPage::kBeforeFirstPage;
+    IntList marriages = startCouples(input.mrins);
+    // Every line is printed, so a family that loops back on itself would grow
+    // without end: the list stops before it would pass the entry limit.
+    int64_t entries = 0;
+    for (int g = 2;;) {
+        page.setLabel(std::to_string(g));
+        ++g;
+        if (g == kDescentGenerationLimit) break;
+        y = page.check(y);
+        ctx.host.showProgress(g);
+
+        IntList persons;
+        if (!childrenWithin(ctx, marriages, ctx.listEntryLimit - entries, persons)) {
+            ctx.host.message(listStopMessage(g - 2, ctx.listEntryLimit), "Note");
+            break;
+        }
+        numberChildLines(persons);
+        if (persons.size() == 0) break;
+        entries += persons.size() / 3;
+
+        log.textCentered(DescendantPage::kLabelX, y, page.label());
+        std::vector<DescendantEntry> generation = entriesOf(ctx, persons);
+        sortEntries(ctx.host, generation);
+        int number = 0;
+        for (DescendantEntry& entry : generation) {
+            y = page.check(y);
+            y = page.printEntry(y, entry, number, nullptr);
+            log.commit();
+        }
+        generation = {};
+        log.commit();
+        y += DescendantPage::kLineHeight;  // a blank line between generations
+
+        marriages = getMrins(ctx, persons);
+        if (marriages.size() == 0) break;
+    }
+    ctx.host.showProgress(-1);
+    log.newPage();
+    log.end();
+}
+
+}  // namespace tw

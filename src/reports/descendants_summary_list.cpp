@@ -1,0 +1,332 @@
+#include "reports/descendants_summary_list.h"
+
+#include <array>
+#include <limits>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "paf/dates.h"
+#include "paf/loop_guard.h"
+#include "paf/navigation.h"
+#include "paf/records.h"
+#include "reports/descent.h"
+#include "reports/list_page.h"
+#include "reports/wrap_name.h"
+
+namespace tw {
+
+namespace {
+
+// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+constexpr float kLeft = 0.75F;
+constexpr float kTop = 1.8F;
+constexpr float kBottom = 9.5F;
+constexpr float kRight = 8.5F - kLeft;
+constexpr double kLineHeight = 2.0 / 11.0;
+constexpr double kBeforeFirstPage = 22.0 + kLineHeight;
+constexpr double kFirstLineY = double(kTop) + 0.35 + kLineHeight;
+constexpr double kCentre = 4.25;
+constexpr double kTitleY = 1.0;
+constexpr double kRunTitleY = 1.3;
+constexpr double kBandDepth = 0.5;
+constexpr double kDateAbove = 0.21;
+constexpr double kUpperHeading = 0.07;
+constexpr double kLowerHeading = 0.25;
+constexpr double kFramePen = 0.025;
+constexpr double kRulePen = 0.01;
+constexpr double kPageLabelBelow = 0.25;
+
+constexpr int kColumns = 10;  // children, grandchildren, great-grandchildren, 2G. ... 8G.
+
+// Column boundaries x1 ... x10 (index 1 to 10; index 0 is the left edge).
+constexpr std::array<float, kColumns + 1> columnEdges() {
+    std::array<float, kColumns + 1> x{};
+    x[0] = kLeft;
+    x[1] = x[0] + 2.65F;
+    x[2] = x[1] + 0.35F;
+    x[3] = x[2] + 0.35F;
+    for (int i = 4; i <= kColumns; ++i) x[size_t(i)] = x[size_t(i - 1)] + 0.45F;
+    return x;
+}
+constexpr std::array<float, kColumns + 1> kX = columnEdges();
+
+double columnMiddle(int i) {
+    const double from = kX[size_t(i + 1)];
+    const double to = i + 2 <= kColumns ? double(kX[size_t(i + 2)]) : double(kRight);
+    return (from + to) / 2;
+}
+
+const double kLabelRight = double(kLeft) + 0.25;       // "1.", "2.", ...
+const double kContinuedX = double(kLeft) + 0.35;       // "(cont'd)"
+const double kChildNameX = double(kLeft) + 0.3;
+const double kChildNameWidth = double(kX[1]) - kLeft - 0.1;
+const double kSpouseMarkRight = double(kLeft) + 0.38;  // "-"
+const double kSpouseNameX = double(kLeft) + 0.4;
+const double kSpouseNameWidth = double(kX[1]) - kLeft - 0.55;
+const double kSubTotalsRight = double(kX[1]) - 0.25;
+const double kGrandTotalsRight = double(kX[1]) - 0.45;
+const double kNoteX = double(kLeft) + 0.1;
+
+constexpr const char* kIntermarriageNote =
+    "Descendants of this couple intermarried resulting in repeat descendants.  Grand totals have been adjusted so "
+    "each descendant is counted only once.";
+
+// Descendants per generation. A family that loops back on itself multiplies its
+// descendants with every generation, so the counts are 64-bit and stop growing at
+// a bound no real family reaches.
+using Counts = std::array<int64_t, kColumns>;
+constexpr int64_t kCountBound = std::numeric_limits<int64_t>::max() / 4;
+
+int64_t boundedSum(int64_t a, int64_t b) { return a + b > kCountBound ? kCountBound : a + b; }
+
+// One person or marriage of a generation, and along how many lines it is reached.
+struct Reached {
+    int32_t number;  // RIN or MRIN
+    int64_t lines;
+};
+
+// Adds (number, lines) to a generation, once per number.
+void addReached(std::vector<Reached>& list, std::unordered_map<int32_t, size_t>& index, int32_t number,
+                int64_t lines) {
+    const auto [at, added] = index.try_emplace(number, list.size());
+    if (added) {
+        list.push_back({number, lines});
+    } else {
+        list[at->second].lines = boundedSum(list[at->second].lines, lines);
+    }
+}
+
+class SummaryList {
+public:
+    SummaryList(AppContext& ctx, const ReportInput& input)
+        : ctx_(ctx), log_(ctx.pageLog), input_(input), names_(ctx), date_(todayText(ctx).str()) {}
+
+    void run();
+
+private:
+    int showSpouses(int32_t child, Counts& counts, char sex, int32_t firstMrin);
+    void countMarriage(int32_t mrin, Counts& counts);
+    void printCounts(const Counts& counts, double y);
+    void printBlock(const NameLines& lines, double x);
+    double check(double y);
+    void drawHeader();
+
+    AppContext& ctx_;
+    PageLog& log_;
+    const ReportInput& input_;
+    ListNames names_;
+    const std::string date_;
+    std::string runTitle_;
+    double y_ = kBeforeFirstPage;
+    int pageCounter_ = 1;
+    std::string childLabel_;
+    RinMarks counted_;
+    Counts repeats_{};
+    bool intermarried_ = false;
+};
+
+void SummaryList::run() {
+    ctx_.corruptDataReported = false;
+    log_.begin("Summary Descendants List");
+    counted_.reset(ctx_.file.highestRin());
+    runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");
+    const IntList couples = startCouples(input_.mrins);
+    y_ = check(y_);
+    const IntList children = getChildRins(ctx_, couples);
+
+    Counts grandTotals{};
+    for (int32_t i = 0; i + 2 < children.size() && !ctx_.host.cancelRequested(); i += 3) {
+        const int32_t child = children.fetch(i);
+        childLabel_.clear();
+        y_ = check(y_);
+        Counts childCounts{};
+        IndividualRecord person;
+        const bool readable = readIndividual(ctx_.file, child, person);
+        const NameLines name = wrapName(log_, names_.of(child, readable), kChildNameWidth);
+        log_.commit();
+        childLabel_ = std::to_string(i / 3 + 1) + ".";
+        log_.textRight(kLabelRight, y_, childLabel_);
+        printBlock(name, kChildNameX);
+
+        const int marriages = showSpouses(child, childCounts, person.sex, person.firstMrin);
+        if (marriages >= 2) {
+            y_ = check(y_);
+            log_.textRight(kSubTotalsRight, y_, "sub-totals:");
+            printCounts(childCounts, y_);
+            y_ += kLineHeight;
+        }
+        for (int c = 0; c < kColumns; ++c) grandTotals[size_t(c)] = boundedSum(grandTotals[size_t(c)], childCounts[size_t(c)]);
+        y_ += kLineHeight;  // a blank line after each child
+    }
+
+    childLabel_.clear();
+    y_ = check(y_);
+    log_.textRight(kGrandTotalsRight, y_, "Grand totals:");
+    for (int c = 0; c < kColumns; ++c) grandTotals[size_t(c)] -= repeats_[size_t(c)];
+    printCounts(grandTotals, y_);
+
+    if (intermarried_) {
+        log_.commit();
+        y_ += 2 * kLineHeight;
+        printBlock(wrapName(log_, kIntermarriageNote, kChildNameWidth), kNoteX);
+    }
+    log_.commit();
+    ctx_.host.showProgress(-1);
+    log_.newPage();
+    log_.end();
+}
+
+// Prints the lines of a block that is kept on one page: when it would reach past the
+// last line, what was printed since the last commit is taken back and the block
+// starts again on a new page, after the child label. A block longer than a whole
+// page (a pathological name) cannot be kept together and runs on over the page foot.
+void SummaryList::printBlock(const NameLines& lines, double x) {
+    const double lastLine = double(kBottom) - kLineHeight;
+    const bool fitsOnAPage = kFirstLineY + double(lines.size()) * kLineHeight <= lastLine;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (!fitsOnAPage) y_ = check(y_);
+        log_.text(x, y_, lines[i]);
+        y_ += kLineHeight;
+        if (fitsOnAPage && y_ > lastLine) {
+            log_.rollback();
+            log_.newPage();
+            y_ = kFirstLineY;
+            drawHeader();
+            if (!childLabel_.empty()) log_.textRight(kLabelRight, y_, childLabel_);
+            i = size_t(-1);  // the block again from its first line
+        }
+    }
+}
+
+// One block per marriage of the child: the marriage's counts, "-" and the spouse's
+// name. Returns the number of marriages; counts gets their sum.
+int SummaryList::showSpouses(int32_t child, Counts& counts, char sex, int32_t firstMrin) {
+    counts = {};
+    int shown = 0;
+    LoopGuard guard;
+    for (int32_t mrin = firstMrin; mrin != 0;) {
+        if (guard.repeats(mrin)) {
+            reportCorruptData(ctx_);
+            break;
+        }
+        MarriageRecord marriage;
+        if (!readMarriage(ctx_.file, mrin, marriage)) {
+            ctx_.host.message("The MRIN is invalid\nin DSL_show_spouses(): error b", "Error");
+            abortRun(ctx_, "DSL_show_spouses b", mrin, -1);
+        }
+        if (sex == 'M' && marriage.husband != child) {
+            ctx_.host.message("in DSL_show_spouses(): error c", "Error");
+            abortRun(ctx_, "DSL_show_spouses c", child, -1);
+        }
+        if (sex == 'F' && marriage.wife != child) {
+            ctx_.host.message("in DSL_show_spouses(): error d", "Error");
+            abortRun(ctx_, "DSL_show_spouses d", child, -1);
+        }
+        const int32_t spouse = sex == 'M' ? marriage.wife : marriage.husband;
+        Counts local{};
+        countMarriage(mrin, local);
+        // The counts and the "-" stay on the page of the spouse's name.
+        y_ = check(y_);
+        printCounts(local, y_);
+        log_.textRight(kSpouseMarkRight, y_, "-");
+        for (const std::string& line : wrapName(log_, names_.of(spouse), kSpouseNameWidth)) {
+            y_ = check(y_);
+            log_.text(kSpouseNameX, y_, line);
+            y_ += kLineHeight;
+        }
+        for (int c = 0; c < kColumns; ++c) counts[size_t(c)] = boundedSum(counts[size_t(c)], local[size_t(c)]);
+        ++shown;
+        mrin = marriage.nextFor(sex);
+    }
+    return shown;
+}
+
+// Counts the descendants of one marriage, ten generations down. A person reached
+// along several lines counts once per line here; the counted marks find everyone
+// reached before (in this or an earlier count) for the grand totals' correction.
+// Each generation is held once per person with the number of lines that reach him
+// or her, so that a family that loops back on itself cannot grow without bound.
+void SummaryList::countMarriage(int32_t mrin, Counts& counts) {
+    std::vector<Reached> families{{mrin, 1}};
+    for (int i = 0; i < kColumns && !families.empty(); ++i) {
+        IntList familyList;
+        for (size_t k = 0; k < families.size(); ++k) familyList.pushTriple(families[k].number, int32_t(k), 0);
+        const IntList children = getChildRins(ctx_, familyList);
+
+        std::vector<Reached> persons;
+        std::unordered_map<int32_t, size_t> index;
+        for (int32_t c = 0; c + 2 < children.size(); c += 3) {
+            const int64_t lines = families[size_t(children.fetch(c + 1))].lines;
+            counts[size_t(i)] = boundedSum(counts[size_t(i)], lines);
+            addReached(persons, index, children.fetch(c), lines);
+        }
+        for (const Reached& p : persons) {
+            const int64_t repeated = counted_.testAndSet(p.number) ? p.lines : p.lines - 1;
+            if (repeated > 0) {
+                repeats_[size_t(i)] = boundedSum(repeats_[size_t(i)], repeated);
+                intermarried_ = true;
+            }
+        }
+
+        IntList personList;
+        for (size_t k = 0; k < persons.size(); ++k) personList.pushTriple(persons[k].number, int32_t(k), 0);
+        const IntList marriages = getMrins(ctx_, personList);
+        families.clear();
+        index.clear();
+        for (int32_t m = 0; m + 2 < marriages.size(); m += 3)
+            addReached(families, index, marriages.fetch(m), persons[size_t(marriages.fetch(m + 1))].lines);
+    }
+}
+
+// The leading counts that are not 0, each centred in its column.
+void SummaryList::printCounts(const Counts& counts, double y) {
+    for (int i = 0; i < kColumns && counts[size_t(i)] != 0; ++i)
+        log_.textCentered(columnMiddle(i), y, std::to_string(counts[size_t(i)]));
+}
+
+double SummaryList::check(double y) {
+    if (double(kBottom) - kLineHeight >= y) return y;
+    if (y < 21) log_.newPage();
+    double result = kFirstLineY;
+    drawHeader();
+    if (!childLabel_.empty()) {
+        log_.textRight(kLabelRight, result, childLabel_);
+        log_.text(kContinuedX, result, "(cont'd)");
+        result += kLineHeight;
+    }
+    return result;
+}
+
+void SummaryList::drawHeader() {
+    log_.fontName("Times");
+    log_.fontSize(18);
+    log_.textCentered(kCentre, kTitleY, "Descendants Summary List");
+    log_.fontSize(14);
+    log_.textCentered(kCentre, kRunTitleY, runTitle_);
+    log_.penWidth(kFramePen);
+    drawBox(log_, kLeft, kTop, kRight, kBottom);
+    log_.moveTo(kLeft, kTop + kBandDepth);
+    log_.lineTo(kRight, kTop + kBandDepth);
+    log_.penWidth(kRulePen);
+    for (int i = 1; i <= kColumns; ++i) {
+        log_.moveTo(kX[size_t(i)], kTop);
+        log_.lineTo(kX[size_t(i)], kBottom);
+    }
+    drawDateAndFile(log_, kRight, kLeft, kTop - kDateAbove, date_, ctx_.dataFilePath);
+    log_.fontSize(12);
+    log_.text(double(kLeft) + 0.15, kTop + kLowerHeading, "Child and Spouse(s)");
+    for (int i = 0; i < kColumns; ++i) {
+        if (i == 2) log_.textCentered(columnMiddle(i), kTop + kUpperHeading, "G.");
+        if (i >= 3) log_.textCentered(columnMiddle(i), kTop + kUpperHeading, std::to_string(i - 1) + "G.");
+        log_.textCentered(columnMiddle(i), kTop + kLowerHeading, i == 0 ? "ch" : "gch");
+    }
+    drawPageLabel(log_, pageCounter_, kBottom + kPageLabelBelow);
+}
+
+}  // namespace
+
+void generateDescendantsSummaryList(AppContext& ctx, const ReportInput& input) { SummaryList(ctx, input).run(); }
+
+}  // namespace tw

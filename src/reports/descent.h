@@ -1,0 +1,75 @@
+#pragma once
+// What the descendant lists share about walking down from the start couples.
+//
+// A generation travels as an IntList of descent triples:
+//   marriage list: (MRIN, child line, RIN of the descendant in this marriage, 0 for a start couple)
+//   person list:   (RIN, child line, RIN of the descendant parent, 0 for the start couples' children)
+// getChildRins and getMrins map one onto the other and carry the child line along.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "paf/int_list.h"
+#include "paf/paf_context.h"
+
+namespace tw {
+
+// Generation labels run from 2 (the start couples' children) up to, not including,
+// this number, which the lists reach as label + 1.
+inline constexpr int kDescentGenerationLimit = 300;
+
+// The marriage list of the start couples: (MRIN, 0, 0) per start MRIN, in the order typed.
+IntList startCouples(const IntList& mrins);
+
+// In the start couples' children (second value 0), the k-th triple gets child line
+// k, counting across all start couples. Later generations are left as they are.
+void numberChildLines(IntList& persons);
+
+// The names of the first start couple's husband and wife without slashes, joined
+// by separator; a couple with one partner recorded gives that partner's name. The
+// marriage must be readable: otherwise the message "The RIN is invalid" and the
+// program ends (abortRun "DLgetchildrins b").
+std::string coupleTitle(PafContext& ctx, const IntList& mrins, std::string_view separator);
+
+// The children of families, as getChildRins gives them, gathered family by family
+// so that a generation never grows past room entries: false when it would (children
+// then holds the families before the one that crossed).
+bool childrenWithin(PafContext& ctx, const IntList& families, int64_t room, IntList& children);
+
+// One byte per RIN from 0 to the highest RIN of the file, for the run.
+class RinMarks {
+public:
+    void reset(int32_t highestRin) { marks_.assign(size_t(highestRin < 0 ? 0 : highestRin) + 1, 0); }
+    bool isSet(int32_t rin) const { return inRange(rin) && marks_[size_t(rin)] != 0; }
+    // Marks rin; true when it was marked already. A RIN outside the file's range
+    // (a damaged link) is never marked.
+    bool testAndSet(int32_t rin) {
+        if (!inRange(rin)) return false;
+        const bool was = marks_[size_t(rin)] != 0;
+        marks_[size_t(rin)] = 1;
+        return was;
+    }
+
+private:
+    bool inRange(int32_t rin) const { return rin >= 0 && size_t(rin) < marks_.size(); }
+    std::vector<uint8_t> marks_;
+};
+
+// Names as the lists print them: without slashes; empty for RIN 0 (no one
+// recorded); "Invalid Rin" for a record that cannot be read, with the message "The
+// RIN is invalid" shown once per run (a damaged file would repeat it for every line).
+class ListNames {
+public:
+    explicit ListNames(PafContext& ctx) : ctx_(ctx) {}
+    std::string of(int32_t rin);
+    // The same when the caller has just tried to read the record.
+    std::string of(int32_t rin, bool readable);
+
+private:
+    PafContext& ctx_;
+    bool invalidShown_ = false;
+};
+
+}  // namespace tw

@@ -1,0 +1,84 @@
+#include "reports/grouped_descendants_list.h"
+
+#include <string>
+#include <vector>
+
+#include "paf/navigation.h"
+#include "reports/descendant_entry.h"
+#include "reports/descendant_page.h"
+#include "reports/descent.h"
+
+namespace tw {
+
+namespace {
+
+constexpr double kRepeatedNoteX = 2.0;
+// y that sends the next page check to a new page.
+constexpr double kPastThePage = 10.5;
+
+// The title of a group, by label + 1 (the children, label 2, are group 3).
+std::string groupTitle(int g) {
+    switch (g) {
+    case 3: return "Children";
+    case 4: return "Grandchildren";
+    case 5: return "Great Grandchildren";
+    case 6: return "2nd Great Grandchildren";
+    case 7: return "3rd Great Grandchildren";
+    default: return std::to_string(g - 4) + "th Great Grandchildren";
+    }
+}
+
+}  // namespace
+
+void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
+    ctx.corruptDataReported = false;
+    PageLog& log = ctx.pageLog;
+    log.begin("Grouped Descendants List");
+    RinMarks printed;
+    printed.reset(ctx.file.highestRin());
+    DescendantPage page(ctx, true, coupleTitle(ctx, input.mrins, " and "));
+
+    double y = DescendantPage::kBeforeFirstPage;
+    IntList marriages = startCouples(input.mrins);
+    for (int g0 = 2; marriages.size() != 0; ++g0) {
+        page.setLabel(std::to_string(g0));
+        const int g = g0 + 1;
+        if (g == kDescentGenerationLimit) break;
+        if (g > 3) y = kPastThePage;
+        page.setGroupTitle(groupTitle(g));
+        y = page.check(y);
+        ctx.host.showProgress(g);
+
+        IntList persons = getChildRins(ctx, marriages);
+        numberChildLines(persons);
+        if (persons.size() == 0) break;
+        std::vector<DescendantEntry> group = entriesOf(ctx, persons);
+        sortEntries(ctx.host, group);
+
+        // Only the people numbered here lead on to the next group: those marked "*"
+        // were followed where they were first listed.
+        int number = 1;
+        IntList nextParents;
+        page.groupRepeat = false;
+        for (DescendantEntry& entry : group) {
+            y = page.check(y);
+            y = page.printEntry(y, entry, number, &printed);
+            if (!entry.repeat) nextParents.pushTriple(entry.rin, entry.childLine, entry.parentRin);
+            log.commit();
+        }
+        if (page.groupRepeat) {
+            // The note stays inside the frame: at the page foot it opens the next page.
+            y = page.check(y + 2 * DescendantPage::kLineHeight);
+            log.textCentered(DescendantPage::kLabelX, y, "*");
+            log.textCentered(kRepeatedNoteX, y, "repeated");
+        }
+        log.commit();
+        y += DescendantPage::kLineHeight;
+        marriages = getMrins(ctx, nextParents);
+    }
+    ctx.host.showProgress(-1);
+    log.newPage();
+    log.end();
+}
+
+}  // namespace tw

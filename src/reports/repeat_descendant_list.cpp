@@ -1,0 +1,165 @@
+#include "reports/repeat_descendant_list.h"
+
+#include <string>
+#include <vector>
+
+#include "paf/dates.h"
+#include "paf/navigation.h"
+#include "reports/descendant_entry.h"
+#include "reports/descent.h"
+#include "reports/list_page.h"
+
+namespace tw {
+
+namespace {
+
+// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+constexpr float kLeft = 1.0F;
+constexpr float kTop = 0.75F;
+constexpr float kBottom = 9.8F;
+constexpr double kRight = 8.5 - kLeft;
+constexpr double kBandY = double(kTop) + 1.25;
+constexpr double kLineHeight = 2.0 / 11.0;
+constexpr double kBeforeFirstPage = 22.0 + kLineHeight;
+constexpr double kFirstLineY = 2.325;
+constexpr double kCentre = 4.25;
+constexpr double kHeadingY = 2.1;
+constexpr double kLabelX = 1.25;
+constexpr double kRelationX = 1.5;
+constexpr double kRinRight = 3.0;
+constexpr double kNameX = 3.3;
+constexpr double kParentX = 5.3;
+constexpr double kNameWidth = 2.2;
+constexpr double kParentWidth = 8.5 - kLeft - 5.25;
+
+// The relation of a generation to the start couple, by label + 1.
+std::string relation(int g) {
+    switch (g) {
+    case 3: return "child";
+    case 4: return "grandchild";
+    case 5: return "G g'child";
+    default: return std::to_string(g - 4) + " G g'child";
+    }
+}
+
+class RepeatList {
+public:
+    RepeatList(AppContext& ctx, const ReportInput& input)
+        : ctx_(ctx), log_(ctx.pageLog), input_(input), names_(ctx), date_(todayText(ctx).str()) {}
+
+    void run();
+
+private:
+    bool printIfRepeat(const DescendantEntry& entry);
+    double check(double y);
+    void drawHeader();
+
+    AppContext& ctx_;
+    PageLog& log_;
+    const ReportInput& input_;
+    ListNames names_;
+    const std::string date_;
+    std::string coupleTitle_;
+    double y_ = kBeforeFirstPage;
+    int pageCounter_ = 1;
+    RinMarks printed_;
+    NameColumns columns_;
+};
+
+void RepeatList::run() {
+    ctx_.corruptDataReported = false;
+    log_.begin("Repeat Descendants List");
+    printed_.reset(ctx_.file.highestRin());
+    coupleTitle_ = coupleTitle(ctx_, input_.mrins, " and ");
+    columns_.nameX = kNameX;
+    columns_.parentX = kParentX;
+    columns_.lineHeight = kLineHeight;
+
+    IntList marriages = startCouples(input_.mrins);
+    for (int g0 = 2;; ++g0) {
+        const std::string label = std::to_string(g0);
+        const int g = g0 + 1;
+        if (g == kDescentGenerationLimit) break;
+        y_ = check(y_);
+        ctx_.host.showProgress(g);
+        IntList persons = getChildRins(ctx_, marriages);
+        numberChildLines(persons);
+        if (persons.size() == 0) break;
+        std::vector<DescendantEntry> generation = entriesOf(ctx_, persons);
+        sortEntries(ctx_.host, generation);
+
+        if (g == 3) {
+            log_.textCentered(kLabelX, y_, "1");
+            log_.text(kRelationX, y_, "self");
+        }
+        y_ += kLineHeight;  // after the couple's line, or a blank line
+        y_ = check(y_);
+        log_.textCentered(kLabelX, y_, label);
+        log_.text(kRelationX, y_, relation(g));
+
+        // The first repeat stands on the heading line. Repeats are not followed
+        // again: their descendants were reached through the first appearance.
+        IntList nextParents;
+        for (const DescendantEntry& entry : generation) {
+            y_ = check(y_);
+            if (!printIfRepeat(entry)) nextParents.pushTriple(entry.rin, entry.childLine, entry.parentRin);
+            log_.commit();
+        }
+        log_.commit();
+        marriages = getMrins(ctx_, nextParents);
+    }
+    ctx_.host.showProgress(-1);
+    log_.newPage();
+    log_.end();
+}
+
+// Prints the entry when its person was reached before; otherwise marks the person
+// and prints nothing. True for a repeat.
+bool RepeatList::printIfRepeat(const DescendantEntry& entry) {
+    y_ = check(y_);
+    if (!printed_.testAndSet(entry.rin)) return false;
+    log_.textRight(kRinRight, y_, std::to_string(entry.rin));
+    const std::string name = names_.of(entry.rin, entry.readable);
+    // A descendant parent was read when the walk took his or her marriages.
+    const std::string parent = entry.parentRin == 0 ? std::string() : names_.of(entry.parentRin, true);
+    y_ = printNameColumns(log_, y_, name, parent, columns_, [this](double at) { return check(at); });
+    return true;
+}
+
+double RepeatList::check(double y) {
+    if (double(kBottom) - kLineHeight >= y) return y;
+    if (y < 21) log_.newPage();
+    drawHeader();
+    return kFirstLineY;
+}
+
+void RepeatList::drawHeader() {
+    log_.fontName("Times");
+    log_.fontSize(14);
+    log_.textCentered(kCentre, 0.9, "Descendants of");
+    log_.textCentered(kCentre, 1.1, coupleTitle_);
+    log_.fontSize(18);
+    log_.textCentered(kCentre, 1.4, "Repeat Descendants");
+    log_.penWidth(0.025);
+    drawBox(log_, kLeft, kTop, kRight, kBottom);
+    log_.penWidth(0.01);
+    log_.moveTo(kLeft, kBandY);
+    log_.lineTo(kRight, kBandY);
+    const int32_t ppi = log_.pixelsPerInch();
+    columns_.nameLimit = int32_t(double(ppi) * kNameWidth);
+    columns_.parentLimit = int32_t(double(ppi) * kParentWidth);
+    drawDateAndFile(log_, 7.4, 1.1, 1.79, date_, ctx_.dataFilePath);
+    log_.fontSize(12);
+    log_.textCentered(kLabelX, kHeadingY, "GEN");
+    log_.text(kRelationX, kHeadingY, "RELATION");
+    log_.textRight(kRinRight, kHeadingY, "RIN");
+    log_.text(kNameX, kHeadingY, "NAME");
+    log_.text(kParentX, 2.05, "DESCENDANT PARENT");
+    drawPageLabel(log_, pageCounter_, double(kBottom) + 0.25);
+}
+
+}  // namespace
+
+void generateRepeatDescendantList(AppContext& ctx, const ReportInput& input) { RepeatList(ctx, input).run(); }
+
+}  // namespace tw

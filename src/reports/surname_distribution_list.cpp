@@ -1,0 +1,147 @@
+#include "reports/surname_distribution_list.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "paf/dates.h"
+#include "paf/records.h"
+#include "reports/descent.h"
+#include "reports/list_page.h"
+
+namespace tw {
+
+namespace {
+
+// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+constexpr double kLeft = 0.75;
+constexpr double kRight = 7.75;
+constexpr double kFrameTop = 1.5;
+constexpr double kFrameBottom = 10.0;
+constexpr double kFramePen = 1.0 / 36;
+constexpr double kPageNumberY = 10.3;
+constexpr double kFirstColumnX = 0.85;
+constexpr double kFirstLineY = 1.6;
+constexpr double kColumnStep = 7.0 / 3.0;
+constexpr double kLineStep = 0.13;
+constexpr double kCountRight = 0.3;  // from the column's left
+constexpr double kSurnameX = 0.35;
+
+class SurnameList {
+public:
+    SurnameList(AppContext& ctx, const ReportInput& input) : ctx_(ctx), log_(ctx.pageLog), input_(input) {}
+    void run();
+
+private:
+    void count(int32_t rin);
+    void drawHeader();
+
+    AppContext& ctx_;
+    PageLog& log_;
+    const ReportInput& input_;
+    std::string subtitle_;
+    std::string date_;
+    int pageCounter_ = 1;
+    double x_ = kFirstColumnX;
+    double y_ = kFirstLineY;
+    int64_t noneCount_ = 0;
+    std::unordered_map<std::string, int64_t> counts_;
+    bool unreadableShown_ = false;
+};
+
+void SurnameList::run() {
+    ctx_.corruptDataReported = false;
+    log_.begin("SDL");
+    // The subtitle names the individual typed in the start window.
+    subtitle_ = ListNames(ctx_).of(input_.startRin);
+    date_ = todayText(ctx_).str();
+    pageCounter_ = 1;
+    drawHeader();
+
+    const int32_t highest = ctx_.file.highestRin();
+    for (int32_t rin = 1; rin <= highest; ++rin) count(rin);
+
+    // Byte order of the surnames, as unsigned bytes: capitals before small letters.
+    std::vector<std::pair<std::string_view, int64_t>> table;
+    table.reserve(counts_.size());
+    for (const auto& [surname, n] : counts_) table.emplace_back(surname, n);
+    std::sort(table.begin(), table.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    char none[32];
+    std::snprintf(none, sizeof none, "%4lld none count", static_cast<long long>(noneCount_));
+    log_.text(x_, y_, none);
+    y_ += kLineStep;
+    for (const auto& [surname, n] : table) {
+        if (x_ > kRight) {
+            log_.newPage();
+            drawHeader();
+        }
+        log_.textRight(x_ + kCountRight, y_, std::to_string(n));
+        log_.text(x_ + kSurnameX, y_, surname);
+        y_ += kLineStep;
+        if (!(y_ < kFrameBottom - kLineStep)) {
+            x_ += kColumnStep;
+            y_ = kFirstLineY;
+        }
+    }
+    log_.commit();
+    ctx_.host.showProgress(-1);
+    log_.end();
+}
+
+// Counts one individual: the surname is what stands between the first "/" and the
+// next. No "/" or an empty surname counts as none; a single "/" counts nowhere.
+void SurnameList::count(int32_t rin) {
+    IndividualRecord person;
+    if (!readIndividual(ctx_.file, rin, person)) {
+        // Counts as an individual without a surname; one message for the run.
+        if (!unreadableShown_) {
+            unreadableShown_ = true;
+            ctx_.host.closeStartWindow();
+            ctx_.host.message("The RIN is invalid", "Error");
+        }
+        ++noneCount_;
+        return;
+    }
+    if (person.isDeleted()) return;
+    const TextBuffer name = individualName(ctx_, rin);
+    const std::string_view text = name.view();
+    const size_t first = text.find('/');
+    if (first == std::string_view::npos) {
+        ++noneCount_;
+        return;
+    }
+    const size_t second = text.find('/', first + 1);
+    if (second == std::string_view::npos) return;
+    if (second == first + 1) {
+        ++noneCount_;
+        return;
+    }
+    ++counts_[std::string(text.substr(first + 1, second - first - 1))];
+}
+
+void SurnameList::drawHeader() {
+    ListHeading heading{"Surname Distribution List", subtitle_, date_, ctx_.dataFilePath};
+    heading.left = kLeft;
+    heading.right = kRight;
+    drawListHeading(log_, heading);
+    log_.moveTo(kLeft, kFrameTop);
+    log_.penWidth(kFramePen);
+    log_.lineTo(kRight, kFrameTop);
+    log_.lineTo(kRight, kFrameBottom);
+    log_.lineTo(kLeft, kFrameBottom);
+    log_.lineTo(kLeft, kFrameTop);
+    drawPageNumber(log_, pageCounter_, kPageNumberY);
+    x_ = kFirstColumnX;
+    y_ = kFirstLineY;
+}
+
+}  // namespace
+
+void generateSurnameDistributionList(AppContext& ctx, const ReportInput& input) { SurnameList(ctx, input).run(); }
+
+}  // namespace tw
