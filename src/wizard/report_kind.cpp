@@ -3,8 +3,6 @@
 #include <array>
 
 #include "reports/ancestor_list.h"
-#include "reports/repeat_ancestors_list.h"
-#include "reports/rsl.h"
 #include "reports/descendants_list.h"
 #include "reports/descendants_summary_list.h"
 #include "reports/family_summary_list.h"
@@ -20,18 +18,16 @@ using K = ReportKind;
 using S = StartKind;
 
 constexpr std::array<ReportInfo, 14> kReports{{
-    {K::ResearchStatusList, "RadioButtonRsl", "Research Status List", "research-status-list", S::Rin, 1,
-     generateResearchStatusList},
+    {K::ResearchStatusList, "RadioButtonRsl", "Research Status List", "research-status-list", S::Rin, 1, nullptr},
     {K::DescendantsSummaryList, "RadioButtonDsl", "Descendants Summary List", "descendants-summary-list", S::Mrin, 6,
      generateDescendantsSummaryList},
-    {K::FamilySummaryList, "RadioButtonFsl", "Family Summary List", "family-summary-list", S::Mrin, 7, generateFamilySummaryList},
+    {K::FamilySummaryList, "RadioButtonFsl", "Family Summary List", "family-summary-list", S::Mrin, 7,
+     generateFamilySummaryList},
     {K::DescendantsList, "RadioButtonDl", "Descendants List", "descendants-list", S::Mrin, 8, generateDescendantsList},
     {K::GroupedDescendantsList, "RadioButtonGdl", "Grouped Descendants List", "grouped-descendants-list", S::Mrin, 10,
      generateGroupedDescendantsList},
-    {K::ResearchStatusChart, "RadioButtonRSC", "Research Status Chart", "research-status-chart", S::Rin, 2,
-     generateResearchStatusChart},
-    {K::RepeatAncestorsList, "RadioButtonRal", "Repeat Ancestors List", "repeat-ancestors-list", S::Rin, 3,
-     generateRepeatAncestorsList},
+    {K::ResearchStatusChart, "RadioButtonRSC", "Research Status Chart", "research-status-chart", S::Rin, 2, nullptr},
+    {K::RepeatAncestorsList, "RadioButtonRal", "Repeat Ancestors List", "repeat-ancestors-list", S::Rin, 3, nullptr},
     {K::AncestorsListWithRepeats, "RadioButtonAl", "Ancestors List (with repeats)", "ancestors-list-with-repeats",
      S::Rin, 4, generateAncestorListWithRepeats},
     {K::AncestorsListWithoutRepeats, "RadioButtonAlwor", "Ancestors List (without repeats)",
