@@ -8,6 +8,7 @@
 
 #include "paf/dates.h"
 #include "paf/records.h"
+#include "reports/birth_year_text.h"
 #include "reports/decimal_text.h"
 #include "reports/list_page.h"
 #include "reports/wrap_name.h"
@@ -41,11 +42,6 @@ constexpr size_t kMaxPpnDigits = 22;
 // A name of more lines than this (a pathological name) starts a new page when it
 // would run past the frame; shorter ones always print where they are.
 constexpr size_t kUsualNameLines = 7;
-// birthYear's mark of a double-dated year: the end of the date text is printed
-// instead, which holds the two years around a "/".
-constexpr int kDoubleDatedYear = 4444;
-constexpr size_t kDoubleDateChars = 9;
-
 constexpr std::string_view kPpnTooLarge = "PPN too large to display.";
 constexpr std::string_view kUnreadableName = "Invalid Rin";
 
@@ -73,7 +69,6 @@ private:
     bool readParents(int32_t rin, MarriageRecord& parents);
     void printGeneration();
     bool printEntry(size_t index);
-    std::string birthYearText(const IndividualRecord& person);
     std::string nameOf(int32_t rin, bool readable);
 
     bool markable(int32_t rin) const { return rin >= 0 && size_t(rin) < listed_.size(); }
@@ -318,7 +313,7 @@ bool AncestorList::printEntry(size_t index) {
     if (withRepeats_ && seen) log_.textCentered(kRepeatMarkX, y_, "*");
     if (markable(rin)) listed_[size_t(rin)] = 1;
 
-    const std::string year = birthYearText(person);
+    const std::string year = birthYearText(ctx_, person);
     if (!year.empty()) log_.textCentered(kBirthYearX, y_, year);
     for (const std::string& line : lines) {
         log_.text(kNameX, y_, line);
@@ -326,15 +321,6 @@ bool AncestorList::printEntry(size_t index) {
     }
     log_.commit();
     return true;
-}
-
-std::string AncestorList::birthYearText(const IndividualRecord& person) {
-    const int year = birthYear(ctx_, person);
-    if (year == 0) return {};
-    if (year != kDoubleDatedYear) return std::to_string(year);
-    std::string date = formatDate(decodeDate(ctx_, person.birth)).str();
-    if (date.empty()) date = formatDate(decodeDate(ctx_, person.christening)).str();
-    return date.size() > kDoubleDateChars ? date.substr(date.size() - kDoubleDateChars) : date;
 }
 
 // The name without slashes; for an individual that cannot be read, the text the

@@ -25,7 +25,11 @@ void drawListHeading(PageLog& log, const ListHeading& heading) {
     log.penWidth(kHeadingPen);
     log.fontSize(kTitleSize);
     log.fontName("Times");
-    log.textCentered(kPageCentre, kTitleY, heading.title);
+    if (heading.titleLeftX) {
+        log.text(*heading.titleLeftX, kTitleY, heading.title);
+    } else {
+        log.textCentered(kPageCentre, kTitleY, heading.title);
+    }
     log.fontSize(kRunTitleSize);
     log.textCentered(kPageCentre, kRunTitleY, heading.runTitle);
     log.fontSize(kBodySize);

@@ -5,6 +5,7 @@
 // body are each list's own.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,8 @@ struct ListHeading {
     std::string_view fileName;  // 10 pt, left-aligned above the frame
     double left = 1.25;         // where the file name starts
     double right = 7.25;        // where the date ends
+    // The title left-aligned at this x instead of centred on the page.
+    std::optional<double> titleLeftX = std::nullopt;
 };
 
 // Draws the heading block; leaves the font at "Times" 10, the body font of the lists.

@@ -7,7 +7,9 @@
 #include "reports/descendants_summary_list.h"
 #include "reports/family_summary_list.h"
 #include "reports/grouped_descendants_list.h"
+#include "reports/repeat_ancestors_list.h"
 #include "reports/repeat_descendant_list.h"
+#include "reports/rsl.h"
 #include "reports/surname_distribution_list.h"
 
 namespace tw {
@@ -18,7 +20,8 @@ using K = ReportKind;
 using S = StartKind;
 
 constexpr std::array<ReportInfo, 14> kReports{{
-    {K::ResearchStatusList, "RadioButtonRsl", "Research Status List", "research-status-list", S::Rin, 1, nullptr},
+    {K::ResearchStatusList, "RadioButtonRsl", "Research Status List", "research-status-list", S::Rin, 1,
+     generateResearchStatusList},
     {K::DescendantsSummaryList, "RadioButtonDsl", "Descendants Summary List", "descendants-summary-list", S::Mrin, 6,
      generateDescendantsSummaryList},
     {K::FamilySummaryList, "RadioButtonFsl", "Family Summary List", "family-summary-list", S::Mrin, 7,
@@ -26,8 +29,10 @@ constexpr std::array<ReportInfo, 14> kReports{{
     {K::DescendantsList, "RadioButtonDl", "Descendants List", "descendants-list", S::Mrin, 8, generateDescendantsList},
     {K::GroupedDescendantsList, "RadioButtonGdl", "Grouped Descendants List", "grouped-descendants-list", S::Mrin, 10,
      generateGroupedDescendantsList},
-    {K::ResearchStatusChart, "RadioButtonRSC", "Research Status Chart", "research-status-chart", S::Rin, 2, nullptr},
-    {K::RepeatAncestorsList, "RadioButtonRal", "Repeat Ancestors List", "repeat-ancestors-list", S::Rin, 3, nullptr},
+    {K::ResearchStatusChart, "RadioButtonRSC", "Research Status Chart", "research-status-chart", S::Rin, 2,
+     generateResearchStatusChart},
+    {K::RepeatAncestorsList, "RadioButtonRal", "Repeat Ancestors List", "repeat-ancestors-list", S::Rin, 3,
+     generateRepeatAncestorsList},
     {K::AncestorsListWithRepeats, "RadioButtonAl", "Ancestors List (with repeats)", "ancestors-list-with-repeats",
      S::Rin, 4, generateAncestorListWithRepeats},
     {K::AncestorsListWithoutRepeats, "RadioButtonAlwor", "Ancestors List (without repeats)",

@@ -1,0 +1,155 @@
+#include "reports/repeat_ancestors_list.h"
+
+#include <string>
+#include <string_view>
+
+#include "paf/dates.h"
+#include "paf/records.h"
+#include "reports/ancestor_generation.h"
+#include "reports/birth_year_text.h"
+#include "reports/list_page.h"
+#include "reports/wrap_name.h"
+
+namespace tw {
+
+namespace {
+
+// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+constexpr double kLineHeight = 0.2;
+constexpr double kFirstLineY = 1.8;
+constexpr double kPageBreakY = 9.8;  // a line whose y is beyond this starts a new page
+constexpr double kRounding = 1e-9;   // y is a sum of 0.2 steps; keep 9.8 itself on the page
+constexpr double kBandBottom = 1.75;
+constexpr double kHeadingY = 1.55;
+constexpr double kGenerationX = 1.65;
+constexpr double kRinX = 2.0;
+constexpr double kNameX = 2.75;
+constexpr double kNameWidth = 3.75;
+constexpr double kBirthYearX = 6.9;
+constexpr double kBirthYearHeadingX = 6.6;
+constexpr double kGenerationHeadingX = 1.5;
+
+constexpr int kGenerationLimit = 300;  // generations 1 to 299
+
+class RepeatAncestorsList {
+public:
+    RepeatAncestorsList(AppContext& ctx, int32_t startRin) : ctx_(ctx), log_(ctx.pageLog), startRin_(startRin) {}
+    void run();
+
+private:
+    void drawHeader();
+    double pageCheck(double y, bool continuation);
+    void printRepeat(int32_t rin);
+    std::string nameOf(int32_t rin, bool readable);
+
+    AppContext& ctx_;
+    PageLog& log_;
+    const int32_t startRin_;
+    std::string runTitle_;
+    std::string date_;
+    int pageCounter_ = 1;
+    double y_ = kFirstLineY;
+    std::string generationText_;
+    bool listedAny_ = false;
+
+    // A damaged file would give these once per repeat.
+    bool unreadableShown_ = false;
+    bool invalidNameShown_ = false;
+};
+
+void RepeatAncestorsList::run() {
+    ctx_.corruptDataReported = false;
+    runTitle_ = individualNameNoSlashes(ctx_, startRin_).str();
+    log_.begin("RAL");
+    pageCounter_ = 1;
+    date_ = todayText(ctx_).str();
+    drawHeader();
+    y_ = kFirstLineY;
+
+    AncestorWalk walk(ctx_, startRin_, true);
+    bool stopped = false;
+    for (int g = 1; g < kGenerationLimit; ++g) {
+        y_ = pageCheck(y_, false);
+        const GenerationCounts counts = ancestorGenerationStep(walk);
+        if (ctx_.host.cancelRequested()) {
+            log_.abandonPrinting();
+            stopped = true;
+            break;
+        }
+        generationText_ = std::to_string(g);
+        log_.text(kGenerationX, y_, generationText_);
+        if (counts.filled == 0) {
+            y_ += kLineHeight;
+            break;
+        }
+        ctx_.host.showProgress(g);
+        for (const int32_t rin : walk.repeats()) printRepeat(rin);
+        y_ += kLineHeight;
+    }
+    // Ending the log drops what follows the last repeat. With no repeat at all the
+    // list is one empty page, also when the bare generation numbers had filled pages.
+    if (!listedAny_ && !stopped && log_.lastPageIndex() > 0) log_.begin("RAL");
+    ctx_.host.showProgress(-1);
+    log_.end();
+}
+
+void RepeatAncestorsList::drawHeader() {
+    drawListHeading(log_, {"Repeat Ancestor List", runTitle_, date_, ctx_.dataFilePath});
+    drawListFrame(log_, kBandBottom);
+    drawPageNumber(log_, pageCounter_);
+    log_.text(kGenerationHeadingX, kHeadingY, "GEN");
+    log_.text(kRinX, kHeadingY, "RIN");
+    log_.text(kNameX, kHeadingY, "Name");
+    log_.text(kBirthYearHeadingX, kHeadingY, "Birth Year");
+}
+
+// A line beyond the threshold starts a new page; with a continuation, the repeat
+// goes on the line of the generation number repeated, with "Cont'd" under it.
+double RepeatAncestorsList::pageCheck(double y, bool continuation) {
+    if (y <= kPageBreakY + kRounding) return y;
+    log_.newPage();
+    drawHeader();
+    if (continuation) {
+        log_.text(kGenerationX, kFirstLineY, generationText_);
+        log_.textCentered(kGenerationX, kFirstLineY + kLineHeight, "Cont'd");
+    }
+    return kFirstLineY;
+}
+
+void RepeatAncestorsList::printRepeat(int32_t rin) {
+    y_ = pageCheck(y_, true);
+    log_.text(kRinX, y_, std::to_string(rin));
+    IndividualRecord person;
+    const bool readable = readIndividual(ctx_.file, rin, person);
+    if (!readable && !unreadableShown_) {
+        unreadableShown_ = true;
+        ctx_.host.message("Invalid start RIN", "Error");
+        ctx_.host.closeStartWindow();
+    }
+    const std::string year = birthYearText(ctx_, person);
+    if (!year.empty()) log_.textCentered(kBirthYearX, y_, year);
+    for (const std::string& line : wrapName(log_, nameOf(rin, readable), kNameWidth)) {
+        log_.text(kNameX, y_, line);
+        y_ += kLineHeight;
+    }
+    log_.commit();
+    listedAny_ = true;
+}
+
+// The name without slashes; for an individual that cannot be read, the text the
+// name accessor gives such a record, with its message once per run.
+std::string RepeatAncestorsList::nameOf(int32_t rin, bool readable) {
+    if (readable || !invalidNameShown_) {
+        invalidNameShown_ = invalidNameShown_ || !readable;
+        return individualNameNoSlashes(ctx_, rin).str();
+    }
+    return "Invalid Rin";
+}
+
+}  // namespace
+
+void generateRepeatAncestorsList(AppContext& ctx, const ReportInput& input) {
+    RepeatAncestorsList(ctx, input.startRin).run();
+}
+
+}  // namespace tw
