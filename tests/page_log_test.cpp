@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <random>
+
 #include "output/page_log.h"
 #include "support/fake_printer.h"
 #include "support/recording_host.h"
@@ -47,6 +50,33 @@ TEST_F(PageLogTest, CommandsAreFormattedAndCompactedByteForByte) {
     EXPECT_EQ(written([&] { log.textAngledCentered(1, 1, "C", "Times", 8, -450); }),
               "\x02TOD,1.0000,1.0000,-450,Times,8,C");
     EXPECT_EQ(written([&] { log.arrow(1, 1, 3, 1, 0.02); }), "\x02" "AHL1.0000,1.0000,3.0000,1.0000,0.0200");
+}
+
+// The writers format numbers without printf; they must give printf's digits for
+// every value, halfway cases and large and negative numbers included.
+TEST_F(PageLogTest, NumbersAreWrittenAsPrintfWouldWriteThem) {
+    auto reference = [](const char* fmt, double a, double b) {
+        char buffer[800];
+        std::snprintf(buffer, sizeof buffer, fmt, a, b);
+        std::string text = buffer;
+        for (size_t at; (at = text.find("0,")) != std::string::npos;) text.erase(at, 1);
+        return text;
+    };
+    std::mt19937_64 random(7);
+    std::vector<double> values = {0, -0.0, 0.00005, 0.00015, 1.23455, 2.5, 1e-7, -1e-7, 9.99995, 123456.789,
+                                  -3.14159, 1e15, 1e300, 1.0 / 3};
+    for (int i = 0; i < 2000; ++i) values.push_back(std::uniform_real_distribution<double>(-20, 20)(random));
+    for (int i = 0; i < 200; ++i) values.push_back(double(random() % 200000) / 20000);  // many exact halves
+    for (size_t i = 0; i + 1 < values.size(); ++i) {
+        const double x = values[i], y = values[i + 1];
+        log.begin("T");
+        log.lineTo(x, y);
+        log.polygonVertex(x, y);
+        log.text(x, y, "t");
+        EXPECT_EQ(log.currentText(), reference("\x02L,%6.4f,%6.4f", x, y) + reference("\x02PV,%f,%f", x, y) +
+                                         reference("\x02TO,%6.4f,%6.4f,", x, y) + "t")
+            << x << " " << y;
+    }
 }
 
 TEST_F(PageLogTest, ATextCannotSmuggleInACommand) {

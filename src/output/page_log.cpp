@@ -1,9 +1,8 @@
 #include "output/page_log.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 
 #include "output/font_metrics.h"
 #include "output/measuring_printer.h"
@@ -12,37 +11,12 @@ namespace tw {
 
 namespace {
 
-// printf into a string of whatever length the numbers need.
-std::string formatted(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string formatted(const char* fmt, ...) {
-    va_list args;
-    va_start(args, fmt);
-    va_list again;
-    va_copy(again, args);
-    const int n = std::vsnprintf(nullptr, 0, fmt, args);
-    va_end(args);
-    std::string out(size_t(std::max(n, 0)), '\0');
-    std::vsnprintf(out.data(), out.size() + 1, fmt, again);
-    va_end(again);
-    return out;
-}
-
-// Removes every "0" directly before a comma, repeatedly: 1.5000, becomes 1.5,
-void compact(std::string& command) {
-    size_t at;
-    while ((at = command.find("0,")) != std::string::npos) {
-        size_t first = at;
-        while (first > 0 && command[first - 1] == '0') --first;
-        command.erase(first, at + 1 - first);
-    }
-}
-
 // A text field runs to the next command mark, so it cannot hold one (nor a NUL).
-std::string textField(std::string_view text) {
-    std::string out(text);
-    std::replace(out.begin(), out.end(), kCommandMark, '?');
-    std::replace(out.begin(), out.end(), '\0', '?');
-    return out;
+void appendTextField(std::string& out, std::string_view text) {
+    const size_t start = out.size();
+    out += text;
+    for (size_t i = start; i < out.size(); ++i)
+        if (out[i] == kCommandMark || out[i] == '\0') out[i] = '?';
 }
 
 }  // namespace
@@ -144,7 +118,7 @@ void PageLog::internalError(const std::string& text, std::string_view caption, i
 
 void PageLog::pagelogs(int32_t page, std::string_view text) {
     if (blocks_.empty()) {
-        if (page < 0 || page > 9) internalError(formatted("pagelogs(%d,..) on first call", page + 1), "Bad", 13);
+        if (page < 0 || page > 9) internalError("pagelogs(" + std::to_string(page + 1) + ",..) on first call", "Bad", 13);
         blocks_.emplace_back();
         blocks_.back().pages[size_t(page)] = std::string(text);
         blocks_.back().filled = page + 1;
@@ -178,75 +152,191 @@ int32_t PageLog::storedPageCount() const {
 void PageLog::restoreSnapshot() { current_.resize(std::min(snapshotLength_, current_.size())); }
 
 // --- Writers -------------------------------------------------------------------
+//
+// Each writer appends its command straight onto the current text: the mark, the code
+// and the fields, numbers written exactly as printf's "%6.4f", "%f", "%d" and "%x"
+// would (std::to_chars gives the same digits without printf's cost, which matters
+// for lists of a million entries). Compaction then works on the appended command
+// only, and text fields follow it untouched.
 
-void PageLog::appendCommand(const char* command, bool compacted) {
-    std::string text(command);
-    if (compacted) compact(text);
-    current_ += text;
+namespace {
+
+// The usual case, page coordinates: value × 10^precision computed in doubles is
+// within far less than 0.001 of the exact product, so unless the exact product lies
+// near a rounding tie, rounding it gives printf's digits. Returns false otherwise.
+bool appendFixedQuickly(std::string& out, double value, int precision, size_t width) {
+    static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    if (precision < 0 || precision > 6) return false;
+    const double scaled = std::fabs(value) * kScale[precision];
+    if (!(scaled < 1e12)) return false;  // also NaN
+    const double fraction = scaled - std::floor(scaled);
+    if (std::fabs(fraction - 0.5) < 1e-3) return false;
+    const auto units = int64_t(std::floor(scaled + 0.5));
+    char digits[40];
+    char* end = digits + sizeof digits;
+    char* at = end;
+    int64_t rest = units;
+    for (int i = 0; i < precision; ++i, rest /= 10) *--at = char('0' + rest % 10);
+    if (precision > 0) *--at = '.';
+    do {
+        *--at = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    if (std::signbit(value)) *--at = '-';
+    const auto length = size_t(end - at);
+    if (length < width) out.append(width - length, ' ');
+    out.append(at, length);
+    return true;
+}
+
+void appendFixed(std::string& out, double value, int precision, size_t width = 0) {
+    if (appendFixedQuickly(out, value, precision, width)) return;
+    char digits[400];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, precision);
+    const size_t length = result.ec == std::errc() ? size_t(result.ptr - digits) : 0;
+    if (length < width) out.append(width - length, ' ');
+    out.append(digits, length);
+}
+
+void appendInteger(std::string& out, int64_t value, int base = 10) {
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value, base);
+    out.append(digits, size_t(result.ptr - digits));
+}
+
+// Removes every "0" directly before a comma in out from position from on,
+// repeatedly: "1.5000," becomes "1.5," and "2.0000," becomes "2.,". One pass: at
+// each comma the run of zeros written just before it is taken back.
+void compactFrom(std::string& out, size_t from) {
+    size_t kept = from;
+    for (size_t i = from; i < out.size(); ++i) {
+        const char c = out[i];
+        if (c == ',')
+            while (kept > from && out[kept - 1] == '0') --kept;
+        out[kept++] = c;
+    }
+    out.resize(kept);
+}
+
+}  // namespace
+
+size_t PageLog::startCommand(std::string_view code) {
+    const size_t start = current_.size();
+    current_ += kCommandMark;
+    current_ += code;
+    return start;
+}
+
+void PageLog::appendPoints(std::initializer_list<double> values, int precision, size_t width, bool leadingComma) {
+    bool first = true;
+    for (const double v : values) {
+        if (!first || leadingComma) current_ += ',';
+        first = false;
+        appendFixed(current_, v, precision, width);
+    }
 }
 
 void PageLog::penWidth(double inches) {
-    appendCommand(formatted("%cPW,%6.4f", kCommandMark, inches).c_str(), true);
+    const size_t start = startCommand("PW");
+    appendPoints({inches}, 4, 6);
+    compactFrom(current_, start);
     measurePen_ = int32_t(inches * geometry_.pixelsPerInchX);
 }
 
 void PageLog::fontSize(int32_t points) {
-    appendCommand(formatted("%cFS,%d", kCommandMark, points).c_str(), true);
+    startCommand("FS,");
+    appendInteger(current_, points);
     measureSize_ = points;
 }
 
 void PageLog::fontName(std::string_view face) {
-    appendCommand(formatted("%cFN,%s", kCommandMark, textField(face).c_str()).c_str(), true);
+    const size_t start = startCommand("FN,");
+    appendTextField(current_, face);
+    compactFrom(current_, start);
     measureFace_ = std::string(face);
 }
 
 void PageLog::brushColor(uint32_t colour) {
-    appendCommand(formatted("%cBC,%x", kCommandMark, colour).c_str(), true);
+    startCommand("BC,");
+    appendInteger(current_, colour, 16);
 }
 
-void PageLog::penColor(uint32_t colour) { appendCommand(formatted("%cPC,%x", kCommandMark, colour).c_str(), true); }
+void PageLog::penColor(uint32_t colour) {
+    startCommand("PC,");
+    appendInteger(current_, colour, 16);
+}
 
 void PageLog::ellipse(double x1, double y1, double x2, double y2) {
-    appendCommand(formatted("%cDE,%f,%f,%f,%f", kCommandMark, x1, y1, x2, y2).c_str(), true);
+    const size_t start = startCommand("DE");
+    appendPoints({x1, y1, x2, y2}, 6, 0);
+    compactFrom(current_, start);
 }
 
 void PageLog::rectangle(double x1, double y1, double x2, double y2) {
-    appendCommand(formatted("%cDR,%f,%f,%f,%f", kCommandMark, x1, y1, x2, y2).c_str(), true);
+    const size_t start = startCommand("DR");
+    appendPoints({x1, y1, x2, y2}, 6, 0);
+    compactFrom(current_, start);
 }
 
 void PageLog::polygonVertex(double x, double y) {
-    appendCommand(formatted("%cPV,%f,%f", kCommandMark, x, y).c_str(), true);
+    const size_t start = startCommand("PV");
+    appendPoints({x, y}, 6, 0);
+    compactFrom(current_, start);
 }
 
-void PageLog::polygonEnd() { appendCommand(formatted("%cPG", kCommandMark).c_str(), false); }
+void PageLog::polygonEnd() { startCommand("PG"); }
 
-void PageLog::appendTextCommand(const char* code, double x, double y, std::string_view text) {
-    std::string command = formatted("%c%s,%6.4f,%6.4f,", kCommandMark, code, x, y);
-    compact(command);
-    current_ += command + textField(text);
+void PageLog::appendTextCommand(std::string_view code, double x, double y, std::string_view text) {
+    const size_t start = startCommand(code);
+    appendPoints({x, y}, 4, 6);
+    current_ += ',';
+    compactFrom(current_, start);
+    appendTextField(current_, text);
 }
 
 void PageLog::text(double x, double y, std::string_view text) { appendTextCommand("TO", x, y, text); }
 void PageLog::textCentered(double x, double y, std::string_view text) { appendTextCommand("TOC", x, y, text); }
 void PageLog::textRight(double x, double y, std::string_view text) { appendTextCommand("TOR", x, y, text); }
 
+void PageLog::appendAngledText(std::string_view code, double x, double y, std::string_view text,
+                               std::string_view face, int32_t size, int32_t angle) {
+    startCommand(code);
+    appendPoints({x, y}, 4, 6);
+    current_ += ',';
+    appendInteger(current_, angle);
+    current_ += ',';
+    appendTextField(current_, face);
+    current_ += ',';
+    appendInteger(current_, size);
+    current_ += ',';
+    appendTextField(current_, text);
+}
+
 void PageLog::textAngled(double x, double y, std::string_view text, std::string_view face, int32_t size,
                          int32_t angle) {
-    current_ += formatted("%cTOA,%6.4f,%6.4f,%d,%s,%d,", kCommandMark, x, y, angle, textField(face).c_str(), size) +
-                textField(text);
+    appendAngledText("TOA", x, y, text, face, size, angle);
 }
 
 void PageLog::textAngledCentered(double x, double y, std::string_view text, std::string_view face, int32_t size,
                                  int32_t angle) {
-    current_ += formatted("%cTOD,%6.4f,%6.4f,%d,%s,%d,", kCommandMark, x, y, angle, textField(face).c_str(), size) +
-                textField(text);
+    appendAngledText("TOD", x, y, text, face, size, angle);
 }
 
-void PageLog::lineTo(double x, double y) { appendCommand(formatted("%cL,%6.4f,%6.4f", kCommandMark, x, y).c_str(), true); }
-void PageLog::moveTo(double x, double y) { appendCommand(formatted("%cM,%6.4f,%6.4f", kCommandMark, x, y).c_str(), true); }
+void PageLog::lineTo(double x, double y) {
+    const size_t start = startCommand("L");
+    appendPoints({x, y}, 4, 6);
+    compactFrom(current_, start);
+}
+
+void PageLog::moveTo(double x, double y) {
+    const size_t start = startCommand("M");
+    appendPoints({x, y}, 4, 6);
+    compactFrom(current_, start);
+}
 
 void PageLog::arrow(double x1, double y1, double x2, double y2, double width) {
-    appendCommand(formatted("%cAHL%6.4f,%6.4f,%6.4f,%6.4f,%6.4f", kCommandMark, x1, y1, x2, y2, width).c_str(), false);
+    startCommand("AHL");
+    appendPoints({x1, y1, x2, y2, width}, 4, 6, false);
 }
 
 // --- Measuring -----------------------------------------------------------------

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -106,8 +107,11 @@ private:
         std::array<std::string, 10> pages;
     };
 
-    void appendCommand(const char* formatted, bool compact);
-    void appendTextCommand(const char* code, double x, double y, std::string_view text);
+    size_t startCommand(std::string_view code);
+    void appendPoints(std::initializer_list<double> values, int precision, size_t width, bool leadingComma = true);
+    void appendTextCommand(std::string_view code, double x, double y, std::string_view text);
+    void appendAngledText(std::string_view code, double x, double y, std::string_view text, std::string_view face,
+                          int32_t size, int32_t angle);
     void internalError(const std::string& text, std::string_view caption, int status) const;
     Printer& measuringPrinter();
 

@@ -91,27 +91,38 @@ bool readNameNode(const PafFile& file, int32_t n, NameNode& record) {
     return readTable(file, paf::kNameNodes, n, record, decodeNameNode);
 }
 
-TextBuffer individualName(PafContext& ctx, int32_t rin) {
+namespace {
+
+// The name of an individual as stored, pointing into window; "Invalid Rin" (after
+// its message) when the individual cannot be read.
+std::string_view storedName(PafContext& ctx, int32_t rin, PafFile::TextWindow& window) {
     IndividualRecord person;
     if (!readIndividual(ctx.file, rin, person)) {
         ctx.host.message("The RIN is invalid", "Error");
-        return TextBuffer("Invalid Rin");
+        return "Invalid Rin";
     }
     // The name entry read as a text record begins with two bytes that are not part
     // of the name.
-    PafFile::TextWindow window;
     const auto text = ctx.file.readTextView(person.nameOffset, window);
-    if (!text || text->size() < 2) return TextBuffer("");
-    return TextBuffer(text->substr(2));
+    if (!text || text->size() < 2) return "";
+    return text->substr(2);
+}
+
+}  // namespace
+
+TextBuffer individualName(PafContext& ctx, int32_t rin) {
+    PafFile::TextWindow window;
+    return TextBuffer(storedName(ctx, rin, window));
 }
 
 TextBuffer individualNameNoSlashes(PafContext& ctx, int32_t rin) {
-    const TextBuffer name = individualName(ctx, rin);
-    TextBuffer result("");
-    for (const char c : name.view()) {
-        if (c != '/') result.append(c);
-    }
-    return result;
+    PafFile::TextWindow window;
+    const std::string_view name = storedName(ctx, rin, window);
+    std::array<char, paf::text::kTextWindow> kept;
+    size_t length = 0;
+    for (const char c : name)
+        if (c != '/') kept[length++] = c;
+    return TextBuffer(std::string_view(kept.data(), length));
 }
 
 TextBuffer surnameOf(const TextBuffer& name) {
