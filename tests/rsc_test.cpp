@@ -9,6 +9,8 @@
 namespace tw::test {
 namespace {
 
+using namespace pedigree;
+
 std::vector<std::string> generate(ReportRun& run, int32_t startRin = 1) {
     ReportInput input;
     input.startRin = startRin;

@@ -16,6 +16,8 @@
 namespace tw::test {
 namespace {
 
+using namespace pedigree;
+
 bool near(double a, double b) { return std::fabs(a - b) < 1e-6; }
 
 // One line of the list: the texts of its columns joined by "|", with the page.

@@ -1,6 +1,7 @@
 #pragma once
 // Pedigrees for the tests of the ancestor reports: a report run on a family's image,
-// parents given by RIN, and the families that these reports are about.
+// parents given by RIN, and the families that these reports are about. In a
+// namespace of their own: other test helpers have a ReportRun too.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 #include "support/paf_fixture.h"
 #include "wizard/app_context.h"
 
-namespace tw::test {
+namespace tw::test::pedigree {
 
 struct ReportRun {
     RecordingHost host;
@@ -103,4 +104,4 @@ inline std::vector<std::string> textsOf(const std::vector<std::string>& commands
     return texts;
 }
 
-}  // namespace tw::test
+}  // namespace tw::test::pedigree
