@@ -189,13 +189,24 @@ bool appendFixedQuickly(std::string& out, double value, int precision, size_t wi
     return true;
 }
 
-void appendFixed(std::string& out, double value, int precision, size_t width = 0) {
+void appendFixedDigits(std::string& out, double value, int precision, size_t width) {
     if (appendFixedQuickly(out, value, precision, width)) return;
     char digits[400];
     const auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, precision);
     const size_t length = result.ec == std::errc() ? size_t(result.ptr - digits) : 0;
     if (length < width) out.append(width - length, ' ');
     out.append(digits, length);
+}
+
+// A number written with "%.<precision>f"; when a comma follows it in the command,
+// its trailing zeros go, as the compaction of the command would take them.
+void appendFixed(std::string& out, double value, int precision, size_t width, bool commaFollows) {
+    const size_t start = out.size();
+    appendFixedDigits(out, value, precision, width);
+    if (!commaFollows || out.find('.', start) == std::string::npos) return;
+    size_t end = out.size();
+    while (end > start && out[end - 1] == '0') --end;
+    out.resize(end);
 }
 
 void appendInteger(std::string& out, int64_t value, int base = 10) {
@@ -227,19 +238,22 @@ size_t PageLog::startCommand(std::string_view code) {
     return start;
 }
 
-void PageLog::appendPoints(std::initializer_list<double> values, int precision, size_t width, bool leadingComma) {
-    bool first = true;
+// Writes the numbers separated by commas (and after one when leadingComma), already
+// compacted where compact is set: trailing zeros before a comma are left out.
+void PageLog::appendPoints(std::initializer_list<double> values, int precision, size_t width, bool compact,
+                           bool commaAfterLast, bool leadingComma) {
+    size_t i = 0;
     for (const double v : values) {
-        if (!first || leadingComma) current_ += ',';
-        first = false;
-        appendFixed(current_, v, precision, width);
+        if (i > 0 || leadingComma) current_ += ',';
+        const bool commaFollows = ++i < values.size() || commaAfterLast;
+        appendFixed(current_, v, precision, width, compact && commaFollows);
     }
+    if (commaAfterLast) current_ += ',';
 }
 
 void PageLog::penWidth(double inches) {
-    const size_t start = startCommand("PW");
-    appendPoints({inches}, 4, 6);
-    compactFrom(current_, start);
+    startCommand("PW");
+    appendPoints({inches}, 4, 6, true);
     measurePen_ = int32_t(inches * geometry_.pixelsPerInchX);
 }
 
@@ -267,30 +281,25 @@ void PageLog::penColor(uint32_t colour) {
 }
 
 void PageLog::ellipse(double x1, double y1, double x2, double y2) {
-    const size_t start = startCommand("DE");
-    appendPoints({x1, y1, x2, y2}, 6, 0);
-    compactFrom(current_, start);
+    startCommand("DE");
+    appendPoints({x1, y1, x2, y2}, 6, 0, true);
 }
 
 void PageLog::rectangle(double x1, double y1, double x2, double y2) {
-    const size_t start = startCommand("DR");
-    appendPoints({x1, y1, x2, y2}, 6, 0);
-    compactFrom(current_, start);
+    startCommand("DR");
+    appendPoints({x1, y1, x2, y2}, 6, 0, true);
 }
 
 void PageLog::polygonVertex(double x, double y) {
-    const size_t start = startCommand("PV");
-    appendPoints({x, y}, 6, 0);
-    compactFrom(current_, start);
+    startCommand("PV");
+    appendPoints({x, y}, 6, 0, true);
 }
 
 void PageLog::polygonEnd() { startCommand("PG"); }
 
 void PageLog::appendTextCommand(std::string_view code, double x, double y, std::string_view text) {
-    const size_t start = startCommand(code);
-    appendPoints({x, y}, 4, 6);
-    current_ += ',';
-    compactFrom(current_, start);
+    startCommand(code);
+    appendPoints({x, y}, 4, 6, true, true);
     appendTextField(current_, text);
 }
 
@@ -301,8 +310,7 @@ void PageLog::textRight(double x, double y, std::string_view text) { appendTextC
 void PageLog::appendAngledText(std::string_view code, double x, double y, std::string_view text,
                                std::string_view face, int32_t size, int32_t angle) {
     startCommand(code);
-    appendPoints({x, y}, 4, 6);
-    current_ += ',';
+    appendPoints({x, y}, 4, 6, false, true);
     appendInteger(current_, angle);
     current_ += ',';
     appendTextField(current_, face);
@@ -323,20 +331,18 @@ void PageLog::textAngledCentered(double x, double y, std::string_view text, std:
 }
 
 void PageLog::lineTo(double x, double y) {
-    const size_t start = startCommand("L");
-    appendPoints({x, y}, 4, 6);
-    compactFrom(current_, start);
+    startCommand("L");
+    appendPoints({x, y}, 4, 6, true);
 }
 
 void PageLog::moveTo(double x, double y) {
-    const size_t start = startCommand("M");
-    appendPoints({x, y}, 4, 6);
-    compactFrom(current_, start);
+    startCommand("M");
+    appendPoints({x, y}, 4, 6, true);
 }
 
 void PageLog::arrow(double x1, double y1, double x2, double y2, double width) {
     startCommand("AHL");
-    appendPoints({x1, y1, x2, y2, width}, 4, 6, false);
+    appendPoints({x1, y1, x2, y2, width}, 4, 6, false, false, false);
 }
 
 // --- Measuring -----------------------------------------------------------------

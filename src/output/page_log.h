@@ -108,7 +108,8 @@ private:
     };
 
     size_t startCommand(std::string_view code);
-    void appendPoints(std::initializer_list<double> values, int precision, size_t width, bool leadingComma = true);
+    void appendPoints(std::initializer_list<double> values, int precision, size_t width, bool compact,
+                      bool commaAfterLast = false, bool leadingComma = true);
     void appendTextCommand(std::string_view code, double x, double y, std::string_view text);
     void appendAngledText(std::string_view code, double x, double y, std::string_view text, std::string_view face,
                           int32_t size, int32_t angle);
