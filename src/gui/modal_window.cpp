@@ -27,21 +27,23 @@ int ModalWindow::showModal() {
     beforeShowing();
     result_ = QDialog::Rejected;
     show();
-    raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
     activateWindow();
     traceShown(this);
     QEventLoop loop;
     loop_ = &loop;
     QPointer<ModalWindow> self(this);
     loop.exec(QEventLoop::DialogExec);
-    if (self) loop_ = nullptr;
-    return result_;
+    if (self && loop_ == &loop) loop_ = nullptr;
+    return self ? result_ : int(QDialog::Rejected);
 }
 
 void ModalWindow::finish(int result) {
     result_ = result;
+    QEventLoop* loop = loop_;
+    loop_ = nullptr;
     hide();
-    if (loop_ != nullptr) loop_->exit();
+    if (loop != nullptr) loop->exit();
 }
 
 void ModalWindow::reject() { closedByFrame(); }

@@ -1,0 +1,150 @@
+#include "gui_test_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include "paf/date_encoding.h"
+#include "support/paf_fixture.h"
+
+namespace tw::gui::test {
+
+void RecordingDialogs::message(QWidget*, const QString& text, const QString& caption) {
+    messages.push_back({text, caption});
+    if (onMessage) onMessage(messages.back());
+}
+
+std::optional<QString> RecordingDialogs::openDataFile(QWidget*, const QString& folder) {
+    openFileFolders << folder;
+    return openFileAnswer;
+}
+
+std::optional<QString> RecordingDialogs::savePdfFile(QWidget*, const QString&) {
+    ++pdfFileAsked;
+    return pdfFileAnswer;
+}
+
+bool RecordingDialogs::printerSetup(QWidget*, QPrinter&) {
+    ++printerSetups;
+    return false;
+}
+
+bool RecordingDialogs::shown(const QString& text, const QString& caption) const {
+    for (const ShownMessage& m : messages)
+        if (m.text == text && m.caption == caption) return true;
+    return false;
+}
+
+QString RecordingDialogs::all() const {
+    QString out;
+    for (const ShownMessage& m : messages) out += m.caption + QStringLiteral(": ") + m.text + u'\n';
+    return out;
+}
+
+Driver::Driver() {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+    timer_.start();
+}
+
+Driver& Driver::onWindow(QWidget* window, Action action) {
+    return when(window->objectName(),
+                [window] { return window->isVisible() && QApplication::activeModalWidget() == window; },
+                std::move(action));
+}
+
+Driver& Driver::when(QString what, Ready ready, Action action) {
+    steps_.push_back({std::move(what), std::move(ready), std::move(action)});
+    return *this;
+}
+
+QString Driver::waitingFor() const { return steps_.empty() ? QString() : steps_.front().what; }
+
+void Driver::poll() {
+    if (qEnvironmentVariableIsSet("TAMBLEWIN_DRIVER_TRACE") && !steps_.empty()) {
+        static int polls = 0;
+        if (++polls % 400 == 0) {
+            QWidget* modal = QApplication::activeModalWidget();
+            qInfo("driver waits for %s; top modal window: %s", qPrintable(steps_.front().what),
+                  modal ? qPrintable(modal->objectName()) : "none");
+        }
+    }
+    if (pending_ || steps_.empty() || !steps_.front().ready()) return;
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    if (qEnvironmentVariableIsSet("TAMBLEWIN_DRIVER_TRACE")) qInfo("driver: %s", qPrintable(step.what));
+    pending_ = true;
+    QTimer::singleShot(0, this, [this, action = std::move(step.action)] {
+        pending_ = false;
+        action();
+    });
+}
+
+void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+WriterFamily wizardFamily() {
+    using tw::test::person;
+    WriterFamily f;
+    const int32_t adam = f.addPerson(person("Adam /Tamble/", 'M', {3, 4, 1820}));
+    const int32_t berta = f.addPerson(person("Berta /Kessling/", 'F', {9, 11, 1822}));
+    const int32_t clara = f.addPerson(person("Clara /Voss/", 'F'));
+    f.person(clara).christening = makeDate({0, 0, 1830});
+    f.addPerson(person("Dora /Tamble/", 'F', {1, 1, 1850}));
+    const int32_t emil = f.addPerson(person("Emil /Rauch/", 'M', {2, 2, 1851}));
+    const int32_t frieda = f.addPerson(person("Frieda /Lenz/", 'F', {5, 5, 1853}));
+    WriterMarriage first;
+    first.husband = adam;
+    first.wife = berta;
+    first.children = {4};
+    f.addMarriage(first);
+    WriterMarriage second;
+    second.husband = adam;
+    second.wife = clara;
+    f.addMarriage(second);
+    WriterMarriage third;
+    third.husband = emil;
+    third.wife = frieda;
+    f.addMarriage(third);
+    for (int i = 4; i <= 25; ++i) {
+        WriterMarriage m;
+        m.husband = f.addPerson(person("Husband" + std::to_string(i) + " /Couple/", 'M', {1, 1, 1800 + i}));
+        m.wife = f.addPerson(person("Wife" + std::to_string(i) + " /Couple/", 'F', {1, 1, 1801 + i}));
+        m.children = {f.addPerson(person("Child" + std::to_string(i) + " /Couple/", 'M', {1, 1, 1830 + i}))};
+        f.addMarriage(m);
+    }
+    return f;
+}
+
+WriterFamily longPedigree(int generations) {
+    using tw::test::person;
+    WriterFamily f;
+    int32_t child = f.addPerson(person("Start /Line/", 'M', {1, 1, 2000}));
+    for (int g = 1; g <= generations; ++g) {
+        const int32_t father = f.addPerson(person("Father" + std::to_string(g) + " /Line/", 'M', {1, 1, 2000 - 25 * g}));
+        const int32_t mother = f.addPerson(person("Mother" + std::to_string(g) + " /Other/", 'F', {1, 1, 2000 - 25 * g}));
+        WriterMarriage m;
+        m.husband = father;
+        m.wife = mother;
+        m.children = {child};
+        f.addMarriage(m);
+        child = father;
+    }
+    return f;
+}
+
+std::string writeFamily(const WriterFamily& family, const std::string& path) {
+    writePafFile(family, path);
+    return path;
+}
+
+TestRegistration::TestRegistration(const char* name, TestFactory factory) {
+    registeredTests().emplace_back(name, std::move(factory));
+}
+
+std::vector<std::pair<std::string, TestFactory>>& registeredTests() {
+    static std::vector<std::pair<std::string, TestFactory>> tests;
+    return tests;
+}
+
+}  // namespace tw::gui::test
