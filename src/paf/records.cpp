@@ -93,6 +93,15 @@ bool readNameNode(const PafFile& file, int32_t n, NameNode& record) {
 
 namespace {
 
+// The name of an individual record as stored, pointing into window.
+std::string_view recordName(const PafFile& file, const IndividualRecord& person, PafFile::TextWindow& window) {
+    // The name entry read as a text record begins with two bytes that are not part
+    // of the name.
+    const auto text = file.readTextView(person.nameOffset, window);
+    if (!text || text->size() < 2) return "";
+    return text->substr(2);
+}
+
 // The name of an individual as stored, pointing into window; "Invalid Rin" (after
 // its message) when the individual cannot be read.
 std::string_view storedName(PafContext& ctx, int32_t rin, PafFile::TextWindow& window) {
@@ -101,11 +110,15 @@ std::string_view storedName(PafContext& ctx, int32_t rin, PafFile::TextWindow& w
         ctx.host.message("The RIN is invalid", "Error");
         return "Invalid Rin";
     }
-    // The name entry read as a text record begins with two bytes that are not part
-    // of the name.
-    const auto text = ctx.file.readTextView(person.nameOffset, window);
-    if (!text || text->size() < 2) return "";
-    return text->substr(2);
+    return recordName(ctx.file, person, window);
+}
+
+TextBuffer withoutSlashes(std::string_view name) {
+    std::array<char, paf::text::kTextWindow> kept;
+    size_t length = 0;
+    for (const char c : name)
+        if (c != '/' && length < kept.size()) kept[length++] = c;
+    return TextBuffer(std::string_view(kept.data(), length));
 }
 
 }  // namespace
@@ -117,12 +130,12 @@ TextBuffer individualName(PafContext& ctx, int32_t rin) {
 
 TextBuffer individualNameNoSlashes(PafContext& ctx, int32_t rin) {
     PafFile::TextWindow window;
-    const std::string_view name = storedName(ctx, rin, window);
-    std::array<char, paf::text::kTextWindow> kept;
-    size_t length = 0;
-    for (const char c : name)
-        if (c != '/') kept[length++] = c;
-    return TextBuffer(std::string_view(kept.data(), length));
+    return withoutSlashes(storedName(ctx, rin, window));
+}
+
+TextBuffer recordNameNoSlashes(const PafFile& file, const IndividualRecord& person) {
+    PafFile::TextWindow window;
+    return withoutSlashes(recordName(file, person, window));
 }
 
 TextBuffer surnameOf(const TextBuffer& name) {
