@@ -1,6 +1,7 @@
 #include "reports/descendant_entry.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "paf/records.h"
@@ -12,18 +13,18 @@ namespace {
 
 constexpr uint8_t kOneDateKind = 2;
 
-// Sorts entries[begin, end) in place the way the exchange sort does: each entry
-// sinks left past the entries whose date is later than its own.
-void insertionSort(std::vector<DescendantEntry>& entries, size_t begin, size_t end) {
+// Sorts order[begin, end) the way the exchange sort does: each element sinks left
+// past the elements that are later than it.
+template <typename Later>
+void insertionSort(std::vector<uint32_t>& order, size_t begin, size_t end, const Later& later) {
     for (size_t i = begin + 1; i < end; ++i) {
-        if (compareDateKeys(entries[i - 1].date, entries[i].date) <= 0) continue;
-        DescendantEntry moving = std::move(entries[i]);
+        const uint32_t moving = order[i];
         size_t j = i;
-        do {
-            entries[j] = std::move(entries[j - 1]);
+        while (j > begin && later(order[j - 1], moving)) {
+            order[j] = order[j - 1];
             --j;
-        } while (j > begin && compareDateKeys(entries[j - 1].date, moving.date) > 0);
-        entries[j] = std::move(moving);
+        }
+        order[j] = moving;
     }
 }
 
@@ -42,15 +43,18 @@ int compareDateKeys(const DateKey& a, const DateKey& b) {
     return a.text.compare(b.text);
 }
 
-void fillEntry(PafContext& ctx, DescendantEntry& entry, int32_t rin, int32_t parentRin, int32_t childLine) {
+void fillEntry(PafContext& ctx, DescendantEntry& entry, int32_t rin, int32_t parentRin, int32_t childLine,
+               bool withName) {
     entry.rin = rin;
     entry.parentRin = parentRin;
     entry.childLine = childLine;
     entry.repeat = false;
     entry.date = DateKey();
+    entry.name.clear();
     IndividualRecord person;
     entry.readable = readIndividual(ctx.file, rin, person);
     if (!entry.readable) return;
+    if (withName) entry.name = recordNameNoSlashes(ctx.file, person).str();
     if (person.birth.bytes[0] != 0) {
         entry.date = DateKey::of(decodeDate(ctx, person.birth));
     } else if (person.christening.bytes[0] != 0) {
@@ -58,45 +62,61 @@ void fillEntry(PafContext& ctx, DescendantEntry& entry, int32_t rin, int32_t par
     }
 }
 
-std::vector<DescendantEntry> entriesOf(PafContext& ctx, const IntList& persons) {
+std::vector<DescendantEntry> entriesOf(PafContext& ctx, const IntList& persons, bool withNames) {
     std::vector<DescendantEntry> entries(size_t(persons.size() / 3));
-    for (size_t k = 0; k < entries.size(); ++k) {
-        const auto i = int32_t(3 * k);
-        fillEntry(ctx, entries[k], persons.fetch(i), persons.fetch(i + 2), persons.fetch(i + 1));
-    }
+    // Read in RIN order, the order of the records in the file.
+    std::vector<std::pair<int32_t, int32_t>> order(entries.size());
+    for (size_t k = 0; k < order.size(); ++k) order[k] = {persons.fetch(int32_t(3 * k)), int32_t(k)};
+    std::sort(order.begin(), order.end());
+    for (const auto& [rin, k] : order)
+        fillEntry(ctx, entries[size_t(k)], rin, persons.fetch(3 * k + 2), persons.fetch(3 * k + 1), withNames);
     return entries;
 }
 
 void sortEntries(Host& host, std::vector<DescendantEntry>& entries) {
     const size_t n = entries.size();
-    if (n < 2) return;
+    if (n < 2 || host.cancelRequested()) return;
+    // The entries stay where they are while their numbers are sorted; the day keys
+    // are copied beside them, so that most comparisons touch no entry.
+    struct Key {
+        int32_t day;
+        bool oneDate;
+    };
+    std::vector<Key> keys(n);
+    std::vector<uint32_t> order(n);
+    for (size_t k = 0; k < n; ++k) {
+        order[k] = uint32_t(k);
+        keys[k] = {entries[k].date.day, entries[k].date.oneDate};
+    }
+    const auto later = [&](uint32_t a, uint32_t b) {
+        if (keys[a].oneDate && keys[b].oneDate) return keys[a].day > keys[b].day;
+        return compareDateKeys(entries[a].date, entries[b].date) > 0;
+    };
     if (n <= kExactSortLimit) {
-        if (!host.cancelRequested()) insertionSort(entries, 0, n);
-        return;
-    }
-    // Runs of 32 by insertion, then merged pairwise; on equal dates the left run's
-    // entry goes first, which keeps the list order.
-    constexpr size_t kRun = 32;
-    for (size_t begin = 0; begin < n; begin += kRun) insertionSort(entries, begin, std::min(n, begin + kRun));
-    std::vector<DescendantEntry> merged(n);
-    for (size_t width = kRun; width < n; width *= 2) {
-        if (host.cancelRequested()) return;
-        for (size_t begin = 0; begin < n; begin += 2 * width) {
-            const size_t middle = std::min(n, begin + width);
-            const size_t end = std::min(n, begin + 2 * width);
-            size_t left = begin, right = middle, out = begin;
-            while (left < middle && right < end) {
-                if (compareDateKeys(entries[left].date, entries[right].date) > 0) {
-                    merged[out++] = std::move(entries[right++]);
-                } else {
-                    merged[out++] = std::move(entries[left++]);
-                }
+        insertionSort(order, 0, n, later);
+    } else {
+        // Runs of 32 by insertion, then merged pairwise; on equal dates the left
+        // run's entry goes first, which keeps the list order.
+        constexpr size_t kRun = 32;
+        for (size_t begin = 0; begin < n; begin += kRun) insertionSort(order, begin, std::min(n, begin + kRun), later);
+        std::vector<uint32_t> merged(n);
+        for (size_t width = kRun; width < n; width *= 2) {
+            if (host.cancelRequested()) break;
+            for (size_t begin = 0; begin < n; begin += 2 * width) {
+                const size_t middle = std::min(n, begin + width);
+                const size_t end = std::min(n, begin + 2 * width);
+                size_t left = begin, right = middle, out = begin;
+                while (left < middle && right < end) merged[out++] = later(order[left], order[right]) ? order[right++] : order[left++];
+                while (left < middle) merged[out++] = order[left++];
+                while (right < end) merged[out++] = order[right++];
             }
-            while (left < middle) merged[out++] = std::move(entries[left++]);
-            while (right < end) merged[out++] = std::move(entries[right++]);
+            order.swap(merged);
         }
-        entries.swap(merged);
     }
+    std::vector<DescendantEntry> sorted;
+    sorted.reserve(n);
+    for (const uint32_t k : order) sorted.push_back(std::move(entries[k]));
+    entries.swap(sorted);
 }
 
 size_t firstLinePiece(const PageLog& log, std::string_view text, int32_t limit) {

@@ -38,14 +38,17 @@ struct DescendantEntry {
     int32_t childLine = 0;
     bool readable = false;   // the individual record could be read
     bool repeat = false;     // numbered lists: printed before, marked "*"
+    std::string name;        // without slashes, when asked for and readable
 };
 
 // Stores the numbers and the birth date, or the christening date when the birth
-// date is empty (its first byte 0), or no date; a record that cannot be read has none.
-void fillEntry(PafContext& ctx, DescendantEntry& entry, int32_t rin, int32_t parentRin, int32_t childLine);
+// date is empty (its first byte 0), or no date; a record that cannot be read has
+// none. With withName, the name is taken from the record while it is at hand.
+void fillEntry(PafContext& ctx, DescendantEntry& entry, int32_t rin, int32_t parentRin, int32_t childLine,
+               bool withName = false);
 
 // One filled entry per person triple (RIN, child line, parent RIN), in list order.
-std::vector<DescendantEntry> entriesOf(PafContext& ctx, const IntList& persons);
+std::vector<DescendantEntry> entriesOf(PafContext& ctx, const IntList& persons, bool withNames = false);
 
 // Sorts by date, ascending, keeping the list order of equal dates: the order of an
 // exchange sort that swaps neighbours while the left one's date is later. A

@@ -1,5 +1,6 @@
 #include "reports/descendant_page.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "paf/dates.h"
@@ -116,10 +117,35 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
     }
     log_.textRight(kDateRight, y, entry.date.text);
     log_.textCentered(kChildLineX, y, std::to_string(entry.childLine));
-    const std::string name = names_.of(entry.rin, entry.readable);
-    // A descendant parent was read when the walk took his or her marriages.
-    const std::string parent = entry.parentRin == 0 ? std::string() : names_.of(entry.parentRin, true);
-    return printNameColumns(log_, y, name, parent, columns_, [this](double at) { return check(at); });
+    const std::string unreadable = entry.readable ? std::string() : names_.of(entry.rin, false);
+    std::string_view parent;
+    std::string parentRead;
+    if (entry.parentRin != 0) {
+        const uint32_t known = entry.parentRin > 0 && size_t(entry.parentRin) < parentIndex_.size()
+                                   ? parentIndex_[size_t(entry.parentRin)]
+                                   : 0;
+        if (known != 0) {
+            parent = parents_[known - 1].name;
+        } else {
+            // A descendant parent was read when the walk took his or her marriages.
+            parentRead = names_.of(entry.parentRin, true);
+            parent = parentRead;
+        }
+    }
+    return printNameColumns(log_, y, entry.readable ? entry.name : unreadable, parent, columns_,
+                            [this](double at) { return check(at); });
+}
+
+void DescendantPage::rememberParents(std::vector<DescendantEntry>&& generation) {
+    for (const DescendantEntry& entry : parents_)
+        if (entry.rin > 0 && size_t(entry.rin) < parentIndex_.size()) parentIndex_[size_t(entry.rin)] = 0;
+    parents_ = std::move(generation);
+    if (parentIndex_.empty()) parentIndex_.assign(size_t(std::max(ctx_.file.highestRin(), 0)) + 1, 0);
+    for (size_t k = 0; k < parents_.size(); ++k) {
+        const int32_t rin = parents_[k].rin;
+        if (parents_[k].readable && rin > 0 && size_t(rin) < parentIndex_.size() && parentIndex_[size_t(rin)] == 0)
+            parentIndex_[size_t(rin)] = uint32_t(k + 1);
+    }
 }
 
 }  // namespace tw

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "reports/descendant_entry.h"
 #include "reports/descent.h"
@@ -35,10 +36,15 @@ public:
     // A new page when y is past the last line (9.618...); returns the y to print at.
     double check(double y);
 
-    // Prints an entry at y (after a page check) and returns the y below it. The
+    // Prints an entry at y (after a page check) and returns the y below it; the
+    // entries come with their names (entriesOf with names). The
     // grouped list passes its printed marks: the entry then gets the running number
     // (which grows) or, when printed before, "*" and its repeat flag.
     double printEntry(double y, DescendantEntry& entry, int& number, RinMarks* printed);
+
+    // Keeps a printed generation: its people are the descendant parents of the
+    // next one, whose names are then at hand.
+    void rememberParents(std::vector<DescendantEntry>&& generation);
 
     // Set when the grouped list marked an entry "*"; the list clears it per group.
     bool groupRepeat = false;
@@ -59,6 +65,8 @@ private:
     std::string groupTitle_;
     int pageCounter_ = 1;
     NameColumns columns_;
+    std::vector<DescendantEntry> parents_;  // the generation printed last
+    std::vector<uint32_t> parentIndex_;     // per RIN: 1 + index in parents_, or 0
 };
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 #include "reports/descendants_list.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "paf/navigation.h"
@@ -39,7 +40,7 @@ void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
         entries += persons.size() / 3;
 
         log.textCentered(DescendantPage::kLabelX, y, page.label());
-        std::vector<DescendantEntry> generation = entriesOf(ctx, persons);
+        std::vector<DescendantEntry> generation = entriesOf(ctx, persons, true);
         sortEntries(ctx.host, generation);
         int number = 0;
         for (DescendantEntry& entry : generation) {
@@ -47,11 +48,11 @@ void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
             y = page.printEntry(y, entry, number, nullptr);
             log.commit();
         }
-        generation = {};
+        page.rememberParents(std::move(generation));
         log.commit();
         y += DescendantPage::kLineHeight;  // a blank line between generations
 
-        marriages = getMrins(ctx, persons);
+        marriages = marriagesInFileOrder(ctx, persons);
         if (marriages.size() == 0) break;
     }
     ctx.host.showProgress(-1);

@@ -1,5 +1,8 @@
 #include "reports/descent.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "paf/navigation.h"
 #include "paf/records.h"
 
@@ -31,16 +34,75 @@ std::string coupleTitle(PafContext& ctx, const IntList& mrins, std::string_view 
     return husband + std::string(separator) + wife;
 }
 
-bool childrenWithin(PafContext& ctx, const IntList& families, int64_t room, IntList& children) {
-    children.clear();
-    IntList one;
-    for (int32_t i = 0; i + 2 < families.size(); i += 3) {
-        one.clear();
-        one.pushTriple(families.fetch(i), families.fetch(i + 1), families.fetch(i + 2));
-        const IntList found = getChildRins(ctx, one);
-        if (int64_t(children.size() / 3) + int64_t(found.size() / 3) > room) return false;
-        for (int32_t k = 0; k < found.size(); ++k) children.push(found.fetch(k));
+namespace {
+
+// Triple k of list, as (first, second, third).
+struct Triple {
+    int32_t first, second, third;
+};
+Triple tripleAt(const IntList& list, int32_t k) { return {list.fetch(3 * k), list.fetch(3 * k + 1), list.fetch(3 * k + 2)}; }
+
+// The triple numbers of list in ascending order of their first values (ties in list order).
+std::vector<int32_t> fileOrder(const IntList& list) {
+    std::vector<std::pair<int32_t, int32_t>> keyed(size_t(list.size() / 3));
+    for (size_t k = 0; k < keyed.size(); ++k) keyed[k] = {list.fetch(int32_t(3 * k)), int32_t(k)};
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<int32_t> order(keyed.size());
+    for (size_t k = 0; k < keyed.size(); ++k) order[k] = keyed[k].second;
+    return order;
+}
+
+// Puts the result of a routine run on the file-ordered input back into the order of
+// the input: found holds triples whose second value is the input triple's number;
+// they go out grouped by that number, in input order, each group in the order found,
+// with the second value (and, when keepThird, the third) of the input triple.
+IntList inInputOrder(const IntList& input, const IntList& found, bool keepThird) {
+    const int32_t inputs = input.size() / 3;
+    std::vector<int32_t> start(size_t(inputs) + 1, 0);
+    for (int32_t i = 1; i < found.size(); i += 3) ++start[size_t(found.fetch(i)) + 1];
+    for (size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
+    std::vector<int32_t> place(size_t(found.size() / 3));
+    std::vector<int32_t> next(start.begin(), start.end() - 1);
+    for (int32_t f = 0; f < found.size() / 3; ++f) place[size_t(next[size_t(found.fetch(3 * f + 1))]++)] = f;
+    IntList result;
+    for (int32_t k = 0; k < inputs; ++k) {
+        const Triple in = tripleAt(input, k);
+        for (int32_t p = start[size_t(k)]; p < start[size_t(k) + 1]; ++p) {
+            const Triple out = tripleAt(found, place[size_t(p)]);
+            result.pushTriple(out.first, in.second, keepThird ? in.third : out.third);
+        }
     }
+    return result;
+}
+
+}  // namespace
+
+IntList childrenInFileOrder(PafContext& ctx, const IntList& families) {
+    IntList sorted;
+    for (const int32_t k : fileOrder(families)) sorted.pushTriple(families.fetch(3 * k), k, 0);
+    return inInputOrder(families, getChildRins(ctx, sorted), true);
+}
+
+IntList marriagesInFileOrder(PafContext& ctx, const IntList& persons) {
+    IntList sorted;
+    for (const int32_t k : fileOrder(persons)) sorted.pushTriple(persons.fetch(3 * k), k, 0);
+    return inInputOrder(persons, getMrins(ctx, sorted), false);
+}
+
+bool childrenWithin(PafContext& ctx, const IntList& families, int64_t room, IntList& children) {
+    IntList found;
+    IntList one;
+    for (const int32_t k : fileOrder(families)) {
+        one.clear();
+        one.pushTriple(families.fetch(3 * k), k, 0);
+        const IntList more = getChildRins(ctx, one);
+        if (int64_t(found.size() / 3) + int64_t(more.size() / 3) > room) {
+            children.clear();
+            return false;
+        }
+        for (int32_t i = 0; i < more.size(); ++i) found.push(more.fetch(i));
+    }
+    children = inInputOrder(families, found, true);
     return true;
 }
 

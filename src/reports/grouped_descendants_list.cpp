@@ -1,6 +1,7 @@
 #include "reports/grouped_descendants_list.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "paf/navigation.h"
@@ -49,10 +50,10 @@ void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
         y = page.check(y);
         ctx.host.showProgress(g);
 
-        IntList persons = getChildRins(ctx, marriages);
+        IntList persons = childrenInFileOrder(ctx, marriages);
         numberChildLines(persons);
         if (persons.size() == 0) break;
-        std::vector<DescendantEntry> group = entriesOf(ctx, persons);
+        std::vector<DescendantEntry> group = entriesOf(ctx, persons, true);
         sortEntries(ctx.host, group);
 
         // Only the people numbered here lead on to the next group: those marked "*"
@@ -74,7 +75,8 @@ void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
         }
         log.commit();
         y += DescendantPage::kLineHeight;
-        marriages = getMrins(ctx, nextParents);
+        page.rememberParents(std::move(group));
+        marriages = marriagesInFileOrder(ctx, nextParents);
     }
     ctx.host.showProgress(-1);
     log.newPage();

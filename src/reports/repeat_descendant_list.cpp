@@ -82,7 +82,7 @@ void RepeatList::run() {
         if (g == kDescentGenerationLimit) break;
         y_ = check(y_);
         ctx_.host.showProgress(g);
-        IntList persons = getChildRins(ctx_, marriages);
+        IntList persons = childrenInFileOrder(ctx_, marriages);
         numberChildLines(persons);
         if (persons.size() == 0) break;
         std::vector<DescendantEntry> generation = entriesOf(ctx_, persons);
@@ -106,7 +106,7 @@ void RepeatList::run() {
             log_.commit();
         }
         log_.commit();
-        marriages = getMrins(ctx_, nextParents);
+        marriages = marriagesInFileOrder(ctx_, nextParents);
     }
     ctx_.host.showProgress(-1);
     log_.newPage();

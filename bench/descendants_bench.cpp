@@ -1,0 +1,181 @@
+// descendants_bench: the Descendants List and the Grouped Descendants List of a
+// large family.
+//
+//   descendants_bench [--people N] [--rounds R] [--dir DIR]
+//
+// Writes with PafWriter the descendants of one root couple, N people in all
+// (default 200,000) with their spouses: every couple has two to five children, so
+// the last generations hold tens of thousands each. Birth dates are mostly full
+// dates, some month-and-year, year-only, "Abt", christening-only or missing. Then
+// measures in the same run:
+//   - the bare reads of the same individuals and their names (readIndividual and
+//     individualName in RIN order), the data layer's own speed;
+//   - each list from the root couple: time, and the growth of the peak resident
+//     memory while it is written.
+// Each is run R times (default 3), alternating; the fastest run counts.
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "bench_support.h"
+#include "paf/date_encoding.h"
+#include "reports/descendants_list.h"
+#include "reports/grouped_descendants_list.h"
+#include "wizard/app_context.h"
+
+namespace {
+
+using namespace bench;
+
+class Random {
+public:
+    uint32_t next() {
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return uint32_t(state_ >> 33);
+    }
+    int below(int n) { return int(next() % uint32_t(n)); }
+
+private:
+    uint64_t state_ = 20261207;
+};
+
+constexpr const char* kGiven[] = {"Tobias", "Ambrose", "Mercy", "Keziah", "Silas", "Phoebe", "Orson", "Almira",
+                                  "Gideon", "Lavinia", "Reuben", "Opal", "Hiram", "Zina", "Caleb", "Harriet"};
+constexpr const char* kSurnames[] = {"Quillfeather", "Ashgrove", "Brannock", "Tamsett", "Verrall", "Hollowell",
+                                     "Marchbank", "Fenwright", "Gorrell", "Whitlock", "Rasband", "Callister"};
+
+tw::WriterFamily descendantsOfOneCouple(int32_t people, std::vector<int>& generationSizes) {
+    Random random;
+    tw::WriterFamily f;
+    f.people.reserve(size_t(people));
+    auto add = [&](char sex, const char* surname, int year) {
+        tw::WriterPerson p;
+        p.sex = sex;
+        p.name = std::string(kGiven[random.below(16)]) + " /" + surname + "/";
+        const int roll = random.below(100);
+        if (roll < 70) p.birth = tw::makeDate({1 + random.below(28), 1 + random.below(12), year});
+        else if (roll < 80) p.birth = tw::makeDate({0, 1 + random.below(12), year});
+        else if (roll < 87) p.birth = tw::makeDate({0, 0, year});
+        else if (roll < 92) p.birth = tw::makeDate({0, 0, year}, tw::kQualAbout);
+        else if (roll < 97) p.christening = tw::makeDate({1 + random.below(28), 1 + random.below(12), year});
+        return f.addPerson(std::move(p));
+    };
+    auto marry = [&](int32_t husband, int32_t wife) {
+        tw::WriterMarriage m;
+        m.husband = husband;
+        m.wife = wife;
+        const int32_t mrin = f.addMarriage(std::move(m));
+        f.person(husband).marriageOrder.push_back(mrin);
+        f.person(wife).marriageOrder.push_back(mrin);
+        return mrin;
+    };
+
+    std::vector<int32_t> couples{marry(add('M', kSurnames[0], 1600), add('F', kSurnames[1], 1602))};
+    for (int year = 1625; !couples.empty() && int32_t(f.people.size()) < people; year += 25) {
+        std::vector<int32_t> next;
+        int born = 0;
+        for (const int32_t mrin : couples) {
+            const int children = 2 + random.below(4);
+            for (int c = 0; c < children && int32_t(f.people.size()) < people; ++c) {
+                const char sex = random.below(2) == 0 ? 'M' : 'F';
+                const int32_t child = add(sex, kSurnames[random.below(12)], year + random.below(10));
+                f.marriage(mrin).children.push_back(child);
+                ++born;
+                if (int32_t(f.people.size()) < people) {
+                    const int32_t spouse = add(sex == 'M' ? 'F' : 'M', kSurnames[random.below(12)], year);
+                    next.push_back(sex == 'M' ? marry(child, spouse) : marry(spouse, child));
+                }
+            }
+        }
+        generationSizes.push_back(born);
+        couples = std::move(next);
+    }
+    return f;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int32_t people = 200000;
+    int rounds = 3;
+    std::string dir = std::filesystem::temp_directory_path().string();
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string arg = argv[i];
+        if (arg == "--people") people = std::atoi(argv[i + 1]);
+        else if (arg == "--rounds") rounds = std::atoi(argv[i + 1]);
+        else if (arg == "--dir") dir = argv[i + 1];
+    }
+    if (people < 2 || rounds < 1) {
+        std::fprintf(stderr, "usage: descendants_bench [--people N] [--rounds R] [--dir DIR]\n");
+        return 2;
+    }
+    std::string folder = dir + "/descendants_bench.XXXXXX";
+    if (!mkdtemp(folder.data())) return 1;
+    const std::string path = folder + "/descendants.paf";
+    double writeSeconds = 0;
+    std::fflush(stdout);
+    const auto generate = [&] {
+        // In the child process: its memory does not count against the lists'.
+        std::vector<int> sizes;
+        tw::WriterFamily family = descendantsOfOneCouple(people, sizes);
+        std::printf("generations:    ");
+        for (const int n : sizes) std::printf(" %d", n);
+        std::printf("\n");
+        std::fflush(stdout);
+        return family;
+    };
+    if (!writeInChild(generate, path, writeSeconds)) {
+        std::fprintf(stderr, "descendants_bench: could not write %s\n", path.c_str());
+        return 1;
+    }
+
+    BenchHost host;
+    tw::AppContext ctx(host);
+    if (ctx.file.open(path) != tw::PafFile::kOpened) return 1;
+    ctx.dataFilePath = path;
+    std::printf("family:          %" PRId32 " people (written in %.2f s)\n", ctx.file.highestRin(), writeSeconds);
+
+    struct List {
+        const char* name;
+        tw::ReportGenerator generate;
+        double best = 1e9;
+        long peak = 0;
+        int pages = 0;
+    };
+    List lists[] = {{"descendants list", tw::generateDescendantsList},
+                    {"grouped list", tw::generateGroupedDescendantsList}};
+    tw::ReportInput input;
+    input.mrins.push(1);
+    double bestRead = 1e9;
+    uint64_t checksum = 0;
+    for (int round = 0; round < rounds; ++round) {
+        auto start = Clock::now();
+        checksum += readAllIndividuals(ctx);
+        bestRead = std::min(bestRead, secondsSince(start));
+        for (List& list : lists) {
+            ctx.pageLog.begin("reset");  // drops the previous run's pages before measuring
+            ctx.pageLog.end();
+            ctx.pageLog.finishPrinting();
+            const long rssBefore = statusKib("VmRSS");
+            resetPeakMemory();
+            start = Clock::now();
+            list.generate(ctx, input);
+            list.best = std::min(list.best, secondsSince(start));
+            list.peak = std::max(list.peak, statusKib("VmHWM") - rssBefore);
+            list.pages = ctx.pageLog.lastPageIndex() + 1;
+            ctx.pageLog.finishPrinting();
+        }
+    }
+    std::printf("bare reads:      %.3f s for %" PRId32 " individuals and names\n", bestRead, ctx.file.highestRin());
+    for (const List& list : lists) {
+        std::printf("%-16s %.3f s, %d pages, %.2fx the bare reads (target at most 4x: %s), peak memory +%ld KiB\n",
+                    (std::string(list.name) + ":").c_str(), list.best, list.pages, list.best / bestRead,
+                    list.best <= 4 * bestRead ? "met" : "missed", list.peak);
+    }
+    std::printf("messages:        %d (checksum %" PRIu64 ")\n", host.messages, checksum);
+    std::filesystem::remove_all(folder);
+    return 0;
+}
