@@ -1,6 +1,7 @@
 #include "paf/dates.h"
 
 #include <algorithm>
+#include <charconv>
 #include <span>
 #include <string_view>
 
@@ -73,18 +74,29 @@ TextBuffer dateText(const DecodedDate& d) {
     const bool monthsPrintable = d.month1 >= 0 && d.month1 <= 12 && d.month2 >= 0 && d.month2 <= 12;
     if (!monthsPrintable || d.day1 > 31) return TextBuffer(kOutOfRangeMonth);
 
-    TextBuffer result;
-    TextBuffer number;
-    if (d.day1 != 0) result.append(number.format("%d ", d.day1));
-    result.append(kMonthAbbreviations[size_t(d.month1)]);
-    if (d.year1 != 0) result.append(number.format("%d", d.year1));
-    if (d.year2 != 0) {
-        result.append('/');
-        if (d.day2 != 0) result.append(number.format("%d ", d.day2));
+    // Built in place: lists format a date for every line they print.
+    std::array<char, 96> text;
+    char* at = text.data();
+    const auto number = [&](int32_t value) { at = std::to_chars(at, text.data() + text.size(), value).ptr; };
+    const auto word = [&](const char* w) {
+        while (*w != 0) *at++ = *w++;
+    };
+    if (d.day1 != 0) {
+        number(d.day1);
+        *at++ = ' ';
     }
-    result.append(kMonthAbbreviations[size_t(d.month2)]);
-    if (d.year2 != 0) result.append(number.format("%d", d.year2));
-    return result;
+    word(kMonthAbbreviations[size_t(d.month1)]);
+    if (d.year1 != 0) number(d.year1);
+    if (d.year2 != 0) {
+        *at++ = '/';
+        if (d.day2 != 0) {
+            number(d.day2);
+            *at++ = ' ';
+        }
+    }
+    word(kMonthAbbreviations[size_t(d.month2)]);
+    if (d.year2 != 0) number(d.year2);
+    return TextBuffer(std::string_view(text.data(), size_t(at - text.data())));
 }
 
 bool leadingBytesZero(const PafDate& date) {
