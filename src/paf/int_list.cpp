@@ -11,11 +11,6 @@ int32_t IntList::push(int32_t value) {
     return size();
 }
 
-int32_t IntList::fetch(int32_t index) const {
-    if (index < 0 || index >= size()) return -1;
-    return items_[size_t(index)];
-}
-
 void IntList::store(int32_t index, int32_t value) {
     if (index < 0 || index >= size()) return;
     items_[size_t(index)] = value;

@@ -15,7 +15,9 @@ public:
     static constexpr int32_t kNoStorage = -5;
 
     int32_t push(int32_t value);
-    int32_t fetch(int32_t index) const;
+    int32_t fetch(int32_t index) const {
+        return index < 0 || index >= size() ? -1 : items_[size_t(index)];
+    }
     void store(int32_t index, int32_t value);
     int32_t size() const { return int32_t(items_.size()); }
     int32_t capacity() const { return capacity_; }
