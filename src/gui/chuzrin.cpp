@@ -126,6 +126,8 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
 
 void TChooseRin::activate() {
     WizardSettings& settings = app_.settings();
+    // A stop asked for in an earlier run does not carry over.
+    if (!running_) app_.host().clearStopRequest();
     btnBack->setEnabled(true);
     btnNext->setText(QStringLiteral("Next"));
     btnNext->show();

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 
 #include "output/qt/qt_surface.h"
@@ -32,6 +33,7 @@ int ModalWindow::showModal() {
     traceShown(this);
     QEventLoop loop;
     loop_ = &loop;
+    loopLevel_ = QThread::currentThread()->loopLevel() + 1;
     QPointer<ModalWindow> self(this);
     loop.exec(QEventLoop::DialogExec);
     if (self && loop_ == &loop) loop_ = nullptr;

@@ -22,6 +22,9 @@ public:
     // Hides the window and ends showModal with the result.
     void finish(int result);
     bool isShowingModal() const { return loop_ != nullptr; }
+    // The depth of the event loop of the modal showing (0 while not shown modally).
+    // A window whose loop is the innermost one running is the one the user works in.
+    int modalLoopLevel() const { return loop_ != nullptr ? loopLevel_ : 0; }
 
 protected:
     // Escape and the window frame's close button: by default the window closes with
@@ -33,6 +36,7 @@ protected:
 
 private:
     QEventLoop* loop_ = nullptr;
+    int loopLevel_ = 0;
     int result_ = 0;
 };
 

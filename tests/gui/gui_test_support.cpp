@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
 
+#include "gui/modal_window.h"
 #include "paf/date_encoding.h"
 #include "support/paf_fixture.h"
 
@@ -49,8 +51,14 @@ Driver::Driver() {
 }
 
 Driver& Driver::onWindow(QWidget* window, Action action) {
+    // A window told to close may still have its loop running for a moment; the step
+    // waits until the window's own loop is the innermost one.
     return when(window->objectName(),
-                [window] { return window->isVisible() && QApplication::activeModalWidget() == window; },
+                [window] {
+                    if (!window->isVisible() || QApplication::activeModalWidget() != window) return false;
+                    const auto* modal = dynamic_cast<const ModalWindow*>(window);
+                    return modal == nullptr || modal->modalLoopLevel() == QThread::currentThread()->loopLevel();
+                },
                 std::move(action));
 }
 
@@ -81,7 +89,13 @@ void Driver::poll() {
     });
 }
 
-void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void click(QAbstractButton* button) {
+    // A radio button or check box reacts on its indicator and caption, which need not
+    // reach the middle of a stretched button.
+    const bool indicator = qobject_cast<QRadioButton*>(button) != nullptr || button->inherits("QCheckBox");
+    const QPoint at = indicator ? QPoint(std::min(8, button->width() / 2), button->height() / 2) : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
+}
 
 WriterFamily wizardFamily() {
     using tw::test::person;

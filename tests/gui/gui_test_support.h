@@ -3,7 +3,10 @@
 // they were asked, a driver that acts on the windows as they come up modally, the
 // registry of test classes, and the families the tests open.
 
+#include <QAbstractButton>
 #include <QObject>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 #include <QTimer>
 #include <deque>
@@ -17,7 +20,6 @@
 #include "gui/ui_dialogs.h"
 #include "paf/paf_writer.h"
 
-class QAbstractButton;
 class QWidget;
 
 namespace tw::gui::test {

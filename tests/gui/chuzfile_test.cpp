@@ -1,0 +1,290 @@
+// The data-file window: the recent-file lists, Browse, and what happens with a
+// missing, unreadable or corrupt file. The data file is never written.
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+#include <fstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "gui/chuzfile.h"
+#include "gui/chuzrin.h"
+#include "gui/dowhat.h"
+#include "gui/recent_files.h"
+#include "gui/titlescn.h"
+#include "gui_test_support.h"
+#include "support/paf_fixture.h"
+
+namespace tw::gui::test {
+
+namespace {
+
+QByteArray fileBytes(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeText(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+QString winePrefix() { return qEnvironmentVariable("WINEPREFIX"); }
+
+void forgetOwnRecentFiles() {
+    QSettings(QStringLiteral("Tamblewin"), QStringLiteral("Tamblewin")).remove(QStringLiteral("RecentFiles"));
+}
+
+// What a run of the data-file window's Next in a child process showed and how the
+// child ended. The child drops to an ordinary user first when asked to (root reads
+// every file whatever its permissions).
+struct ChildOutcome {
+    int status = -1;
+    QString messages;
+};
+
+ChildOutcome nextInChild(const std::string& path, bool asOrdinaryUser) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return {};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(pipeFds[0]);
+        if (asOrdinaryUser && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(120);
+        AppUnderTest t;
+        t.dialogs.onMessage = [fd = pipeFds[1]](const ShownMessage& m) {
+            const QByteArray line = (m.caption + QStringLiteral(": ") + m.text + u'\n').toUtf8();
+            if (write(fd, line.constData(), size_t(line.size())) < 0) _exit(121);
+        };
+        TChooseFile& file = t.app.chooseFile();
+        file.cbFileName->setEditText(QString::fromStdString(path));
+        file.btnNextClick();
+        _exit(0);  // not reached: the program ends in Next
+    }
+    close(pipeFds[1]);
+    QByteArray text;
+    char buffer[256];
+    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+    close(pipeFds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), QString::fromUtf8(text)};
+}
+
+}  // namespace
+
+class DataFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        QFile::remove(winePrefix() + QStringLiteral("/user.reg"));
+        forgetOwnRecentFiles();
+    }
+    void wineRegistryValuesAreReadWithTheirEscapes();
+    void recentFilesOfPafComeFirstThenThisProgramsOwn();
+    void withoutPafTheLastFileOpenedIsOffered();
+    void emptyPathStaysWithAMessage();
+    void browseStartsInTheDocumentsFolder();
+    void corruptFileReturnsToReportSelection();
+    void fileThatCannotBeOpenedEndsTheProgramWithAFailureStatus();
+};
+
+void DataFileTest::wineRegistryValuesAreReadWithTheirEscapes() {
+    const QString key = QStringLiteral("Software\\LDS Church\\FamilySearch\\Personal Ancestral File 5\\Recent File List");
+    const QString text = QStringLiteral(
+        "WINE REGISTRY Version 2\n"
+        "[Software\\\\Other\\\\Recent File List] 1700000000\n"
+        "\"File1\"=\"C:\\\\wrong.paf\"\n"
+        "\n"
+        "[Software\\\\LDS Church\\\\FamilySearch\\\\Personal Ancestral File 5\\\\Recent File List] 1700000000\n"
+        "#time=1d9a0b0c0d0e0f0\n"
+        "\"File1\"=\"C:\\\\My Documents\\\\F\\x00e4mily \\\"one\\\".paf\"\n"
+        "\"File3\"=\"D:\\\\Archive\\\\old.paf\"\n"
+        "\"Count\"=dword:00000004\n"
+        "[Software\\\\Next] 1700000000\n"
+        "\"File2\"=\"C:\\\\not-this.paf\"\n");
+    const auto values = parseWineRecentFiles(text, key);
+    QCOMPARE(values[0], QString::fromUtf8("C:\\My Documents\\F\u00e4mily \"one\".paf"));
+    QCOMPARE(values[1], QString());
+    QCOMPARE(values[2], QStringLiteral("D:\\Archive\\old.paf"));
+    QCOMPARE(values[3], QString());
+
+    // Drive letters map through dosdevices; an unmapped drive gives no path.
+    QTemporaryDir prefix;
+    QDir(prefix.path()).mkpath(QStringLiteral("drive_c"));
+    QDir(prefix.path()).mkpath(QStringLiteral("dosdevices"));
+    QVERIFY(QFile::link(prefix.path() + QStringLiteral("/drive_c"), prefix.path() + QStringLiteral("/dosdevices/c:")));
+    QCOMPARE(wineToUnixPath(prefix.path(), QStringLiteral("C:\\Users\\me\\a.paf")),
+             prefix.path() + QStringLiteral("/dosdevices/c:/Users/me/a.paf"));
+    QCOMPARE(wineToUnixPath(prefix.path(), QStringLiteral("Q:\\a.paf")), QString());
+    QCOMPARE(wineToUnixPath(prefix.path(), QStringLiteral("a.paf")), QString());
+}
+
+void DataFileTest::recentFilesOfPafComeFirstThenThisProgramsOwn() {
+    const QString prefix = winePrefix();
+    QDir(prefix).mkpath(QStringLiteral("drive_c/Users/me"));
+    QDir(prefix).mkpath(QStringLiteral("dosdevices"));
+    QFile::link(prefix + QStringLiteral("/drive_c"), prefix + QStringLiteral("/dosdevices/c:"));
+    writeText(prefix + QStringLiteral("/user.reg"),
+              "WINE REGISTRY Version 2\n"
+              "[Software\\\\LDS Church\\\\FamilySearch\\\\Personal Ancestral File 5\\\\Recent File List] 1\n"
+              "\"File1\"=\"C:\\\\Users\\\\me\\\\first.paf\"\n"
+              "\"File3\"=\"C:\\\\Users\\\\me\\\\third.paf\"\n");
+    OwnRecentFiles own;
+    own.remember(QStringLiteral("/data/older.paf"));
+    own.remember(prefix + QStringLiteral("/dosdevices/c:/Users/me/third.paf"));
+    own.remember(QStringLiteral("/data/newest.paf"));
+
+    AppUnderTest t;
+    TChooseFile& file = t.app.chooseFile();
+    QStringList items;
+    QString text;
+    Driver driver;
+    driver.onWindow(&file, [&] {
+        for (int i = 0; i < file.cbFileName->count(); ++i) items << file.cbFileName->itemText(i);
+        text = file.cbFileName->currentText();
+        click(file.btnCancel);
+    });
+    file.showModal();
+    const QString c = prefix + QStringLiteral("/dosdevices/c:/Users/me/");
+    QCOMPARE(items, (QStringList{c + QStringLiteral("first.paf"), c + QStringLiteral("third.paf"),
+                                 QStringLiteral("/data/newest.paf"), QStringLiteral("/data/older.paf")}));
+    QCOMPARE(text, c + QStringLiteral("first.paf"));
+}
+
+void DataFileTest::withoutPafTheLastFileOpenedIsOffered() {
+    tw::test::TempDir dir;
+    const std::string path = writeFamily(wizardFamily(), dir.file("family.paf"));
+    const QByteArray before = fileBytes(path);
+    {
+        // Opened once, through the windows.
+        AppUnderTest t;
+        TChooseFile& file = t.app.chooseFile();
+        Driver driver;
+        driver
+            .onWindow(&file,
+                      [&] {
+                          file.cbFileName->setEditText(QString::fromStdString(path));
+                          click(file.btnNext);
+                      })
+            .onWindow(&t.app.chooseRin(), [&] { click(t.app.chooseRin().btnCancel); });
+        file.showModal();
+        QVERIFY(driver.finished());
+        QVERIFY(t.app.context().file.isOpen());
+        QCOMPARE(t.app.context().dataFilePath, path);
+    }
+    AppUnderTest t;
+    TChooseFile& file = t.app.chooseFile();
+    QString offered;
+    int items = 0;
+    Driver driver;
+    driver.onWindow(&file, [&] {
+        offered = file.cbFileName->currentText();
+        items = file.cbFileName->count();
+        click(file.btnBack);
+    });
+    file.showModal();
+    QCOMPARE(offered, QString::fromStdString(path));
+    QCOMPARE(items, 1);
+    QVERIFY(t.app.settings().wentBack);
+    QCOMPARE(fileBytes(path), before);
+}
+
+void DataFileTest::emptyPathStaysWithAMessage() {
+    AppUnderTest t;
+    TChooseFile& file = t.app.chooseFile();
+    bool stillUp = false;
+    Driver driver;
+    driver.onWindow(&file, [&] {
+        file.cbFileName->setEditText(QString());
+        click(file.btnNext);
+        stillUp = file.isVisible() && file.isShowingModal();
+        click(file.btnCancel);
+    });
+    file.showModal();
+    QVERIFY(stillUp);
+    QCOMPARE(t.dialogs.messages.size(), size_t(1));
+    QVERIFY(t.dialogs.shown(QStringLiteral("There must be a valid PAF file name."), QStringLiteral("Whoops")));
+    QVERIFY(!t.app.context().file.isOpen());
+}
+
+void DataFileTest::browseStartsInTheDocumentsFolder() {
+    AppUnderTest t;
+    TChooseFile& file = t.app.chooseFile();
+    file.show();
+    t.dialogs.openFileAnswer = QStringLiteral("/somewhere/chosen.paf");
+    click(file.btnBrowse);
+    QCOMPARE(file.cbFileName->currentText(), QStringLiteral("/somewhere/chosen.paf"));
+    t.dialogs.openFileAnswer.reset();
+    click(file.btnBrowse);  // cancelled: the path stays
+    QCOMPARE(file.cbFileName->currentText(), QStringLiteral("/somewhere/chosen.paf"));
+    QCOMPARE(t.dialogs.openFileFolders.size(), 2);
+    QCOMPARE(t.dialogs.openFileFolders.first(), TChooseFile::browseFolder());
+    QVERIFY(QDir(t.dialogs.openFileFolders.first()).exists());
+    file.hide();
+}
+
+void DataFileTest::corruptFileReturnsToReportSelection() {
+    tw::test::TempDir dir;
+    const std::string path = dir.file("notes.paf");
+    std::ofstream(path) << "These are my notes, not a PAF file.\n";
+    const QByteArray before = fileBytes(path);
+    AppUnderTest t;
+    TChooseList& list = t.app.chooseList();
+    TChooseFile& file = t.app.chooseFile();
+    bool backAtList = false;
+    Driver driver;
+    driver.onWindow(&t.app.titleScreen(), [&] { click(t.app.titleScreen().btnNext); })
+        .onWindow(&list, [&] {
+            click(list.radioButton(ReportKind::DescendantsList));
+            click(list.btnNext);
+        })
+        .onWindow(&file, [&] {
+            file.cbFileName->setEditText(QString::fromStdString(path));
+            click(file.btnNext);
+        })
+        .onWindow(&list, [&] {
+            backAtList = !file.isVisible();
+            click(list.btnExit);
+        });
+    t.app.run();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QVERIFY(backAtList);
+    QCOMPARE(t.dialogs.all(), QStringLiteral("Alert!: PAF file is corrupted.  Open failed.\n"));
+    QVERIFY(!t.app.context().file.isOpen());
+    QCOMPARE(fileBytes(path), before);
+    QVERIFY(OwnRecentFiles().list().isEmpty());
+}
+
+void DataFileTest::fileThatCannotBeOpenedEndsTheProgramWithAFailureStatus() {
+    tw::test::TempDir dir;
+    const ChildOutcome missing = nextInChild(dir.file("missing.paf"), false);
+    QCOMPARE(missing.messages, QStringLiteral("Alert!: Open failed.  Error code: 2\n"));
+    QVERIFY2(missing.status != 0 && missing.status < 128, qPrintable(QString::number(missing.status)));
+
+    const std::string locked = writeFamily(wizardFamily(), dir.file("locked.paf"));
+    QVERIFY(chmod(locked.c_str(), 0) == 0);
+    const QByteArray before = [&] {
+        chmod(locked.c_str(), 0600);
+        QByteArray bytes = fileBytes(locked);
+        chmod(locked.c_str(), 0);
+        return bytes;
+    }();
+    const ChildOutcome unreadable = nextInChild(locked, true);
+    QCOMPARE(unreadable.messages, QStringLiteral("Alert!: Open failed.  Error code: 13\n"));
+    QVERIFY2(unreadable.status != 0 && unreadable.status < 120, qPrintable(QString::number(unreadable.status)));
+    chmod(locked.c_str(), 0600);
+    QCOMPARE(fileBytes(locked), before);
+}
+
+TW_GUI_TEST(DataFileTest);
+
+}  // namespace tw::gui::test
+
+#include "chuzfile_test.moc"
