@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "paf/records.h"
+#include "reports/descent.h"
 #include "reports/wrap_name.h"
 
 namespace tw {
@@ -65,11 +66,9 @@ void fillEntry(PafContext& ctx, DescendantEntry& entry, int32_t rin, int32_t par
 std::vector<DescendantEntry> entriesOf(PafContext& ctx, const IntList& persons, bool withNames) {
     std::vector<DescendantEntry> entries(size_t(persons.size() / 3));
     // Read in RIN order, the order of the records in the file.
-    std::vector<std::pair<int32_t, int32_t>> order(entries.size());
-    for (size_t k = 0; k < order.size(); ++k) order[k] = {persons.fetch(int32_t(3 * k)), int32_t(k)};
-    std::sort(order.begin(), order.end());
-    for (const auto& [rin, k] : order)
-        fillEntry(ctx, entries[size_t(k)], rin, persons.fetch(3 * k + 2), persons.fetch(3 * k + 1), withNames);
+    for (const int32_t k : fileOrder(persons))
+        fillEntry(ctx, entries[size_t(k)], persons.fetch(3 * k), persons.fetch(3 * k + 2), persons.fetch(3 * k + 1),
+                  withNames);
     return entries;
 }
 

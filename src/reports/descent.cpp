@@ -42,16 +42,6 @@ struct Triple {
 };
 Triple tripleAt(const IntList& list, int32_t k) { return {list.fetch(3 * k), list.fetch(3 * k + 1), list.fetch(3 * k + 2)}; }
 
-// The triple numbers of list in ascending order of their first values (ties in list order).
-std::vector<int32_t> fileOrder(const IntList& list) {
-    std::vector<std::pair<int32_t, int32_t>> keyed(size_t(list.size() / 3));
-    for (size_t k = 0; k < keyed.size(); ++k) keyed[k] = {list.fetch(int32_t(3 * k)), int32_t(k)};
-    std::sort(keyed.begin(), keyed.end());
-    std::vector<int32_t> order(keyed.size());
-    for (size_t k = 0; k < keyed.size(); ++k) order[k] = keyed[k].second;
-    return order;
-}
-
 // Puts the result of a routine run on the file-ordered input back into the order of
 // the input: found holds triples whose second value is the input triple's number;
 // they go out grouped by that number, in input order, each group in the order found,
@@ -76,6 +66,36 @@ IntList inInputOrder(const IntList& input, const IntList& found, bool keepThird)
 }
 
 }  // namespace
+
+std::vector<int32_t> fileOrder(const IntList& list) {
+    const size_t n = size_t(list.size() / 3);
+    std::vector<int32_t> order(n);
+    bool sorted = true;
+    for (size_t k = 0; k < n; ++k) {
+        order[k] = int32_t(k);
+        if (k > 0 && list.fetch(int32_t(3 * k)) < list.fetch(int32_t(3 * k - 3))) sorted = false;
+    }
+    if (sorted) return order;
+    if (n < 4096) {
+        std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) {
+            return uint32_t(list.fetch(3 * a)) < uint32_t(list.fetch(3 * b));
+        });
+        return order;
+    }
+    // Two passes of a stable counting sort by the low and the high 16 bits.
+    std::vector<int32_t> other(n);
+    std::vector<uint32_t> count(1 << 16);
+    for (const int shift : {0, 16}) {
+        std::fill(count.begin(), count.end(), 0);
+        const auto digit = [&](int32_t k) { return (uint32_t(list.fetch(3 * k)) >> shift) & 0xffff; };
+        for (const int32_t k : order) ++count[digit(k)];
+        uint32_t total = 0;
+        for (uint32_t& c : count) total += std::exchange(c, total);
+        for (const int32_t k : order) other[count[digit(k)]++] = k;
+        order.swap(other);
+    }
+    return order;
+}
 
 IntList childrenInFileOrder(PafContext& ctx, const IntList& families) {
     IntList sorted;

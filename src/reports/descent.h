@@ -39,6 +39,9 @@ std::string coupleTitle(PafContext& ctx, const IntList& mrins, std::string_view 
 // lie all over the file. (A damaged file that fails in two places stops at the one
 // with the lower number; a stop request keeps a part in file order.)
 IntList childrenInFileOrder(PafContext& ctx, const IntList& families);
+// The numbers of the triples of a list in ascending order of their first values,
+// the RINs or MRINs (as unsigned numbers; equal ones in list order).
+std::vector<int32_t> fileOrder(const IntList& list);
 IntList marriagesInFileOrder(PafContext& ctx, const IntList& persons);
 
 // childrenInFileOrder, family by family, so that a generation never grows past
