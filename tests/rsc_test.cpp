@@ -129,14 +129,6 @@ TEST(ResearchStatusChart, BandsTakeTwelveNarrowColumnsAndShareTheSpareWidth) {
     EXPECT_EQ(log.currentText().size(), second);
 }
 
-TEST(ResearchStatusChart, CousinsWhoMarriedShowTheirRepeats) {
-    auto run = openRun(cousinsMarried());
-    const auto columns = columnsOf(generate(*run));
-    ASSERT_EQ(columns.size(), 6u);
-    EXPECT_EQ(columns[3], (std::vector<std::string>{"4", "G.", "g'par", "", "8", "3", "2", "5", "63", "1860", "1866"}));
-    EXPECT_EQ(columns[5], (std::vector<std::string>{"6", "3 G.", "g'par", "", "32", "1", "1", "2", "6", "", ""}));
-}
-
 TEST(ResearchStatusChart, KeepsThirtyFourGenerationsAndThoseCompleteBeforeAStop) {
     auto run = openRun(lineOfFathers(40));
     const auto page = generate(*run);

@@ -94,17 +94,6 @@ TEST(ResearchStatusList, StartWithoutParentsIsOneLineABlankLineAndTheTotals) {
     EXPECT_TRUE(run->host.messages.empty());
 }
 
-TEST(ResearchStatusList, ParentsFillTheSecondGeneration) {
-    auto both = openRun(coupleWithChildren(1));  // RIN 3 is the child of Adam and Berta
-    EXPECT_EQ(texts(generate(*both, 3)), (std::vector<std::string>{"1|     1|1|0|1|100|1845|1845",
-                                                                    "2|     2|2|0|2|100|1820|1822",
-                                                                    "Totals|     3|3|0|3|100||"}));
-    WriterFamily fatherOnly = coupleWithChildren(1);
-    fatherOnly.marriage(1).wife = 0;
-    auto run = openRun(fatherOnly);
-    EXPECT_EQ(texts(generate(*run, 3))[1], "2|     2|1|0|1|50|1820|1820");  // trunc(50 + 0.5)
-}
-
 TEST(ResearchStatusList, CousinsWhoMarriedCountTheirSharedAncestryInEveryLaterGeneration) {
     auto run = openRun(cousinsMarried());
     EXPECT_EQ(texts(generate(*run)), (std::vector<std::string>{
