@@ -1,0 +1,218 @@
+// The page preview: the page on view and the four page buttons, Go, the keys, the
+// scroll bars and the mouse wheel, and that the page is really drawn.
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "gui_test_support.h"
+#include "gui/ppform.h"
+#include "gui/preview_layout.h"
+
+namespace tw::gui::test {
+
+namespace {
+
+// A page log of the given number of pages, each with "Page n" and a line.
+void writePages(PageLog& log, int pages) {
+    QCOMPARE(log.begin("Test"), 0);
+    for (int p = 1; p <= pages; ++p) {
+        log.fontName("Times");
+        log.fontSize(24);
+        log.text(1.0, 1.0, "Page " + std::to_string(p));
+        log.penWidth(0.02);
+        log.moveTo(1.0, 1.6);
+        log.lineTo(7.5, 1.6);
+        log.moveTo(1.0, 10.0);
+        log.lineTo(7.5, 10.0);
+        log.commit();
+        if (p < pages) log.newPage();
+    }
+    log.commit();
+    log.end();
+}
+
+struct Buttons {
+    bool rewind, prev, next, last;
+    QString page;
+    bool operator==(const Buttons&) const = default;
+};
+
+Buttons buttonsOf(TPagePreview& p) {
+    return {p.BtnRewind->isEnabled(), p.BtnPrev->isEnabled(), p.BtnNext->isEnabled(), p.BtnLastPg->isEnabled(),
+            p.EdtGotoPage->text()};
+}
+
+char* toString(const Buttons& b) {
+    return qstrdup(qPrintable(QStringLiteral("<< %1, < %2, > %3, >> %4, page %5")
+                                  .arg(b.rewind).arg(b.prev).arg(b.next).arg(b.last).arg(b.page)));
+}
+
+QString viewedText(AppUnderTest& t) { return QString::fromLatin1(t.app.context().pageLog.currentText()); }
+
+void goTo(TPagePreview& p, const QString& text) {
+    p.EdtGotoPage->setText(text);
+    click(p.BtnGoto);
+}
+
+}  // namespace
+
+class PreviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void onePageReportHasNoPageButtons();
+    void pageButtonsGoAndKeysTurnThePages();
+    void barsFitTheClientAreaAndTheWheelScrolls();
+    void thePageIsDrawnAtItsRealSize();
+};
+
+void PreviewTest::onePageReportHasNoPageButtons() {
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 1);
+    TPagePreview& preview = t.app.pagePreview();
+    preview.prepare();
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    QCOMPARE(buttonsOf(preview), (Buttons{false, false, false, false, QStringLiteral("1")}));
+    preview.hide();
+}
+
+void PreviewTest::pageButtonsGoAndKeysTurnThePages() {
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 5);
+    TPagePreview& p = t.app.pagePreview();
+    p.prepare();
+    p.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p));
+    // The preview opens on the last page.
+    QCOMPARE(buttonsOf(p), (Buttons{true, true, false, false, QStringLiteral("5")}));
+    QVERIFY(viewedText(t).contains(u"Page 5"));
+
+    click(p.BtnRewind);
+    QCOMPARE(buttonsOf(p), (Buttons{false, false, true, true, QStringLiteral("1")}));
+    QVERIFY(viewedText(t).contains(u"Page 1"));
+    click(p.BtnNext);
+    click(p.BtnNext);
+    QCOMPARE(buttonsOf(p), (Buttons{true, true, true, true, QStringLiteral("3")}));
+    click(p.BtnPrev);
+    QCOMPARE(p.EdtGotoPage->text(), QStringLiteral("2"));
+
+    // Go: 0, a page beyond the last, letters and a number with letters after it
+    // leave the page as it is.
+    for (const QString& typed : {QStringLiteral("0"), QStringLiteral("6"), QStringLiteral("abc"),
+                                 QStringLiteral("4x"), QStringLiteral("-1"), QString()}) {
+        goTo(p, typed);
+        QVERIFY2(viewedText(t).contains(u"Page 2"), qPrintable(typed));
+        QCOMPARE(t.app.context().pageLog.viewedPageIndex(), 1);
+    }
+    goTo(p, QStringLiteral(" 4"));
+    QCOMPARE(buttonsOf(p), (Buttons{true, true, true, true, QStringLiteral("4")}));
+    QVERIFY(viewedText(t).contains(u"Page 4"));
+    // Enter in the page field is Go.
+    p.EdtGotoPage->setText(QStringLiteral("2"));
+    QTest::keyClick(p.EdtGotoPage, Qt::Key_Return);
+    QVERIFY(viewedText(t).contains(u"Page 2"));
+    QVERIFY(p.isVisible());
+
+    // Keys: End and Home turn to the last and first page; Page Down scrolls a screen
+    // and, at the bottom of a page, turns to the top of the next one.
+    p.canvas->setFocus();
+    QTest::keyClick(p.canvas, Qt::Key_End);
+    QVERIFY(viewedText(t).contains(u"Page 5"));
+    QTest::keyClick(p.canvas, Qt::Key_Home);
+    QVERIFY(viewedText(t).contains(u"Page 1"));
+    QTest::keyClick(p.canvas, Qt::Key_PageDown);
+    QCOMPARE(p.ScrollBarV->value(), std::min(p.ScrollBarV->pageStep(), p.ScrollBarV->maximum()));
+    for (int i = 0; i < 10 && p.ScrollBarV->value() < p.ScrollBarV->maximum(); ++i)
+        QTest::keyClick(p.canvas, Qt::Key_PageDown);
+    QTest::keyClick(p.canvas, Qt::Key_PageDown);
+    QVERIFY(viewedText(t).contains(u"Page 2"));
+    QCOMPARE(p.ScrollBarV->value(), 0);
+    QTest::keyClick(p.canvas, Qt::Key_PageUp);
+    QVERIFY(viewedText(t).contains(u"Page 1"));
+    QCOMPARE(p.ScrollBarV->value(), p.ScrollBarV->maximum());
+    p.hide();
+}
+
+void PreviewTest::barsFitTheClientAreaAndTheWheelScrolls() {
+    // A 600-pixel client with a 16-pixel horizontal bar leaves 502 pixels below the
+    // panel for the vertical bar and for the part of the page shown.
+    const PreviewLayout l = previewLayout(800, 600, 16, 16, 75, 75, 816, 1056);
+    QCOMPARE(l.verticalBar.height, 502);
+    QCOMPARE(l.verticalBar.top, kPanelHeight);
+    QCOMPARE(l.vertical.pageSize, 502);
+    QCOMPARE(l.vertical.largeStep, 502);
+    QCOMPARE(l.vertical.lastPosition(), 1056 - 502);
+    QCOMPARE(l.horizontalBar.top, 584);
+    QCOMPARE(l.horizontalBar.width, 784);
+    QCOMPARE(l.cancelLeft, 608);
+    QCOMPARE(l.printLeft, 384);
+    // A narrow window pulls Cancel and Print in from the right; no page, small bars.
+    const PreviewLayout narrow = previewLayout(500, 600, 16, 16, 75, 75, 0, 0);
+    QCOMPARE(narrow.cancelLeft, 425);
+    QCOMPARE(narrow.printLeft, 350);
+    QCOMPARE(narrow.vertical.maximum, 10);
+    QCOMPARE(narrow.vertical.smallStep, 1);
+    QCOMPARE(narrow.horizontal.pageSize, 10);
+
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 2);
+    TPagePreview& p = t.app.pagePreview();
+    p.prepare();
+    p.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p));
+    p.resize(800, 600);
+    QApplication::processEvents();
+    const int hh = p.ScrollBarH->height();
+    QCOMPARE(p.ScrollBarV->height(), 600 - hh - 82);
+    QCOMPARE(p.ScrollBarV->pageStep(), 600 - hh - 82);
+    QCOMPARE(p.ScrollBarV->maximum(), p.pageHeightPixels() - (600 - hh - 82));
+    QCOMPARE(p.ScrollBarV->y(), 82);
+    QCOMPARE(p.canvas->height(), 600 - hh - 82);
+
+    // One notch of the wheel scrolls three steps of ten pixels, and back.
+    QWheelEvent down(QPointF(100, 100), p.canvas->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(p.canvas, &down);
+    QCOMPARE(p.ScrollBarV->value(), QApplication::wheelScrollLines() * 10);
+    QCOMPARE(p.renderView().offsetY, p.ScrollBarV->value());
+    QWheelEvent up(QPointF(100, 100), p.canvas->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, 120),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(p.canvas, &up);
+    QCOMPARE(p.ScrollBarV->value(), 0);
+    p.hide();
+}
+
+void PreviewTest::thePageIsDrawnAtItsRealSize() {
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 1);
+    TPagePreview& p = t.app.pagePreview();
+    p.prepare();
+    p.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p));
+    const int dpi = p.pixelsPerInch();
+    QCOMPARE(p.pageWidthPixels(), int(dpi * 8.5));
+    QCOMPARE(p.pageHeightPixels(), dpi * 11);
+    const QImage shot = p.canvas->grab().toImage();
+    // The line across the page at 1.6 inches, from 1 inch to 7.5 inches (clipped by
+    // the canvas): dark at its middle, white above it.
+    const int y = int(dpi * 1.6);
+    const int x = std::min(int(dpi * 4.0), shot.width() - 1);
+    QVERIFY(qGray(shot.pixel(x, y)) < 128);
+    QVERIFY(qGray(shot.pixel(x, y - 8)) > 200);
+    int dark = 0;
+    for (int yy = int(dpi * 0.9); yy < int(dpi * 1.5); ++yy)
+        for (int xx = dpi; xx < dpi * 3; ++xx) dark += qGray(shot.pixel(xx, yy)) < 128 ? 1 : 0;
+    QVERIFY2(dark > 50, "the text \"Page 1\" is drawn");
+    p.hide();
+}
+
+TW_GUI_TEST(PreviewTest);
+
+}  // namespace tw::gui::test
+
+#include "ppform_test.moc"

@@ -1,0 +1,210 @@
+// The print box: all pages, a range, the page on view, refused ranges, Back, and
+// printing through QPrinter into a PDF file.
+
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "gui/ppform.h"
+#include "gui/printbox.h"
+#include "gui_test_support.h"
+#include "support/paf_fixture.h"
+
+namespace tw::gui::test {
+
+namespace {
+
+void writePages(PageLog& log, int pages) {
+    QCOMPARE(log.begin("Test"), 0);
+    for (int p = 1; p <= pages; ++p) {
+        log.fontName("Times");
+        log.fontSize(24);
+        log.text(1.0, 1.0, "Sheet number " + std::to_string(p));
+        log.commit();
+        if (p < pages) log.newPage();
+    }
+    log.commit();
+    log.end();
+}
+
+// The pages of a PDF file and the text on each (when pdftotext is installed).
+struct PdfPages {
+    int count = 0;
+    QStringList texts;
+};
+
+PdfPages readPdf(const QString& path) {
+    PdfPages pdf;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return pdf;
+    const QByteArray bytes = file.readAll();
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    pdf.count = int(QString::fromLatin1(bytes).count(page));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return pdf;
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    text.waitForFinished(-1);
+    pdf.texts = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    for (QString& t : pdf.texts) t = t.simplified();
+    pdf.texts.removeAll(QString());
+    return pdf;
+}
+
+struct BoxState {
+    QString all;
+    bool allChecked = false;
+    QString start, end;
+    bool currentShown = false;
+};
+
+}  // namespace
+
+class PrintBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printsAllARangeOrTheCurrentPage_data();
+    void printsAllARangeOrTheCurrentPage();
+    void backReturnsToThePreviewOnTheSamePage();
+    void cancelledFileNameKeepsTheBoxOpen();
+
+private:
+    tw::test::TempDir dir_;
+};
+
+void PrintBoxTest::printsAllARangeOrTheCurrentPage_data() {
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QStringList>("printed");  // empty: the range is refused
+    const auto sheets = [](std::initializer_list<int> pages) {
+        QStringList out;
+        for (int p : pages) out << QStringLiteral("Sheet number %1").arg(p);
+        return out;
+    };
+    QTest::newRow("all") << "all" << "" << "" << sheets({1, 2, 3, 4, 5});
+    QTest::newRow("3 to 3") << "range" << "3" << "3" << sheets({3});
+    QTest::newRow("2 to 4") << "range" << "2" << "4" << sheets({2, 3, 4});
+    QTest::newRow("current page (4)") << "current" << "" << "" << sheets({4});
+    QTest::newRow("5 to 2") << "range" << "5" << "2" << QStringList();
+    QTest::newRow("0 to 3") << "range" << "0" << "3" << QStringList();
+    QTest::newRow("letters") << "range" << "x" << "3" << QStringList();
+    QTest::newRow("beyond the last") << "range" << "4" << "6" << QStringList();
+    QTest::newRow("huge") << "range" << "1" << "9999999" << QStringList();
+}
+
+void PrintBoxTest::printsAllARangeOrTheCurrentPage() {
+    QFETCH(QString, choice);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(QStringList, printed);
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 5);
+    const QString pdf = QString::fromStdString(dir_.file(std::string(QTest::currentDataTag()) + ".pdf"));
+    t.dialogs.pdfFileAnswer = pdf;
+    TPagePreview& preview = t.app.pagePreview();
+    TPB& box = t.app.printBox();
+    BoxState state;
+    Driver driver;
+    driver
+        .onWindow(&preview,
+                  [&] {
+                      click(preview.BtnPrev);  // page 4 on view
+                      click(preview.BtnPrint);
+                  })
+        .onWindow(&box, [&] {
+            state = {box.rbAll->text(), box.rbAll->isChecked(), box.edtStartPage->text(), box.edtEndPage->text(),
+                     box.rbCurrentPage->isVisible() && box.rbCurrentPage->isEnabled()};
+            if (choice == QStringLiteral("range")) {
+                // Entering a page field chooses the range.
+                box.edtStartPage->setFocus();
+                QTest::keyClick(box.edtStartPage, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(box.edtStartPage, first);
+                box.edtEndPage->setText(last);
+            } else if (choice == QStringLiteral("current")) {
+                click(box.rbCurrentPage);
+            }
+            click(box.btnPrint);
+        });
+    preview.open();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QCOMPARE(state.all, QStringLiteral("All 5 pages"));
+    QVERIFY(state.allChecked);
+    QCOMPARE(state.start, QStringLiteral("1"));
+    QCOMPARE(state.end, QStringLiteral("5"));
+    QVERIFY(state.currentShown);
+    // Print (or a refused range) closes the box and the preview.
+    QVERIFY(!box.isVisible());
+    QVERIFY(!preview.isVisible());
+    // A printed range ends the job; a refused one leaves it for the next report.
+    QCOMPARE(t.app.context().pageLog.printing(), printed.isEmpty());
+    if (printed.isEmpty()) {
+        QCOMPARE(t.dialogs.all(), QStringLiteral("Whoops!: Invalid page range.\n"));
+        QCOMPARE(t.dialogs.pdfFileAsked, 0);
+        QVERIFY(!QFile::exists(pdf));
+        return;
+    }
+    QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
+    QCOMPARE(t.dialogs.pdfFileAsked, 1);
+    const PdfPages pages = readPdf(pdf);
+    QCOMPARE(pages.count, int(printed.size()));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext is not installed: the pages were counted, not read");
+    QCOMPARE(pages.texts, printed);
+}
+
+void PrintBoxTest::backReturnsToThePreviewOnTheSamePage() {
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 5);
+    TPagePreview& preview = t.app.pagePreview();
+    TPB& box = t.app.printBox();
+    QString pageAfterBack;
+    bool previewUp = false;
+    Driver driver;
+    driver.onWindow(&preview, [&] { click(preview.BtnPrint); })
+        .onWindow(&box, [&] { click(box.btnBack); })
+        .onWindow(&preview, [&] {
+            previewUp = true;
+            pageAfterBack = preview.EdtGotoPage->text();
+            click(preview.BtnCancel);
+        });
+    preview.open();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QVERIFY(previewUp);
+    QCOMPARE(pageAfterBack, QStringLiteral("5"));
+    // Cancel in the preview gives up the print job; the pages stay.
+    QVERIFY(!t.app.context().pageLog.printing());
+    QCOMPARE(t.app.context().pageLog.storedPageCount(), 5);
+    QCOMPARE(t.dialogs.pdfFileAsked, 0);
+}
+
+void PrintBoxTest::cancelledFileNameKeepsTheBoxOpen() {
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 2);
+    TPagePreview& preview = t.app.pagePreview();
+    TPB& box = t.app.printBox();
+    bool boxStillUp = false;
+    Driver driver;
+    driver.onWindow(&preview, [&] { click(preview.BtnPrint); })
+        .onWindow(&box, [&] {
+            click(box.btnPrint);  // no file named
+            boxStillUp = box.isVisible();
+            click(box.btnCancel);
+        });
+    preview.open();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QVERIFY(boxStillUp);
+    QCOMPARE(t.dialogs.pdfFileAsked, 1);
+    // Cancel in the box closes the preview too, without ending the job.
+    QVERIFY(!preview.isVisible());
+    QVERIFY(t.app.context().pageLog.printing());
+}
+
+TW_GUI_TEST(PrintBoxTest);
+
+}  // namespace tw::gui::test
+
+#include "printbox_test.moc"
