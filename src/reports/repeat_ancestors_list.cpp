@@ -40,7 +40,7 @@ private:
     void drawHeader();
     double pageCheck(double y, bool continuation);
     void printRepeat(int32_t rin);
-    std::string nameOf(int32_t rin, bool readable);
+    std::string nameOf(int32_t rin, const IndividualRecord& person, bool readable);
 
     AppContext& ctx_;
     PageLog& log_;
@@ -128,7 +128,7 @@ void RepeatAncestorsList::printRepeat(int32_t rin) {
     }
     const std::string year = birthYearText(ctx_, person);
     if (!year.empty()) log_.textCentered(kBirthYearX, y_, year);
-    for (const std::string& line : wrapName(log_, nameOf(rin, readable), kNameWidth)) {
+    for (const std::string& line : wrapName(log_, nameOf(rin, person, readable), kNameWidth)) {
         log_.text(kNameX, y_, line);
         y_ += kLineHeight;
     }
@@ -138,12 +138,11 @@ void RepeatAncestorsList::printRepeat(int32_t rin) {
 
 // The name without slashes; for an individual that cannot be read, the text the
 // name accessor gives such a record, with its message once per run.
-std::string RepeatAncestorsList::nameOf(int32_t rin, bool readable) {
-    if (readable || !invalidNameShown_) {
-        invalidNameShown_ = invalidNameShown_ || !readable;
-        return individualNameNoSlashes(ctx_, rin).str();
-    }
-    return "Invalid Rin";
+std::string RepeatAncestorsList::nameOf(int32_t rin, const IndividualRecord& person, bool readable) {
+    if (readable) return recordNameNoSlashes(ctx_.file, person).str();
+    if (invalidNameShown_) return "Invalid Rin";
+    invalidNameShown_ = true;
+    return individualNameNoSlashes(ctx_, rin).str();
 }
 
 }  // namespace
