@@ -383,7 +383,7 @@ TextBuffer& TextBuffer::vformat(const char* fmt, va_list args) {
 // Formats one conversion, spec[0] being its '%', with the next argument, after the
 // current end. The argument's type follows from the last letter: a double for the
 // floating conversions, a text for 's', a 32-bit integer for everything else. Only the
-// flags, width and precision of the specification are handed to snprintf, so the call
+// flags, width and precision of the conversion are handed to snprintf, so the call
 // always has exactly one conversion matching the argument it gets. Room is ensured
 // beforehand; if the output still does not fit, the buffer grows and the conversion is
 // written again.
@@ -395,7 +395,7 @@ void TextBuffer::formatConversion(const char* spec, int specLength, va_list* arg
     for (int i = 1; i < specLength - (terminated ? 1 : 0); ++i) {
         if (contains("-+ #0123456789.", spec[i])) clean += spec[i];
     }
-    // "%l" and an unterminated specification consume their integer but write nothing.
+    // "%l" and an unterminated conversion consume their integer but write nothing.
     bool writes = terminated && last != 'l';
     if (writes) clean += last;
 
