@@ -1,6 +1,7 @@
 #include "gui/chuzrin.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -107,8 +108,7 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
 
     // Keep the window's size while the progress display comes and goes.
     for (QWidget* w : {static_cast<QWidget*>(lblComputing), static_cast<QWidget*>(lblGeneration),
-                       static_cast<QWidget*>(progressBar), static_cast<QWidget*>(cbFoliage),
-                       static_cast<QWidget*>(btnPreview), static_cast<QWidget*>(btnNext)}) {
+                       static_cast<QWidget*>(progressBar), static_cast<QWidget*>(cbFoliage)}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
@@ -120,7 +120,7 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     cbFoliage->hide();
     cbFoliage->setEnabled(false);
 
-    setFixedSize(600, 400);
+    setFixedSize(600, 340);
     centreOnMonitor(this);
 }
 
@@ -182,7 +182,11 @@ void TChooseRin::btnNextClick() {
     running_ = false;
     progressBar->hide();
     btnBrowse->setEnabled(true);
-    if (outcome == DispatchOutcome::StartRejected || outcome == DispatchOutcome::NotAvailable) {
+    // With no report chosen nothing was written, and there is nothing to preview.
+    const bool anyChosen = std::any_of(app_.settings().reportFlags.begin(), app_.settings().reportFlags.end(),
+                                       [](int32_t flag) { return flag != 0; });
+    if (outcome == DispatchOutcome::StartRejected || outcome == DispatchOutcome::NotAvailable || !anyChosen ||
+        ctx.pageLog.storedPageCount() == 0) {
         btnBack->setEnabled(true);
         btnNext->setEnabled(true);
         edtStart->setFocus();

@@ -108,6 +108,11 @@ TChooseList::TChooseList(TamblewinApp& app) : app_(app) {
     centreOnMonitor(this);
 }
 
+void TChooseList::beforeShowing() {
+    // The user starts among the reports: the arrow keys move through them.
+    radioButtons[size_t(ReportKind::ResearchStatusList)]->setFocus();
+}
+
 void TChooseList::uncheckAll() {
     group_->setExclusive(false);
     for (QRadioButton* button : radioButtons) button->setChecked(false);

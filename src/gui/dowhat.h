@@ -36,6 +36,9 @@ public:
     void btnBackClick();
     void btnExitClick();
 
+protected:
+    void beforeShowing() override;
+
 private:
     TamblewinApp& app_;
     QButtonGroup* group_ = nullptr;
