@@ -78,14 +78,21 @@ void Driver::poll() {
                   modal ? qPrintable(modal->objectName()) : "none");
         }
     }
-    if (pending_ || steps_.empty() || !steps_.front().ready()) return;
+    if (pending_ || steps_.empty()) return;
+    // While an action runs (a report, say, that lets the windows handle input), the
+    // next step waits, unless the action opened a window with a loop of its own.
+    const int level = QThread::currentThread()->loopLevel();
+    if (!runningLevels_.empty() && level <= runningLevels_.back()) return;
+    if (!steps_.front().ready()) return;
     Step step = std::move(steps_.front());
     steps_.pop_front();
     if (qEnvironmentVariableIsSet("TAMBLEWIN_DRIVER_TRACE")) qInfo("driver: %s", qPrintable(step.what));
     pending_ = true;
     QTimer::singleShot(0, this, [this, action = std::move(step.action)] {
         pending_ = false;
+        runningLevels_.push_back(QThread::currentThread()->loopLevel());
         action();
+        runningLevels_.pop_back();
     });
 }
 

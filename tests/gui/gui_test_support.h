@@ -74,6 +74,7 @@ private:
     void poll();
 
     std::deque<Step> steps_;
+    std::vector<int> runningLevels_;  // the loop depth each running action started at
     QTimer timer_;
     bool pending_ = false;
 };
