@@ -104,7 +104,8 @@ TEST(DescendantsList, PageBreaksRepeatTheLabelAndLongNamesPrintInFull) {
     for (size_t i = page2; i < texts.size(); ++i)
         if (near(texts[i].x, 1.25) && texts[i].y > kBodyTop) second.push_back(texts[i].text);
     EXPECT_EQ(second, (std::vector<std::string>{"2", "cont'd"}));
-    EXPECT_NE(std::find_if(texts.begin(), texts.end(), [](const Placed& t) { return t.text == "Page 2"; }), texts.end());
+    const auto pageLabel = [](const Placed& t) { return t.text == "Page 2"; };
+    EXPECT_NE(std::find_if(texts.begin(), texts.end(), pageLabel), texts.end());
 }
 
 TEST(DescendantsList, FamiliesThatLoopEnd) {

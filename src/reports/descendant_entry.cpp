@@ -105,7 +105,8 @@ void sortEntries(Host& host, std::vector<DescendantEntry>& entries) {
                 const size_t middle = std::min(n, begin + width);
                 const size_t end = std::min(n, begin + 2 * width);
                 size_t left = begin, right = middle, out = begin;
-                while (left < middle && right < end) merged[out++] = later(order[left], order[right]) ? order[right++] : order[left++];
+                while (left < middle && right < end)
+                    merged[out++] = later(order[left], order[right]) ? order[right++] : order[left++];
                 while (left < middle) merged[out++] = order[left++];
                 while (right < end) merged[out++] = order[right++];
             }

@@ -157,7 +157,8 @@ void SummaryList::run() {
             printCounts(childCounts, y_);
             y_ += kLineHeight;
         }
-        for (int c = 0; c < kColumns; ++c) grandTotals[size_t(c)] = boundedSum(grandTotals[size_t(c)], childCounts[size_t(c)]);
+        for (int c = 0; c < kColumns; ++c)
+            grandTotals[size_t(c)] = boundedSum(grandTotals[size_t(c)], childCounts[size_t(c)]);
         y_ += kLineHeight;  // a blank line after each child
     }
 

@@ -40,7 +40,9 @@ namespace {
 struct Triple {
     int32_t first, second, third;
 };
-Triple tripleAt(const IntList& list, int32_t k) { return {list.fetch(3 * k), list.fetch(3 * k + 1), list.fetch(3 * k + 2)}; }
+Triple tripleAt(const IntList& list, int32_t k) {
+    return {list.fetch(3 * k), list.fetch(3 * k + 1), list.fetch(3 * k + 2)};
+}
 
 // Puts the result of a routine run on the file-ordered input back into the order of
 // the input: found holds triples whose second value is the input triple's number;
