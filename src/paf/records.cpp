@@ -133,6 +133,11 @@ TextBuffer individualNameNoSlashes(PafContext& ctx, int32_t rin) {
     return withoutSlashes(storedName(ctx, rin, window));
 }
 
+TextBuffer recordName(const PafFile& file, const IndividualRecord& person) {
+    PafFile::TextWindow window;
+    return TextBuffer(recordName(file, person, window));
+}
+
 TextBuffer recordNameNoSlashes(const PafFile& file, const IndividualRecord& person) {
     PafFile::TextWindow window;
     return withoutSlashes(recordName(file, person, window));

@@ -76,7 +76,8 @@ bool readNameNode(const PafFile& file, int32_t n, NameNode& record);
 TextBuffer individualName(PafContext& ctx, int32_t rin);
 // The same with every "/" removed.
 TextBuffer individualNameNoSlashes(PafContext& ctx, int32_t rin);
-// The same for an individual record just read (no second read of the record).
+// The names of an individual record just read (no second read of the record).
+TextBuffer recordName(const PafFile& file, const IndividualRecord& person);
 TextBuffer recordNameNoSlashes(const PafFile& file, const IndividualRecord& person);
 // The text between the first "/" and the next one ("" when there is none).
 TextBuffer surnameOf(const TextBuffer& name);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -31,6 +31,49 @@ constexpr double kLineStep = 0.13;
 constexpr double kCountRight = 0.3;  // from the column's left
 constexpr double kSurnameX = 0.35;
 
+// The count of each surname. An open-addressing table of 32-bit hashes and entry
+// numbers, so that a look-up touches one slot and, on a hash match, one entry: a
+// file of a million individuals looks up a million surnames.
+class SurnameCounts {
+public:
+    void add(std::string_view surname) {
+        if (2 * (entries_.size() + 1) > slots_.size()) grow();
+        const uint32_t hash = hashOf(surname);
+        for (size_t at = hash & (slots_.size() - 1);; at = (at + 1) & (slots_.size() - 1)) {
+            const uint64_t slot = slots_[at];
+            if (slot == 0) {
+                entries_.emplace_back(std::string(surname), 1);
+                slots_[at] = uint64_t(hash) << 32 | entries_.size();
+                return;
+            }
+            if (uint32_t(slot >> 32) == hash && entries_[uint32_t(slot) - 1].first == surname) {
+                ++entries_[uint32_t(slot) - 1].second;
+                return;
+            }
+        }
+    }
+    // The surnames and their counts, in no particular order.
+    std::vector<std::pair<std::string, int64_t>>& entries() { return entries_; }
+
+private:
+    static uint32_t hashOf(std::string_view text) {
+        uint64_t h = std::hash<std::string_view>()(text);
+        return uint32_t(h ^ (h >> 32));
+    }
+    void grow() {
+        slots_.assign(std::max<size_t>(1024, 2 * slots_.size()), 0);
+        for (size_t k = 0; k < entries_.size(); ++k) {
+            const uint32_t hash = hashOf(entries_[k].first);
+            size_t at = hash & (slots_.size() - 1);
+            while (slots_[at] != 0) at = (at + 1) & (slots_.size() - 1);
+            slots_[at] = uint64_t(hash) << 32 | (k + 1);
+        }
+    }
+
+    std::vector<uint64_t> slots_;  // 0 empty; else hash << 32 | entry number + 1
+    std::vector<std::pair<std::string, int64_t>> entries_;
+};
+
 class SurnameList {
 public:
     SurnameList(AppContext& ctx, const ReportInput& input) : ctx_(ctx), log_(ctx.pageLog), input_(input) {}
@@ -49,7 +92,7 @@ private:
     double x_ = kFirstColumnX;
     double y_ = kFirstLineY;
     int64_t noneCount_ = 0;
-    std::unordered_map<std::string, int64_t> counts_;
+    SurnameCounts counts_;
     bool unreadableShown_ = false;
 };
 
@@ -66,9 +109,7 @@ void SurnameList::run() {
     for (int32_t rin = 1; rin <= highest; ++rin) count(rin);
 
     // Byte order of the surnames, as unsigned bytes: capitals before small letters.
-    std::vector<std::pair<std::string_view, int64_t>> table;
-    table.reserve(counts_.size());
-    for (const auto& [surname, n] : counts_) table.emplace_back(surname, n);
+    auto& table = counts_.entries();
     std::sort(table.begin(), table.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 
     char none[32];
@@ -108,7 +149,7 @@ void SurnameList::count(int32_t rin) {
         return;
     }
     if (person.isDeleted()) return;
-    const TextBuffer name = individualName(ctx_, rin);
+    const TextBuffer name = recordName(ctx_.file, person);
     const std::string_view text = name.view();
     const size_t first = text.find('/');
     if (first == std::string_view::npos) {
@@ -121,7 +162,7 @@ void SurnameList::count(int32_t rin) {
         ++noneCount_;
         return;
     }
-    ++counts_[std::string(text.substr(first + 1, second - first - 1))];
+    counts_.add(text.substr(first + 1, second - first - 1));
 }
 
 void SurnameList::drawHeader() {
