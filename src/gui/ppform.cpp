@@ -130,6 +130,11 @@ void TPagePreview::resetChartControls() {
 }
 
 void TPagePreview::open() {
+    prepare();
+    showModal();
+}
+
+void TPagePreview::prepare() {
     PageLog& log = app_.context().pageLog;
     pixelsPerInch_ = logicalDpiX() > 0 ? logicalDpiX() : 96;
     const PrinterGeometry& g = log.geometry();
@@ -142,7 +147,6 @@ void TPagePreview::open() {
     layoutControls();
     updateNavigation();
     canvas->setFocus();
-    showModal();
 }
 
 RenderView TPagePreview::renderView() const {

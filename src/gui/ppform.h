@@ -58,6 +58,9 @@ public:
 
     // The start window's Preview: shows the report just written, from its last page.
     void open();
+    // Everything open() does before the window shows: the page size at the screen's
+    // resolution, the last page on view, the bars at the top left.
+    void prepare();
     // A new report was chosen: the Family Tree Chart's buttons are disabled and hidden.
     void resetChartControls();
 
