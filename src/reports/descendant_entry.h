@@ -39,6 +39,9 @@ struct DescendantEntry {
     bool readable = false;   // the individual record could be read
     bool repeat = false;     // numbered lists: printed before, marked "*"
     std::string name;        // without slashes, when asked for and readable
+    // The descendant parent's name when the list has it at hand (it points into the
+    // list's previous generation, which outlives the entry).
+    const std::string* parentName = nullptr;
 };
 
 // Stores the numbers and the birth date, or the christening date when the birth

@@ -118,22 +118,22 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
     log_.textRight(kDateRight, y, entry.date.text);
     log_.textCentered(kChildLineX, y, std::to_string(entry.childLine));
     const std::string unreadable = entry.readable ? std::string() : names_.of(entry.rin, false);
-    std::string_view parent;
     std::string parentRead;
-    if (entry.parentRin != 0) {
-        const uint32_t known = entry.parentRin > 0 && size_t(entry.parentRin) < parentIndex_.size()
-                                   ? parentIndex_[size_t(entry.parentRin)]
-                                   : 0;
-        if (known != 0) {
-            parent = parents_[known - 1].name;
-        } else {
-            // A descendant parent was read when the walk took his or her marriages.
-            parentRead = names_.of(entry.parentRin, true);
-            parent = parentRead;
-        }
+    if (entry.parentRin != 0 && entry.parentName == nullptr) {
+        // A descendant parent was read when the walk took his or her marriages.
+        parentRead = names_.of(entry.parentRin, true);
     }
+    const std::string_view parent = entry.parentName != nullptr ? std::string_view(*entry.parentName) : parentRead;
     return printNameColumns(log_, y, entry.readable ? entry.name : unreadable, parent, columns_,
                             [this](double at) { return check(at); });
+}
+
+void DescendantPage::findParents(std::vector<DescendantEntry>& generation) const {
+    for (DescendantEntry& entry : generation) {
+        const int32_t rin = entry.parentRin;
+        const uint32_t known = rin > 0 && size_t(rin) < parentIndex_.size() ? parentIndex_[size_t(rin)] : 0;
+        entry.parentName = known != 0 ? &parents_[known - 1].name : nullptr;
+    }
 }
 
 void DescendantPage::rememberParents(std::vector<DescendantEntry>&& generation) {

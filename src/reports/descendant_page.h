@@ -43,8 +43,11 @@ public:
     double printEntry(double y, DescendantEntry& entry, int& number, RinMarks* printed);
 
     // Keeps a printed generation: its people are the descendant parents of the
-    // next one, whose names are then at hand.
+    // next one, whose entries findParents then points at their names. (Done in list
+    // order, before the sort, a family's children find their parent one after the
+    // other.)
     void rememberParents(std::vector<DescendantEntry>&& generation);
+    void findParents(std::vector<DescendantEntry>& generation) const;
 
     // Set when the grouped list marked an entry "*"; the list clears it per group.
     bool groupRepeat = false;

@@ -41,6 +41,7 @@ void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
 
         log.textCentered(DescendantPage::kLabelX, y, page.label());
         std::vector<DescendantEntry> generation = entriesOf(ctx, persons, true);
+        page.findParents(generation);
         sortEntries(ctx.host, generation);
         int number = 0;
         for (DescendantEntry& entry : generation) {

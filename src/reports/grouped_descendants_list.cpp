@@ -54,6 +54,7 @@ void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
         numberChildLines(persons);
         if (persons.size() == 0) break;
         std::vector<DescendantEntry> group = entriesOf(ctx, persons, true);
+        page.findParents(group);
         sortEntries(ctx.host, group);
 
         // Only the people numbered here lead on to the next group: those marked "*"
