@@ -3,4 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh build
+bash tools/fetch_gedcom_samples.sh build/gedcom-samples
 ctest --test-dir build --output-on-failure -j2

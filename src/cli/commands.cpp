@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -7,6 +9,7 @@
 #include "cli/cli_host.h"
 #include "cli/open_file.h"
 #include "cli/report_command.h"
+#include "gedcom/gedcom_import.h"
 #include "paf/codepage.h"
 #include "paf/paf_context.h"
 #include "wizard/browse_list.h"
@@ -27,6 +30,9 @@ constexpr const char* kUsage =
     "                                its page log; --start is the RIN, or the MRINs (\"23,24\")\n"
     "  tamblewin info FILE.paf       header figures of a PAF 5 data file\n"
     "  tamblewin people FILE.paf     every individual in name order, with the RIN\n"
+    "  tamblewin import FILE.ged -o FILE.paf\n"
+    "                                build a PAF 5 file from a GEDCOM file; report, info and\n"
+    "                                people also take a .ged file directly\n"
     "  tamblewin --help | --version\n"
     "\n"
     "The data file is only ever read, never written. Messages go to standard error;\n"
@@ -57,6 +63,46 @@ int peopleCommand(const std::string& path) {
     return ctx.corruptDataReported ? kExitFailure : 0;
 }
 
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat sa{}, sb{};
+    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// import FILE.ged -o FILE.paf: warnings ("line N: ...") on standard error.
+int importCommand(const std::vector<std::string>& args) {
+    std::string input, output;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "-o" && i + 1 < args.size()) {
+            output = args[++i];
+        } else if (input.empty() && !args[i].empty() && args[i][0] != '-') {
+            input = args[i];
+        } else {
+            return usageError("'import' does not take '" + args[i] + "'");
+        }
+    }
+    if (input.empty() || output.empty()) return usageError("'import' takes a GEDCOM file and -o FILE.paf");
+    if (output == input || sameFile(input, output))
+        return usageError("the PAF file must not be the GEDCOM file itself");
+    const gedcom::ImportResult imported = gedcom::importGedcomFile(input);
+    if (!imported.ok()) {
+        std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), imported.error.c_str());
+        return kExitFailure;
+    }
+    for (const std::string& w : imported.warnings) std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), w.c_str());
+    const PafImage image = buildPafImage(imported.family);
+    if (!image.error().empty()) {
+        std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), image.error().c_str());
+        return kExitFailure;
+    }
+    if (!image.writeFile(output)) {
+        std::fprintf(stderr, "tamblewin: %s: cannot be written\n", output.c_str());
+        return kExitFailure;
+    }
+    std::printf("Wrote %zu individuals and %zu marriages to %s\n", imported.family.people.size(),
+                imported.family.marriages.size(), output.c_str());
+    return 0;
+}
+
 // Runs a command that takes exactly one file argument.
 int withOneFile(const std::vector<std::string>& args, int (*command)(const std::string&)) {
     if (args.size() != 2) return usageError("'" + args[0] + "' takes one data file");
@@ -82,6 +128,7 @@ int runCommandLine(const std::vector<std::string>& args) {
     if (command == "report") return reportCommand(std::vector<std::string>(args.begin() + 1, args.end()));
     if (command == "info") return withOneFile(args, infoCommand);
     if (command == "people") return withOneFile(args, peopleCommand);
+    if (command == "import") return importCommand(args);
     return usageError("unknown command '" + command + "'");
 }
 

@@ -1,12 +1,21 @@
 #include "cli/open_file.h"
 
 #include <cstdio>
+#include <vector>
+
+#include "gedcom/gedcom_import.h"
 
 #include "wizard/data_file.h"
 
 namespace tw::cli {
 
 bool openForCommand(PafContext& ctx, const std::string& path) {
+    if (gedcom::isGedcomPath(path)) {  // imported into a PAF image in memory
+        std::vector<std::string> warnings;
+        const bool opened = openGedcomOrPaf(ctx, path, &warnings);
+        for (const std::string& w : warnings) std::fprintf(stderr, "tamblewin: %s: %s\n", path.c_str(), w.c_str());
+        return opened;
+    }
     const int result = ctx.file.open(path);
     if (result == PafFile::kOpened) return true;
     std::fprintf(stderr, "tamblewin: %s: %s\n", path.c_str(), ctx.file.openProblem().c_str());

@@ -6,7 +6,8 @@
 
 namespace tw::cli {
 
-// Opens the data file read-only. On failure it says on standard error what exactly
+// Opens the data file read-only; a GEDCOM file (".ged") is imported into a PAF image
+// in memory, with its warnings on standard error. On failure it says on standard error what exactly
 // is wrong with the file, then shows the message the windows would show.
 bool openForCommand(PafContext& ctx, const std::string& path);
 

@@ -1,5 +1,9 @@
 #include "wizard/data_file.h"
 
+#include "gedcom/gedcom_import.h"
+#include "paf/codepage.h"
+#include "paf/paf_writer.h"
+
 namespace tw {
 
 std::string openFailureText(int result, int systemError) {
@@ -19,6 +23,46 @@ bool openDataFile(PafContext& ctx, const std::string& path) {
         return false;
     }
     ctx.host.fatal(text, "Alert!", kExitFailure);
+}
+
+}  // namespace tw
+
+namespace tw {
+
+namespace {
+
+constexpr size_t kWarningsShown = 10;
+
+}  // namespace
+
+bool openGedcomOrPaf(PafContext& ctx, const std::string& path, std::vector<std::string>* warnings) {
+    if (!gedcom::isGedcomPath(path)) return openDataFile(ctx, path);
+    ctx.file.close();
+    gedcom::ImportResult imported = gedcom::importGedcomFile(path);
+    if (!imported.ok()) {
+        ctx.host.message(utf8ToWindows1252(path + ": " + imported.error), "Alert!");
+        return false;
+    }
+    PafImage image = buildPafImage(imported.family);
+    imported.family = WriterFamily();  // the image holds it now
+    if (!image.error().empty()) {
+        ctx.host.message(utf8ToWindows1252(path + ": " + image.error()), "Alert!");
+        return false;
+    }
+    if (ctx.file.openImage(image.flatten()) != PafFile::kOpened) {
+        ctx.host.message(utf8ToWindows1252(path + ": the imported family could not be opened: " + ctx.file.openProblem()),
+                         "Alert!");
+        return false;
+    }
+    if (warnings != nullptr) {
+        *warnings = std::move(imported.warnings);
+    } else if (!imported.warnings.empty()) {
+        std::string text = std::to_string(imported.warnings.size()) + " problems in " + path +
+                           " were passed over:";
+        for (size_t i = 0; i < imported.warnings.size() && i < kWarningsShown; ++i) text += "\n" + imported.warnings[i];
+        ctx.host.message(utf8ToWindows1252(text), "GEDCOM import");
+    }
+    return true;
 }
 
 }  // namespace tw

@@ -3,6 +3,7 @@
 // fails. Shared by the data-file window and the command line.
 
 #include <string>
+#include <vector>
 
 #include "paf/paf_context.h"
 
@@ -14,6 +15,13 @@ inline constexpr int kSharingViolation = 32;
 // failed." and returns false; on -2 shows the open-failed message and ends the
 // program (non-zero status), as there is nothing the user can do in this run.
 bool openDataFile(PafContext& ctx, const std::string& path);
+
+// Opens a PAF file as openDataFile does, or, when the path ends in ".ged" (in any
+// case), imports the GEDCOM file into a PAF image held in memory and opens that; the
+// GEDCOM file is only read. When the import fails, shows why ("Alert!") and returns
+// false. The import's warnings ("line N: ...") go to warnings when given; otherwise
+// one message shows how many there were and the first of them.
+bool openGedcomOrPaf(PafContext& ctx, const std::string& path, std::vector<std::string>* warnings = nullptr);
 
 // The message of a failed open: the result of PafFile::open and the system error.
 std::string openFailureText(int result, int systemError);

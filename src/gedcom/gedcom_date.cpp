@@ -1,0 +1,122 @@
+#include "gedcom/gedcom_date.h"
+
+#include <string>
+
+#include "paf/codepage.h"
+#include "paf/date_encoding.h"
+#include "paf/family_text.h"
+
+namespace tw::gedcom {
+
+namespace {
+
+constexpr size_t kMaxTextDate = 255;
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+std::string upper(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    }
+    return out;
+}
+
+bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+
+WriterDate asText(std::string_view value) {
+    std::string text = utf8ToWindows1252(value);
+    if (text.size() > kMaxTextDate) text.resize(kMaxTextDate);
+    return WriterDate::asText(std::move(text));
+}
+
+int monthOf(std::string_view w) {
+    static constexpr std::string_view kMonths[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                                   "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    if (w.size() != 3) return 0;
+    const char u[3] = {char(w[0] & ~0x20), char(w[1] & ~0x20), char(w[2] & ~0x20)};
+    for (int m = 0; m < 12; ++m) {
+        if (kMonths[m] == std::string_view(u, 3)) return m + 1;
+    }
+    return 0;
+}
+
+int32_t number(std::string_view w, size_t maxDigits) {
+    if (w.empty() || w.size() > maxDigits) return -1;
+    int32_t n = 0;
+    for (const char c : w) {
+        if (c < '0' || c > '9') return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+// The common case without building words: YEAR, MON YEAR or DAY MON YEAR.
+bool plainDate(std::string_view value, WriterDate& date) {
+    std::string_view words[3];
+    size_t count = 0;
+    size_t pos = 0;
+    while (pos < value.size()) {
+        while (pos < value.size() && value[pos] == ' ') ++pos;
+        const size_t start = pos;
+        while (pos < value.size() && value[pos] != ' ') ++pos;
+        if (pos == start) break;
+        if (count == 3) return false;
+        words[count++] = value.substr(start, pos - start);
+    }
+    if (count == 0) return false;
+    DateValue v;
+    v.year = number(words[count - 1], 4);
+    if (v.year <= 0) return false;
+    if (count >= 2 && (v.month = monthOf(words[count - 2])) == 0) return false;
+    if (count == 3 && (v.day = number(words[0], 2)) <= 0) return false;
+    if (dateToDayNumber(v) == 0) return false;
+    date = WriterDate(makeDate(v));
+    return true;
+}
+
+}  // namespace
+
+WriterDate gedcomDate(std::string_view value) {
+    value = trimmed(value);
+    if (value.empty()) return {};
+    if (WriterDate fast; plainDate(value, fast)) return fast;
+    const std::string word = upper(value);
+    std::string phrase = word;
+    // GEDCOM 7 writes the calendar as a plain word; 5.5 as an escape.
+    if (startsWith(word, "JULIAN ")) phrase = "@#DJULIAN@ " + word.substr(7);
+    else if (startsWith(word, "GREGORIAN ")) phrase = word.substr(10);
+    else if (startsWith(word, "@#DGREGORIAN@ ")) phrase = word.substr(14);
+    // What the date phrases of our own family text accept, and GEDCOM does not mean.
+    const bool foreign = startsWith(phrase, "TEXT:") || startsWith(phrase, "STATUS:") ||
+                         phrase.find_first_of("()") != std::string::npos ||
+                         (startsWith(phrase, "@#") && !startsWith(phrase, "@#DJULIAN@ ")) ||
+                         phrase.find("B.C") != std::string::npos || phrase.find("BCE") != std::string::npos ||
+                         phrase.find(" BC") != std::string::npos;
+    if (!foreign) {
+        WriterDate date;
+        std::string why;
+        if (parseDatePhrase(phrase, date, why) && date.text.empty()) return date;
+    }
+    return asText(value);
+}
+
+bool gedcomOrdinanceStatus(std::string_view stat, WriterDate& date) {
+    const std::string word = upper(trimmed(stat));
+    uint8_t code = 0;
+    if (word == "BIC") code = kOrdBic;
+    else if (word == "CHILD") code = kOrdChild;
+    else if (word == "CLEARED") code = kOrdCleared;
+    else if (word == "DNS") code = kQualDns;
+    else if (word == "STILLBORN") code = kQualStillborn;
+    else if (word == "UNCLEARED") code = kQualUncleared;
+    if (code == 0) return false;
+    date = WriterDate(makeStatusDate(code));
+    return true;
+}
+
+}  // namespace tw::gedcom

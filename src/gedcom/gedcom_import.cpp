@@ -1,0 +1,771 @@
+#include "gedcom/gedcom_import.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <utility>
+
+#include "gedcom/gedcom_date.h"
+#include "gedcom/gedcom_lines.h"
+#include "gedcom/gedcom_text.h"
+#include "paf/codepage.h"
+
+namespace tw::gedcom {
+
+namespace {
+
+using Pair = std::pair<int32_t, int32_t>;  // (person, marriage)
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+bool isSet(const WriterDate& d) { return !d.text.empty() || d.value != PafDate{}; }
+
+std::string shown(std::string_view text) {
+    constexpr size_t kShown = 40;
+    std::string out(text.substr(0, kShown));
+    for (char& c : out) {
+        if (uint8_t(c) < 0x20) c = '?';
+    }
+    if (text.size() > kShown) out += "...";
+    return out;
+}
+
+// The name as PAF keeps it: given names, then the surname between slashes, then a
+// suffix. A name written surname first ("/Smith/ John") is turned round.
+std::string pafName(std::string_view value, std::string_view givn, std::string_view surn) {
+    std::string name;
+    value = trimmed(value);
+    if (value.empty()) {
+        givn = trimmed(givn);
+        surn = trimmed(surn);
+        name = std::string(givn);
+        if (!surn.empty()) name += (name.empty() ? "/" : " /") + std::string(surn) + "/";
+    } else {
+        const size_t slash = value.find('/');
+        if (slash == std::string_view::npos) {
+            name = std::string(value);
+        } else {
+            const size_t close = value.find('/', slash + 1);
+            std::string_view given = trimmed(value.substr(0, slash));
+            const std::string_view surname =
+                trimmed(value.substr(slash + 1, close == std::string_view::npos ? std::string_view::npos : close - slash - 1));
+            std::string_view after = close == std::string_view::npos ? std::string_view() : trimmed(value.substr(close + 1));
+            if (given.empty()) std::swap(given, after);
+            name = std::string(given);
+            if (!name.empty()) name += ' ';
+            name += '/';
+            name += surname;
+            name += '/';
+            if (!after.empty()) {
+                name += ' ';
+                name += after;
+            }
+        }
+    }
+    // Blanks runs (and the line breaks of CONT) become one blank.
+    std::string out;
+    out.reserve(name.size());
+    for (const char c : name) {
+        const bool blank = c == ' ' || c == '\t' || c == '\n';
+        if (blank && (out.empty() || out.back() == ' ')) continue;
+        out += blank ? ' ' : c;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return utf8ToWindows1252(out);
+}
+
+std::string pafPlace(std::string_view value) {
+    std::string out(trimmed(value));
+    std::replace(out.begin(), out.end(), '\n', ' ');
+    return utf8ToWindows1252(out);
+}
+
+// Cross-reference ids to record numbers: open addressing over the records' own ids.
+class XrefIndex {
+public:
+    // ids[i] is the id of record i+1 (empty when the record has none). Duplicates
+    // are reported through the callback (record, earlier record).
+    template <typename OnDuplicate>
+    void build(const std::vector<std::string_view>& ids, OnDuplicate onDuplicate) {
+        ids_ = &ids;
+        size_t size = 16;
+        while (size < ids.size() * 2) size *= 2;
+        slots_.assign(size, 0);
+        for (size_t i = 0; i < ids.size(); ++i) {
+            if (ids[i].empty()) continue;
+            size_t at = hash(ids[i]) & (size - 1);
+            while (slots_[at] != 0) {
+                if (ids[size_t(slots_[at] - 1)] == ids[i]) break;
+                at = (at + 1) & (size - 1);
+            }
+            if (slots_[at] != 0) {
+                onDuplicate(int32_t(i + 1), slots_[at]);
+                continue;
+            }
+            slots_[at] = int32_t(i + 1);
+        }
+    }
+    // The record number, or 0.
+    int32_t find(std::string_view id) const {
+        const size_t mask = slots_.size() - 1;
+        for (size_t at = hash(id) & mask; slots_[at] != 0; at = (at + 1) & mask) {
+            if ((*ids_)[size_t(slots_[at] - 1)] == id) return slots_[at];
+        }
+        return 0;
+    }
+
+private:
+    static size_t hash(std::string_view s) {
+        uint64_t h = 1469598103934665603ull;
+        for (const char c : s) h = (h ^ uint8_t(c)) * 1099511628211ull;
+        return size_t(h ^ (h >> 29));
+    }
+    const std::vector<std::string_view>* ids_ = nullptr;
+    std::vector<int32_t> slots_;
+};
+
+enum class LinkKind : uint8_t { Husb, Wife, Chil, Famc, Fams };
+
+struct Link {
+    int32_t owner;
+    uint32_t line;
+    std::string_view target;
+    LinkKind kind;
+};
+
+struct ChildSealing {
+    int32_t person;
+    uint32_t line;
+    std::string_view famc;
+    WriterDate date;
+};
+
+// The fields of PAF records that GEDCOM structures fill.
+enum class Field : uint8_t { None, Name, Birth, Christening, Death, Burial, Baptism, Endowment, ChildSealing,
+                             Marriage, Sealing };
+
+Field indiField(std::string_view tag) {
+    if (tag == "NAME") return Field::Name;
+    if (tag == "BIRT") return Field::Birth;
+    if (tag == "CHR") return Field::Christening;
+    if (tag == "DEAT") return Field::Death;
+    if (tag == "BURI") return Field::Burial;
+    if (tag == "BAPL") return Field::Baptism;
+    if (tag == "ENDL") return Field::Endowment;
+    if (tag == "SLGC") return Field::ChildSealing;
+    return Field::None;
+}
+
+Field famField(std::string_view tag) {
+    if (tag == "MARR") return Field::Marriage;
+    if (tag == "SLGS") return Field::Sealing;
+    return Field::None;
+}
+
+bool isOrdinance(Field f) {
+    return f == Field::Baptism || f == Field::Endowment || f == Field::ChildSealing || f == Field::Sealing;
+}
+
+// A level-1 structure being read, with what its subordinate lines gave.
+struct Open {
+    Field field = Field::None;
+    uint32_t line = 0;
+    std::string_view date;
+    std::string value;  // NAME (with CONC/CONT)
+    std::string place;  // PLAC (with CONC/CONT)
+    std::string_view givn, surn, stat, famc;
+    int continued = 0;  // 1: CONC/CONT at level 2 go to value; 2: at level 3 go to place
+};
+
+enum class Record : uint8_t { None, Head, Indi, Fam, Other };
+
+class Importer {
+public:
+    explicit Importer(ImportResult& result) : r_(result), family_(result.family) {}
+
+    void run(std::string_view bytes) {
+        if (bytes.size() > kMaxFileBytes) {
+            r_.error = "the file is larger than 2 GiB";
+            return;
+        }
+        DecodedText decoded = decodeGedcomText(bytes);
+        if (!decoded.note.empty()) warn(0, decoded.note);
+        if (!checkHead(decoded.text)) return;
+        readLines(decoded.text);
+        resolve();
+        findAncestorLoops();
+        if (r_.warnings.size() >= kMaxWarnings && suppressed_ > 0)
+            r_.warnings.push_back("... and " + std::to_string(suppressed_) + " more warnings");
+    }
+
+private:
+    ImportResult& r_;
+    WriterFamily& family_;
+    std::vector<std::string_view> personIds_, familyIds_;
+    std::vector<uint32_t> personLines_, familyLines_;
+    std::vector<Link> links_;
+    std::vector<ChildSealing> sealings_;
+    size_t suppressed_ = 0;
+
+    Record record_ = Record::None;
+    Open open_;
+    int depth_ = -1;       // level of the last line read
+    int skipAbove_ = -1;   // lines deeper than this belong to a dropped line
+    bool trailer_ = false;
+
+    void warn(size_t line, const std::string& text) {
+        if (r_.warnings.size() >= kMaxWarnings) {
+            ++suppressed_;
+            return;
+        }
+        r_.warnings.push_back(line == 0 ? text : "line " + std::to_string(line) + ": " + text);
+    }
+
+    bool checkHead(std::string_view text) {
+        LineCursor cursor(text);
+        std::string_view raw;
+        while (cursor.next(raw)) {
+            GedcomLine line;
+            const LineShape shape = parseGedcomLine(raw, line);
+            if (shape == LineShape::Blank) continue;
+            if (shape == LineShape::Good && line.level == 0 && line.tag == "HEAD") return true;
+            r_.error = "not a GEDCOM file: it does not begin with \"0 HEAD\" (line " + std::to_string(cursor.number()) +
+                       ": \"" + shown(raw) + "\")";
+            return false;
+        }
+        r_.error = "not a GEDCOM file: it holds no lines";
+        return false;
+    }
+
+    void readLines(std::string_view text) {
+        LineCursor cursor(text);
+        std::string_view raw;
+        while (cursor.next(raw)) {
+            const size_t number = cursor.number();
+            if (raw.size() > kMaxLineBytes) {
+                warn(number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes; cut there");
+                raw = raw.substr(0, kMaxLineBytes);
+            }
+            GedcomLine line;
+            const LineShape shape = parseGedcomLine(raw, line);
+            if (shape == LineShape::Blank) continue;
+            if (trailer_) {
+                warn(number, "text after \"0 TRLR\" ignored");
+                break;
+            }
+            if (shape == LineShape::NotALine) {
+                warn(number, "not a GEDCOM line (no level number), ignored: \"" + shown(raw) + "\"");
+                continue;
+            }
+            if (skipAbove_ >= 0) {
+                if (line.level > skipAbove_) continue;
+                skipAbove_ = -1;
+            }
+            if (line.level > kMaxLevel || line.level > depth_ + 1) {
+                if (shape == LineShape::NoTag) {  // text that lost its line start, like "1850 he moved"
+                    warn(number, "not a GEDCOM line, ignored: \"" + shown(raw) + "\"");
+                    continue;
+                }
+                warn(number, "level " + std::to_string(line.level) + " follows level " + std::to_string(depth_) +
+                                 "; the line and the lines under it ignored");
+                skipAbove_ = depth_ + 1;
+                continue;
+            }
+            if (shape == LineShape::NoTag) {
+                warn(number, "malformed line, ignored with the lines under it: \"" + shown(raw) + "\"");
+                closeLevel(line.level);
+                depth_ = line.level;
+                skipAbove_ = line.level;
+                continue;
+            }
+            depth_ = line.level;
+            take(line, number);
+        }
+        closeLevel(0);
+        r_.counts.lines = cursor.number();
+        if (!trailer_)
+            warn(cursor.number(), "the file ends without \"0 TRLR\"; it may have been cut short");
+    }
+
+    // Finishes the structures at this level and deeper.
+    void closeLevel(int level) {
+        if (level <= 1 && open_.field != Field::None) finish();
+        if (level <= 1) open_ = Open();
+    }
+
+    void take(const GedcomLine& line, size_t number) {
+        if (line.level == 0) {
+            closeLevel(0);
+            startRecord(line, number);
+            return;
+        }
+        if (record_ != Record::Indi && record_ != Record::Fam) return;
+        if (line.level == 1) {
+            closeLevel(1);
+            if (record_ == Record::Indi) indiLine(line, number);
+            else famLine(line, number);
+            return;
+        }
+        if (open_.field == Field::None) return;
+        if (line.level == 2) {
+            const std::string_view tag = line.tag;
+            open_.continued = 0;
+            if (tag == "DATE") {
+                if (open_.date.empty()) open_.date = line.value;
+            } else if (tag == "PLAC") {
+                if (open_.place.empty()) {
+                    open_.place = std::string(line.value.substr(0, kMaxValueBytes));
+                    open_.continued = 2;
+                }
+            } else if (tag == "STAT") {
+                open_.stat = line.value;
+            } else if (tag == "FAMC" && open_.field == Field::ChildSealing) {
+                open_.famc = trimmed(line.value);
+            } else if (open_.field == Field::Name && (tag == "CONC" || tag == "CONT")) {
+                continueValue(open_.value, tag, line.value);
+            } else if (open_.field == Field::Name && tag == "GIVN") {
+                open_.givn = line.value;
+            } else if (open_.field == Field::Name && tag == "SURN") {
+                open_.surn = line.value;
+            }
+            return;
+        }
+        if (line.level == 3 && open_.continued == 2 && (line.tag == "CONC" || line.tag == "CONT"))
+            continueValue(open_.place, line.tag, line.value);
+    }
+
+    static void continueValue(std::string& value, std::string_view tag, std::string_view more) {
+        if (tag == "CONT") value += '\n';
+        value.append(more.substr(0, kMaxValueBytes - std::min(value.size(), kMaxValueBytes)));
+    }
+
+    void startRecord(const GedcomLine& line, size_t number) {
+        const std::string_view tag = line.tag;
+        record_ = Record::Other;
+        if (tag == "HEAD") {
+            record_ = Record::Head;
+        } else if (tag == "TRLR") {
+            trailer_ = true;
+        } else if (tag == "INDI" || tag == "FAM") {
+            const bool indi = tag == "INDI";
+            if ((indi ? family_.people.size() : family_.marriages.size()) >= kMaxRecords) {
+                warn(number, "more than " + std::to_string(kMaxRecords) + " " + std::string(tag) +
+                                 " records; this one and the rest ignored");
+                return;
+            }
+            if (line.xref.empty()) warn(number, std::string(tag) + " record without a cross-reference id; nothing can link to it");
+            if (indi) {
+                family_.people.emplace_back().sex = 'U';
+                personIds_.push_back(line.xref);
+                personLines_.push_back(uint32_t(number));
+            } else {
+                family_.marriages.emplace_back();
+                familyIds_.push_back(line.xref);
+                familyLines_.push_back(uint32_t(number));
+            }
+            record_ = indi ? Record::Indi : Record::Fam;
+        }
+    }
+
+    bool pointer(const GedcomLine& line, size_t number, std::string_view& target) {
+        target = trimmed(line.value);
+        if (target == "@VOID@") return false;  // GEDCOM 7: a link left empty on purpose
+        if (target.size() < 3 || target.front() != '@' || target.back() != '@') {
+            warn(number, std::string(line.tag) + " \"" + shown(target) +
+                             "\" is not a link to a record; ignored");
+            return false;
+        }
+        return true;
+    }
+
+    void addLink(const GedcomLine& line, size_t number, LinkKind kind, int32_t owner) {
+        std::string_view target;
+        if (pointer(line, number, target)) links_.push_back({owner, uint32_t(number), target, kind});
+    }
+
+    void indiLine(const GedcomLine& line, size_t number) {
+        const auto rin = int32_t(family_.people.size());
+        const std::string_view tag = line.tag;
+        if (tag == "SEX") {
+            const std::string_view v = trimmed(line.value);
+            WriterPerson& p = family_.people.back();
+            p.sex = v == "M" || v == "m" ? 'M' : v == "F" || v == "f" ? 'F' : 'U';
+        } else if (tag == "FAMC") {
+            addLink(line, number, LinkKind::Famc, rin);
+        } else if (tag == "FAMS") {
+            addLink(line, number, LinkKind::Fams, rin);
+        } else if (const Field f = indiField(tag); f != Field::None) {
+            open_.field = f;
+            open_.line = uint32_t(number);
+            if (f == Field::Name) {
+                open_.value = std::string(line.value.substr(0, kMaxValueBytes));
+                open_.continued = 1;
+            }
+        }
+    }
+
+    void famLine(const GedcomLine& line, size_t number) {
+        const auto mrin = int32_t(family_.marriages.size());
+        const std::string_view tag = line.tag;
+        if (tag == "HUSB") addLink(line, number, LinkKind::Husb, mrin);
+        else if (tag == "WIFE") addLink(line, number, LinkKind::Wife, mrin);
+        else if (tag == "CHIL") addLink(line, number, LinkKind::Chil, mrin);
+        else if (const Field f = famField(tag); f != Field::None) {
+            open_.field = f;
+            open_.line = uint32_t(number);
+        }
+    }
+
+    WriterDate eventDate() {
+        WriterDate date;
+        if (!trimmed(open_.date).empty()) {
+            date = gedcomDate(open_.date);
+        } else if (isOrdinance(open_.field) && !open_.stat.empty()) {
+            gedcomOrdinanceStatus(open_.stat, date);
+        }
+        return date;
+    }
+
+    // Stores the structure just read; the first of each kind counts.
+    void finish() {
+        auto keep = [&](WriterDate& target) {
+            if (!isSet(target)) target = eventDate();
+        };
+        if (record_ == Record::Indi) {
+            WriterPerson& p = family_.people.back();
+            switch (open_.field) {
+                case Field::Name:
+                    if (p.name.empty()) p.name = pafName(open_.value, open_.givn, open_.surn);
+                    break;
+                case Field::Birth: {
+                    const bool first = !isSet(p.birth) && p.birthPlace.empty();
+                    keep(p.birth);
+                    if (first) p.birthPlace = pafPlace(open_.place);
+                    break;
+                }
+                case Field::Christening: keep(p.christening); break;
+                case Field::Death: keep(p.death); break;
+                case Field::Burial: keep(p.burial); break;
+                case Field::Baptism: keep(p.baptism); break;
+                case Field::Endowment: keep(p.endowment); break;
+                case Field::ChildSealing: {
+                    WriterDate date = eventDate();
+                    if (isSet(date))
+                        sealings_.push_back({int32_t(family_.people.size()), open_.line, open_.famc, std::move(date)});
+                    break;
+                }
+                default: break;
+            }
+        } else if (record_ == Record::Fam) {
+            WriterMarriage& m = family_.marriages.back();
+            if (open_.field == Field::Marriage) {
+                const bool first = !isSet(m.date) && m.place.empty();
+                keep(m.date);
+                if (first) m.place = pafPlace(open_.place);
+            } else if (open_.field == Field::Sealing) {
+                keep(m.sealing);
+            }
+        }
+    }
+
+    // ---- Links -----------------------------------------------------------------
+
+    XrefIndex people_, families_;
+
+    std::string who(int32_t rin) const {
+        const std::string_view id = personIds_[size_t(rin - 1)];
+        return id.empty() ? "the INDI record of line " + std::to_string(personLines_[size_t(rin - 1)])
+                          : std::string(id);
+    }
+
+    void resolve() {
+        people_.build(personIds_, [&](int32_t rin, int32_t first) {
+            warn(personLines_[size_t(rin - 1)], std::string(personIds_[size_t(rin - 1)]) +
+                                                    " is also the id of the INDI record of line " +
+                                                    std::to_string(personLines_[size_t(first - 1)]) +
+                                                    "; links to it go to that one");
+        });
+        families_.build(familyIds_, [&](int32_t mrin, int32_t first) {
+            warn(familyLines_[size_t(mrin - 1)], std::string(familyIds_[size_t(mrin - 1)]) +
+                                                     " is also the id of the FAM record of line " +
+                                                     std::to_string(familyLines_[size_t(first - 1)]) +
+                                                     "; links to it go to that one");
+        });
+        std::vector<Pair> childOf = resolveFamilyLinks();
+        resolvePersonLinks(childOf);
+        resolveSealings(childOf);
+        countDates();
+    }
+
+    void countDates() {
+        auto count = [&](const WriterDate& d) {
+            if (!isSet(d)) return;
+            ++r_.counts.dates;
+            if (!d.text.empty()) ++r_.counts.textDates;
+        };
+        for (const WriterPerson& p : family_.people) {
+            for (const WriterDate* d : {&p.birth, &p.christening, &p.death, &p.burial, &p.baptism, &p.endowment})
+                count(*d);
+        }
+        for (const WriterMarriage& m : family_.marriages) {
+            r_.counts.children += m.children.size();
+            count(m.date);
+            count(m.sealing);
+            for (const WriterDate& d : m.childSealings) count(d);
+        }
+    }
+
+    int32_t findPerson(const Link& link, const char* tag) {
+        const int32_t rin = people_.find(link.target);
+        if (rin == 0)
+            warn(link.line, std::string(tag) + " " + shown(link.target) + " names no INDI record; dropped");
+        return rin;
+    }
+
+    int32_t findFamily(std::string_view target, uint32_t line, const char* tag) {
+        const int32_t mrin = families_.find(target);
+        if (mrin == 0) warn(line, std::string(tag) + " " + shown(target) + " names no FAM record; dropped");
+        return mrin;
+    }
+
+    // HUSB, WIFE and CHIL; returns the (child, family) pairs, sorted.
+    std::vector<Pair> resolveFamilyLinks() {
+        std::vector<Pair> childOf;
+        std::vector<int32_t> lastFamily(family_.people.size() + 1, 0);  // CHIL lines of one family are together
+        for (const Link& link : links_) {
+            if (link.kind == LinkKind::Famc || link.kind == LinkKind::Fams) continue;
+            WriterMarriage& m = family_.marriage(link.owner);
+            if (link.kind == LinkKind::Chil) {
+                const int32_t rin = findPerson(link, "CHIL");
+                if (rin == 0) continue;
+                if (lastFamily[size_t(rin)] == link.owner) {
+                    warn(link.line, "CHIL " + who(rin) + " is already a child of this family; dropped");
+                    continue;
+                }
+                lastFamily[size_t(rin)] = link.owner;
+                m.children.push_back(rin);
+                childOf.emplace_back(rin, link.owner);
+                continue;
+            }
+            const bool husband = link.kind == LinkKind::Husb;
+            const int32_t rin = findPerson(link, husband ? "HUSB" : "WIFE");
+            if (rin == 0) continue;
+            int32_t& slot = husband ? m.husband : m.wife;
+            if (slot != 0) {
+                warn(link.line, std::string(husband ? "a second HUSB" : "a second WIFE") + " in the family; dropped");
+            } else if ((husband ? m.wife : m.husband) == rin) {
+                warn(link.line, who(rin) + " is both husband and wife of the family; the second link dropped");
+            } else {
+                slot = rin;
+            }
+        }
+        // A spouse listed as a child of the same family would be his own parent.
+        for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
+            WriterMarriage& m = family_.marriages[mi];
+            const auto own = std::find_if(m.children.begin(), m.children.end(),
+                                          [&](int32_t c) { return c == m.husband || c == m.wife; });
+            if (own == m.children.end()) continue;
+            warn(familyLines_[mi], who(*own) + " is a spouse and a child of the same family; the child link dropped");
+            const int32_t rin = *own;
+            m.children.erase(own);
+            childOf.erase(std::find(childOf.begin(), childOf.end(), Pair{rin, int32_t(mi + 1)}));
+        }
+        std::sort(childOf.begin(), childOf.end());
+        return childOf;
+    }
+
+    // FAMC and FAMS: the order of each person's marriages, and children that only
+    // their own record links to a family.
+    void resolvePersonLinks(std::vector<Pair>& childOf) {
+        std::vector<Pair> spouseOf;  // (person, family) in the order of the FAMS lines
+        std::vector<Pair> extraChildren;
+        for (const Link& link : links_) {
+            if (link.kind != LinkKind::Famc && link.kind != LinkKind::Fams) continue;
+            const bool famc = link.kind == LinkKind::Famc;
+            const int32_t mrin = findFamily(link.target, link.line, famc ? "FAMC" : "FAMS");
+            if (mrin == 0) continue;
+            WriterMarriage& m = family_.marriage(mrin);
+            const int32_t rin = link.owner;
+            if (!famc) {
+                if (m.husband != rin && m.wife != rin) {
+                    warn(link.line, "FAMS " + shown(link.target) + ": the family does not name " + who(rin) +
+                                        " as husband or wife; dropped");
+                } else {
+                    bool listed = false;  // a person's FAMS lines are together
+                    for (auto it = spouseOf.rbegin(); it != spouseOf.rend() && it->first == rin; ++it)
+                        listed = listed || it->second == mrin;
+                    if (!listed) spouseOf.emplace_back(rin, mrin);
+                }
+                continue;
+            }
+            if (std::binary_search(childOf.begin(), childOf.end(), Pair{rin, mrin}) ||
+                std::find(extraChildren.begin(), extraChildren.end(), Pair{rin, mrin}) != extraChildren.end())
+                continue;
+            if (m.husband == rin || m.wife == rin) {
+                warn(link.line, "FAMC " + shown(link.target) + ": " + who(rin) +
+                                    " is husband or wife of that family; dropped");
+                continue;
+            }
+            warn(link.line, "FAMC " + shown(link.target) + ": the family does not list " + who(rin) +
+                                " as a child; added as its last child");
+            m.children.push_back(rin);
+            extraChildren.emplace_back(rin, mrin);
+        }
+        childOf.insert(childOf.end(), extraChildren.begin(), extraChildren.end());
+        std::sort(childOf.begin(), childOf.end());
+        orderMarriages(spouseOf);
+    }
+
+    // Each person's marriages in the order of the FAMS lines, then any other family
+    // that names the person, in file order.
+    void orderMarriages(const std::vector<Pair>& spouseOf) {
+        std::vector<Pair> listed(spouseOf);
+        std::sort(listed.begin(), listed.end());
+        std::vector<Pair> unlisted;
+        for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
+            const WriterMarriage& m = family_.marriages[mi];
+            for (const int32_t rin : {m.husband, m.wife}) {
+                if (rin != 0 && !std::binary_search(listed.begin(), listed.end(), Pair{rin, int32_t(mi + 1)}))
+                    unlisted.emplace_back(rin, int32_t(mi + 1));
+            }
+        }
+        std::sort(unlisted.begin(), unlisted.end());
+        for (size_t i = 0; i < spouseOf.size();) {
+            const int32_t rin = spouseOf[i].first;
+            std::vector<int32_t> order;
+            for (; i < spouseOf.size() && spouseOf[i].first == rin; ++i) order.push_back(spouseOf[i].second);
+            for (auto it = std::lower_bound(unlisted.begin(), unlisted.end(), Pair{rin, 0});
+                 it != unlisted.end() && it->first == rin; ++it)
+                order.push_back(it->second);
+            if (!std::is_sorted(order.begin(), order.end())) family_.person(rin).marriageOrder = std::move(order);
+        }
+    }
+
+    void resolveSealings(const std::vector<Pair>& childOf) {
+        for (ChildSealing& s : sealings_) {
+            int32_t mrin = 0;
+            if (!s.famc.empty()) {
+                mrin = findFamily(s.famc, s.line, "SLGC FAMC");
+                if (mrin == 0) continue;
+            } else {
+                const auto first = std::lower_bound(childOf.begin(), childOf.end(), Pair{s.person, 0});
+                const auto last = std::lower_bound(childOf.begin(), childOf.end(), Pair{s.person + 1, 0});
+                if (last - first != 1) {
+                    warn(s.line, "SLGC without FAMC, and " + who(s.person) + " is a child of " +
+                                     std::to_string(last - first) + " families; dropped");
+                    continue;
+                }
+                mrin = first->second;
+            }
+            WriterMarriage& m = family_.marriage(mrin);
+            const auto at = std::find(m.children.begin(), m.children.end(), s.person);
+            if (at == m.children.end()) {
+                warn(s.line, "SLGC: " + who(s.person) + " is not a child of " + std::string(familyIds_[size_t(mrin - 1)]) +
+                                 "; dropped");
+                continue;
+            }
+            if (!s.date.text.empty()) {
+                // PafWriter places text records only after the child links it fills
+                // in, so a child sealing cannot point at one yet.
+                warn(s.line, "SLGC date \"" + shown(windows1252ToUtf8(s.date.text)) +
+                                 "\" is not a date the child's sealing can hold; dropped");
+                continue;
+            }
+            m.childSealings.resize(m.children.size());
+            WriterDate& target = m.childSealings[size_t(at - m.children.begin())];
+            if (!isSet(target)) target = std::move(s.date);
+        }
+    }
+
+    // A person who is his own ancestor: warned about once per loop. The data stays
+    // as the file has it; the reports cut such loops where they meet them.
+    void findAncestorLoops() {
+        const size_t n = family_.people.size();
+        // Parents of each person, from the families he is a child of.
+        std::vector<uint32_t> start(n + 2, 0);
+        for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
+            for (const int32_t c : family_.marriages[mi].children) ++start[size_t(c) + 1];
+        }
+        for (size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
+        std::vector<uint32_t> fill(start.begin(), start.end() - 1);
+        std::vector<int32_t> parentFamily(start.back());
+        for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
+            for (const int32_t c : family_.marriages[mi].children) parentFamily[fill[size_t(c)]++] = int32_t(mi + 1);
+        }
+        enum : uint8_t { kNew, kOnPath, kDone };
+        std::vector<uint8_t> state(n + 1, kNew);
+        struct Step {
+            int32_t person;
+            uint32_t next;  // next parent edge: 2 per family (husband, wife)
+        };
+        std::vector<Step> path;
+        for (size_t root = 1; root <= n; ++root) {
+            if (state[root] != kNew) continue;
+            path.push_back({int32_t(root), 0});
+            state[root] = kOnPath;
+            while (!path.empty()) {
+                Step& step = path.back();
+                const uint32_t edges = 2 * (start[size_t(step.person) + 1] - start[size_t(step.person)]);
+                if (step.next >= edges) {
+                    state[size_t(step.person)] = kDone;
+                    path.pop_back();
+                    continue;
+                }
+                const WriterMarriage& m = family_.marriage(parentFamily[start[size_t(step.person)] + step.next / 2]);
+                const int32_t parent = step.next % 2 == 0 ? m.husband : m.wife;
+                ++step.next;
+                if (parent == 0) continue;
+                if (state[size_t(parent)] == kOnPath) {
+                    warn(personLines_[size_t(parent - 1)], who(parent) + " is his or her own ancestor");
+                } else if (state[size_t(parent)] == kNew) {
+                    state[size_t(parent)] = kOnPath;
+                    path.push_back({parent, 0});
+                }
+            }
+        }
+    }
+};
+
+}  // namespace
+
+ImportResult importGedcom(std::string_view bytes) {
+    ImportResult result;
+    Importer(result).run(bytes);
+    if (!result.ok()) result.family = WriterFamily();
+    return result;
+}
+
+ImportResult importGedcomFile(const std::string& path) {
+    ImportResult result;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.error = "cannot be read: " + std::string(std::strerror(errno));
+        return result;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size < 0 || uint64_t(size) > kMaxFileBytes) {
+        result.error = size < 0 ? "cannot be read" : "the file is larger than 2 GiB";
+        return result;
+    }
+    std::string bytes(size_t(size), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), size)) {
+        result.error = "cannot be read in full";
+        return result;
+    }
+    return importGedcom(bytes);
+}
+
+bool isGedcomPath(std::string_view path) {
+    if (path.size() < 4) return false;
+    const std::string_view ext = path.substr(path.size() - 4);
+    return ext[0] == '.' && (ext[1] | 0x20) == 'g' && (ext[2] | 0x20) == 'e' && (ext[3] | 0x20) == 'd';
+}
+
+}  // namespace tw::gedcom

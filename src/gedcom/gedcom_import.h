@@ -1,0 +1,56 @@
+#pragma once
+// GEDCOM import: reads a lineage-linked GEDCOM file (5.5, 5.5.1 or 7.0) into a
+// family for PafWriter. Every INDI record becomes one individual and every FAM
+// record one marriage, numbered in file order (RIN 1 is the first INDI, MRIN 1 the
+// first FAM). What the file holds beyond what a PAF record keeps (notes, sources,
+// other events, custom tags) is passed over.
+//
+// Problems that leave the rest of the file readable (a malformed line, a link to a
+// record that does not exist, a child listed twice) are dropped with a warning that
+// names the line; only a file that is not GEDCOM at all is refused.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "paf/paf_writer.h"
+
+namespace tw::gedcom {
+
+// Limits that keep any input from exhausting memory or time.
+inline constexpr size_t kMaxFileBytes = size_t(1) << 31;   // 2 GiB
+inline constexpr size_t kMaxLineBytes = 32768;              // longer lines are cut
+inline constexpr int kMaxLevel = 99;
+inline constexpr size_t kMaxRecords = 10'000'000;           // of each kind, INDI and FAM
+inline constexpr size_t kMaxValueBytes = 4096;              // a value with its CONC/CONT lines
+inline constexpr size_t kMaxWarnings = 1000;                // kept; the rest are counted
+
+struct ImportCounts {
+    size_t lines = 0;
+    size_t children = 0;  // child links written (CHIL, and FAMC lines no CHIL matched)
+    size_t dates = 0;     // event and ordinance dates kept
+    size_t textDates = 0; // of those, dates kept as text
+};
+
+struct ImportResult {
+    WriterFamily family;
+    // "line N: ..." for every problem that was passed over (at most kMaxWarnings,
+    // then one line that says how many more there were).
+    std::vector<std::string> warnings;
+    // Why nothing could be imported (the file is not GEDCOM, cannot be read); empty
+    // when the family holds the file's data.
+    std::string error;
+    ImportCounts counts;
+    bool ok() const { return error.empty(); }
+};
+
+// Imports GEDCOM from the bytes of a file, in any of the encodings GEDCOM allows.
+ImportResult importGedcom(std::string_view bytes);
+// Reads the file (only reads it) and imports it.
+ImportResult importGedcomFile(const std::string& path);
+
+// True when the path ends in ".ged", in any case.
+bool isGedcomPath(std::string_view path);
+
+}  // namespace tw::gedcom

@@ -1,0 +1,55 @@
+#pragma once
+// GEDCOM lines: level, optional cross-reference id, tag and value, cut from UTF-8
+// text ending in CR, LF or CR LF.
+
+#include <cstddef>
+#include <string_view>
+
+namespace tw::gedcom {
+
+struct GedcomLine {
+    int level = -1;
+    std::string_view xref;   // "@I1@" on record lines, else empty
+    std::string_view tag;
+    std::string_view value;  // the rest of the line after the tag and one blank
+};
+
+enum class LineShape {
+    Good,
+    Blank,          // nothing but blanks
+    NoTag,          // a level, but no well-formed tag after it (the level is set)
+    NotALine,       // does not begin with a level number
+};
+
+// Splits one line (without its line ending).
+LineShape parseGedcomLine(std::string_view text, GedcomLine& line);
+
+// Walks the lines of a text, counting them from 1.
+class LineCursor {
+public:
+    explicit LineCursor(std::string_view text) : text_(text) {}
+    // The next line without its ending; false at the end of the text.
+    bool next(std::string_view& line) {
+        if (pos_ >= text_.size()) return false;
+        ++number_;
+        const char* start = text_.data() + pos_;
+        const size_t left = text_.size() - pos_;
+        size_t length = 0;
+        while (length < left && start[length] != '\n' && start[length] != '\r') ++length;
+        line = std::string_view(start, length);
+        pos_ += length;
+        if (pos_ < text_.size()) {
+            const char end = text_[pos_++];
+            if (end == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+        }
+        return true;
+    }
+    size_t number() const { return number_; }
+
+private:
+    std::string_view text_;
+    size_t pos_ = 0;
+    size_t number_ = 0;
+};
+
+}  // namespace tw::gedcom
