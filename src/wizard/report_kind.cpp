@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "charts/fdc.h"
 #include "reports/ancestor_list.h"
 #include "reports/descendants_list.h"
 #include "reports/descendants_summary_list.h"
@@ -42,7 +43,8 @@ constexpr std::array<ReportInfo, 14> kReports{{
     {K::FamilyTreeChart, "RadioButtonFamTree", "Family Tree Chart", "family-tree-chart", S::Mrin, 11, nullptr},
     {K::SurnameDistributionList, "rbSurnameDistList", "Surname Distribution List", "surname-distribution-list", S::Rin,
      12, generateSurnameDistributionList},
-    {K::FamilyDateChart, "rbFamilyDateChart", "Family Date Chart", "family-date-chart", S::Mrin, 13, nullptr},
+    {K::FamilyDateChart, "rbFamilyDateChart", "Family Date Chart", "family-date-chart", S::Mrin, 13,
+     generateFamilyDateChart},
     {K::RepeatDescendantList, "rbRepeatDescendantList", "Repeat Descendant List", "repeat-descendant-list", S::Mrin,
      14, generateRepeatDescendantList},
 }};

@@ -1,0 +1,337 @@
+// The Family Date Chart read back from its page log: the couple rows, the child
+// blocks with their marriages, ages at death, blocks kept whole across a page break,
+// long marriage chains, and the run from the command line.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "charts/fdc.h"
+#include "support/descendant_lists.h"
+
+namespace tw::test {
+namespace {
+
+constexpr double kLine = 2.0 / 11.0;
+constexpr double kFrameBottom = 7.75;
+
+// The non-empty texts of one row, keyed by their x as "%.2f".
+using Cells = std::map<std::string, std::string>;
+
+std::string xKey(double x) {
+    char key[16];
+    std::snprintf(key, sizeof key, "%.2f", x);
+    return key;
+}
+
+struct Chart {
+    std::unique_ptr<ReportRun> run;
+    std::vector<Placed> texts;
+
+    explicit Chart(const WriterFamily& family, std::vector<int32_t> mrins = {1}) : run(openRun(family)) {
+        generate(*run, generateFamilyDateChart, std::move(mrins));
+        texts = placedTexts(run->ctx.pageLog);
+    }
+
+    // The name cell holding text (the first one, in page order).
+    const Placed& name(const std::string& text) const {
+        for (const Placed& t : texts)
+            if (near(t.x, 1.10) && t.text == text) return t;
+        ADD_FAILURE() << "no row for " << text;
+        return texts.front();
+    }
+    Cells row(int page, double y) const {
+        Cells cells;
+        for (const Placed& t : texts)
+            if (t.page == page && near(t.y, y) && !t.text.empty()) cells[xKey(t.x)] = t.text;
+        return cells;
+    }
+    Cells row(const std::string& nameText) const {
+        const Placed& n = name(nameText);
+        return row(n.page, n.y);
+    }
+    std::vector<std::string> commands(int page) const { return pageCommands(run->ctx.pageLog.pagelogg(page)); }
+    bool hasCommand(int page, const std::string& command) const {
+        const auto all = commands(page);
+        return std::find(all.begin(), all.end(), command) != all.end();
+    }
+    // A rule across the table starts at (0.75, y); y within the rounding of the log.
+    bool hasRule(int page, double y) const {
+        for (const std::string& c : commands(page)) {
+            double x = 0, at = 0;
+            if (std::sscanf(c.c_str(), "M,%lf,%lf", &x, &at) == 2 && near(x, 0.75) && std::fabs(at - y) < 2e-4)
+                return true;
+        }
+        return false;
+    }
+    int lastPage() const { return run->ctx.pageLog.lastPageIndex(); }
+};
+
+
+int32_t marry(WriterFamily& f, int32_t husband, int32_t wife, PafDate date = {}, PafDate sealing = {}) {
+    WriterMarriage m;
+    m.husband = husband;
+    m.wife = wife;
+    m.date = date;
+    m.sealing = sealing;
+    return f.addMarriage(m);
+}
+
+// Adam and Berta (MRIN 1) with Carl (one marriage, to Sina), Dora (married Otto,
+// then Paul), Emil (never married) and Fritz (a marriage without a wife).
+WriterFamily marriagesFamily() {
+    WriterFamily f;
+    f.addPerson(person("Adam /Tamble/", 'M', {3, 4, 1820}));
+    f.addPerson(person("Berta /Kessling/", 'F', {9, 11, 1822}));
+    for (const char* name : {"Carl", "Dora", "Emil", "Fritz"})
+        f.addPerson(person(std::string(name) + " /Tamble/", 'M', {1, 2, 1845}));
+    f.person(4).sex = 'F';
+    f.addPerson(person("Sina /Lorr/", 'F'));  // 7
+    f.addPerson(person("Otto /Brand/"));      // 8
+    f.addPerson(person("Paul /Wend/"));       // 9
+    f.person(3).baptism = makeDate({5, 5, 1855});
+    f.person(3).endowment = makeDate({6, 6, 1866});
+    f.person(3).death = makeDate({1, 3, 1900});
+    f.person(3).burial = makeDate({4, 3, 1900});
+    marry(f, 1, 2, makeDate({5, 5, 1844}), makeDate({6, 6, 1850}));
+    f.marriage(1).children = {3, 4, 5, 6};
+    f.marriage(1).childSealings = {makeDate({7, 7, 1860}), {}, {}, {}};
+    marry(f, 3, 7, makeDate({1, 1, 1870}), makeDate({2, 2, 1880}));
+    marry(f, 8, 4, makeDate({3, 3, 1871}));
+    marry(f, 9, 4, makeDate({4, 4, 1875}));
+    marry(f, 6, 0, makeDate({5, 5, 1880}));
+    return f;
+}
+
+TEST(FamilyDateChart, CoupleRowsAndPageHeader) {
+    const Chart chart(marriagesFamily());
+    ASSERT_EQ(chart.lastPage(), 0);
+    EXPECT_EQ(chart.run->ctx.pageLog.pageMode, 1) << "landscape letter";
+    EXPECT_EQ(chart.row(0, 2.4), (Cells{{"0.90", "H"},
+                                       {"1.10", "Adam Tamble"},
+                                       {"4.23", "3 Apr 1820"},
+                                       {"9.50", "5 May 1844"},
+                                       {"10.23", "6 Jun 1850"}}));
+    EXPECT_EQ(chart.row(0, 2.6).at("1.10"), "Berta Kessling");
+    EXPECT_EQ(chart.row(0, 2.6).at("9.50"), "5 May 1844");
+    EXPECT_TRUE(chart.hasCommand(0, "TOC,5.5,1.,Family Date Chart"));
+    EXPECT_TRUE(chart.hasCommand(0, "TOC,5.5,1.4,Adam Tamble and Berta Kessling"));
+    EXPECT_TRUE(chart.hasCommand(0, "TOR,10.15,1.85,7 December 2026"));
+    EXPECT_TRUE(chart.hasCommand(0, "TO,0.85,1.85,tamble.paf"));
+    EXPECT_TRUE(chart.hasCommand(0, "TOC,5.5,1.85,MRIN: 1"));
+    EXPECT_TRUE(chart.hasCommand(0, "TOC,5.5,8.,Page 1"));
+    EXPECT_EQ(chart.row(0, 2.135), (Cells{{"1.15", "Name"},
+                                         {"3.90", "Born"},
+                                         {"4.62", "Christened"},
+                                         {"5.33", "Died"},
+                                         {"5.83", "Age"},
+                                         {"6.33", "Buried"},
+                                         {"7.04", "Baptized"},
+                                         {"7.75", "Endowed"},
+                                         {"8.46", "Sealed Par"},
+                                         {"9.18", "Married"},
+                                         {"9.89", "Sealed Sp"}}));
+    // Eleven column rules run from the band's top to the frame's foot.
+    int rules = 0;
+    for (const std::string& c : chart.commands(0)) rules += c.rfind("L,", 0) == 0 && c.ends_with(",7.7500") ? 1 : 0;
+    EXPECT_EQ(rules, 11 + 2) << "the column rules and the frame's two sides";
+    EXPECT_TRUE(chart.hasRule(0, 2.85)) << "the rule under the couple";
+}
+
+TEST(FamilyDateChart, ChildBlocksShowTheirMarriages) {
+    const Chart chart(marriagesFamily());
+
+    // One marriage: its date and sealing on the child's row and on the spouse's.
+    const Placed& carl = chart.name("Carl Tamble");
+    EXPECT_NEAR(carl.y, 2.87, 1e-4);
+    EXPECT_EQ(chart.row(carl.page, carl.y), (Cells{{"0.85", "1"},
+                                                   {"1.10", "Carl Tamble"},
+                                                   {"4.23", "1 Feb 1845"},
+                                                   {"5.65", "1 Mar 1900"},
+                                                   {"5.83", "55"},
+                                                   {"6.66", "4 Mar 1900"},
+                                                   {"7.37", "5 May 1855"},
+                                                   {"8.08", "6 Jun 1866"},
+                                                   {"8.79", "7 Jul 1860"},
+                                                   {"9.50", "1 Jan 1870"},
+                                                   {"10.23", "2 Feb 1880"}}));
+    EXPECT_EQ(chart.row(carl.page, carl.y + kLine),
+              (Cells{{"0.95", "S"}, {"1.10", "Sina Lorr"}, {"9.50", "1 Jan 1870"}, {"10.23", "2 Feb 1880"}}));
+    EXPECT_TRUE(chart.hasRule(0, carl.y + kLine + 1.3 * kLine));
+
+    // Several marriages: "-----  " on the child's row, each spouse's own marriage below.
+    const Placed& dora = chart.name("Dora Tamble");
+    EXPECT_NEAR(dora.y, carl.y + kLine + 1.6 * kLine, 1e-4) << "0.6 of a line between blocks";
+    const Cells doraRow = chart.row(dora.page, dora.y);
+    EXPECT_EQ(doraRow.at("9.48"), "-----  ");
+    EXPECT_EQ(doraRow.at("10.20"), "-----  ");
+    EXPECT_EQ(doraRow.count("9.50"), 0u);
+    EXPECT_EQ(chart.row(dora.page, dora.y + kLine),
+              (Cells{{"0.95", "S"}, {"1.10", "Otto Brand"}, {"9.50", "3 Mar 1871"}}));
+    EXPECT_EQ(chart.row(dora.page, dora.y + 2 * kLine),
+              (Cells{{"0.95", "S"}, {"1.10", "Paul Wend"}, {"9.50", "4 Apr 1875"}}));
+
+    // No marriage: a one-row block, its rule 1.3 lines below the row.
+    const Placed& emil = chart.name("Emil Tamble");
+    EXPECT_EQ(chart.row(emil.page, emil.y),
+              (Cells{{"0.85", "3"}, {"1.10", "Emil Tamble"}, {"4.23", "1 Feb 1845"}}));
+    EXPECT_TRUE(chart.hasRule(0, emil.y + 1.3 * kLine));
+
+    // A marriage without a wife: the row of the missing partner shows what the name
+    // lookup gives, after its message, and the marriage.
+    const Placed& fritz = chart.name("Fritz Tamble");
+    EXPECT_EQ(chart.row(fritz.page, fritz.y).at("9.50"), "5 May 1880");
+    EXPECT_EQ(chart.row(fritz.page, fritz.y + kLine),
+              (Cells{{"0.95", "S"}, {"1.10", "Invalid Rin"}, {"9.50", "5 May 1880"}}));
+    EXPECT_EQ(chart.run->host.messages, (std::vector<RecordedMessage>{{"The RIN is invalid", "Error"}}));
+}
+
+TEST(FamilyDateChart, AgeAtDeath) {
+    WriterFamily f = coupleWithChildren(0);
+    struct Case {
+        const char* name;
+        PafDate birth, christening, death, burial;
+        const char* age;  // "" for an empty Age column
+    };
+    const std::vector<Case> cases = {
+        {"Ninetynine", makeDate({2, 1, 1800}), {}, makeDate({1, 1, 1900}), {}, "99"},
+        {"Hundredten", makeDate({1, 1, 1901}), {}, makeDate({2, 1, 2011}), {}, ""},
+        {"Hundrednine", makeDate({1, 1, 1902}), {}, makeDate({2, 1, 2011}), {}, "109"},
+        {"Hundredtwenty", makeDate({1, 1, 1780}), {}, makeDate({1, 1, 1900}), {}, ""},
+        {"Infant", makeDate({1, 1, 1850}), {}, makeDate({30, 12, 1850}), {}, "0"},
+        {"Dayearly", makeDate({2, 1, 1850}), {}, makeDate({1, 1, 1850}), {}, ""},
+        {"Yearsearly", makeDate({1, 1, 1860}), {}, makeDate({1, 1, 1850}), {}, ""},
+        {"Living", makeDate({1, 1, 1850}), {}, {}, {}, ""},
+        {"Noyears", {}, {}, makeDate({1, 1, 1850}), {}, ""},
+        {"Christenedburied", {}, makeDate({1, 1, 1852}), {}, makeDate({1, 1, 1862}), "10"},
+    };
+    for (const Case& c : cases) {
+        WriterPerson p = person(std::string(c.name) + " /Tamble/");
+        p.birth = c.birth;
+        p.christening = c.christening;
+        p.death = c.death;
+        p.burial = c.burial;
+        f.marriage(1).children.push_back(f.addPerson(p));
+    }
+    const Chart chart(f);
+    for (const Case& c : cases) {
+        const Cells row = chart.row(std::string(c.name) + " Tamble");
+        EXPECT_EQ(row.count("5.83") ? row.at("5.83") : "", c.age) << c.name;
+    }
+}
+
+// Twenty children without marriages, but the seventeenth has one: the child's row
+// alone would still fit on the first page, the block with the spouse does not.
+TEST(FamilyDateChart, ABlockThatDoesNotFitMovesWholeToTheNextPage) {
+    WriterFamily f = coupleWithChildren(20);
+    const int32_t child17 = 3 + 16;
+    marry(f, child17, f.addPerson(person("Wilma /Sped/", 'F')), makeDate({1, 6, 1870}));
+    const Chart chart(f);
+
+    const Placed& before = chart.name("Child16 Tamble");
+    ASSERT_EQ(before.page, 0);
+    const double wouldStand = before.y + kLine + 0.6 * kLine;
+    ASSERT_LE(wouldStand + kLine, kFrameBottom) << "the child's row alone would fit";
+    ASSERT_GT(wouldStand + 2 * kLine, kFrameBottom) << "the block with its spouse does not";
+    ASSERT_EQ(chart.lastPage(), 1);
+
+    const Placed& moved = chart.name("Child17 Tamble");
+    EXPECT_EQ(moved.page, 1);
+    EXPECT_NEAR(moved.y, 2.4, 1e-4);
+    EXPECT_EQ(chart.row(1, 2.4).at("0.85"), "17");
+    EXPECT_EQ(chart.row(1, 2.4 + kLine).at("1.10"), "Wilma Sped");
+    EXPECT_EQ(chart.name("Child18 Tamble").page, 1);
+
+    // The couple on the first page only; every page has its header and number.
+    EXPECT_TRUE(chart.row(1, 2.6).empty());
+    EXPECT_EQ(chart.name("Adam Tamble").page, 0);
+    EXPECT_TRUE(chart.hasCommand(1, "TOC,5.5,1.,Family Date Chart"));
+    EXPECT_TRUE(chart.hasCommand(1, "TOC,5.5,8.,Page 2"));
+    EXPECT_EQ(chart.commands(0).back(), "NP");
+    EXPECT_EQ(chart.commands(1).back(), "ED");
+}
+
+// Ivo married 35 times (a block taller than a page), Jan 60 times (more than a
+// block holds); Karl, never married, comes after them.
+TEST(FamilyDateChart, LongMarriageChainsStayInsideTheFrame) {
+    WriterFamily f = coupleWithChildren(0);
+    const int32_t ivo = f.addPerson(person("Ivo /Tamble/"));
+    const int32_t jan = f.addPerson(person("Jan /Tamble/"));
+    const int32_t karl = f.addPerson(person("Karl /Tamble/"));
+    f.marriage(1).children = {ivo, jan, karl};
+    for (int i = 1; i <= 35; ++i) marry(f, ivo, f.addPerson(person("Iwife" + std::to_string(i) + " /X/", 'F')));
+    for (int i = 1; i <= 60; ++i) marry(f, jan, f.addPerson(person("Jwife" + std::to_string(i) + " /Y/", 'F')));
+    const Chart chart(f);
+
+    // Nothing below the frame's foot on any page: every row ends above it.
+    for (const Placed& t : chart.texts) {
+        if (t.y > 2.35 && t.y < 7.9) {
+            EXPECT_LE(t.y + kLine, kFrameBottom) << t.text << " on page " << t.page + 1;
+        }
+    }
+
+    auto spouses = [&](const std::string& prefix) {
+        std::vector<std::string> found;
+        int lastPage = -1;
+        for (const Placed& t : chart.texts)
+            if (near(t.x, 1.10) && t.text.rfind(prefix, 0) == 0) {
+                found.push_back(t.text);
+                lastPage = t.page;
+            }
+        return std::pair(found, lastPage);
+    };
+    // The tall block starts on a new page and goes on over the next one.
+    const Placed& ivoRow = chart.name("Ivo Tamble");
+    EXPECT_EQ(ivoRow.page, 1);
+    EXPECT_NEAR(ivoRow.y, 2.4, 1e-4);
+    const auto [ivoWives, ivoLastPage] = spouses("Iwife");
+    ASSERT_EQ(ivoWives.size(), 35u);
+    EXPECT_EQ(ivoWives.front(), "Iwife1 X");
+    EXPECT_EQ(ivoWives.back(), "Iwife35 X");
+    EXPECT_EQ(ivoLastPage, 2);
+    EXPECT_EQ(chart.row(2, 2.4).at("0.95"), "S") << "the spouse rows go on at the top of the next page";
+
+    // The first fifty of Jan's marriages, then a row that counts the rest.
+    const auto [janWives, janLastPage] = spouses("Jwife");
+    ASSERT_EQ(janWives.size(), 50u);
+    EXPECT_EQ(janWives.back(), "Jwife50 Y");
+    const Placed& more = chart.name("(10 more marriages not shown)");
+    EXPECT_EQ(more.page, janLastPage);
+    EXPECT_EQ(chart.row("Jan Tamble").at("9.48"), "-----  ");
+
+    const Placed& karlRow = chart.name("Karl Tamble");
+    EXPECT_EQ(karlRow.page, chart.lastPage());
+    EXPECT_GT(karlRow.page * 100 + karlRow.y, more.page * 100 + more.y);
+}
+
+TEST(FamilyDateChart, FromTheCommandLine) {
+    TempDir dir;
+    const std::string paf = dir.file("family.paf");
+    ASSERT_TRUE(writePafFile(marriagesFamily(), paf));
+    const CommandResult r = runTamblewin({"report", "family-date-chart", "--paf", paf, "--start", "1", "--date",
+                                          "2026-12-07", "--format", "log", "-o", "-"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("TOC,5.5,1.,Family Date Chart\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("TO,1.1,2.87,Carl Tamble\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("Error: The RIN is invalid"), std::string::npos) << "Fritz's missing wife";
+#if TAMBLEWIN_HAS_FILE_OUTPUT
+    const std::string pdf = dir.file("chart.pdf");
+    ASSERT_EQ(runTamblewin({"report", "family-date-chart", "--paf", paf, "-o", pdf}).status, 0);
+    if (std::system("command -v pdfinfo >/dev/null 2>&1") == 0) {
+        const std::string infoFile = dir.file("info.txt");
+        ASSERT_EQ(std::system(("pdfinfo '" + pdf + "' > '" + infoFile + "'").c_str()), 0);
+        std::ifstream in(infoFile);
+        const std::string info((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_NE(info.find("792 x 612 pts (letter)"), std::string::npos) << info;
+    }
+#endif
+}
+
+}  // namespace
+}  // namespace tw::test
