@@ -55,8 +55,26 @@ int32_t number(std::string_view w, size_t maxDigits) {
     return n;
 }
 
-// The common case without building words: YEAR, MON YEAR or DAY MON YEAR.
+uint8_t qualifierOf(std::string_view w) {
+    if (w.size() != 3) return kQualNone;
+    const char u[3] = {char(w[0] & ~0x20), char(w[1] & ~0x20), char(w[2] & ~0x20)};
+    const std::string_view word(u, 3);
+    if (word == "ABT") return kQualAbout;
+    if (word == "AFT") return kQualAfter;
+    if (word == "BEF") return kQualBefore;
+    if (word == "EST") return kQualEstimated;
+    if (word == "CAL") return kQualCalculated;
+    return kQualNone;
+}
+
+// The common case without building words: YEAR, MON YEAR or DAY MON YEAR, perhaps
+// after one of the qualifiers ABT, AFT, BEF, EST and CAL.
 bool plainDate(std::string_view value, WriterDate& date) {
+    const uint8_t qualifier = qualifierOf(value.substr(0, 3));
+    if (qualifier != kQualNone) {
+        if (value.size() < 5 || value[3] != ' ') return false;
+        value.remove_prefix(4);
+    }
     std::string_view words[3];
     size_t count = 0;
     size_t pos = 0;
@@ -75,7 +93,7 @@ bool plainDate(std::string_view value, WriterDate& date) {
     if (count >= 2 && (v.month = monthOf(words[count - 2])) == 0) return false;
     if (count == 3 && (v.day = number(words[0], 2)) <= 0) return false;
     if (dateToDayNumber(v) == 0) return false;
-    date = WriterDate(makeDate(v));
+    date = WriterDate(makeDate(v, qualifier));
     return true;
 }
 

@@ -17,13 +17,24 @@ namespace {
 
 using Pair = std::pair<int32_t, int32_t>;  // (person, marriage)
 
+constexpr size_t kReserveLimit = 2'000'000;
+
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;
 }
 
-bool isSet(const WriterDate& d) { return !d.text.empty() || d.value != PafDate{}; }
+// Text for a PAF record: Windows-1252, which plain ASCII already is.
+std::string pafText(std::string text) {
+    for (const char c : text) {
+        if (uint8_t(c) >= 0x80) return utf8ToWindows1252(text);
+    }
+    return text;
+}
+
+// Every encoded date has its kind in byte 0; an empty date is all zeros.
+bool isSet(const WriterDate& d) { return !d.text.empty() || d.value.bytes[0] != 0; }
 
 std::string shown(std::string_view text) {
     constexpr size_t kShown = 40;
@@ -76,16 +87,18 @@ std::string pafName(std::string_view value, std::string_view givn, std::string_v
         out += blank ? ' ' : c;
     }
     while (!out.empty() && out.back() == ' ') out.pop_back();
-    return utf8ToWindows1252(out);
+    return pafText(std::move(out));
 }
 
 std::string pafPlace(std::string_view value) {
     std::string out(trimmed(value));
     std::replace(out.begin(), out.end(), '\n', ' ');
-    return utf8ToWindows1252(out);
+    return pafText(std::move(out));
 }
 
-// Cross-reference ids to record numbers: open addressing over the records' own ids.
+// Cross-reference ids to record numbers: open addressing over the records' own ids,
+// each slot with the id's hash beside the record number, so that a probe rarely has
+// to compare ids.
 class XrefIndex {
 public:
     // ids[i] is the id of record i+1 (empty when the record has none). Duplicates
@@ -95,38 +108,79 @@ public:
         ids_ = &ids;
         size_t size = 16;
         while (size < ids.size() * 2) size *= 2;
-        slots_.assign(size, 0);
+        slots_.assign(size, Slot{});
         for (size_t i = 0; i < ids.size(); ++i) {
             if (ids[i].empty()) continue;
-            size_t at = hash(ids[i]) & (size - 1);
-            while (slots_[at] != 0) {
-                if (ids[size_t(slots_[at] - 1)] == ids[i]) break;
+            const uint64_t h = hash(ids[i]);
+            size_t at = h & (size - 1);
+            while (slots_[at].record != 0) {
+                if (slots_[at].hash == uint32_t(h >> 32) && ids[size_t(slots_[at].record - 1)] == ids[i]) break;
                 at = (at + 1) & (size - 1);
             }
-            if (slots_[at] != 0) {
-                onDuplicate(int32_t(i + 1), slots_[at]);
+            if (slots_[at].record != 0) {
+                onDuplicate(int32_t(i + 1), slots_[at].record);
                 continue;
             }
-            slots_[at] = int32_t(i + 1);
+            slots_[at] = Slot{uint32_t(h >> 32), int32_t(i + 1)};
         }
     }
     // The record number, or 0.
     int32_t find(std::string_view id) const {
         const size_t mask = slots_.size() - 1;
-        for (size_t at = hash(id) & mask; slots_[at] != 0; at = (at + 1) & mask) {
-            if ((*ids_)[size_t(slots_[at] - 1)] == id) return slots_[at];
+        const uint64_t h = hash(id);
+        for (size_t at = h & mask; slots_[at].record != 0; at = (at + 1) & mask) {
+            if (slots_[at].hash == uint32_t(h >> 32) && (*ids_)[size_t(slots_[at].record - 1)] == id)
+                return slots_[at].record;
         }
         return 0;
     }
 
 private:
-    static size_t hash(std::string_view s) {
+    struct Slot {
+        uint32_t hash = 0;
+        int32_t record = 0;
+    };
+    static uint64_t hash(std::string_view s) {
         uint64_t h = 1469598103934665603ull;
         for (const char c : s) h = (h ^ uint8_t(c)) * 1099511628211ull;
-        return size_t(h ^ (h >> 29));
+        return h ^ (h >> 31);
     }
     const std::vector<std::string_view>* ids_ = nullptr;
-    std::vector<int32_t> slots_;
+    std::vector<Slot> slots_;
+};
+
+// (person, family) pairs, found through each person's first pair, as most people
+// have only one; the others are kept sorted.
+class PairSet {
+public:
+    explicit PairSet(size_t people) : first_(people + 1, 0) {}
+    void add(int32_t rin, int32_t mrin) {
+        int32_t& first = first_[size_t(rin)];
+        if (first == 0) first = mrin;
+        else if (first != mrin) more_.emplace_back(rin, mrin);
+    }
+    // Call after adding, before looking up.
+    void freeze() {
+        std::sort(more_.begin(), more_.end());
+        more_.erase(std::unique(more_.begin(), more_.end()), more_.end());
+    }
+    bool contains(int32_t rin, int32_t mrin) const {
+        return first_[size_t(rin)] == mrin ||
+               (!more_.empty() && std::binary_search(more_.begin(), more_.end(), Pair{rin, mrin}));
+    }
+    std::vector<int32_t> familiesOf(int32_t rin) const {
+        std::vector<int32_t> families;
+        if (first_[size_t(rin)] == 0) return families;
+        families.push_back(first_[size_t(rin)]);
+        for (auto it = std::lower_bound(more_.begin(), more_.end(), Pair{rin, 0}); it != more_.end() && it->first == rin;
+             ++it)
+            families.push_back(it->second);
+        return families;
+    }
+
+private:
+    std::vector<int32_t> first_;
+    std::vector<Pair> more_;
 };
 
 enum class LinkKind : uint8_t { Husb, Wife, Chil, Famc, Fams };
@@ -149,21 +203,21 @@ struct ChildSealing {
 enum class Field : uint8_t { None, Name, Birth, Christening, Death, Burial, Baptism, Endowment, ChildSealing,
                              Marriage, Sealing };
 
-Field indiField(std::string_view tag) {
-    if (tag == "NAME") return Field::Name;
-    if (tag == "BIRT") return Field::Birth;
-    if (tag == "CHR") return Field::Christening;
-    if (tag == "DEAT") return Field::Death;
-    if (tag == "BURI") return Field::Burial;
-    if (tag == "BAPL") return Field::Baptism;
-    if (tag == "ENDL") return Field::Endowment;
-    if (tag == "SLGC") return Field::ChildSealing;
+Field indiField(uint32_t tag) {
+    if (tag == tagCode("NAME")) return Field::Name;
+    if (tag == tagCode("BIRT")) return Field::Birth;
+    if (tag == tagCode("CHR")) return Field::Christening;
+    if (tag == tagCode("DEAT")) return Field::Death;
+    if (tag == tagCode("BURI")) return Field::Burial;
+    if (tag == tagCode("BAPL")) return Field::Baptism;
+    if (tag == tagCode("ENDL")) return Field::Endowment;
+    if (tag == tagCode("SLGC")) return Field::ChildSealing;
     return Field::None;
 }
 
-Field famField(std::string_view tag) {
-    if (tag == "MARR") return Field::Marriage;
-    if (tag == "SLGS") return Field::Sealing;
+Field famField(uint32_t tag) {
+    if (tag == tagCode("MARR")) return Field::Marriage;
+    if (tag == tagCode("SLGS")) return Field::Sealing;
     return Field::None;
 }
 
@@ -180,6 +234,16 @@ struct Open {
     std::string place;  // PLAC (with CONC/CONT)
     std::string_view givn, surn, stat, famc;
     int continued = 0;  // 1: CONC/CONT at level 2 go to value; 2: at level 3 go to place
+
+    // Ready for the next structure (the strings keep their memory).
+    void clear() {
+        field = Field::None;
+        line = 0;
+        date = givn = surn = stat = famc = {};
+        value.clear();
+        place.clear();
+        continued = 0;
+    }
 };
 
 enum class Record : uint8_t { None, Head, Indi, Fam, Other };
@@ -196,6 +260,11 @@ public:
         DecodedText decoded = decodeGedcomText(bytes);
         if (!decoded.note.empty()) warn(0, decoded.note);
         if (!checkHead(decoded.text)) return;
+        // Room for as many records as the text could hold at typical sizes; memory
+        // that is reserved but never filled costs address space, not memory.
+        family_.people.reserve(std::min(decoded.text.size() / 128, kReserveLimit));
+        family_.marriages.reserve(std::min(decoded.text.size() / 256, kReserveLimit));
+        links_.reserve(std::min(decoded.text.size() / 48, 4 * kReserveLimit));
         readLines(decoded.text);
         resolve();
         findAncestorLoops();
@@ -233,7 +302,7 @@ private:
             GedcomLine line;
             const LineShape shape = parseGedcomLine(raw, line);
             if (shape == LineShape::Blank) continue;
-            if (shape == LineShape::Good && line.level == 0 && line.tag == "HEAD") return true;
+            if (shape == LineShape::Good && line.level == 0 && line.code == tagCode("HEAD")) return true;
             r_.error = "not a GEDCOM file: it does not begin with \"0 HEAD\" (line " + std::to_string(cursor.number()) +
                        ": \"" + shown(raw) + "\")";
             return false;
@@ -295,7 +364,7 @@ private:
     // Finishes the structures at this level and deeper.
     void closeLevel(int level) {
         if (level <= 1 && open_.field != Field::None) finish();
-        if (level <= 1) open_ = Open();
+        if (level <= 1) open_.clear();
     }
 
     void take(const GedcomLine& line, size_t number) {
@@ -313,52 +382,52 @@ private:
         }
         if (open_.field == Field::None) return;
         if (line.level == 2) {
-            const std::string_view tag = line.tag;
+            const uint32_t tag = line.code;
             open_.continued = 0;
-            if (tag == "DATE") {
+            if (tag == tagCode("DATE")) {
                 if (open_.date.empty()) open_.date = line.value;
-            } else if (tag == "PLAC") {
+            } else if (tag == tagCode("PLAC")) {
                 if (open_.place.empty()) {
                     open_.place = std::string(line.value.substr(0, kMaxValueBytes));
                     open_.continued = 2;
                 }
-            } else if (tag == "STAT") {
+            } else if (tag == tagCode("STAT")) {
                 open_.stat = line.value;
-            } else if (tag == "FAMC" && open_.field == Field::ChildSealing) {
+            } else if (tag == tagCode("FAMC") && open_.field == Field::ChildSealing) {
                 open_.famc = trimmed(line.value);
-            } else if (open_.field == Field::Name && (tag == "CONC" || tag == "CONT")) {
+            } else if (open_.field == Field::Name && (tag == tagCode("CONC") || tag == tagCode("CONT"))) {
                 continueValue(open_.value, tag, line.value);
-            } else if (open_.field == Field::Name && tag == "GIVN") {
+            } else if (open_.field == Field::Name && tag == tagCode("GIVN")) {
                 open_.givn = line.value;
-            } else if (open_.field == Field::Name && tag == "SURN") {
+            } else if (open_.field == Field::Name && tag == tagCode("SURN")) {
                 open_.surn = line.value;
             }
             return;
         }
-        if (line.level == 3 && open_.continued == 2 && (line.tag == "CONC" || line.tag == "CONT"))
-            continueValue(open_.place, line.tag, line.value);
+        if (line.level == 3 && open_.continued == 2 && (line.code == tagCode("CONC") || line.code == tagCode("CONT")))
+            continueValue(open_.place, line.code, line.value);
     }
 
-    static void continueValue(std::string& value, std::string_view tag, std::string_view more) {
-        if (tag == "CONT") value += '\n';
+    static void continueValue(std::string& value, uint32_t tag, std::string_view more) {
+        if (tag == tagCode("CONT")) value += '\n';
         value.append(more.substr(0, kMaxValueBytes - std::min(value.size(), kMaxValueBytes)));
     }
 
     void startRecord(const GedcomLine& line, size_t number) {
-        const std::string_view tag = line.tag;
+        const uint32_t tag = line.code;
         record_ = Record::Other;
-        if (tag == "HEAD") {
+        if (tag == tagCode("HEAD")) {
             record_ = Record::Head;
-        } else if (tag == "TRLR") {
+        } else if (tag == tagCode("TRLR")) {
             trailer_ = true;
-        } else if (tag == "INDI" || tag == "FAM") {
-            const bool indi = tag == "INDI";
+        } else if (tag == tagCode("INDI") || tag == tagCode("FAM")) {
+            const bool indi = tag == tagCode("INDI");
             if ((indi ? family_.people.size() : family_.marriages.size()) >= kMaxRecords) {
-                warn(number, "more than " + std::to_string(kMaxRecords) + " " + std::string(tag) +
+                warn(number, "more than " + std::to_string(kMaxRecords) + " " + std::string(line.tag) +
                                  " records; this one and the rest ignored");
                 return;
             }
-            if (line.xref.empty()) warn(number, std::string(tag) + " record without a cross-reference id; nothing can link to it");
+            if (line.xref.empty()) warn(number, std::string(line.tag) + " record without a cross-reference id; nothing can link to it");
             if (indi) {
                 family_.people.emplace_back().sex = 'U';
                 personIds_.push_back(line.xref);
@@ -390,14 +459,14 @@ private:
 
     void indiLine(const GedcomLine& line, size_t number) {
         const auto rin = int32_t(family_.people.size());
-        const std::string_view tag = line.tag;
-        if (tag == "SEX") {
+        const uint32_t tag = line.code;
+        if (tag == tagCode("SEX")) {
             const std::string_view v = trimmed(line.value);
             WriterPerson& p = family_.people.back();
             p.sex = v == "M" || v == "m" ? 'M' : v == "F" || v == "f" ? 'F' : 'U';
-        } else if (tag == "FAMC") {
+        } else if (tag == tagCode("FAMC")) {
             addLink(line, number, LinkKind::Famc, rin);
-        } else if (tag == "FAMS") {
+        } else if (tag == tagCode("FAMS")) {
             addLink(line, number, LinkKind::Fams, rin);
         } else if (const Field f = indiField(tag); f != Field::None) {
             open_.field = f;
@@ -411,10 +480,10 @@ private:
 
     void famLine(const GedcomLine& line, size_t number) {
         const auto mrin = int32_t(family_.marriages.size());
-        const std::string_view tag = line.tag;
-        if (tag == "HUSB") addLink(line, number, LinkKind::Husb, mrin);
-        else if (tag == "WIFE") addLink(line, number, LinkKind::Wife, mrin);
-        else if (tag == "CHIL") addLink(line, number, LinkKind::Chil, mrin);
+        const uint32_t tag = line.code;
+        if (tag == tagCode("HUSB")) addLink(line, number, LinkKind::Husb, mrin);
+        else if (tag == tagCode("WIFE")) addLink(line, number, LinkKind::Wife, mrin);
+        else if (tag == tagCode("CHIL")) addLink(line, number, LinkKind::Chil, mrin);
         else if (const Field f = famField(tag); f != Field::None) {
             open_.field = f;
             open_.line = uint32_t(number);
@@ -496,7 +565,7 @@ private:
                                                      std::to_string(familyLines_[size_t(first - 1)]) +
                                                      "; links to it go to that one");
         });
-        std::vector<Pair> childOf = resolveFamilyLinks();
+        PairSet childOf = resolveFamilyLinks();
         resolvePersonLinks(childOf);
         resolveSealings(childOf);
         countDates();
@@ -533,8 +602,8 @@ private:
         return mrin;
     }
 
-    // HUSB, WIFE and CHIL; returns the (child, family) pairs, sorted.
-    std::vector<Pair> resolveFamilyLinks() {
+    // HUSB, WIFE and CHIL; returns the (child, family) pairs.
+    PairSet resolveFamilyLinks() {
         std::vector<Pair> childOf;
         std::vector<int32_t> lastFamily(family_.people.size() + 1, 0);  // CHIL lines of one family are together
         for (const Link& link : links_) {
@@ -549,7 +618,6 @@ private:
                 }
                 lastFamily[size_t(rin)] = link.owner;
                 m.children.push_back(rin);
-                childOf.emplace_back(rin, link.owner);
                 continue;
             }
             const bool husband = link.kind == LinkKind::Husb;
@@ -564,24 +632,25 @@ private:
                 slot = rin;
             }
         }
-        // A spouse listed as a child of the same family would be his own parent.
+        PairSet children(family_.people.size());
         for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
             WriterMarriage& m = family_.marriages[mi];
+            // A spouse listed as a child of the same family would be his own parent.
             const auto own = std::find_if(m.children.begin(), m.children.end(),
-                                          [&](int32_t c) { return c == m.husband || c == m.wife; });
-            if (own == m.children.end()) continue;
-            warn(familyLines_[mi], who(*own) + " is a spouse and a child of the same family; the child link dropped");
-            const int32_t rin = *own;
-            m.children.erase(own);
-            childOf.erase(std::find(childOf.begin(), childOf.end(), Pair{rin, int32_t(mi + 1)}));
+                                          [&](int32_t c) { return c != 0 && (c == m.husband || c == m.wife); });
+            if (own != m.children.end()) {
+                warn(familyLines_[mi], who(*own) + " is a spouse and a child of the same family; the child link dropped");
+                m.children.erase(own);
+            }
+            for (const int32_t c : m.children) children.add(c, int32_t(mi + 1));
         }
-        std::sort(childOf.begin(), childOf.end());
-        return childOf;
+        children.freeze();
+        return children;
     }
 
     // FAMC and FAMS: the order of each person's marriages, and children that only
     // their own record links to a family.
-    void resolvePersonLinks(std::vector<Pair>& childOf) {
+    void resolvePersonLinks(PairSet& childOf) {
         std::vector<Pair> spouseOf;  // (person, family) in the order of the FAMS lines
         std::vector<Pair> extraChildren;
         for (const Link& link : links_) {
@@ -603,7 +672,7 @@ private:
                 }
                 continue;
             }
-            if (std::binary_search(childOf.begin(), childOf.end(), Pair{rin, mrin}) ||
+            if (childOf.contains(rin, mrin) ||
                 std::find(extraChildren.begin(), extraChildren.end(), Pair{rin, mrin}) != extraChildren.end())
                 continue;
             if (m.husband == rin || m.wife == rin) {
@@ -616,51 +685,54 @@ private:
             m.children.push_back(rin);
             extraChildren.emplace_back(rin, mrin);
         }
-        childOf.insert(childOf.end(), extraChildren.begin(), extraChildren.end());
-        std::sort(childOf.begin(), childOf.end());
+        for (const Pair& p : extraChildren) childOf.add(p.first, p.second);
+        childOf.freeze();
         orderMarriages(spouseOf);
     }
 
     // Each person's marriages in the order of the FAMS lines, then any other family
     // that names the person, in file order.
     void orderMarriages(const std::vector<Pair>& spouseOf) {
-        std::vector<Pair> listed(spouseOf);
-        std::sort(listed.begin(), listed.end());
+        PairSet listed(family_.people.size());
+        for (const Pair& p : spouseOf) listed.add(p.first, p.second);
+        listed.freeze();
         std::vector<Pair> unlisted;
         for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
             const WriterMarriage& m = family_.marriages[mi];
             for (const int32_t rin : {m.husband, m.wife}) {
-                if (rin != 0 && !std::binary_search(listed.begin(), listed.end(), Pair{rin, int32_t(mi + 1)}))
-                    unlisted.emplace_back(rin, int32_t(mi + 1));
+                if (rin != 0 && !listed.contains(rin, int32_t(mi + 1))) unlisted.emplace_back(rin, int32_t(mi + 1));
             }
         }
         std::sort(unlisted.begin(), unlisted.end());
         for (size_t i = 0; i < spouseOf.size();) {
             const int32_t rin = spouseOf[i].first;
+            const size_t first = i;
+            while (i < spouseOf.size() && spouseOf[i].first == rin) ++i;
+            auto more = unlisted.end();
+            if (!unlisted.empty()) more = std::lower_bound(unlisted.begin(), unlisted.end(), Pair{rin, 0});
+            const bool anyMore = more != unlisted.end() && more->first == rin;
+            if (i - first == 1 && !anyMore) continue;  // one marriage: nothing to order
             std::vector<int32_t> order;
-            for (; i < spouseOf.size() && spouseOf[i].first == rin; ++i) order.push_back(spouseOf[i].second);
-            for (auto it = std::lower_bound(unlisted.begin(), unlisted.end(), Pair{rin, 0});
-                 it != unlisted.end() && it->first == rin; ++it)
-                order.push_back(it->second);
+            for (size_t k = first; k < i; ++k) order.push_back(spouseOf[k].second);
+            for (; more != unlisted.end() && more->first == rin; ++more) order.push_back(more->second);
             if (!std::is_sorted(order.begin(), order.end())) family_.person(rin).marriageOrder = std::move(order);
         }
     }
 
-    void resolveSealings(const std::vector<Pair>& childOf) {
+    void resolveSealings(const PairSet& childOf) {
         for (ChildSealing& s : sealings_) {
             int32_t mrin = 0;
             if (!s.famc.empty()) {
                 mrin = findFamily(s.famc, s.line, "SLGC FAMC");
                 if (mrin == 0) continue;
             } else {
-                const auto first = std::lower_bound(childOf.begin(), childOf.end(), Pair{s.person, 0});
-                const auto last = std::lower_bound(childOf.begin(), childOf.end(), Pair{s.person + 1, 0});
-                if (last - first != 1) {
+                const std::vector<int32_t> families = childOf.familiesOf(s.person);
+                if (families.size() != 1) {
                     warn(s.line, "SLGC without FAMC, and " + who(s.person) + " is a child of " +
-                                     std::to_string(last - first) + " families; dropped");
+                                     std::to_string(families.size()) + " families; dropped");
                     continue;
                 }
-                mrin = first->second;
+                mrin = families.front();
             }
             WriterMarriage& m = family_.marriage(mrin);
             const auto at = std::find(m.children.begin(), m.children.end(), s.person);

@@ -40,6 +40,7 @@ LineShape parseGedcomLine(std::string_view text, GedcomLine& line) {
     while (i < n && isTagChar(text[i])) ++i;
     if (i == tagStart || (i < n && !isBlank(text[i]))) return LineShape::NoTag;
     line.tag = text.substr(tagStart, i - tagStart);
+    line.code = tagCode(line.tag);
     if (i < n) line.value = text.substr(i + 1);
     return LineShape::Good;
 }

@@ -3,14 +3,24 @@
 // text ending in CR, LF or CR LF.
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace tw::gedcom {
+
+// A tag of up to four characters as one number, for quick comparison; 0 for longer tags.
+constexpr uint32_t tagCode(std::string_view tag) {
+    if (tag.size() > 4) return 0;
+    uint32_t code = 0;
+    for (const char c : tag) code = code << 8 | uint8_t(c);
+    return code;
+}
 
 struct GedcomLine {
     int level = -1;
     std::string_view xref;   // "@I1@" on record lines, else empty
     std::string_view tag;
+    uint32_t code = 0;       // tagCode(tag)
     std::string_view value;  // the rest of the line after the tag and one blank
 };
 

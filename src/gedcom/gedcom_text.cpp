@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "paf/codepage.h"
 
@@ -109,6 +110,27 @@ std::string headerCharset(std::string_view text) {
     return {};
 }
 
+// isValidUtf8 over long texts that are nearly all ASCII: the ASCII runs are skipped
+// eight bytes at a time, and each run of other bytes (which in valid UTF-8 begins
+// and ends on character boundaries) is checked on its own.
+bool isValidUtf8Text(std::string_view text) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        while (end - p >= 8) {
+            uint64_t word;
+            std::memcpy(&word, p, 8);
+            if (word & 0x8080808080808080ull) break;
+            p += 8;
+        }
+        while (p < end && uint8_t(*p) < 0x80) ++p;
+        const char* start = p;
+        while (p < end && uint8_t(*p) >= 0x80) ++p;
+        if (p > start && !isValidUtf8(std::string_view(start, size_t(p - start)))) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 const char* encodingName(Encoding encoding) {
@@ -194,7 +216,7 @@ DecodedText decodeGedcomText(std::string_view bytes) {
     }
     if (startsWith(bytes, "\xEF\xBB\xBF")) {
         result.text = bytes.substr(3);
-        if (!isValidUtf8(result.text)) result.note = "the file is not valid UTF-8; malformed characters read as \"?\"";
+        if (!isValidUtf8Text(result.text)) result.note = "the file is not valid UTF-8; malformed characters read as \"?\"";
         return result;
     }
     const std::string charset = headerCharset(bytes);
@@ -204,7 +226,7 @@ DecodedText decodeGedcomText(std::string_view bytes) {
         result.text = result.converted;
         return result;
     }
-    if (isValidUtf8(bytes)) {  // UTF-8, and ASCII or ANSI text without any byte above 0x7F
+    if (isValidUtf8Text(bytes)) {  // UTF-8, and ASCII or ANSI text without any byte above 0x7F
         result.text = bytes;
         return result;
     }
