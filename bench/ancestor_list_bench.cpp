@@ -16,6 +16,7 @@
 #include <filesystem>
 
 #include "bench_support.h"
+#include "paf/date_encoding.h"
 #include "reports/ancestor_list.h"
 #include "wizard/app_context.h"
 
