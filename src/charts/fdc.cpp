@@ -161,8 +161,11 @@ void FamilyDateChart::run() {
         y = layoutBlock(block, y);
     }
 
+    // Blocks come in page order; a page draws those that have a row on it.
+    size_t first = 0;
     for (int32_t page = 1; page <= layoutPage_; ++page) {
-        for (const ChildBlock& block : blocks) drawBlock(block, page);
+        while (first < blocks.size() && blocks[first].rows.back().page < page) ++first;
+        for (size_t b = first; b < blocks.size() && blocks[b].rows.front().page <= page; ++b) drawBlock(blocks[b], page);
         if (page != layoutPage_) {
             log_.newPage();
             drawHeader();
