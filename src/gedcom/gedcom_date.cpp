@@ -1,6 +1,7 @@
 #include "gedcom/gedcom_date.h"
 
 #include <string>
+#include <vector>
 
 #include "paf/codepage.h"
 #include "paf/date_encoding.h"
@@ -97,6 +98,55 @@ bool plainDate(std::string_view value, WriterDate& date) {
     return true;
 }
 
+int fullMonthOf(std::string_view w) {
+    static constexpr std::string_view kNames[] = {"JANUARY", "FEBRUARY", "MARCH",     "APRIL",   "MAY",      "JUNE",
+                                                  "JULY",    "AUGUST",   "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
+    const std::string word = upper(w);
+    for (int m = 0; m < 12; ++m) {
+        if (kNames[m] == word) return m + 1;
+    }
+    return monthOf(w);
+}
+
+bool isWeekday(std::string_view w) {
+    static constexpr std::string_view kDays[] = {"MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY",
+                                                 "FRIDAY", "SATURDAY", "SUNDAY"};
+    const std::string word = upper(w);
+    for (const std::string_view d : kDays) {
+        if (d == word) return true;
+    }
+    return false;
+}
+
+// Dates some programs write instead of GEDCOM's: "Tuesday, 9th November 1841",
+// "9 November 1841", "November 1841". Only an exact date is taken.
+bool spelledOutDate(std::string_view value, WriterDate& date) {
+    std::vector<std::string_view> words;
+    size_t pos = 0;
+    while (pos < value.size() && words.size() < 5) {
+        while (pos < value.size() && (value[pos] == ' ' || value[pos] == ',')) ++pos;
+        const size_t start = pos;
+        while (pos < value.size() && value[pos] != ' ' && value[pos] != ',') ++pos;
+        if (pos > start) words.push_back(value.substr(start, pos - start));
+    }
+    if (pos < value.size()) return false;
+    if (!words.empty() && isWeekday(words.front())) words.erase(words.begin());
+    if (words.size() < 2 || words.size() > 3) return false;
+    DateValue v;
+    v.year = number(words.back(), 4);
+    v.month = fullMonthOf(words[words.size() - 2]);
+    if (v.year <= 0 || v.month == 0) return false;
+    if (words.size() == 3) {
+        std::string_view day = words[0];
+        const std::string suffix = upper(day.substr(day.size() > 2 ? day.size() - 2 : day.size()));
+        if (suffix == "ST" || suffix == "ND" || suffix == "RD" || suffix == "TH") day.remove_suffix(2);
+        if ((v.day = number(day, 2)) <= 0) return false;
+    }
+    if (dateToDayNumber(v) == 0) return false;
+    date = WriterDate(makeDate(v));
+    return true;
+}
+
 }  // namespace
 
 WriterDate gedcomDate(std::string_view value) {
@@ -120,6 +170,7 @@ WriterDate gedcomDate(std::string_view value) {
         std::string why;
         if (parseDatePhrase(phrase, date, why) && date.text.empty()) return date;
     }
+    if (WriterDate spelled; spelledOutDate(value, spelled)) return spelled;
     return asText(value);
 }
 
