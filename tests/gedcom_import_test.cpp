@@ -106,6 +106,24 @@ TEST(GedcomImport, RecordsNumberedInFileOrderWithLinksAndOrders) {
     EXPECT_EQ(r.counts.dates, 8u);  // the custom tag's DATE is not one of them
 }
 
+TEST(GedcomImport, Gedcom7WithoutCharsetVoidLinksAndCalendarWords) {
+    const ImportResult r = importGedcom(ged({
+        "0 HEAD", "1 GEDC", "2 VERS 7.0",
+        "0 @I1@ INDI", "1 NAME J\xC3\xBCrgen /Vo\xC3\x9F/", "1 SEX X", "1 BIRT", "2 DATE JULIAN 1 MAR 1550",
+        "3 PHRASE first of March, old style", "1 FAMC @VOID@", "1 FAMS @F1@",
+        "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @VOID@", "1 CHIL @VOID@", "1 MARR", "2 DATE BET 1575 AND 1577",
+        "0 TRLR",
+    }));
+    EXPECT_EQ(r.warnings, std::vector<std::string>{});
+    ASSERT_EQ(r.family.people.size(), 1u);
+    EXPECT_EQ(r.family.people[0].name, "J\xFCrgen /Vo\xDF/");
+    EXPECT_EQ(r.family.people[0].sex, 'U');
+    EXPECT_EQ(r.family.people[0].birth.value, makeDate({1, 3, 1550}, kQualNone, CenturyTable::B));
+    EXPECT_EQ(r.family.marriages[0].husband, 1);
+    EXPECT_EQ(r.family.marriages[0].wife, 0);
+    EXPECT_EQ(r.family.marriages[0].date.value, makeDateRange({0, 0, 1575}, {0, 0, 1577}, 4));
+}
+
 struct DateCase {
     const char* gedcom;
     const char* shown;  // formatDate of the PAF date; for text dates the stored text

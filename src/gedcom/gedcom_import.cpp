@@ -286,6 +286,7 @@ private:
     int depth_ = -1;       // level of the last line read
     int skipAbove_ = -1;   // lines deeper than this belong to a dropped line
     bool trailer_ = false;
+    bool linksFull_ = false;
 
     void warn(size_t line, const std::string& text) {
         if (r_.warnings.size() >= kMaxWarnings) {
@@ -452,9 +453,17 @@ private:
         return true;
     }
 
+    bool roomForLink(size_t number) {
+        if (links_.size() + sealings_.size() < kMaxLinks) return true;
+        if (!linksFull_)
+            warn(number, "more than " + std::to_string(kMaxLinks) + " links between records; this one and the rest ignored");
+        linksFull_ = true;
+        return false;
+    }
+
     void addLink(const GedcomLine& line, size_t number, LinkKind kind, int32_t owner) {
         std::string_view target;
-        if (pointer(line, number, target)) links_.push_back({owner, uint32_t(number), target, kind});
+        if (pointer(line, number, target) && roomForLink(number)) links_.push_back({owner, uint32_t(number), target, kind});
     }
 
     void indiLine(const GedcomLine& line, size_t number) {
@@ -524,7 +533,7 @@ private:
                 case Field::Endowment: keep(p.endowment); break;
                 case Field::ChildSealing: {
                     WriterDate date = eventDate();
-                    if (isSet(date))
+                    if (isSet(date) && roomForLink(open_.line))
                         sealings_.push_back({int32_t(family_.people.size()), open_.line, open_.famc, std::move(date)});
                     break;
                 }
