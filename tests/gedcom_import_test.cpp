@@ -269,6 +269,12 @@ TEST(GedcomImport, EveryEncodingAndLineEndingGivesTheSameWindows1252Text) {
     }
 }
 
+TEST(GedcomImport, DeclaredAnsiWinsOverBytesThatLookLikeUtf8) {
+    const ImportResult r = importGedcom("0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n1 NAME \xC3\xA9mile\n0 TRLR\n");
+    ASSERT_EQ(r.family.people.size(), 1u);
+    EXPECT_EQ(r.family.people[0].name, "\xC3\xA9mile");  // "Ã©mile", as an ANSI file spells it
+}
+
 TEST(GedcomImport, AnselDiacriticsJoinTheirLetterWhereWindows1252HasOne) {
     EXPECT_EQ(gedcom::anselToUtf8("\xE1" "a\xE3" "o\xF0" "c\xE9" "s\xE8" "y\xEA" "A"),
               "\xC3\xA0\xC3\xB4\xC3\xA7\xC5\xA1\xC3\xBF\xC3\x85");  // à ô ç š ÿ Å

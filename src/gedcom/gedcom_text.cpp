@@ -226,7 +226,9 @@ DecodedText decodeGedcomText(std::string_view bytes) {
         result.text = result.converted;
         return result;
     }
-    if (isValidUtf8Text(bytes)) {  // UTF-8, and ASCII or ANSI text without any byte above 0x7F
+    const bool ansi = charset == "ANSI" || charset == "WINDOWS" || charset == "IBM WINDOWS" || charset == "CP1252" ||
+                      charset == "WINDOWS-1252" || charset == "LATIN1" || charset == "ISO-8859-1";
+    if (!ansi && isValidUtf8Text(bytes)) {  // UTF-8, or ASCII
         result.text = bytes;
         return result;
     }
