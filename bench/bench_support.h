@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,6 +30,29 @@ using Clock = std::chrono::steady_clock;
 inline double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
+
+// Processor time of this thread: less disturbed than the clock by other programs
+// on a busy machine.
+inline double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+// A small fixed generator, so that every run writes the same family.
+class Random {
+public:
+    explicit Random(uint64_t seed) : state_(seed) {}
+    uint32_t next() {
+        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return uint32_t(state_ >> 33);
+    }
+    int below(int n) { return int(next() % uint32_t(n)); }
+    bool chance(int percent) { return below(100) < percent; }
+
+private:
+    uint64_t state_;
+};
 
 // Shows the first few messages on standard error and counts the rest.
 class BenchHost : public tw::Host {

@@ -33,33 +33,13 @@ namespace {
 
 using namespace bench;
 
-// Processor time of this thread: less disturbed than the clock by other programs
-// on a busy machine.
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-class Random {
-public:
-    uint32_t next() {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return uint32_t(state_ >> 33);
-    }
-    int below(int n) { return int(next() % uint32_t(n)); }
-
-private:
-    uint64_t state_ = 20261207;
-};
-
 constexpr const char* kGiven[] = {"Tobias", "Ambrose", "Mercy", "Keziah", "Silas", "Phoebe", "Orson", "Almira",
                                   "Gideon", "Lavinia", "Reuben", "Opal", "Hiram", "Zina", "Caleb", "Harriet"};
 constexpr const char* kSurnames[] = {"Quillfeather", "Ashgrove", "Brannock", "Tamsett", "Verrall", "Hollowell",
                                      "Marchbank", "Fenwright", "Gorrell", "Whitlock", "Rasband", "Callister"};
 
 tw::WriterFamily descendantsOfOneCouple(int32_t people, std::vector<int>& generationSizes) {
-    Random random;
+    Random random(20261207);
     tw::WriterFamily f;
     f.people.reserve(size_t(people));
     auto add = [&](char sex, const char* surname, int year) {

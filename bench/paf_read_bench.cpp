@@ -43,20 +43,6 @@ using namespace bench;
 
 // ---- A family that looks like real data ----------------------------------------------
 
-// A small fixed generator, so that every run writes the same file.
-class Random {
-public:
-    uint32_t next() {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return uint32_t(state_ >> 33);
-    }
-    int below(int n) { return int(next() % uint32_t(n)); }
-    bool chance(int percent) { return below(100) < percent; }
-
-private:
-    uint64_t state_ = 20240917;
-};
-
 constexpr const char* kMaleNames[] = {"Tobias", "Ambrose", "Josiah", "Silas", "Caleb", "Orson", "Gideon", "Levi",
                                       "Wilford", "Leland", "Harold", "Søren", "Étienne", "Joaquín", "Pieter",
                                       "Konrad", "Reuben", "Elias", "Hiram", "Amos"};
@@ -87,7 +73,7 @@ tw::PafDate randomDate(Random& random, int32_t year) {
 // People come in families: couples drawn from the unmarried adults of earlier
 // families (or new people marrying in), with up to seven children each.
 tw::WriterFamily generateFamily(int32_t people) {
-    Random random;
+    Random random(20240917);
     tw::WriterFamily family;
     family.people.reserve(size_t(people));
     std::vector<int32_t> single[2];  // unmarried men and women, by RIN

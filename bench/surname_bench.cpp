@@ -27,14 +27,6 @@ namespace {
 
 using namespace bench;
 
-// Processor time of this thread: less disturbed than the clock by other programs
-// on a busy machine.
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
 // Surname number k as text: syllables picked by its digits in base 24, a capital
 // or small first letter, some with an accented letter (Windows-1252).
 std::string surname(int k) {
