@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "paf/byte_order.h"
 #include "paf/codepage.h"
 #include "paf/date_encoding.h"
 #include "paf/family_text.h"
@@ -93,8 +94,9 @@ bool plainDate(std::string_view value, WriterDate& date) {
     if (v.year <= 0) return false;
     if (count >= 2 && (v.month = monthOf(words[count - 2])) == 0) return false;
     if (count == 3 && (v.day = number(words[0], 2)) <= 0) return false;
-    if (dateToDayNumber(v) == 0) return false;
-    date = WriterDate(makeDate(v, qualifier));
+    const PafDate made = makeDate(v, qualifier);
+    if (readUint24le(made.bytes, 4) == 0) return false;  // no day number: a date PAF cannot hold
+    date = WriterDate(made);
     return true;
 }
 

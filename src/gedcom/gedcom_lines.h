@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace tw::gedcom {
@@ -44,8 +45,13 @@ public:
         ++number_;
         const char* start = text_.data() + pos_;
         const size_t left = text_.size() - pos_;
-        size_t length = 0;
-        while (length < left && start[length] != '\n' && start[length] != '\r') ++length;
+        if (first_ || nextLf_ < pos_) {  // the next LF, found once for every line it ends (or none)
+            first_ = false;
+            const void* lf = std::memchr(start, '\n', left);
+            nextLf_ = lf ? size_t(static_cast<const char*>(lf) - text_.data()) : text_.size();
+        }
+        size_t length = nextLf_ - pos_;
+        if (const void* cr = std::memchr(start, '\r', length)) length = size_t(static_cast<const char*>(cr) - start);
         line = std::string_view(start, length);
         pos_ += length;
         if (pos_ < text_.size()) {
@@ -59,6 +65,8 @@ public:
 private:
     std::string_view text_;
     size_t pos_ = 0;
+    size_t nextLf_ = 0;
+    bool first_ = true;
     size_t number_ = 0;
 };
 
