@@ -124,6 +124,24 @@ TEST(GedcomImport, Gedcom7WithoutCharsetVoidLinksAndCalendarWords) {
     EXPECT_EQ(r.family.marriages[0].date.value, makeDateRange({0, 0, 1575}, {0, 0, 1577}, 4));
 }
 
+TEST(GedcomImport, NamesAsPafStoresThem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"John /Smith/", "John /Smith/"},
+        {"John /Smith/ Jr.", "John /Smith/ Jr."},
+        {"  John   Henry  /Smith/ ", "John Henry /Smith/"},
+        {"John / Smith /Jr", "John /Smith/ Jr"},
+        {"/Smith/ John", "John /Smith/"},
+        {"/Smith/", "/Smith/"},
+        {"John /Smith", "John /Smith/"},
+        {"Mary", "Mary"},
+    };
+    for (const auto& [gedcomName, stored] : cases) {
+        const ImportResult r = importGedcom("0 HEAD\n0 @I1@ INDI\n1 NAME " + std::string(gedcomName) + "\n0 TRLR\n");
+        ASSERT_EQ(r.family.people.size(), 1u);
+        EXPECT_EQ(r.family.people[0].name, stored) << gedcomName;
+    }
+}
+
 struct DateCase {
     const char* gedcom;
     const char* shown;  // formatDate of the PAF date; for text dates the stored text

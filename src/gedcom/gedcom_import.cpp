@@ -48,7 +48,26 @@ std::string shown(std::string_view text) {
 
 // The name as PAF keeps it: given names, then the surname between slashes, then a
 // suffix. A name written surname first ("/Smith/ John") is turned round.
+// True for a name already in that form: "Given /Surname/" or "Given /Surname/ Suffix",
+// single blanks, nothing to turn round.
+bool isPafForm(std::string_view v) {
+    const size_t slash = v.find('/');
+    const size_t close = slash == std::string_view::npos ? slash : v.find('/', slash + 1);
+    if (slash == std::string_view::npos || slash < 2 || v[slash - 1] != ' ' || close == std::string_view::npos)
+        return false;
+    if (close + 1 < v.size() && (v[close + 1] != ' ' || close + 2 == v.size())) return false;
+    if (v.front() == ' ' || v.back() == ' ') return false;
+    for (size_t i = 0; i < v.size(); ++i) {
+        const char c = v[i];
+        if (c == '\t' || c == '\n' || (c == ' ' && v[i + 1] == ' ') || (c == '/' && i != slash && i != close))
+            return false;
+        if (c == ' ' && i > slash && i < close && (i == slash + 1 || i + 1 == close)) return false;
+    }
+    return true;
+}
+
 std::string pafName(std::string_view value, std::string_view givn, std::string_view surn) {
+    if (isPafForm(value)) return pafText(std::string(value));
     std::string name;
     value = trimmed(value);
     if (value.empty()) {
