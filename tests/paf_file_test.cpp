@@ -92,6 +92,22 @@ TEST(PafWriterRoundTrip, EveryWrittenFieldReadsBack) {
     EXPECT_EQ(link.sealing, family.marriages[0].childSealings[0].value);
 }
 
+TEST(PafWriterRoundTrip, AChildsSealingStoredAsTextPointsAtItsText) {
+    WriterFamily family = coupleWithChildren(2);
+    family.marriage(1).childSealings = {WriterDate::asText("at the old temple"), makeStatusDate(kOrdBic)};
+    auto opened = openFamily(family);
+    ASSERT_NE(opened, nullptr);
+    IndividualRecord child;
+    ChildLinkRecord link;
+    ASSERT_TRUE(readIndividual(opened->ctx.file, 3, child));
+    ASSERT_TRUE(readChildLink(opened->ctx.file, child.childLink, link));
+    EXPECT_EQ(opened->ctx.file.readText(readInt32le(link.sealing.bytes, 2)),
+              std::optional<std::string>("at the old temple"));
+    ASSERT_TRUE(readIndividual(opened->ctx.file, 4, child));
+    ASSERT_TRUE(readChildLink(opened->ctx.file, child.childLink, link));
+    EXPECT_EQ(link.sealing, makeStatusDate(kOrdBic));
+}
+
 TEST(PafWriterRoundTrip, DeletedRecordsAndUnknownSexKeepTheirMarks) {
     WriterFamily family = coupleWithChildren(1);
     family.person(3).deleted = true;

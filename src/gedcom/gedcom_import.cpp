@@ -769,13 +769,6 @@ private:
                                  "; dropped");
                 continue;
             }
-            if (!s.date.text.empty()) {
-                // PafWriter places text records only after the child links it fills
-                // in, so a child sealing cannot point at one yet.
-                warn(s.line, "SLGC date \"" + shown(windows1252ToUtf8(s.date.text)) +
-                                 "\" is not a date the child's sealing can hold; dropped");
-                continue;
-            }
             m.childSealings.resize(m.children.size());
             WriterDate& target = m.childSealings[size_t(at - m.children.begin())];
             if (!isSet(target)) target = std::move(s.date);

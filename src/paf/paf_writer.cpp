@@ -230,7 +230,7 @@ public:
 private:
     struct ChildLink {
         int32_t mrin = 0, next = 0, child = 0;
-        PafDate sealing;
+        const WriterDate* sealing = nullptr;  // resolved once the text pages are placed
     };
 
     bool checkLinks() {
@@ -292,7 +292,7 @@ private:
                 link.child = mar.children[c];
                 const bool last = c + 1 == mar.children.size();
                 link.next = last ? first : int32_t(links_.size() + 2);
-                if (c < mar.childSealings.size()) link.sealing = resolve(mar.childSealings[c]);
+                if (c < mar.childSealings.size()) link.sealing = &mar.childSealings[c];
                 links_.push_back(link);
                 if (childLinkOf_[size_t(link.child)] == 0) childLinkOf_[size_t(link.child)] = int32_t(links_.size());
             }
@@ -402,7 +402,7 @@ private:
             writeInt32le(r, f::kMrin, links_[n].mrin);
             writeInt32le(r, f::kNext, links_[n].next);
             writeInt32le(r, f::kChild, links_[n].child);
-            putDate(r, f::kSealing, links_[n].sealing);
+            if (links_[n].sealing != nullptr) putDate(r, f::kSealing, resolve(*links_[n].sealing));
         }
     }
 
