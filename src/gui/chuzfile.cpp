@@ -108,8 +108,9 @@ void TChooseFile::btnNextClick() {
         return;
     }
     AppContext& ctx = app_.context();
-    // A file that cannot be opened ends the program inside openDataFile.
-    if (!openDataFile(ctx, QFile::encodeName(path).toStdString())) {
+    // A file that cannot be opened ends the program inside openDataFile; a GEDCOM
+    // file is imported into a PAF image in memory and only read.
+    if (!openGedcomOrPaf(ctx, QFile::encodeName(path).toStdString())) {
         ctx.file.close();
         finish(Rejected);
         return;

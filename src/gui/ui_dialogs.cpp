@@ -28,7 +28,7 @@ std::optional<QString> QtUiDialogs::openDataFile(QWidget* parent, const QString&
     QFileDialog dialog(ownerFor(parent), QStringLiteral("Open"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("PAF 5 data files (*.paf)"));
+    dialog.setNameFilters({QStringLiteral("PAF 5 data files (*.paf)"), QStringLiteral("GEDCOM files (*.ged)")});
     dialog.setDefaultSuffix(QStringLiteral("paf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -92,6 +92,7 @@ private slots:
     void emptyPathStaysWithAMessage();
     void browseStartsInTheDocumentsFolder();
     void corruptFileReturnsToReportSelection();
+    void gedcomFileIsImportedAndNeverWritten();
     void fileThatCannotBeOpenedEndsTheProgramWithAFailureStatus();
 };
 
@@ -260,6 +261,36 @@ void DataFileTest::corruptFileReturnsToReportSelection() {
     QVERIFY(!t.app.context().file.isOpen());
     QCOMPARE(fileBytes(path), before);
     QVERIFY(OwnRecentFiles().list().isEmpty());
+}
+
+void DataFileTest::gedcomFileIsImportedAndNeverWritten() {
+    tw::test::TempDir dir;
+    const std::string path = dir.file("tree.GED");
+    std::ofstream(path) << "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Anna /Berg/\n1 FAMS @F1@\n"
+                           "0 @I2@ INDI\n1 NAME Olof /Berg/\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I1@\n0 TRLR\n";
+    const QByteArray before = fileBytes(path);
+    AppUnderTest t;
+    TChooseFile& file = t.app.chooseFile();
+    bool startShown = false;
+    Driver driver;
+    driver
+        .onWindow(&file,
+                  [&] {
+                      file.cbFileName->setEditText(QString::fromStdString(path));
+                      click(file.btnNext);
+                  })
+        .onWindow(&t.app.chooseRin(), [&] {
+            startShown = true;
+            click(t.app.chooseRin().btnCancel);
+        });
+    file.showModal();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QVERIFY(startShown);
+    QVERIFY(t.app.context().file.isOpen());
+    QCOMPARE(t.app.context().file.highestRin(), 2);
+    QCOMPARE(t.app.context().file.highestMrin(), 1);
+    QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
+    QCOMPARE(fileBytes(path), before);
 }
 
 void DataFileTest::fileThatCannotBeOpenedEndsTheProgramWithAFailureStatus() {
