@@ -104,13 +104,9 @@ void PdfFilePrinter::abortDocument() {
     removeFile(path_);
 }
 
-// --- PNG -----------------------------------------------------------------------------
+// --- One file per page ----------------------------------------------------------------
 
-PngFilePrinter::PngFilePrinter(std::string path, int dpi) : FilePrinter(std::move(path), dpi) {}
-
-PngFilePrinter::~PngFilePrinter() { stopPainting(); }
-
-bool PngFilePrinter::startDocument(std::string_view title) {
+bool PageFilePrinter::startDocument(std::string_view title) {
     stopPainting();
     error_.clear();
     written_.clear();
@@ -118,6 +114,24 @@ bool PngFilePrinter::startDocument(std::string_view title) {
     page_ = 0;
     return startPage();
 }
+
+void PageFilePrinter::newPage() {
+    if (!pageOpen()) return;
+    finishPage();
+    startPage();
+}
+
+void PageFilePrinter::abortDocument() {
+    discardPage();
+    for (const std::string& file : written_) removeFile(file);
+    written_.clear();
+}
+
+// --- PNG -----------------------------------------------------------------------------
+
+PngFilePrinter::PngFilePrinter(std::string path, int dpi) : PageFilePrinter(std::move(path), dpi) {}
+
+PngFilePrinter::~PngFilePrinter() { stopPainting(); }
 
 bool PngFilePrinter::startPage() {
     ++page_;
@@ -153,35 +167,16 @@ void PngFilePrinter::finishPage() {
     image_ = QImage();
 }
 
-void PngFilePrinter::newPage() {
-    if (!painter_.isActive()) return;
-    finishPage();
-    startPage();
-}
-
-void PngFilePrinter::endDocument() { finishPage(); }
-
-void PngFilePrinter::abortDocument() {
+void PngFilePrinter::discardPage() {
     stopPainting();
     image_ = QImage();
-    for (const std::string& file : written_) removeFile(file);
-    written_.clear();
 }
 
 // --- SVG -----------------------------------------------------------------------------
 
-SvgFilePrinter::SvgFilePrinter(std::string path, int dpi) : FilePrinter(std::move(path), dpi) {}
+SvgFilePrinter::SvgFilePrinter(std::string path, int dpi) : PageFilePrinter(std::move(path), dpi) {}
 
 SvgFilePrinter::~SvgFilePrinter() { stopPainting(); }
-
-bool SvgFilePrinter::startDocument(std::string_view title) {
-    stopPainting();
-    error_.clear();
-    written_.clear();
-    title_ = std::string(title);
-    page_ = 0;
-    return startPage();
-}
 
 bool SvgFilePrinter::startPage() {
     ++page_;
@@ -212,22 +207,11 @@ void SvgFilePrinter::finishPage() {
         fail("Cannot write " + file);
 }
 
-void SvgFilePrinter::newPage() {
+void SvgFilePrinter::discardPage() {
     if (generator_ == nullptr) return;
-    finishPage();
-    startPage();
-}
-
-void SvgFilePrinter::endDocument() { finishPage(); }
-
-void SvgFilePrinter::abortDocument() {
-    if (generator_ != nullptr) {
-        stopPainting();
-        generator_.reset();
-        removeFile(pageFilePath(path_, page_, ".svg"));
-    }
-    for (const std::string& file : written_) removeFile(file);
-    written_.clear();
+    stopPainting();
+    generator_.reset();
+    removeFile(pageFilePath(path_, page_, ".svg"));
 }
 
 }  // namespace tw

@@ -78,48 +78,59 @@ private:
     std::unique_ptr<QPdfWriter> writer_;
 };
 
+// Printers that write one file per page: starting, turning and ending pages is the
+// same for every such format; each format says how a page begins and is saved.
+class PageFilePrinter : public FilePrinter {
+public:
+    bool startDocument(std::string_view title) override;
+    void newPage() override;
+    void endDocument() override { finishPage(); }
+    void abortDocument() override;
+
+protected:
+    using FilePrinter::FilePrinter;
+    virtual bool startPage() = 0;   // the next page, numbered page_
+    virtual void finishPage() = 0;  // saves the page being drawn, if any
+    virtual bool pageOpen() const = 0;
+    virtual void discardPage() = 0; // drops the page being drawn without saving it
+
+    int page_ = 0;
+};
+
 // One PNG image per page on a white background, at 150 pixels per inch unless told
 // otherwise (a letter page is then 1275 x 1650 pixels).
-class PngFilePrinter : public FilePrinter {
+class PngFilePrinter : public PageFilePrinter {
 public:
     static constexpr int kDefaultPixelsPerInch = 150;
 
     explicit PngFilePrinter(std::string path, int dpi = kDefaultPixelsPerInch);
     ~PngFilePrinter() override;
 
-    bool startDocument(std::string_view title) override;
-    void newPage() override;
-    void endDocument() override;
-    void abortDocument() override;
-
 private:
-    bool startPage();
-    void finishPage();
+    bool startPage() override;
+    void finishPage() override;
+    bool pageOpen() const override { return painter_.isActive(); }
+    void discardPage() override;
 
     QImage image_;
-    int page_ = 0;
 };
 
 // One SVG file per page. Coordinates are device pixels at 600 pixels per inch unless
 // told otherwise; the page's width and height are given in millimetres.
-class SvgFilePrinter : public FilePrinter {
+class SvgFilePrinter : public PageFilePrinter {
 public:
     static constexpr int kDefaultPixelsPerInch = 600;
 
     explicit SvgFilePrinter(std::string path, int dpi = kDefaultPixelsPerInch);
     ~SvgFilePrinter() override;
 
-    bool startDocument(std::string_view title) override;
-    void newPage() override;
-    void endDocument() override;
-    void abortDocument() override;
-
 private:
-    bool startPage();
-    void finishPage();
+    bool startPage() override;
+    void finishPage() override;
+    bool pageOpen() const override { return generator_ != nullptr; }
+    void discardPage() override;
 
     std::unique_ptr<QSvgGenerator> generator_;
-    int page_ = 0;
 };
 
 }  // namespace tw
