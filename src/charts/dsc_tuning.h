@@ -1,0 +1,79 @@
+#pragma once
+// The tuning values of the Descendant Summary Chart: row limits, box sizes, margins,
+// pen widths and fonts of its four formats. They live in the program's context and
+// keep whatever the last run or format gave them; each run first reads the tuning
+// file, lines such as "boxcc=0.45", over them.
+//
+// The file is $TAMBLEWIN_DSC_TUNING when that is set, else
+// $XDG_CONFIG_HOME/tamblewin/DSCtest.txt (~/.config/tamblewin/DSCtest.txt).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+// Inches unless said otherwise; reals are single precision.
+struct DscTuning {
+    int32_t DSC1mk = 17;  // most rows each format accepts
+    int32_t DSC2mk = 18;
+    int32_t DSC3mk = 18;
+    int32_t DSC4mk = 18;
+    float boxheight = 0.4F;  // height of a row box
+    float boxcc = 0.5F;      // one row's top to the next row's top
+    float bottom_margin = 10.25F;
+    float right_margin = 7.75F;
+    float inter_column_space = 0.25F;  // gap between columns, spanned by an arrow
+    float left_margin = 0.75F;
+    float top_margin = 1.0F;
+    float dlinew = 0.04F;  // pen of the boxes
+    float slinew = 0.02F;  // pen of lines and arrows
+    float DSC2_boxh_boxcc_ratio = 0.8F;
+    float DSC2_center_y = 5.8F;
+    float DSC3rightMargin = 10.25F;  // read and kept; format 3 uses fixed values
+    int32_t DSC2_childcnt_proportion = 12;  // above this many rows, rows are shrunk
+    float DSC3_boxh_boxcc_ratio = 0.8F;
+    float DSC3_center_y_adjust = 1.15F;
+    float DSC3bottomMargin = 7.75F;
+    int32_t DSC3_childcnt_proportion = 13;
+    float DSC4_boxh_boxcc_ratio = 0.8F;
+    float DSC4_center_y_adjust = 1.15F;
+    float DSC3boxCc = 0.35F;
+    int32_t DSC4_childcnt_proportion = 13;
+    float DSC3boxHeight = 0.3F;
+    float DSC4rightMargin = 13.25F;
+    float DSC4bottomMargin = 7.75F;
+    float DSC4boxCc = 0.35F;
+    float DSC4boxHeight = 0.3F;
+    int32_t DSC2childFont = 12;  // points
+    int32_t DSC3childFont = 8;
+    int32_t DSC4childFont = 8;
+    float DSC2fontRndShift = 0.0F;  // added to a scaled font size before truncation
+    float DSC3fontRndShift = 0.0F;
+    float DSC4fontRndShift = 0.0F;
+
+    // Not in the file: the font size of the rows, kept from run to run like the rest.
+    int32_t rowFont = 12;
+};
+
+// Real values beyond this many inches either way are taken as this bound: further
+// out they would only overflow the arithmetic of layout and drawing.
+inline constexpr float kDscTuningRealLimit = 1000.0F;
+
+// Applies the text of a whole tuning file. Of each line the first 89 characters
+// count; the first key of the table that begins the line takes the number after
+// it: the longest leading part that reads as a decimal integer or real, 0 when none
+// does. Lines that match no key, and "# =" lines, change nothing. A real that is
+// not finite (nan, inf) counts as no number; integers beyond 32 bits and reals
+// beyond kDscTuningRealLimit are taken as the nearest bound.
+void applyDscTuningText(DscTuning& tuning, std::string_view fileText);
+
+// Where the tuning file is looked for; empty when no place can be named (no
+// $TAMBLEWIN_DSC_TUNING, $XDG_CONFIG_HOME or $HOME).
+std::string dscTuningFilePath();
+
+// Reads the tuning file into tuning when it exists and is a regular file; a missing
+// file changes nothing. At most the first MiB is read.
+void readDscTuningFile(DscTuning& tuning);
+
+}  // namespace tw
