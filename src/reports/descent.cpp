@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "paf/loop_guard.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
 
@@ -126,6 +127,22 @@ bool childrenWithin(PafContext& ctx, const IntList& families, int64_t room, IntL
     }
     children = inInputOrder(families, found, true);
     return true;
+}
+
+int marriageCount(PafContext& ctx, int32_t rin) {
+    IndividualRecord person;
+    if (!readIndividual(ctx.file, rin, person)) return 0;
+    int count = 0;
+    LoopGuard guard;
+    MarriageRecord marriage;
+    for (int32_t mrin = person.firstMrin; readMarriage(ctx.file, mrin, marriage); mrin = marriage.nextFor(person.sex)) {
+        if (guard.repeats(mrin)) {
+            reportCorruptData(ctx);
+            break;
+        }
+        ++count;
+    }
+    return count;
 }
 
 std::string ListNames::of(int32_t rin) {

@@ -48,6 +48,12 @@ IntList marriagesInFileOrder(PafContext& ctx, const IntList& persons);
 // room entries: false when it would (children is then empty).
 bool childrenWithin(PafContext& ctx, const IntList& families, int64_t room, IntList& children);
 
+// The marriages in the individual's chain: the husband's chain for a man, the
+// wife's otherwise, up to the first marriage that cannot be read (or the end, 0).
+// An individual whose own record cannot be read has none. A chain that loops is
+// cut where it repeats.
+int marriageCount(PafContext& ctx, int32_t rin);
+
 // One byte per RIN from 0 to the highest RIN of the file, for the run.
 class RinMarks {
 public:

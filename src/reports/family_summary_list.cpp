@@ -3,7 +3,6 @@
 #include <string>
 
 #include "paf/dates.h"
-#include "paf/loop_guard.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
 #include "reports/descent.h"
@@ -56,25 +55,6 @@ std::string relationship(int generation) {
     case 4: return "G. Grandchildren";
     default: return std::to_string(generation - 3) + "G. Grandchildren";
     }
-}
-
-// The marriages in the individual's chain: the husband's chain for a man, the
-// wife's otherwise, up to the first marriage that cannot be read (or the end, 0).
-// An individual whose own record cannot be read has none.
-int marriageCount(PafContext& ctx, int32_t rin) {
-    IndividualRecord person;
-    if (!readIndividual(ctx.file, rin, person)) return 0;
-    int count = 0;
-    LoopGuard guard;
-    MarriageRecord marriage;
-    for (int32_t mrin = person.firstMrin; readMarriage(ctx.file, mrin, marriage); mrin = marriage.nextFor(person.sex)) {
-        if (guard.repeats(mrin)) {
-            reportCorruptData(ctx);
-            break;
-        }
-        ++count;
-    }
-    return count;
 }
 
 class FamilySummary {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "charts/dsc_tuning.h"
 #include "output/page_log.h"
 #include "paf/int_list.h"
 #include "paf/paf_context.h"
@@ -24,6 +25,8 @@ struct AppContext : PafContext {
     // pedigree that loops back on itself doubles with every generation, and memory
     // must stay bounded. Two million entries are some 50,000 pages.
     int64_t listEntryLimit = int64_t(1) << 21;
+    // The Descendant Summary Chart's tuning values and row font, kept from run to run.
+    DscTuning dscTuning;
 };
 
 // What a report generator starts from: the start RIN (individual reports) or the

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "charts/dsc.h"
 #include "charts/fdc.h"
 #include "reports/ancestor_list.h"
 #include "reports/descendants_list.h"
@@ -39,7 +40,7 @@ constexpr std::array<ReportInfo, 14> kReports{{
     {K::AncestorsListWithoutRepeats, "RadioButtonAlwor", "Ancestors List (without repeats)",
      "ancestors-list-without-repeats", S::Rin, 5, generateAncestorListWithoutRepeats},
     {K::DescendantSummaryChart, "RadioButtonDSC", "&Descendant Summary Chart", "descendant-summary-chart", S::Mrin, 9,
-     nullptr},
+     generateDescendantSummaryChart},
     {K::FamilyTreeChart, "RadioButtonFamTree", "Family Tree Chart", "family-tree-chart", S::Mrin, 11, nullptr},
     {K::SurnameDistributionList, "rbSurnameDistList", "Surname Distribution List", "surname-distribution-list", S::Rin,
      12, generateSurnameDistributionList},

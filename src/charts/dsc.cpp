@@ -1,0 +1,279 @@
+#include "charts/dsc.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "charts/dsc_chart.h"
+#include "paf/dates.h"
+#include "paf/navigation.h"
+#include "paf/records.h"
+#include "reports/descent.h"
+
+namespace tw {
+
+namespace dsc {
+
+namespace {
+
+// Generations below the couple that the walk visits at most.
+constexpr int kGenerationLimit = 299;
+
+// The child's name as the row shows it: the name as entered, cut before the surname.
+std::string rowName(PafContext& ctx, int32_t rin) {
+    const std::string name = individualName(ctx, rin).str();
+    return name.substr(0, name.find('/'));
+}
+
+void addChild(Chart& chart, int32_t rin) {
+    ChildRow& row = chart.rows.emplace_back();
+    row.rin = rin;
+    row.marriageCount = marriageCount(chart.ctx, rin);
+    row.nameText = rowName(chart.ctx, rin);
+}
+
+// A descendant met depth generations below the child of row branch (counted from 1).
+void addDescendant(Chart& chart, RinMarks& seen, int32_t branch, size_t depth, int32_t rin) {
+    if (branch < 1 || size_t(branch) > chart.rows.size()) return;
+    ChildRow& row = chart.rows[size_t(branch) - 1];
+    if (row.cells.size() < depth) row.cells.resize(depth);
+    GenerationCell& cell = row.cells[depth - 1];
+    ++cell.count;
+    if (!seen.isSet(rin)) {
+        seen.testAndSet(rin);
+        ++cell.distinct;
+        cell.spouseCount += marriageCount(chart.ctx, rin);
+    } else {
+        cell.repeat = true;
+        chart.repeatSeen = true;
+    }
+}
+
+std::string walkStopMessage(int lastGeneration, int64_t limit) {
+    return "The chart counts the first " + std::to_string(lastGeneration) +
+           " generations:\nthe next generation would take the count past " + std::to_string(limit) + " entries.";
+}
+
+// Counts the descendants of the start couples, generation by generation. Everyone
+// met is counted in every line that reaches him or her, and his or her own
+// descendants are walked again, so a family that loops back on itself grows with
+// every generation: the walk stops before it would pass the context's entry limit.
+void countDescendants(Chart& chart, const IntList& mrins) {
+    AppContext& ctx = chart.ctx;
+    RinMarks seen;
+    seen.reset(ctx.file.highestRin());
+    IntList marriages = startCouples(mrins);
+    int64_t entries = 0;
+    for (int g = 1; g <= kGenerationLimit; ++g) {
+        if (marriages.size() == 0 || ctx.host.cancelRequested()) break;
+        IntList persons;
+        if (!childrenWithin(ctx, marriages, ctx.listEntryLimit - entries, persons)) {
+            ctx.host.message(walkStopMessage(g - 1, ctx.listEntryLimit), "Note");
+            break;
+        }
+        if (persons.size() == 0) break;
+        entries += persons.size() / 3;
+        for (int32_t k = 0; 3 * k + 2 < persons.size(); ++k) {
+            const int32_t rin = persons.fetch(3 * k);
+            if (g == 1) {
+                persons.store(3 * k + 1, k + 1);
+                addChild(chart, rin);
+            } else {
+                addDescendant(chart, seen, persons.fetch(3 * k + 1), size_t(g - 1), rin);
+            }
+        }
+        ctx.host.showProgress(g);
+        marriages = marriagesInFileOrder(ctx, persons);
+    }
+}
+
+// "husband / wife"; a partner not recorded gives an empty name.
+std::string coupleName(AppContext& ctx, const MarriageRecord& couple) {
+    ListNames names(ctx);
+    return names.of(couple.husband) + " / " + names.of(couple.wife);
+}
+
+double measured(PageLog& log, std::string_view text) {
+    return double(log.textWidth(text) + log.textWidth("m")) / std::max(log.pixelsPerInch(), 1);
+}
+
+std::string cellLabel(const GenerationCell& cell, size_t depth, int format) {
+    std::string label;
+    if (cell.count == 1 && depth == 1 && format == 1) {
+        label = "1 child";
+    } else {
+        char count[16];
+        std::snprintf(count, sizeof count, "%2d  ", cell.count);
+        label = count + generationLabel(int(depth), format);
+    }
+    if (cell.repeat) label += '*';
+    return label;
+}
+
+// Rows from y0 down, boxcc apart; returns the width of the name column. The empty
+// row of a childless couple is placed but not measured.
+double placeRows(Chart& chart, double x0, double y0) {
+    double y = y0;
+    double widest = 0;
+    for (ChildRow& row : chart.rows) {
+        row.x = x0;
+        row.y = y;
+        y += double(chart.tuning.boxcc);
+        if (row.empty) break;
+        chart.log.fontSize(chart.tuning.rowFont);
+        row.width = measured(chart.log, row.nameText);
+        widest = std::max(widest, row.width);
+    }
+    for (ChildRow& row : chart.rows) row.width = widest;
+    return widest;
+}
+
+// Puts the cells of depth d at x; returns the largest right end (the gap to the next
+// column included), none when no row reaches depth d. measure: compose the labels
+// still empty and measure the cells not measured yet.
+std::optional<double> placeColumn(Chart& chart, size_t d, double x, bool measure) {
+    std::optional<double> end;
+    for (ChildRow& row : chart.rows) {
+        if (row.cells.size() < d) continue;
+        GenerationCell& cell = row.cells[d - 1];
+        cell.x = x;
+        cell.y = row.y;
+        if (measure) {
+            if (cell.label.empty()) cell.label = cellLabel(cell, d, chart.format);
+            if (cell.width == 0) cell.width = measured(chart.log, cell.label);
+        }
+        const double right = x + cell.width + double(chart.tuning.inter_column_space);
+        end = std::max(end.value_or(right), right);
+    }
+    return end;
+}
+
+// Widens the cells of depth d that end short of edge, so that a column ends together.
+void alignColumn(Chart& chart, size_t d, double edge) {
+    for (ChildRow& row : chart.rows) {
+        if (row.cells.size() < d) continue;
+        GenerationCell& cell = row.cells[d - 1];
+        if (cell.x + cell.width < edge) cell.width = edge - cell.x;
+    }
+}
+
+std::string truncationNote(size_t generations) {
+    return "This couple has more generations of data than\nwill fit on this report.  Be advised that the "
+           "report\nwill show only the first " +
+           std::to_string(generations) + " generations of data.";
+}
+
+void finishPage(Chart& chart) {
+    chart.log.commit();
+    chart.ctx.host.showProgress(-1);
+    chart.log.newPage();
+    chart.log.end();
+}
+
+// Tries the formats in turn; each new format starts a new print job for its paper.
+void runFormats(Chart& chart) {
+    PageLog& log = chart.log;
+    log.pageMode = 0;
+    if (drawFormat1(chart) == 0) return finishPage(chart);
+
+    log.abandonPrinting();
+    log.begin("Descendant Summary Chart (f2)");
+    log.begin("Descendant Summary Chart");
+    if (drawBannerFormat(chart, 2) == 0) return finishPage(chart);
+
+    log.abandonPrinting();
+    log.pageMode = 1;
+    if (log.begin("Descendant Summary Chart (f3)") == 1) log.begin("Descendant Summary Chart (f3a)");
+    if (log.begin("Descendant Summary Chart") == 1) log.begin("Descendant Summary Chart");
+    if (drawBannerFormat(chart, 3) == 0) return finishPage(chart);
+
+    log.abandonPrinting();
+    log.pageMode = 3;
+    if (log.begin("Descendant Summary Chart (f4)") == 1) log.begin("Descendant Summary Chart (f4a)");
+    if (drawBannerFormat(chart, 4) == 0) return finishPage(chart);
+
+    chart.ctx.host.message("This information could not\nbe formatted into any of\nthe 4 forms of this chart.",
+                           "Problem!");
+    log.abandonPrinting();
+}
+
+}  // namespace
+
+std::string generationLabel(int index, int format) {
+    if (index == 1) return format == 1 ? "children" : "ch";
+    if (index == 2) return "g'ch";
+    if (index == 3) return "G g'ch";
+    return std::to_string(index - 2) + "G g'ch";
+}
+
+int32_t fontPoints(double value, int32_t fallback) {
+    constexpr double kLargest = 144;
+    if (std::isnan(value)) return fallback;
+    return int32_t(std::clamp(std::trunc(value), 1.0, kLargest));
+}
+
+int layoutPass(Chart& chart, double x0, double y0) {
+    const DscTuning& tuning = chart.tuning;
+    const double gap = tuning.inter_column_space;
+    const double rightMargin = tuning.right_margin;
+    for (ChildRow& row : chart.rows)
+        for (GenerationCell& cell : row.cells) cell.width = 0;
+    const double rowWidth = placeRows(chart, x0, y0);
+
+    // Columns left to right until the deepest generation, or until one reaches the
+    // right margin.
+    double r = x0 + rowWidth + gap;
+    size_t d = 1;
+    for (;; ++d) {
+        const std::optional<double> end = placeColumn(chart, d, r, true);
+        if (!end || *end == r) break;
+        if (*end >= rightMargin) {
+            if (chart.format != 4) return 1;
+            chart.ctx.host.message(truncationNote(d + 1), "Note");
+            break;
+        }
+        r = *end;
+    }
+    if (r > rightMargin && chart.format != 4) return 1;
+
+    // The spare width goes in equal parts to the columns that fit.
+    const double extra = (gap + rightMargin - r) / double(d);
+    for (ChildRow& row : chart.rows) {
+        row.width += extra;
+        for (GenerationCell& cell : row.cells) cell.width += extra;
+    }
+    r = x0 + rowWidth + extra + gap;
+    for (d = 1;; ++d) {
+        const std::optional<double> end = placeColumn(chart, d, r, false);
+        if (!end) break;
+        alignColumn(chart, d, *end - gap);
+        if (*end == r) break;
+        r = *end;
+    }
+    drawRows(chart);
+    return 0;
+}
+
+}  // namespace dsc
+
+void generateDescendantSummaryChart(AppContext& ctx, const ReportInput& input) {
+    dsc::Chart chart(ctx);
+    ctx.corruptDataReported = false;
+    readDscTuningFile(ctx.dscTuning);
+    chart.today = todayText(ctx).str();
+    ctx.pageLog.pageMode = 0;
+    ctx.pageLog.begin("Summary Descendants Chart");
+
+    chart.firstMrin = input.mrins.fetch(0);
+    MarriageRecord couple;
+    if (!readMarriage(ctx.file, chart.firstMrin, couple)) {
+        ctx.host.message("The RIN is invalid", "Error");
+        abortRun(ctx, "DLgetchildrins b", chart.firstMrin, -1);
+    }
+    chart.coupleName = dsc::coupleName(ctx, couple);
+    dsc::countDescendants(chart, input.mrins);
+    dsc::runFormats(chart);
+}
+
+}  // namespace tw

@@ -1,0 +1,69 @@
+#pragma once
+// What the Descendant Summary Chart's walk, layout and drawing share: the rows (one
+// per child of the couple) with their generation cells, and the state of one run.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "charts/dsc_tuning.h"
+#include "wizard/app_context.h"
+
+namespace tw::dsc {
+
+// The descendants that lie one depth below a row's child in that child's line.
+struct GenerationCell {
+    int32_t count = 0;        // met here, repeats included
+    int32_t distinct = 0;     // met here for the first time in the whole walk
+    int32_t spouseCount = 0;  // marriages of the distinct ones
+    bool repeat = false;      // someone met here had been met before
+    std::string label;        // composed once, then kept by later formats
+    double x = 0, y = 0, width = 0;
+};
+
+// One child of the couple, or the one empty row that stands for a childless couple.
+struct ChildRow {
+    bool empty = false;
+    int32_t rin = 0;
+    int32_t marriageCount = 0;
+    double y = 0, x = 0, width = 0;
+    std::vector<GenerationCell> cells;  // cells[d - 1] is depth d
+    std::string nameText;
+};
+
+struct Chart {
+    Chart(AppContext& c) : ctx(c), log(c.pageLog), tuning(c.dscTuning) {}
+
+    AppContext& ctx;
+    PageLog& log;
+    DscTuning& tuning;
+    std::vector<ChildRow> rows;
+    bool repeatSeen = false;
+    std::string coupleName;  // "husband / wife"
+    int32_t firstMrin = 0;
+    int format = 1;
+    std::string today;
+    double coupleLineX = 0;
+    double headerMid = 0;
+};
+
+// Layout pass: places the rows from (x0, y0) and the generation columns to their
+// right, spreads the spare width and draws the rows. 0 when the chart fits across,
+// 1 when it does not (format 4 cuts the generations instead, with a note).
+int layoutPass(Chart& chart, double x0, double y0);
+
+// "children" (depth 1, format 1), "ch", "g'ch", "G g'ch", "2G g'ch", ...
+std::string generationLabel(int index, int format);
+
+// The formats: 0 when drawn, 1 when the chart does not fit.
+int drawFormat1(Chart& chart);
+int drawBannerFormat(Chart& chart, int format);  // formats 2, 3 and 4
+
+// Drawing pieces used by the layout pass.
+void drawRows(Chart& chart);
+
+// A font size in points from a computed value: truncated, and held to sizes that
+// can be drawn and measured (a zero or absurd box spacing must not make it overflow).
+int32_t fontPoints(double value, int32_t fallback);
+
+}  // namespace tw::dsc

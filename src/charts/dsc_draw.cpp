@@ -1,0 +1,376 @@
+// Drawing of the Descendant Summary Chart's four formats: the page furniture, the
+// couple box (format 1) or banner (formats 2 to 4), the rows and their generation
+// cells, the header row with the totals of each generation, and the totals box.
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "charts/dsc_chart.h"
+#include "paf/dates.h"
+#include "paf/records.h"
+#include "reports/list_page.h"
+
+namespace tw::dsc {
+
+namespace {
+
+constexpr const char* kTitle = "DESCENDANTS SUMMARY CHART";
+constexpr const char* kRepeatNote = "*repeat descendants involved";
+
+// Format 1: the couple box and the line from it down to the header row.
+constexpr double kCoupleBoxTop = 2.05;
+constexpr double kCoupleBoxBottom = 8.75;
+constexpr double kCoupleMiddle = 5.25;  // where "and" stands
+constexpr double kWordStep = 0.4;       // one word of a stacked name to the next
+constexpr double kRowsMiddle = 5.46;
+
+double units(const PageLog& log) { return double(std::max(log.pixelsPerInch(), 1)); }
+
+double inches(const PageLog& log, std::string_view text) { return double(log.textWidth(text)) / units(log); }
+
+std::vector<std::string> splitAtBlanks(const std::string& text) {
+    std::vector<std::string> words;
+    size_t start = 0;
+    for (size_t blank = text.find(' '); blank != std::string::npos; blank = text.find(' ', start)) {
+        words.push_back(text.substr(start, blank - start));
+        start = blank + 1;
+    }
+    words.push_back(text.substr(start));
+    return words;
+}
+
+void ensureOneRow(Chart& chart) {
+    if (!chart.rows.empty()) return;
+    chart.rows.emplace_back().empty = true;
+}
+
+// The arrow that leads into a box's left side at height y.
+void arrowInto(Chart& chart, double x, double y) {
+    chart.log.arrow(x - double(chart.tuning.inter_column_space), y, x, y, chart.tuning.slinew);
+}
+
+void drawRepeatNote(Chart& chart) {
+    if (chart.repeatSeen)
+        chart.log.text(chart.tuning.left_margin, double(chart.tuning.bottom_margin) - 0.3, kRepeatNote);
+}
+
+// The husband's words above "and", ending 'half' above it, the wife's below.
+void drawStackedCouple(Chart& chart, const std::vector<std::string>& words, size_t slash, double cx) {
+    const size_t husbandWords = slash;
+    const size_t wifeWords = words.size() - slash - 1;
+    const double m = double(std::max(husbandWords, wifeWords));
+    const double half = (3.2 - kWordStep * m) / 2;
+    PageLog& log = chart.log;
+    log.textCentered(cx, kCoupleMiddle, "and");
+    for (size_t i = 0; i < husbandWords; ++i)
+        log.textCentered(cx, kCoupleMiddle - half - kWordStep * double(husbandWords - 1 - i), words[i]);
+    for (size_t i = 0; i < wifeWords; ++i)
+        log.textCentered(cx, kCoupleMiddle + half + kWordStep * double(i), words[slash + 1 + i]);
+}
+
+// The header row under the rows: the children, then one box per generation with
+// the number of descendants first met there, as long as a generation adds someone;
+// then the totals box. Returns the top of the header row.
+double drawHeaderAndTotals(Chart& chart) {
+    const DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    const ChildRow& first = chart.rows.front();
+    const double bottom = t.bottom_margin;
+    const double right = t.right_margin;
+    const double totalsTop = bottom - 0.5;
+    const double headerBottom = totalsTop - 0.2;
+    const double headerTop = headerBottom - 0.5;
+    chart.headerMid = (headerTop + headerBottom) / 2;
+
+    log.fontSize(t.rowFont);
+    log.penWidth(t.dlinew);
+    const double x0 = chart.format == 1 ? first.x : double(t.left_margin);
+    drawBox(log, x0, headerTop, first.x + first.width, headerBottom);
+    if (chart.format == 1) arrowInto(chart, first.x, chart.headerMid);
+    log.penWidth(t.dlinew);
+    drawBox(log, right - 4.75, totalsTop, right, bottom);
+
+    const int64_t children = first.empty ? 0 : int64_t(chart.rows.size());
+    int64_t spouses = 0;
+    if (!first.empty)
+        for (const ChildRow& row : chart.rows) spouses += row.marriageCount;
+    const double centre = first.x + first.width / 2;
+    log.textCentered(centre, headerTop + 0.26, children == 1 ? "child" : "children");
+    log.textCentered(centre, headerTop + 0.08, std::to_string(children));
+
+    int64_t total = children;
+    for (size_t d = 1;; ++d) {
+        int64_t column = 0;
+        std::optional<double> headerCentre;
+        bool headerTried = false;
+        for (const ChildRow& row : chart.rows) {
+            if (row.x + row.width > right + 0.05) break;
+            if (row.cells.size() < d) continue;
+            const GenerationCell& cell = row.cells[d - 1];
+            // The box of a generation cut off at the right margin is not drawn; its
+            // descendants still count.
+            if (!headerTried && cell.x + cell.width <= right + 0.05) {
+                log.penWidth(t.dlinew);
+                drawBox(log, cell.x, headerTop, cell.x + cell.width, headerBottom);
+                arrowInto(chart, cell.x, chart.headerMid);
+                log.textCentered(cell.x + cell.width / 2, headerTop + 0.26, generationLabel(int(d) + 1, chart.format));
+                headerCentre = cell.x + cell.width / 2;
+            }
+            headerTried = true;
+            column += cell.distinct;
+            spouses += cell.spouseCount;
+        }
+        if (column == 0) break;
+        total += column;
+        if (headerCentre) log.textCentered(*headerCentre, headerTop + 0.08, std::to_string(column));
+    }
+
+    log.textRight(right - 0.15, totalsTop + 0.09, std::to_string(total));
+    log.textRight(right - 0.85, totalsTop + 0.09, "total descendants:");
+    log.textRight(right - 0.15, totalsTop + 0.26, std::to_string(total + spouses + 2));
+    log.textRight(right - 0.85, totalsTop + 0.26, "family totals (parents, descendants, and all spouses):");
+    return headerTop;
+}
+
+// "date, place" of an event.
+std::string eventText(AppContext& ctx, const PafDate& date, int32_t placeOffset) {
+    return formatDateText(ctx, date).str() + ", " + ctx.file.readText(placeOffset).value_or("");
+}
+
+struct BannerTexts {
+    std::string husband, wife;
+    std::string married, husbandBorn, wifeBorn;
+};
+
+BannerTexts bannerTexts(Chart& chart) {
+    BannerTexts texts;
+    const size_t split = chart.coupleName.find(" / ");
+    texts.husband = chart.coupleName.substr(0, split);
+    if (split != std::string::npos) texts.wife = chart.coupleName.substr(split + 3);
+
+    AppContext& ctx = chart.ctx;
+    MarriageRecord couple;
+    readMarriage(ctx.file, chart.firstMrin, couple);
+    IndividualRecord husband, wife;
+    readIndividual(ctx.file, couple.husband, husband);
+    readIndividual(ctx.file, couple.wife, wife);
+    texts.married = eventText(ctx, couple.date, couple.placeOffset);
+    texts.husbandBorn = eventText(ctx, husband.birth, husband.birthPlaceOffset);
+    texts.wifeBorn = eventText(ctx, wife.birth, wife.birthPlaceOffset);
+    return texts;
+}
+
+// The couple banner from y1 to y3: names at the left, a rule, then the three event
+// texts. False when they leave less than a quarter inch to spare.
+bool drawBanner(Chart& chart, double y1, double y3) {
+    const DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    const BannerTexts texts = bannerTexts(chart);
+    log.fontSize(16);
+    const double nameWidth = std::max(inches(log, texts.husband), inches(log, texts.wife));
+    log.fontSize(12);
+    const double eventWidth = std::max({inches(log, texts.married), inches(log, texts.husbandBorn),
+                                        inches(log, texts.wifeBorn)});
+    const double labelWidth = inches(log, "married: ");
+    const double free = (double(t.right_margin) - t.left_margin - 2 * double(t.dlinew) - t.slinew) -
+                        (nameWidth + eventWidth + labelWidth);
+    if (free < 0.25) return false;
+
+    log.penWidth(t.slinew);
+    const double xd = t.left_margin + 0.6 * free + nameWidth;
+    log.moveTo(xd, y1);
+    log.lineTo(xd, y3);
+    const double h = y3 - y1;
+    const double ya = y1 + 0.15 * h;
+    const double yb = ya + 0.25 * h;
+    const double yc = yb + 0.25 * h;
+    const double xl = xd + 0.2 * free + labelWidth;
+    log.textRight(xl, ya, "born: ");
+    log.textRight(xl, yc, "born: ");
+    log.textRight(xl, yb, "married: ");
+    log.text(xl, ya, texts.husbandBorn);
+    log.text(xl, yb, texts.married);
+    log.text(xl, yc, texts.wifeBorn);
+    const double xc = (xd + t.left_margin) / 2;
+    log.textCentered(xc, yb, "and");
+    log.fontSize(16);
+    log.textCentered(xc, ya, texts.husband);
+    log.textCentered(xc, yc, texts.wife);
+    return true;
+}
+
+// The settings a banner format starts from.
+void applyFormatSettings(Chart& chart, int format) {
+    DscTuning& t = chart.tuning;
+    chart.format = format;
+    if (format == 3) {
+        t.right_margin = 10.25F;
+        t.bottom_margin = 7.75F;
+        t.boxcc = 0.35F;
+        t.boxheight = 0.3F;
+        t.inter_column_space = 0.2F;
+    } else if (format == 4) {
+        t.right_margin = t.DSC4rightMargin;
+        t.bottom_margin = t.DSC4bottomMargin;
+        t.boxcc = t.DSC4boxCc;
+        t.boxheight = t.DSC4boxHeight;
+    }
+}
+
+// A banner format's own values for row sizing.
+struct RowSizing {
+    int32_t limit, threshold, font;
+    float ratio, roundShift;
+};
+
+RowSizing rowSizing(const DscTuning& t, int format) {
+    if (format == 2)
+        return {t.DSC2mk, t.DSC2_childcnt_proportion, t.DSC2childFont, t.DSC2_boxh_boxcc_ratio, t.DSC2fontRndShift};
+    if (format == 3)
+        return {t.DSC3mk, t.DSC3_childcnt_proportion, t.DSC3childFont, t.DSC3_boxh_boxcc_ratio, t.DSC3fontRndShift};
+    return {t.DSC4mk, t.DSC4_childcnt_proportion, t.DSC4childFont, t.DSC4_boxh_boxcc_ratio, t.DSC4fontRndShift};
+}
+
+// Rows shrunk to fill the page from the banner down to 1.4 inch above the bottom
+// margin, the font scaled with them.
+void shrinkRows(DscTuning& t, const RowSizing& sizing, double bannerBottom, size_t n) {
+    const double old = t.boxcc;
+    t.boxcc = float(((double(t.bottom_margin) - 1.4) - bannerBottom) / double(n));
+    t.boxheight = t.boxcc * sizing.ratio;
+    const double scaled = double(t.boxcc) / old * sizing.font + sizing.roundShift;
+    t.rowFont = fontPoints(scaled, fontPoints(sizing.font, 12));
+}
+
+// The top of the first row, or none when there are more rows than the format takes.
+std::optional<double> sizeRows(Chart& chart, int format, double bannerBottom) {
+    DscTuning& t = chart.tuning;
+    const RowSizing sizing = rowSizing(t, format);
+    const size_t n = chart.rows.size();
+    const auto tooMany = [&] { return sizing.limit < 0 || n > size_t(sizing.limit); };
+    const auto shrinks = [&] { return sizing.threshold < 0 || n > size_t(sizing.threshold); };
+    if (format == 2) {
+        t.rowFont = fontPoints(sizing.font, 12);
+        if (shrinks()) shrinkRows(t, sizing, bannerBottom, n);
+        if (tooMany()) return std::nullopt;
+        return double(t.DSC2_center_y) - double(t.boxcc) * 0.5 * double(n);
+    }
+    if (tooMany()) return std::nullopt;
+    t.rowFont = fontPoints(sizing.font, 8);
+    if (shrinks()) shrinkRows(t, sizing, bannerBottom, n);
+    const float adjust = format == 3 ? t.DSC3_center_y_adjust : t.DSC4_center_y_adjust;
+    return ((bannerBottom + t.bottom_margin) - adjust) * 0.5 - double(n) * 0.5 * t.boxcc;
+}
+
+}  // namespace
+
+int drawFormat1(Chart& chart) {
+    DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    t.bottom_margin = 10.25F;
+    t.right_margin = 7.75F;
+    chart.format = 1;
+    log.fontSize(16);
+    log.fontName("Times");
+    log.textCentered(4.5, 1.15, kTitle);
+    log.fontSize(12);
+    log.textCentered(4.5, 1.45, chart.today);
+    log.penWidth(t.dlinew);
+    drawBox(log, t.left_margin, t.top_margin, t.right_margin, 1.7);
+
+    log.fontSize(16);
+    const std::vector<std::string> words = splitAtBlanks(chart.coupleName);
+    double widest = 0;
+    for (const std::string& word : words) widest = std::max(widest, inches(log, word));
+    const double boxRight = t.left_margin + widest + 0.3;
+    drawBox(log, t.left_margin, kCoupleBoxTop, boxRight, kCoupleBoxBottom);
+    const double cx = (t.left_margin + boxRight) / 2;
+    log.penWidth(t.slinew);
+    const auto slash = std::find(words.begin(), words.end(), "/");
+    if (slash == words.end()) {
+        chart.ctx.host.message("no '/' in couple name in DSC1()", "Error");
+        return 1;
+    }
+    drawStackedCouple(chart, words, size_t(slash - words.begin()), cx);
+
+    ensureOneRow(chart);
+    const size_t n = chart.rows.size();
+    if (t.DSC1mk < 0 || n > size_t(t.DSC1mk)) return 1;
+    t.rowFont = 12;
+    if (n > 13) {
+        t.boxcc = 0.4F;
+        t.boxheight = 0.3F;
+        t.rowFont = 10;
+    }
+    const double x0 = boxRight + t.inter_column_space;
+    if (layoutPass(chart, x0, kRowsMiddle - double(t.boxcc) * 0.5 * double(n)) == 1) return 1;
+
+    drawHeaderAndTotals(chart);
+    log.penWidth(t.slinew);
+    log.moveTo(cx, kCoupleBoxBottom);
+    log.lineTo(cx, chart.headerMid);
+    log.lineTo(boxRight, chart.headerMid);
+    drawRepeatNote(chart);
+    log.commit();
+    return 0;
+}
+
+int drawBannerFormat(Chart& chart, int format) {
+    applyFormatSettings(chart, format);
+    DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    log.fontSize(18);
+    log.fontName("Times");
+    log.textCentered(3.5, t.top_margin, kTitle);
+    log.fontSize(12);
+    log.textRight(t.right_margin, double(t.top_margin) + 0.1, chart.today);
+    log.penWidth(t.dlinew);
+    const double y1 = double(t.top_margin) + 0.4;
+    const double y3 = y1 + 1.0;
+    drawBox(log, t.left_margin, y1, t.right_margin, y3);
+    if (!drawBanner(chart, y1, y3)) return 1;
+
+    chart.coupleLineX = double(t.left_margin) + 0.1;
+    ensureOneRow(chart);
+    const std::optional<double> y0 = sizeRows(chart, format, y3);
+    if (!y0) return 1;
+    if (layoutPass(chart, chart.coupleLineX + t.inter_column_space, *y0) == 1) return 1;
+
+    const double headerTop = drawHeaderAndTotals(chart);
+    const double arrowStart = headerTop - t.inter_column_space;
+    log.moveTo(chart.coupleLineX, y3);
+    log.lineTo(chart.coupleLineX, arrowStart);
+    log.arrow(chart.coupleLineX, arrowStart, chart.coupleLineX, headerTop, t.slinew);
+    drawRepeatNote(chart);
+    log.commit();
+    return 0;
+}
+
+void drawRows(Chart& chart) {
+    const DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    const double pad = chart.format <= 2 ? 0.1 : 0.05;
+    const float textDrop = float(t.rowFont) / 140.0F;
+    const double height = t.boxheight;
+    for (const ChildRow& row : chart.rows) {
+        if (row.empty) continue;
+        log.penWidth(t.dlinew);
+        log.fontSize(t.rowFont);
+        drawBox(log, row.x, row.y, row.x + row.width, row.y + height);
+        arrowInto(chart, row.x, row.y + height / 2);
+        log.text(row.x + pad, row.y + height / 2 - textDrop, row.nameText);
+    }
+    for (auto row = chart.rows.rbegin(); row != chart.rows.rend(); ++row) {
+        for (const GenerationCell& cell : row->cells) {
+            if (cell.x + cell.width > double(t.right_margin) + 0.05) break;
+            log.penWidth(t.dlinew);
+            drawBox(log, cell.x, cell.y, cell.x + cell.width, cell.y + height);
+            arrowInto(chart, cell.x, cell.y + height / 2);
+            log.textRight(cell.x + cell.width - pad, cell.y + height / 2 - textDrop, cell.label);
+        }
+    }
+}
+
+}  // namespace tw::dsc
