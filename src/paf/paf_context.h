@@ -20,6 +20,9 @@ struct PafContext {
     // Set once the corrupt-data message has been shown for the current run, so that a
     // damaged chain gives one message, not one per step.
     bool corruptDataReported = false;
+    // Set once "The RIN is invalid" has been shown for a name that cannot be read in
+    // the current run: a damaged table gives one message, not one per name.
+    bool invalidRinReported = false;
 };
 
 // Shows "Corrupt Data.  Run check/repair..." once per run (see corruptDataReported).

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #include "paf/byte_order.h"
 
@@ -99,8 +100,8 @@ int PafFile::openData(std::string& problem) {
         return kNotPafFile;
     }
     if (!checkPageCounts(problem)) return kNotPafFile;
-    highestRin_ = headerInt(paf::header::kHighestRin);
-    highestMrin_ = headerInt(paf::header::kHighestMrin);
+    highestRin_ = std::min(headerInt(paf::header::kHighestRin), recordCapacity(paf::kIndividuals));
+    highestMrin_ = std::min(headerInt(paf::header::kHighestMrin), recordCapacity(paf::kMarriages));
     return kOpened;
 }
 
@@ -151,6 +152,14 @@ bool PafFile::checkPageCounts(std::string& problem) const {
         }
     }
     return true;
+}
+
+// The records of a table that the page counts provide, and that fit in the file.
+int32_t PafFile::recordCapacity(const paf::TableLayout& table) const {
+    int64_t records = 0;
+    for (int s = 0; s < int(pageLists_.size()); ++s) records += int64_t(pageCount(s, table.pageType)) * table.recordsPerPage;
+    return int32_t(std::min({records, int64_t(data_.size() / size_t(table.recordSize)),
+                             int64_t(std::numeric_limits<int32_t>::max())}));
 }
 
 void PafFile::close() {

@@ -66,6 +66,9 @@ public:
     // True when record n of the table with that id is marked deleted.
     bool isDeleted(int tableId, int n) const;
 
+    // The header's highest RIN and MRIN, but never more than the records the file can
+    // hold (its table pages, and its size): a damaged header must not make the
+    // reports size their per-RIN tables, or scan, beyond what the file holds.
     int32_t highestRin() const { return highestRin_; }
     int32_t highestMrin() const { return highestMrin_; }
     int32_t nameIndexRoot() const { return headerInt(paf::header::kNameIndexRoot); }
@@ -80,6 +83,7 @@ private:
     bool buildPageTypeMap(int space, std::string& problem);
     bool checkPageCounts(std::string& problem) const;
     int32_t headerInt(int offset) const;
+    int32_t recordCapacity(const paf::TableLayout& table) const;
     size_t readAt(int64_t offset, std::span<uint8_t> buffer) const;
     void unmap();
 

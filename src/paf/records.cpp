@@ -107,7 +107,8 @@ std::string_view recordName(const PafFile& file, const IndividualRecord& person,
 std::string_view storedName(PafContext& ctx, int32_t rin, PafFile::TextWindow& window) {
     IndividualRecord person;
     if (!readIndividual(ctx.file, rin, person)) {
-        ctx.host.message("The RIN is invalid", "Error");
+        if (!ctx.invalidRinReported) ctx.host.message("The RIN is invalid", "Error");
+        ctx.invalidRinReported = true;
         return "Invalid Rin";
     }
     return recordName(ctx.file, person, window);

@@ -54,6 +54,7 @@ std::optional<ReportInput> checkStartField(AppContext& ctx, StartKind kind, std:
 
 DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::string_view startField) {
     ctx.corruptDataReported = false;
+    ctx.invalidRinReported = false;
     const auto input = checkStartField(ctx, startKindFor(flags), startField);
     if (!input) return DispatchOutcome::StartRejected;
 
