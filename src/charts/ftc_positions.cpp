@@ -97,7 +97,9 @@ bool applyBlock(FamilyBranch& branch, const PositionBlock& block) {
     double b = block.b.value_or(branch.b);
     double a = block.a.value_or(branch.a);
     const double height = b - t;
-    if (!(height > 0) || height > kFtcBoxBottomLimit - kFtcBoxTopLimit) return false;
+    // A box at least one line of the smallest unit high: a thinner one would not
+    // survive being written back with six decimals.
+    if (!(height >= kSmallestUnit) || height > kFtcBoxBottomLimit - kFtcBoxTopLimit) return false;
     if (t < kHighestPlace || b > kLowestPlace) {
         if (t < kHighestPlace) t = kFtcBoxTopLimit;
         if (b > kLowestPlace) t = kFtcBoxBottomLimit - height;
