@@ -296,7 +296,14 @@ TEST_F(DscChart, AFamilyThatLoopsStopsAfter299Generations) {
     EXPECT_EQ(*std::max_element(progress.begin(), progress.end()), 299);
     EXPECT_EQ(progress.back(), -1);
     ASSERT_EQ(run->ctx.pageLog.storedPageCount(), 1);
+    EXPECT_EQ(pageMode(), 3);
     EXPECT_TRUE(find("*repeat descendants involved"));
+    // Below the first depth Anton is met again and again: no one new, so the header
+    // row ends after "g'ch" although the row has deeper cells.
+    EXPECT_TRUE(find("g'ch"));
+    EXPECT_FALSE(find("G g'ch"));
+    EXPECT_TRUE(find(" 1  G g'ch*"));
+    EXPECT_EQ(totals(13.25, 7.75), std::make_pair(std::string("2"), std::string("6")));
 }
 
 TEST_F(DscChart, ALoopThatBranchesStopsAtTheEntryLimit) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -74,14 +75,10 @@ void countDescendants(Chart& chart, const IntList& mrins) {
         }
         if (persons.size() == 0) break;
         entries += persons.size() / 3;
-        for (int32_t k = 0; 3 * k + 2 < persons.size(); ++k) {
-            const int32_t rin = persons.fetch(3 * k);
-            if (g == 1) {
-                persons.store(3 * k + 1, k + 1);
-                addChild(chart, rin);
-            } else {
-                addDescendant(chart, seen, persons.fetch(3 * k + 1), size_t(g - 1), rin);
-            }
+        if (g == 1) numberChildLines(persons);
+        for (int32_t i = 0; i + 2 < persons.size(); i += 3) {
+            if (g == 1) addChild(chart, persons.fetch(i));
+            else addDescendant(chart, seen, persons.fetch(i + 1), size_t(g - 1), persons.fetch(i));
         }
         ctx.host.showProgress(g);
         marriages = marriagesInFileOrder(ctx, persons);

@@ -32,7 +32,7 @@ struct ChildRow {
 };
 
 struct Chart {
-    Chart(AppContext& c) : ctx(c), log(c.pageLog), tuning(c.dscTuning) {}
+    explicit Chart(AppContext& c) : ctx(c), log(c.pageLog), tuning(c.dscTuning) {}
 
     AppContext& ctx;
     PageLog& log;

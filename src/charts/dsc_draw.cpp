@@ -71,6 +71,37 @@ void drawStackedCouple(Chart& chart, const std::vector<std::string>& words, size
         log.textCentered(cx, kCoupleMiddle + half + kWordStep * double(i), words[slash + 1 + i]);
 }
 
+// One header box per depth below the children, from the couple's view, with the
+// number of descendants first met at that depth; the row ends at the first depth
+// that adds no one (no box is drawn for it). total and spouses gather the counts of
+// every depth, also of one cut off at the right margin, whose box is not drawn.
+void drawGenerationHeaders(Chart& chart, double headerTop, double headerBottom, int64_t& total, int64_t& spouses) {
+    const DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    const double limit = double(t.right_margin) + 0.05;
+    for (size_t d = 1;; ++d) {
+        int64_t column = 0;
+        const GenerationCell* first = nullptr;
+        for (const ChildRow& row : chart.rows) {
+            if (row.x + row.width > limit) break;
+            if (row.cells.size() < d) continue;
+            const GenerationCell& cell = row.cells[d - 1];
+            if (first == nullptr) first = &cell;
+            column += cell.distinct;
+            spouses += cell.spouseCount;
+        }
+        if (column == 0) return;
+        total += column;
+        if (first->x + first->width > limit) continue;
+        log.penWidth(t.dlinew);
+        drawBox(log, first->x, headerTop, first->x + first->width, headerBottom);
+        arrowInto(chart, first->x, chart.headerMid);
+        const double centre = first->x + first->width / 2;
+        log.textCentered(centre, headerTop + 0.26, generationLabel(int(d) + 1, chart.format));
+        log.textCentered(centre, headerTop + 0.08, std::to_string(column));
+    }
+}
+
 // The header row under the rows: the children, then one box per generation with
 // the number of descendants first met there, as long as a generation adds someone;
 // then the totals box. Returns the top of the header row.
@@ -102,32 +133,7 @@ double drawHeaderAndTotals(Chart& chart) {
     log.textCentered(centre, headerTop + 0.08, std::to_string(children));
 
     int64_t total = children;
-    for (size_t d = 1;; ++d) {
-        int64_t column = 0;
-        std::optional<double> headerCentre;
-        bool headerTried = false;
-        for (const ChildRow& row : chart.rows) {
-            if (row.x + row.width > right + 0.05) break;
-            if (row.cells.size() < d) continue;
-            const GenerationCell& cell = row.cells[d - 1];
-            // The box of a generation cut off at the right margin is not drawn; its
-            // descendants still count.
-            if (!headerTried && cell.x + cell.width <= right + 0.05) {
-                log.penWidth(t.dlinew);
-                drawBox(log, cell.x, headerTop, cell.x + cell.width, headerBottom);
-                arrowInto(chart, cell.x, chart.headerMid);
-                log.textCentered(cell.x + cell.width / 2, headerTop + 0.26, generationLabel(int(d) + 1, chart.format));
-                headerCentre = cell.x + cell.width / 2;
-            }
-            headerTried = true;
-            column += cell.distinct;
-            spouses += cell.spouseCount;
-        }
-        if (column == 0) break;
-        total += column;
-        if (headerCentre) log.textCentered(*headerCentre, headerTop + 0.08, std::to_string(column));
-    }
-
+    drawGenerationHeaders(chart, headerTop, headerBottom, total, spouses);
     log.textRight(right - 0.15, totalsTop + 0.09, std::to_string(total));
     log.textRight(right - 0.85, totalsTop + 0.09, "total descendants:");
     log.textRight(right - 0.15, totalsTop + 0.26, std::to_string(total + spouses + 2));
