@@ -86,6 +86,17 @@ double boxForce(const std::vector<FamilyBranch>& branches, size_t i) {
     return g;
 }
 
+// Relaxation moves a box by at most 0.15 in all; near the ends of the trunk that
+// could take it off the trunk's part of the page, so it stops at the limits.
+void keepOnTrunk(FamilyBranch& branch) {
+    double shift = 0;
+    if (branch.t < kFtcBoxTopLimit) shift = kFtcBoxTopLimit - branch.t;
+    if (branch.b + shift > kFtcBoxBottomLimit) shift = kFtcBoxBottomLimit - branch.b;
+    branch.t += shift;
+    branch.b += shift;
+    branch.a += shift;
+}
+
 void proposeCurrent(FamilyBranch& branch) {
     branch.proposedT = branch.t;
     branch.proposedB = branch.b;
@@ -166,6 +177,7 @@ double commitBranch(FamilyBranch& branch) {
         branch.b = branch.proposedB;
         branch.a = branch.proposedA;
         height = branch.b - branch.t;
+        keepOnTrunk(branch);
     }
     branch.proposedT = branch.proposedB = branch.proposedA = 0;
     return height;

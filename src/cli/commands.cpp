@@ -25,9 +25,11 @@ namespace {
 constexpr const char* kUsage =
     "Usage:\n"
     "  tamblewin report KIND --paf FILE.paf [--start TEXT] [-o OUT] [--format pdf|png|svg|log]\n"
-    "                 [--date YYYY-MM-DD]\n"
+    "                 [--date YYYY-MM-DD] [--plain-background]\n"
     "                                lay out a report and write it as PDF, PNG or SVG pages or as\n"
-    "                                its page log; --start is the RIN, or the MRINs (\"23,24\")\n"
+    "                                its page log; --start is the RIN, or the MRINs (\"23,24\");\n"
+    "                                --plain-background: the Family Tree Chart's crown as plain\n"
+    "                                ovals instead of leaves\n"
     "  tamblewin info FILE.paf       header figures of a PAF 5 data file\n"
     "  tamblewin people FILE.paf     every individual in name order, with the RIN\n"
     "  tamblewin import FILE.ged -o FILE.paf\n"

@@ -22,6 +22,7 @@ struct ReportOptions {
     std::string out;
     std::optional<OutputFormat> format;
     std::optional<CalendarDate> date;
+    bool plainBackground = false;  // the Family Tree Chart without its leaves
 };
 
 int fail(const std::string& problem, int status = kExitUsage) {
@@ -77,6 +78,10 @@ int parseOptions(const std::vector<std::string>& args, ReportOptions& options) {
     options.kind = *kind;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (option == "--plain-background") {
+            options.plainBackground = true;
+            continue;
+        }
         if (i + 1 >= args.size()) return fail("option '" + option + "' needs a value");
         const std::string& value = args[++i];
         if (option == "--paf") options.paf = value;
@@ -142,6 +147,7 @@ int reportCommand(const std::vector<std::string>& args) {
     AppContext ctx(host);
     if (!openForCommand(ctx, options.paf)) return kExitFailure;
     ctx.dataFilePath = options.paf;
+    ctx.familyTree.detailedFoliage = !options.plainBackground;
 
     switch (dispatchReports(ctx, flagsFor(options.kind), options.start)) {
     case DispatchOutcome::Ran: break;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "charts/dsc_tuning.h"
+#include "charts/ftc_state.h"
 #include "output/page_log.h"
 #include "paf/int_list.h"
 #include "paf/paf_context.h"
@@ -27,6 +28,8 @@ struct AppContext : PafContext {
     int64_t listEntryLimit = int64_t(1) << 21;
     // The Descendant Summary Chart's tuning values and row font, kept from run to run.
     DscTuning dscTuning;
+    // The Family Tree Chart as last drawn, for the preview's drags and buttons.
+    FamilyTreeChartState familyTree;
 };
 
 // What a report generator starts from: the start RIN (individual reports) or the

@@ -4,6 +4,7 @@
 
 #include "charts/dsc.h"
 #include "charts/fdc.h"
+#include "charts/ftc_chart.h"
 #include "reports/ancestor_list.h"
 #include "reports/descendants_list.h"
 #include "reports/descendants_summary_list.h"
@@ -41,7 +42,8 @@ constexpr std::array<ReportInfo, 14> kReports{{
      "ancestors-list-without-repeats", S::Rin, 5, generateAncestorListWithoutRepeats},
     {K::DescendantSummaryChart, "RadioButtonDSC", "&Descendant Summary Chart", "descendant-summary-chart", S::Mrin, 9,
      generateDescendantSummaryChart},
-    {K::FamilyTreeChart, "RadioButtonFamTree", "Family Tree Chart", "family-tree-chart", S::Mrin, 11, nullptr},
+    {K::FamilyTreeChart, "RadioButtonFamTree", "Family Tree Chart", "family-tree-chart", S::Mrin, 11,
+     generateFamilyTreeChart},
     {K::SurnameDistributionList, "rbSurnameDistList", "Surname Distribution List", "surname-distribution-list", S::Rin,
      12, generateSurnameDistributionList},
     {K::FamilyDateChart, "rbFamilyDateChart", "Family Date Chart", "family-date-chart", S::Mrin, 13,

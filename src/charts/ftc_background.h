@@ -1,0 +1,55 @@
+#pragma once
+// The Family Tree Chart's background: the crown of foliage (plain ovals, or a
+// detailed one of leaves), the trunk and its foot, the roots with a plate under
+// each ancestor's initials, and the plates behind the marriage line and the title.
+
+#include <array>
+#include <cstdint>
+
+#include "output/page_log.h"
+
+namespace tw {
+
+// Draws in fractions of the page: x of its width, y of its height.
+struct FtcPage {
+    PageLog& log;
+    double W;
+    double H;
+
+    explicit FtcPage(PageLog& pageLog) : log(pageLog), W(pageLog.pageWidth()), H(pageLog.pageHeight()) {}
+    void pen(double fractionOfWidth) { log.penWidth(fractionOfWidth * W); }
+    void colours(uint32_t pen, uint32_t brush) {
+        log.penColor(pen);
+        log.brushColor(brush);
+    }
+    void vertex(double x, double y) { log.polygonVertex(x * W, y * H); }
+    void rectangle(double x1, double y1, double x2, double y2) { log.rectangle(x1 * W, y1 * H, x2 * W, y2 * H); }
+    void ellipse(double x1, double y1, double x2, double y2) { log.ellipse(x1 * W, y1 * H, x2 * W, y2 * H); }
+};
+
+// One generation of ancestors in the roots: pedigree slots first..first+count-1,
+// written at 0.5 -/+ xOffset from firstY down by yStep.
+struct FtcRootRow {
+    int32_t firstSlot;
+    int32_t count;
+    double xOffset;
+    double firstY;
+    double yStep;
+    int32_t fontSize;
+};
+
+inline constexpr std::array<FtcRootRow, 4> kFtcRootRows{{
+    {2, 2, 0.19, 0.705, 0.16, 14},
+    {4, 4, 0.24, 0.67, 0.08, 14},
+    {8, 8, 0.3, 0.648, 0.04, 12},
+    {16, 16, 0.36, 0.639, 0.02, 10},
+}};
+
+inline constexpr uint32_t kFtcBark = 0x699DCD;
+inline constexpr uint32_t kFtcBarkOutline = 0x1F5981;
+
+// detailed: the crown of leaves; seed: the start of the leaves' random sequence,
+// so that one family always gets the same crown.
+void drawFtcBackground(FtcPage& page, bool detailed, uint32_t seed);
+
+}  // namespace tw

@@ -1,0 +1,183 @@
+#include "charts/ftc_draw.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace tw {
+
+namespace {
+
+constexpr uint32_t kNameBox = 0x24B5FB;
+constexpr uint32_t kEvenColumn = 0x80FFFF;
+constexpr uint32_t kOddColumn = 0x8ACCF9;
+constexpr uint32_t kSecondFormatStart = 0x0080FF;
+constexpr double kBranchPen = 0.004;
+// Count columns stop this far from the page's edge; more columns are narrowed.
+constexpr double kEdgeMargin = 0.01;
+// The widest a child's name on a branch may be, as a fraction of the page width.
+constexpr double kWidestChildName = 65.88 / 600;
+constexpr int32_t kChildNameSize = 15;
+
+int32_t side(const FamilyBranch& branch) { return 2 * branch.rhs - 1; }
+
+int32_t deepestLength(const FamilyBranch& branch) {
+    int32_t deepest = 0;
+    for (const GrandchildLine& line : branch.lines) deepest = std::max(deepest, line.length());
+    return deepest;
+}
+
+// Width of one count column in inches, negative on the left so that the columns
+// grow outwards; narrowed when the columns would run off the page.
+double columnWidth(const FtcPage& page, const FamilyBranch& branch, int32_t digits, double x0, int32_t columns) {
+    double width = branch.D * page.W * (digits + 0.5);
+    const double room = (branch.rhs == 0 ? x0 - kEdgeMargin : 1 - kEdgeMargin - x0) * page.W;
+    if (columns > 0 && width * columns > room) width = room / columns;
+    return side(branch) * width;
+}
+
+void useColumnColour(PageLog& log, int32_t depth) {
+    const uint32_t colour = depth % 2 == 0 ? kEvenColumn : kOddColumn;
+    log.penColor(colour);
+    log.brushColor(colour);
+}
+
+double lineY(const FamilyBranch& branch, int32_t k, int32_t lines) {
+    const double first = lines < 3 ? (3 - lines) * 0.5 * branch.D : 0;
+    return branch.t + first + k * branch.D + 0.4 * branch.D;
+}
+
+void drawNameBox(FtcPage& page, FamilyBranch& branch) {
+    page.colours(kNameBox, kNameBox);
+    const double left = branch.rhs == 0 ? 0.3 : 0.6;
+    page.rectangle(left, branch.t, left + 0.1, branch.b);
+    page.log.fontSize(ftcBoxFontSize(branch.D));
+    page.log.fontName("Arial");
+    const auto lines = int32_t(branch.lines.size());
+    for (int32_t k = 0; k < lines; ++k) {
+        GrandchildLine& line = branch.lines[size_t(k)];
+        line.y = lineY(branch, k, lines) * page.H;
+        if (branch.rhs == 0) {
+            page.log.text(0.31 * page.W, line.y, line.firstName);
+        } else {
+            page.log.textRight(0.69 * page.W, line.y, line.firstName);
+        }
+    }
+}
+
+void drawCountColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits) {
+    const double x0 = branch.rhs == 0 ? 0.3 : 0.7;
+    const int32_t deepest = deepestLength(branch);
+    const double w = columnWidth(page, branch, digits, x0, deepest);
+    for (int32_t d = deepest - 1; d >= 0; --d) {
+        useColumnColour(page.log, d);
+        const double left = x0 * page.W + d * w;
+        page.log.rectangle(left, branch.t * page.H, left + w, branch.b * page.H);
+        for (const GrandchildLine& line : branch.lines)
+            if (d < line.length())
+                page.log.textCentered(left + w / 2, line.y, std::to_string(line.counts[size_t(d)]));
+    }
+}
+
+void drawTotalColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits) {
+    page.colours(kSecondFormatStart, kSecondFormatStart);
+    const double x0 = branch.rhs == 0 ? 0.4 : 0.6;
+    const int32_t deepest = deepestLength(branch);
+    const double w = columnWidth(page, branch, digits, x0, deepest + 1);
+    for (int32_t d = deepest; d >= 0; --d) {
+        useColumnColour(page.log, d);
+        const double left = x0 * page.W + d * w;
+        page.log.rectangle(left, branch.t * page.H, left + w, branch.b * page.H);
+        page.log.fontSize(10);
+        page.log.fontName("Arial");
+        const int32_t total = size_t(d) < branch.depthTotals.size() ? branch.depthTotals[size_t(d)] : 0;
+        page.log.textCentered(left + w / 2, ((branch.t + branch.b) / 2 - 0.4 * branch.D) * page.H,
+                              std::to_string(total));
+    }
+}
+
+// The child's first name along the branch, in the largest size up to 15 points
+// that keeps it on the branch.
+void drawChildName(FtcPage& page, const FamilyBranch& branch) {
+    const std::string& name = branch.firstName;
+    int32_t size = kChildNameSize;
+    while (size > 1 && page.log.textWidthInFont(name, "Times", size) > kWidestChildName) {
+        --size;
+        page.log.fontSize(size);
+    }
+    if (branch.rhs == 1) {
+        const double y = (branch.t + branch.b) / 2 - 0.005;
+        page.log.fontName("Times");
+        page.log.fontSize(size);
+        const double widthFraction = page.log.textWidthInFont(name, "Times", size);
+        const double length = widthFraction * page.W;
+        page.log.textAngled((0.588 - widthFraction * 0.993572) * page.W, (y - length / page.H * 0.113203) * page.H,
+                            name, "Times", size, 65);
+    } else {
+        const double y = (branch.t + branch.b) / 2 - 0.015;
+        page.log.textAngled(0.41 * page.W, y * page.H, name, "Times", size, -65);
+    }
+}
+
+void drawShapesAndTrunk(FtcPage& page, FamilyTreeChartState& chart) {
+    for (const FamilyBranch& branch : chart.branches) drawFtcBranchShape(page, branch, chart.trunkBottom);
+    drawFtcTrunk(page, chart.trunkBottom);
+}
+
+}  // namespace
+
+int32_t ftcBoxFontSize(double unit) {
+    // In extended precision the product for 0.011 stays just below 10.
+    return int32_t(static_cast<long double>(unit) * (10000.0L / 11.0L));
+}
+
+void drawFtcBranchShape(FtcPage& page, const FamilyBranch& branch, double& trunkBottom) {
+    const double s = side(branch);
+    page.colours(kFtcBarkOutline, kFtcBark);
+    page.pen(kBranchPen);
+    page.vertex(0.5 + 0.1 * s, branch.t);
+    page.vertex(0.5 + 0.075 * s, branch.a - 0.018);
+    page.vertex(0.5, branch.a - 0.011);
+    page.vertex(0.5, branch.a + 0.028);
+    page.vertex(0.5 + 0.075 * s, branch.a + 0.018);
+    page.vertex(0.5 + 0.1 * s, branch.b);
+    page.log.polygonEnd();
+    trunkBottom = std::max(trunkBottom, branch.a + 0.028);
+}
+
+void drawFtcTrunk(FtcPage& page, double trunkBottom) {
+    page.colours(kFtcBark, kFtcBark);
+    page.vertex(0.468, trunkBottom);
+    page.vertex(0.485, 0.08);
+    page.vertex(0.5, 0.055);
+    page.vertex(0.515, 0.08);
+    page.vertex(0.532, trunkBottom);
+    page.log.polygonEnd();
+}
+
+void drawFtcFirstFormat(PageLog& log, FamilyTreeChartState& chart) {
+    FtcPage page(log);
+    chart.format = 1;
+    chart.maxDigits = maxCountDigits(chart.branches);
+    chart.trunkBottom = 0.05;
+    drawShapesAndTrunk(page, chart);
+    for (FamilyBranch& branch : chart.branches) {
+        if (branch.lines.empty()) continue;
+        drawNameBox(page, branch);
+        drawCountColumns(page, branch, chart.maxDigits);
+    }
+    for (const FamilyBranch& branch : chart.branches) drawChildName(page, branch);
+}
+
+void drawFtcSecondFormat(PageLog& log, FamilyTreeChartState& chart) {
+    FtcPage page(log);
+    chart.format = 2;
+    chart.maxDigits = maxCountDigits(chart.branches);
+    placeSecondFormat(chart.branches);
+    drawShapesAndTrunk(page, chart);
+    for (const FamilyBranch& branch : chart.branches)
+        if (!branch.lines.empty()) drawTotalColumns(page, branch, chart.maxDigits);
+    for (const FamilyBranch& branch : chart.branches) drawChildName(page, branch);
+}
+
+}  // namespace tw

@@ -1,0 +1,441 @@
+// The Family Tree Chart: the branches gathered from a small family, their placement
+// and relaxation, and the page read back from its log: background, roots, names,
+// name boxes and count columns, the second format, the positions file, and the run
+// from the command line.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "charts/ftc_chart.h"
+#include "charts/ftc_draw.h"
+#include "charts/ftc_positions.h"
+#include "paf/navigation.h"
+#include "support/descendant_lists.h"
+
+namespace tw::test {
+namespace {
+
+constexpr double W = 8.5;
+constexpr double H = 11.0;
+
+// The listing goes to a folder of the test's own.
+class FtcTest : public ::testing::Test {
+protected:
+    void SetUp() override { setenv("XDG_STATE_HOME", state.path().c_str(), 1); }
+    TempDir state;
+};
+
+int32_t addCouple(WriterFamily& family, int32_t husband, int32_t wife, std::vector<int32_t> children = {}) {
+    WriterMarriage m;
+    m.husband = husband;
+    m.wife = wife;
+    m.children = std::move(children);
+    return family.addMarriage(m);
+}
+
+int32_t addChildWith(WriterFamily& family, int32_t parentMrin, const std::string& name, char sex = 'M') {
+    const int32_t rin = family.addPerson(person(name, sex));
+    family.marriage(parentMrin).children.push_back(rin);
+    return rin;
+}
+
+// A couple (MRIN 1, married 3 Jan 1900) whose husband has parents and a father's
+// father; the wife's parents are unknown. Children, in order:
+//   Anna: Ben, Cora, Dirk (Ben has 2 children, one of whom has 1)
+//   Emil: Fay (alone)
+//   Gus:  Hal, Ida
+//   Jon:  none
+struct SmallFamily {
+    WriterFamily family;
+    SmallFamily() {
+        const int32_t husband = family.addPerson(person("Adam Karl /Tamble/"));
+        const int32_t wife = family.addPerson(person("Berta /Kessling/", 'F'));
+        WriterMarriage couple;
+        couple.husband = husband;
+        couple.wife = wife;
+        couple.date = makeDate({3, 1, 1900});
+        family.addMarriage(couple);
+        const int32_t father = family.addPerson(person("Otto Emil /Tamble/"));
+        const int32_t mother = family.addPerson(person("Rosa (Rosie) /Marsh/", 'F'));
+        addCouple(family, father, mother, {husband});
+        const int32_t grandfather = family.addPerson(person("Ulf /Tamble/"));
+        addCouple(family, grandfather, 0, {father});
+
+        const int32_t anna = childOf(1, "Anna Maria /Tamble/", 'F');
+        const int32_t ben = childOf(spouseFamily(anna, 'F'), "Ben /Ross/");
+        childOf(spouseFamily(anna, 'F', false), "Cora /Ross/", 'F');
+        childOf(spouseFamily(anna, 'F', false), "Dirk /Ross/");
+        const int32_t benKid = childOf(spouseFamily(ben, 'M'), "Ella /Ross/", 'F');
+        childOf(spouseFamily(ben, 'M', false), "Finn /Ross/");
+        childOf(spouseFamily(benKid, 'F'), "Gina /Lund/", 'F');
+        const int32_t emil = childOf(1, "Emil /Tamble/");
+        childOf(spouseFamily(emil, 'M'), "Fay /Tamble/", 'F');
+        const int32_t gus = childOf(1, "Gus /Tamble/");
+        childOf(spouseFamily(gus, 'M'), "Hal /Tamble/");
+        childOf(spouseFamily(gus, 'M', false), "Ida /Tamble/", 'F');
+        childOf(1, "Jon /Tamble/");
+    }
+
+    int32_t childOf(int32_t mrin, const std::string& name, char sex = 'M') { return addChildWith(family, mrin, name, sex); }
+
+    // The person's marriage (made with an unnamed spouse on first use).
+    int32_t spouseFamily(int32_t rin, char sex, bool create = true) {
+        auto found = marriageOf.find(rin);
+        if (found != marriageOf.end()) return found->second;
+        EXPECT_TRUE(create);
+        const int32_t spouse = family.addPerson(person("Spouse /Other/", sex == 'M' ? 'F' : 'M'));
+        WriterMarriage m;
+        m.husband = sex == 'M' ? rin : spouse;
+        m.wife = sex == 'M' ? spouse : rin;
+        const int32_t mrin = family.addMarriage(m);
+        marriageOf[rin] = mrin;
+        return mrin;
+    }
+    std::map<int32_t, int32_t> marriageOf;
+};
+
+std::vector<FamilyBranch> branchesOf(const WriterFamily& family) {
+    auto run = openRun(family);
+    IntList mrins;
+    mrins.push(1);
+    return buildFamilyBranches(run->ctx, mrins);
+}
+
+struct Chart {
+    std::unique_ptr<ReportRun> run;
+    std::vector<std::string> commands;
+    std::vector<Placed> texts;
+
+    explicit Chart(const WriterFamily& family, const std::string& pafPath = "tamble.paf", bool detailed = false)
+        : run(openRun(family)) {
+        run->ctx.dataFilePath = pafPath;
+        run->ctx.familyTree.detailedFoliage = detailed;
+        generate(*run, generateFamilyTreeChart);
+        commands = pageCommands(run->ctx.pageLog.pagelogg(0));
+        texts = placedTexts(run->ctx.pageLog);
+    }
+    FamilyTreeChartState& state() { return run->ctx.familyTree; }
+    int count(const std::string& prefix) const {
+        return int(std::count_if(commands.begin(), commands.end(),
+                                 [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
+    }
+    bool has(const std::string& command) const {
+        return std::find(commands.begin(), commands.end(), command) != commands.end();
+    }
+    const Placed* text(const std::string& content) const {
+        for (const Placed& t : texts)
+            if (t.text == content) return &t;
+        return nullptr;
+    }
+};
+
+std::vector<double> numbersOf(const std::string& command) {
+    std::vector<double> numbers;
+    std::stringstream fields(command.substr(command.find(',') + 1));
+    std::string field;
+    while (std::getline(fields, field, ',')) numbers.push_back(std::strtod(field.c_str(), nullptr));
+    return numbers;
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST_F(FtcTest, BranchesCarryGrandchildrenAndTheirDescendantsPerGeneration) {
+    SmallFamily f;
+    const std::vector<FamilyBranch> branches = branchesOf(f.family);
+    ASSERT_EQ(branches.size(), 4U);
+    EXPECT_EQ(branches[0].firstName, "Anna");
+    EXPECT_EQ(branches[0].grandchildCount, 3);
+    ASSERT_EQ(branches[0].lines.size(), 3U);
+    EXPECT_EQ(branches[0].lines[0].firstName, "Ben");
+    EXPECT_EQ(branches[0].lines[0].counts, (std::vector<int32_t>{2, 1}));
+    EXPECT_TRUE(branches[0].lines[1].counts.empty());
+    EXPECT_EQ(branches[0].depthCount, 3);
+    EXPECT_EQ(branches[1].grandchildCount, 1);
+    EXPECT_EQ(branches[3].grandchildCount, 0);
+    EXPECT_EQ(branches[3].depthCount, 0);
+
+    FamilyBranch anna = branches[0];
+    buildDepthTotals(anna);
+    EXPECT_TRUE(anna.collapsed);
+    EXPECT_EQ(anna.depthTotals, (std::vector<int32_t>{3, 2, 1, 0}));
+}
+
+TEST_F(FtcTest, PlacementKeepsBoxesBetweenTheLimitsAndSmallBoxesFourUnitsHigh) {
+    FamilyBranch two;
+    two.grandchildCount = 2;
+    FamilyBranch three;
+    three.grandchildCount = 3;
+    placeBranch(two, 0.3, 0, 0, 0.011);
+    placeBranch(three, 0.3, 1, 1, 0.011);
+    EXPECT_NEAR(two.b - two.t, 4 * 0.011, 1e-12);
+    EXPECT_NEAR(three.b - three.t, two.b - two.t, 1e-12);
+    FamilyBranch big;
+    big.grandchildCount = 9;
+    placeBranch(big, 0.62, 0, 0, 0.011);
+    EXPECT_DOUBLE_EQ(big.b, kFtcBoxBottomLimit);
+    EXPECT_DOUBLE_EQ(big.a, kFtcBoxBottomLimit - 0.055);
+    placeBranch(big, 0.07, 0, 0, 0.011);
+    EXPECT_DOUBLE_EQ(big.t, kFtcBoxTopLimit);
+    EXPECT_DOUBLE_EQ(big.a, kFtcBoxTopLimit + 0.055);
+    big.collapsed = true;
+    placeBranch(big, 0.3, 0, 0, 0.011);
+    EXPECT_NEAR(big.b - big.t, 4 * 0.011, 1e-12);
+}
+
+TEST_F(FtcTest, RelaxationLeavesTheEndBranchesAndSpreadsTheMiddleOnes) {
+    for (const int n : {1, 2}) {
+        std::vector<FamilyBranch> branches(static_cast<size_t>(n));
+        ASSERT_TRUE(layoutBranches(branches, 0.011));
+        const double step = 0.59 / (n + 1);
+        for (int k = 0; k < n; ++k) EXPECT_DOUBLE_EQ(branches[size_t(k)].a, 0.66 - (k + 1) * step) << n;
+    }
+    std::vector<FamilyBranch> six(6);
+    ASSERT_TRUE(layoutBranches(six, 0.011));
+    for (size_t k = 2; k < six.size(); ++k) EXPECT_GE(six[k - 2].t, six[k].b - 1e-12) << "same side overlaps " << k;
+    for (const FamilyBranch& branch : six) {
+        EXPECT_GE(branch.t, kFtcBoxTopLimit - 1e-12);
+        EXPECT_LE(branch.b, kFtcBoxBottomLimit + 1e-12);
+        EXPECT_EQ(branch.rhs, branch.i % 2);
+    }
+    // A pinned branch stays where it is.
+    std::vector<FamilyBranch> pinned(5);
+    layoutBranches(pinned, 0.011);
+    pinned[2].t = 0.2;
+    pinned[2].pinned = true;
+    for (size_t k = 0; k < pinned.size(); ++k) relaxBranch(pinned, k, 1.0);
+    EXPECT_EQ(commitBranch(pinned[2]), 0.0);
+    EXPECT_EQ(pinned[2].t, 0.2);
+}
+
+TEST_F(FtcTest, TooManyBoxesForTheTrunkFailEveryUnitAndGiveTheSecondFormat) {
+    std::vector<FamilyBranch> crowded(40);
+    for (FamilyBranch& branch : crowded) branch.grandchildCount = 5;
+    for (const double unit : kFtcUnits) EXPECT_FALSE(layoutBranches(crowded, unit)) << unit;
+}
+
+TEST_F(FtcTest, CoupleNamesMarriageLineTitleAndRoots) {
+    SmallFamily f;
+    Chart chart(f.family);
+    ASSERT_NE(chart.text("married  3 January 1900"), nullptr);
+    EXPECT_TRUE(near(chart.text("married  3 January 1900")->x, 0.5 * W));
+    EXPECT_TRUE(near(chart.text("Family Tree")->y, 0.875 * H));
+    ASSERT_NE(chart.text("Tamble"), nullptr);
+    EXPECT_TRUE(near(chart.text("Tamble")->y, 0.855 * H));
+    EXPECT_TRUE(chart.has("TOD,3.6550,8.2500,600,Times,14,Adam Karl"));
+    EXPECT_TRUE(chart.has("TOD,3.8845,8.3600,600,Times,16,Tamble"));
+    EXPECT_TRUE(chart.has("TOD,4.8450,8.2610,-620,Times,14,Berta"));
+
+    // Husband's roots: father OET at slot 2, mother RM (without "(Rosie)"), father's
+    // father UT at slot 4; the wife's parents are unknown and leave blanks.
+    const auto at = [&](double fx, double fy) -> std::string {
+        for (const Placed& t : chart.texts)
+            if (t.code == "TOC" && near(t.x, fx * W) && near(t.y, fy * H)) return t.text;
+        return "?";
+    };
+    EXPECT_EQ(at(0.31, 0.705), "OET");
+    EXPECT_EQ(at(0.31, 0.865), "RM");
+    EXPECT_EQ(at(0.26, 0.67), "UT");
+    EXPECT_EQ(at(0.26, 0.75), "");
+    EXPECT_EQ(at(0.69, 0.705), "");
+    EXPECT_EQ(at(0.14, 0.639), "");
+    EXPECT_TRUE(f.family.people.size() > 3);
+}
+
+TEST_F(FtcTest, InitialsAndMarriageDatesOfEveryShape) {
+    EXPECT_EQ(ftcInitials("John William /Smith/"), "JWS");
+    EXPECT_EQ(ftcInitials("Mary (Polly) /Ann/"), "MA");
+    EXPECT_EQ(ftcInitials("Cher"), "C");
+    EXPECT_EQ(ftcInitials("/Smith/"), "/");
+    EXPECT_EQ(ftcInitials("Ann  Lee /Ray/ "), "ALR");
+    EXPECT_EQ(ftcInitials(""), "");
+    EXPECT_EQ(ftcMarriageDate("12 Jun 1936"), "12 June 1936");
+    EXPECT_EQ(ftcMarriageDate("Abt 1613"), "Abt 1613");
+    EXPECT_EQ(ftcMarriageDate(""), "");
+    EXPECT_EQ(ftcMarriageDate("1 May"), "1 May");
+    EXPECT_EQ(ftcMarriageDate("Bet 2 Sep 1850 and 1851"), "Bet 2 Sep 1850 and 1851");
+    EXPECT_EQ(ftcMarriageDate("1 Junk"), "1 Junk");
+}
+
+TEST_F(FtcTest, FirstFormatBoxesLinesAndCountColumns) {
+    SmallFamily f;
+    Chart chart(f.family);
+    FamilyTreeChartState& state = chart.state();
+    ASSERT_EQ(state.format, 1);
+    const FamilyBranch& anna = state.branches[0];
+    const FamilyBranch& emil = state.branches[1];
+    EXPECT_DOUBLE_EQ(anna.D, 0.011);
+    EXPECT_TRUE(chart.has("FS,9"));
+    // Three lines from the top; a single line one unit lower.
+    EXPECT_NEAR(anna.lines[0].y, (anna.t + 0.4 * anna.D) * H, 1e-9);
+    EXPECT_NEAR(emil.lines[0].y, (emil.t + 1.4 * emil.D) * H, 1e-9);
+    ASSERT_NE(chart.text("Ben"), nullptr);
+    EXPECT_EQ(chart.text("Ben")->code, "TO");
+    EXPECT_TRUE(near(chart.text("Ben")->x, 0.31 * W));
+    EXPECT_EQ(chart.text("Fay")->code, "TOR");
+    EXPECT_TRUE(near(chart.text("Fay")->x, 0.69 * W));
+
+    // Anna (left): columns grow outwards from 0.3 W, one digit wide plus a half.
+    const double w = 0.011 * W * 1.5;
+    char box[96];
+    std::snprintf(box, sizeof box, "DR,%.4f", 0.3 * W - w);
+    bool found = false;
+    for (const std::string& c : chart.commands)
+        if (c.rfind("DR,", 0) == 0 && std::fabs(numbersOf(c)[0] - (0.3 * W - w)) < 1e-3 &&
+            std::fabs(numbersOf(c)[1] - anna.t * H) < 1e-3)
+            found = true;
+    EXPECT_TRUE(found) << box;
+    // Ben's counts 2 and 1 in the first and second column.
+    int counts = 0;
+    for (const Placed& t : chart.texts)
+        if (near(t.y, anna.lines[0].y) && t.code == "TOC" && (t.text == "2" || t.text == "1")) ++counts;
+    EXPECT_EQ(counts, 2);
+    // The childless child still has its branch and name, but no box.
+    EXPECT_EQ(state.branches[3].lines.size(), 0U);
+    EXPECT_NE(chart.run->ctx.pageLog.pagelogg(0).find(",Jon"), std::string::npos);
+
+    const std::string listing = fileText(ftcListingPath());
+    EXPECT_EQ(listing.substr(0, 20), "Anna            ===\n");
+    EXPECT_NE(listing.find("          Ben                  (  2)    2,   1,\n"), std::string::npos);
+}
+
+TEST_F(FtcTest, FourDigitCountsMakeColumnsFourAndAHalfUnitsWide) {
+    WriterFamily family = coupleWithChildren(1);
+    const int32_t child = 3;
+    const int32_t spouse = family.addPerson(person("Sue /Other/", 'F'));
+    const int32_t mrin = addCouple(family, child, spouse);
+    const int32_t grandchild = addChildWith(family, mrin, "Kai /Tamble/");
+    const int32_t wife = family.addPerson(person("Lea /Other/", 'F'));
+    const int32_t big = addCouple(family, grandchild, wife);
+    for (int k = 0; k < 1234; ++k) addChildWith(family, big, "K /Tamble/");
+    Chart chart(family);
+    EXPECT_EQ(chart.state().maxDigits, 4);
+    const FamilyBranch& branch = chart.state().branches[0];
+    const double w = branch.D * W * 4.5;
+    bool found = false;
+    for (const std::string& c : chart.commands)
+        if (c.rfind("DR,", 0) == 0) {
+            const std::vector<double> v = numbersOf(c);
+            if (std::fabs(v[1] - branch.t * H) < 1e-3 && std::fabs(std::fabs(v[2] - v[0]) - w) < 1e-3) found = true;
+        }
+    EXPECT_TRUE(found);
+    EXPECT_NE(chart.text("1234"), nullptr);
+}
+
+TEST_F(FtcTest, BackgroundsArePlainOrLeafyAndTheLeavesRepeat) {
+    SmallFamily f;
+    Chart plain(f.family);
+    EXPECT_EQ(plain.count("DE,"), 18);
+    Chart leafy(f.family, "tamble.paf", true);
+    EXPECT_GT(leafy.count("DE,"), 2000);
+    Chart again(f.family, "tamble.paf", true);
+    EXPECT_EQ(leafy.commands, again.commands);
+    // Trunk, foot, 69 root rectangles and the three plates under the texts.
+    // Crown, root rectangles, the two plates, three name boxes, Anna's two columns.
+    EXPECT_EQ(plain.count("DR,"), 4 + 69 + 2 + 3 + 2);
+}
+
+// Every coordinate of every drawing command stays on the page.
+void expectOnPage(const Chart& chart) {
+    for (const std::string& c : chart.commands) {
+        const std::string code = c.substr(0, c.find(','));
+        if (code != "DR" && code != "DE" && code != "PV" && code != "TO" && code != "TOC" && code != "TOR" &&
+            code != "TOA")
+            continue;
+        const std::vector<double> v = numbersOf(c);
+        const size_t coordinates = code == "DR" || code == "DE" ? 4 : 2;
+        for (size_t k = 0; k < coordinates && k < v.size(); ++k) {
+            const double limit = k % 2 == 0 ? W : H;
+            ASSERT_TRUE(std::isfinite(v[k]) && v[k] >= -0.21 && v[k] <= limit + 0.21) << c;
+        }
+    }
+}
+
+TEST_F(FtcTest, HundredsOfChildrenGiveTheSecondFormatOnThePage) {
+    WriterFamily family = coupleWithChildren(300);
+    for (int32_t child = 3; child < 3 + 40; ++child) {
+        const int32_t spouse = family.addPerson(person("Sue Ann Lee /Other/", 'F'));
+        const int32_t mrin = addCouple(family, child, spouse);
+        addChildWith(family, mrin, "Kai /Tamble/");
+    }
+    Chart chart(family);
+    EXPECT_EQ(chart.state().format, 2);
+    EXPECT_EQ(chart.state().branches.size(), 300U);
+    for (const FamilyBranch& branch : chart.state().branches) EXPECT_NEAR(branch.b - branch.t, 4 * 0.011, 1e-12);
+    EXPECT_TRUE(chart.has("FS,10"));
+    expectOnPage(chart);
+}
+
+TEST_F(FtcTest, ChildlessFamiliesAndOddNamesStillDraw) {
+    WriterFamily childless = coupleWithChildren(0);
+    Chart none(childless);
+    EXPECT_TRUE(none.state().branches.empty());
+    EXPECT_EQ(none.state().format, 1);
+    EXPECT_NE(none.text("Family Tree"), nullptr);
+
+    WriterFamily odd = coupleWithChildren(3);
+    odd.person(1).name = "Nobody";
+    odd.person(2).name = "/Onlysurname/";
+    odd.person(3).name = std::string(300, 'W');
+    odd.person(4).name = "";
+    Chart chart(odd);
+    EXPECT_GT(chart.state().branches[0].firstName.size(), 100U);
+    EXPECT_EQ(chart.state().branches[1].firstName, "");
+    expectOnPage(chart);
+    EXPECT_TRUE(chart.has("TOD,3.6550,8.2500,600,Times,14,Nobody"));
+    EXPECT_TRUE(chart.has("TOD,4.8450,8.2610,-620,Times,14,"));
+}
+
+TEST_F(FtcTest, ThePositionsFileBesideTheDataFilePinsItsBranches) {
+    SmallFamily f;
+    TempDir dir;
+    const std::string paf = dir.file("fam.paf");
+    const std::string positions = dir.file("famm1.twft");
+    {
+        std::ofstream out(positions);
+        out << "i:2\nt:0.200000\nb:0.244000\na:0.222000\nD:0.011000\nrhs:0\ni:9\nt:0.3\nb:0.4\nrhs:1\n";
+    }
+    Chart chart(f.family, paf);
+    const FamilyTreeChartState& state = chart.run->ctx.familyTree;
+    EXPECT_EQ(state.positionsPath, positions);
+    EXPECT_TRUE(state.branches[2].pinned);
+    EXPECT_FALSE(state.branches[1].pinned);
+    EXPECT_DOUBLE_EQ(state.branches[2].t, 0.2);
+    EXPECT_EQ(state.branches[2].rhs, 0);
+    EXPECT_TRUE(chart.has("DR,2.55,2.2,3.4,2.684000")) << "Gus's name box on the left, where the file puts it";
+}
+
+TEST_F(FtcTest, CommandLineDrawsTheChartAndAppliesSavedPositions) {
+    SmallFamily f;
+    TempDir dir;
+    const std::string paf = dir.file("fam.paf");
+    ASSERT_TRUE(writePafFile(f.family, paf));
+    const std::string out = dir.file("tree.log");
+    CommandResult r = runTamblewin({"report", "family-tree-chart", "--paf", paf, "--start", "1", "--plain-background",
+                                    "--date", "2026-12-07", "-o", out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string plain = fileText(out);
+    EXPECT_NE(plain.find("TOC,4.25,9.845,7 December 2026\n"), std::string::npos);
+    EXPECT_EQ(std::count(plain.begin(), plain.end(), '\n') < 300, true) << "no leaves";
+    EXPECT_EQ(plain.find("DR,2.55,2.2,3.4,2.684000\n"), std::string::npos);
+
+    std::ofstream(dir.file("famm1.twft")) << "i:2\nt:0.2\nb:0.244\na:0.222\nD:0.011\nrhs:0\n";
+    r = runTamblewin({"report", "family-tree-chart", "--paf", paf, "--start", "1", "-o", out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string pinned = fileText(out);
+    EXPECT_NE(pinned.find("DR,2.55,2.2,3.4,2.684000\n"), std::string::npos);
+    EXPECT_GT(std::count(pinned.begin(), pinned.end(), '\n'), 2000) << "leaves by default";
+}
+
+}  // namespace
+}  // namespace tw::test
