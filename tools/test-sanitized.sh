@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Builds the core and its tests with AddressSanitizer and UndefinedBehaviorSanitizer
-# and runs the core tests.
+# and runs the core tests: among them the damaged-file sweep, the replay of every
+# saved fuzz input, and the import of the fetched GEDCOM files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DTAMBLEWIN_CORE_ONLY=ON -DTAMBLEWIN_SANITIZE=ON
+# The GEDCOM files of other people's making, imported by the core tests too.
+bash tools/fetch_gedcom_samples.sh build/gedcom-samples
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure -j2 -L core
