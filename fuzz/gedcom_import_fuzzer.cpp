@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tw::fuzz;
     RunLimits limits;
-    limits.listEntryLimit = 20000;
+    limits.listEntryLimit = 3000;
     const auto outcome = importAndRunEverything(std::string_view(reinterpret_cast<const char*>(data), size), limits);
     abortOnFault(outcome.run);
     return 0;

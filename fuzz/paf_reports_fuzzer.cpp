@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tw::fuzz;
     RunLimits limits;
-    limits.listEntryLimit = 20000;  // a looping pedigree still reaches the limit, quickly
+    limits.listEntryLimit = 3000;  // a looping pedigree still reaches the limit, quickly
     abortOnFault(openAndRunEverything(imageFromFuzzBytes({data, size}), limits));
     return 0;
 }

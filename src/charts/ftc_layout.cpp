@@ -34,18 +34,22 @@ IntList personTriple(int32_t rin) {
 
 IntList nextGeneration(PafContext& ctx, const IntList& people) { return getChildRins(ctx, getMrins(ctx, people)); }
 
-std::vector<int32_t> descendantCounts(PafContext& ctx, int32_t rin) {
+// budget: the entries the whole chart may still walk. In a family whose descent
+// loops back on itself every line doubles with each generation; without one budget
+// for all lines, each of many lines would walk millions of entries.
+std::vector<int32_t> descendantCounts(PafContext& ctx, int32_t rin, int64_t& budget) {
     std::vector<int32_t> counts;
     IntList generation = nextGeneration(ctx, personTriple(rin));
     while (generation.size() > 0 && int32_t(counts.size()) < kFtcMaxDepth) {
         counts.push_back(generation.size() / 3);
-        if (generation.size() > kLargestGeneration || ctx.host.cancelRequested()) break;
+        budget -= generation.size();
+        if (generation.size() > kLargestGeneration || budget < 0 || ctx.host.cancelRequested()) break;
         generation = nextGeneration(ctx, generation);
     }
     return counts;
 }
 
-FamilyBranch buildBranch(PafContext& ctx, int32_t rin, int32_t index) {
+FamilyBranch buildBranch(PafContext& ctx, int32_t rin, int32_t index, int64_t& budget) {
     FamilyBranch branch;
     branch.rin = rin;
     branch.i = index;
@@ -56,7 +60,7 @@ FamilyBranch buildBranch(PafContext& ctx, int32_t rin, int32_t index) {
         GrandchildLine& line = branch.lines.emplace_back();
         line.rin = grandchildren.fetch(g);
         line.firstName = ftcFirstName(individualName(ctx, line.rin).view());
-        line.counts = descendantCounts(ctx, line.rin);
+        line.counts = descendantCounts(ctx, line.rin, budget);
         branch.depthCount = std::max(branch.depthCount, line.length() + 1);
     }
     branch.grandchildCount = int32_t(branch.lines.size());
@@ -117,9 +121,10 @@ std::vector<FamilyBranch> buildFamilyBranches(PafContext& ctx, const IntList& mr
     for (int32_t m = 0; m < mrins.size(); ++m) families.pushTriple(mrins.fetch(m), 0, 0);
     const IntList children = getChildRins(ctx, families);
     std::vector<FamilyBranch> branches;
+    int64_t budget = kLargestGeneration;
     for (int32_t c = 0; c + 2 < children.size() && int32_t(branches.size()) < kFtcMaxBranches; c += 3) {
         if (ctx.host.cancelRequested()) break;
-        branches.push_back(buildBranch(ctx, children.fetch(c), int32_t(branches.size())));
+        branches.push_back(buildBranch(ctx, children.fetch(c), int32_t(branches.size()), budget));
     }
     return branches;
 }
