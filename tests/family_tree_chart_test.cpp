@@ -396,6 +396,17 @@ TEST_F(FtcTest, ChildlessFamiliesAndOddNamesStillDraw) {
     EXPECT_TRUE(chart.has("TOD,4.8450,8.2610,-620,Times,14,"));
 }
 
+TEST_F(FtcTest, AnMrinWithoutACoupleEndsTheRunWithoutPages) {
+    SmallFamily f;
+    auto run = openRun(f.family);
+    generate(*run, generateFamilyTreeChart, {0});
+    ASSERT_EQ(run->host.messages.size(), 1U);
+    EXPECT_EQ(run->host.messages[0].text, "The RIN is invalid");
+    EXPECT_EQ(run->host.messages[0].caption, "Error");
+    EXPECT_EQ(run->ctx.pageLog.storedPageCount(), 0);
+    EXPECT_EQ(run->ctx.familyTree.format, 0);
+}
+
 TEST_F(FtcTest, ThePositionsFileBesideTheDataFilePinsItsBranches) {
     SmallFamily f;
     TempDir dir;

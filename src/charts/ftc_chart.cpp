@@ -215,10 +215,13 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     FtcPage page(log);
     drawFtcBackground(page, chart.detailedFoliage, leafSeed(mrin));
 
+    // A start field typed as letters passes the checks as MRIN 0: the run ends with
+    // the message and no pages, and the program goes on.
     MarriageRecord couple;
     if (!readMarriage(ctx.file, mrin, couple)) {
         ctx.host.message("The RIN is invalid", "Error");
-        abortRun(ctx, "FamTree - bad MRIN", mrin, -1);
+        log.abandonPrinting();
+        return;
     }
 
     log.fontSize(12);

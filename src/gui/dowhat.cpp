@@ -125,7 +125,7 @@ void TChooseList::btnNextClick() {
 
     // Prepare the preview for a new report.
     TPagePreview& preview = app_.pagePreview();
-    preview.positionsChanged = false;
+    app_.context().familyTree.positionsChanged = false;
     if (settings.reportFlags[size_t(ReportKind::DescendantSummaryChart)] == 0) app_.context().pageLog.pageMode = 0;
     preview.resetChartControls();
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "charts/ftc_preview.h"
 #include "gui/preview_layout.h"
 #include "gui/printbox.h"
 #include "gui/tamblewin_app.h"
@@ -42,6 +44,24 @@ void PageCanvas::wheelEvent(QWheelEvent* event) {
         const int delta = angle.y() != 0 ? angle.y() : angle.x();
         preview_.scrollByNotches(delta / 120, sideways);
     }
+    event->accept();
+}
+
+void PageCanvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint at = event->position().toPoint();
+        preview_.chartMousePress(at.x(), at.y());
+    }
+    event->accept();
+}
+
+void PageCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) preview_.chartMouseMove(event->position().toPoint().y());
+    event->accept();
+}
+
+void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) preview_.chartMouseRelease();
     event->accept();
 }
 
@@ -101,6 +121,8 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     connect(EdtGotoPage, &QLineEdit::returnPressed, this, [this] { BtnGotoClick(); });
     connect(BtnPrint, &QPushButton::clicked, this, [this] { BtnPrintClick(); });
     connect(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
+    connect(btnFormat2, &QPushButton::clicked, this, [this] { btnFormat2Click(); });
+    connect(btnSavePositions, &QPushButton::clicked, this, [this] { btnSavePositionsClick(); });
 
     canvas = new PageCanvas(*this);
     ScrollBarV = new QScrollBar(Qt::Vertical, this);
@@ -144,6 +166,12 @@ void TPagePreview::prepare() {
     log.setViewedPageIndex(log.lastPageIndex());
     ScrollBarV->setValue(0);
     ScrollBarH->setValue(0);
+    dragging_ = false;
+    // The Family Tree Chart in its first format offers the second.
+    if (chartChosen() && app_.context().familyTree.format == 1 && !app_.context().familyTree.branches.empty()) {
+        btnFormat2->setEnabled(true);
+        btnFormat2->show();
+    }
     layoutControls();
     updateNavigation();
     canvas->setFocus();
@@ -155,6 +183,7 @@ RenderView TPagePreview::renderView() const {
     view.offsetX = ScrollBarH->value();
     view.offsetY = ScrollBarV->value();
     view.onScreen = true;
+    if (chartChosen()) view.selection = ftcSelection(app_.context().familyTree);
     return view;
 }
 
@@ -170,6 +199,7 @@ void TPagePreview::paintPage(QPainter& painter) {
     if (pageHeight_ > 0) painter.drawLine(0, pageHeight_ - view.offsetY, pageWidth_ - view.offsetX, pageHeight_ - view.offsetY);
     surface_.begin(painter);
     renderPage(text, surface_, view, app_.host());
+    if (dragging_ && app_.context().familyTree.drag.moved) drawDragFeedback(surface_, view.selection);
     surface_.end();
 }
 
@@ -215,7 +245,59 @@ void TPagePreview::BtnGotoClick() {
 }
 
 void TPagePreview::BtnPrintClick() {
+    // The chart as edited is printed, and its branch positions are kept for later runs.
+    if (chartChosen()) ftcSavePositions(app_.context());
     if (app_.printBox().run() != 0) finish(Accepted);
+}
+
+bool TPagePreview::chartChosen() const {
+    return app_.settings().reportFlags[size_t(ReportKind::FamilyTreeChart)] != 0;
+}
+
+bool TPagePreview::chartTakesTheMouse() const { return chartChosen() && app_.context().familyTree.format == 1; }
+
+void TPagePreview::chartMousePress(int x, int y) {
+    if (!chartTakesTheMouse()) return;
+    dragging_ = true;
+    ftcMousePress(app_.context(), renderView(), x, y);
+    canvas->update();
+}
+
+void TPagePreview::chartMouseMove(int y) {
+    if (!dragging_ || !chartTakesTheMouse()) return;
+    FamilyTreeChartState& chart = app_.context().familyTree;
+    if (!chart.positionsChanged) {
+        btnSavePositions->setEnabled(true);
+        btnSavePositions->show();
+        chart.positionsChanged = true;
+    }
+    if (ftcMouseMove(app_.context(), renderView(), y)) canvas->update();
+}
+
+void TPagePreview::chartMouseRelease() {
+    if (!dragging_) return;
+    dragging_ = false;
+    if (!chartTakesTheMouse()) return;
+    const RenderView view = renderView();
+    ftcMouseRelease(app_.context(), view);
+    canvas->update();
+}
+
+void TPagePreview::btnFormat2Click() {
+    if (!chartTakesTheMouse()) return;
+    dragging_ = false;
+    ftcShowSecondFormat(app_.context());
+    for (QPushButton* button : {btnFormat2, btnSavePositions}) {
+        button->setEnabled(false);
+        button->hide();
+    }
+    app_.host().message("If you decide you want to go back to Format 1\nyou must cancel out of this run and start all\nover again.",
+                        "Notice");
+    canvas->update();
+}
+
+void TPagePreview::btnSavePositionsClick() {
+    if (chartChosen()) ftcSavePositions(app_.context());
 }
 
 void TPagePreview::BtnCancelClick() {

@@ -26,6 +26,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     TPagePreview& preview_;
@@ -53,9 +56,6 @@ public:
     QScrollBar* ScrollBarH = nullptr;
     PageCanvas* canvas = nullptr;
 
-    // The Family Tree Chart was moved by hand and not saved.
-    bool positionsChanged = false;
-
     // The start window's Preview: shows the report just written, from its last page.
     void open();
     // Everything open() does before the window shows: the page size at the screen's
@@ -71,6 +71,15 @@ public:
     void BtnGotoClick();
     void BtnPrintClick();
     void BtnCancelClick();
+    void btnFormat2Click();
+    void btnSavePositionsClick();
+
+    // The Family Tree Chart's mouse handling, in canvas pixels.
+    void chartMousePress(int x, int y);
+    void chartMouseMove(int y);
+    void chartMouseRelease();
+    // The Family Tree Chart is the chosen report and shows its first format.
+    bool chartTakesTheMouse() const;
 
     // Shows the page with this 0-based index.
     void showPage(int index);
@@ -93,12 +102,14 @@ protected:
 
 private:
     void layoutControls();
+    bool chartChosen() const;
 
     TamblewinApp& app_;
     QtSurface surface_;
     int pixelsPerInch_ = 96;
     int pageWidth_ = 0;
     int pageHeight_ = 0;
+    bool dragging_ = false;  // the left button is held on the Family Tree Chart
 };
 
 }  // namespace tw::gui

@@ -160,7 +160,7 @@ void TPB::btnPrintClick() {
     // A range printPages refuses is refused before a PDF file is asked for.
     const bool printable = first > 0 && last >= first && last <= pages;
     if (printable && !choosePrinter()) return;
-    const bool printed = printPages(log, app_.host(), first, last, app_.pagePreview().positionsChanged);
+    const bool printed = printPages(log, app_.host(), first, last, app_.context().familyTree.positionsChanged);
     if (printed && !app_.printer().errorText().isEmpty())
         app_.dialogs().message(this, app_.printer().errorText(), QStringLiteral("Whoops!"));
     finish(kPrint);
