@@ -1,5 +1,8 @@
 #include "charts/ftc_preview.h"
 
+#include <algorithm>
+#include <string>
+
 #include "charts/ftc_draw.h"
 #include "charts/ftc_positions.h"
 
