@@ -70,7 +70,7 @@ std::array<int32_t, kPedigreeSlots> fillPedigree(PafContext& ctx, int32_t rin) {
         if (slots[size_t(k)] == 0) continue;
         IndividualRecord person;
         if (!readIndividual(ctx.file, slots[size_t(k)], person) || person.isDeleted()) {
-            ctx.host.message(kCorruptDataMessage, "Abort");
+            reportCorruptData(ctx);
             break;
         }
         if (person.childLink == 0) continue;
@@ -78,7 +78,7 @@ std::array<int32_t, kPedigreeSlots> fillPedigree(PafContext& ctx, int32_t rin) {
         MarriageRecord parents;
         if (!readChildLink(ctx.file, person.childLink, link) || link.status == 'D' ||
             !readMarriage(ctx.file, link.mrin, parents) || parents.isDeleted()) {
-            ctx.host.message(kCorruptDataMessage, "Abort");
+            reportCorruptData(ctx);
             break;
         }
         slots[size_t(2 * k)] = parents.husband;

@@ -121,7 +121,7 @@ std::vector<FamilyBranch> buildFamilyBranches(PafContext& ctx, const IntList& mr
     for (int32_t m = 0; m < mrins.size(); ++m) families.pushTriple(mrins.fetch(m), 0, 0);
     const IntList children = getChildRins(ctx, families);
     std::vector<FamilyBranch> branches;
-    int64_t budget = kLargestGeneration;
+    int64_t budget = 3 * std::clamp<int64_t>(ctx.listEntryLimit, 0, kLargestGeneration / 3);
     for (int32_t c = 0; c + 2 < children.size() && int32_t(branches.size()) < kFtcMaxBranches; c += 3) {
         if (ctx.host.cancelRequested()) break;
         branches.push_back(buildBranch(ctx, children.fetch(c), int32_t(branches.size()), budget));

@@ -3,6 +3,8 @@
 // and the switches that change how dates are read. The front end owns one of these
 // (as part of its application context) and passes it by reference.
 
+#include <cstdint>
+
 #include "paf/host.h"
 #include "paf/paf_file.h"
 
@@ -17,6 +19,11 @@ struct PafContext {
     PafFile file;
     // Lets decodeDate take a year out of dates stored as text ("Abt 1850").
     bool textDateYears = false;
+    // A list stops, with a message, before it would hold more entries than this: a
+    // pedigree that loops back on itself doubles with every generation, and memory
+    // must stay bounded. Two million entries are some 50,000 pages. Walks that keep
+    // no list (the Family Tree Chart's counts) walk at most this many entries.
+    int64_t listEntryLimit = int64_t(1) << 21;
     // Set once the corrupt-data message has been shown for the current run, so that a
     // damaged chain gives one message, not one per step.
     bool corruptDataReported = false;

@@ -22,10 +22,6 @@ struct AppContext : PafContext {
     std::string dataFilePath;
     // The start individual of the individual-based reports.
     int32_t startRin = 0;
-    // A list stops, with a message, before it would hold more entries than this: a
-    // pedigree that loops back on itself doubles with every generation, and memory
-    // must stay bounded. Two million entries are some 50,000 pages.
-    int64_t listEntryLimit = int64_t(1) << 21;
     // The Descendant Summary Chart's tuning values and row font, kept from run to run.
     DscTuning dscTuning;
     // The Family Tree Chart as last drawn, for the preview's drags and buttons.
