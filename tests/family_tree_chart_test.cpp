@@ -388,7 +388,10 @@ TEST_F(FtcTest, ChildlessFamiliesAndOddNamesStillDraw) {
     odd.person(2).name = "/Onlysurname/";
     odd.person(3).name = std::string(300, 'W');
     odd.person(4).name = "";
+    odd.person(5).deleted = true;
     Chart chart(odd);
+    EXPECT_TRUE(chart.run->host.messages.empty()) << chart.run->host.messages.front().text;
+    EXPECT_EQ(chart.state().branches[2].firstName, "") << "a deleted child has no name";
     EXPECT_GT(chart.state().branches[0].firstName.size(), 100U);
     EXPECT_EQ(chart.state().branches[1].firstName, "");
     expectOnPage(chart);

@@ -93,7 +93,7 @@ void drawRoots(AppContext& ctx, FtcPage& page, int32_t rin, int side) {
         page.log.fontSize(row.fontSize);
         for (int32_t j = 0; j < row.count; ++j) {
             const int32_t slotRin = slots[size_t(row.firstSlot + j)];
-            const std::string initials = slotRin == 0 ? std::string() : ftcInitials(nameOf(ctx, slotRin));
+            const std::string initials = ftcInitials(ftcNameOf(ctx, slotRin));
             page.log.textCentered((0.5 + side * row.xOffset) * page.W, (row.firstY + j * row.yStep) * page.H,
                                   initials);
         }

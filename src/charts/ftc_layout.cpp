@@ -54,12 +54,12 @@ FamilyBranch buildBranch(PafContext& ctx, int32_t rin, int32_t index, int64_t& b
     branch.rin = rin;
     branch.i = index;
     branch.rhs = index % 2;
-    branch.firstName = ftcFirstName(individualName(ctx, rin).view());
+    branch.firstName = ftcFirstName(ftcNameOf(ctx, rin));
     const IntList grandchildren = nextGeneration(ctx, personTriple(rin));
     for (int32_t g = 0; g + 2 < grandchildren.size(); g += 3) {
         GrandchildLine& line = branch.lines.emplace_back();
         line.rin = grandchildren.fetch(g);
-        line.firstName = ftcFirstName(individualName(ctx, line.rin).view());
+        line.firstName = ftcFirstName(ftcNameOf(ctx, line.rin));
         line.counts = descendantCounts(ctx, line.rin, budget);
         branch.depthCount = std::max(branch.depthCount, line.length() + 1);
     }
@@ -108,6 +108,12 @@ void proposeCurrent(FamilyBranch& branch) {
 }
 
 }  // namespace
+
+std::string ftcNameOf(PafContext& ctx, int32_t rin) {
+    IndividualRecord person;
+    if (rin <= 0 || !readIndividual(ctx.file, rin, person) || person.isDeleted()) return {};
+    return recordName(ctx.file, person).str();
+}
 
 std::string ftcFirstName(std::string_view name) {
     const size_t blank = name.find(' ');

@@ -59,6 +59,11 @@ struct FamilyBranch {
     bool pinned = false;     // placed by the user; relaxation leaves it alone
 };
 
+// The individual's name as entered; empty, without a message, when the record
+// cannot be read (a damaged link), so that a damaged family gives no message per
+// person.
+std::string ftcNameOf(PafContext& ctx, int32_t rin);
+
 // The first word of a name: its text up to the first blank, empty without a blank.
 std::string ftcFirstName(std::string_view name);
 
