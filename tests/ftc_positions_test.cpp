@@ -99,7 +99,7 @@ TEST(FtcPositions, DamagedTextNeverPutsABranchOffThePage) {
         "i:-1\nt:0.2\nb:0.3\ni:3\nt:0.2\nb:0.3\nrhs:1\n",            // branches that do not exist
         "i:1\nt:0.1" + std::string(100000, '9') + "\nb:0.2\n",      // very long line
         "i:1\nt:0.30",                                              // cut short
-        std::string("i:0\n\0\0\0t:\xff\xfe\n", 14),                  // binary bytes
+        std::string("i:0\n\0\0\0t:\xff\xfe\n", 12),                  // binary bytes
         "i:0\nt:0.1\nb:0.7\nrhs:0\n",                               // taller than the trunk's room
         "i:1\nt:0.2\nb:0.25\nrhs:1\ni:1\nt:0.4\nb:0.45\nrhs:1\n",     // one branch twice
     };
