@@ -155,8 +155,8 @@ int reportCommand(const std::vector<std::string>& args) {
     case DispatchOutcome::NotAvailable: return kExitFailure;
     case DispatchOutcome::Stopped: return fail("the report was stopped; nothing was written", kExitFailure);
     }
-    if (host.startWindowClosed() || ctx.pageLog.storedPageCount() == 0)
-        return fail("the report stopped on bad data; nothing was written", kExitFailure);
+    if (host.startWindowClosed()) return fail("the report stopped on bad data; nothing was written", kExitFailure);
+    if (ctx.pageLog.storedPageCount() == 0) return fail("the report produced no page; nothing was written", kExitFailure);
 
     const int pages = ctx.pageLog.lastPageIndex() + 1;
     if (!output) {
