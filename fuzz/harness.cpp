@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "gedcom/gedcom_import.h"
+#include "output/measuring_printer.h"
 #include "output/page_render.h"
 #include "paf/byte_order.h"
 #include "paf/paf_writer.h"
@@ -17,22 +18,6 @@ namespace tw::fuzz {
 namespace {
 
 constexpr size_t kSparseImageLimit = size_t(4) << 20;
-
-// Draws nothing: the renderer's parsing and arithmetic are what is exercised.
-class NullSurface : public Surface {
-public:
-    void setPenWidth(int) override {}
-    void setPenColour(Colour) override {}
-    void setFillColour(Colour) override {}
-    void setFillClear() override {}
-    void setFont(std::string_view, int, int) override {}
-    void moveTo(DevicePoint) override {}
-    void lineTo(DevicePoint) override {}
-    void polygon(std::span<const DevicePoint>) override {}
-    void polyline(std::span<const DevicePoint>) override {}
-    void ellipse(DevicePoint, DevicePoint) override {}
-    void text(DevicePoint, std::string_view) override {}
-};
 
 void keep(std::vector<Message>& kept, std::string_view text, std::string_view caption) {
     if (kept.size() < FuzzHost::kKeptMessages) kept.push_back({std::string(text), std::string(caption)});
