@@ -336,6 +336,7 @@ TEST_F(DscChart, RunsFromTheCommandLine) {
         {"report", "descendant-summary-chart", "--paf", paf, "--format", "log", "-o", dir.file("none.log")});
     EXPECT_NE(none.status, 0);
     EXPECT_NE(none.err.find("Problem!: This information could not"), std::string::npos) << none.err;
+    EXPECT_NE(none.err.find("the report produced no page"), std::string::npos) << none.err;
 }
 
 #if TAMBLEWIN_HAS_FILE_OUTPUT
