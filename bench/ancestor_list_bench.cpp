@@ -18,7 +18,7 @@
 #include "bench_support.h"
 #include "paf/date_encoding.h"
 #include "reports/ancestor_list.h"
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace {
 

@@ -18,7 +18,8 @@
 #include <functional>
 #include <string>
 
-#include "paf/host.h"
+#include "files/paf_image_file.h"
+#include "base/host.h"
 #include "paf/paf_context.h"
 #include "paf/paf_writer.h"
 #include "paf/records.h"

@@ -27,7 +27,7 @@
 #include "paf/date_encoding.h"
 #include "reports/descendants_list.h"
 #include "reports/grouped_descendants_list.h"
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace {
 

@@ -26,7 +26,7 @@
 #include "paf/date_encoding.h"
 #include "reports/ancestor_generation.h"
 #include "reports/rsl.h"
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 
 #include "bench_support.h"
 #include "reports/surname_distribution_list.h"
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace {
 

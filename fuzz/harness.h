@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "paf/host.h"
+#include "base/host.h"
 #include "paf/paf_writer.h"
 
 namespace tw::fuzz {

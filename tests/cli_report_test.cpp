@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "files/paf_image_file.h"
 #include "support/paf_fixture.h"
 
 namespace tw::test {
@@ -66,8 +67,7 @@ TEST_F(ReportCommand, MissingFileFailsAndTheLastReportsAreBuilt) {
     EXPECT_NE(missing.status, 0);
     EXPECT_NE(missing.err.find("Alert!: Open failed.  Error code: 2"), std::string::npos);
     // The Family Tree Chart was the last report to be built; it runs like the others
-    // (its listing goes to the test's folder).
-    setenv("XDG_STATE_HOME", dir.path().c_str(), 1);
+    // (its listing goes to the run's own home).
     const CommandResult tree =
         runTamblewin({"report", "family-tree-chart", "--paf", paf, "-o", dir.file("tree.log")});
     EXPECT_EQ(tree.status, 0) << tree.err;

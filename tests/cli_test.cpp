@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "files/paf_image_file.h"
 #include "paf/codepage.h"
 #include "support/paf_fixture.h"
 

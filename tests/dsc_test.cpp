@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "charts/dsc.h"
+#include "charts/dsc_tuning.h"
+#include "files/paf_image_file.h"
 #include "support/descendant_lists.h"
-#include "support/scoped_env.h"
 
 namespace tw::test {
 namespace {
@@ -46,13 +47,13 @@ void lineBelow(WriterFamily& f, int32_t rin, int generations) {
 // nothing on the machine changes what they see.
 struct DscChart : testing::Test {
     TempDir dir;
-    ScopedEnv tuningFile{"TAMBLEWIN_DSC_TUNING", dir.file("DSCtest.txt")};
     std::unique_ptr<ReportRun> run;
     std::vector<Placed> texts;
 
     void tune(const std::string& text) { std::ofstream(dir.file("DSCtest.txt")) << text; }
     void chart(const WriterFamily& family, std::vector<int32_t> mrins = {1}) {
         run = openRun(family);
+        run->ctx.paths.dscTuningFile = dir.file("DSCtest.txt");
         again(std::move(mrins));
     }
     void again(std::vector<int32_t> mrins = {1}) {
@@ -172,8 +173,8 @@ TEST_F(DscChart, FormatOneTakesUpToSeventeenRowsSmallerFromFourteen) {
     EXPECT_NEAR(find("Child1 ")->y, 5.46 - 0.4 * 7 + 0.15 - smallDrop, 1e-4);
     EXPECT_NEAR(find("Child2 ")->y - find("Child1 ")->y, 0.4, 1e-4);
     // The smaller boxes stay for later runs until the tuning file or a format changes them.
-    EXPECT_FLOAT_EQ(run->ctx.dscTuning.boxcc, 0.4F);
-    EXPECT_FLOAT_EQ(run->ctx.dscTuning.boxheight, 0.3F);
+    EXPECT_FLOAT_EQ(dscTuning(run->ctx).boxcc, 0.4F);
+    EXPECT_FLOAT_EQ(dscTuning(run->ctx).boxheight, 0.3F);
 }
 
 TEST_F(DscChart, EighteenRowsGoToTheBannerFormatShrunkToFit) {
@@ -333,7 +334,8 @@ TEST_F(DscChart, RunsFromTheCommandLine) {
 
     tune("DSC1mk=0\nDSC2mk=0\nDSC3mk=0\nDSC4mk=0\n");
     const CommandResult none = runTamblewin(
-        {"report", "descendant-summary-chart", "--paf", paf, "--format", "log", "-o", dir.file("none.log")});
+        {"report", "descendant-summary-chart", "--paf", paf, "--format", "log", "-o", dir.file("none.log")},
+        {{"TAMBLEWIN_DSC_TUNING", dir.file("DSCtest.txt")}});
     EXPECT_NE(none.status, 0);
     EXPECT_NE(none.err.find("Problem!: This information could not"), std::string::npos) << none.err;
     EXPECT_NE(none.err.find("the report produced no page"), std::string::npos) << none.err;

@@ -11,7 +11,6 @@
 
 #include "charts/dsc_tuning.h"
 #include "support/paf_fixture.h"
-#include "support/scoped_env.h"
 
 namespace tw {
 namespace {
@@ -87,28 +86,17 @@ TEST(DscTuningText, EmbeddedNulsAndBinaryGarbageDoNotDisturbOtherLines) {
     EXPECT_EQ(tuning.DSC2mk, 6);
 }
 
-TEST(DscTuningFile, FoundThroughTheEnvironmentAndMissingFileChangesNothing) {
-    using test::ScopedEnv;
+TEST(DscTuningFile, ReadWhenARegularFileAndMissingOrFolderChangesNothing) {
     test::TempDir dir;
-    {
-        ScopedEnv own("TAMBLEWIN_DSC_TUNING", "");
-        ScopedEnv config("XDG_CONFIG_HOME", dir.path().string());
-        EXPECT_EQ(dscTuningFilePath(), dir.file("tamblewin/DSCtest.txt"));
-        DscTuning tuning;
-        readDscTuningFile(tuning);  // no such file
-        EXPECT_EQ(tuning.DSC1mk, 17);
-    }
-    ScopedEnv own("TAMBLEWIN_DSC_TUNING", dir.file("tune.txt"));
-    std::ofstream(dir.file("tune.txt")) << "DSC1mk=3\nboxcc=0.25\n";
     DscTuning tuning;
-    readDscTuningFile(tuning);
+    readDscTuningFile(tuning, dir.file("missing.txt"));
+    readDscTuningFile(tuning, "");
+    readDscTuningFile(tuning, dir.path().string());
+    EXPECT_EQ(tuning.DSC1mk, 17);
+    std::ofstream(dir.file("tune.txt")) << "DSC1mk=3\nboxcc=0.25\n";
+    readDscTuningFile(tuning, dir.file("tune.txt"));
     EXPECT_EQ(tuning.DSC1mk, 3);
     EXPECT_FLOAT_EQ(tuning.boxcc, 0.25F);
-
-    ScopedEnv folder("TAMBLEWIN_DSC_TUNING", dir.path().string());
-    DscTuning untouched;
-    readDscTuningFile(untouched);
-    EXPECT_EQ(untouched.DSC1mk, 17);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <iterator>
 #include <map>
 
+#include "files/paf_image_file.h"
 #include "charts/fdc.h"
 #include "support/descendant_lists.h"
 

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "files/paf_image_file.h"
 #include "charts/ftc_chart.h"
 #include "charts/ftc_draw.h"
 #include "charts/ftc_positions.h"
@@ -24,12 +25,7 @@ namespace {
 constexpr double W = 8.5;
 constexpr double H = 11.0;
 
-// The listing goes to a folder of the test's own.
-class FtcTest : public ::testing::Test {
-protected:
-    void SetUp() override { setenv("XDG_STATE_HOME", state.path().c_str(), 1); }
-    TempDir state;
-};
+class FtcTest : public ::testing::Test {};
 
 int32_t addCouple(WriterFamily& family, int32_t husband, int32_t wife, std::vector<int32_t> children = {}) {
     WriterMarriage m;
@@ -115,12 +111,14 @@ struct Chart {
     explicit Chart(const WriterFamily& family, const std::string& pafPath = "tamble.paf", bool detailed = false)
         : run(openRun(family)) {
         run->ctx.dataFilePath = pafPath;
-        run->ctx.familyTree.detailedFoliage = detailed;
+        run->ctx.paths.ftcPositionsStem = ftcPositionsStem(pafPath);
+        run->ctx.paths.ftcListingFile = "listing/ft.log";
+        run->ctx.detailedFoliage = detailed;
         generate(*run, generateFamilyTreeChart);
         commands = pageCommands(run->ctx.pageLog.pagelogg(0));
         texts = placedTexts(run->ctx.pageLog);
     }
-    FamilyTreeChartState& state() { return run->ctx.familyTree; }
+    FamilyTreeChartState& state() { return familyTreeChart(run->ctx); }
     int count(const std::string& prefix) const {
         return int(std::count_if(commands.begin(), commands.end(),
                                  [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
@@ -304,7 +302,7 @@ TEST_F(FtcTest, FirstFormatBoxesLinesAndCountColumns) {
     EXPECT_EQ(state.branches[3].lines.size(), 0U);
     EXPECT_NE(chart.run->ctx.pageLog.pagelogg(0).find(",Jon"), std::string::npos);
 
-    const std::string listing = fileText(ftcListingPath());
+    const std::string listing = chart.run->host.files.at("listing/ft.log");
     EXPECT_EQ(listing.substr(0, 20), "Anna            ===\n");
     EXPECT_NE(listing.find("          Ben                  (  2)    2,   1,\n"), std::string::npos);
 }
@@ -407,7 +405,7 @@ TEST_F(FtcTest, AnMrinWithoutACoupleEndsTheRunWithoutPages) {
     EXPECT_EQ(run->host.messages[0].text, "The RIN is invalid");
     EXPECT_EQ(run->host.messages[0].caption, "Error");
     EXPECT_EQ(run->ctx.pageLog.storedPageCount(), 0);
-    EXPECT_EQ(run->ctx.familyTree.format, 0);
+    EXPECT_EQ(familyTreeChart(run->ctx).format, 0);
 }
 
 TEST_F(FtcTest, ThePositionsFileBesideTheDataFilePinsItsBranches) {
@@ -420,7 +418,7 @@ TEST_F(FtcTest, ThePositionsFileBesideTheDataFilePinsItsBranches) {
         out << "i:2\nt:0.200000\nb:0.244000\na:0.222000\nD:0.011000\nrhs:0\ni:9\nt:0.3\nb:0.4\nrhs:1\n";
     }
     Chart chart(f.family, paf);
-    const FamilyTreeChartState& state = chart.run->ctx.familyTree;
+    const FamilyTreeChartState& state = familyTreeChart(chart.run->ctx);
     EXPECT_EQ(state.positionsPath, positions);
     EXPECT_TRUE(state.branches[2].pinned);
     EXPECT_FALSE(state.branches[1].pinned);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "files/paf_image_file.h"
 #include "paf/byte_order.h"
 #include "paf/records.h"
 #include "support/paf_fixture.h"

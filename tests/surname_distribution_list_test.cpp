@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "files/paf_image_file.h"
 #include "reports/surname_distribution_list.h"
 #include "support/descendant_lists.h"
 

@@ -12,6 +12,7 @@
 #include <iostream>
 #include <string>
 
+#include "files/paf_image_file.h"
 #include "paf/family_text.h"
 #include "paf/paf_writer.h"
 
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
         std::cerr << "famtext2paf: cannot build the PAF file: " << image.error() << "\n";
         return 1;
     }
-    if (!image.writeFile(output)) {
+    if (!writePafImage(image, output)) {
         std::cerr << "famtext2paf: cannot write " << output << "\n";
         std::remove(output.c_str());
         return 1;

@@ -11,7 +11,7 @@
 // The row limits, sizes and margins are tuning values (charts/dsc_tuning.h), read
 // from the tuning file at each run and kept in the context between runs.
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "charts/dsc_tuning.h"
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw::dsc {
 
@@ -32,7 +32,7 @@ struct ChildRow {
 };
 
 struct Chart {
-    explicit Chart(AppContext& c) : ctx(c), log(c.pageLog), tuning(c.dscTuning) {}
+    explicit Chart(AppContext& c) : ctx(c), log(c.pageLog), tuning(dscTuning(c)) {}
 
     AppContext& ctx;
     PageLog& log;

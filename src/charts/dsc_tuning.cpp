@@ -134,18 +134,7 @@ void applyDscTuningText(DscTuning& tuning, std::string_view fileText) {
     }
 }
 
-std::string dscTuningFilePath() {
-    const char* own = std::getenv("TAMBLEWIN_DSC_TUNING");
-    if (own != nullptr && *own != '\0') return own;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && *config != '\0') return std::string(config) + "/tamblewin/DSCtest.txt";
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') return std::string(home) + "/.config/tamblewin/DSCtest.txt";
-    return {};
-}
-
-void readDscTuningFile(DscTuning& tuning) {
-    const std::string path = dscTuningFilePath();
+void readDscTuningFile(DscTuning& tuning, const std::string& path) {
     if (path.empty()) return;
     std::error_code error;
     // A directory, a pipe or a device is no tuning file (a pipe could block the run).
@@ -156,6 +145,11 @@ void readDscTuningFile(DscTuning& tuning) {
     text.resize(std::fread(text.data(), 1, text.size(), file));
     std::fclose(file);
     applyDscTuningText(tuning, text);
+}
+
+DscTuning& dscTuning(AppContext& ctx) {
+    if (!ctx.dscTuning) ctx.dscTuning = std::make_shared<DscTuning>();
+    return *ctx.dscTuning;
 }
 
 }  // namespace tw

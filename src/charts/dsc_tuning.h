@@ -3,13 +3,13 @@
 // pen widths and fonts of its four formats. They live in the program's context and
 // keep whatever the last run or format gave them; each run first reads the tuning
 // file, lines such as "boxcc=0.45", over them.
-//
-// The file is $TAMBLEWIN_DSC_TUNING when that is set, else
-// $XDG_CONFIG_HOME/tamblewin/DSCtest.txt (~/.config/tamblewin/DSCtest.txt).
+// The front end names the file (the run's paths).
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "run/app_context.h"
 
 namespace tw {
 
@@ -68,12 +68,11 @@ inline constexpr float kDscTuningRealLimit = 1000.0F;
 // beyond kDscTuningRealLimit are taken as the nearest bound.
 void applyDscTuningText(DscTuning& tuning, std::string_view fileText);
 
-// Where the tuning file is looked for; empty when no place can be named (no
-// $TAMBLEWIN_DSC_TUNING, $XDG_CONFIG_HOME or $HOME).
-std::string dscTuningFilePath();
+// Reads the tuning file at path into tuning when it exists and is a regular file; a
+// missing file, or an empty path, changes nothing. At most the first MiB is read.
+void readDscTuningFile(DscTuning& tuning, const std::string& path);
 
-// Reads the tuning file into tuning when it exists and is a regular file; a missing
-// file changes nothing. At most the first MiB is read.
-void readDscTuningFile(DscTuning& tuning);
+// The context's tuning values, made with their defaults on first use.
+DscTuning& dscTuning(AppContext& ctx);
 
 }  // namespace tw

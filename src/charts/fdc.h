@@ -10,7 +10,7 @@
 // on the next page. A child with more marriages than a block holds shows the first
 // ones and a row that says how many are left out.
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

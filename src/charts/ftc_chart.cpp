@@ -3,8 +3,6 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include "charts/ftc_draw.h"
 #include "charts/ftc_positions.h"
@@ -105,14 +103,6 @@ std::string padded(std::string text, size_t width) {
     return text;
 }
 
-void writeListing(const std::vector<FamilyBranch>& branches) {
-    const std::filesystem::path path = ftcListingPath();
-    std::error_code ignored;
-    std::filesystem::create_directories(path.parent_path(), ignored);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out << ftcListingText(branches);
-}
-
 // Tries the three units in turn; when the boxes fit in none of them, the second
 // format. Branches placed by hand come from the positions file after relaxation.
 void layOutAndDraw(PageLog& log, FamilyTreeChartState& chart) {
@@ -122,7 +112,7 @@ void layOutAndDraw(PageLog& log, FamilyTreeChartState& chart) {
     }
     for (const double unit : kFtcUnits) {
         if (!layoutBranches(chart.branches, unit)) continue;
-        readFtcPositionsFile(chart.branches, chart.positionsPath);
+        if (!chart.positionsPath.empty()) readFtcPositionsFile(chart.branches, chart.positionsPath);
         drawFtcFirstFormat(log, chart);
         return;
     }
@@ -133,18 +123,6 @@ void layOutAndDraw(PageLog& log, FamilyTreeChartState& chart) {
 uint32_t leafSeed(int32_t mrin) { return 0x7A3B1EAFU ^ (uint32_t(mrin) * 2654435761U); }
 
 }  // namespace
-
-std::string ftcListingPath() {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    std::filesystem::path base;
-    if (state != nullptr && state[0] == '/') {
-        base = state;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::filesystem::path(home != nullptr ? home : ".") / ".local" / "state";
-    }
-    return (base / "tamblewin" / "ft.log").string();
-}
 
 std::string ftcListingText(const std::vector<FamilyBranch>& branches) {
     std::string text;
@@ -202,9 +180,10 @@ std::string ftcInitials(std::string_view name) {
 }
 
 void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
-    FamilyTreeChartState& chart = ctx.familyTree;
+    FamilyTreeChartState& chart = familyTreeChart(ctx);
     const int32_t mrin = input.mrins.fetch(0);
-    chart.positionsPath = ftcPositionsFileName(ctx.dataFilePath, mrin);
+    chart.positionsPath =
+        ctx.paths.ftcPositionsStem.empty() ? std::string() : ftcPositionsFileName(ctx.paths.ftcPositionsStem, mrin);
     chart.branches.clear();
     chart.drag = {};
     chart.format = 0;
@@ -213,7 +192,7 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     log.pageMode = 0;
     log.begin("Family Tree Chart");
     FtcPage page(log);
-    drawFtcBackground(page, chart.detailedFoliage, leafSeed(mrin));
+    drawFtcBackground(page, ctx.detailedFoliage, leafSeed(mrin));
 
     // A start field typed as letters passes the checks as MRIN 0: the run ends with
     // the message and no pages, and the program goes on.
@@ -243,7 +222,8 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     log.snapshot();
     chart.branches = buildFamilyBranches(ctx, input.mrins);
     layOutAndDraw(log, chart);
-    writeListing(chart.branches);
+    chart.listing = ftcListingText(chart.branches);
+    if (!ctx.paths.ftcListingFile.empty()) ctx.host.writeFile(ctx.paths.ftcListingFile, chart.listing);
 
     log.brushColor(0);
     log.penColor(0);
@@ -251,6 +231,11 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     ctx.host.showProgress(-1);
     log.newPage();
     log.end();
+}
+
+FamilyTreeChartState& familyTreeChart(AppContext& ctx) {
+    if (!ctx.familyTree) ctx.familyTree = std::make_shared<FamilyTreeChartState>();
+    return *ctx.familyTree;
 }
 
 }  // namespace tw

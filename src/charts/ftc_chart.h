@@ -8,15 +8,13 @@
 
 #include <string>
 
-#include "wizard/app_context.h"
+#include "charts/ftc_layout.h"
+#include "charts/ftc_state.h"
+#include "run/app_context.h"
 
 namespace tw {
 
 void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input);
-
-// Where the listing of the branches goes: $XDG_STATE_HOME/tamblewin/ft.log, else
-// ~/.local/state/tamblewin/ft.log.
-std::string ftcListingPath();
 
 // The chart's listing of each branch and its grandchildren's counts.
 std::string ftcListingText(const std::vector<FamilyBranch>& branches);

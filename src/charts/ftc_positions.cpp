@@ -132,9 +132,12 @@ void appendField(std::string& out, std::string_view key, double value) {
 
 }  // namespace
 
-std::string ftcPositionsFileName(std::string_view pafPath, int32_t mrin) {
-    std::string name(pafPath.substr(0, pafPath.size() >= 4 ? pafPath.size() - 4 : pafPath.size()));
-    return name + "m" + std::to_string(mrin) + ".twft";
+std::string ftcPositionsStem(std::string_view pafPath) {
+    return std::string(pafPath.substr(0, pafPath.size() >= 4 ? pafPath.size() - 4 : pafPath.size()));
+}
+
+std::string ftcPositionsFileName(std::string_view stem, int32_t mrin) {
+    return std::string(stem) + "m" + std::to_string(mrin) + ".twft";
 }
 
 int32_t applyFtcPositionsText(std::vector<FamilyBranch>& branches, std::string_view fileText) {
@@ -179,30 +182,13 @@ int32_t readFtcPositionsFile(std::vector<FamilyBranch>& branches, const std::str
     return applyFtcPositionsText(branches, text);
 }
 
-bool writeFtcPositionsFile(const std::vector<FamilyBranch>& branches, const std::string& path) {
+bool writeFtcPositionsFile(Host& host, const std::vector<FamilyBranch>& branches, const std::string& path) {
     const std::string text = formatFtcPositions(branches);
     if (text.empty()) {
-        std::remove(path.c_str());
+        host.removeFile(path);
         return true;
     }
-    // Written beside and then moved over the old file, so that a failed write never
-    // leaves half a file behind.
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return host.writeFile(path, text);
 }
 
 }  // namespace tw

@@ -12,13 +12,17 @@
 #include <string_view>
 #include <vector>
 
+#include "base/host.h"
 #include "charts/ftc_layout.h"
 
 namespace tw {
 
-// The file's name: the data file's path without its last four characters (the
-// ".paf"), then "m", the family's MRIN and ".twft".
-std::string ftcPositionsFileName(std::string_view pafPath, int32_t mrin);
+// The stem of a data file's positions files: its path without its last four
+// characters (the ".paf").
+std::string ftcPositionsStem(std::string_view pafPath);
+
+// A family's positions file: the stem, then "m", the family's MRIN and ".twft".
+std::string ftcPositionsFileName(std::string_view stem, int32_t mrin);
 
 // Applies the blocks of a positions file's text to the branches: a block whose
 // index names a branch pins that branch and gives it the block's values. Lines
@@ -34,8 +38,8 @@ std::string formatFtcPositions(const std::vector<FamilyBranch>& branches);
 // Reads and applies the file; a missing or unreadable file changes nothing.
 int32_t readFtcPositionsFile(std::vector<FamilyBranch>& branches, const std::string& path);
 
-// Writes the pinned branches; with none pinned the file is removed instead.
-// False when the file could not be written.
-bool writeFtcPositionsFile(const std::vector<FamilyBranch>& branches, const std::string& path);
+// Has the host write the pinned branches; with none pinned the file is removed
+// instead. False when the file could not be written.
+bool writeFtcPositionsFile(Host& host, const std::vector<FamilyBranch>& branches, const std::string& path);
 
 }  // namespace tw

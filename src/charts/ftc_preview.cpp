@@ -64,7 +64,7 @@ void finishPage(PageLog& log) {
 }  // namespace
 
 bool ftcMousePress(AppContext& ctx, const RenderView& view, int32_t x, int32_t y) {
-    FamilyTreeChartState& chart = ctx.familyTree;
+    FamilyTreeChartState& chart = familyTreeChart(ctx);
     chart.drag = {};
     if (chart.format != 1) return false;
     for (const FamilyBranch& branch : chart.branches) {
@@ -85,7 +85,7 @@ bool ftcMousePress(AppContext& ctx, const RenderView& view, int32_t x, int32_t y
 }
 
 bool ftcMouseMove(AppContext& ctx, const RenderView& view, int32_t y) {
-    FamilyTreeChartState& chart = ctx.familyTree;
+    FamilyTreeChartState& chart = familyTreeChart(ctx);
     FtcDrag& drag = chart.drag;
     if (chart.format != 1 || drag.branch < 0) return false;
     const int32_t highest = toDeviceY(kFtcBoxTopLimit * ctx.pageLog.pageHeight(), view);
@@ -100,7 +100,7 @@ bool ftcMouseMove(AppContext& ctx, const RenderView& view, int32_t y) {
 }
 
 bool ftcMouseRelease(AppContext& ctx, const RenderView& view) {
-    FamilyTreeChartState& chart = ctx.familyTree;
+    FamilyTreeChartState& chart = familyTreeChart(ctx);
     const FtcDrag drag = chart.drag;
     chart.drag = {};
     if (chart.format != 1 || drag.branch < 0 || size_t(drag.branch) >= chart.branches.size()) return false;
@@ -128,7 +128,7 @@ DragBox ftcSelection(const FamilyTreeChartState& chart) {
 }
 
 void ftcShowSecondFormat(AppContext& ctx) {
-    FamilyTreeChartState& chart = ctx.familyTree;
+    FamilyTreeChartState& chart = familyTreeChart(ctx);
     chart.drag = {};
     ctx.pageLog.restoreSnapshot();
     for (FamilyBranch& branch : chart.branches) buildDepthTotals(branch);
@@ -137,10 +137,11 @@ void ftcShowSecondFormat(AppContext& ctx) {
 }
 
 bool ftcSavePositions(AppContext& ctx) {
-    FamilyTreeChartState& chart = ctx.familyTree;
+    FamilyTreeChartState& chart = familyTreeChart(ctx);
     // The second format places every branch afresh; its places are not the user's.
     if (!chart.positionsChanged || chart.format != 1) return true;
-    if (writeFtcPositionsFile(chart.branches, chart.positionsPath)) return true;
+    if (chart.positionsPath.empty()) return true;
+    if (writeFtcPositionsFile(ctx.host, chart.branches, chart.positionsPath)) return true;
     ctx.host.message("The branch positions could not be saved in\n" + chart.positionsPath, "Whoops!");
     return false;
 }

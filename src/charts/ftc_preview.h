@@ -5,7 +5,7 @@
 // Coordinates are device pixels of the preview, converted with its view.
 
 #include "output/page_render.h"
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

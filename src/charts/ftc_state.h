@@ -9,6 +9,7 @@
 
 #include "charts/ftc_layout.h"
 #include "output/page_render.h"
+#include "run/app_context.h"
 
 namespace tw {
 
@@ -33,9 +34,13 @@ struct FamilyTreeChartState {
     // Set by the first drag after the report was chosen: Save and Print then write
     // the positions file.
     bool positionsChanged = false;
-    // The start window's "detailed foliage background"; the command line's default.
-    bool detailedFoliage = true;
+    // The positions file of the family last drawn; empty when none is kept.
     std::string positionsPath;
+    // The listing of the branches and their grandchildren's counts, as last written.
+    std::string listing;
 };
+
+// The context's Family Tree Chart state, made on first use.
+FamilyTreeChartState& familyTreeChart(AppContext& ctx);
 
 }  // namespace tw

@@ -4,11 +4,21 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "files/user_files.h"
+
 namespace tw::cli {
 
 void CliHost::message(std::string_view text, std::string_view caption) {
     std::fprintf(stderr, "%.*s: %.*s\n", int(caption.size()), caption.data(), int(text.size()), text.data());
 }
+
+void CliHost::messageDetail(std::string_view detail) {
+    std::fprintf(stderr, "%.*s\n", int(detail.size()), detail.data());
+}
+
+bool CliHost::writeFile(const std::string& path, std::string_view text) { return writeWholeFile(path, text); }
+
+void CliHost::removeFile(const std::string& path) { removeFileIfPresent(path); }
 
 void CliHost::showFatal(std::string_view text, std::string_view caption) {
     message(text, caption);

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "paf/host.h"
+#include "base/host.h"
 
 namespace tw::cli {
 
@@ -16,6 +16,9 @@ public:
     bool cancelRequested() override { return false; }
     void closeStartWindow() override { ++startWindowClosed_; }
     CalendarDate today() override;
+    void messageDetail(std::string_view detail) override;
+    bool writeFile(const std::string& path, std::string_view text) override;
+    void removeFile(const std::string& path) override;
 
     Printer* printer() override { return printer_; }
 

@@ -8,6 +8,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/open_file.h"
+#include "files/paf_image_file.h"
 #include "cli/report_command.h"
 #include "gedcom/gedcom_import.h"
 #include "paf/codepage.h"
@@ -96,7 +97,7 @@ int importCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), image.error().c_str());
         return kExitFailure;
     }
-    if (!image.writeFile(output)) {
+    if (!writePafImage(image, output)) {
         std::fprintf(stderr, "tamblewin: %s: cannot be written\n", output.c_str());
         return kExitFailure;
     }

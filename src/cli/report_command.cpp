@@ -8,6 +8,7 @@
 #include "cli/cli_host.h"
 #include "cli/file_output.h"
 #include "cli/open_file.h"
+#include "files/user_files.h"
 #include "output/printing.h"
 #include "wizard/dispatcher.h"
 
@@ -147,7 +148,8 @@ int reportCommand(const std::vector<std::string>& args) {
     AppContext ctx(host);
     if (!openForCommand(ctx, options.paf)) return kExitFailure;
     ctx.dataFilePath = options.paf;
-    ctx.familyTree.detailedFoliage = !options.plainBackground;
+    ctx.paths = runPathsFor(options.paf);
+    ctx.detailedFoliage = !options.plainBackground;
 
     switch (dispatchReports(ctx, flagsFor(options.kind), options.start)) {
     case DispatchOutcome::Ran: break;

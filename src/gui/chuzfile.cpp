@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "files/user_files.h"
 #include "gui/chuzrin.h"
 #include "gui/recent_files.h"
 #include "gui/tamblewin_app.h"
@@ -117,6 +118,7 @@ void TChooseFile::btnNextClick() {
     }
     // Reports print the path in their headings, in the code page of the page log.
     ctx.dataFilePath = utf8ToWindows1252(path.toStdString());
+    ctx.paths = runPathsFor(ctx.dataFilePath);
     app_.ownRecentFiles().remember(path);
 
     WizardSettings& settings = app_.settings();

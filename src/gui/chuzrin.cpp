@@ -176,7 +176,7 @@ void TChooseRin::btnNextClick() {
     lblNote->setText(QString());
     progressBar->show();
     running_ = true;
-    ctx.familyTree.detailedFoliage = cbFoliage->isChecked();
+    ctx.detailedFoliage = cbFoliage->isChecked();
 
     const DispatchOutcome outcome = dispatchReports(ctx, app_.settings().reportFlags, edtStart->text().toStdString());
 

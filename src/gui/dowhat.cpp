@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "charts/ftc_state.h"
 #include "gui/chuzfile.h"
 #include "gui/ppform.h"
 #include "gui/tamblewin_app.h"
@@ -125,7 +126,7 @@ void TChooseList::btnNextClick() {
 
     // Prepare the preview for a new report.
     TPagePreview& preview = app_.pagePreview();
-    app_.context().familyTree.positionsChanged = false;
+    familyTreeChart(app_.context()).positionsChanged = false;
     if (settings.reportFlags[size_t(ReportKind::DescendantSummaryChart)] == 0) app_.context().pageLog.pageMode = 0;
     preview.resetChartControls();
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include "files/user_files.h"
 #include "gui/gui_printer.h"
 #include "gui/ui_dialogs.h"
 #include "output/qt/qt_surface.h"
@@ -53,5 +54,9 @@ CalendarDate GuiHost::today() {
 }
 
 Printer* GuiHost::printer() { return &printer_; }
+
+bool GuiHost::writeFile(const std::string& path, std::string_view text) { return writeWholeFile(path, text); }
+
+void GuiHost::removeFile(const std::string& path) { removeFileIfPresent(path); }
 
 }  // namespace tw::gui

@@ -4,7 +4,7 @@
 
 #include <QElapsedTimer>
 
-#include "paf/host.h"
+#include "base/host.h"
 
 namespace tw::gui {
 
@@ -30,6 +30,8 @@ public:
     bool cancelRequested() override;
     void closeStartWindow() override;
     CalendarDate today() override;
+    bool writeFile(const std::string& path, std::string_view text) override;
+    void removeFile(const std::string& path) override;
     Printer* printer() override;
 
     void requestStop() { stopRequested_ = true; }

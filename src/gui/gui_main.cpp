@@ -7,7 +7,7 @@
 
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
-#include "paf/host.h"
+#include "base/host.h"
 
 namespace tw::gui {
 

@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 
 #include "charts/ftc_preview.h"
+#include "charts/ftc_state.h"
 #include "gui/preview_layout.h"
 #include "gui/printbox.h"
 #include "gui/tamblewin_app.h"
@@ -168,7 +169,7 @@ void TPagePreview::prepare() {
     ScrollBarH->setValue(0);
     dragging_ = false;
     // The Family Tree Chart in its first format offers the second.
-    if (chartChosen() && app_.context().familyTree.format == 1 && !app_.context().familyTree.branches.empty()) {
+    if (chartChosen() && familyTreeChart(app_.context()).format == 1 && !familyTreeChart(app_.context()).branches.empty()) {
         btnFormat2->setEnabled(true);
         btnFormat2->show();
     }
@@ -183,7 +184,7 @@ RenderView TPagePreview::renderView() const {
     view.offsetX = ScrollBarH->value();
     view.offsetY = ScrollBarV->value();
     view.onScreen = true;
-    if (chartChosen()) view.selection = ftcSelection(app_.context().familyTree);
+    if (chartChosen()) view.selection = ftcSelection(familyTreeChart(app_.context()));
     return view;
 }
 
@@ -199,7 +200,7 @@ void TPagePreview::paintPage(QPainter& painter) {
     if (pageHeight_ > 0) painter.drawLine(0, pageHeight_ - view.offsetY, pageWidth_ - view.offsetX, pageHeight_ - view.offsetY);
     surface_.begin(painter);
     renderPage(text, surface_, view, app_.host());
-    if (dragging_ && app_.context().familyTree.drag.moved) drawDragFeedback(surface_, view.selection);
+    if (dragging_ && familyTreeChart(app_.context()).drag.moved) drawDragFeedback(surface_, view.selection);
     surface_.end();
 }
 
@@ -254,7 +255,7 @@ bool TPagePreview::chartChosen() const {
     return app_.settings().reportFlags[size_t(ReportKind::FamilyTreeChart)] != 0;
 }
 
-bool TPagePreview::chartTakesTheMouse() const { return chartChosen() && app_.context().familyTree.format == 1; }
+bool TPagePreview::chartTakesTheMouse() const { return chartChosen() && familyTreeChart(app_.context()).format == 1; }
 
 void TPagePreview::chartMousePress(int x, int y) {
     if (!chartTakesTheMouse()) return;
@@ -265,7 +266,7 @@ void TPagePreview::chartMousePress(int x, int y) {
 
 void TPagePreview::chartMouseMove(int y) {
     if (!dragging_ || !chartTakesTheMouse()) return;
-    FamilyTreeChartState& chart = app_.context().familyTree;
+    FamilyTreeChartState& chart = familyTreeChart(app_.context());
     if (!chart.positionsChanged) {
         btnSavePositions->setEnabled(true);
         btnSavePositions->show();

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStyle>
 
+#include "charts/ftc_state.h"
 #include "gui/chuzfile.h"
 #include "gui/ppform.h"
 #include "gui/tamblewin_app.h"
@@ -160,7 +161,7 @@ void TPB::btnPrintClick() {
     // A range printPages refuses is refused before a PDF file is asked for.
     const bool printable = first > 0 && last >= first && last <= pages;
     if (printable && !choosePrinter()) return;
-    const bool printed = printPages(log, app_.host(), first, last, app_.context().familyTree.positionsChanged);
+    const bool printed = printPages(log, app_.host(), first, last, familyTreeChart(app_.context()).positionsChanged);
     if (printed && !app_.printer().errorText().isEmpty())
         app_.dialogs().message(this, app_.printer().errorText(), QStringLiteral("Whoops!"));
     finish(kPrint);

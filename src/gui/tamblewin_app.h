@@ -8,7 +8,7 @@
 #include "gui/gui_host.h"
 #include "gui/gui_printer.h"
 #include "gui/recent_files.h"
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 #include "wizard/dispatcher.h"
 
 namespace tw::gui {

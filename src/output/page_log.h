@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "output/printer.h"
-#include "paf/host.h"
+#include "base/host.h"
 
 namespace tw {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "output/surface.h"
-#include "paf/host.h"
+#include "base/host.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 // the print job.
 
 #include "output/page_log.h"
-#include "paf/host.h"
+#include "base/host.h"
 
 namespace tw {
 

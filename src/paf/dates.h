@@ -14,7 +14,7 @@
 #include <array>
 #include <cstdint>
 
-#include "output/text_buffer.h"
+#include "base/text_buffer.h"
 #include "paf/paf_context.h"
 #include "paf/records.h"
 

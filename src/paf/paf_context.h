@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "paf/host.h"
+#include "base/host.h"
 #include "paf/paf_file.h"
 
 namespace tw {

@@ -1,8 +1,5 @@
 #include "paf/paf_writer.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 #include <numeric>
@@ -26,23 +23,6 @@ std::vector<uint8_t> PafImage::flatten() const {
     std::vector<uint8_t> all(size_, 0);
     for (const auto& [start, bytes] : chunks_) std::copy(bytes.begin(), bytes.end(), all.begin() + int64_t(start));
     return all;
-}
-
-bool PafImage::writeFile(const std::string& path) const {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    bool ok = true;
-    for (const auto& [start, bytes] : chunks_) {
-        size_t done = 0;
-        while (ok && done < bytes.size()) {
-            const ssize_t n = pwrite(fd, bytes.data() + done, bytes.size() - done, off_t(start + done));
-            if (n <= 0) ok = false;
-            else done += size_t(n);
-        }
-    }
-    if (ok && ftruncate(fd, off_t(size_)) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    return ok;
 }
 
 namespace {
@@ -471,11 +451,6 @@ private:
 
 PafImage buildPafImage(const WriterFamily& family, const WriterOptions& options) {
     return ImageWriter(family, options).build();
-}
-
-bool writePafFile(const WriterFamily& family, const std::string& path, const WriterOptions& options) {
-    const PafImage image = buildPafImage(family, options);
-    return image.error().empty() && image.writeFile(path);
 }
 
 }  // namespace tw

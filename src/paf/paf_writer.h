@@ -72,8 +72,8 @@ public:
     uint64_t size() const { return size_; }
     // The whole image as one byte vector (holes as zeros).
     std::vector<uint8_t> flatten() const;
-    // Writes the image to a file (holes left sparse). False on an I/O error.
-    bool writeFile(const std::string& path) const;
+    // The regions that hold data, by their start in the file (the rest is zeros).
+    const std::map<uint64_t, std::vector<uint8_t>>& regions() const { return chunks_; }
 
     // Used by the writer: the zero-filled region of the given length that starts at
     // start (a page, or the block of header and page counts), created on first use.
@@ -87,6 +87,5 @@ private:
 };
 
 PafImage buildPafImage(const WriterFamily& family, const WriterOptions& options = {});
-bool writePafFile(const WriterFamily& family, const std::string& path, const WriterOptions& options = {});
 
 }  // namespace tw

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "output/text_buffer.h"
+#include "base/text_buffer.h"
 #include "paf/paf_context.h"
 #include "paf/paf_layout.h"
 

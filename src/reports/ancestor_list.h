@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

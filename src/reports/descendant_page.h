@@ -11,7 +11,7 @@
 
 #include "reports/descendant_entry.h"
 #include "reports/descent.h"
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

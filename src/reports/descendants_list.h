@@ -4,7 +4,7 @@
 // of the start couples the descendant comes down from) and descendant parent. A
 // descendant reached along two lines (cousins who married) is listed once per line.
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

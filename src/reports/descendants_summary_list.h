@@ -4,7 +4,7 @@
 // generations; sub-totals for a child married twice or more, and grand totals that
 // count a descendant reached along two lines (an intermarriage) once.
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

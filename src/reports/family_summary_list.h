@@ -4,7 +4,7 @@
 // range of birth years; a descendant is counted once, in the first generation that
 // reaches him or her. A totals line ends the list.
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

@@ -5,7 +5,7 @@
 // before is marked "*" (with a "repeated" note under the group) and his or her
 // descendants are not followed again.
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

@@ -7,7 +7,7 @@
 // repeated individual's ancestors are met again too, so they are listed in every
 // later generation. A pedigree without repeats gives one empty page.
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 // Grouped Descendants List but prints only those reached a second time (descendants
 // of two lines who married each other), under a heading line per generation.
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

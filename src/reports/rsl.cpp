@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "output/text_buffer.h"
+#include "base/text_buffer.h"
 #include "paf/dates.h"
 #include "paf/records.h"
 #include "reports/ancestor_generation.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "reports/year_range.h"
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

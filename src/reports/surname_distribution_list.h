@@ -3,7 +3,7 @@
 // surname, in byte order of the surnames (capitals before small letters), three
 // columns a page, after the number of individuals without a surname.
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw {
 

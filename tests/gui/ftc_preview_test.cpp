@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "charts/ftc_chart.h"
+#include "charts/ftc_positions.h"
 #include "gui/ppform.h"
 #include "gui/printbox.h"
 #include "gui_test_support.h"
@@ -60,12 +61,13 @@ struct ChartInPreview {
     TPagePreview* preview = nullptr;
 
     explicit ChartInPreview(ReportKind kind = ReportKind::FamilyTreeChart) {
-        setenv("XDG_STATE_HOME", dir.path().c_str(), 1);
         paf = dir.file("tree.paf");
         AppContext& ctx = t.app.context();
         ctx.file.openImage(buildPafImage(treeFamily()).flatten());
         ctx.dataFilePath = paf;
-        ctx.familyTree.detailedFoliage = false;
+        ctx.paths.ftcPositionsStem = ftcPositionsStem(paf);
+        ctx.paths.ftcListingFile = dir.file("ft.log");
+        ctx.detailedFoliage = false;
         t.app.settings().reportFlags = flagsFor(kind);
         dispatchReports(ctx, t.app.settings().reportFlags, "1");
         preview = &t.app.pagePreview();
@@ -74,7 +76,7 @@ struct ChartInPreview {
     }
     ~ChartInPreview() { preview->hide(); }
 
-    FamilyTreeChartState& chart() { return t.app.context().familyTree; }
+    FamilyTreeChartState& chart() { return familyTreeChart(t.app.context()); }
     const PageLog& log() { return t.app.context().pageLog; }
     QPoint pagePoint(double fx, double fy) {
         const RenderView view = preview->renderView();

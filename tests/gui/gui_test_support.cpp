@@ -1,3 +1,4 @@
+#include "files/paf_image_file.h"
 #include "gui_test_support.h"
 
 #include <QAbstractButton>

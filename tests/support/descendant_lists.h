@@ -15,7 +15,7 @@
 
 #include "support/page_lines.h"
 #include "support/paf_fixture.h"
-#include "wizard/app_context.h"
+#include "run/app_context.h"
 
 namespace tw::test {
 

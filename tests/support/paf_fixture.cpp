@@ -74,7 +74,8 @@ std::string readAll(const std::string& path) {
 
 }  // namespace
 
-CommandResult runTamblewin(const std::vector<std::string>& args) {
+CommandResult runTamblewin(const std::vector<std::string>& args,
+                           const std::vector<std::pair<std::string, std::string>>& environment) {
     TempDir dir;
     const std::string out = dir.file("out.txt");
     const std::string err = dir.file("err.txt");
@@ -82,6 +83,11 @@ CommandResult runTamblewin(const std::vector<std::string>& args) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(127);
+        // The program's own files (tuning file, listing, settings) go to a home of the
+        // run's own, never the user's.
+        setenv("HOME", dir.path().c_str(), 1);
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "TAMBLEWIN_DSC_TUNING"}) unsetenv(name);
+        for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
         std::vector<char*> argv;
         std::string exe = TAMBLEWIN_EXE;
         argv.push_back(exe.data());

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "paf/date_encoding.h"
@@ -51,6 +52,9 @@ struct CommandResult {
     std::string out;  // standard output
     std::string err;  // standard error
 };
-CommandResult runTamblewin(const std::vector<std::string>& args);
+// Runs the program with a home of its own (no XDG folders, no tuning file) and the
+// given variables set on top.
+CommandResult runTamblewin(const std::vector<std::string>& args,
+                           const std::vector<std::pair<std::string, std::string>>& environment = {});
 
 }  // namespace tw::test

@@ -5,10 +5,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
-#include "paf/host.h"
+#include "base/host.h"
 
 namespace tw::test {
 
@@ -37,6 +38,13 @@ public:
     }
     void closeStartWindow() override { ++startWindowClosed; }
     CalendarDate today() override { return date; }
+    // Files the core asked to write, by path: kept here, never on disk.
+    std::map<std::string, std::string> files;
+    bool writeFile(const std::string& path, std::string_view text) override {
+        files[path] = std::string(text);
+        return true;
+    }
+    void removeFile(const std::string& path) override { files.erase(path); }
 
 protected:
     void showFatal(std::string_view text, std::string_view caption) override {

@@ -4,7 +4,10 @@
 // the command line and the tests each implement it.
 
 #include <cstdlib>
+#include <string>
 #include <string_view>
+
+#include "base/exit_status.h"
 
 namespace tw {
 
@@ -16,22 +19,17 @@ struct CalendarDate {
     int day = 0;    // 1..31
 };
 
-// Exit statuses of the fatal stops. Every fatal stop ends with a non-zero status.
-enum ExitStatus : int {
-    kExitFailure = 1,         // the command line could not do what was asked
-    kExitUsage = 2,           // bad command-line arguments
-    kExitCorruptData = 3,     // abortRun: a link points at a record that cannot be read
-    kExitOutOfMemory = 5,     // a text buffer could not be allocated
-    kExitInternalError = 7,   // a state ordinary use does not reach
-    kExitUnknownDateType = 9  // a date whose kind is not 0..4
-};
-
 class Host {
 public:
     virtual ~Host() = default;
 
     // A modal message box with one OK button.
     virtual void message(std::string_view text, std::string_view caption) = 0;
+
+    // What exactly is wrong, after a message about damaged data ("marriage 12: husband
+    // 9999 is beyond the last individual (812)"). The command line prints it as a line
+    // of its own; the windows keep the message as it is and show nothing more.
+    virtual void messageDetail(std::string_view detail) { (void)detail; }
 
     // Shows the progress of a report: the generation number, or -1 for "done".
     virtual void showProgress(int generation) = 0;
@@ -50,6 +48,17 @@ public:
 
     // The date printed in page headings.
     virtual CalendarDate today() = 0;
+
+    // Writes a whole file for the core (the Family Tree Chart's listing and branch
+    // positions): the core itself never touches the file system. False when the file
+    // could not be written; a host that keeps no files writes nothing.
+    virtual bool writeFile(const std::string& path, std::string_view text) {
+        (void)path;
+        (void)text;
+        return false;
+    }
+    // Removes a file the core wrote before; a missing file is no failure.
+    virtual void removeFile(const std::string& path) { (void)path; }
 
     // The current printer: page logs are laid out for it and printed on it. None
     // means a letter-size page at 600 pixels per inch, for measuring only.

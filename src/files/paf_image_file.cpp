@@ -1,0 +1,44 @@
+#include "files/paf_image_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace tw {
+
+namespace {
+
+bool writeRegion(int fd, uint64_t start, const std::vector<uint8_t>& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, off_t(start + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += size_t(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool writePafImage(const PafImage& image, const std::string& path) {
+    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = true;
+    for (const auto& [start, bytes] : image.regions()) ok = ok && writeRegion(fd, start, bytes);
+    ok = ok && ::ftruncate(fd, off_t(image.size())) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) std::remove(temporary.c_str());
+    return ok;
+}
+
+bool writePafFile(const WriterFamily& family, const std::string& path, const WriterOptions& options) {
+    const PafImage image = buildPafImage(family, options);
+    return image.error().empty() && writePafImage(image, path);
+}
+
+}  // namespace tw

@@ -1,0 +1,33 @@
+#pragma once
+// Where the program's own files live on this machine, and how the front ends write
+// files: the core never reads the environment or writes a file, so the windows and
+// the command line resolve every path here and hand it to the run.
+
+#include <string>
+#include <string_view>
+
+#include "run/app_context.h"
+
+namespace tw {
+
+// The Descendant Summary Chart's tuning file: $TAMBLEWIN_DSC_TUNING when set, else
+// $XDG_CONFIG_HOME/tamblewin/DSCtest.txt, else ~/.config/tamblewin/DSCtest.txt; empty
+// when none of them can be named.
+std::string dscTuningFilePath();
+
+// The Family Tree Chart's listing: $XDG_STATE_HOME/tamblewin/ft.log when that is an
+// absolute path, else ~/.local/state/tamblewin/ft.log.
+std::string ftcListingFilePath();
+
+// Every file a run of the reports on this data file may read or write.
+RunPaths runPathsFor(std::string_view dataFilePath);
+
+// Writes a whole file: into a temporary file beside it, then renamed over it, so a
+// failed write never leaves half a file under the name. Missing folders on the way
+// are made. False when the file could not be written.
+bool writeWholeFile(const std::string& path, std::string_view bytes);
+
+// Removes a file; a missing one is no failure.
+void removeFileIfPresent(const std::string& path);
+
+}  // namespace tw
