@@ -1,5 +1,9 @@
 #include "gui/dowhat.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,29 +18,6 @@
 #include "gui/tamblewin_app.h"
 
 namespace tw::gui {
-
-namespace {
-
-using K = ReportKind;
-
-// Where each radio button sits: its panel and its place from the top.
-struct Place {
-    ReportKind kind;
-    bool chart;
-    int position;
-};
-
-constexpr Place kPlaces[] = {
-    {K::ResearchStatusList, false, 1},       {K::DescendantsSummaryList, false, 2},
-    {K::FamilySummaryList, false, 3},        {K::AncestorsListWithRepeats, false, 4},
-    {K::AncestorsListWithoutRepeats, false, 5}, {K::RepeatAncestorsList, false, 6},
-    {K::DescendantsList, false, 7},          {K::GroupedDescendantsList, false, 8},
-    {K::SurnameDistributionList, false, 9},  {K::RepeatDescendantList, false, 10},
-    {K::ResearchStatusChart, true, 1},       {K::DescendantSummaryChart, true, 2},
-    {K::FamilyTreeChart, true, 3},           {K::FamilyDateChart, true, 4},
-};
-
-}  // namespace
 
 TChooseList::TChooseList(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TChooseList"));
@@ -68,14 +49,20 @@ TChooseList::TChooseList(TamblewinApp& app) : app_(app) {
     // other, so at most one report is chosen.
     group_ = new QButtonGroup(this);
     group_->setExclusive(true);
-    for (const Place& place : kPlaces) {
-        const ReportInfo& info = reportInfo(place.kind);
-        auto* button = new QRadioButton(QString::fromLatin1(info.caption.data(), qsizetype(info.caption.size())),
-                                        place.chart ? GroupBoxCharts : GroupBoxLists);
-        button->setObjectName(QString::fromLatin1(info.radioButton.data(), qsizetype(info.radioButton.size())));
-        radioButtons[size_t(place.kind)] = button;
-        group_->addButton(button, int(place.kind));
-        (place.chart ? charts : lists)->addWidget(button);
+    // The lists, then the charts, each panel in the order of the places in the table.
+    std::vector<const ReportInfo*> ordered;
+    for (const ReportInfo& info : allReports()) ordered.push_back(&info);
+    std::sort(ordered.begin(), ordered.end(), [](const ReportInfo* a, const ReportInfo* b) {
+        return std::pair(a->panel, a->position) < std::pair(b->panel, b->position);
+    });
+    for (const ReportInfo* info : ordered) {
+        const bool chart = info->panel == ReportPanel::Charts;
+        auto* button = new QRadioButton(QString::fromLatin1(info->caption.data(), qsizetype(info->caption.size())),
+                                        chart ? GroupBoxCharts : GroupBoxLists);
+        button->setObjectName(QString::fromLatin1(info->radioButton.data(), qsizetype(info->radioButton.size())));
+        radioButtons[size_t(info->kind)] = button;
+        group_->addButton(button, int(info->kind));
+        (chart ? charts : lists)->addWidget(button);
     }
     charts->addStretch();
 
@@ -100,9 +87,9 @@ TChooseList::TChooseList(TamblewinApp& app) : app_(app) {
     setTabOrder(btnExit, btnNext);
     setTabOrder(btnNext, btnBack);
     QWidget* previous = btnBack;
-    for (const Place& place : kPlaces) {
-        setTabOrder(previous, radioButtons[size_t(place.kind)]);
-        previous = radioButtons[size_t(place.kind)];
+    for (const ReportInfo* info : ordered) {
+        setTabOrder(previous, radioButtons[size_t(info->kind)]);
+        previous = radioButtons[size_t(info->kind)];
     }
 
     setFixedSize(560, 520);

@@ -27,7 +27,7 @@ public:
     QGroupBox* GroupBoxLists = nullptr;
     QGroupBox* GroupBoxCharts = nullptr;
     // In the order of ReportKind.
-    std::array<QRadioButton*, 14> radioButtons{};
+    std::array<QRadioButton*, kReportCount> radioButtons{};
 
     QRadioButton* radioButton(ReportKind kind) const { return radioButtons[size_t(kind)]; }
     void uncheckAll();

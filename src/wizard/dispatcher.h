@@ -11,7 +11,7 @@
 namespace tw {
 
 // One flag per ReportKind, in the order of ReportKind: 1 for the chosen report.
-using ReportFlags = std::array<int32_t, 14>;
+using ReportFlags = std::array<int32_t, kReportCount>;
 
 ReportFlags flagsFor(ReportKind kind);
 // What the start window asks for: a couple when any chosen report starts from one.

@@ -21,36 +21,45 @@ namespace {
 
 using K = ReportKind;
 using S = StartKind;
+using P = ReportPanel;
 
-constexpr std::array<ReportInfo, 14> kReports{{
-    {K::ResearchStatusList, "RadioButtonRsl", "Research Status List", "research-status-list", S::Rin, 1,
+constexpr std::array<ReportInfo, kReportCount> kReports{{
+    {K::ResearchStatusList, "RadioButtonRsl", "Research Status List", "research-status-list", S::Rin, 1, P::Lists, 1,
      generateResearchStatusList},
-    {K::DescendantsSummaryList, "RadioButtonDsl", "Descendants Summary List", "descendants-summary-list", S::Mrin, 6,
+    {K::DescendantsSummaryList, "RadioButtonDsl", "Descendants Summary List", "descendants-summary-list", S::Mrin, 6, P::Lists, 2,
      generateDescendantsSummaryList},
-    {K::FamilySummaryList, "RadioButtonFsl", "Family Summary List", "family-summary-list", S::Mrin, 7,
+    {K::FamilySummaryList, "RadioButtonFsl", "Family Summary List", "family-summary-list", S::Mrin, 7, P::Lists, 3,
      generateFamilySummaryList},
-    {K::DescendantsList, "RadioButtonDl", "Descendants List", "descendants-list", S::Mrin, 8, generateDescendantsList},
-    {K::GroupedDescendantsList, "RadioButtonGdl", "Grouped Descendants List", "grouped-descendants-list", S::Mrin, 10,
+    {K::DescendantsList, "RadioButtonDl", "Descendants List", "descendants-list", S::Mrin, 8, P::Lists, 7, generateDescendantsList},
+    {K::GroupedDescendantsList, "RadioButtonGdl", "Grouped Descendants List", "grouped-descendants-list", S::Mrin, 10, P::Lists, 8,
      generateGroupedDescendantsList},
-    {K::ResearchStatusChart, "RadioButtonRSC", "Research Status Chart", "research-status-chart", S::Rin, 2,
+    {K::ResearchStatusChart, "RadioButtonRSC", "Research Status Chart", "research-status-chart", S::Rin, 2, P::Charts, 1,
      generateResearchStatusChart},
-    {K::RepeatAncestorsList, "RadioButtonRal", "Repeat Ancestors List", "repeat-ancestors-list", S::Rin, 3,
+    {K::RepeatAncestorsList, "RadioButtonRal", "Repeat Ancestors List", "repeat-ancestors-list", S::Rin, 3, P::Lists, 6,
      generateRepeatAncestorsList},
     {K::AncestorsListWithRepeats, "RadioButtonAl", "Ancestors List (with repeats)", "ancestors-list-with-repeats",
-     S::Rin, 4, generateAncestorListWithRepeats},
+     S::Rin, 4, P::Lists, 4, generateAncestorListWithRepeats},
     {K::AncestorsListWithoutRepeats, "RadioButtonAlwor", "Ancestors List (without repeats)",
-     "ancestors-list-without-repeats", S::Rin, 5, generateAncestorListWithoutRepeats},
-    {K::DescendantSummaryChart, "RadioButtonDSC", "&Descendant Summary Chart", "descendant-summary-chart", S::Mrin, 9,
+     "ancestors-list-without-repeats", S::Rin, 5, P::Lists, 5, generateAncestorListWithoutRepeats},
+    {K::DescendantSummaryChart, "RadioButtonDSC", "&Descendant Summary Chart", "descendant-summary-chart", S::Mrin, 9, P::Charts, 2,
      generateDescendantSummaryChart},
-    {K::FamilyTreeChart, "RadioButtonFamTree", "Family Tree Chart", "family-tree-chart", S::Mrin, 11,
+    {K::FamilyTreeChart, "RadioButtonFamTree", "Family Tree Chart", "family-tree-chart", S::Mrin, 11, P::Charts, 3,
      generateFamilyTreeChart},
     {K::SurnameDistributionList, "rbSurnameDistList", "Surname Distribution List", "surname-distribution-list", S::Rin,
-     12, generateSurnameDistributionList},
-    {K::FamilyDateChart, "rbFamilyDateChart", "Family Date Chart", "family-date-chart", S::Mrin, 13,
+     12, P::Lists, 9, generateSurnameDistributionList},
+    {K::FamilyDateChart, "rbFamilyDateChart", "Family Date Chart", "family-date-chart", S::Mrin, 13, P::Charts, 4,
      generateFamilyDateChart},
     {K::RepeatDescendantList, "rbRepeatDescendantList", "Repeat Descendant List", "repeat-descendant-list", S::Mrin,
-     14, generateRepeatDescendantList},
+     14, P::Lists, 10, generateRepeatDescendantList},
 }};
+
+// Row i describes kind i, so that reportInfo can index the table.
+constexpr bool rowsInKindOrder() {
+    for (size_t i = 0; i < kReports.size(); ++i)
+        if (size_t(kReports[i].kind) != i) return false;
+    return true;
+}
+static_assert(rowsInKindOrder(), "the report table must hold ReportKind i in row i");
 
 }  // namespace
 

@@ -1,8 +1,9 @@
 #pragma once
-// The fourteen reports: one row each with its caption, its command-line name, what
-// the start window asks for, the order in which the dispatcher runs it, and its
-// generator (none yet for reports still to come).
+// The reports: one row each with its caption, its command-line name, what the start
+// window asks for, the order in which the dispatcher runs it, its place in the
+// report-choice window and its generator. Adding a report is a new source and a row.
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -31,15 +32,23 @@ enum class ReportKind {
 
 enum class StartKind { Rin, Mrin };
 
+// The panel of the report-choice window that holds a report's radio button.
+enum class ReportPanel { Lists, Charts };
+
 struct ReportInfo {
     ReportKind kind;
     std::string_view radioButton;   // the control's name in the report-selection window
     std::string_view caption;       // the radio button's caption ("&" marks the accelerator)
     std::string_view commandName;   // tamblewin report KIND
     StartKind start;
-    int dispatchOrder;              // 1..14: the order the dispatcher runs set flags in
+    int dispatchOrder;              // 1..: the order the dispatcher runs set flags in
+    ReportPanel panel;              // where its radio button is
+    int position;                   // 1..: its place in the panel, from the top
     ReportGenerator generator;      // nullptr while the report is not built yet
 };
+
+// How many reports there are: one row of the table per ReportKind.
+inline constexpr size_t kReportCount = size_t(ReportKind::RepeatDescendantList) + 1;
 
 std::span<const ReportInfo> allReports();
 const ReportInfo& reportInfo(ReportKind kind);
