@@ -206,9 +206,10 @@ TEST_F(PageLogTest, MeasuresInTheLastFontAtThePrintersResolution) {
     EXPECT_NE(arial, log.textWidthFraction("Ancestors"));
     EXPECT_NEAR(log.textWidthFraction("Ancestors"), log.textWidth("Ancestors") / 5100.0, 1e-12);
     EXPECT_EQ(log.pixelsPerInch(), 600);
+    // A scale left by the preview never changes what layout measures.
     log.scaleOverride = 96;
-    EXPECT_EQ(log.pixelsPerInch(), 96);
-    EXPECT_EQ(log.devicePixelsPerInch(), 600);
+    EXPECT_EQ(log.replayPixelsPerInch(), 96);
+    EXPECT_EQ(log.pixelsPerInch(), 600);
 }
 
 TEST_F(PageLogTest, AbandonPrintingReleasesThePrinterAndKeepsCommittedPages) {

@@ -215,7 +215,7 @@ TEST(PageRenderDeathTest, MalformedCommandsEndTheProgram) {
     for (std::string_view bad : {"BX", "BC", "FS10", "FN", "N", "E", "AH", "PX", "PW", "DX,1", "DE,1.,2.,3.",
                                  "L,abc,1", "M", "TOC1,1,x", "Tx", "PV,1.;2."}) {
         SCOPED_TRACE(bad);
-        EXPECT_EXIT(renders(page({bad})), testing::ExitedWithCode(3), "malformed page command");
+        EXPECT_EXIT(renders(page({bad})), testing::ExitedWithCode(kExitPageLogError), "malformed page command");
     }
     EXPECT_EXIT(renders(page({"TO,1.5;2.,x"})), testing::ExitedWithCode(9), "comma after x");
     EXPECT_EXIT(renders(page({"TO,;2.,x"})), testing::ExitedWithCode(9), "comma after x");

@@ -9,6 +9,7 @@
 #include "cli/file_output.h"
 #include "cli/open_file.h"
 #include "files/user_files.h"
+#include "output/page_command.h"
 #include "output/printing.h"
 #include "wizard/dispatcher.h"
 
@@ -59,8 +60,10 @@ std::optional<CalendarDate> parseDate(const std::string& text) {
     int y = 0, m = 0, d = 0;
     char extra = 0;
     if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &extra) != 3) return std::nullopt;
-    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (y < 1 || m < 1 || m > 12 || d < 1 || d > kDays[m - 1]) return std::nullopt;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (y < 1 || m < 1 || m > 12 || d < 1) return std::nullopt;
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    if (d > kDays[m - 1] + (m == 2 && leap ? 1 : 0)) return std::nullopt;
     return CalendarDate{y, m, d};
 }
 
@@ -115,12 +118,9 @@ bool writePageLog(const PageLog& log, const std::string& path) {
     std::string text;
     for (int32_t page = 0; page <= log.lastPageIndex() && page < log.storedPageCount(); ++page) {
         const std::string content = log.pagelogg(page);
-        size_t at = content.find(kCommandMark);
-        while (at != std::string::npos) {
-            const size_t next = content.find(kCommandMark, at + 1);
-            text.append(content, at + 1, (next == std::string::npos ? content.size() : next) - at - 1);
+        for (const std::string_view command : splitPageCommands(content)) {
+            text += command;
             text += '\n';
-            at = next;
         }
     }
     if (path == "-") return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();

@@ -368,7 +368,6 @@ double PageLog::textWidthInFont(std::string_view text, std::string_view face, in
     return fraction;
 }
 
-int32_t PageLog::pixelsPerInch() const { return scaleOverride != 0 ? scaleOverride : geometry_.pixelsPerInchX; }
 
 // --- The print job --------------------------------------------------------------
 

@@ -82,8 +82,12 @@ public:
     int32_t textWidth(std::string_view text) const;
     double textWidthFraction(std::string_view text) const;
     double textWidthInFont(std::string_view text, std::string_view face, int32_t size);
-    int32_t pixelsPerInch() const;
+    // The resolution layout measures at: always the printer's, whatever scale the
+    // preview or a print last replayed the pages at.
+    int32_t pixelsPerInch() const { return geometry_.pixelsPerInchX; }
     int32_t devicePixelsPerInch() const { return geometry_.pixelsPerInchX; }
+    // The scale pages are replayed at: the preview's or the printer's while they draw.
+    int32_t replayPixelsPerInch() const { return scaleOverride != 0 ? scaleOverride : geometry_.pixelsPerInchX; }
     double pageWidth() const { return pageWidth_; }
     double pageHeight() const { return pageHeight_; }
     const PrinterGeometry& geometry() const { return geometry_; }

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -11,17 +9,17 @@
 #include <string>
 
 #include "output/font_metrics.h"
+#include "output/page_command.h"
+#include "output/page_log.h"
 
 namespace tw {
 
 namespace {
 
-constexpr char kMark = '\x02';
 constexpr size_t kMaxVertices = 10;
-constexpr size_t kMaxFaceLength = 99;
 
-// Exit statuses of a page text this program did not write.
-constexpr int kMalformedCommand = 3;
+// Exit statuses of a page text this program did not write (a malformed command has
+// kExitPageLogError).
 constexpr int kNoCommaAfterX = 9;
 constexpr int kNoCommaBeforeText = 10;
 constexpr int kTextNotEnded = 11;
@@ -52,12 +50,12 @@ int32_t emPixels(int32_t points, int32_t scale) {
     return clampToInt32(height < 0 ? -height : height);
 }
 
-// One page's playback: a cursor over the page text and the drawing state that the
-// commands change.
+// One page's playback: the commands of the page text drawn in order, and the
+// drawing state that they change.
 class PagePlayer {
 public:
-    PagePlayer(std::string text, Surface& surface, const RenderView& view, Host& host)
-        : text_(std::move(text)), surface_(surface), view_(view), host_(host) {
+    PagePlayer(std::string_view text, Surface& surface, const RenderView& view, Host& host)
+        : reader_(text), surface_(surface), view_(view), host_(host) {
         if (auto font = surface.currentFont()) {
             face_ = drawFace_ = font->face;
             pixelHeight_ = drawHeight_ = font->pixelHeight;
@@ -69,72 +67,8 @@ public:
     void play();
 
 private:
-    // --- Reading the page text (never past its end) ---------------------------
-    char peek(size_t ahead = 0) const {
-        return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0';
-    }
-    bool accept(char c) {
-        if (peek() != c) return false;
-        ++pos_;
-        return true;
-    }
-    void skipBlanks() {
-        while (peek() == ' ') ++pos_;
-        if (peek() == '+' && (std::isdigit(static_cast<unsigned char>(peek(1))) || peek(1) == '.')) ++pos_;
-    }
-    std::optional<double> number() {
-        skipBlanks();
-        double value = 0;
-        auto [end, error] = std::from_chars(text_.data() + pos_, text_.data() + text_.size(), value);
-        if (error == std::errc::invalid_argument) return std::nullopt;
-        if (error == std::errc::result_out_of_range) value = 0;  // beyond a double's range
-        pos_ = size_t(end - text_.data());
-        return value;
-    }
-    std::optional<int32_t> integer() {
-        skipBlanks();
-        long long value = 0;
-        auto [end, error] = std::from_chars(text_.data() + pos_, text_.data() + text_.size(), value);
-        if (error == std::errc::invalid_argument) return std::nullopt;
-        if (error == std::errc::result_out_of_range)
-            value = peek() == '-' ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
-        pos_ = size_t(end - text_.data());
-        return clampToInt32(static_cast<int64_t>(value));
-    }
-    std::optional<uint32_t> hex() {
-        skipBlanks();
-        uint64_t value = 0;
-        auto [end, error] = std::from_chars(text_.data() + pos_, text_.data() + text_.size(), value, 16);
-        if (error == std::errc::invalid_argument) return std::nullopt;
-        if (error == std::errc::result_out_of_range || value > 0xFFFFFFFFu) value = 0xFFFFFFFFu;
-        pos_ = size_t(end - text_.data());
-        return static_cast<uint32_t>(value);
-    }
-    // Everything up to the next command mark (or the end of the text).
-    std::string_view toMark() {
-        const size_t start = pos_;
-        const size_t mark = text_.find(kMark, pos_);
-        pos_ = mark == std::string::npos ? text_.size() : mark;
-        return std::string_view(text_).substr(start, pos_ - start);
-    }
+    [[noreturn]] void fault() const;
 
-    // Reads n numbers, each after a comma (the first one too unless firstHasComma is false).
-    template <size_t N>
-    std::array<double, N> numbers(bool firstHasComma = true) {
-        std::array<double, N> values{};
-        for (size_t i = 0; i < N; ++i) {
-            if ((i > 0 || firstHasComma) && !accept(',')) malformed();
-            auto value = number();
-            if (!value) malformed();
-            values[i] = *value;
-        }
-        return values;
-    }
-
-    [[noreturn]] void malformed() const;
-    [[noreturn]] void textError(int status) const;
-
-    // --- Drawing ---------------------------------------------------------------
     DevicePoint point(double x, double y) const { return {toDeviceX(x, view_), toDeviceY(y, view_)}; }
     int32_t length(double inches) const {
         return std::max(0, clampToInt32(static_cast<long double>(view_.scale) * inches));
@@ -145,21 +79,15 @@ private:
         surface_.setFont(drawFace_, drawHeight_, 0);
     }
 
-    void penWidth();
-    void fontSize();
-    void fontName();
-    void colour(bool fill);
-    void shape(char kind);
-    void vertex();
+    void draw(const PageCommand& c);
+    void shape(const PageCommand& c);
+    void vertex(double x, double y);
     void polygonEnd();
-    void moveOrLine(bool line);
-    void arrow();
-    void text(char kind);
+    void arrow(const PageCommand& c);
+    void text(const PageCommand& c);
     void selectionOutline();
 
-    std::string text_;
-    size_t pos_ = 0;
-    size_t commandStart_ = 0;
+    PageCommandReader reader_;
     Surface& surface_;
     const RenderView& view_;
     Host& host_;
@@ -176,130 +104,62 @@ private:
     int32_t drawHeight_ = 0;
 };
 
-void PagePlayer::malformed() const {
-    // Name the command in the message: its first bytes, with anything unprintable as '?'.
-    std::string excerpt;
-    for (size_t i = commandStart_; i < text_.size() && text_[i] != kMark && excerpt.size() < 24; ++i) {
-        const auto c = static_cast<unsigned char>(text_[i]);
-        excerpt += c >= 0x20 && c < 0x7F ? char(c) : '?';
+// The page log is this program's own: a command it cannot read is an internal error.
+void PagePlayer::fault() const {
+    switch (reader_.fault()) {
+    case PageCommandFault::NoCommaAfterX:
+        host_.fatal("Internal error: page text command with no comma after x", "Error", kNoCommaAfterX);
+    case PageCommandFault::NoCommaBeforeText:
+        host_.fatal("Internal error: page text command with no comma before the text", "Error", kNoCommaBeforeText);
+    case PageCommandFault::TextNotEnded:
+        host_.fatal("Internal error: page text command with no command mark after the text", "Error", kTextNotEnded);
+    default:
+        host_.fatal("Internal error: malformed page command \"" + reader_.faultExcerpt() + "\"", "Error",
+                    kExitPageLogError);
     }
-    host_.fatal("Internal error: malformed page command \"" + excerpt + "\"", "Error", kMalformedCommand);
-}
-
-void PagePlayer::textError(int status) const {
-    const char* what = status == kNoCommaAfterX       ? "no comma after x"
-                       : status == kNoCommaBeforeText ? "no comma before the text"
-                                                      : "no command mark after the text";
-    host_.fatal(std::string("Internal error: page text command with ") + what, "Error", status);
 }
 
 void PagePlayer::play() {
-    while (true) {
-        const size_t mark = text_.find(kMark, pos_);
-        if (mark == std::string::npos) return;
-        commandStart_ = mark + 1;
-        pos_ = mark + 1;
-        const char first = peek();
-        ++pos_;
-        switch (first) {
-        case 'A':
-            if (!accept('H') || !accept('L')) malformed();
-            arrow();
-            break;
-        case 'B':
-            if (!accept('C') || peek() != ',') malformed();
-            colour(true);
-            break;
-        case 'D':
-            if ((peek() != 'E' && peek() != 'R') || peek(1) != ',') malformed();
-            shape(text_[pos_++]);
-            break;
-        case 'E':
-            if (!accept('D')) malformed();
+    while (const auto command = reader_.next()) {
+        if (command->op == PageOp::NewPage) return;
+        if (command->op == PageOp::EndPage) {
             if (view_.onScreen && view_.selection.left != 0) selectionOutline();
             return;
-        case 'F':
-            if (peek() != 'N' && peek() != 'S') break;  // not a font command: skipped
-            if (peek(1) != ',') malformed();
-            if (text_[pos_++] == 'N')
-                fontName();
-            else
-                fontSize();
-            break;
-        case 'L':
-        case 'M':
-            if (peek() != ',') malformed();
-            moveOrLine(first == 'L');
-            break;
-        case 'N':
-            if (!accept('P')) malformed();
-            return;
-        case 'P': {
-            const char second = peek();
-            ++pos_;
-            if (second == 'G') {
-                polygonEnd();
-                break;
-            }
-            if ((second != 'W' && second != 'C' && second != 'V') || peek() != ',') malformed();
-            if (second == 'W')
-                penWidth();
-            else if (second == 'C')
-                colour(false);
-            else
-                vertex();
-            break;
         }
-        case 'T':
-            if (!accept('O')) malformed();
-            if (peek() == ',') {
-                text('O');
-            } else if (peek() == 'A' || peek() == 'C' || peek() == 'D' || peek() == 'R') {
-                const char kind = text_[pos_++];
-                if (peek() != ',') malformed();
-                text(kind);
-            }  // any other TO... is skipped
-            break;
-        default:
-            break;  // not a command letter: skipped
-        }
+        draw(*command);
+    }
+    if (reader_.fault() != PageCommandFault::None) fault();
+}
+
+void PagePlayer::draw(const PageCommand& c) {
+    const auto& n = c.numbers;
+    switch (c.op) {
+    case PageOp::PenWidth: surface_.setPenWidth(length(n[0])); break;
+    case PageOp::FontSize:
+        pixelHeight_ = emPixels(c.integer, view_.scale);
+        buildFont();
+        break;
+    case PageOp::FontName:
+        face_ = std::string(c.face);
+        buildFont();
+        break;
+    case PageOp::FillColour: surface_.setFillColour(c.colour); break;
+    case PageOp::PenColour: surface_.setPenColour(c.colour); break;
+    case PageOp::Ellipse:
+    case PageOp::Rectangle: shape(c); break;
+    case PageOp::Vertex: vertex(n[0], n[1]); break;
+    case PageOp::PolygonEnd: polygonEnd(); break;
+    case PageOp::Move: surface_.moveTo(point(n[0], n[1])); break;
+    case PageOp::Line: surface_.lineTo(point(n[0], n[1])); break;
+    case PageOp::Arrow: arrow(c); break;
+    default: text(c); break;
     }
 }
 
-void PagePlayer::penWidth() {
-    const auto [w] = numbers<1>();
-    surface_.setPenWidth(length(w));
-}
-
-void PagePlayer::fontSize() {
-    ++pos_;  // the comma
-    auto size = integer();
-    if (!size) malformed();
-    pixelHeight_ = emPixels(*size, view_.scale);
-    buildFont();
-}
-
-void PagePlayer::fontName() {
-    ++pos_;  // the comma
-    face_ = std::string(toMark().substr(0, kMaxFaceLength));
-    buildFont();
-}
-
-void PagePlayer::colour(bool fill) {
-    ++pos_;  // the comma
-    auto value = hex();
-    if (!value) malformed();
-    if (fill)
-        surface_.setFillColour(*value);
-    else
-        surface_.setPenColour(*value);
-}
-
-void PagePlayer::shape(char kind) {
-    const auto [x1, y1, x2, y2] = numbers<4>();
-    const DevicePoint a = point(x1, y1);
-    const DevicePoint b = point(x2, y2);
-    if (kind == 'E') {
+void PagePlayer::shape(const PageCommand& c) {
+    const DevicePoint a = point(c.numbers[0], c.numbers[1]);
+    const DevicePoint b = point(c.numbers[2], c.numbers[3]);
+    if (c.op == PageOp::Ellipse) {
         surface_.ellipse(a, b);
     } else {
         const std::array<DevicePoint, 4> corners{a, DevicePoint{b.x, a.y}, b, DevicePoint{a.x, b.y}};
@@ -307,8 +167,7 @@ void PagePlayer::shape(char kind) {
     }
 }
 
-void PagePlayer::vertex() {
-    const auto [x, y] = numbers<2>();
+void PagePlayer::vertex(double x, double y) {
     // No report collects more than 10 vertices; any more are dropped.
     if (vertexCount_ < kMaxVertices) vertices_[vertexCount_++] = point(x, y);
 }
@@ -318,20 +177,12 @@ void PagePlayer::polygonEnd() {
     vertexCount_ = 0;
 }
 
-void PagePlayer::moveOrLine(bool line) {
-    const auto [x, y] = numbers<2>();
-    if (line)
-        surface_.lineTo(point(x, y));
-    else
-        surface_.moveTo(point(x, y));
-}
-
 // A horizontal or vertical arrow with its tip at the second point. The head's size
 // follows the pen: a = p on the screen, p / 2 on the printer; the shaft stops 10a
 // before the tip and the head is 6a wide. Any arrow that is not vertical is drawn as
 // a horizontal one.
-void PagePlayer::arrow() {
-    const auto [x1, y1, x2, y2, w] = numbers<5>(false);
+void PagePlayer::arrow(const PageCommand& c) {
+    const auto& [x1, y1, x2, y2, w] = c.numbers;
     const DevicePoint from = point(x1, y1);
     const DevicePoint tip = point(x2, y2);
     const int32_t p = length(w);
@@ -363,61 +214,35 @@ void PagePlayer::arrow() {
 
 // TO, TOC, TOR: x, y, text in the surface font. TOA, TOD: x, y, angle, face, size,
 // text, in a new rotated font that stays the surface font.
-void PagePlayer::text(char kind) {
-    ++pos_;  // the comma after the code
-    const auto x = number();
-    if (!x || !accept(',')) textError(kNoCommaAfterX);
-    const auto y = number();
-    if (!y || !accept(',')) textError(kNoCommaBeforeText);
-
-    int32_t angle = 0;
-    int32_t size = 0;
-    if (kind == 'A' || kind == 'D') {
-        const auto angleField = integer();
-        if (!angleField || !accept(',')) textError(kNoCommaBeforeText);
-        angle = *angleField;
-        const size_t faceStart = pos_;
-        while (peek() != ',' && peek() != kMark && pos_ < text_.size()) ++pos_;
-        const std::string face = text_.substr(faceStart, std::min(pos_ - faceStart, kMaxFaceLength));
-        if (!accept(',')) textError(kNoCommaBeforeText);
-        const auto sizeField = integer();
-        if (!sizeField || !accept(',')) textError(kNoCommaBeforeText);
-        size = *sizeField;
-
-        drawFace_ = face;
-        drawHeight_ = emPixels(size, view_.scale);
-        surface_.setFont(drawFace_, drawHeight_, angle);
+void PagePlayer::text(const PageCommand& c) {
+    const bool angled = c.op == PageOp::TextAngled || c.op == PageOp::TextAngledCentred;
+    if (angled) {
+        drawFace_ = std::string(c.face);
+        drawHeight_ = emPixels(c.size, view_.scale);
+        surface_.setFont(drawFace_, drawHeight_, c.integer);
     }
-
-    const std::string_view body = toMark();
-    if (pos_ >= text_.size()) textError(kTextNotEnded);
-
+    const std::string_view body = c.text;
     surface_.setFillClear();
 
-    const long double X = static_cast<long double>(view_.scale) * *x - view_.offsetX;
-    const long double Y = static_cast<long double>(view_.scale) * *y - view_.offsetY;
+    const long double X = static_cast<long double>(view_.scale) * c.numbers[0] - view_.offsetX;
+    const long double Y = static_cast<long double>(view_.scale) * c.numbers[1] - view_.offsetY;
     auto width = [&] { return body.empty() ? 0 : textWidthForPixelHeight(body, drawFace_, drawHeight_); };
 
     DevicePoint at{clampToInt32(X), clampToInt32(Y)};
-    switch (kind) {
-    case 'R':
-        at.x = clampToInt32(X - width());
-        break;
-    case 'C':
-        at.x = clampToInt32(X - width() / 2);
-        break;
-    case 'D': {
+    switch (c.op) {
+    case PageOp::TextRight: at.x = clampToInt32(X - width()); break;
+    case PageOp::TextCentred: at.x = clampToInt32(X - width() / 2); break;
+    case PageOp::TextAngledCentred: {
         // Centred on (x, y): back along the baseline by half the width and up by two
         // thirds of the character height.
-        const long double theta = angle * 0.00174533L;
+        const long double theta = c.integer * 0.00174533L;
         const long double halfWidth = width() / 2.0L;
-        const long double h = static_cast<long double>(size) * view_.scale * 0.009259259259259259L;
+        const long double h = static_cast<long double>(c.size) * view_.scale * 0.009259259259259259L;
         at.x = clampToInt32(X - std::cos(theta) * halfWidth - std::sin(theta) * h);
         at.y = clampToInt32(Y + std::sin(theta) * halfWidth - std::cos(theta) * h);
         break;
     }
-    default:
-        break;
+    default: break;
     }
     if (!body.empty()) surface_.text(at, body);
 }
@@ -440,9 +265,9 @@ void renderPage(std::string_view pageText, Surface& surface, const RenderView& v
     std::string text;
     text.reserve(pageText.size() + 3);
     text.append(pageText);
-    text += kMark;
+    text += kCommandMark;
     text += "NP";
-    PagePlayer(std::move(text), surface, view, host).play();
+    PagePlayer(text, surface, view, host).play();
 }
 
 int32_t toDeviceX(double x, const RenderView& view) {
