@@ -53,6 +53,7 @@ bool near(double a, double b) { return std::fabs(a - b) < 1e-6; }
 std::vector<Row> generate(ReportRun& run, bool withRepeats, int32_t startRin = 1) {
     ReportInput input;
     input.startRin = startRin;
+    clearRunMessages(run.ctx);
     (withRepeats ? generateAncestorListWithRepeats : generateAncestorListWithoutRepeats)(run.ctx, input);
     std::map<std::pair<int, long>, Row> rows;
     for (int p = 0; p <= run.ctx.pageLog.lastPageIndex(); ++p) {

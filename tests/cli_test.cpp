@@ -97,7 +97,8 @@ TEST(CommandLine, ADamagedNameIndexIsCutWithOneMessage) {
     }
     const CommandResult r = runTamblewin({"people", path});
     EXPECT_NE(r.status, 0);
-    EXPECT_EQ(r.err, "Abort: Corrupt Data.  Run check/repair\nin PAF to repair data.\n");
+    // The message as the window shows it, then the line that says what is damaged.
+    EXPECT_EQ(r.err, "Abort: Corrupt Data.  Run check/repair\nin PAF to repair data.\nname index: node 5 is reached twice\n");
 }
 
 TEST(CommandLine, TheDemoFamilyListsEveryone) {

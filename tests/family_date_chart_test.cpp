@@ -64,11 +64,10 @@ struct Chart {
     }
     // A rule across the table starts at (0.75, y); y within the rounding of the log.
     bool hasRule(int page, double y) const {
-        for (const std::string& c : commands(page)) {
-            double x = 0, at = 0;
-            if (std::sscanf(c.c_str(), "M,%lf,%lf", &x, &at) == 2 && near(x, 0.75) && std::fabs(at - y) < 2e-4)
-                return true;
-        }
+        const std::string text = run->ctx.pageLog.pagelogg(page);
+        PageCommandReader reader(text);
+        while (const auto c = reader.next())
+            if (c->op == PageOp::Move && near(c->numbers[0], 0.75) && std::fabs(c->numbers[1] - y) < 2e-4) return true;
         return false;
     }
     int lastPage() const { return run->ctx.pageLog.lastPageIndex(); }

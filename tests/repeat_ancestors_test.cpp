@@ -17,6 +17,7 @@ using namespace pedigree;
 std::vector<std::vector<std::string>> generate(ReportRun& run, int32_t startRin = 1) {
     ReportInput input;
     input.startRin = startRin;
+    clearRunMessages(run.ctx);
     generateRepeatAncestorsList(run.ctx, input);
     return run.pages();
 }

@@ -14,6 +14,7 @@ using namespace pedigree;
 std::vector<std::string> generate(ReportRun& run, int32_t startRin = 1) {
     ReportInput input;
     input.startRin = startRin;
+    clearRunMessages(run.ctx);
     generateResearchStatusChart(run.ctx, input);
     EXPECT_EQ(run.ctx.pageLog.lastPageIndex(), 0);
     return run.pages()[0];

@@ -30,6 +30,7 @@ struct Line {
 std::vector<Line> generate(ReportRun& run, int32_t startRin = 1) {
     ReportInput input;
     input.startRin = startRin;
+    clearRunMessages(run.ctx);
     generateResearchStatusList(run.ctx, input);
     const std::vector<double> columns{1.6, 1.65, 2.75, 3.5, 4.2, 5.0, 5.8, 6.67, 7.07};
     std::map<std::pair<int, long>, std::vector<std::string>> rows;

@@ -256,7 +256,6 @@ int layoutPass(Chart& chart, double x0, double y0) {
 
 void generateDescendantSummaryChart(AppContext& ctx, const ReportInput& input) {
     dsc::Chart chart(ctx);
-    ctx.corruptDataReported = false;
     readDscTuningFile(dscTuning(ctx), ctx.paths.dscTuningFile);
     chart.today = todayText(ctx).str();
     ctx.pageLog.pageMode = 0;

@@ -66,21 +66,10 @@ std::array<int32_t, kPedigreeSlots> fillPedigree(PafContext& ctx, int32_t rin) {
     slots[1] = rin;
     for (int32_t k = 1; k <= kLastParentSlot; ++k) {
         if (slots[size_t(k)] == 0) continue;
-        IndividualRecord person;
-        if (!readIndividual(ctx.file, slots[size_t(k)], person) || person.isDeleted()) {
-            reportCorruptData(ctx);
-            break;
-        }
-        if (person.childLink == 0) continue;
-        ChildLinkRecord link;
-        MarriageRecord parents;
-        if (!readChildLink(ctx.file, person.childLink, link) || link.status == 'D' ||
-            !readMarriage(ctx.file, link.mrin, parents) || parents.isDeleted()) {
-            reportCorruptData(ctx);
-            break;
-        }
-        slots[size_t(2 * k)] = parents.husband;
-        slots[size_t(2 * k + 1)] = parents.wife;
+        const Parents parents = parentsOf(ctx, slots[size_t(k)]);
+        if (parents.damaged) break;
+        slots[size_t(2 * k)] = parents.father;
+        slots[size_t(2 * k + 1)] = parents.mother;
     }
     return slots;
 }

@@ -63,7 +63,7 @@ int peopleCommand(const std::string& path) {
     for (const BrowseLine& line : buildBrowseList(ctx)) {
         std::printf("%d\t%s\n", line.rin, windows1252ToUtf8(line.text).c_str());
     }
-    return ctx.corruptDataReported ? kExitFailure : 0;
+    return ctx.corruptDataReported() ? kExitFailure : 0;
 }
 
 bool sameFile(const std::string& a, const std::string& b) {

@@ -59,7 +59,7 @@ void TchooseRinBrowse::fill() {
     Label1->setText(QStringLiteral("Loading ... "));
     AppContext& ctx = app_.context();
     if (ctx.file.isOpen()) {
-        ctx.corruptDataReported = false;
+        clearRunMessages(ctx);
         const std::vector<BrowseLine> lines = buildBrowseList(ctx);
         QStringList texts;
         texts.reserve(qsizetype(lines.size()));

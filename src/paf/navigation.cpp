@@ -20,12 +20,13 @@ void readPersonOrAbort(PafContext& ctx, int32_t rin, IndividualRecord& person) {
 }
 
 // Appends the children of one family, in the order of its child chain.
-void appendChildren(PafContext& ctx, const MarriageRecord& family, int32_t a, int32_t b, IntList& children) {
+void appendChildren(PafContext& ctx, int32_t mrin, const MarriageRecord& family, int32_t a, int32_t b,
+                    IntList& children) {
     LoopGuard guard;
     int32_t link = family.firstChildLink;
     while (link != 0) {
         if (guard.repeats(link)) {
-            reportCorruptData(ctx);
+            reportCorruptData(ctx, {"marriage", mrin, "child chain at link", link, 0, "loops"});
             return;
         }
         ChildLinkRecord child;
@@ -43,7 +44,7 @@ IntList getChildRins(PafContext& ctx, const IntList& families) {
     for (int32_t i = 0; i + 2 < families.size() && !ctx.host.cancelRequested(); i += 3) {
         MarriageRecord family;
         readFamilyOrAbort(ctx, families.fetch(i), family);
-        appendChildren(ctx, family, families.fetch(i + 1), families.fetch(i + 2), children);
+        appendChildren(ctx, families.fetch(i), family, families.fetch(i + 1), families.fetch(i + 2), children);
     }
     return children;
 }
@@ -59,7 +60,7 @@ IntList getMrins(PafContext& ctx, const IntList& individuals) {
         LoopGuard guard;
         for (int32_t mrin = person.firstMrin; mrin != 0;) {
             if (guard.repeats(mrin)) {
-                reportCorruptData(ctx);
+                reportCorruptData(ctx, {"individual", rin, "marriage chain at marriage", mrin, 0, "loops"});
                 break;
             }
             marriages.pushTriple(mrin, a, rin);
@@ -82,7 +83,7 @@ void DLgetmrins(PafContext& ctx, int32_t rin, int32_t x, int32_t row, FamilySlot
     LoopGuard guard;
     for (int32_t mrin = person.firstMrin; mrin != 0;) {
         if (guard.repeats(mrin)) {
-            reportCorruptData(ctx);
+            reportCorruptData(ctx, {"individual", rin, "marriage chain at marriage", mrin, 0, "loops"});
             break;
         }
         MarriageRecord family;
@@ -95,6 +96,37 @@ void DLgetmrins(PafContext& ctx, int32_t rin, int32_t x, int32_t row, FamilySlot
         ++slot.totalMarriages;
         mrin = person.sex == 'M' ? family.husbandNext : family.wifeNext;
     }
+}
+
+Parents parentsOf(PafContext& ctx, int32_t rin) {
+    Parents found;
+    IndividualRecord person;
+    if (!readIndividual(ctx.file, rin, person) || person.isDeleted()) {
+        found.damaged = true;
+        reportCorruptData(ctx, {"individual", rin, "record", rin, ctx.file.highestRin(),
+                                 person.isDeleted() ? "is deleted" : "cannot be read"});
+        return found;
+    }
+    found.personReadable = true;
+    if (person.childLink == 0) return found;
+    ChildLinkRecord link;
+    if (!readChildLink(ctx.file, person.childLink, link) || link.status == 'D') {
+        found.damaged = true;
+        reportCorruptData(ctx, {"individual", rin, "child link", person.childLink, 0,
+                                 link.status == 'D' ? "is deleted" : "cannot be read"});
+        return found;
+    }
+    if (link.mrin == 0) return found;
+    MarriageRecord parents;
+    if (!readMarriage(ctx.file, link.mrin, parents) || parents.isDeleted()) {
+        found.damaged = true;
+        reportCorruptData(ctx, {"individual", rin, "parents' marriage", link.mrin, ctx.file.highestMrin(),
+                                 parents.isDeleted() ? "is deleted" : "cannot be read"});
+        return found;
+    }
+    found.father = parents.husband;
+    found.mother = parents.wife;
+    return found;
 }
 
 }  // namespace tw

@@ -29,6 +29,18 @@ struct FamilySlot {
     std::array<int32_t, kMaxMarriages> mrins{};
 };
 
+// The parents of an individual, as its child link and the parents' marriage record
+// them. An individual that cannot be read or is marked deleted, or a child link or
+// marriage on the way that cannot be read or is marked deleted, shows the corrupt-
+// data message (once per run) and gives no parents; damaged then says so.
+struct Parents {
+    bool personReadable = false;  // the individual itself could be read
+    bool damaged = false;         // a record on the way was damaged (and reported)
+    int32_t father = 0;
+    int32_t mother = 0;
+};
+Parents parentsOf(PafContext& ctx, int32_t rin);
+
 // Collects the spouses and marriages of individual rin into slot. Every sex other
 // than 'M' follows the wife's chain.
 void DLgetmrins(PafContext& ctx, int32_t rin, int32_t x, int32_t row, FamilySlot& slot);

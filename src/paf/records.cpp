@@ -107,8 +107,7 @@ std::string_view recordName(const PafFile& file, const IndividualRecord& person,
 std::string_view storedName(PafContext& ctx, int32_t rin, PafFile::TextWindow& window) {
     IndividualRecord person;
     if (!readIndividual(ctx.file, rin, person)) {
-        if (!ctx.invalidRinReported) ctx.host.message("The RIN is invalid", "Error");
-        ctx.invalidRinReported = true;
+        messageOnce(ctx, OnceMessage::InvalidRin, "The RIN is invalid", "Error");
         return "Invalid Rin";
     }
     return recordName(ctx.file, person, window);
@@ -182,10 +181,29 @@ void abortRun(PafContext& ctx, std::string_view message, int a, int b) {
     ctx.host.fatal(message, caption, kExitCorruptData);
 }
 
-void reportCorruptData(PafContext& ctx) {
-    if (ctx.corruptDataReported) return;
-    ctx.corruptDataReported = true;
-    ctx.host.message(kCorruptDataMessage, "Abort");
+bool messageOnce(PafContext& ctx, OnceMessage m, std::string_view text, std::string_view caption) {
+    if (!ctx.messages.first(m)) return false;
+    ctx.host.message(text, caption);
+    return true;
+}
+
+std::string describeCorruptDetail(const CorruptDetail& d) {
+    std::string text = std::string(d.table);
+    if (d.record != 0) text += " " + std::to_string(d.record);
+    text += ": " + std::string(d.field) + " " + std::to_string(d.value) + " " + std::string(d.problem);
+    if (d.limit != 0) text += " (the last is " + std::to_string(d.limit) + ")";
+    return text;
+}
+
+void reportCorruptDataAndCloseStart(PafContext& ctx, const CorruptDetail& detail) {
+    if (ctx.corruptDataReported()) return;
+    reportCorruptData(ctx, detail);
+    ctx.host.closeStartWindow();
+}
+
+void reportCorruptData(PafContext& ctx, const CorruptDetail& detail) {
+    if (!messageOnce(ctx, OnceMessage::CorruptData, kCorruptDataMessage, "Abort")) return;
+    ctx.host.messageDetail(describeCorruptDetail(detail));
 }
 
 }  // namespace tw

@@ -71,6 +71,10 @@ bool readMarriage(const PafFile& file, int32_t mrin, MarriageRecord& record);
 bool readChildLink(const PafFile& file, int32_t n, ChildLinkRecord& record);
 bool readNameNode(const PafFile& file, int32_t n, NameNode& record);
 
+// The corrupt-data message (once per run) for a report that then counts as stopped
+// on bad data: the start-selection window is closed.
+void reportCorruptDataAndCloseStart(PafContext& ctx, const CorruptDetail& detail);
+
 // The individual's name as entered (surname between slashes). When the individual
 // cannot be read: the message "The RIN is invalid" and the text "Invalid Rin".
 TextBuffer individualName(PafContext& ctx, int32_t rin);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "paf/navigation.h"
 #include "paf/records.h"
 #include "reports/list_page.h"
 
@@ -141,12 +142,10 @@ void AncestorWalk::showBound() {
 
 const AncestorWalk::Person& AncestorWalk::person(int32_t rin) {
     if (!inRange(rin)) {
-        corruptData();  // no such record
-        if (!outOfRangeShown_) {
-            outOfRangeShown_ = true;
-            ctx_.host.message("RinX access out of range", "kk");
+        reportCorruptDataAndCloseStart(ctx_, {"individual", rin, "record", rin, ctx_.file.highestRin(),
+                                              "is beyond the last individual"});
+        if (messageOnce(ctx_, OnceMessage::RinOutOfRange, "RinX access out of range", "kk"))
             ctx_.host.closeStartWindow();
-        }
         return unreadable_;
     }
     int32_t& index = personIndex_[size_t(rin)];
@@ -161,33 +160,15 @@ const AncestorWalk::Person& AncestorWalk::person(int32_t rin) {
 // that cannot be read or is marked deleted ends the way up at that record.
 AncestorWalk::Person AncestorWalk::readPerson(int32_t rin) {
     Person p;
-    IndividualRecord individual;
-    if (!readIndividual(ctx_.file, rin, individual) || individual.isDeleted()) {
-        corruptData();
-        return p;
-    }
+    const bool reportedBefore = ctx_.corruptDataReported();
+    const Parents parents = parentsOf(ctx_, rin);
+    if (parents.damaged && !reportedBefore) ctx_.host.closeStartWindow();
+    if (!parents.personReadable) return p;
     updateYearRange(ctx_, rin, p.years);
-    if (individual.childLink == 0) return p;
-    ChildLinkRecord link;
-    if (!readChildLink(ctx_.file, individual.childLink, link) || link.status == 'D') {
-        corruptData();
-        return p;
-    }
-    if (link.mrin == 0) return p;
-    MarriageRecord parents;
-    if (!readMarriage(ctx_.file, link.mrin, parents) || parents.isDeleted()) {
-        corruptData();
-        return p;
-    }
-    p.father = parents.husband;
-    p.mother = parents.wife;
+    p.father = parents.father;
+    p.mother = parents.mother;
     return p;
 }
 
-void AncestorWalk::corruptData() {
-    if (ctx_.corruptDataReported) return;
-    reportCorruptData(ctx_);
-    ctx_.host.closeStartWindow();
-}
 
 }  // namespace tw

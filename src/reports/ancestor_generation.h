@@ -78,7 +78,6 @@ private:
     const Person& person(int32_t rin);
     Person readPerson(int32_t rin);
     void append(int32_t rin, int64_t count);
-    void corruptData();
     void showBound();
 
     bool inRange(int32_t rin) const { return rin >= 0 && size_t(rin) < seen_.size(); }
@@ -111,7 +110,6 @@ private:
     std::vector<int32_t> repeats_;
     int64_t entriesBuilt_ = 1;  // entries of every generation so far (with repeat collection)
     int64_t examined_ = 0;
-    bool outOfRangeShown_ = false;
 };
 
 // Examines the next generation of the walk and builds the one after it. Reads every

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "paf/dates.h"
+#include "paf/navigation.h"
 #include "paf/records.h"
 #include "reports/birth_year_text.h"
 #include "reports/decimal_text.h"
@@ -66,14 +67,13 @@ private:
     double pageCheck(double y, bool continuation);
     double startPage(bool continuation);
     int64_t nextGeneration();
-    bool readParents(int32_t rin, MarriageRecord& parents);
+    Parents readParents(int32_t rin);
     void printGeneration();
     bool printEntry(size_t index);
     std::string nameOf(int32_t rin, bool readable);
 
     bool markable(int32_t rin) const { return rin >= 0 && size_t(rin) < listed_.size(); }
-    void messageOnce(bool& shown, std::string_view text, std::string_view caption, bool closesStartWindow);
-    void corruptData();
+    void messageOnce(OnceMessage m, std::string_view text, std::string_view caption, bool closesStartWindow);
 
     AppContext& ctx_;
     PageLog& log_;
@@ -89,30 +89,16 @@ private:
     std::vector<uint8_t> listed_;  // per RIN: printed once already
     bool ppnsOn_ = true;
     int64_t entries_ = 0;  // entries of all generations built so far
-
-    // Each message of the run is shown once: a damaged or looping family reaches
-    // the same bad record again and again.
-    bool invalidStartShown_ = false;
-    bool outOfRangeShown_ = false;
-    bool invalidNameShown_ = false;
 };
 
-void AncestorList::messageOnce(bool& shown, std::string_view text, std::string_view caption,
+// Each message of the run is shown once: a damaged or looping family reaches the
+// same bad record again and again.
+void AncestorList::messageOnce(OnceMessage m, std::string_view text, std::string_view caption,
                                bool closesStartWindow) {
-    if (shown) return;
-    shown = true;
-    ctx_.host.message(text, caption);
-    if (closesStartWindow) ctx_.host.closeStartWindow();
-}
-
-void AncestorList::corruptData() {
-    if (ctx_.corruptDataReported) return;
-    reportCorruptData(ctx_);
-    ctx_.host.closeStartWindow();
+    if (tw::messageOnce(ctx_, m, text, caption) && closesStartWindow) ctx_.host.closeStartWindow();
 }
 
 void AncestorList::run() {
-    ctx_.corruptDataReported = false;
     IndividualRecord start;
     runTitle_ = nameOf(startRin_, readIndividual(ctx_.file, startRin_, start));
     log_.begin(withRepeats_ ? "RAL" : "AL w/o repeat");
@@ -193,7 +179,7 @@ int64_t AncestorList::nextGeneration() {
         entries_ = 1;
         IndividualRecord start;
         if (!readIndividual(ctx_.file, startRin_, start))
-            messageOnce(invalidStartShown_, "Invalid start RIN", "Error", true);
+            messageOnce(OnceMessage::InvalidStart, "Invalid start RIN", "Error", true);
         return 1;
     }
     const auto consumed = int64_t(gen.rins.size());
@@ -220,12 +206,12 @@ int64_t AncestorList::nextGeneration() {
             log_.abandonPrinting();
             break;
         }
-        MarriageRecord parents;
-        if (!readParents(gen.rins[i], parents)) continue;
+        const Parents parents = readParents(gen.rins[i]);
+        if (parents.father == 0 && parents.mother == 0) continue;
         std::string fathers;
         if (ppnsOn_) fathers = addDecimalTexts(gen.ppns[i], gen.ppns[i]);
-        if (parents.husband != 0) append(parents.husband, fathers);
-        if (parents.wife != 0) append(parents.wife, ppnsOn_ ? addDecimalTexts(fathers, "1") : std::string());
+        if (parents.father != 0) append(parents.father, fathers);
+        if (parents.mother != 0) append(parents.mother, ppnsOn_ ? addDecimalTexts(fathers, "1") : std::string());
     }
 
     if (gen.tooLarge) {
@@ -238,27 +224,14 @@ int64_t AncestorList::nextGeneration() {
     return consumed;
 }
 
-// The marriage of the individual's parents. False when none is recorded, or when a
-// record on the way cannot be read or is marked deleted (after the corrupt-data
-// message): such an entry has no parents.
-bool AncestorList::readParents(int32_t rin, MarriageRecord& parents) {
-    IndividualRecord person;
-    const bool readable = readIndividual(ctx_.file, rin, person) && !person.isDeleted();
-    if (!readable) corruptData();
-    if (!markable(rin)) messageOnce(outOfRangeShown_, "RinX access out of range", "kk", true);
-    if (!readable || person.childLink == 0) return false;
-
-    ChildLinkRecord link;
-    if (!readChildLink(ctx_.file, person.childLink, link) || link.status == 'D') {
-        corruptData();
-        return false;
-    }
-    if (link.mrin == 0) return false;
-    if (!readMarriage(ctx_.file, link.mrin, parents) || parents.isDeleted()) {
-        corruptData();
-        return false;
-    }
-    return true;
+// The individual's parents. A record on the way that cannot be read or is marked
+// deleted gives the corrupt-data message, and the entry no parents.
+Parents AncestorList::readParents(int32_t rin) {
+    const bool reportedBefore = ctx_.corruptDataReported();
+    const Parents parents = parentsOf(ctx_, rin);
+    if (parents.damaged && !reportedBefore) ctx_.host.closeStartWindow();
+    if (!markable(rin)) messageOnce(OnceMessage::RinOutOfRange, "RinX access out of range", "kk", true);
+    return parents;
 }
 
 // Prints the entries of the generation. Without repeats, the entries left out
@@ -291,7 +264,7 @@ bool AncestorList::printEntry(size_t index) {
 
     IndividualRecord person;
     const bool readable = readIndividual(ctx_.file, rin, person);
-    if (!readable) messageOnce(invalidStartShown_, "Invalid start RIN", "Error", true);
+    if (!readable) messageOnce(OnceMessage::InvalidStart, "Invalid start RIN", "Error", true);
     const NameLines lines = wrapName(log_, nameOf(rin, readable), kNameWidth);
     const double lastLineY = y_ + double(lines.size() - 1) * kLineHeight;
     if (lines.size() > kUsualNameLines && y_ > kFirstLineY + kRounding && lastLineY > kPageBreakY + kRounding) {
@@ -327,7 +300,7 @@ bool AncestorList::printEntry(size_t index) {
 // name accessor gives such a record, with its message shown once per run.
 std::string AncestorList::nameOf(int32_t rin, bool readable) {
     if (readable) return individualNameNoSlashes(ctx_, rin).str();
-    messageOnce(invalidNameShown_, "The RIN is invalid", "Error", false);
+    messageOnce(OnceMessage::InvalidRin, "The RIN is invalid", "Error", false);
     return std::string(kUnreadableName);
 }
 

@@ -13,7 +13,6 @@
 namespace tw {
 
 void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
-    ctx.corruptDataReported = false;
     PageLog& log = ctx.pageLog;
     log.begin("Descendants List");
     DescendantPage page(ctx, false, coupleTitle(ctx, input.mrins, " and "));

@@ -128,7 +128,6 @@ private:
 };
 
 void SummaryList::run() {
-    ctx_.corruptDataReported = false;
     log_.begin("Summary Descendants List");
     counted_.reset(ctx_.file.highestRin());
     runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");
@@ -209,7 +208,7 @@ int SummaryList::showSpouses(int32_t child, Counts& counts, char sex, int32_t fi
     LoopGuard guard;
     for (int32_t mrin = firstMrin; mrin != 0;) {
         if (guard.repeats(mrin)) {
-            reportCorruptData(ctx_);
+            reportCorruptData(ctx_, {"individual", child, "marriage chain at marriage", mrin, 0, "loops"});
             break;
         }
         MarriageRecord marriage;

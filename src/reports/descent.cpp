@@ -137,7 +137,7 @@ int marriageCount(PafContext& ctx, int32_t rin) {
     MarriageRecord marriage;
     for (int32_t mrin = person.firstMrin; readMarriage(ctx.file, mrin, marriage); mrin = marriage.nextFor(person.sex)) {
         if (guard.repeats(mrin)) {
-            reportCorruptData(ctx);
+            reportCorruptData(ctx, {"individual", rin, "marriage chain at marriage", mrin, 0, "loops"});
             break;
         }
         ++count;
@@ -153,10 +153,7 @@ std::string ListNames::of(int32_t rin) {
 
 std::string ListNames::of(int32_t rin, bool readable) {
     if (readable) return individualNameNoSlashes(ctx_, rin).str();
-    if (!invalidShown_) {
-        invalidShown_ = true;
-        ctx_.host.message("The RIN is invalid", "Error");
-    }
+    messageOnce(ctx_, OnceMessage::InvalidRin, "The RIN is invalid", "Error");
     return "Invalid Rin";
 }
 

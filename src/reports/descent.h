@@ -85,7 +85,6 @@ public:
 
 private:
     PafContext& ctx_;
-    bool invalidShown_ = false;
 };
 
 }  // namespace tw

@@ -79,7 +79,6 @@ private:
 };
 
 void FamilySummary::run() {
-    ctx_.corruptDataReported = false;
     log_.begin("Family Summary List");
     RinMarks counted;
     counted.reset(ctx_.file.highestRin());

@@ -32,7 +32,6 @@ std::string groupTitle(int g) {
 }  // namespace
 
 void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
-    ctx.corruptDataReported = false;
     PageLog& log = ctx.pageLog;
     log.begin("Grouped Descendants List");
     RinMarks printed;

@@ -53,12 +53,9 @@ private:
     bool listedAny_ = false;
 
     // A damaged file would give these once per repeat.
-    bool unreadableShown_ = false;
-    bool invalidNameShown_ = false;
 };
 
 void RepeatAncestorsList::run() {
-    ctx_.corruptDataReported = false;
     runTitle_ = individualNameNoSlashes(ctx_, startRin_).str();
     log_.begin("RAL");
     pageCounter_ = 1;
@@ -121,11 +118,8 @@ void RepeatAncestorsList::printRepeat(int32_t rin) {
     log_.text(kRinX, y_, std::to_string(rin));
     IndividualRecord person;
     const bool readable = readIndividual(ctx_.file, rin, person);
-    if (!readable && !unreadableShown_) {
-        unreadableShown_ = true;
-        ctx_.host.message("Invalid start RIN", "Error");
+    if (!readable && messageOnce(ctx_, OnceMessage::InvalidStart, "Invalid start RIN", "Error"))
         ctx_.host.closeStartWindow();
-    }
     const std::string year = birthYearText(ctx_, person);
     if (!year.empty()) log_.textCentered(kBirthYearX, y_, year);
     for (const std::string& line : wrapName(log_, nameOf(rin, person, readable), kNameWidth)) {
@@ -140,8 +134,7 @@ void RepeatAncestorsList::printRepeat(int32_t rin) {
 // name accessor gives such a record, with its message once per run.
 std::string RepeatAncestorsList::nameOf(int32_t rin, const IndividualRecord& person, bool readable) {
     if (readable) return recordNameNoSlashes(ctx_.file, person).str();
-    if (invalidNameShown_) return "Invalid Rin";
-    invalidNameShown_ = true;
+    if (ctx_.messages.wasShown(OnceMessage::InvalidRin)) return "Invalid Rin";
     return individualNameNoSlashes(ctx_, rin).str();
 }
 

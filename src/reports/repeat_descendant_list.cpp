@@ -67,7 +67,6 @@ private:
 };
 
 void RepeatList::run() {
-    ctx_.corruptDataReported = false;
     log_.begin("Repeat Descendants List");
     printed_.reset(ctx_.file.highestRin());
     coupleTitle_ = coupleTitle(ctx_, input_.mrins, " and ");

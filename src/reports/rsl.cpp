@@ -94,7 +94,6 @@ private:
 };
 
 void ResearchStatusList::run() {
-    ctx_.corruptDataReported = false;
     runTitle_ = startRunTitle(ctx_, startRin_);
     log_.begin("RSL");
     pageCounter_ = 1;
@@ -210,7 +209,6 @@ constexpr std::array<double, GenerationColumn::kTextCount> kTextFractions{0.03, 
 double bandY(float top, double fraction) { return double(top) + double(kBandHeight) * fraction; }
 
 void generateChart(AppContext& ctx, int32_t startRin) {
-    ctx.corruptDataReported = false;
     PageLog& log = ctx.pageLog;
     const std::string runTitle = startRunTitle(ctx, startRin);
     log.begin("RSC");

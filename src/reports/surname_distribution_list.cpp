@@ -93,11 +93,9 @@ private:
     double y_ = kFirstLineY;
     int64_t noneCount_ = 0;
     SurnameCounts counts_;
-    bool unreadableShown_ = false;
 };
 
 void SurnameList::run() {
-    ctx_.corruptDataReported = false;
     log_.begin("SDL");
     // The subtitle names the individual typed in the start window.
     subtitle_ = ListNames(ctx_).of(input_.startRin);
@@ -140,8 +138,7 @@ void SurnameList::count(int32_t rin) {
     IndividualRecord person;
     if (!readIndividual(ctx_.file, rin, person)) {
         // Counts as an individual without a surname; one message for the run.
-        if (!unreadableShown_) {
-            unreadableShown_ = true;
+        if (ctx_.messages.first(OnceMessage::InvalidRin)) {
             ctx_.host.closeStartWindow();
             ctx_.host.message("The RIN is invalid", "Error");
         }

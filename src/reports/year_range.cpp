@@ -29,7 +29,8 @@ void updateYearRange(PafContext& ctx, int32_t rin, YearRange& range) {
     if (rin == 0) return;
     IndividualRecord person;
     if (!readIndividual(ctx.file, rin, person) || person.isDeleted()) {
-        reportCorruptData(ctx);
+        reportCorruptData(ctx, {"individual", rin, "record", rin, ctx.file.highestRin(),
+                                person.isDeleted() ? "is deleted" : "cannot be read"});
         ctx.host.closeStartWindow();
         return;
     }

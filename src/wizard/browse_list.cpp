@@ -43,13 +43,15 @@ std::vector<BrowseLine> buildBrowseList(PafContext& ctx) {
     auto descendLeft = [&](int32_t n) {
         while (n != 0) {
             if (n < 1 || n > highest || visited[size_t(n)]) {
-                reportCorruptData(ctx);
+                const bool inRange = n >= 1 && n <= highest;
+                reportCorruptData(ctx, {"name index", 0, "node", n, inRange ? 0 : highest,
+                                        inRange ? "is reached twice" : "is beyond the last node"});
                 return;
             }
             visited[size_t(n)] = true;
             NameNode node;
             if (!readNameNode(file, n, node)) {
-                reportCorruptData(ctx);
+                reportCorruptData(ctx, {"name index", 0, "node", n, highest});
                 return;
             }
             stack.emplace_back(n, node);

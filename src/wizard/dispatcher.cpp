@@ -53,8 +53,7 @@ std::optional<ReportInput> checkStartField(AppContext& ctx, StartKind kind, std:
 }
 
 DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::string_view startField) {
-    ctx.corruptDataReported = false;
-    ctx.invalidRinReported = false;
+    clearRunMessages(ctx);
     const auto input = checkStartField(ctx, startKindFor(flags), startField);
     if (!input) return DispatchOutcome::StartRejected;
 
@@ -71,7 +70,9 @@ DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::
         return DispatchOutcome::NotAvailable;
     }
     for (const ReportInfo* info : chosen) {
-        // Each generator works on its own copy of the start numbers.
+        // Each report shows its once-per-run messages afresh, and works on its own
+        // copy of the start numbers.
+        clearRunMessages(ctx);
         const ReportInput copy = *input;
         info->generator(ctx, copy);
     }

@@ -36,6 +36,7 @@ inline void generate(ReportRun& run, ReportGenerator generator, std::vector<int3
     ReportInput input;
     input.startRin = startRin;
     for (const int32_t mrin : mrins) input.mrins.push(mrin);
+    clearRunMessages(run.ctx);
     generator(run.ctx, input);
 }
 
