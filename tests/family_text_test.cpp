@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "famtext/family_text.h"
 #include "paf/byte_order.h"
 #include "paf/date_encoding.h"
-#include "paf/family_text.h"
 #include "paf/records.h"
 #include "support/paf_fixture.h"
 

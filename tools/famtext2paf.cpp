@@ -1,5 +1,5 @@
 // famtext2paf: builds a PAF 5 file from a family text (the format is described in
-// src/paf/family_text.h and samples/README.md).
+// src/famtext/family_text.h and samples/README.md).
 //
 //   famtext2paf INPUT.txt OUTPUT.paf
 //
@@ -13,7 +13,7 @@
 #include <string>
 
 #include "files/paf_image_file.h"
-#include "paf/family_text.h"
+#include "famtext/family_text.h"
 #include "paf/paf_writer.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "famtext/date_phrase.h"
 #include "paf/byte_order.h"
 #include "paf/codepage.h"
 #include "paf/date_encoding.h"
-#include "paf/family_text.h"
 
 namespace tw::gedcom {
 

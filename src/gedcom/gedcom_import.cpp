@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "gedcom/gedcom_date.h"
-#include "gedcom/gedcom_lines.h"
+#include "gedcom/gedcom_records.h"
 #include "gedcom/gedcom_text.h"
 #include "paf/codepage.h"
 
@@ -19,12 +19,6 @@ using Pair = std::pair<int32_t, int32_t>;  // (person, marriage)
 
 constexpr size_t kReserveLimit = 2'000'000;
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
 // Text for a PAF record: Windows-1252, which plain ASCII already is.
 std::string pafText(std::string text) {
     for (const char c : text) {
@@ -35,16 +29,6 @@ std::string pafText(std::string text) {
 
 // Every encoded date has its kind in byte 0; an empty date is all zeros.
 bool isSet(const WriterDate& d) { return !d.text.empty() || d.value.bytes[0] != 0; }
-
-std::string shown(std::string_view text) {
-    constexpr size_t kShown = 40;
-    std::string out(text.substr(0, kShown));
-    for (char& c : out) {
-        if (uint8_t(c) < 0x20) c = '?';
-    }
-    if (text.size() > kShown) out += "...";
-    return out;
-}
 
 // The name as PAF keeps it: given names, then the surname between slashes, then a
 // suffix. A name written surname first ("/Smith/ John") is turned round.
@@ -202,15 +186,6 @@ private:
     std::vector<Pair> more_;
 };
 
-enum class LinkKind : uint8_t { Husb, Wife, Chil, Famc, Fams };
-
-struct Link {
-    int32_t owner;
-    uint32_t line;
-    std::string_view target;
-    LinkKind kind;
-};
-
 struct ChildSealing {
     int32_t person;
     uint32_t line;
@@ -218,58 +193,15 @@ struct ChildSealing {
     WriterDate date;
 };
 
-// The fields of PAF records that GEDCOM structures fill.
-enum class Field : uint8_t { None, Name, Birth, Christening, Death, Burial, Baptism, Endowment, ChildSealing,
-                             Marriage, Sealing };
-
-Field indiField(uint32_t tag) {
-    if (tag == tagCode("NAME")) return Field::Name;
-    if (tag == tagCode("BIRT")) return Field::Birth;
-    if (tag == tagCode("CHR")) return Field::Christening;
-    if (tag == tagCode("DEAT")) return Field::Death;
-    if (tag == tagCode("BURI")) return Field::Burial;
-    if (tag == tagCode("BAPL")) return Field::Baptism;
-    if (tag == tagCode("ENDL")) return Field::Endowment;
-    if (tag == tagCode("SLGC")) return Field::ChildSealing;
-    return Field::None;
-}
-
-Field famField(uint32_t tag) {
-    if (tag == tagCode("MARR")) return Field::Marriage;
-    if (tag == tagCode("SLGS")) return Field::Sealing;
-    return Field::None;
-}
-
 bool isOrdinance(Field f) {
     return f == Field::Baptism || f == Field::Endowment || f == Field::ChildSealing || f == Field::Sealing;
 }
 
-// A level-1 structure being read, with what its subordinate lines gave.
-struct Open {
-    Field field = Field::None;
-    uint32_t line = 0;
-    std::string_view date;
-    std::string value;  // NAME (with CONC/CONT)
-    std::string place;  // PLAC (with CONC/CONT)
-    std::string_view givn, surn, stat, famc;
-    int continued = 0;  // 1: CONC/CONT at level 2 go to value; 2: at level 3 go to place
-
-    // Ready for the next structure (the strings keep their memory).
-    void clear() {
-        field = Field::None;
-        line = 0;
-        date = givn = surn = stat = famc = {};
-        value.clear();
-        place.clear();
-        continued = 0;
-    }
-};
-
-enum class Record : uint8_t { None, Head, Indi, Fam, Other };
-
-class Importer {
+// Maps the records onto the family: each INDI record becomes a person and each FAM
+// record a marriage, in file order; the links are looked up once all are read.
+class Importer : private RecordSink {
 public:
-    explicit Importer(ImportResult& result) : r_(result), family_(result.family) {}
+    explicit Importer(ImportResult& result) : r_(result), family_(result.family), warnings_(result.warnings) {}
 
     void run(std::string_view bytes) {
         if (bytes.size() > kMaxFileBytes) {
@@ -278,198 +210,49 @@ public:
         }
         DecodedText decoded = decodeGedcomText(bytes);
         if (!decoded.note.empty()) warn(0, decoded.note);
-        if (!checkHead(decoded.text)) return;
+        r_.error = headError(decoded.text);
+        if (!r_.error.empty()) return;
         // Room for as many records as the text could hold at typical sizes; memory
         // that is reserved but never filled costs address space, not memory.
         family_.people.reserve(std::min(decoded.text.size() / 128, kReserveLimit));
         family_.marriages.reserve(std::min(decoded.text.size() / 256, kReserveLimit));
         links_.reserve(std::min(decoded.text.size() / 48, 4 * kReserveLimit));
-        readLines(decoded.text);
+        r_.counts.lines = readRecords(decoded.text, *this, warnings_);
         resolve();
         findAncestorLoops();
-        if (r_.warnings.size() >= kMaxWarnings && suppressed_ > 0)
-            r_.warnings.push_back("... and " + std::to_string(suppressed_) + " more warnings");
+        warnings_.finish();
     }
 
 private:
     ImportResult& r_;
     WriterFamily& family_;
+    Warnings warnings_;
     std::vector<std::string_view> personIds_, familyIds_;
     std::vector<uint32_t> personLines_, familyLines_;
     std::vector<Link> links_;
     std::vector<ChildSealing> sealings_;
-    size_t suppressed_ = 0;
-
-    Record record_ = Record::None;
-    Open open_;
-    int depth_ = -1;       // level of the last line read
-    int skipAbove_ = -1;   // lines deeper than this belong to a dropped line
-    bool trailer_ = false;
     bool linksFull_ = false;
 
-    void warn(size_t line, const std::string& text) {
-        if (r_.warnings.size() >= kMaxWarnings) {
-            ++suppressed_;
-            return;
-        }
-        r_.warnings.push_back(line == 0 ? text : "line " + std::to_string(line) + ": " + text);
+    void warn(size_t line, const std::string& text) { warnings_.add(line, text); }
+
+    // ---- Records ---------------------------------------------------------------
+
+    void startPerson(std::string_view xref, uint32_t line) override {
+        family_.people.emplace_back().sex = 'U';
+        personIds_.push_back(xref);
+        personLines_.push_back(line);
     }
 
-    bool checkHead(std::string_view text) {
-        LineCursor cursor(text);
-        std::string_view raw;
-        while (cursor.next(raw)) {
-            GedcomLine line;
-            const LineShape shape = parseGedcomLine(raw, line);
-            if (shape == LineShape::Blank) continue;
-            if (shape == LineShape::Good && line.level == 0 && line.code == tagCode("HEAD")) return true;
-            r_.error = "not a GEDCOM file: it does not begin with \"0 HEAD\" (line " + std::to_string(cursor.number()) +
-                       ": \"" + shown(raw) + "\")";
-            return false;
-        }
-        r_.error = "not a GEDCOM file: it holds no lines";
-        return false;
+    void startFamily(std::string_view xref, uint32_t line) override {
+        family_.marriages.emplace_back();
+        familyIds_.push_back(xref);
+        familyLines_.push_back(line);
     }
 
-    void readLines(std::string_view text) {
-        LineCursor cursor(text);
-        std::string_view raw;
-        while (cursor.next(raw)) {
-            const size_t number = cursor.number();
-            if (raw.size() > kMaxLineBytes) {
-                warn(number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes; cut there");
-                raw = raw.substr(0, kMaxLineBytes);
-            }
-            GedcomLine line;
-            const LineShape shape = parseGedcomLine(raw, line);
-            if (shape == LineShape::Blank) continue;
-            if (trailer_) {
-                warn(number, "text after \"0 TRLR\" ignored");
-                break;
-            }
-            if (shape == LineShape::NotALine) {
-                warn(number, "not a GEDCOM line (no level number), ignored: \"" + shown(raw) + "\"");
-                continue;
-            }
-            if (skipAbove_ >= 0) {
-                if (line.level > skipAbove_) continue;
-                skipAbove_ = -1;
-            }
-            if (line.level > kMaxLevel || line.level > depth_ + 1) {
-                if (shape == LineShape::NoTag) {  // text that lost its line start, like "1850 he moved"
-                    warn(number, "not a GEDCOM line, ignored: \"" + shown(raw) + "\"");
-                    continue;
-                }
-                warn(number, "level " + std::to_string(line.level) + " follows level " + std::to_string(depth_) +
-                                 "; the line and the lines under it ignored");
-                skipAbove_ = depth_ + 1;
-                continue;
-            }
-            if (shape == LineShape::NoTag) {
-                warn(number, "malformed line, ignored with the lines under it: \"" + shown(raw) + "\"");
-                closeLevel(line.level);
-                depth_ = line.level;
-                skipAbove_ = line.level;
-                continue;
-            }
-            depth_ = line.level;
-            take(line, number);
-        }
-        closeLevel(0);
-        r_.counts.lines = cursor.number();
-        if (!trailer_)
-            warn(cursor.number(), "the file ends without \"0 TRLR\"; it may have been cut short");
-    }
+    void sex(char sex) override { family_.people.back().sex = sex; }
 
-    // Finishes the structures at this level and deeper.
-    void closeLevel(int level) {
-        if (level <= 1 && open_.field != Field::None) finish();
-        if (level <= 1) open_.clear();
-    }
-
-    void take(const GedcomLine& line, size_t number) {
-        if (line.level == 0) {
-            closeLevel(0);
-            startRecord(line, number);
-            return;
-        }
-        if (record_ != Record::Indi && record_ != Record::Fam) return;
-        if (line.level == 1) {
-            closeLevel(1);
-            if (record_ == Record::Indi) indiLine(line, number);
-            else famLine(line, number);
-            return;
-        }
-        if (open_.field == Field::None) return;
-        if (line.level == 2) {
-            const uint32_t tag = line.code;
-            open_.continued = 0;
-            if (tag == tagCode("DATE")) {
-                if (open_.date.empty()) open_.date = line.value;
-            } else if (tag == tagCode("PLAC")) {
-                if (open_.place.empty()) {
-                    open_.place = std::string(line.value.substr(0, kMaxValueBytes));
-                    open_.continued = 2;
-                }
-            } else if (tag == tagCode("STAT")) {
-                open_.stat = line.value;
-            } else if (tag == tagCode("FAMC") && open_.field == Field::ChildSealing) {
-                open_.famc = trimmed(line.value);
-            } else if (open_.field == Field::Name && (tag == tagCode("CONC") || tag == tagCode("CONT"))) {
-                continueValue(open_.value, tag, line.value);
-            } else if (open_.field == Field::Name && tag == tagCode("GIVN")) {
-                open_.givn = line.value;
-            } else if (open_.field == Field::Name && tag == tagCode("SURN")) {
-                open_.surn = line.value;
-            }
-            return;
-        }
-        if (line.level == 3 && open_.continued == 2 && (line.code == tagCode("CONC") || line.code == tagCode("CONT")))
-            continueValue(open_.place, line.code, line.value);
-    }
-
-    static void continueValue(std::string& value, uint32_t tag, std::string_view more) {
-        if (tag == tagCode("CONT")) value += '\n';
-        value.append(more.substr(0, kMaxValueBytes - std::min(value.size(), kMaxValueBytes)));
-    }
-
-    void startRecord(const GedcomLine& line, size_t number) {
-        const uint32_t tag = line.code;
-        record_ = Record::Other;
-        if (tag == tagCode("HEAD")) {
-            record_ = Record::Head;
-        } else if (tag == tagCode("TRLR")) {
-            trailer_ = true;
-        } else if (tag == tagCode("INDI") || tag == tagCode("FAM")) {
-            const bool indi = tag == tagCode("INDI");
-            if ((indi ? family_.people.size() : family_.marriages.size()) >= kMaxRecords) {
-                warn(number, "more than " + std::to_string(kMaxRecords) + " " + std::string(line.tag) +
-                                 " records; this one and the rest ignored");
-                return;
-            }
-            if (line.xref.empty()) warn(number, std::string(line.tag) + " record without a cross-reference id; nothing can link to it");
-            if (indi) {
-                family_.people.emplace_back().sex = 'U';
-                personIds_.push_back(line.xref);
-                personLines_.push_back(uint32_t(number));
-            } else {
-                family_.marriages.emplace_back();
-                familyIds_.push_back(line.xref);
-                familyLines_.push_back(uint32_t(number));
-            }
-            record_ = indi ? Record::Indi : Record::Fam;
-        }
-    }
-
-    bool pointer(const GedcomLine& line, size_t number, std::string_view& target) {
-        target = trimmed(line.value);
-        if (target == "@VOID@") return false;  // GEDCOM 7: a link left empty on purpose
-        if (target.size() < 3 || target.front() != '@' || target.back() != '@') {
-            warn(number, std::string(line.tag) + " \"" + shown(target) +
-                             "\" is not a link to a record; ignored");
-            return false;
-        }
-        return true;
+    void link(const Link& link) override {
+        if (roomForLink(link.line)) links_.push_back(link);
     }
 
     bool roomForLink(size_t number) {
@@ -480,93 +263,54 @@ private:
         return false;
     }
 
-    void addLink(const GedcomLine& line, size_t number, LinkKind kind, int32_t owner) {
-        std::string_view target;
-        if (pointer(line, number, target) && roomForLink(number)) links_.push_back({owner, uint32_t(number), target, kind});
-    }
-
-    void indiLine(const GedcomLine& line, size_t number) {
-        const auto rin = int32_t(family_.people.size());
-        const uint32_t tag = line.code;
-        if (tag == tagCode("SEX")) {
-            const std::string_view v = trimmed(line.value);
-            WriterPerson& p = family_.people.back();
-            p.sex = v == "M" || v == "m" ? 'M' : v == "F" || v == "f" ? 'F' : 'U';
-        } else if (tag == tagCode("FAMC")) {
-            addLink(line, number, LinkKind::Famc, rin);
-        } else if (tag == tagCode("FAMS")) {
-            addLink(line, number, LinkKind::Fams, rin);
-        } else if (const Field f = indiField(tag); f != Field::None) {
-            open_.field = f;
-            open_.line = uint32_t(number);
-            if (f == Field::Name) {
-                open_.value = std::string(line.value.substr(0, kMaxValueBytes));
-                open_.continued = 1;
-            }
-        }
-    }
-
-    void famLine(const GedcomLine& line, size_t number) {
-        const auto mrin = int32_t(family_.marriages.size());
-        const uint32_t tag = line.code;
-        if (tag == tagCode("HUSB")) addLink(line, number, LinkKind::Husb, mrin);
-        else if (tag == tagCode("WIFE")) addLink(line, number, LinkKind::Wife, mrin);
-        else if (tag == tagCode("CHIL")) addLink(line, number, LinkKind::Chil, mrin);
-        else if (const Field f = famField(tag); f != Field::None) {
-            open_.field = f;
-            open_.line = uint32_t(number);
-        }
-    }
-
-    WriterDate eventDate() {
+    static WriterDate eventDate(const Structure& s) {
         WriterDate date;
-        if (!trimmed(open_.date).empty()) {
-            date = gedcomDate(open_.date);
-        } else if (isOrdinance(open_.field) && !open_.stat.empty()) {
-            gedcomOrdinanceStatus(open_.stat, date);
+        if (!trimmed(s.date).empty()) {
+            date = gedcomDate(s.date);
+        } else if (isOrdinance(s.field) && !s.stat.empty()) {
+            gedcomOrdinanceStatus(s.stat, date);
         }
         return date;
     }
 
-    // Stores the structure just read; the first of each kind counts.
-    void finish() {
+    // Stores a structure of the record last started; the first of each kind counts.
+    void structure(const Structure& s) override {
         auto keep = [&](WriterDate& target) {
-            if (!isSet(target)) target = eventDate();
+            if (!isSet(target)) target = eventDate(s);
         };
-        if (record_ == Record::Indi) {
-            WriterPerson& p = family_.people.back();
-            switch (open_.field) {
-                case Field::Name:
-                    if (p.name.empty()) p.name = pafName(open_.value, open_.givn, open_.surn);
-                    break;
-                case Field::Birth: {
-                    const bool first = !isSet(p.birth) && p.birthPlace.empty();
-                    keep(p.birth);
-                    if (first) p.birthPlace = pafPlace(open_.place);
-                    break;
-                }
-                case Field::Christening: keep(p.christening); break;
-                case Field::Death: keep(p.death); break;
-                case Field::Burial: keep(p.burial); break;
-                case Field::Baptism: keep(p.baptism); break;
-                case Field::Endowment: keep(p.endowment); break;
-                case Field::ChildSealing: {
-                    WriterDate date = eventDate();
-                    if (isSet(date) && roomForLink(open_.line))
-                        sealings_.push_back({int32_t(family_.people.size()), open_.line, open_.famc, std::move(date)});
-                    break;
-                }
-                default: break;
+        switch (s.field) {
+            case Field::Name: {
+                WriterPerson& p = family_.people.back();
+                if (p.name.empty()) p.name = pafName(s.value, s.givn, s.surn);
+                break;
             }
-        } else if (record_ == Record::Fam) {
-            WriterMarriage& m = family_.marriages.back();
-            if (open_.field == Field::Marriage) {
+            case Field::Birth: {
+                WriterPerson& p = family_.people.back();
+                const bool first = !isSet(p.birth) && p.birthPlace.empty();
+                keep(p.birth);
+                if (first) p.birthPlace = pafPlace(s.place);
+                break;
+            }
+            case Field::Christening: keep(family_.people.back().christening); break;
+            case Field::Death: keep(family_.people.back().death); break;
+            case Field::Burial: keep(family_.people.back().burial); break;
+            case Field::Baptism: keep(family_.people.back().baptism); break;
+            case Field::Endowment: keep(family_.people.back().endowment); break;
+            case Field::ChildSealing: {
+                WriterDate date = eventDate(s);
+                if (isSet(date) && roomForLink(s.line))
+                    sealings_.push_back({int32_t(family_.people.size()), s.line, s.famc, std::move(date)});
+                break;
+            }
+            case Field::Marriage: {
+                WriterMarriage& m = family_.marriages.back();
                 const bool first = !isSet(m.date) && m.place.empty();
                 keep(m.date);
-                if (first) m.place = pafPlace(open_.place);
-            } else if (open_.field == Field::Sealing) {
-                keep(m.sealing);
+                if (first) m.place = pafPlace(s.place);
+                break;
             }
+            case Field::Sealing: keep(family_.marriages.back().sealing); break;
+            case Field::None: break;
         }
     }
 

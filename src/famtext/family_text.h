@@ -39,6 +39,7 @@
 #include <string_view>
 #include <vector>
 
+#include "famtext/date_phrase.h"
 #include "paf/paf_writer.h"
 
 namespace tw {
@@ -57,8 +58,5 @@ struct FamilyText {
 
 // Reads a family text. On errors the family is incomplete and must not be written.
 FamilyText parseFamilyText(std::string_view text);
-
-// Reads one date phrase. False, with the reason in error, when it is not one.
-bool parseDatePhrase(std::string_view phrase, WriterDate& date, std::string& error);
 
 }  // namespace tw

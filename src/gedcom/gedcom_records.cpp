@@ -1,0 +1,278 @@
+#include "gedcom/gedcom_records.h"
+
+#include <algorithm>
+
+#include "gedcom/gedcom_lines.h"
+
+namespace tw::gedcom {
+
+void Warnings::add(size_t line, const std::string& text) {
+    if (list_.size() >= kMaxWarnings) {
+        ++suppressed_;
+        return;
+    }
+    list_.push_back(line == 0 ? text : "line " + std::to_string(line) + ": " + text);
+}
+
+void Warnings::finish() {
+    if (list_.size() >= kMaxWarnings && suppressed_ > 0)
+        list_.push_back("... and " + std::to_string(suppressed_) + " more warnings");
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+std::string shown(std::string_view text) {
+    constexpr size_t kShown = 40;
+    std::string out(text.substr(0, kShown));
+    for (char& c : out) {
+        if (uint8_t(c) < 0x20) c = '?';
+    }
+    if (text.size() > kShown) out += "...";
+    return out;
+}
+
+namespace {
+
+Field indiField(uint32_t tag) {
+    if (tag == tagCode("NAME")) return Field::Name;
+    if (tag == tagCode("BIRT")) return Field::Birth;
+    if (tag == tagCode("CHR")) return Field::Christening;
+    if (tag == tagCode("DEAT")) return Field::Death;
+    if (tag == tagCode("BURI")) return Field::Burial;
+    if (tag == tagCode("BAPL")) return Field::Baptism;
+    if (tag == tagCode("ENDL")) return Field::Endowment;
+    if (tag == tagCode("SLGC")) return Field::ChildSealing;
+    return Field::None;
+}
+
+Field famField(uint32_t tag) {
+    if (tag == tagCode("MARR")) return Field::Marriage;
+    if (tag == tagCode("SLGS")) return Field::Sealing;
+    return Field::None;
+}
+
+enum class Record : uint8_t { None, Head, Indi, Fam, Other };
+
+class RecordReader {
+public:
+    RecordReader(RecordSink& sink, Warnings& warnings) : sink_(sink), warnings_(warnings) {}
+
+    size_t read(std::string_view text) {
+        LineCursor cursor(text);
+        std::string_view raw;
+        while (cursor.next(raw)) {
+            const size_t number = cursor.number();
+            if (raw.size() > kMaxLineBytes) {
+                warn(number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes; cut there");
+                raw = raw.substr(0, kMaxLineBytes);
+            }
+            GedcomLine line;
+            const LineShape shape = parseGedcomLine(raw, line);
+            if (shape == LineShape::Blank) continue;
+            if (trailer_) {
+                warn(number, "text after \"0 TRLR\" ignored");
+                break;
+            }
+            if (shape == LineShape::NotALine) {
+                warn(number, "not a GEDCOM line (no level number), ignored: \"" + shown(raw) + "\"");
+                continue;
+            }
+            if (skipAbove_ >= 0) {
+                if (line.level > skipAbove_) continue;
+                skipAbove_ = -1;
+            }
+            if (line.level > kMaxLevel || line.level > depth_ + 1) {
+                if (shape == LineShape::NoTag) {  // text that lost its line start, like "1850 he moved"
+                    warn(number, "not a GEDCOM line, ignored: \"" + shown(raw) + "\"");
+                    continue;
+                }
+                warn(number, "level " + std::to_string(line.level) + " follows level " + std::to_string(depth_) +
+                                 "; the line and the lines under it ignored");
+                skipAbove_ = depth_ + 1;
+                continue;
+            }
+            if (shape == LineShape::NoTag) {
+                warn(number, "malformed line, ignored with the lines under it: \"" + shown(raw) + "\"");
+                closeLevel(line.level);
+                depth_ = line.level;
+                skipAbove_ = line.level;
+                continue;
+            }
+            depth_ = line.level;
+            take(line, number);
+        }
+        closeLevel(0);
+        if (!trailer_)
+            warn(cursor.number(), "the file ends without \"0 TRLR\"; it may have been cut short");
+        return cursor.number();
+    }
+
+private:
+    RecordSink& sink_;
+    Warnings& warnings_;
+    size_t people_ = 0, families_ = 0;  // INDI and FAM records read
+
+    Record record_ = Record::None;
+    Structure open_;
+    int continued_ = 0;    // 1: CONC/CONT at level 2 go to the value; 2: at level 3 go to the place
+    int depth_ = -1;       // level of the last line read
+    int skipAbove_ = -1;   // lines deeper than this belong to a dropped line
+    bool trailer_ = false;
+
+    void warn(size_t line, const std::string& text) { warnings_.add(line, text); }
+
+    // Finishes the structures at this level and deeper.
+    void closeLevel(int level) {
+        if (level <= 1 && open_.field != Field::None) sink_.structure(open_);
+        if (level <= 1) {
+            open_.clear();
+            continued_ = 0;
+        }
+    }
+
+    void take(const GedcomLine& line, size_t number) {
+        if (line.level == 0) {
+            closeLevel(0);
+            startRecord(line, number);
+            return;
+        }
+        if (record_ != Record::Indi && record_ != Record::Fam) return;
+        if (line.level == 1) {
+            closeLevel(1);
+            if (record_ == Record::Indi) indiLine(line, number);
+            else famLine(line, number);
+            return;
+        }
+        if (open_.field == Field::None) return;
+        if (line.level == 2) {
+            const uint32_t tag = line.code;
+            continued_ = 0;
+            if (tag == tagCode("DATE")) {
+                if (open_.date.empty()) open_.date = line.value;
+            } else if (tag == tagCode("PLAC")) {
+                if (open_.place.empty()) {
+                    open_.place = std::string(line.value.substr(0, kMaxValueBytes));
+                    continued_ = 2;
+                }
+            } else if (tag == tagCode("STAT")) {
+                open_.stat = line.value;
+            } else if (tag == tagCode("FAMC") && open_.field == Field::ChildSealing) {
+                open_.famc = trimmed(line.value);
+            } else if (open_.field == Field::Name && (tag == tagCode("CONC") || tag == tagCode("CONT"))) {
+                continueValue(open_.value, tag, line.value);
+            } else if (open_.field == Field::Name && tag == tagCode("GIVN")) {
+                open_.givn = line.value;
+            } else if (open_.field == Field::Name && tag == tagCode("SURN")) {
+                open_.surn = line.value;
+            }
+            return;
+        }
+        if (line.level == 3 && continued_ == 2 && (line.code == tagCode("CONC") || line.code == tagCode("CONT")))
+            continueValue(open_.place, line.code, line.value);
+    }
+
+    static void continueValue(std::string& value, uint32_t tag, std::string_view more) {
+        if (tag == tagCode("CONT")) value += '\n';
+        value.append(more.substr(0, kMaxValueBytes - std::min(value.size(), kMaxValueBytes)));
+    }
+
+    void startRecord(const GedcomLine& line, size_t number) {
+        const uint32_t tag = line.code;
+        record_ = Record::Other;
+        if (tag == tagCode("HEAD")) {
+            record_ = Record::Head;
+        } else if (tag == tagCode("TRLR")) {
+            trailer_ = true;
+        } else if (tag == tagCode("INDI") || tag == tagCode("FAM")) {
+            const bool indi = tag == tagCode("INDI");
+            if ((indi ? people_ : families_) >= kMaxRecords) {
+                warn(number, "more than " + std::to_string(kMaxRecords) + " " + std::string(line.tag) +
+                                 " records; this one and the rest ignored");
+                return;
+            }
+            if (line.xref.empty()) warn(number, std::string(line.tag) + " record without a cross-reference id; nothing can link to it");
+            if (indi) {
+                ++people_;
+                sink_.startPerson(line.xref, uint32_t(number));
+            } else {
+                ++families_;
+                sink_.startFamily(line.xref, uint32_t(number));
+            }
+            record_ = indi ? Record::Indi : Record::Fam;
+        }
+    }
+
+    bool pointer(const GedcomLine& line, size_t number, std::string_view& target) {
+        target = trimmed(line.value);
+        if (target == "@VOID@") return false;  // GEDCOM 7: a link left empty on purpose
+        if (target.size() < 3 || target.front() != '@' || target.back() != '@') {
+            warn(number, std::string(line.tag) + " \"" + shown(target) +
+                             "\" is not a link to a record; ignored");
+            return false;
+        }
+        return true;
+    }
+
+    void addLink(const GedcomLine& line, size_t number, LinkKind kind, int32_t owner) {
+        std::string_view target;
+        if (pointer(line, number, target)) sink_.link({owner, uint32_t(number), target, kind});
+    }
+
+    void indiLine(const GedcomLine& line, size_t number) {
+        const auto rin = int32_t(people_);
+        const uint32_t tag = line.code;
+        if (tag == tagCode("SEX")) {
+            const std::string_view v = trimmed(line.value);
+            sink_.sex(v == "M" || v == "m" ? 'M' : v == "F" || v == "f" ? 'F' : 'U');
+        } else if (tag == tagCode("FAMC")) {
+            addLink(line, number, LinkKind::Famc, rin);
+        } else if (tag == tagCode("FAMS")) {
+            addLink(line, number, LinkKind::Fams, rin);
+        } else if (const Field f = indiField(tag); f != Field::None) {
+            open_.field = f;
+            open_.line = uint32_t(number);
+            if (f == Field::Name) {
+                open_.value = std::string(line.value.substr(0, kMaxValueBytes));
+                continued_ = 1;
+            }
+        }
+    }
+
+    void famLine(const GedcomLine& line, size_t number) {
+        const auto mrin = int32_t(families_);
+        const uint32_t tag = line.code;
+        if (tag == tagCode("HUSB")) addLink(line, number, LinkKind::Husb, mrin);
+        else if (tag == tagCode("WIFE")) addLink(line, number, LinkKind::Wife, mrin);
+        else if (tag == tagCode("CHIL")) addLink(line, number, LinkKind::Chil, mrin);
+        else if (const Field f = famField(tag); f != Field::None) {
+            open_.field = f;
+            open_.line = uint32_t(number);
+        }
+    }
+};
+
+}  // namespace
+
+std::string headError(std::string_view text) {
+    LineCursor cursor(text);
+    std::string_view raw;
+    while (cursor.next(raw)) {
+        GedcomLine line;
+        const LineShape shape = parseGedcomLine(raw, line);
+        if (shape == LineShape::Blank) continue;
+        if (shape == LineShape::Good && line.level == 0 && line.code == tagCode("HEAD")) return {};
+        return "not a GEDCOM file: it does not begin with \"0 HEAD\" (line " + std::to_string(cursor.number()) +
+               ": \"" + shown(raw) + "\")";
+    }
+    return "not a GEDCOM file: it holds no lines";
+}
+
+size_t readRecords(std::string_view text, RecordSink& sink, Warnings& warnings) {
+    return RecordReader(sink, warnings).read(text);
+}
+
+}  // namespace tw::gedcom
