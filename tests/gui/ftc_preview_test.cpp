@@ -15,8 +15,8 @@
 
 #include "charts/ftc_chart.h"
 #include "charts/ftc_positions.h"
-#include "gui/ppform.h"
-#include "gui/printbox.h"
+#include "gui/preview_window.h"
+#include "gui/print_window.h"
 #include "gui_test_support.h"
 #include "output/page_render.h"
 #include "support/paf_fixture.h"

@@ -1,4 +1,4 @@
-#include "gui/ppform.h"
+#include "gui/preview_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -15,7 +15,7 @@
 #include "charts/ftc_preview.h"
 #include "charts/ftc_state.h"
 #include "gui/preview_layout.h"
-#include "gui/printbox.h"
+#include "gui/print_window.h"
 #include "gui/tamblewin_app.h"
 
 namespace tw::gui {

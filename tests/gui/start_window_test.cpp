@@ -8,12 +8,12 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "gui/chuzfile.h"
-#include "gui/chuzrbrz.h"
-#include "gui/chuzrin.h"
-#include "gui/dowhat.h"
-#include "gui/ppform.h"
-#include "gui/titlescn.h"
+#include "gui/browse_window.h"
+#include "gui/data_file_window.h"
+#include "gui/preview_window.h"
+#include "gui/report_choice_window.h"
+#include "gui/start_window.h"
+#include "gui/title_window.h"
 #include "gui_test_support.h"
 #include "support/paf_fixture.h"
 
@@ -318,4 +318,4 @@ TW_GUI_TEST(StartWindowTest);
 
 }  // namespace tw::gui::test
 
-#include "chuzrin_test.moc"
+#include "start_window_test.moc"

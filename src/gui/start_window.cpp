@@ -1,4 +1,4 @@
-#include "gui/chuzrin.h"
+#include "gui/start_window.h"
 
 #include <QCheckBox>
 #include <algorithm>
@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/chuzrbrz.h"
-#include "gui/ppform.h"
+#include "gui/browse_window.h"
+#include "gui/preview_window.h"
 #include "gui/tamblewin_app.h"
 #include "wizard/dispatcher.h"
 

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "gui_test_support.h"
-#include "gui/ppform.h"
 #include "gui/preview_layout.h"
+#include "gui/preview_window.h"
+#include "gui_test_support.h"
 
 namespace tw::gui::test {
 
@@ -215,4 +215,4 @@ TW_GUI_TEST(PreviewTest);
 
 }  // namespace tw::gui::test
 
-#include "ppform_test.moc"
+#include "preview_window_test.moc"
