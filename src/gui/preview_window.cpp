@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -86,6 +87,8 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     EdtGotoPage = new QLineEdit(Panel1);
     EdtGotoPage->setObjectName(QStringLiteral("EdtGotoPage"));
     EdtGotoPage->setMaxLength(6);
+    // Page numbers only: typed letters, signs and spaces are refused as they come.
+    EdtGotoPage->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EdtGotoPage));
     BtnNext = makeButton(QStringLiteral(" >"), "BtnNext", Panel1);
     BtnLastPg = makeButton(QStringLiteral(">>"), "BtnLastPg", Panel1);
     BtnGoto = makeButton(QStringLiteral("Go"), "BtnGoto", Panel1);
