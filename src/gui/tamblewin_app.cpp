@@ -1,13 +1,13 @@
 #include "gui/tamblewin_app.h"
 
-#include "gui/chuzfile.h"
-#include "gui/chuzmrin.h"
-#include "gui/chuzrbrz.h"
-#include "gui/chuzrin.h"
-#include "gui/dowhat.h"
-#include "gui/ppform.h"
-#include "gui/printbox.h"
-#include "gui/titlescn.h"
+#include "gui/browse_window.h"
+#include "gui/couple_list_window.h"
+#include "gui/data_file_window.h"
+#include "gui/preview_window.h"
+#include "gui/print_window.h"
+#include "gui/report_choice_window.h"
+#include "gui/start_window.h"
+#include "gui/title_window.h"
 #include "gui/ui_dialogs.h"
 
 namespace tw::gui {

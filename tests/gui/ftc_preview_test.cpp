@@ -1,12 +1,14 @@
 // The Family Tree Chart in the page preview: a branch dragged by its name box or by
 // its joint, the top limit, the pin on release, Save and the positions file, Format
-// 2 with its notice, Print into a PDF file, and a preview of another report that
+// 2 with its notice, the chart's buttons when the preview is opened again or another
+// report is chosen, Print into a PDF file, and a preview of another report that
 // ignores the mouse.
 
 #include <QFile>
 #include <QImage>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <filesystem>
@@ -15,8 +17,8 @@
 
 #include "charts/ftc_chart.h"
 #include "charts/ftc_positions.h"
-#include "gui/ppform.h"
-#include "gui/printbox.h"
+#include "gui/preview_window.h"
+#include "gui/print_window.h"
 #include "gui_test_support.h"
 #include "output/page_render.h"
 #include "support/paf_fixture.h"
@@ -101,6 +103,7 @@ private slots:
     void aBoxDraggedAboveTheTopStopsThereAndIsPinnedAndSaved();
     void aJointDragMovesTheAnchorAndNothingPickedChangesNothing();
     void formatTwoShowsItsNoticeAndEndsTheDragging();
+    void chartButtonsOutlastReopeningButNotANewReport();
     void printingSavesThePositionsAndPrintsTheChartAsEdited();
     void anotherReportIgnoresTheMouse();
 };
@@ -191,6 +194,37 @@ void FamilyTreePreviewTest::formatTwoShowsItsNoticeAndEndsTheDragging() {
     QCOMPARE(p.log().currentText(), page);
     QVERIFY(!p.chart().positionsChanged);
     QVERIFY(!branch.pinned);
+}
+
+void FamilyTreePreviewTest::chartButtonsOutlastReopeningButNotANewReport() {
+    const auto offered = [](QPushButton* button) { return button->isVisible() && button->isEnabled(); };
+    ChartInPreview p;
+    const FamilyBranch& branch = p.chart().branches[2];
+    p.drag(p.pagePoint(0.35, (branch.t + branch.b) / 2), -40);
+    QVERIFY(offered(p.preview->btnFormat2) && offered(p.preview->btnSavePositions));
+
+    // Back in the start window and Preview again: the edited chart keeps both.
+    p.preview->hide();
+    p.preview->prepare();
+    p.preview->show();
+    QVERIFY(offered(p.preview->btnFormat2) && offered(p.preview->btnSavePositions));
+    QVERIFY(!p.preview->btnNextSpring->isVisible());
+
+    // The second format: neither, and opening the preview again does not bring them back.
+    click(p.preview->btnFormat2);
+    p.preview->hide();
+    p.preview->prepare();
+    p.preview->show();
+    QVERIFY(!p.preview->btnFormat2->isVisible() && !p.preview->btnSavePositions->isVisible());
+
+    // A new report chosen: the chart's buttons go until its preview is prepared.
+    p.chart().format = 1;
+    p.chart().positionsChanged = false;
+    p.preview->resetChartControls();
+    QVERIFY(!p.preview->btnFormat2->isVisible() && !p.preview->btnFormat2->isEnabled());
+    QVERIFY(!p.preview->btnSavePositions->isVisible() && !p.preview->btnSavePositions->isEnabled());
+    p.preview->prepare();
+    QVERIFY(offered(p.preview->btnFormat2) && !p.preview->btnSavePositions->isVisible());
 }
 
 void FamilyTreePreviewTest::printingSavesThePositionsAndPrintsTheChartAsEdited() {

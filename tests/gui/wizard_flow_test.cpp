@@ -8,10 +8,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "gui/chuzfile.h"
-#include "gui/chuzrin.h"
-#include "gui/dowhat.h"
-#include "gui/titlescn.h"
+#include "gui/data_file_window.h"
+#include "gui/report_choice_window.h"
+#include "gui/start_window.h"
+#include "gui/title_window.h"
 #include "gui_test_support.h"
 #include "support/paf_fixture.h"
 

@@ -40,6 +40,10 @@ public:
     // The steps run each time the window becomes the one the user works in: when it
     // is shown, and when the preview or the browse window it opened closes.
     void activate();
+    // Every button's state, and the progress bar's and the foliage box's, from
+    // whether a report runs and whether one is ready to preview. Called wherever one
+    // of them changes.
+    void updateButtons();
 
     void btnNextClick();
     void btnCancelClick();
@@ -66,6 +70,7 @@ private:
     TamblewinApp& app_;
     bool running_ = false;
     bool closeAfterRun_ = false;
+    bool previewReady_ = false;  // the last run wrote pages: Preview shows them
     bool progressOnce_ = true;
 };
 

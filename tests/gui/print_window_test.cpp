@@ -8,8 +8,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "gui/ppform.h"
-#include "gui/printbox.h"
+#include "gui/preview_window.h"
+#include "gui/print_window.h"
 #include "gui_test_support.h"
 #include "support/paf_fixture.h"
 
@@ -207,4 +207,4 @@ TW_GUI_TEST(PrintBoxTest);
 
 }  // namespace tw::gui::test
 
-#include "printbox_test.moc"
+#include "print_window_test.moc"

@@ -1,4 +1,4 @@
-#include "gui/chuzfile.h"
+#include "gui/data_file_window.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "files/user_files.h"
-#include "gui/chuzrin.h"
 #include "gui/recent_files.h"
+#include "gui/start_window.h"
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
 #include "paf/codepage.h"

@@ -1,4 +1,4 @@
-#include "gui/chuzmrin.h"
+#include "gui/couple_list_window.h"
 
 #include <QListWidget>
 #include <QVBoxLayout>

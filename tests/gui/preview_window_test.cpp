@@ -1,5 +1,6 @@
-// The page preview: the page on view and the four page buttons, Go, the keys, the
-// scroll bars and the mouse wheel, and that the page is really drawn.
+// The page preview: the page on view and the four page buttons, Go, the page field
+// that takes digits only, the keys, the scroll bars and the mouse wheel, and that the
+// page is really drawn.
 
 #include <QApplication>
 #include <QImage>
@@ -8,9 +9,9 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "gui_test_support.h"
-#include "gui/ppform.h"
 #include "gui/preview_layout.h"
+#include "gui/preview_window.h"
+#include "gui_test_support.h"
 
 namespace tw::gui::test {
 
@@ -66,6 +67,8 @@ class PreviewTest : public QObject {
 private slots:
     void onePageReportHasNoPageButtons();
     void pageButtonsGoAndKeysTurnThePages();
+    void pageFieldTakesDigitsOnly_data();
+    void pageFieldTakesDigitsOnly();
     void barsFitTheClientAreaAndTheWheelScrolls();
     void thePageIsDrawnAtItsRealSize();
 };
@@ -135,6 +138,38 @@ void PreviewTest::pageButtonsGoAndKeysTurnThePages() {
     QTest::keyClick(p.canvas, Qt::Key_PageUp);
     QVERIFY(viewedText(t).contains(u"Page 1"));
     QCOMPARE(p.ScrollBarV->value(), p.ScrollBarV->maximum());
+    p.hide();
+}
+
+void PreviewTest::pageFieldTakesDigitsOnly_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("pageAfterEnter");  // 1-based; the preview opens on page 5
+    QTest::newRow("letters") << QStringLiteral("abc") << QString() << 5;
+    QTest::newRow("digits among letters") << QStringLiteral("x2y") << QStringLiteral("2") << 2;
+    QTest::newRow("signs and spaces") << QStringLiteral("- 3 +") << QStringLiteral("3") << 3;
+    QTest::newRow("a page beyond the last") << QStringLiteral("12") << QStringLiteral("12") << 5;
+    QTest::newRow("longer than the field") << QStringLiteral("12345678") << QStringLiteral("123456") << 5;
+}
+
+void PreviewTest::pageFieldTakesDigitsOnly() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(int, pageAfterEnter);
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 5);
+    TPagePreview& p = t.app.pagePreview();
+    p.prepare();
+    p.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p));
+    p.EdtGotoPage->setFocus();
+    p.EdtGotoPage->selectAll();
+    QTest::keyClick(p.EdtGotoPage, Qt::Key_Backspace);
+    QTest::keyClicks(p.EdtGotoPage, typed);
+    QCOMPARE(p.EdtGotoPage->text(), kept);
+    QTest::keyClick(p.EdtGotoPage, Qt::Key_Return);
+    QCOMPARE(t.app.context().pageLog.viewedPageIndex() + 1, pageAfterEnter);
+    QVERIFY(viewedText(t).contains(QStringLiteral("Page %1").arg(pageAfterEnter)));
     p.hide();
 }
 
@@ -215,4 +250,4 @@ TW_GUI_TEST(PreviewTest);
 
 }  // namespace tw::gui::test
 
-#include "ppform_test.moc"
+#include "preview_window_test.moc"

@@ -1,4 +1,4 @@
-#include "gui/printbox.h"
+#include "gui/print_window.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,8 +11,8 @@
 #include <QStyle>
 
 #include "charts/ftc_state.h"
-#include "gui/chuzfile.h"
-#include "gui/ppform.h"
+#include "gui/data_file_window.h"
+#include "gui/preview_window.h"
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
 #include "output/printing.h"

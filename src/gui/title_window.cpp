@@ -1,11 +1,11 @@
-#include "gui/titlescn.h"
+#include "gui/title_window.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/dowhat.h"
+#include "gui/report_choice_window.h"
 #include "gui/tamblewin_app.h"
 #include "gui/tree_picture.h"
 

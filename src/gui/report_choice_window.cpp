@@ -1,4 +1,4 @@
-#include "gui/dowhat.h"
+#include "gui/report_choice_window.h"
 
 #include <algorithm>
 #include <utility>
@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "charts/ftc_state.h"
-#include "gui/chuzfile.h"
-#include "gui/ppform.h"
+#include "gui/data_file_window.h"
+#include "gui/preview_window.h"
 #include "gui/tamblewin_app.h"
 
 namespace tw::gui {

@@ -11,11 +11,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "gui/chuzfile.h"
-#include "gui/chuzrin.h"
-#include "gui/dowhat.h"
+#include "gui/data_file_window.h"
 #include "gui/recent_files.h"
-#include "gui/titlescn.h"
+#include "gui/report_choice_window.h"
+#include "gui/start_window.h"
+#include "gui/title_window.h"
 #include "gui_test_support.h"
 #include "support/paf_fixture.h"
 
@@ -318,4 +318,4 @@ TW_GUI_TEST(DataFileTest);
 
 }  // namespace tw::gui::test
 
-#include "chuzfile_test.moc"
+#include "data_file_window_test.moc"

@@ -1,4 +1,4 @@
-#include "gui/ppform.h"
+#include "gui/preview_window.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -15,7 +16,7 @@
 #include "charts/ftc_preview.h"
 #include "charts/ftc_state.h"
 #include "gui/preview_layout.h"
-#include "gui/printbox.h"
+#include "gui/print_window.h"
 #include "gui/tamblewin_app.h"
 
 namespace tw::gui {
@@ -86,6 +87,8 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     EdtGotoPage = new QLineEdit(Panel1);
     EdtGotoPage->setObjectName(QStringLiteral("EdtGotoPage"));
     EdtGotoPage->setMaxLength(6);
+    // Page numbers only: typed letters, signs and spaces are refused as they come.
+    EdtGotoPage->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EdtGotoPage));
     BtnNext = makeButton(QStringLiteral(" >"), "BtnNext", Panel1);
     BtnLastPg = makeButton(QStringLiteral(">>"), "BtnLastPg", Panel1);
     BtnGoto = makeButton(QStringLiteral("Go"), "BtnGoto", Panel1);
@@ -94,8 +97,6 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     btnFormat2 = makeButton(QStringLiteral("Format 2"), "btnFormat2", Panel1);
     btnSavePositions = makeButton(QStringLiteral("Save"), "btnSavePositions", Panel1);
     btnNextSpring = makeButton(QStringLiteral("Next Pos"), "btnNextSpring", Panel1);
-    BtnPrev->setEnabled(false);
-    BtnNext->setEnabled(false);
 
     // Fixed places on the panel: the title above, the page controls below it.
     Label2->setGeometry(16, 4, 300, 34);
@@ -112,7 +113,7 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     btnNextSpring->setGeometry(560, 8, 75, 28);
     BtnPrint->resize(75, 28);
     BtnCancel->resize(75, 28);
-    resetChartControls();
+    updateButtons();
 
     connect(BtnRewind, &QPushButton::clicked, this, [this] { BtnRewindClick(); });
     connect(BtnPrev, &QPushButton::clicked, this, [this] { BtnPrevClick(); });
@@ -146,10 +147,8 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
 }
 
 void TPagePreview::resetChartControls() {
-    for (QPushButton* button : {btnNextSpring, btnFormat2, btnSavePositions}) {
-        button->setEnabled(false);
-        button->hide();
-    }
+    chartPrepared_ = false;
+    updateButtons();
 }
 
 void TPagePreview::open() {
@@ -168,13 +167,9 @@ void TPagePreview::prepare() {
     ScrollBarV->setValue(0);
     ScrollBarH->setValue(0);
     dragging_ = false;
-    // The Family Tree Chart in its first format offers the second.
-    if (chartChosen() && familyTreeChart(app_.context()).format == 1 && !familyTreeChart(app_.context()).branches.empty()) {
-        btnFormat2->setEnabled(true);
-        btnFormat2->show();
-    }
+    if (chartChosen()) chartPrepared_ = true;
     layoutControls();
-    updateNavigation();
+    updateButtons();
     canvas->setFocus();
 }
 
@@ -204,15 +199,29 @@ void TPagePreview::paintPage(QPainter& painter) {
     surface_.end();
 }
 
-void TPagePreview::updateNavigation() {
+void TPagePreview::updateButtons() {
+    const auto offer = [](QPushButton* button, bool offered) {
+        button->setEnabled(offered);
+        button->setVisible(offered);
+    };
+    // The Family Tree Chart in its first format offers the second, and Save once a
+    // branch was dragged; the second format offers neither. Next Pos is never offered.
+    const FamilyTreeChartState* chart = chartPrepared_ ? &familyTreeChart(app_.context()) : nullptr;
+    const bool firstFormat = chart != nullptr && chart->format == 1;
+    offer(btnFormat2, firstFormat && !chart->branches.empty());
+    offer(btnSavePositions, firstFormat && chart->positionsChanged);
+    offer(btnNextSpring, false);
+
+    // The page buttons turn to pages there are; before the first report there is no
+    // page to turn to, and no number for the page field.
     const PageLog& log = app_.context().pageLog;
-    if (log.currentText().empty()) return;
+    const bool paged = !log.currentText().empty();
     const int viewed = log.viewedPageIndex();
-    BtnPrev->setEnabled(viewed > 0);
-    BtnRewind->setEnabled(viewed > 0);
-    BtnNext->setEnabled(viewed < log.lastPageIndex());
-    BtnLastPg->setEnabled(viewed < log.lastPageIndex());
-    EdtGotoPage->setText(QString::number(viewed + 1));
+    BtnPrev->setEnabled(paged && viewed > 0);
+    BtnRewind->setEnabled(paged && viewed > 0);
+    BtnNext->setEnabled(paged && viewed < log.lastPageIndex());
+    BtnLastPg->setEnabled(paged && viewed < log.lastPageIndex());
+    if (paged) EdtGotoPage->setText(QString::number(viewed + 1));
 }
 
 void TPagePreview::showPage(int index) {
@@ -220,7 +229,7 @@ void TPagePreview::showPage(int index) {
     if (index < 0 || index > log.lastPageIndex()) return;
     log.setViewedPageIndex(index);
     log.setCurrentText(log.pagelogg(index));
-    updateNavigation();
+    updateButtons();
     canvas->update();
 }
 
@@ -268,9 +277,8 @@ void TPagePreview::chartMouseMove(int y) {
     if (!dragging_ || !chartTakesTheMouse()) return;
     FamilyTreeChartState& chart = familyTreeChart(app_.context());
     if (!chart.positionsChanged) {
-        btnSavePositions->setEnabled(true);
-        btnSavePositions->show();
         chart.positionsChanged = true;
+        updateButtons();
     }
     if (ftcMouseMove(app_.context(), renderView(), y)) canvas->update();
 }
@@ -288,10 +296,7 @@ void TPagePreview::btnFormat2Click() {
     if (!chartTakesTheMouse()) return;
     dragging_ = false;
     ftcShowSecondFormat(app_.context());
-    for (QPushButton* button : {btnFormat2, btnSavePositions}) {
-        button->setEnabled(false);
-        button->hide();
-    }
+    updateButtons();
     app_.host().message("If you decide you want to go back to Format 1\nyou must cancel out of this run and start all\nover again.",
                         "Notice");
     canvas->update();

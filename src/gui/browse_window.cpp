@@ -1,4 +1,4 @@
-#include "gui/chuzrbrz.h"
+#include "gui/browse_window.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -83,8 +83,10 @@ public:
 
     // Shows the page with this 0-based index.
     void showPage(int index);
-    // The four page buttons and the page number, from the page on view.
-    void updateNavigation();
+    // Every button's state, from the page on view and the Family Tree Chart: the four
+    // page buttons and the page number, and the chart's Format 2, Save and Next Pos.
+    // Called wherever one of them changes.
+    void updateButtons();
     // Scrolls by a number of wheel notches (positive: towards the top).
     void scrollByNotches(int notches, bool horizontal);
 
@@ -110,6 +112,8 @@ private:
     int pageWidth_ = 0;
     int pageHeight_ = 0;
     bool dragging_ = false;  // the left button is held on the Family Tree Chart
+    // The preview was prepared for a Family Tree Chart since the report was chosen.
+    bool chartPrepared_ = false;
 };
 
 }  // namespace tw::gui

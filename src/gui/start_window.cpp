@@ -1,4 +1,4 @@
-#include "gui/chuzrin.h"
+#include "gui/start_window.h"
 
 #include <QCheckBox>
 #include <algorithm>
@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/chuzrbrz.h"
-#include "gui/ppform.h"
+#include "gui/browse_window.h"
+#include "gui/preview_window.h"
 #include "gui/tamblewin_app.h"
 #include "wizard/dispatcher.h"
 
@@ -115,10 +115,7 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     }
     lblComputing->hide();
     lblGeneration->hide();
-    progressBar->hide();
-    btnPreview->hide();
-    cbFoliage->hide();
-    cbFoliage->setEnabled(false);
+    updateButtons();
 
     setFixedSize(600, 340);
     centreOnMonitor(this);
@@ -128,24 +125,11 @@ void TChooseRin::activate() {
     WizardSettings& settings = app_.settings();
     // A stop asked for in an earlier run does not carry over.
     if (!running_) app_.host().clearStopRequest();
-    btnBack->setEnabled(true);
-    btnNext->setText(QStringLiteral("Next"));
-    btnNext->show();
-    btnNext->setEnabled(true);
-    btnNext->setDefault(true);
-    btnPreview->hide();
-    btnPreview->setEnabled(false);
-    btnPreview->setDefault(false);
-    btnBrowse->setEnabled(true);
+    // A new run is asked for: Next in place of Preview.
+    previewReady_ = false;
     lblComputing->hide();
     lblGeneration->hide();
-    progressBar->hide();
-    cbFoliage->hide();
-    cbFoliage->setEnabled(false);
-    if (settings.reportFlags[size_t(ReportKind::FamilyTreeChart)] != 0) {
-        cbFoliage->show();
-        cbFoliage->setEnabled(true);
-    }
+    updateButtons();
     if (startKindFor(settings.reportFlags) == StartKind::Mrin) {
         lblQuestion->setText(QStringLiteral("Which couple do you want to start with?"));
         lblField->setText(QStringLiteral("MRIN:"));
@@ -169,27 +153,21 @@ void TChooseRin::btnNextClick() {
     GuiHost& host = app_.host();
     host.clearStopRequest();
     closeAfterRun_ = false;
-    btnBack->setEnabled(false);
-    btnNext->setEnabled(false);
-    // Browsing the file while a report reads it would interleave the two.
-    btnBrowse->setEnabled(false);
     lblNote->setText(QString());
-    progressBar->show();
     running_ = true;
+    previewReady_ = false;
+    updateButtons();
     ctx.detailedFoliage = cbFoliage->isChecked();
 
     const DispatchOutcome outcome = dispatchReports(ctx, app_.settings().reportFlags, edtStart->text().toStdString());
 
     running_ = false;
-    progressBar->hide();
-    btnBrowse->setEnabled(true);
+    updateButtons();
     // With no report chosen nothing was written, and there is nothing to preview.
     const bool anyChosen = std::any_of(app_.settings().reportFlags.begin(), app_.settings().reportFlags.end(),
                                        [](int32_t flag) { return flag != 0; });
     if (outcome == DispatchOutcome::StartRejected || outcome == DispatchOutcome::NotAvailable || !anyChosen ||
         ctx.pageLog.storedPageCount() == 0) {
-        btnBack->setEnabled(true);
-        btnNext->setEnabled(true);
         edtStart->setFocus();
         edtStart->selectAll();
         return;
@@ -199,14 +177,29 @@ void TChooseRin::btnNextClick() {
         finish(Rejected);
         return;
     }
-    btnPreview->show();
-    btnPreview->setEnabled(true);
-    btnPreview->setDefault(true);
-    btnNext->setDefault(false);
-    btnNext->hide();
-    btnNext->setEnabled(false);
-    btnBack->setEnabled(true);
+    previewReady_ = true;
+    updateButtons();
     btnPreview->setFocus();
+}
+
+void TChooseRin::updateButtons() {
+    // While a report runs only Cancel works: browsing the file while a report reads it
+    // would interleave the two, and Back and Next would leave or restart the run.
+    btnBack->setEnabled(!running_);
+    btnBrowse->setEnabled(!running_);
+    progressBar->setVisible(running_);
+    // After a run that wrote pages Preview takes Next's place, as the default button.
+    btnNext->setText(QStringLiteral("Next"));
+    btnNext->setVisible(!previewReady_);
+    btnNext->setEnabled(!previewReady_ && !running_);
+    btnNext->setDefault(!previewReady_);
+    btnPreview->setVisible(previewReady_);
+    btnPreview->setEnabled(previewReady_);
+    btnPreview->setDefault(previewReady_);
+    // The foliage background belongs to the Family Tree Chart.
+    const bool chart = app_.settings().reportFlags[size_t(ReportKind::FamilyTreeChart)] != 0;
+    cbFoliage->setVisible(chart);
+    cbFoliage->setEnabled(chart);
 }
 
 void TChooseRin::btnCancelClick() {

@@ -6,14 +6,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 
-#include "gui/chuzfile.h"
-#include "gui/chuzrbrz.h"
-#include "gui/chuzrin.h"
-#include "gui/dowhat.h"
-#include "gui/ppform.h"
-#include "gui/titlescn.h"
+#include "gui/browse_window.h"
+#include "gui/data_file_window.h"
+#include "gui/preview_window.h"
+#include "gui/report_choice_window.h"
+#include "gui/start_window.h"
+#include "gui/title_window.h"
 #include "gui_test_support.h"
 #include "support/paf_fixture.h"
 
@@ -258,11 +260,16 @@ void StartWindowTest::cancelStopsARunningReportAndTheNextRunStartsClear() {
     std::vector<int> progress;
     bool cancelPressed = false;
     bool labelsShownWhileRunning = false;
+    // While a report runs only Cancel works, and the progress bar shows.
+    bool onlyCancelWhileRunning = false;
     connect(&start, &TChooseRin::progressShown, this, [&](int generation) {
         progress.push_back(generation);
         labelsShownWhileRunning = labelsShownWhileRunning || (generation > 0 && start.lblComputing->isVisible() &&
                                                               start.lblGeneration->text() == QString::number(generation));
         if (generation == 3 && !cancelPressed) {
+            onlyCancelWhileRunning = !start.btnBack->isEnabled() && !start.btnNext->isEnabled() &&
+                                     !start.btnBrowse->isEnabled() && start.btnCancel->isEnabled() &&
+                                     start.progressBar->isVisible() && !start.btnPreview->isVisible();
             cancelPressed = true;
             click(start.btnCancel);
         }
@@ -272,6 +279,8 @@ void StartWindowTest::cancelStopsARunningReportAndTheNextRunStartsClear() {
     bool stopClearAtSecondRun = false;
     QString previewPage;
     int lastPage = -1;
+    bool previewIsTheDefault = false;
+    StartState afterPreview;
     Driver driver;
     walkToStartWindow(t, driver, ReportKind::AncestorsListWithRepeats, path);
     driver.onWindow(&start, [&] { click(start.btnNext); })
@@ -286,7 +295,11 @@ void StartWindowTest::cancelStopsARunningReportAndTheNextRunStartsClear() {
         .onWindow(&start, [&] {
             stopClearAtSecondRun = !t.app.host().stopRequested();
             click(start.btnNext);
+            previewIsTheDefault = start.btnPreview->isDefault() && !start.btnNext->isDefault() &&
+                                  !start.progressBar->isVisible() && start.btnBrowse->isEnabled();
             click(start.btnPreview);
+            // Back from the preview: Next again, for another run.
+            afterPreview = stateOf(t);
         })
         .onWindow(&t.app.pagePreview(), [&] {
             previewPage = t.app.pagePreview().EdtGotoPage->text();
@@ -301,6 +314,7 @@ void StartWindowTest::cancelStopsARunningReportAndTheNextRunStartsClear() {
     // closed: the user is back at the report selection.
     QVERIFY(cancelPressed);
     QVERIFY(labelsShownWhileRunning);
+    QVERIFY(onlyCancelWhileRunning);
     QVERIFY(!firstRun.empty());
     QVERIFY2(*std::max_element(firstRun.begin(), firstRun.end()) <= 4, qPrintable(QString::number(firstRun.size())));
     QVERIFY(backAtListAfterStop);
@@ -311,6 +325,9 @@ void StartWindowTest::cancelStopsARunningReportAndTheNextRunStartsClear() {
     QCOMPARE(start.lblGeneration->text(), QStringLiteral("done"));
     QVERIFY(lastPage >= 0);
     QCOMPARE(previewPage, QString::number(lastPage + 1));
+    QVERIFY(previewIsTheDefault);
+    QVERIFY(afterPreview.backEnabled && afterPreview.nextEnabled && afterPreview.nextVisible &&
+            !afterPreview.previewVisible);
     QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
 }
 
@@ -318,4 +335,4 @@ TW_GUI_TEST(StartWindowTest);
 
 }  // namespace tw::gui::test
 
-#include "chuzrin_test.moc"
+#include "start_window_test.moc"
