@@ -18,11 +18,12 @@ namespace tw {
 
 namespace {
 
+using framed_list::kLineHeight;
+using framed_list::kPageBreakY;
+using framed_list::kRounding;
+
 // Layout, in inches from the sheet's top-left corner; y is the top of a text.
-constexpr double kLineHeight = 0.2;
 constexpr double kFirstLineY = 2.0;
-constexpr double kPageBreakY = 9.8;  // a line whose y is beyond this starts a new page
-constexpr double kRounding = 1e-9;   // y is a sum of 0.2 steps; keep 9.8 itself on the page
 constexpr double kBandBottom = 1.9;
 constexpr double kHeadingTopY = 1.55;
 constexpr double kHeadingY = 1.7;
@@ -82,8 +83,7 @@ private:
 
     std::string runTitle_;
     std::string date_;
-    int pageCounter_ = 1;
-    double y_ = kFirstLineY;
+    PageCursor page_{kFirstLineY};
     std::string generationText_;
     AncestorGeneration generation_;
     std::vector<uint8_t> listed_;  // per RIN: printed once already
@@ -102,15 +102,15 @@ void AncestorList::run() {
     IndividualRecord start;
     runTitle_ = nameOf(startRin_, readIndividual(ctx_.file, startRin_, start));
     log_.begin(withRepeats_ ? "RAL" : "AL w/o repeat");
-    pageCounter_ = 1;
+    page_.number = 1;
     listed_.assign(size_t(std::max(ctx_.file.highestRin(), 0)) + 1, 0);
     ppnsOn_ = true;
     date_ = todayText(ctx_).str();
     drawHeader();
-    y_ = kFirstLineY;
+    page_.y = kFirstLineY;
 
     for (int g = 1; g < kGenerationLimit; ++g) {
-        y_ = pageCheck(y_, false);
+        page_.y = pageCheck(page_.y, false);
         const int64_t consumed = nextGeneration();
         if (ctx_.host.cancelRequested()) break;
         if (generation_.tooLarge) {
@@ -118,14 +118,14 @@ void AncestorList::run() {
             break;
         }
         generationText_ = std::to_string(g);
-        log_.text(kGenerationX, y_, generationText_);
+        log_.text(kGenerationX, page_.y, generationText_);
         if (consumed == 0) {
-            y_ += kLineHeight;
+            page_.y += kLineHeight;
             break;
         }
         ctx_.host.showProgress(g);
         printGeneration();
-        y_ += kLineHeight;  // a blank line between generations
+        page_.y += kLineHeight;  // a blank line between generations
     }
     ctx_.host.showProgress(-1);
     log_.end();
@@ -135,7 +135,7 @@ void AncestorList::drawHeader() {
     drawListHeading(log_, {withRepeats_ ? "Ancestor List (with repeats)" : "Ancestor List (without repeats)",
                            runTitle_, date_, ctx_.dataFilePath});
     drawListFrame(log_, kBandBottom);
-    drawPageNumber(log_, pageCounter_);
+    drawPageNumber(log_, page_.number);
     log_.text(kGenerationX, kHeadingY, "GEN");
     log_.textCentered(kPpnX, kHeadingTopY, "Pedigree Position");
     log_.textCentered(kPpnX, kHeadingY, "Number");
@@ -266,31 +266,31 @@ bool AncestorList::printEntry(size_t index) {
     const bool readable = readIndividual(ctx_.file, rin, person);
     if (!readable) messageOnce(OnceMessage::InvalidStart, "Invalid start RIN", "Error", true);
     const NameLines lines = wrapName(log_, nameOf(rin, readable), kNameWidth);
-    const double lastLineY = y_ + double(lines.size() - 1) * kLineHeight;
-    if (lines.size() > kUsualNameLines && y_ > kFirstLineY + kRounding && lastLineY > kPageBreakY + kRounding) {
-        y_ = startPage(true);
+    const double lastLineY = page_.y + double(lines.size() - 1) * kLineHeight;
+    if (lines.size() > kUsualNameLines && page_.y > kFirstLineY + kRounding && lastLineY > kPageBreakY + kRounding) {
+        page_.y = startPage(true);
     } else {
-        y_ = pageCheck(y_, true);
+        page_.y = pageCheck(page_.y, true);
     }
 
     if (ppnsOn_) {
         const std::string& ppn = generation_.ppns[index];
         if (ppn.size() <= kMaxPpnDigits) {
-            log_.textCentered(kPpnX, y_, ppn);
+            log_.textCentered(kPpnX, page_.y, ppn);
         } else {
-            log_.textCentered(kPpnX, y_, kPpnTooLarge);
+            log_.textCentered(kPpnX, page_.y, kPpnTooLarge);
             ppnsOn_ = false;
         }
     }
-    log_.textCentered(withRepeats_ ? kRinXWithRepeats : kRinXWithoutRepeats, y_, std::to_string(rin));
-    if (withRepeats_ && seen) log_.textCentered(kRepeatMarkX, y_, "*");
+    log_.textCentered(withRepeats_ ? kRinXWithRepeats : kRinXWithoutRepeats, page_.y, std::to_string(rin));
+    if (withRepeats_ && seen) log_.textCentered(kRepeatMarkX, page_.y, "*");
     if (markable(rin)) listed_[size_t(rin)] = 1;
 
     const std::string year = birthYearText(ctx_, person);
-    if (!year.empty()) log_.textCentered(kBirthYearX, y_, year);
+    if (!year.empty()) log_.textCentered(kBirthYearX, page_.y, year);
     for (const std::string& line : lines) {
-        log_.text(kNameX, y_, line);
-        y_ += kLineHeight;
+        log_.text(kNameX, page_.y, line);
+        page_.y += kLineHeight;
     }
     log_.commit();
     return true;

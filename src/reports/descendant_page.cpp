@@ -10,22 +10,24 @@ namespace tw {
 
 namespace {
 
+using descent_page::kCentre;
+using descent_page::kFramePen;
+using descent_page::kRulePen;
+using descent_page::kBandDepth;
+using descent_page::kDateAbove;
+using descent_page::kUpperHeading;
+using descent_page::kLowerHeading;
+using descent_page::kPageLabelBelow;
+
 // Layout, in inches from the sheet's top-left corner; y is the top of a text.
 // Positions given from the frame's top follow it down in the grouped list.
 constexpr float kLeft = 1.0F;
 constexpr float kBottom = 9.8F;
 constexpr double kRight = 8.5 - kLeft;
-constexpr double kCentre = 4.25;
 constexpr double kTitleY = 0.9;
 constexpr double kCoupleY = 1.1;
 constexpr double kGroupTitleY = 1.3;
-constexpr double kFramePen = 0.025;
-constexpr double kRulePen = 0.01;
-constexpr double kBandDepth = 0.5;
 constexpr double kRules[] = {1.5, 3.7, 4.7, 5.25};
-constexpr double kDateAbove = 0.21;
-constexpr double kUpperHeading = 0.07;
-constexpr double kLowerHeading = 0.25;
 constexpr double kGenHeadingX = 1.1;
 constexpr double kNameX = 1.55;
 constexpr double kDateX = 4.2;       // heading; the dates end at kDateRight
@@ -34,7 +36,6 @@ constexpr double kChildLineX = 4.975;
 constexpr double kParentX = 5.3;
 constexpr double kNameWidth = 2.2;
 constexpr double kParentWidth = 8.5 - kLeft - 5.25;
-constexpr double kPageLabelBelow = 0.25;
 
 }  // namespace
 

@@ -19,24 +19,25 @@ namespace tw {
 
 namespace {
 
+using descent_page::kLineHeight;
+using descent_page::kBeforeFirstPage;
+using descent_page::kCentre;
+using descent_page::kFramePen;
+using descent_page::kRulePen;
+using descent_page::kBandDepth;
+using descent_page::kDateAbove;
+using descent_page::kUpperHeading;
+using descent_page::kLowerHeading;
+using descent_page::kPageLabelBelow;
+
 // Layout, in inches from the sheet's top-left corner; y is the top of a text.
 constexpr float kLeft = 0.75F;
 constexpr float kTop = 1.8F;
 constexpr float kBottom = 9.5F;
 constexpr float kRight = 8.5F - kLeft;
-constexpr double kLineHeight = 2.0 / 11.0;
-constexpr double kBeforeFirstPage = 22.0 + kLineHeight;
 constexpr double kFirstLineY = double(kTop) + 0.35 + kLineHeight;
-constexpr double kCentre = 4.25;
 constexpr double kTitleY = 1.0;
 constexpr double kRunTitleY = 1.3;
-constexpr double kBandDepth = 0.5;
-constexpr double kDateAbove = 0.21;
-constexpr double kUpperHeading = 0.07;
-constexpr double kLowerHeading = 0.25;
-constexpr double kFramePen = 0.025;
-constexpr double kRulePen = 0.01;
-constexpr double kPageLabelBelow = 0.25;
 
 constexpr int kColumns = 10;  // children, grandchildren, great-grandchildren, 2G. ... 8G.
 
@@ -119,8 +120,7 @@ private:
     ListNames names_;
     const std::string date_;
     std::string runTitle_;
-    double y_ = kBeforeFirstPage;
-    int pageCounter_ = 1;
+    PageCursor page_{kBeforeFirstPage};
     std::string childLabel_;
     RinMarks counted_;
     Counts repeats_{};
@@ -132,44 +132,44 @@ void SummaryList::run() {
     counted_.reset(ctx_.file.highestRin());
     runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");
     const IntList couples = startCouples(input_.mrins);
-    y_ = check(y_);
+    page_.y = check(page_.y);
     const IntList children = getChildRins(ctx_, couples);
 
     Counts grandTotals{};
     for (int32_t i = 0; i + 2 < children.size() && !ctx_.host.cancelRequested(); i += 3) {
         const int32_t child = children.fetch(i);
         childLabel_.clear();
-        y_ = check(y_);
+        page_.y = check(page_.y);
         Counts childCounts{};
         IndividualRecord person;
         const bool readable = readIndividual(ctx_.file, child, person);
         const NameLines name = wrapName(log_, names_.of(child, readable), kChildNameWidth);
         log_.commit();
         childLabel_ = std::to_string(i / 3 + 1) + ".";
-        log_.textRight(kLabelRight, y_, childLabel_);
+        log_.textRight(kLabelRight, page_.y, childLabel_);
         printBlock(name, kChildNameX);
 
         const int marriages = showSpouses(child, childCounts, person.sex, person.firstMrin);
         if (marriages >= 2) {
-            y_ = check(y_);
-            log_.textRight(kSubTotalsRight, y_, "sub-totals:");
-            printCounts(childCounts, y_);
-            y_ += kLineHeight;
+            page_.y = check(page_.y);
+            log_.textRight(kSubTotalsRight, page_.y, "sub-totals:");
+            printCounts(childCounts, page_.y);
+            page_.y += kLineHeight;
         }
         for (int c = 0; c < kColumns; ++c)
             grandTotals[size_t(c)] = boundedSum(grandTotals[size_t(c)], childCounts[size_t(c)]);
-        y_ += kLineHeight;  // a blank line after each child
+        page_.y += kLineHeight;  // a blank line after each child
     }
 
     childLabel_.clear();
-    y_ = check(y_);
-    log_.textRight(kGrandTotalsRight, y_, "Grand totals:");
+    page_.y = check(page_.y);
+    log_.textRight(kGrandTotalsRight, page_.y, "Grand totals:");
     for (int c = 0; c < kColumns; ++c) grandTotals[size_t(c)] -= repeats_[size_t(c)];
-    printCounts(grandTotals, y_);
+    printCounts(grandTotals, page_.y);
 
     if (intermarried_) {
         log_.commit();
-        y_ += 2 * kLineHeight;
+        page_.y += 2 * kLineHeight;
         printBlock(wrapName(log_, kIntermarriageNote, kChildNameWidth), kNoteX);
     }
     log_.commit();
@@ -186,15 +186,15 @@ void SummaryList::printBlock(const NameLines& lines, double x) {
     const double lastLine = double(kBottom) - kLineHeight;
     const bool fitsOnAPage = kFirstLineY + double(lines.size()) * kLineHeight <= lastLine;
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (!fitsOnAPage) y_ = check(y_);
-        log_.text(x, y_, lines[i]);
-        y_ += kLineHeight;
-        if (fitsOnAPage && y_ > lastLine) {
+        if (!fitsOnAPage) page_.y = check(page_.y);
+        log_.text(x, page_.y, lines[i]);
+        page_.y += kLineHeight;
+        if (fitsOnAPage && page_.y > lastLine) {
             log_.rollback();
             log_.newPage();
-            y_ = kFirstLineY;
+            page_.y = kFirstLineY;
             drawHeader();
-            if (!childLabel_.empty()) log_.textRight(kLabelRight, y_, childLabel_);
+            if (!childLabel_.empty()) log_.textRight(kLabelRight, page_.y, childLabel_);
             i = size_t(-1);  // the block again from its first line
         }
     }
@@ -228,13 +228,13 @@ int SummaryList::showSpouses(int32_t child, Counts& counts, char sex, int32_t fi
         Counts local{};
         countMarriage(mrin, local);
         // The counts and the "-" stay on the page of the spouse's name.
-        y_ = check(y_);
-        printCounts(local, y_);
-        log_.textRight(kSpouseMarkRight, y_, "-");
+        page_.y = check(page_.y);
+        printCounts(local, page_.y);
+        log_.textRight(kSpouseMarkRight, page_.y, "-");
         for (const std::string& line : wrapName(log_, names_.of(spouse), kSpouseNameWidth)) {
-            y_ = check(y_);
-            log_.text(kSpouseNameX, y_, line);
-            y_ += kLineHeight;
+            page_.y = check(page_.y);
+            log_.text(kSpouseNameX, page_.y, line);
+            page_.y += kLineHeight;
         }
         for (int c = 0; c < kColumns; ++c) counts[size_t(c)] = boundedSum(counts[size_t(c)], local[size_t(c)]);
         ++shown;
@@ -322,7 +322,7 @@ void SummaryList::drawHeader() {
         if (i >= 3) log_.textCentered(columnMiddle(i), kTop + kUpperHeading, std::to_string(i - 1) + "G.");
         log_.textCentered(columnMiddle(i), kTop + kLowerHeading, i == 0 ? "ch" : "gch");
     }
-    drawPageLabel(log_, pageCounter_, kBottom + kPageLabelBelow);
+    drawPageLabel(log_, page_.number, kBottom + kPageLabelBelow);
 }
 
 }  // namespace

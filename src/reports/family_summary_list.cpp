@@ -13,6 +13,17 @@ namespace tw {
 
 namespace {
 
+using descent_page::kLineHeight;
+using descent_page::kBeforeFirstPage;
+using descent_page::kCentre;
+using descent_page::kFramePen;
+using descent_page::kRulePen;
+using descent_page::kBandDepth;
+using descent_page::kDateAbove;
+using descent_page::kUpperHeading;
+using descent_page::kLowerHeading;
+using descent_page::kPageLabelBelow;
+
 // Layout, in inches from the sheet's top-left corner; y is the top of a text.
 constexpr float kLeft = 0.75F;
 constexpr float kTop = 1.8F;
@@ -26,17 +37,7 @@ constexpr float kXc = kXb + 1.0F;
 constexpr float kXd = kXc + 1.0F;
 constexpr float kXe = kXd + 1.0F;
 constexpr float kXf = kXe + 0.7F;
-constexpr double kLineHeight = 2.0 / 11.0;
-constexpr double kBeforeFirstPage = 22.0 + kLineHeight;
 constexpr double kFirstLineY = double(kTop) + 0.35 + kLineHeight;
-constexpr double kCentre = 4.25;
-constexpr double kBandDepth = 0.5;
-constexpr double kDateAbove = 0.21;
-constexpr double kUpperHeading = 0.07;
-constexpr double kLowerHeading = 0.25;
-constexpr double kFramePen = 0.025;
-constexpr double kRulePen = 0.01;
-constexpr double kPageLabelBelow = 0.25;
 
 constexpr double middle(float a, float b) { return (double(a) + double(b)) / 2; }
 constexpr double kGenerationX = middle(kLeft, kXa);
@@ -74,8 +75,7 @@ private:
     const ReportInput& input_;
     const std::string date_;
     std::string runTitle_;
-    double y_ = kBeforeFirstPage;
-    int pageCounter_ = 1;
+    PageCursor page_{kBeforeFirstPage};
 };
 
 void FamilySummary::run() {
@@ -91,14 +91,14 @@ void FamilySummary::run() {
     updateYearRange(ctx_, couple.husband, range);
     updateYearRange(ctx_, couple.wife, range);
     IntList marriages = startCouples(input_.mrins);
-    y_ = check(y_);
-    log_.textCentered(kGenerationX, y_, "1");
-    log_.text(kRelationshipX, y_, "Themselves");
-    log_.textCentered(kDirectX, y_, "-");
-    log_.textCentered(kSpousesX, y_, "-");
-    log_.textCentered(kTotalsX, y_, "2");
+    page_.y = check(page_.y);
+    log_.textCentered(kGenerationX, page_.y, "1");
+    log_.text(kRelationshipX, page_.y, "Themselves");
+    log_.textCentered(kDirectX, page_.y, "-");
+    log_.textCentered(kSpousesX, page_.y, "-");
+    log_.textCentered(kTotalsX, page_.y, "2");
     printYearRange(range);
-    y_ += kLineHeight;
+    page_.y += kLineHeight;
 
     int64_t directTotal = 0;
     int64_t spouseTotal = 0;
@@ -109,8 +109,8 @@ void FamilySummary::run() {
         if (g == kDescentGenerationLimit || ctx_.host.cancelRequested()) break;
         IntList persons = getChildRins(ctx_, marriages);
         if (persons.size() == 0) break;
-        log_.textCentered(kGenerationX, y_, label);
-        log_.text(kRelationshipX, y_, relationship(generation));
+        log_.textCentered(kGenerationX, page_.y, label);
+        log_.text(kRelationshipX, page_.y, relationship(generation));
 
         // Everyone counts once, in the first generation that reaches him or her; a
         // person reached again is left out here and in every later generation.
@@ -123,13 +123,13 @@ void FamilySummary::run() {
             }
         }
         directTotal += direct;
-        log_.textCentered(kDirectX, y_, std::to_string(direct));
+        log_.textCentered(kDirectX, page_.y, std::to_string(direct));
         int64_t spouses = 0;
         for (int32_t i = 0; i + 2 < persons.size(); i += 3)
             if (persons.fetch(i) != 0) spouses += marriageCount(ctx_, persons.fetch(i));
         spouseTotal += spouses;
-        log_.textCentered(kSpousesX, y_, std::to_string(spouses));
-        log_.textCentered(kTotalsX, y_, std::to_string(spouses + direct));
+        log_.textCentered(kSpousesX, page_.y, std::to_string(spouses));
+        log_.textCentered(kTotalsX, page_.y, std::to_string(spouses + direct));
 
         range.reset();
         for (int32_t i = 0; i + 2 < persons.size(); i += 3) updateYearRange(ctx_, persons.fetch(i), range);
@@ -137,18 +137,18 @@ void FamilySummary::run() {
 
         ctx_.host.showProgress(g);
         log_.commit();
-        y_ += kLineHeight;
-        y_ = check(y_);
+        page_.y += kLineHeight;
+        page_.y = check(page_.y);
         marriages = getMrins(ctx_, persons);
         if (marriages.size() == 0) break;
     }
 
     // The totals line stays inside the frame: at the page foot it opens the next page.
-    y_ = check(y_ + kLineHeight);
-    log_.textRight(kTotalsLabelRight, y_, "Totals:");
-    log_.textCentered(kDirectX, y_, std::to_string(directTotal));
-    log_.textCentered(kSpousesX, y_, std::to_string(spouseTotal));
-    log_.textCentered(kTotalsX, y_, std::to_string(directTotal + spouseTotal + 2));
+    page_.y = check(page_.y + kLineHeight);
+    log_.textRight(kTotalsLabelRight, page_.y, "Totals:");
+    log_.textCentered(kDirectX, page_.y, std::to_string(directTotal));
+    log_.textCentered(kSpousesX, page_.y, std::to_string(spouseTotal));
+    log_.textCentered(kTotalsX, page_.y, std::to_string(directTotal + spouseTotal + 2));
     log_.commit();
     ctx_.host.showProgress(-1);
     log_.newPage();
@@ -157,8 +157,8 @@ void FamilySummary::run() {
 
 void FamilySummary::printYearRange(const YearRange& range) {
     if (!range.any()) return;
-    log_.textCentered(kLowX, y_, std::to_string(range.low));
-    log_.textCentered(kHighX, y_, std::to_string(range.high));
+    log_.textCentered(kLowX, page_.y, std::to_string(range.low));
+    log_.textCentered(kHighX, page_.y, std::to_string(range.high));
 }
 
 double FamilySummary::check(double y) {
@@ -202,7 +202,7 @@ void FamilySummary::drawHeader() {
     log_.textCentered(middle(kXe, kRight), upper, "Birth Year");
     log_.textCentered(kLowX, lower, "Low");
     log_.textCentered(kHighX, lower, "High");
-    drawPageLabel(log_, pageCounter_, kBottom + kPageLabelBelow);
+    drawPageLabel(log_, page_.number, kBottom + kPageLabelBelow);
 }
 
 }  // namespace

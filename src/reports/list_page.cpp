@@ -6,15 +6,15 @@ namespace tw {
 
 namespace {
 
-constexpr double kLeftMargin = 1.25;
-constexpr double kRightMargin = 7.25;
+constexpr double kLeftMargin = framed_list::kLeft;
+constexpr double kRightMargin = framed_list::kRight;
 constexpr double kPageCentre = 4.25;
 constexpr double kTitleY = 0.7;
 constexpr double kRunTitleY = 1.05;
 constexpr double kFileLineY = 1.25;
-constexpr double kFrameTop = 1.5;
+constexpr double kFrameTop = framed_list::kFrameTop;
 constexpr double kHeadingPen = 0.08;
-constexpr double kFramePen = 1.0 / 36;
+constexpr double kFramePen = framed_list::kFramePen;
 constexpr int kTitleSize = 20;
 constexpr int kRunTitleSize = 14;
 constexpr int kBodySize = 10;

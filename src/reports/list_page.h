@@ -13,6 +13,40 @@
 
 namespace tw {
 
+// Where a list is on its page: the top of the next line, and the number the page
+// gets (the counter rises as each page is finished).
+struct PageCursor {
+    double y = 0;
+    int number = 1;
+};
+
+// The lists framed between x 1.25 and 7.25 (the ancestor lists, the research status
+// list): the frame and the spacing of their lines.
+namespace framed_list {
+inline constexpr double kLeft = 1.25;
+inline constexpr double kRight = 7.25;
+inline constexpr double kFrameTop = 1.5;
+inline constexpr double kFramePen = 1.0 / 36;
+inline constexpr double kLineHeight = 0.2;
+inline constexpr double kPageBreakY = 9.8;  // a line whose y is beyond this starts a new page
+inline constexpr double kRounding = 1e-9;   // y is a sum of 0.2 steps; keep 9.8 itself on the page
+}  // namespace framed_list
+
+// The framed pages of the descendant lists: eleven lines to two inches, the pens of
+// frame and rules, and the heading band with the date above it.
+namespace descent_page {
+inline constexpr double kLineHeight = 2.0 / 11.0;
+inline constexpr double kBeforeFirstPage = 22.0 + kLineHeight;  // past every page: the first line starts one
+inline constexpr double kCentre = 4.25;
+inline constexpr double kFramePen = 0.025;
+inline constexpr double kRulePen = 0.01;
+inline constexpr double kBandDepth = 0.5;
+inline constexpr double kDateAbove = 0.21;
+inline constexpr double kUpperHeading = 0.07;
+inline constexpr double kLowerHeading = 0.25;
+inline constexpr double kPageLabelBelow = 0.25;
+}  // namespace descent_page
+
 struct ListHeading {
     std::string_view title;     // 20 pt, centred at the top
     std::string_view runTitle;  // 14 pt, under the title: the start individual's name

@@ -14,11 +14,12 @@ namespace tw {
 
 namespace {
 
+using framed_list::kLineHeight;
+using framed_list::kPageBreakY;
+using framed_list::kRounding;
+
 // Layout, in inches from the sheet's top-left corner; y is the top of a text.
-constexpr double kLineHeight = 0.2;
 constexpr double kFirstLineY = 1.8;
-constexpr double kPageBreakY = 9.8;  // a line whose y is beyond this starts a new page
-constexpr double kRounding = 1e-9;   // y is a sum of 0.2 steps; keep 9.8 itself on the page
 constexpr double kBandBottom = 1.75;
 constexpr double kHeadingY = 1.55;
 constexpr double kGenerationX = 1.65;
@@ -47,8 +48,7 @@ private:
     const int32_t startRin_;
     std::string runTitle_;
     std::string date_;
-    int pageCounter_ = 1;
-    double y_ = kFirstLineY;
+    PageCursor page_{kFirstLineY};
     std::string generationText_;
     bool listedAny_ = false;
 
@@ -58,15 +58,15 @@ private:
 void RepeatAncestorsList::run() {
     runTitle_ = individualNameNoSlashes(ctx_, startRin_).str();
     log_.begin("RAL");
-    pageCounter_ = 1;
+    page_.number = 1;
     date_ = todayText(ctx_).str();
     drawHeader();
-    y_ = kFirstLineY;
+    page_.y = kFirstLineY;
 
     AncestorWalk walk(ctx_, startRin_, true);
     bool stopped = false;
     for (int g = 1; g < kGenerationLimit; ++g) {
-        y_ = pageCheck(y_, false);
+        page_.y = pageCheck(page_.y, false);
         const GenerationCounts counts = ancestorGenerationStep(walk);
         if (ctx_.host.cancelRequested()) {
             log_.abandonPrinting();
@@ -74,14 +74,14 @@ void RepeatAncestorsList::run() {
             break;
         }
         generationText_ = std::to_string(g);
-        log_.text(kGenerationX, y_, generationText_);
+        log_.text(kGenerationX, page_.y, generationText_);
         if (counts.filled == 0) {
-            y_ += kLineHeight;
+            page_.y += kLineHeight;
             break;
         }
         ctx_.host.showProgress(g);
         for (const int32_t rin : walk.repeats()) printRepeat(rin);
-        y_ += kLineHeight;
+        page_.y += kLineHeight;
     }
     // Ending the log drops what follows the last repeat. With no repeat at all the
     // list is one empty page, also when the bare generation numbers had filled pages.
@@ -93,7 +93,7 @@ void RepeatAncestorsList::run() {
 void RepeatAncestorsList::drawHeader() {
     drawListHeading(log_, {"Repeat Ancestor List", runTitle_, date_, ctx_.dataFilePath});
     drawListFrame(log_, kBandBottom);
-    drawPageNumber(log_, pageCounter_);
+    drawPageNumber(log_, page_.number);
     log_.text(kGenerationHeadingX, kHeadingY, "GEN");
     log_.text(kRinX, kHeadingY, "RIN");
     log_.text(kNameX, kHeadingY, "Name");
@@ -114,17 +114,17 @@ double RepeatAncestorsList::pageCheck(double y, bool continuation) {
 }
 
 void RepeatAncestorsList::printRepeat(int32_t rin) {
-    y_ = pageCheck(y_, true);
-    log_.text(kRinX, y_, std::to_string(rin));
+    page_.y = pageCheck(page_.y, true);
+    log_.text(kRinX, page_.y, std::to_string(rin));
     IndividualRecord person;
     const bool readable = readIndividual(ctx_.file, rin, person);
     if (!readable && messageOnce(ctx_, OnceMessage::InvalidStart, "Invalid start RIN", "Error"))
         ctx_.host.closeStartWindow();
     const std::string year = birthYearText(ctx_, person);
-    if (!year.empty()) log_.textCentered(kBirthYearX, y_, year);
+    if (!year.empty()) log_.textCentered(kBirthYearX, page_.y, year);
     for (const std::string& line : wrapName(log_, nameOf(rin, person, readable), kNameWidth)) {
-        log_.text(kNameX, y_, line);
-        y_ += kLineHeight;
+        log_.text(kNameX, page_.y, line);
+        page_.y += kLineHeight;
     }
     log_.commit();
     listedAny_ = true;

@@ -13,16 +13,17 @@ namespace tw {
 
 namespace {
 
+using descent_page::kLineHeight;
+using descent_page::kBeforeFirstPage;
+using descent_page::kCentre;
+
 // Layout, in inches from the sheet's top-left corner; y is the top of a text.
 constexpr float kLeft = 1.0F;
 constexpr float kTop = 0.75F;
 constexpr float kBottom = 9.8F;
 constexpr double kRight = 8.5 - kLeft;
 constexpr double kBandY = double(kTop) + 1.25;
-constexpr double kLineHeight = 2.0 / 11.0;
-constexpr double kBeforeFirstPage = 22.0 + kLineHeight;
 constexpr double kFirstLineY = 2.325;
-constexpr double kCentre = 4.25;
 constexpr double kHeadingY = 2.1;
 constexpr double kLabelX = 1.25;
 constexpr double kRelationX = 1.5;
@@ -60,8 +61,7 @@ private:
     ListNames names_;
     const std::string date_;
     std::string coupleTitle_;
-    double y_ = kBeforeFirstPage;
-    int pageCounter_ = 1;
+    PageCursor page_{kBeforeFirstPage};
     RinMarks printed_;
     NameColumns columns_;
 };
@@ -79,7 +79,7 @@ void RepeatList::run() {
         const std::string label = std::to_string(g0);
         const int g = g0 + 1;
         if (g == kDescentGenerationLimit) break;
-        y_ = check(y_);
+        page_.y = check(page_.y);
         ctx_.host.showProgress(g);
         IntList persons = childrenInFileOrder(ctx_, marriages);
         numberChildLines(persons);
@@ -88,19 +88,19 @@ void RepeatList::run() {
         sortEntries(ctx_.host, generation);
 
         if (g == 3) {
-            log_.textCentered(kLabelX, y_, "1");
-            log_.text(kRelationX, y_, "self");
+            log_.textCentered(kLabelX, page_.y, "1");
+            log_.text(kRelationX, page_.y, "self");
         }
-        y_ += kLineHeight;  // after the couple's line, or a blank line
-        y_ = check(y_);
-        log_.textCentered(kLabelX, y_, label);
-        log_.text(kRelationX, y_, relation(g));
+        page_.y += kLineHeight;  // after the couple's line, or a blank line
+        page_.y = check(page_.y);
+        log_.textCentered(kLabelX, page_.y, label);
+        log_.text(kRelationX, page_.y, relation(g));
 
         // The first repeat stands on the heading line. Repeats are not followed
         // again: their descendants were reached through the first appearance.
         IntList nextParents;
         for (const DescendantEntry& entry : generation) {
-            y_ = check(y_);
+            page_.y = check(page_.y);
             if (!printIfRepeat(entry)) nextParents.pushTriple(entry.rin, entry.childLine, entry.parentRin);
             log_.commit();
         }
@@ -115,13 +115,13 @@ void RepeatList::run() {
 // Prints the entry when its person was reached before; otherwise marks the person
 // and prints nothing. True for a repeat.
 bool RepeatList::printIfRepeat(const DescendantEntry& entry) {
-    y_ = check(y_);
+    page_.y = check(page_.y);
     if (!printed_.testAndSet(entry.rin)) return false;
-    log_.textRight(kRinRight, y_, std::to_string(entry.rin));
+    log_.textRight(kRinRight, page_.y, std::to_string(entry.rin));
     const std::string name = names_.of(entry.rin, entry.readable);
     // A descendant parent was read when the walk took his or her marriages.
     const std::string parent = entry.parentRin == 0 ? std::string() : names_.of(entry.parentRin, true);
-    y_ = printNameColumns(log_, y_, name, parent, columns_, [this](double at) { return check(at); });
+    page_.y = printNameColumns(log_, page_.y, name, parent, columns_, [this](double at) { return check(at); });
     return true;
 }
 
@@ -154,7 +154,7 @@ void RepeatList::drawHeader() {
     log_.textRight(kRinRight, kHeadingY, "RIN");
     log_.text(kNameX, kHeadingY, "NAME");
     log_.text(kParentX, 2.05, "DESCENDANT PARENT");
-    drawPageLabel(log_, pageCounter_, double(kBottom) + 0.25);
+    drawPageLabel(log_, page_.number, double(kBottom) + 0.25);
 }
 
 }  // namespace

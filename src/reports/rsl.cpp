@@ -14,6 +14,8 @@ namespace tw {
 
 namespace {
 
+using framed_list::kLineHeight;
+
 constexpr int kGenerationLimit = 300;  // generations 1 to 299
 
 // Both reports read years out of dates stored as text ("Abt 1850").
@@ -25,7 +27,6 @@ std::string startRunTitle(AppContext& ctx, int32_t startRin) {
 // ---- The list -------------------------------------------------------------
 
 // Layout of the list, in inches from the sheet's top-left corner; y is the top of a text.
-constexpr double kLineHeight = 0.2;
 constexpr double kFirstLineY = 2.4;
 constexpr double kTitleX = 3.1;
 constexpr double kBandBottom = 2.25;
@@ -82,8 +83,7 @@ private:
     const int32_t startRin_;
     std::string runTitle_;
     std::string date_;
-    int pageCounter_ = 1;
-    double y_ = kFirstLineY;
+    PageCursor page_{kFirstLineY};
 
     // Every generation fills at most 2^53 positions, so 299 of them stay well
     // within 64 bits.
@@ -96,10 +96,10 @@ private:
 void ResearchStatusList::run() {
     runTitle_ = startRunTitle(ctx_, startRin_);
     log_.begin("RSL");
-    pageCounter_ = 1;
+    page_.number = 1;
     date_ = todayText(ctx_).str();
     drawHeader();
-    y_ = kFirstLineY;
+    page_.y = kFirstLineY;
 
     AncestorWalk walk(ctx_, startRin_, false);
     double positions = 1.0;
@@ -107,7 +107,7 @@ void ResearchStatusList::run() {
         const GenerationCounts counts = ancestorGenerationStep(walk);
         if (ctx_.host.cancelRequested()) break;
         if (counts.filled == 0) {
-            y_ += kLineHeight;  // a blank line before the totals
+            page_.y += kLineHeight;  // a blank line before the totals
             break;
         }
         printGeneration(g, positions, counts);
@@ -117,12 +117,12 @@ void ResearchStatusList::run() {
         totalPositions_ += positions;
         totalFilled_ += counts.filled;
         log_.commit();
-        y_ += kLineHeight;
+        page_.y += kLineHeight;
         positions *= 2;
         if (g % kLinesPerPage == 0) {
             log_.newPage();
             drawHeader();
-            y_ = kFirstLineY;
+            page_.y = kFirstLineY;
         }
     }
     printTotals();
@@ -136,28 +136,28 @@ void ResearchStatusList::drawHeader() {
     heading.titleLeftX = kTitleX;
     drawListHeading(log_, heading);
     drawListFrame(log_, kBandBottom, kFrameBottom);
-    drawPageLabel(log_, pageCounter_, kPageNumberY);
+    drawPageLabel(log_, page_.number, kPageNumberY);
     for (const Heading& h : kColumnHeadings) log_.text(h.x, h.y, h.text);
 }
 
 void ResearchStatusList::printGeneration(int generation, double positions, const GenerationCounts& counts) {
-    log_.text(kGenerationX, y_, std::to_string(generation));
-    log_.textRight(kPositionsX, y_, formatPositionCount(positions));
-    log_.textRight(kIdentifiedX, y_, std::to_string(counts.identified()));
-    log_.textRight(kRepeatsX, y_, std::to_string(counts.repeats));
-    log_.textRight(kFilledX, y_, std::to_string(counts.filled));
-    log_.textRight(kPercentX, y_, std::to_string(percentFilled(counts.filled, positions)));
-    if (counts.years.low < YearRange::kNoLow) log_.textRight(kLowYearX, y_, std::to_string(counts.years.low));
-    if (counts.years.high >= 1) log_.textRight(kHighYearX, y_, std::to_string(counts.years.high));
+    log_.text(kGenerationX, page_.y, std::to_string(generation));
+    log_.textRight(kPositionsX, page_.y, formatPositionCount(positions));
+    log_.textRight(kIdentifiedX, page_.y, std::to_string(counts.identified()));
+    log_.textRight(kRepeatsX, page_.y, std::to_string(counts.repeats));
+    log_.textRight(kFilledX, page_.y, std::to_string(counts.filled));
+    log_.textRight(kPercentX, page_.y, std::to_string(percentFilled(counts.filled, positions)));
+    if (counts.years.low < YearRange::kNoLow) log_.textRight(kLowYearX, page_.y, std::to_string(counts.years.low));
+    if (counts.years.high >= 1) log_.textRight(kHighYearX, page_.y, std::to_string(counts.years.high));
 }
 
 void ResearchStatusList::printTotals() {
-    log_.text(kTotalsX, y_, "Totals");
-    log_.textRight(kPositionsX, y_, formatPositionCount(totalPositions_));
-    log_.textRight(kIdentifiedX, y_, std::to_string(totalIdentified_));
-    log_.textRight(kRepeatsX, y_, std::to_string(totalRepeats_));
-    log_.textRight(kFilledX, y_, std::to_string(totalFilled_));
-    log_.textRight(kPercentX, y_, std::to_string(percentFilled(totalFilled_, totalPositions_)));
+    log_.text(kTotalsX, page_.y, "Totals");
+    log_.textRight(kPositionsX, page_.y, formatPositionCount(totalPositions_));
+    log_.textRight(kIdentifiedX, page_.y, std::to_string(totalIdentified_));
+    log_.textRight(kRepeatsX, page_.y, std::to_string(totalRepeats_));
+    log_.textRight(kFilledX, page_.y, std::to_string(totalFilled_));
+    log_.textRight(kPercentX, page_.y, std::to_string(percentFilled(totalFilled_, totalPositions_)));
 }
 
 // ---- The chart ------------------------------------------------------------

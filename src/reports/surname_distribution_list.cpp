@@ -88,9 +88,8 @@ private:
     const ReportInput& input_;
     std::string subtitle_;
     std::string date_;
-    int pageCounter_ = 1;
+    PageCursor page_{kFirstLineY};
     double x_ = kFirstColumnX;
-    double y_ = kFirstLineY;
     int64_t noneCount_ = 0;
     SurnameCounts counts_;
 };
@@ -100,7 +99,7 @@ void SurnameList::run() {
     // The subtitle names the individual typed in the start window.
     subtitle_ = ListNames(ctx_).of(input_.startRin);
     date_ = todayText(ctx_).str();
-    pageCounter_ = 1;
+    page_.number = 1;
     drawHeader();
 
     const int32_t highest = ctx_.file.highestRin();
@@ -112,19 +111,19 @@ void SurnameList::run() {
 
     char none[32];
     std::snprintf(none, sizeof none, "%4lld none count", static_cast<long long>(noneCount_));
-    log_.text(x_, y_, none);
-    y_ += kLineStep;
+    log_.text(x_, page_.y, none);
+    page_.y += kLineStep;
     for (const auto& [surname, n] : table) {
         if (x_ > kRight) {
             log_.newPage();
             drawHeader();
         }
-        log_.textRight(x_ + kCountRight, y_, std::to_string(n));
-        log_.text(x_ + kSurnameX, y_, surname);
-        y_ += kLineStep;
-        if (!(y_ < kFrameBottom - kLineStep)) {
+        log_.textRight(x_ + kCountRight, page_.y, std::to_string(n));
+        log_.text(x_ + kSurnameX, page_.y, surname);
+        page_.y += kLineStep;
+        if (!(page_.y < kFrameBottom - kLineStep)) {
             x_ += kColumnStep;
-            y_ = kFirstLineY;
+            page_.y = kFirstLineY;
         }
     }
     log_.commit();
@@ -173,9 +172,9 @@ void SurnameList::drawHeader() {
     log_.lineTo(kRight, kFrameBottom);
     log_.lineTo(kLeft, kFrameBottom);
     log_.lineTo(kLeft, kFrameTop);
-    drawPageNumber(log_, pageCounter_, kPageNumberY);
+    drawPageNumber(log_, page_.number, kPageNumberY);
     x_ = kFirstColumnX;
-    y_ = kFirstLineY;
+    page_.y = kFirstLineY;
 }
 
 }  // namespace
