@@ -6,7 +6,7 @@
 #include <optional>
 #include <set>
 
-#include "famtext/text_words.h"
+#include "paf/text_words.h"
 
 namespace tw {
 namespace {

@@ -39,7 +39,7 @@
 #include <string_view>
 #include <vector>
 
-#include "famtext/date_phrase.h"
+#include "paf/date_phrase.h"
 #include "paf/paf_writer.h"
 
 namespace tw {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "famtext/date_phrase.h"
+#include "paf/date_phrase.h"
 #include "paf/byte_order.h"
 #include "paf/codepage.h"
 #include "paf/date_encoding.h"

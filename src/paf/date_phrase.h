@@ -1,7 +1,7 @@
 #pragma once
-// The date phrases of the family text format ("12 JAN 1850", "ABT 1850",
-// "TEXT:Abt 1750", "STATUS:BIC", ...; the list is in famtext/family_text.h). The
-// GEDCOM import reads the dates it can through them as well.
+// Date phrases as people write them ("12 JAN 1850", "ABT 1850", "TEXT:Abt 1750",
+// "STATUS:BIC", ...), read into the dates PafWriter stores: the demo family's text
+// format and the GEDCOM import both read their dates through them.
 
 #include <string>
 #include <string_view>

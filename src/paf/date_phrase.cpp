@@ -1,11 +1,11 @@
-#include "famtext/date_phrase.h"
+#include "paf/date_phrase.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
 
-#include "famtext/text_words.h"
+#include "paf/text_words.h"
 #include "paf/date_encoding.h"
 
 namespace tw {
