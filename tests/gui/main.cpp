@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
     // a folder of their own.
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", (home.path() + QStringLiteral("/state")).toLocal8Bit());
+    qunsetenv("TAMBLEWIN_DSC_TUNING");
     qputenv("WINEPREFIX", (home.path() + QStringLiteral("/wine")).toLocal8Bit());
     qputenv("TAMBLEWIN_TEST_HOME", home.path().toLocal8Bit());
     QApplication application(argc, argv);

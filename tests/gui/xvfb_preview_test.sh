@@ -39,6 +39,8 @@ trap finish EXIT
 
 # A settings folder and a Wine prefix of its own: no recent files offered.
 export XDG_CONFIG_HOME=$work/config
+export XDG_STATE_HOME=$work/state
+unset TAMBLEWIN_DSC_TUNING
 export WINEPREFIX=$work/wine
 export TAMBLEWIN_WINDOW_TRACE=$work/windows
 export QT_QPA_PLATFORM=xcb
