@@ -18,9 +18,8 @@ namespace tw {
 
 namespace {
 
-using framed_list::kLineHeight;
-using framed_list::kPageBreakY;
-using framed_list::kRounding;
+// The frame and line spacing the framed lists share (list_page.h).
+using namespace framed_list;
 
 // Layout, in inches from the sheet's top-left corner; y is the top of a text.
 constexpr double kFirstLineY = 2.0;

@@ -10,14 +10,8 @@ namespace tw {
 
 namespace {
 
-using descent_page::kCentre;
-using descent_page::kFramePen;
-using descent_page::kRulePen;
-using descent_page::kBandDepth;
-using descent_page::kDateAbove;
-using descent_page::kUpperHeading;
-using descent_page::kLowerHeading;
-using descent_page::kPageLabelBelow;
+// The geometry the descendant lists share (list_page.h).
+using namespace descent_page;
 
 // Layout, in inches from the sheet's top-left corner; y is the top of a text.
 // Positions given from the frame's top follow it down in the grouped list.

@@ -13,9 +13,8 @@ namespace tw {
 
 namespace {
 
-using descent_page::kLineHeight;
-using descent_page::kBeforeFirstPage;
-using descent_page::kCentre;
+// The geometry the descendant lists share (list_page.h).
+using namespace descent_page;
 
 // Layout, in inches from the sheet's top-left corner; y is the top of a text.
 constexpr float kLeft = 1.0F;
