@@ -39,9 +39,8 @@ int runGui(int argc, char** argv, const std::string& dataFile) {
                    stderr);
         return kExitFailure;
     }
-    // QApplication keeps the count by reference.
-    static int argumentCount = 1;
-    argumentCount = std::min(argc, 1);
+    // A data file named on the command line is the program's, not Qt's.
+    int argumentCount = std::min(argc, 1);
     QApplication application(argumentCount, argv);
     QApplication::setApplicationName(QStringLiteral("Tamblewin"));
     QApplication::setOrganizationName(QStringLiteral("Tamblewin"));

@@ -99,6 +99,8 @@ bool GuiPrinter::startPainting() {
             error_ = QStringLiteral("Cannot write ") + pdfTarget_;
             return false;
         }
+        // Readable by others as a file the user saves normally is.
+        partial.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         pdfPartial_ = partial.fileName();
         partial.close();
         printer_.setOutputFileName(pdfPartial_);

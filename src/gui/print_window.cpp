@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <optional>
 
 #include "charts/ftc_state.h"
 #include "gui/data_file_window.h"
@@ -193,15 +194,17 @@ void TPB::btnPrintClick() {
     const bool printable = first > 0 && last >= first && last <= pages;
     if (printable && !choosePrinter()) return;
     app_.printer().setDocumentTitle(app_.settings().reportTitle);
-    PrintProgressBox progress(this, printable ? last - first + 1 : 0);
+    // A refused range only shows its message; no progress box comes up behind it.
+    std::optional<PrintProgressBox> progress;
+    if (printable) progress.emplace(this, last - first + 1);
     printing_ = true;
     updateButtons();
-    const bool printed =
-        printPages(log, app_.host(), first, last, familyTreeChart(app_.context()).positionsChanged, &progress);
+    const bool printed = printPages(log, app_.host(), first, last, familyTreeChart(app_.context()).positionsChanged,
+                                    progress ? &*progress : nullptr);
     printing_ = false;
     updateButtons();
     // A print stopped by its Cancel left nothing behind; the box stays for another try.
-    if (progress.cancelled()) return;
+    if (progress && progress->cancelled()) return;
     if (printed && !app_.printer().errorText().isEmpty())
         app_.dialogs().message(this, app_.printer().errorText(), QStringLiteral("Whoops!"));
     finish(kPrint);

@@ -232,6 +232,7 @@ void TChooseRin::btnBackClick() {
 void TChooseRin::btnPreviewClick() {
     app_.pagePreview().open();
     activate();
+    traceShown(this);
 }
 
 void TChooseRin::showProgress(int generation) {
