@@ -64,6 +64,33 @@ TEST(CommandLine, UnusableFilesGiveTheirMessageAndAFailureStatus) {
     EXPECT_TRUE(corrupted.out.empty());
 }
 
+#if TAMBLEWIN_HAS_FILE_OUTPUT
+// A lone argument naming an existing data file starts the windows (here without a
+// display, which says so); anything else is still an unknown command.
+TEST(CommandLine, ALoneDataFileStartsTheWindowsAndOtherWordsAreUnknownCommands) {
+    TempDir dir;
+    ASSERT_TRUE(writePafFile(coupleWithChildren(1), dir.file("family.PAF")));
+    std::ofstream(dir.file("tree.ged")) << "0 HEAD\n0 TRLR\n";
+    std::ofstream(dir.file("notes.txt")) << "notes\n";
+    ASSERT_EQ(mkdir(dir.file("folder.paf").c_str(), 0700), 0);
+    const std::vector<std::pair<std::string, std::string>> noDisplay{
+        {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
+    struct Case {
+        std::string argument;
+        int status;
+        std::string says;
+    };
+    for (const Case& c : {Case{dir.file("family.PAF"), 1, "no display"}, Case{dir.file("tree.ged"), 1, "no display"},
+                          Case{dir.file("missing.paf"), 2, "unknown command"},
+                          Case{dir.file("notes.txt"), 2, "unknown command"},
+                          Case{dir.file("folder.paf"), 2, "unknown command"}}) {
+        const CommandResult r = runTamblewin({c.argument}, noDisplay);
+        EXPECT_EQ(r.status, c.status) << c.argument << "\n" << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << c.argument << "\n" << r.err;
+    }
+}
+#endif
+
 TEST(CommandLine, UsageErrorsAndVersion) {
     EXPECT_EQ(runTamblewin({"frobnicate"}).status, 2);
     EXPECT_EQ(runTamblewin({"info"}).status, 2);

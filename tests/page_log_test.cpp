@@ -179,18 +179,28 @@ TEST_F(PageLogTest, LandscapeModesCheckThePaperAndRetryAfterSetUp) {
     EXPECT_DOUBLE_EQ(log.pageWidth(), 11.0);
 }
 
-TEST_F(PageLogTest, ANewLogKeepsTheOpenJobAndItsGeometry) {
-    log.begin("first");
+// However the previous report's job was left (its preview closed by the frame or by
+// Esc), a new report lays out on the paper and orientation it sets up.
+TEST_F(PageLogTest, ANewLogDropsTheOpenJobAndTakesItsOwnGeometry) {
+    host.fakePrinter.paper = PaperSize::Legal;
+    log.pageMode = 3;
+    log.begin("DSC");
     log.text(1, 1, "x");
     log.newPage();
     log.commit();
     log.end();
-    host.fakePrinter.dpi = 300;  // would change the geometry if a new job were opened
-    EXPECT_EQ(log.begin("second"), 0);
+    host.fakePrinter.paper = PaperSize::Letter;
+    host.fakePrinter.dpi = 300;
+    log.pageMode = 0;
+    EXPECT_EQ(log.begin("AL"), 0);
     EXPECT_TRUE(log.isOpen());
+    EXPECT_TRUE(log.printing());
     EXPECT_EQ(log.lastPageIndex(), 0);
-    EXPECT_EQ(log.devicePixelsPerInch(), 600);
-    EXPECT_EQ(host.fakePrinter.calls, (std::vector<std::string>{"portrait", "start first"}));
+    EXPECT_EQ(log.devicePixelsPerInch(), 300);
+    EXPECT_DOUBLE_EQ(log.pageWidth(), 8.5);
+    EXPECT_DOUBLE_EQ(log.pageHeight(), 11.0);
+    EXPECT_EQ(host.fakePrinter.calls,
+              (std::vector<std::string>{"landscape", "start DSC", "abort", "portrait", "start AL"}));
 }
 
 TEST_F(PageLogTest, MeasuresInTheLastFontAtThePrintersResolution) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -109,13 +110,62 @@ TEST_F(PrintingTest, StartsADocumentWhenNoJobIsOpen) {
     log.finishPrinting();
     printer.calls.clear();
     EXPECT_TRUE(printPages(log, host, 25, 25));
-    EXPECT_EQ(printer.calls, (Lines{"start Tamblewin", "text 270,260 Page 25", "end"}));
+    EXPECT_EQ(printer.calls, (Lines{"portrait", "start Tamblewin", "text 270,260 Page 25", "end"}));
+
+    // A landscape report printed again after its job was given up keeps its orientation.
+    log.pageMode = 1;
+    printer.calls.clear();
+    EXPECT_TRUE(printPages(log, host, 1, 1));
+    EXPECT_EQ(printer.calls.front(), "landscape");
 
     // Without a printer there is nothing to print on.
     host.current = nullptr;
     EXPECT_FALSE(printPages(log, host, 1, 1));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "Whoops!");
+}
+
+// Counts the pages it is told of and asks to stop after a given number.
+struct StoppingProgress : PrintProgress {
+    int stopAfter = 0;
+    std::vector<std::pair<int, int>> seen;
+    bool pagePrinted(int printed, int total) override {
+        seen.emplace_back(printed, total);
+        return printed < stopAfter;
+    }
+};
+
+TEST_F(PrintingTest, ProgressCountsThePagesAndAStopAbandonsTheJob) {
+    struct Case {
+        bool jobOpen;
+        int stopAfter;
+    };
+    for (const Case c : {Case{true, 2}, Case{false, 2}, Case{true, 100}}) {
+        SCOPED_TRACE(testing::Message() << "job open " << c.jobOpen << ", stop after " << c.stopAfter);
+        if (!c.jobOpen) log.finishPrinting();
+        printer.calls.clear();
+        StoppingProgress progress;
+        progress.stopAfter = c.stopAfter;
+        const bool printed = printPages(log, host, 3, 6, false, &progress);
+        EXPECT_FALSE(log.printing());
+        if (c.stopAfter < 4) {
+            EXPECT_FALSE(printed);
+            EXPECT_EQ(progress.seen, (std::vector<std::pair<int, int>>{{1, 4}, {2, 4}}));
+            EXPECT_EQ(printer.calls.back(), c.jobOpen ? "portrait" : "abort");
+            EXPECT_EQ(std::count(printer.calls.begin(), printer.calls.end(), "end"), 0);
+        } else {
+            EXPECT_TRUE(printed);
+            EXPECT_EQ(progress.seen.size(), 4u);
+            EXPECT_EQ(printer.calls.back(), "end");
+        }
+        ASSERT_EQ(log.begin("TEST"), 0);
+        for (int page = 1; page <= 25; ++page) {
+            if (page > 1) log.newPage();
+            log.text(1.0, 1.0, "Page " + std::to_string(page));
+            log.commit();
+        }
+        log.end();
+    }
 }
 
 }  // namespace

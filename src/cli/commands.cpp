@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cctype>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -36,6 +37,7 @@ constexpr const char* kUsage =
     "  tamblewin import FILE.ged -o FILE.paf\n"
     "                                build a PAF 5 file from a GEDCOM file; report, info and\n"
     "                                people also take a .ged file directly\n"
+    "  tamblewin FILE.paf | FILE.ged  the windows, with that data file chosen\n"
     "  tamblewin --help | --version\n"
     "\n"
     "The data file is only ever read, never written. Messages go to standard error;\n"
@@ -113,6 +115,16 @@ int withOneFile(const std::vector<std::string>& args, int (*command)(const std::
 }
 
 }  // namespace
+
+bool isDataFileArgument(const std::vector<std::string>& args) {
+    if (args.size() != 1) return false;
+    const std::string& path = args[0];
+    struct stat info{};
+    if (path.size() < 5 || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    std::string extension = path.substr(path.size() - 4);
+    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".paf" || extension == ".ged";
+}
 
 int runCommandLine(const std::vector<std::string>& args) {
     if (args.empty()) {

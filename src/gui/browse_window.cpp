@@ -1,7 +1,10 @@
 #include "gui/browse_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,6 +24,12 @@ TchooseRinBrowse::TchooseRinBrowse(TamblewinApp& app) : app_(app) {
 
     Label1 = new QLabel(QStringLiteral("Loading ... "), this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    edtFind = new QLineEdit(this);
+    edtFind->setObjectName(QStringLiteral("edtFind"));
+    edtFind->setPlaceholderText(QStringLiteral("Type part of a name"));
+    edtFind->setClearButtonEnabled(true);
+    auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
+    findLabel->setBuddy(edtFind);
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setUniformItemSizes(true);
@@ -30,12 +39,20 @@ TchooseRinBrowse::TchooseRinBrowse(TamblewinApp& app) : app_(app) {
     connect(ListBox1, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { lineChosen(ListBox1->row(item)); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+    connect(edtFind, &QLineEdit::textEdited, this, [this](const QString& text) { findLine(text); });
+    // Enter in the find field chooses the line found; the arrows move in the list.
+    connect(edtFind, &QLineEdit::returnPressed, this, [this] { lineChosen(ListBox1->currentRow()); });
+    edtFind->installEventFilter(this);
 
+    auto* find = new QHBoxLayout;
+    find->addWidget(findLabel);
+    find->addWidget(edtFind, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnCancel);
     auto* all = new QVBoxLayout(this);
     all->addWidget(Label1);
+    all->addLayout(find);
     all->addWidget(ListBox1, 1);
     all->addLayout(buttons);
     resize(440, 560);
@@ -65,14 +82,48 @@ void TchooseRinBrowse::fill() {
         texts.reserve(qsizetype(lines.size()));
         numbers_.reserve(lines.size());
         for (const BrowseLine& line : lines) {
-            texts << QtSurface::fromWindows1252(line.text);
+            texts << shownLine(QtSurface::fromWindows1252(line.text));
             numbers_.push_back(line.rin);
         }
         ListBox1->addItems(texts);
     }
     Label1->setText(QStringLiteral("Loading ... Done"));
     if (ListBox1->count() > 0) ListBox1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    ListBox1->setFocus();
+    edtFind->clear();
+    edtFind->setFocus();
+}
+
+QString TchooseRinBrowse::shownLine(const QString& line) {
+    // A person without a name would be a blank line, or a year alone.
+    if (line.trimmed().isEmpty() || line.startsWith(u' ')) return QStringLiteral("(no name)") + line;
+    return line;
+}
+
+int TchooseRinBrowse::findLine(const QString& text) {
+    const QString wanted = text.trimmed();
+    if (wanted.isEmpty()) return -1;
+    // A line that starts with the text, else the first that holds it anywhere.
+    int found = -1;
+    for (int row = 0; row < ListBox1->count() && found < 0; ++row)
+        if (ListBox1->item(row)->text().startsWith(wanted, Qt::CaseInsensitive)) found = row;
+    for (int row = 0; row < ListBox1->count() && found < 0; ++row)
+        if (ListBox1->item(row)->text().contains(wanted, Qt::CaseInsensitive)) found = row;
+    if (found >= 0) {
+        ListBox1->setCurrentRow(found);
+        ListBox1->scrollToItem(ListBox1->item(found), QAbstractItemView::PositionAtTop);
+    }
+    return found;
+}
+
+bool TchooseRinBrowse::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edtFind && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(ListBox1, event);
+            return true;
+        }
+    }
+    return ModalWindow::eventFilter(watched, event);
 }
 
 void TchooseRinBrowse::lineChosen(int row) {
@@ -119,7 +170,7 @@ void TchooseRinBrowse::showSpouses(int32_t rin, const QString& line) {
         if (!readMarriage(ctx.file, mrin, marriage)) break;
         const int32_t spouse = person.sex == 'M' ? marriage.wife : marriage.husband;
         const QString name = spouse != 0 ? QtSurface::fromWindows1252(individualName(ctx, spouse).view()) : QString();
-        ListBox1->addItem(name);
+        ListBox1->addItem(shownLine(name));
         numbers_.push_back(mrin);
         mrin = marriage.nextFor(person.sex);
     }

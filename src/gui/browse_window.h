@@ -10,6 +10,7 @@
 #include "gui/modal_window.h"
 
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -23,6 +24,7 @@ public:
     explicit TchooseRinBrowse(TamblewinApp& app);
 
     QLabel* Label1 = nullptr;  // "Loading ... ", then "Loading ... Done"
+    QLineEdit* edtFind = nullptr;  // finds a name among the lines as it is typed
     QListWidget* ListBox1 = nullptr;
     QPushButton* btnCancel = nullptr;
 
@@ -34,11 +36,18 @@ public:
     void lineChosen(int row);
     void btnCancelClick();
 
+    // Makes the first line that starts with text (else that holds it) the current
+    // one, in any case; returns its row, or -1.
+    int findLine(const QString& text);
+    // A line as shown: "(no name)" for a person without a name.
+    static QString shownLine(const QString& line);
+
     // The number each line stands for: a RIN, or an MRIN in a list of spouses.
     const std::vector<int32_t>& lineNumbers() const { return numbers_; }
 
 protected:
     void beforeShowing() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fill();

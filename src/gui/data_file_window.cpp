@@ -3,14 +3,20 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include <cerrno>
+#include <cstring>
+
 #include "files/user_files.h"
+#include "gedcom/gedcom_import.h"
 #include "gui/recent_files.h"
 #include "gui/start_window.h"
 #include "gui/tamblewin_app.h"
@@ -40,6 +46,7 @@ TChooseFile::TChooseFile(TamblewinApp& app) : app_(app) {
     cbFileName->setInsertPolicy(QComboBox::NoInsert);
     cbFileName->setMinimumContentsLength(40);
     cbFileName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbFileName->lineEdit()->installEventFilter(this);
     btnBack = makeButton(QStringLiteral("Back"), "btnBack", this);
     btnNext->setDefault(true);
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
@@ -83,13 +90,16 @@ void TChooseFile::fillRecentFiles() {
     const QString typed = cbFileName->currentText();
     const QStringList paf = pafRecentFiles();
     QStringList all = paf;
+    if (!presetPath_.isEmpty() && !all.contains(presetPath_)) all.prepend(presetPath_);
     const QStringList own = app_.ownRecentFiles().list();
     for (const QString& file : own)
         if (!all.contains(file)) all << file;
     cbFileName->clear();
     cbFileName->addItems(all);
     QString text = typed;
-    if (!paf.isEmpty())
+    if (!presetPath_.isEmpty())
+        text = presetPath_;
+    else if (!paf.isEmpty())
         text = paf.constFirst();
     else if (text.isEmpty() && !own.isEmpty())
         text = own.constFirst();
@@ -109,17 +119,22 @@ void TChooseFile::btnNextClick() {
         return;
     }
     AppContext& ctx = app_.context();
-    // A file that cannot be opened ends the program inside openDataFile; a GEDCOM
-    // file is imported into a PAF image in memory and only read.
-    if (!openGedcomOrPaf(ctx, QFile::encodeName(path).toStdString())) {
+    switch (openChosenFile(path)) {
+    case Opening::CannotOpen:
+        return;  // a mistyped path: the window stays for another
+    case Opening::NotUsable:
         ctx.file.close();
         finish(Rejected);
         return;
+    case Opening::Opened:
+        break;
     }
     // Reports print the path in their headings, in the code page of the page log.
     ctx.dataFilePath = utf8ToWindows1252(path.toStdString());
     ctx.paths = runPathsFor(ctx.dataFilePath);
     app_.ownRecentFiles().remember(path);
+    // The file the program was started with is offered until another one is opened.
+    if (path != presetPath_) presetPath_.clear();
 
     WizardSettings& settings = app_.settings();
     hide();
@@ -131,6 +146,55 @@ void TChooseFile::btnNextClick() {
         activateWindow();
         traceShown(this);
     }
+}
+
+TChooseFile::Opening TChooseFile::openChosenFile(const QString& path) {
+    AppContext& ctx = app_.context();
+    const std::string native = QFile::encodeName(path).toStdString();
+    // A GEDCOM file is imported into a PAF image in memory and only read; whether
+    // it is there at all is asked first, so that a typo is reported as for a PAF file.
+    if (gedcom::isGedcomPath(native)) {
+        const QFileInfo info(path);
+        if (info.exists() && !info.isDir()) return openGedcomOrPaf(ctx, native) ? Opening::Opened : Opening::NotUsable;
+        showOpenFailure(path, info.isDir() ? EISDIR : ENOENT);
+        return Opening::CannotOpen;
+    }
+    const int result = ctx.file.open(native);
+    if (result == PafFile::kOpened) return Opening::Opened;
+    if (result == PafFile::kCannotOpen) {
+        showOpenFailure(path, ctx.file.systemError());
+        ctx.file.close();
+        return Opening::CannotOpen;
+    }
+    app_.dialogs().message(this, QString::fromStdString(openFailureText(result, ctx.file.systemError())),
+                           QStringLiteral("Alert!"));
+    return Opening::NotUsable;
+}
+
+// The described message with the system's words for the fault after it.
+void TChooseFile::showOpenFailure(const QString& path, int systemError) {
+    QString text = QString::fromStdString(openFailureText(PafFile::kCannotOpen, systemError));
+    if (systemError != kSharingViolation) {
+        text += QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
+        text += systemError == EISDIR ? QStringLiteral(" is a folder, not a data file.")
+                                      : QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(systemError));
+    }
+    app_.dialogs().message(this, text, QStringLiteral("Alert!"));
+}
+
+void TChooseFile::presetPath(const QString& path) { presetPath_ = path; }
+
+bool TChooseFile::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the path goes straight to Next, also while the path's completion is
+    // still offered (the line would otherwise take the first Enter for itself).
+    if (watched == cbFileName->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            btnNextClick();
+            return true;
+        }
+    }
+    return ModalWindow::eventFilter(watched, event);
 }
 
 void TChooseFile::btnBrowseClick() {

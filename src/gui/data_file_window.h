@@ -29,14 +29,24 @@ public:
 
     // The folder the Browse dialog starts in.
     static QString browseFolder();
+    // The data file the program was started with ("tamblewin FILE.paf"): the path
+    // offered until the user opens another.
+    void presetPath(const QString& path);
 
 protected:
     void beforeShowing() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class Opening { Opened, CannotOpen, NotUsable };
+
     void fillRecentFiles();
+    // Opens the path into the program's one PafFile; says why when it cannot.
+    Opening openChosenFile(const QString& path);
+    void showOpenFailure(const QString& path, int systemError);
 
     TamblewinApp& app_;
+    QString presetPath_;
 };
 
 }  // namespace tw::gui

@@ -1,10 +1,14 @@
 #include "gui/gui_main.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 
+#include "gui/data_file_window.h"
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
 #include "base/host.h"
@@ -28,20 +32,24 @@ bool displayAvailable() {
 
 }  // namespace
 
-int runGui(int argc, char** argv) {
+int runGui(int argc, char** argv, const std::string& dataFile) {
     if (!displayAvailable()) {
         std::fputs("tamblewin: there is no display to show the windows on.\n"
                    "Run it in a desktop session, or use a command: tamblewin --help\n",
                    stderr);
         return kExitFailure;
     }
-    QApplication application(argc, argv);
+    // A data file named on the command line is the program's, not Qt's.
+    int argumentCount = std::min(argc, 1);
+    QApplication application(argumentCount, argv);
     QApplication::setApplicationName(QStringLiteral("Tamblewin"));
     QApplication::setOrganizationName(QStringLiteral("Tamblewin"));
     QApplication::setQuitOnLastWindowClosed(false);
     QtUiDialogs dialogs;
     try {
         TamblewinApp app(dialogs);
+        if (!dataFile.empty())
+            app.chooseFile().presetPath(QFileInfo(QFile::decodeName(dataFile.c_str())).absoluteFilePath());
         return app.run();
     } catch (const std::exception& e) {
         dialogs.message(nullptr, QString::fromLocal8Bit(e.what()), QStringLiteral("Error"));

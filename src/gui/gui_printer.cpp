@@ -1,8 +1,13 @@
 #include "gui/gui_printer.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <cstdio>
 
 #include "gui/ui_dialogs.h"
 
@@ -16,7 +21,10 @@ GuiPrinter::GuiPrinter(UiDialogs& dialogs) : dialogs_(dialogs) {
         useSystemPrinter(printers.constFirst());
 }
 
-GuiPrinter::~GuiPrinter() { stopPainting(); }
+GuiPrinter::~GuiPrinter() {
+    stopPainting();
+    dropPdfFile();
+}
 
 QStringList GuiPrinter::systemPrinters() {
     QStringList names;
@@ -29,6 +37,7 @@ QStringList GuiPrinter::systemPrinters() {
 
 void GuiPrinter::useSystemPrinter(const QString& name) {
     printer_.setOutputFileName(QString());
+    pdfTarget_.clear();
     printer_.setOutputFormat(QPrinter::NativeFormat);
     printer_.setPrinterName(name);
     printer_.setFullPage(false);
@@ -38,6 +47,7 @@ void GuiPrinter::usePdfFile(const QString& path) {
     const QPageLayout layout = printer_.pageLayout();
     printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setOutputFileName(path);
+    pdfTarget_ = path;
     // A PDF file has no unprintable margins; its paper is the one the report asks for.
     printer_.setFullPage(true);
     printer_.setPageOrientation(layout.orientation());
@@ -56,6 +66,7 @@ void GuiPrinter::requestPaper(PaperSize paper) {
 
 bool GuiPrinter::startDocument(std::string_view title) {
     stopPainting();
+    dropPdfFile();
     title_ = QString::fromUtf8(title.data(), qsizetype(title.size()));
     error_.clear();
     documentOpen_ = true;
@@ -64,21 +75,61 @@ bool GuiPrinter::startDocument(std::string_view title) {
 
 Surface& GuiPrinter::surface() {
     if (painter_.isActive()) return surface_;
-    if (!documentOpen_) return idle_;
-    if (printsToPdf() && printer_.outputFileName().isEmpty()) {
+    if (!documentOpen_ || !error_.isEmpty()) return idle_;
+    if (printsToPdf() && pdfTarget_.isEmpty()) {
         error_ = QStringLiteral("No PDF file was named to print into.");
         return idle_;
     }
-    printer_.setDocName(title_.isEmpty() ? QStringLiteral("Tamblewin") : title_);
-    printer_.setCreator(QStringLiteral("Tamblewin"));
-    if (!painter_.begin(&printer_)) {
-        error_ = printsToPdf() ? QStringLiteral("Cannot write ") + printer_.outputFileName()
-                               : QStringLiteral("The printer ") + printer_.printerName() +
-                                     QStringLiteral(" could not start printing.");
-        return idle_;
-    }
+    if (!startPainting()) return idle_;
     surface_.begin(painter_);
     return surface_;
+}
+
+bool GuiPrinter::startPainting() {
+    printer_.setDocName(!documentTitle_.isEmpty() ? documentTitle_
+                        : title_.isEmpty()        ? QStringLiteral("Tamblewin")
+                                                  : title_);
+    printer_.setCreator(QStringLiteral("Tamblewin"));
+    if (printsToPdf()) {
+        const QFileInfo target(pdfTarget_);
+        QTemporaryFile partial(target.absoluteDir().filePath(QStringLiteral(".") + target.completeBaseName() +
+                                                             QStringLiteral(".XXXXXX.pdf")));
+        partial.setAutoRemove(false);
+        if (!partial.open()) {
+            error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+            return false;
+        }
+        // Readable by others as a file the user saves normally is.
+        partial.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        pdfPartial_ = partial.fileName();
+        partial.close();
+        printer_.setOutputFileName(pdfPartial_);
+    }
+    if (painter_.begin(&printer_)) return true;
+    error_ = printsToPdf() ? QStringLiteral("Cannot write ") + pdfTarget_
+                           : QStringLiteral("The printer ") + printer_.printerName() +
+                                 QStringLiteral(" could not start printing.");
+    dropPdfFile();
+    return false;
+}
+
+void GuiPrinter::placePdfFile() {
+    if (pdfPartial_.isEmpty()) return;
+    const QByteArray from = QFile::encodeName(pdfPartial_);
+    const QByteArray to = QFile::encodeName(pdfTarget_);
+    if (std::rename(from.constData(), to.constData()) != 0) {
+        error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+        QFile::remove(pdfPartial_);
+    }
+    pdfPartial_.clear();
+    printer_.setOutputFileName(pdfTarget_);
+}
+
+void GuiPrinter::dropPdfFile() {
+    if (pdfPartial_.isEmpty()) return;
+    QFile::remove(pdfPartial_);
+    pdfPartial_.clear();
+    printer_.setOutputFileName(pdfTarget_);
 }
 
 void GuiPrinter::newPage() {
@@ -92,12 +143,14 @@ void GuiPrinter::stopPainting() {
 
 void GuiPrinter::endDocument() {
     stopPainting();
+    placePdfFile();
     documentOpen_ = false;
 }
 
 void GuiPrinter::abortDocument() {
     if (painter_.isActive()) printer_.abort();
     stopPainting();
+    dropPdfFile();
     documentOpen_ = false;
 }
 

@@ -7,7 +7,9 @@
 // really printed: the job's painter starts with the first page drawn. A job that is
 // abandoned (the preview's Cancel) or replaced by the next report therefore never
 // shows up in the system's print queue, and a PDF file is only asked for when the
-// user prints.
+// user prints. A PDF file is written under a temporary name beside it and renamed
+// into place when the document ends, so a print stopped half-way leaves no part of
+// a file (and an older file of that name stays as it was).
 
 #include <QPainter>
 #include <QPrinter>
@@ -46,8 +48,12 @@ public:
     // Prints into a PDF file from now on (the file is named before printing).
     void usePdfFile(const QString& path = QString());
     bool printsToPdf() const { return printer_.outputFormat() == QPrinter::PdfFormat; }
-    QString pdfFile() const { return printer_.outputFileName(); }
+    QString pdfFile() const { return pdfTarget_; }
     QString printerName() const { return printer_.printerName(); }
+
+    // The title the document carries (a PDF file's title, the name in the print
+    // queue); without one, the title the report gave its job.
+    void setDocumentTitle(const QString& title) { documentTitle_ = title; }
 
     // True while a document is open; painting tells whether pages have been drawn.
     bool documentOpen() const { return documentOpen_; }
@@ -61,6 +67,10 @@ public:
 
 private:
     void stopPainting();
+    bool startPainting();
+    // Moves the finished PDF file from its temporary name to the one chosen.
+    void placePdfFile();
+    void dropPdfFile();
 
     UiDialogs& dialogs_;
     QPrinter printer_{QPrinter::HighResolution};
@@ -68,6 +78,9 @@ private:
     QtSurface surface_;
     NullSurface idle_;  // drawn on when the printer could not start
     QString title_;
+    QString documentTitle_;
+    QString pdfTarget_;
+    QString pdfPartial_;  // the file being written while a PDF document is painted
     QString error_;
     QWidget* dialogParent_ = nullptr;
     bool documentOpen_ = false;

@@ -1,6 +1,7 @@
 #include "gui/preview_window.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "charts/ftc_preview.h"
 #include "charts/ftc_state.h"
@@ -89,6 +91,8 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     EdtGotoPage->setMaxLength(6);
     // Page numbers only: typed letters, signs and spaces are refused as they come.
     EdtGotoPage->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EdtGotoPage));
+    LabelPageCount = new QLabel(Panel1);
+    LabelPageCount->setObjectName(QStringLiteral("LabelPageCount"));
     BtnNext = makeButton(QStringLiteral(" >"), "BtnNext", Panel1);
     BtnLastPg = makeButton(QStringLiteral(">>"), "BtnLastPg", Panel1);
     BtnGoto = makeButton(QStringLiteral("Go"), "BtnGoto", Panel1);
@@ -97,6 +101,10 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     btnFormat2 = makeButton(QStringLiteral("Format 2"), "btnFormat2", Panel1);
     btnSavePositions = makeButton(QStringLiteral("Save"), "btnSavePositions", Panel1);
     btnNextSpring = makeButton(QStringLiteral("Next Pos"), "btnNextSpring", Panel1);
+    cbZoom = new QComboBox(Panel1);
+    cbZoom->setObjectName(QStringLiteral("cbZoom"));
+    cbZoom->addItems({QStringLiteral("100%"), QStringLiteral("Fit width"), QStringLiteral("Fit page")});
+    cbZoom->setFocusPolicy(Qt::TabFocus);
 
     // Fixed places on the panel: the title above, the page controls below it.
     Label2->setGeometry(16, 4, 300, 34);
@@ -105,9 +113,10 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     BtnRewind->setGeometry(56, row, 36, 28);
     BtnPrev->setGeometry(94, row, 36, 28);
     EdtGotoPage->setGeometry(134, row + 1, 56, 26);
-    BtnNext->setGeometry(194, row, 36, 28);
-    BtnLastPg->setGeometry(232, row, 36, 28);
-    BtnGoto->setGeometry(274, row, 40, 28);
+    LabelPageCount->setGeometry(194, row + 4, 62, 22);
+    BtnNext->setGeometry(256, row, 36, 28);
+    BtnLastPg->setGeometry(294, row, 36, 28);
+    BtnGoto->setGeometry(334, row, 40, 28);
     btnFormat2->setGeometry(384, 8, 88, 28);
     btnSavePositions->setGeometry(478, 8, 75, 28);
     btnNextSpring->setGeometry(560, 8, 75, 28);
@@ -125,6 +134,7 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     connect(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
     connect(btnFormat2, &QPushButton::clicked, this, [this] { btnFormat2Click(); });
     connect(btnSavePositions, &QPushButton::clicked, this, [this] { btnSavePositionsClick(); });
+    connect(cbZoom, &QComboBox::activated, this, [this](int index) { setZoom(Zoom(index)); });
 
     canvas = new PageCanvas(*this);
     ScrollBarV = new QScrollBar(Qt::Vertical, this);
@@ -158,11 +168,6 @@ void TPagePreview::open() {
 
 void TPagePreview::prepare() {
     PageLog& log = app_.context().pageLog;
-    pixelsPerInch_ = logicalDpiX() > 0 ? logicalDpiX() : 96;
-    const PrinterGeometry& g = log.geometry();
-    pageWidth_ = g.pixelsPerInchX > 0 ? int(double(pixelsPerInch_) * (double(g.physicalWidth) / g.pixelsPerInchX)) : 0;
-    pageHeight_ = g.pixelsPerInchY > 0 ? int(double(pixelsPerInch_) * (double(g.physicalHeight) / g.pixelsPerInchY)) : 0;
-    log.scaleOverride = pixelsPerInch_;
     log.setViewedPageIndex(log.lastPageIndex());
     ScrollBarV->setValue(0);
     ScrollBarH->setValue(0);
@@ -173,10 +178,38 @@ void TPagePreview::prepare() {
     canvas->setFocus();
 }
 
+void TPagePreview::setZoom(Zoom zoom) {
+    zoom_ = zoom;
+    cbZoom->setCurrentIndex(int(zoom));
+    layoutControls();
+}
+
+// The page's size in screen pixels at the zoom chosen: at 100% the screen's own
+// pixels per inch; fitted, as many as let the page's width (or all of it) show.
+void TPagePreview::applyZoom(int shownWidth, int shownHeight) {
+    const PageLog& log = app_.context().pageLog;
+    const PrinterGeometry& g = log.geometry();
+    const double widthInches = g.pixelsPerInchX > 0 ? double(g.physicalWidth) / g.pixelsPerInchX : 0;
+    const double heightInches = g.pixelsPerInchY > 0 ? double(g.physicalHeight) / g.pixelsPerInchY : 0;
+    int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    if (zoom_ != Zoom::Actual && widthInches > 0 && heightInches > 0) {
+        double fitted = shownWidth / widthInches;
+        if (zoom_ == Zoom::FitPage) fitted = std::min(fitted, shownHeight / heightInches);
+        dpi = std::max(8, int(fitted));
+    }
+    pixelsPerInch_ = dpi;
+    pageWidth_ = int(double(dpi) * widthInches);
+    pageHeight_ = int(double(dpi) * heightInches);
+    app_.context().pageLog.scaleOverride = pixelsPerInch_;
+}
+
+int TPagePreview::pageLeftMargin() const { return std::max(0, (canvas->width() - pageWidth_) / 2); }
+
 RenderView TPagePreview::renderView() const {
     RenderView view;
     view.scale = pixelsPerInch_;
-    view.offsetX = ScrollBarH->value();
+    // A canvas wider than the page shows it in the middle.
+    view.offsetX = ScrollBarH->value() - pageLeftMargin();
     view.offsetY = ScrollBarV->value();
     view.onScreen = true;
     if (chartChosen()) view.selection = ftcSelection(familyTreeChart(app_.context()));
@@ -191,6 +224,7 @@ void TPagePreview::paintPage(QPainter& painter) {
     const RenderView view = renderView();
     // The page's right and bottom edges, where the canvas is larger than the page.
     painter.setPen(QColor(0xc0, 0xc0, 0xc0));
+    if (pageLeftMargin() > 0) painter.drawLine(-view.offsetX - 1, 0, -view.offsetX - 1, pageHeight_ - view.offsetY);
     if (pageWidth_ > 0) painter.drawLine(pageWidth_ - view.offsetX, 0, pageWidth_ - view.offsetX, pageHeight_ - view.offsetY);
     if (pageHeight_ > 0) painter.drawLine(0, pageHeight_ - view.offsetY, pageWidth_ - view.offsetX, pageHeight_ - view.offsetY);
     surface_.begin(painter);
@@ -222,6 +256,7 @@ void TPagePreview::updateButtons() {
     BtnNext->setEnabled(paged && viewed < log.lastPageIndex());
     BtnLastPg->setEnabled(paged && viewed < log.lastPageIndex());
     if (paged) EdtGotoPage->setText(QString::number(viewed + 1));
+    LabelPageCount->setText(paged ? QStringLiteral("of %1").arg(log.lastPageIndex() + 1) : QString());
 }
 
 void TPagePreview::showPage(int index) {
@@ -321,6 +356,7 @@ void TPagePreview::layoutControls() {
     const int clientHeight = height();
     const int hbarHeight = ScrollBarH->sizeHint().height();
     const int vbarWidth = ScrollBarV->sizeHint().width();
+    applyZoom(clientWidth - vbarWidth, clientHeight - hbarHeight - kPanelHeight);
     const PreviewLayout l = previewLayout(clientWidth, clientHeight, hbarHeight, vbarWidth, BtnCancel->width(),
                                           BtnPrint->width(), pageWidth_, pageHeight_);
     ScrollBarH->setGeometry(l.horizontalBar.left, l.horizontalBar.top, l.horizontalBar.width, l.horizontalBar.height);
@@ -328,6 +364,7 @@ void TPagePreview::layoutControls() {
     Panel1->setGeometry(0, 0, l.panelWidth, kPanelHeight);
     BtnCancel->move(l.cancelLeft, 46);
     BtnPrint->move(l.printLeft, 46);
+    cbZoom->setGeometry(std::max(l.cancelLeft, std::min(clientWidth - 112, 680)), 8, 100, 28);
     canvas->setGeometry(0, kPanelHeight, clientWidth - vbarWidth, clientHeight - hbarHeight - kPanelHeight);
 
     const auto apply = [](QScrollBar* bar, const ScrollRange& range) {

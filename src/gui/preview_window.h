@@ -8,6 +8,7 @@
 #include "output/page_render.h"
 #include "output/qt/qt_surface.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,6 +47,7 @@ public:
     QPushButton* BtnNext = nullptr;
     QPushButton* BtnLastPg = nullptr;
     QLineEdit* EdtGotoPage = nullptr;
+    QLabel* LabelPageCount = nullptr;  // "of 12" after the page number
     QPushButton* BtnGoto = nullptr;
     QPushButton* BtnPrint = nullptr;
     QPushButton* BtnCancel = nullptr;
@@ -55,11 +57,18 @@ public:
     QScrollBar* ScrollBarV = nullptr;
     QScrollBar* ScrollBarH = nullptr;
     PageCanvas* canvas = nullptr;
+    QComboBox* cbZoom = nullptr;
+
+    // How large the page is shown: at the screen's pixels per inch, as wide as the
+    // window, or wholly in it.
+    enum class Zoom { Actual, FitWidth, FitPage };
+    void setZoom(Zoom zoom);
+    Zoom zoom() const { return zoom_; }
 
     // The start window's Preview: shows the report just written, from its last page.
     void open();
-    // Everything open() does before the window shows: the page size at the screen's
-    // resolution, the last page on view, the bars at the top left.
+    // Everything open() does before the window shows: the page size at the zoom
+    // chosen, the last page on view, the bars at the top left.
     void prepare();
     // A new report was chosen: the Family Tree Chart's buttons are disabled and hidden.
     void resetChartControls();
@@ -104,6 +113,9 @@ protected:
 
 private:
     void layoutControls();
+    void applyZoom(int shownWidth, int shownHeight);
+    // Where the page's left edge lies on the canvas: 0, or half the room beside it.
+    int pageLeftMargin() const;
     bool chartChosen() const;
 
     TamblewinApp& app_;
@@ -111,6 +123,7 @@ private:
     int pixelsPerInch_ = 96;
     int pageWidth_ = 0;
     int pageHeight_ = 0;
+    Zoom zoom_ = Zoom::Actual;
     bool dragging_ = false;  // the left button is held on the Family Tree Chart
     // The preview was prepared for a Family Tree Chart since the report was chosen.
     bool chartPrepared_ = false;

@@ -1,28 +1,58 @@
 #include "gui/print_window.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <optional>
 
 #include "charts/ftc_state.h"
 #include "gui/data_file_window.h"
 #include "gui/preview_window.h"
+#include "gui/print_naming.h"
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
 #include "output/printing.h"
-#include "paf/codepage.h"
 
 namespace tw::gui {
 
 namespace {
 
 const QString kRangeCaption = QStringLiteral("Pages                     to");
+
+// How far a print has come, in a progress box over the print box, with a Cancel
+// that stops it. The box shows itself only for a print that takes a while.
+class PrintProgressBox : public PrintProgress {
+public:
+    PrintProgressBox(QWidget* parent, int total)
+        : box_(QStringLiteral("Printing ..."), QStringLiteral("Cancel"), 0, total, parent) {
+        box_.setObjectName(QStringLiteral("PrintProgress"));
+        box_.setWindowTitle(QStringLiteral("Printing"));
+        box_.setWindowModality(Qt::WindowModal);
+        box_.setMinimumDuration(500);
+        box_.setAutoReset(false);
+        box_.setValue(0);
+    }
+
+    bool pagePrinted(int printed, int total) override {
+        box_.setLabelText(QStringLiteral("%1 of %2 pages printed").arg(printed).arg(total));
+        box_.setValue(printed);
+        // Lets Cancel be pressed (and the windows be painted) while pages are printed.
+        QCoreApplication::processEvents();
+        return !box_.wasCanceled();
+    }
+    bool cancelled() const { return box_.wasCanceled(); }
+
+private:
+    QProgressDialog box_;
+};
 
 }  // namespace
 
@@ -122,7 +152,7 @@ void TPB::fillPrinters() {
     cbPrinter->addItem(QStringLiteral("PDF file"), QString());
     const int current = printer.printsToPdf() ? cbPrinter->count() - 1 : std::max(0, cbPrinter->findData(printer.printerName()));
     cbPrinter->setCurrentIndex(current);
-    cbPrinter->setEnabled(cbPrinter->count() > 1);
+    updateButtons();
 }
 
 int TPB::pageNumber(const QString& text) {
@@ -138,9 +168,10 @@ bool TPB::choosePrinter() {
         printer.useSystemPrinter(name);
         return true;
     }
-    QString base = QFileInfo(QString::fromStdString(windows1252ToUtf8(app_.context().dataFilePath))).completeBaseName();
-    if (base.isEmpty()) base = QStringLiteral("Tamblewin");
-    const QString suggested = QDir(TChooseFile::browseFolder()).filePath(base + QStringLiteral(".pdf"));
+    // Beside the last PDF file printed into, else in the documents folder.
+    const QString folder =
+        printer.pdfFile().isEmpty() ? TChooseFile::browseFolder() : QFileInfo(printer.pdfFile()).absolutePath();
+    const QString suggested = QDir(folder).filePath(pdfFileNameFor(app_.settings().reportTitle));
     const auto file = app_.dialogs().savePdfFile(this, suggested);
     if (!file) return false;
     printer.usePdfFile(*file);
@@ -148,6 +179,7 @@ bool TPB::choosePrinter() {
 }
 
 void TPB::btnPrintClick() {
+    if (printing_) return;
     PageLog& log = app_.context().pageLog;
     const int pages = log.lastPageIndex() + 1;
     int first = 1;
@@ -161,10 +193,33 @@ void TPB::btnPrintClick() {
     // A range printPages refuses is refused before a PDF file is asked for.
     const bool printable = first > 0 && last >= first && last <= pages;
     if (printable && !choosePrinter()) return;
-    const bool printed = printPages(log, app_.host(), first, last, familyTreeChart(app_.context()).positionsChanged);
+    app_.printer().setDocumentTitle(app_.settings().reportTitle);
+    // A refused range only shows its message; no progress box comes up behind it.
+    std::optional<PrintProgressBox> progress;
+    if (printable) progress.emplace(this, last - first + 1);
+    printing_ = true;
+    updateButtons();
+    const bool printed = printPages(log, app_.host(), first, last, familyTreeChart(app_.context()).positionsChanged,
+                                    progress ? &*progress : nullptr);
+    printing_ = false;
+    updateButtons();
+    // A print stopped by its Cancel left nothing behind; the box stays for another try.
+    if (progress && progress->cancelled()) return;
     if (printed && !app_.printer().errorText().isEmpty())
         app_.dialogs().message(this, app_.printer().errorText(), QStringLiteral("Whoops!"));
     finish(kPrint);
+}
+
+void TPB::updateButtons() {
+    // While pages are printed only the progress box's Cancel works.
+    for (QWidget* control : {static_cast<QWidget*>(btnBack), static_cast<QWidget*>(btnPrint),
+                             static_cast<QWidget*>(btnCancel), static_cast<QWidget*>(cbPrinter)})
+        control->setEnabled(!printing_);
+    cbPrinter->setEnabled(!printing_ && cbPrinter->count() > 1);
+}
+
+void TPB::closedByFrame() {
+    if (!printing_) finish(kClosed);
 }
 
 void TPB::btnBackClick() { finish(kBack); }

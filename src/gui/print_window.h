@@ -37,6 +37,9 @@ public:
     // Shows the box modally and returns its result.
     int run() { return showModal(); }
 
+    // The buttons' and the printer choice's states: none works while pages are printed.
+    void updateButtons();
+
     void btnBackClick();
     void btnPrintClick();
     void btnCancelClick();
@@ -46,7 +49,7 @@ public:
 
 protected:
     void beforeShowing() override;
-    void closedByFrame() override { finish(kClosed); }
+    void closedByFrame() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -56,6 +59,7 @@ private:
     bool choosePrinter();
 
     TamblewinApp& app_;
+    bool printing_ = false;
 };
 
 }  // namespace tw::gui

@@ -7,6 +7,8 @@
 #include <QStringConverter>
 #include <QTextStream>
 
+#include "gui/app_settings.h"
+
 namespace tw::gui {
 
 namespace {
@@ -135,8 +137,7 @@ QStringList pafRecentFiles() {
 }
 
 QStringList OwnRecentFiles::list() const {
-    QSettings settings(QStringLiteral("Tamblewin"), QStringLiteral("Tamblewin"));
-    QStringList files = settings.value(QStringLiteral("RecentFiles")).toStringList();
+    QStringList files = openSettings()->value(QStringLiteral("RecentFiles")).toStringList();
     files.removeAll(QString());
     while (files.size() > kKept) files.removeLast();
     return files;
@@ -147,8 +148,7 @@ void OwnRecentFiles::remember(const QString& path) {
     files.removeAll(path);
     files.prepend(path);
     while (files.size() > kKept) files.removeLast();
-    QSettings settings(QStringLiteral("Tamblewin"), QStringLiteral("Tamblewin"));
-    settings.setValue(QStringLiteral("RecentFiles"), files);
+    openSettings()->setValue(QStringLiteral("RecentFiles"), files);
 }
 
 }  // namespace tw::gui

@@ -31,7 +31,7 @@ std::array<QString, 4> parseWineRecentFiles(const QString& registryText, const Q
 QStringList pafRecentFiles();
 
 // This program's own list of the last four files it opened, most recent first,
-// kept in its settings (QSettings "Tamblewin", "Tamblewin", key RecentFiles).
+// kept in its settings (gui/app_settings.h, key RecentFiles).
 class OwnRecentFiles {
 public:
     static constexpr int kKept = 4;

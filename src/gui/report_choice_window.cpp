@@ -120,6 +120,11 @@ void TChooseList::btnNextClick() {
     app_.chooseFile().showModal();
     uncheckAll();
     settings.wentBack = false;
+    // The window is the one the user works in again, among the reports.
+    if (isShowingModal()) {
+        radioButtons[size_t(ReportKind::ResearchStatusList)]->setFocus();
+        traceShown(this);
+    }
 }
 
 void TChooseList::btnBackClick() {

@@ -9,10 +9,12 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "gui/browse_window.h"
 #include "gui/preview_window.h"
+#include "gui/print_naming.h"
 #include "gui/tamblewin_app.h"
 #include "wizard/dispatcher.h"
 
@@ -60,6 +62,9 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     edtStart = new QLineEdit(QStringLiteral("1"), this);
     edtStart->setObjectName(QStringLiteral("edtStart"));
     edtStart->setMaximumWidth(160);
+    // RINs and MRINs: digits, with commas (and blanks) between several; anything
+    // else is refused as it is typed.
+    edtStart->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9, ]*")), edtStart));
     btnPreview = makeButton(QStringLiteral("Preview"), "btnPreview", this);
     cbFoliage = new QCheckBox(QStringLiteral("detailed foliage background"), this);
     cbFoliage->setObjectName(QStringLiteral("cbFoliage"));
@@ -177,6 +182,7 @@ void TChooseRin::btnNextClick() {
         finish(Rejected);
         return;
     }
+    app_.settings().reportTitle = reportTitle(ctx, app_.settings().reportFlags, edtStart->text().toStdString());
     previewReady_ = true;
     updateButtons();
     btnPreview->setFocus();
@@ -226,6 +232,7 @@ void TChooseRin::btnBackClick() {
 void TChooseRin::btnPreviewClick() {
     app_.pagePreview().open();
     activate();
+    traceShown(this);
 }
 
 void TChooseRin::showProgress(int generation) {

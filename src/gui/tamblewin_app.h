@@ -3,6 +3,7 @@
 // selections the windows hand on to each other, the printer, and the eight windows,
 // created once in a fixed order and hidden between uses.
 
+#include <QString>
 #include <memory>
 
 #include "gui/gui_host.h"
@@ -33,6 +34,9 @@ struct WizardSettings {
     // 0 an individual is wanted, -1 a couple; the browse window stores the number
     // chosen (> 0), or -2 while it shows a list of spouses.
     int32_t startMode = 0;
+    // What the report last run is called when it is printed: its name and whom it
+    // starts from (set by the start window after each run).
+    QString reportTitle;
 };
 
 class TamblewinApp {

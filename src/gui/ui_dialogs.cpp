@@ -18,8 +18,22 @@ QWidget* ownerFor(QWidget* parent) {
 
 }  // namespace
 
+MessageKind messageKindFor(const QString& caption) {
+    static const QStringList problems{QStringLiteral("Alert!"), QStringLiteral("Bad"), QStringLiteral("Error"),
+                                      QStringLiteral("Whoops!"), QStringLiteral("Problem!")};
+    static const QStringList warnings{QStringLiteral("Whoops"), QStringLiteral("Note"),
+                                      QStringLiteral("Multiple marriages")};
+    if (problems.contains(caption)) return MessageKind::Problem;
+    if (warnings.contains(caption)) return MessageKind::Warning;
+    return MessageKind::Information;
+}
+
 void QtUiDialogs::message(QWidget* parent, const QString& text, const QString& caption) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, ownerFor(parent));
+    const MessageKind kind = messageKindFor(caption);
+    const QMessageBox::Icon icon = kind == MessageKind::Problem   ? QMessageBox::Critical
+                                   : kind == MessageKind::Warning ? QMessageBox::Warning
+                                                                  : QMessageBox::Information;
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, ownerFor(parent));
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -12,6 +12,11 @@ class QWidget;
 
 namespace tw::gui {
 
+// The icon of a message box, from its caption: the program's messages keep the
+// captions they always had ("Alert!", "Whoops", "Notice", ...).
+enum class MessageKind { Problem, Warning, Information };
+MessageKind messageKindFor(const QString& caption);
+
 class UiDialogs {
 public:
     virtual ~UiDialogs() = default;

@@ -39,7 +39,9 @@ int PageLog::begin(std::string_view title) {
     commitLength_ = 0;
     scaleOverride = 0;
     open_ = true;
-    if (printing_) return 0;
+    // A job left open by the previous report (closed by the window frame, or by Esc)
+    // was laid out for that report's paper; this report starts its own.
+    dropOpenJob();
 
     Printer& printer = measuringPrinter();
     printer.setLandscape(pageMode > 0);
@@ -380,9 +382,14 @@ void PageLog::finishPrinting() {
 // The pages written so far stay as they are: a report stopped by the user keeps
 // what it committed.
 void PageLog::abandonPrinting() {
-    if (printer_ == nullptr) return;
-    printer_->abortDocument();
-    printer_->setLandscape(false);
+    Printer* printer = printer_;
+    if (printer == nullptr) return;
+    dropOpenJob();
+    printer->setLandscape(false);
+}
+
+void PageLog::dropOpenJob() {
+    if (printer_ != nullptr) printer_->abortDocument();
     printer_ = nullptr;
     printing_ = false;
 }

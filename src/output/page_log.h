@@ -40,6 +40,8 @@ public:
     int8_t pageMode = 0;
 
     // Opening and closing.
+    // Starts a new log and a new print job for pageMode's paper and orientation; a
+    // job still open from an earlier report is dropped first.
     int begin(std::string_view title);  // 0 ready; 1 the printer's paper does not fit the mode
     void newPage();
     void commit();
@@ -119,6 +121,7 @@ private:
                           int32_t size, int32_t angle);
     void internalError(const std::string& text, std::string_view caption, int status) const;
     Printer& measuringPrinter();
+    void dropOpenJob();
 
     Host& host_;
     std::vector<Block> blocks_;

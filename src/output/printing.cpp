@@ -5,7 +5,7 @@
 
 namespace tw {
 
-bool printPages(PageLog& log, Host& host, int first, int last, bool positionsChanged) {
+bool printPages(PageLog& log, Host& host, int first, int last, bool positionsChanged, PrintProgress* progress) {
     const int pageCount = log.lastPageIndex() + 1;
     if (first <= 0 || last < first || last > pageCount) {
         host.message("Invalid page range.", "Whoops!");
@@ -13,11 +13,16 @@ bool printPages(PageLog& log, Host& host, int first, int last, bool positionsCha
     }
 
     // Normally the job that the report's log opened is still open; after it was
-    // ended, a new document is started on the current printer.
+    // ended or abandoned, a new document is started on the current printer, with the
+    // paper and orientation the report was laid out for.
     Printer* printer = log.printing() ? log.printer() : nullptr;
     bool ownDocument = false;
     if (printer == nullptr) {
         printer = host.printer();
+        if (printer != nullptr) {
+            printer->setLandscape(log.pageMode > 0);
+            printer->requestPaper(log.pageMode == 3 ? PaperSize::Legal : PaperSize::Letter);
+        }
         if (printer == nullptr || !printer->startDocument("Tamblewin")) {
             host.message("The printer could not start printing.", "Whoops!");
             return false;
@@ -33,11 +38,17 @@ bool printPages(PageLog& log, Host& host, int first, int last, bool positionsCha
     view.onScreen = false;
     log.scaleOverride = geometry.pixelsPerInchX;
 
+    const int total = last - first + 1;
     for (int index = first - 1; index <= last - 1; ++index) {
         log.setViewedPageIndex(index);
         if (!positionsChanged) log.setCurrentText(log.pagelogg(index));
         if (index != first - 1) printer->newPage();
         renderPage(log.currentText(), printer->surface(), view, host);
+        if (progress != nullptr && !progress->pagePrinted(index - first + 2, total)) {
+            if (ownDocument) printer->abortDocument();
+            log.abandonPrinting();
+            return false;
+        }
     }
 
     if (ownDocument) printer->endDocument();

@@ -4,13 +4,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "gui/app_settings.h"
 #include "gui/data_file_window.h"
 #include "gui/recent_files.h"
 #include "gui/report_choice_window.h"
@@ -38,7 +41,7 @@ void writeText(const QString& path, const QByteArray& text) {
 QString winePrefix() { return qEnvironmentVariable("WINEPREFIX"); }
 
 void forgetOwnRecentFiles() {
-    QSettings(QStringLiteral("Tamblewin"), QStringLiteral("Tamblewin")).remove(QStringLiteral("RecentFiles"));
+    openSettings()->remove(QStringLiteral("RecentFiles"));
 }
 
 // What a run of the data-file window's Next in a child process showed and how the
@@ -64,7 +67,7 @@ ChildOutcome nextInChild(const std::string& path, bool asOrdinaryUser) {
         TChooseFile& file = t.app.chooseFile();
         file.cbFileName->setEditText(QString::fromStdString(path));
         file.btnNextClick();
-        _exit(0);  // not reached: the program ends in Next
+        _exit(0);
     }
     close(pipeFds[1]);
     QByteArray text;
@@ -93,7 +96,12 @@ private slots:
     void browseStartsInTheDocumentsFolder();
     void corruptFileReturnsToReportSelection();
     void gedcomFileIsImportedAndNeverWritten();
-    void fileThatCannotBeOpenedEndsTheProgramWithAFailureStatus();
+    void mistypedPathStaysWithTheSystemsWords_data();
+    void mistypedPathStaysWithTheSystemsWords();
+    void unreadableFileStaysWithTheSystemsWords();
+    void oneEnterPressesNextDuringCompletion();
+    void theFileTheProgramStartedWithIsOffered();
+    void oldSettingsMoveIntoTheOneFolder();
 };
 
 void DataFileTest::wineRegistryValuesAreReadWithTheirEscapes() {
@@ -293,25 +301,159 @@ void DataFileTest::gedcomFileIsImportedAndNeverWritten() {
     QCOMPARE(fileBytes(path), before);
 }
 
-void DataFileTest::fileThatCannotBeOpenedEndsTheProgramWithAFailureStatus() {
-    tw::test::TempDir dir;
-    const ChildOutcome missing = nextInChild(dir.file("missing.paf"), false);
-    QCOMPARE(missing.messages, QStringLiteral("Alert!: Open failed.  Error code: 2\n"));
-    QVERIFY2(missing.status != 0 && missing.status < 128, qPrintable(QString::number(missing.status)));
+void DataFileTest::mistypedPathStaysWithTheSystemsWords_data() {
+    QTest::addColumn<QString>("name");  // in the test's folder; empty: the folder itself
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("missing PAF file") << "missing.paf"
+                                      << "Open failed.  Error code: 2\n\n%1: No such file or directory";
+    QTest::newRow("missing GEDCOM file") << "missing.ged"
+                                         << "Open failed.  Error code: 2\n\n%1: No such file or directory";
+    QTest::newRow("a folder") << "" << "Open failed.  Error code: 21\n\n%1 is a folder, not a data file.";
+    QTest::newRow("a folder named .ged") << "folder.ged"
+                                         << "Open failed.  Error code: 21\n\n%1 is a folder, not a data file.";
+}
 
+// A path that cannot be opened no longer ends the program: the message (with the
+// system's words added) is shown and the window stays for another path.
+void DataFileTest::mistypedPathStaysWithTheSystemsWords() {
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    tw::test::TempDir dir;
+    QDir(QString::fromStdString(dir.path().string())).mkdir(QStringLiteral("folder.ged"));
+    const QString path = name.isEmpty() ? QString::fromStdString(dir.path().string())
+                                        : QString::fromStdString(dir.file(name.toStdString()));
+    const std::string good = writeFamily(wizardFamily(), dir.file("family.paf"));
+    AppUnderTest t;
+    TChooseFile& file = t.app.chooseFile();
+    bool stillUp = false;
+    bool startShown = false;
+    Driver driver;
+    driver
+        .onWindow(&file,
+                  [&] {
+                      file.cbFileName->setEditText(path);
+                      click(file.btnNext);
+                      stillUp = file.isVisible() && file.isShowingModal() && file.cbFileName->currentText() == path;
+                      file.cbFileName->setEditText(QString::fromStdString(good));
+                      click(file.btnNext);
+                  })
+        .onWindow(&t.app.chooseRin(), [&] {
+            startShown = true;
+            click(t.app.chooseRin().btnCancel);
+        });
+    file.showModal();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QVERIFY(stillUp);
+    QVERIFY(startShown);
+    QCOMPARE(t.dialogs.all(), QStringLiteral("Alert!: ") + expected.arg(path) + u'\n');
+}
+
+// One Enter in the path presses Next, also while the path's completion is offered.
+void DataFileTest::oneEnterPressesNextDuringCompletion() {
+    tw::test::TempDir dir;
+    const std::string path = writeFamily(wizardFamily(), dir.file("family.paf"));
+    OwnRecentFiles().remember(QString::fromStdString(path));
+    AppUnderTest t;
+    TChooseFile& file = t.app.chooseFile();
+    QString typed;
+    bool startShown = false;
+    Driver driver;
+    driver
+        .onWindow(&file,
+                  [&] {
+                      QLineEdit* line = file.cbFileName->lineEdit();
+                      line->clear();
+                      // Typing the start of the recent path completes the rest, selected.
+                      QTest::keyClicks(line, QString::fromStdString(path).chopped(5));
+                      typed = line->text();
+                      QTest::keyClick(line, Qt::Key_Return);
+                  })
+        .onWindow(&t.app.chooseRin(), [&] {
+            startShown = true;
+            click(t.app.chooseRin().btnCancel);
+        });
+    file.showModal();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QCOMPARE(typed, QString::fromStdString(path));
+    QVERIFY(startShown);
+    QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
+    QCOMPARE(t.app.context().dataFilePath, path);
+}
+
+// "tamblewin FILE.paf": the file is offered first until another one is opened.
+void DataFileTest::theFileTheProgramStartedWithIsOffered() {
+    tw::test::TempDir dir;
+    const std::string started = writeFamily(wizardFamily(), dir.file("started.paf"));
+    const std::string other = writeFamily(wizardFamily(), dir.file("other.paf"));
+    OwnRecentFiles().remember(QString::fromStdString(other));
+    AppUnderTest t;
+    TChooseFile& file = t.app.chooseFile();
+    file.presetPath(QString::fromStdString(started));
+    QStringList offered;
+    Driver driver;
+    driver
+        .onWindow(&file,
+                  [&] {
+                      offered << file.cbFileName->currentText();
+                      click(file.btnNext);
+                  })
+        .onWindow(&t.app.chooseRin(), [&] { click(t.app.chooseRin().btnBack); })
+        .onWindow(&file, [&] {
+            offered << file.cbFileName->currentText();
+            file.cbFileName->setEditText(QString::fromStdString(other));
+            click(file.btnNext);
+        })
+        .onWindow(&t.app.chooseRin(), [&] { click(t.app.chooseRin().btnCancel); });
+    file.showModal();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    // Shown again after another file was opened: that one, the newest of the recent files.
+    Driver again;
+    again.onWindow(&file, [&] {
+        offered << file.cbFileName->currentText();
+        click(file.btnCancel);
+    });
+    file.showModal();
+    QCOMPARE(offered, (QStringList{QString::fromStdString(started), QString::fromStdString(started),
+                                   QString::fromStdString(other)}));
+}
+
+// A file the user may not read: the window stays, whoever runs the tests (root
+// reads every file, so the child drops to an ordinary user).
+void DataFileTest::unreadableFileStaysWithTheSystemsWords() {
+    tw::test::TempDir dir;
     const std::string locked = writeFamily(wizardFamily(), dir.file("locked.paf"));
+    const QByteArray before = fileBytes(locked);
     QVERIFY(chmod(locked.c_str(), 0) == 0);
-    const QByteArray before = [&] {
-        chmod(locked.c_str(), 0600);
-        QByteArray bytes = fileBytes(locked);
-        chmod(locked.c_str(), 0);
-        return bytes;
-    }();
+    QVERIFY(chmod(dir.path().c_str(), 0755) == 0);
     const ChildOutcome unreadable = nextInChild(locked, true);
-    QCOMPARE(unreadable.messages, QStringLiteral("Alert!: Open failed.  Error code: 13\n"));
-    QVERIFY2(unreadable.status != 0 && unreadable.status < 120, qPrintable(QString::number(unreadable.status)));
     chmod(locked.c_str(), 0600);
+    QCOMPARE(unreadable.status, 0);
+    QCOMPARE(unreadable.messages, QStringLiteral("Alert!: Open failed.  Error code: 13\n\n") +
+                                      QString::fromStdString(locked) + QStringLiteral(": Permission denied\n"));
     QCOMPARE(fileBytes(locked), before);
+}
+
+// The settings of earlier versions (~/.config/Tamblewin/Tamblewin.conf) move once
+// into the program's one folder, where the tuning file lives too.
+void DataFileTest::oldSettingsMoveIntoTheOneFolder() {
+    QTemporaryDir home;
+    const QString oldFile = home.path() + QStringLiteral("/Tamblewin/Tamblewin.conf");
+    {
+        QSettings old(oldFile, QSettings::IniFormat);
+        old.setValue(QStringLiteral("RecentFiles"), QStringList{QStringLiteral("/data/a.paf")});
+    }
+    QVERIFY(QFile::exists(oldFile));
+    QCOMPARE(openSettings(home.path())->value(QStringLiteral("RecentFiles")).toStringList(),
+             QStringList{QStringLiteral("/data/a.paf")});
+    QCOMPARE(settingsFolder(home.path()), home.path() + QStringLiteral("/tamblewin"));
+    QVERIFY(QFile::exists(home.path() + QStringLiteral("/tamblewin/tamblewin.conf")));
+    QVERIFY(!QFile::exists(oldFile));
+    QVERIFY(!QDir(home.path() + QStringLiteral("/Tamblewin")).exists());
+    // Later values are kept where they are; an old file that reappears is not read.
+    openSettings(home.path())->setValue(QStringLiteral("RecentFiles"), QStringList{QStringLiteral("/data/b.paf")});
+    QSettings(oldFile, QSettings::IniFormat).setValue(QStringLiteral("RecentFiles"), QStringLiteral("/data/old.paf"));
+    QCOMPARE(openSettings(home.path())->value(QStringLiteral("RecentFiles")).toStringList(),
+             QStringList{QStringLiteral("/data/b.paf")});
 }
 
 TW_GUI_TEST(DataFileTest);

@@ -23,8 +23,9 @@ std::optional<QString> RecordingDialogs::openDataFile(QWidget*, const QString& f
     return openFileAnswer;
 }
 
-std::optional<QString> RecordingDialogs::savePdfFile(QWidget*, const QString&) {
+std::optional<QString> RecordingDialogs::savePdfFile(QWidget*, const QString& suggested) {
     ++pdfFileAsked;
+    pdfFileSuggested = suggested;
     return pdfFileAnswer;
 }
 

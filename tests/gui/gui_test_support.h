@@ -39,6 +39,7 @@ public:
     std::optional<QString> pdfFileAnswer;
     QStringList openFileFolders;
     int pdfFileAsked = 0;
+    QString pdfFileSuggested;
     int printerSetups = 0;
 
     void message(QWidget*, const QString& text, const QString& caption) override;

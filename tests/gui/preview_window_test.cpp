@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -71,6 +72,7 @@ private slots:
     void pageFieldTakesDigitsOnly();
     void barsFitTheClientAreaAndTheWheelScrolls();
     void thePageIsDrawnAtItsRealSize();
+    void pageCountZoomAndCentring();
 };
 
 void PreviewTest::onePageReportHasNoPageButtons() {
@@ -244,6 +246,41 @@ void PreviewTest::thePageIsDrawnAtItsRealSize() {
         for (int xx = dpi; xx < dpi * 3; ++xx) dark += qGray(shot.pixel(xx, yy)) < 128 ? 1 : 0;
     QVERIFY2(dark > 50, "the text \"Page 1\" is drawn");
     p.hide();
+}
+
+void PreviewTest::pageCountZoomAndCentring() {
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 12);
+    TPagePreview& preview = t.app.pagePreview();
+    preview.show();
+    preview.resize(800, 700);
+    preview.prepare();
+    preview.showPage(2);
+    QCOMPARE(preview.Label1->text() + preview.EdtGotoPage->text() + u' ' + preview.LabelPageCount->text(),
+             QStringLiteral("Page 3 of 12"));
+    const int screenPpi = preview.pixelsPerInch();
+    QCOMPARE(preview.pageWidthPixels(), int(screenPpi * 8.5));
+
+    // Fitted to the width the page is as wide as the canvas; fitted wholly it is also
+    // no higher; at 100% it is at the screen's resolution again.
+    const int canvasWidth = preview.canvas->width();
+    preview.setZoom(TPagePreview::Zoom::FitWidth);
+    QVERIFY(preview.pageWidthPixels() <= canvasWidth && preview.pageWidthPixels() > canvasWidth - 9);
+    preview.setZoom(TPagePreview::Zoom::FitPage);
+    QVERIFY(preview.pageHeightPixels() <= preview.canvas->height());
+    QVERIFY(preview.pageHeightPixels() > preview.canvas->height() - 12);
+    QVERIFY(preview.pageWidthPixels() <= canvasWidth);
+    preview.setZoom(TPagePreview::Zoom::Actual);
+    QCOMPARE(preview.pixelsPerInch(), screenPpi);
+
+    // Widened beyond the page, the page sits in the middle; the bar has nowhere to go.
+    preview.resize(1800, 700);
+    QCoreApplication::processEvents();
+    const int margin = (preview.canvas->width() - preview.pageWidthPixels()) / 2;
+    QVERIFY(margin > 0);
+    QCOMPARE(preview.renderView().offsetX, -margin);
+    QCOMPARE(preview.ScrollBarH->maximum(), 0);
+    preview.hide();
 }
 
 TW_GUI_TEST(PreviewTest);

@@ -1,15 +1,21 @@
 // The print box: all pages, a range, the page on view, refused ranges, Back, and
 // printing through QPrinter into a PDF file.
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include "gui/preview_window.h"
+#include "gui/print_naming.h"
 #include "gui/print_window.h"
+#include "gui/start_window.h"
+#include "wizard/dispatcher.h"
 #include "gui_test_support.h"
 #include "support/paf_fixture.h"
 
@@ -70,6 +76,8 @@ private slots:
     void printsAllARangeOrTheCurrentPage();
     void backReturnsToThePreviewOnTheSamePage();
     void cancelledFileNameKeepsTheBoxOpen();
+    void cancelledPrintLeavesNoPartOfTheFile();
+    void theFileAndItsTitleAreNamedForTheReport();
 
 private:
     tw::test::TempDir dir_;
@@ -201,6 +209,103 @@ void PrintBoxTest::cancelledFileNameKeepsTheBoxOpen() {
     // Cancel in the box closes the preview too, without ending the job.
     QVERIFY(!preview.isVisible());
     QVERIFY(t.app.context().pageLog.printing());
+}
+
+// A print stopped with the progress box's Cancel leaves neither a part of the new
+// file nor a change to the file it would have replaced; printing again works.
+void PrintBoxTest::cancelledPrintLeavesNoPartOfTheFile() {
+    tw::test::TempDir folder;
+    const QString pdf = QString::fromStdString(folder.file("report.pdf"));
+    {
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an older report");
+    }
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 30);
+    t.dialogs.pdfFileAnswer = pdf;
+    TPagePreview& preview = t.app.pagePreview();
+    TPB& box = t.app.printBox();
+    int progressSeen = 0;
+    QString progressText;
+    QStringList filesAfterCancel;
+    bool boxStillUp = false;
+    // Presses the progress box's Cancel once three pages are out.
+    QTimer watcher;
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* progress = box.findChild<QProgressDialog*>(QStringLiteral("PrintProgress"));
+        if (progress == nullptr || progress->value() < 3 || progress->wasCanceled()) return;
+        progressSeen = progress->value();
+        progressText = progress->labelText();
+        progress->cancel();
+    });
+    Driver driver;
+    driver.onWindow(&preview, [&] { click(preview.BtnPrint); }).onWindow(&box, [&] {
+        watcher.start();
+        click(box.btnPrint);
+        watcher.stop();
+        boxStillUp = box.isVisible();
+        filesAfterCancel = QDir(QFileInfo(pdf).absolutePath()).entryList(QDir::Files | QDir::Hidden);
+        click(box.btnPrint);  // again, to the end
+    });
+    preview.open();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QVERIFY(progressSeen >= 3 && progressSeen < 30);
+    QCOMPARE(progressText, QStringLiteral("%1 of 30 pages printed").arg(progressSeen));
+    QVERIFY(boxStillUp);
+    QCOMPARE(filesAfterCancel, QStringList{QStringLiteral("report.pdf")});
+    QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
+    QCOMPARE(readPdf(pdf).count, 30);
+    QCOMPARE(QDir(QFileInfo(pdf).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("report.pdf")});
+    QVERIFY(!t.app.context().pageLog.printing());
+}
+
+void PrintBoxTest::theFileAndItsTitleAreNamedForTheReport() {
+    const std::string path = writeFamily(wizardFamily(), dir_.file("named.paf"));
+    AppUnderTest t;
+    AppContext& ctx = t.app.context();
+    QCOMPARE(ctx.file.open(path), PafFile::kOpened);
+    struct Case {
+        ReportKind kind;
+        const char* start;
+        QString title;
+    };
+    for (const Case& c : {Case{ReportKind::AncestorsListWithRepeats, "5", "Ancestors List (with repeats) - Emil Rauch"},
+                          Case{ReportKind::DescendantSummaryChart, "1",
+                               "Descendant Summary Chart - Adam Tamble and Berta Kessling"},
+                          Case{ReportKind::SurnameDistributionList, "1", "Surname Distribution List"},
+                          Case{ReportKind::ResearchStatusList, "999", "Research Status List"}})
+        QCOMPARE(reportTitle(ctx, flagsFor(c.kind), c.start), c.title);
+    QCOMPARE(pdfFileNameFor(QStringLiteral("A/B: \"C\"")), QStringLiteral("A-B- -C-.pdf"));
+
+    // Through the windows: the report just run names the file and the PDF's title.
+    t.app.settings().reportFlags = flagsFor(ReportKind::AncestorsListWithRepeats);
+    TChooseRin& start = t.app.chooseRin();
+    start.edtStart->setText(QStringLiteral("5"));
+    start.show();
+    click(start.btnNext);
+    start.hide();
+    const QString pdf = QString::fromStdString(dir_.file("Emil.pdf"));
+    t.dialogs.pdfFileAnswer = pdf;
+    TPagePreview& preview = t.app.pagePreview();
+    Driver driver;
+    driver.onWindow(&preview, [&] { click(preview.BtnPrint); }).onWindow(&t.app.printBox(), [&] {
+        click(t.app.printBox().btnPrint);
+    });
+    preview.open();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QCOMPARE(QFileInfo(t.dialogs.pdfFileSuggested).fileName(),
+             QStringLiteral("Ancestors List (with repeats) - Emil Rauch.pdf"));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        QSKIP("pdfinfo is not installed: the PDF's title was not read");
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(-1);
+    static const QRegularExpression title(QStringLiteral("^Title:\\s+(.*)$"), QRegularExpression::MultilineOption);
+    QCOMPARE(title.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1),
+             QStringLiteral("Ancestors List (with repeats) - Emil Rauch"));
 }
 
 TW_GUI_TEST(PrintBoxTest);

@@ -81,6 +81,8 @@ private slots:
     void individualReportChecksTheRin();
     void browseChoosesAPersonOrAMarriage();
     void cancelStopsARunningReportAndTheNextRunStartsClear();
+    void startFieldTakesDigitsCommasAndBlanks();
+    void browseNamesTheNamelessAndFindsAName();
 
 private:
     tw::test::TempDir dir_;
@@ -329,6 +331,43 @@ void StartWindowTest::cancelStopsARunningReportAndTheNextRunStartsClear() {
     QVERIFY(afterPreview.backEnabled && afterPreview.nextEnabled && afterPreview.nextVisible &&
             !afterPreview.previewVisible);
     QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
+}
+
+void StartWindowTest::startFieldTakesDigitsCommasAndBlanks() {
+    AppUnderTest t;
+    QLineEdit* field = t.app.chooseRin().edtStart;
+    field->clear();
+    QTest::keyClicks(field, QStringLiteral("2a3, 2-4;x 5+"));
+    QCOMPARE(field->text(), QStringLiteral("23, 24 5"));
+}
+
+void StartWindowTest::browseNamesTheNamelessAndFindsAName() {
+    tw::test::TempDir dir;
+    WriterFamily family = wizardFamily();
+    family.addPerson(tw::test::person("", 'F', {1, 1, 1901}));
+    const std::string path = writeFamily(family, dir.file("nameless.paf"));
+    AppUnderTest t;
+    QCOMPARE(t.app.context().file.open(path), PafFile::kOpened);
+    t.app.settings().startMode = 0;
+    TchooseRinBrowse& browse = t.app.browse();
+    QString nameless, byStart, byPart;
+    Driver driver;
+    driver.onWindow(&browse, [&] {
+        const int row = lineOf(browse.ListBox1, QStringLiteral("(no name)"));
+        if (row >= 0) nameless = browse.ListBox1->item(row)->text();
+        QTest::keyClicks(browse.edtFind, QStringLiteral("EMI"));
+        byStart = browse.ListBox1->currentItem()->text();
+        browse.edtFind->clear();
+        QTest::keyClicks(browse.edtFind, QStringLiteral("lenz"));
+        byPart = browse.ListBox1->currentItem()->text();
+        QTest::keyClick(browse.edtFind, Qt::Key_Return);  // chooses the line found
+    });
+    const int32_t chosen = browse.choose();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QCOMPARE(nameless, QStringLiteral("(no name)    (b. 1901)"));
+    QVERIFY2(byStart.startsWith(QStringLiteral("Emil")), qPrintable(byStart));
+    QVERIFY2(byPart.startsWith(QStringLiteral("Frieda")), qPrintable(byPart));
+    QCOMPARE(chosen, 6);
 }
 
 TW_GUI_TEST(StartWindowTest);

@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# A real run of the windows on the paper each report lays out for: the tamblewin
+# executable under xvfb-run, walked with the keyboard (xdotool) through the demo
+# family's Descendant Summary Chart for MRIN 1 (legal paper, landscape), whose preview
+# is left with Esc and whose start window with Cancel, so that its print job is never
+# printed nor abandoned by the preview's Cancel. Then an Ancestors List (with repeats)
+# for RIN 300 is previewed and printed into a PDF file, which must be on letter paper,
+# upright (pdfinfo: 612 x 792 pts).
+#
+# Which window is up comes from TAMBLEWIN_WINDOW_TRACE, as in xvfb_preview_test.sh.
+# Without xvfb-run, xdotool or pdfinfo the test is skipped (exit status 77).
+#
+#   usage: xvfb_paper_test.sh TAMBLEWIN DEMO_PAF SCREEN_CHECK OUT_DIR
+set -euo pipefail
+
+if [ "${1:-}" != --inside ]; then
+    for tool in xvfb-run xdotool xauth pdfinfo; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIP: $tool is not installed (bash tools/setup.sh installs it)"
+            exit 77
+        fi
+    done
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inside "$@"
+fi
+shift
+exe=$1
+demo=$2
+check=$3
+out=$4
+mkdir -p "$out"
+
+work=$(mktemp -d)
+app=
+finish() {
+    if [ -n "$app" ] && kill -0 "$app" 2>/dev/null; then kill "$app"; wait "$app" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap finish EXIT
+
+export XDG_CONFIG_HOME=$work/config
+export WINEPREFIX=$work/wine
+export TAMBLEWIN_WINDOW_TRACE=$work/windows
+export QT_QPA_PLATFORM=xcb
+: >"$TAMBLEWIN_WINDOW_TRACE"
+pdf=$work/ancestors.pdf
+
+"$exe" >"$out/paper.log" 2>&1 &
+app=$!
+
+# Waits until the given window is the last one the user was shown.
+wait_for() {
+    echo "waiting for $1"
+    while [ "$(tail -n 1 "$TAMBLEWIN_WINDOW_TRACE")" != "$1" ]; do
+        if ! kill -0 "$app" 2>/dev/null; then
+            echo "FAIL: tamblewin ended before $1 came up; windows shown:"
+            cat "$TAMBLEWIN_WINDOW_TRACE"
+            cat "$out/paper.log"
+            exit 1
+        fi
+        sleep 0.1
+    done
+    sleep 0.5
+    "$check" "$out/paper-$1.png" 0 0 0 0 0 >/dev/null
+}
+
+# Presses Enter in the start window until the report has run and Preview (which
+# takes Next's place) opens the preview.
+open_preview() {
+    while [ "$(tail -n 1 "$TAMBLEWIN_WINDOW_TRACE")" != TPagePreview ]; do
+        kill -0 "$app" 2>/dev/null || { echo "FAIL: tamblewin ended"; cat "$out/paper.log"; exit 1; }
+        xdotool key Return
+        sleep 1
+    done
+    sleep 0.5
+}
+
+wait_for TTitleScreen
+xdotool key Return                            # Next
+wait_for TChooseList
+xdotool key alt+d                             # &Descendant Summary Chart
+xdotool key alt+n                             # &Next
+wait_for TChooseFile
+xdotool type --delay 5 "$demo"
+xdotool key Return                            # Next
+wait_for TChooseRin
+xdotool type --delay 5 1                      # MRIN 1: legal paper, landscape
+open_preview
+"$check" "$out/paper-dsc-preview.png" 0 0 0 0 0 >/dev/null
+xdotool key Escape                            # the preview closed by Esc
+wait_for TChooseRin
+xdotool key Escape                            # Cancel: back to the report selection
+wait_for TChooseList
+
+xdotool key Down Down Down space              # Ancestors List (with repeats)
+xdotool key alt+n
+wait_for TChooseFile
+xdotool key ctrl+a
+xdotool type --delay 5 "$demo"
+xdotool key Return
+wait_for TChooseRin
+xdotool type --delay 5 300
+open_preview
+"$check" "$out/paper-al-preview.png" 0 0 0 0 0 >/dev/null
+eval "$(xdotool search --name '^Page Preview$' getwindowgeometry --shell | head -n 6)"
+xdotool mousemove --sync "$((X + 420))" "$((Y + 60))" click 1   # Print
+wait_for TPB
+xdotool key shift+Tab shift+Tab End           # the printer: "PDF file", the last choice
+xdotool key Return                            # Print
+echo "waiting for the PDF file dialog"
+xdotool search --sync --onlyvisible --name '^Print to PDF file$' >/dev/null
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 5 "$pdf"
+xdotool key Return
+wait_for TChooseRin
+while [ ! -f "$pdf" ]; do
+    kill -0 "$app" 2>/dev/null || { echo "FAIL: tamblewin ended before the PDF file was written"; exit 1; }
+    sleep 0.2
+done
+size=$(pdfinfo "$pdf" | sed -n 's/^Page size: *//p')
+echo "Ancestors List printed after a legal landscape chart: $size"
+case $size in
+    "612 x 792 pts"*) echo "PASS" ;;
+    *) echo "FAIL: the Ancestors List is not on upright letter paper"; exit 1 ;;
+esac
