@@ -134,6 +134,15 @@ Joining joiningOf(char32_t c) {
 bool joinsToNext(Joining j) { return j == Joining::Dual || j == Joining::Causing; }
 bool joinsToPrevious(Joining j) { return j == Joining::Dual || j == Joining::Right || j == Joining::Causing; }
 
+// The word Allah standing alone (alef, lam, lam, heh, joined) is one ligature, as the
+// fonts draw it.
+std::u32string withAllahLigature(std::u32string text) {
+    static constexpr std::u32string_view kAllah = U"\uFE8D\uFEDF\uFEE0\uFEEA";
+    for (size_t at = text.find(kAllah); at != std::u32string::npos; at = text.find(kAllah, at + 1))
+        text.replace(at, kAllah.size(), 1, U'\uFDF2');
+    return text;
+}
+
 // Arabic letters in the presentation form their neighbours call for, marks skipped
 // over; lam followed by alef becomes one ligature.
 std::u32string joinArabic(std::u32string_view text) {
@@ -175,7 +184,7 @@ std::u32string joinArabic(std::u32string_view text) {
         if (shaped == 0) shaped = forms->forms[kIsolated] != 0 ? forms->forms[kIsolated] : text[i];
         out += shaped;
     }
-    return out;
+    return withAllahLigature(out);
 }
 
 char32_t mirrored(char32_t c) {
