@@ -87,6 +87,25 @@ UnitSums measure(std::u32string_view visual, const FaceTable& face) {
     return sums;
 }
 
+// The sums of a text: straight from its bytes while it needs no reordering (the
+// order does not change a sum) and nothing to join, else from its visual text.
+UnitSums measure(std::string_view text, const FaceTable& face) {
+    UnitSums sums;
+    char32_t c = 0;
+    for (size_t pos = 0; pos < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        if (byte < 0x80) {  // ASCII, most of every text: no decoding, no search
+            sums.face += face.latin1[byte];
+            ++pos;
+            continue;
+        }
+        pos += decodeNext(text, pos, c);
+        if (needsVisualOrder(c)) return measure(visualText(decodeText(text)), face);
+        sums.add(advanceOf(c, face));
+    }
+    return sums;
+}
+
 std::u32string visual(std::string_view text) { return visualText(decodeText(text)); }
 
 // round(units x scale / divisor), halves rounded up, in exact integer arithmetic;
@@ -115,14 +134,14 @@ MetricFace metricFaceFor(std::string_view faceName) {
 int32_t textWidthPixels(std::string_view text, std::string_view faceName, int pointSize, int dpi) {
     if (pointSize <= 0 || dpi <= 0) return 0;
     const FaceTable face = tableFor(faceName);
-    return scaleRounded(measure(visual(text), face).common(face), uint64_t(pointSize) * uint64_t(dpi),
+    return scaleRounded(measure(text, face).common(face), uint64_t(pointSize) * uint64_t(dpi),
                         72 * commonUnitsPerEm(face));
 }
 
 int32_t textWidthForPixelHeight(std::string_view text, std::string_view faceName, int pixelHeight) {
     if (pixelHeight <= 0) return 0;
     const FaceTable face = tableFor(faceName);
-    return scaleRounded(measure(visual(text), face).common(face), uint64_t(pixelHeight), commonUnitsPerEm(face));
+    return scaleRounded(measure(text, face).common(face), uint64_t(pixelHeight), commonUnitsPerEm(face));
 }
 
 std::vector<FontRun> fontRuns(std::string_view text, std::string_view faceName, int pixelHeight) {

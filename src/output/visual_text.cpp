@@ -286,26 +286,31 @@ void resolveTypes(std::vector<bidi::Class>& t, std::u32string_view heads) {
     }
 }
 
+// A character with the marks (NSM) and zero width joiners after it: text[begin, end).
 struct Cluster {
-    std::u32string text;
+    size_t begin = 0;
+    size_t end = 0;
     int level = 0;
 };
 
 }  // namespace
 
+size_t decodeNext(std::string_view text, size_t pos, char32_t& c) {
+    size_t length = 0;
+    if (decodeUtf8(text, pos, c, length)) return length;
+    // Each byte of a stretch that is not UTF-8 is a character of its own: a byte
+    // after the first never begins a sequence that the first could not.
+    c = fromWindows1252(uint8_t(text[pos]));
+    return 1;
+}
+
 std::u32string decodeText(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());
-    size_t pos = 0;
-    while (pos < text.size()) {
-        char32_t c = 0;
-        size_t length = 0;
-        if (decodeUtf8(text, pos, c, length)) {
-            out += c;
-        } else {
-            for (size_t i = 0; i < length; ++i) out += fromWindows1252(uint8_t(text[pos + i]));
-        }
-        pos += length;
+    char32_t c = 0;
+    for (size_t pos = 0; pos < text.size(); pos += decodeNext(text, pos, c)) {
+        decodeNext(text, pos, c);
+        out += c;
     }
     return out;
 }
@@ -334,37 +339,38 @@ std::string encodeUtf8(std::u32string_view text) {
     return out;
 }
 
+bool needsVisualOrder(char32_t c) {
+    if (c < 0x0590) return false;  // nothing right-to-left, no Arabic number, no control
+    const bidi::Class cls = bidiClassOf(c);
+    return cls == bidi::R || cls == bidi::AL || cls == bidi::AN || isExplicitControl(cls);
+}
+
 bool needsVisualOrder(std::u32string_view text) {
-    for (char32_t c : text) {
-        if (c < 0x0590) continue;  // nothing right-to-left, no Arabic number, no control
-        const bidi::Class cls = bidiClassOf(c);
-        if (cls == bidi::R || cls == bidi::AL || cls == bidi::AN || isExplicitControl(cls)) return true;
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(), [](char32_t c) { return needsVisualOrder(c); });
 }
 
 std::u32string visualText(std::u32string_view logical) {
     if (!needsVisualOrder(logical)) return std::u32string(logical);
     const std::u32string text = joinArabic(logical);
 
-    // Clusters: a character with the marks (NSM) and zero width joiners after it.
     // Explicit controls are dropped; LRM, RLM and ALM count as strong, then go.
     std::vector<Cluster> clusters;
     std::vector<bidi::Class> types;     // one per cluster, of its first character
     std::vector<bidi::Class> original;  // the same before resolution
     std::u32string heads;               // the first character of each cluster
-    for (char32_t c : text) {
-        const bidi::Class cls = bidiClassOf(c);
+    clusters.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bidi::Class cls = bidiClassOf(text[i]);
         if (isExplicitControl(cls)) continue;
         const bool attaches = cls == bidi::NSM || cls == bidi::BN;
-        if (attaches && !clusters.empty()) {
-            clusters.back().text += c;
+        if (attaches && !clusters.empty() && clusters.back().end == i) {
+            clusters.back().end = i + 1;
             continue;
         }
-        clusters.push_back(Cluster{std::u32string(1, c), 0});
+        clusters.push_back(Cluster{i, i + 1, 0});
         types.push_back(cls == bidi::BN ? bidi::ON : cls);
         original.push_back(cls);
-        heads += c;
+        heads += text[i];
     }
     resolveTypes(types, heads);
 
@@ -396,7 +402,8 @@ std::u32string visualText(std::u32string_view logical) {
     std::u32string out;
     out.reserve(text.size());
     for (const Cluster& cluster : clusters) {
-        for (char32_t c : cluster.text) {
+        for (size_t i = cluster.begin; i < cluster.end; ++i) {
+            const char32_t c = text[i];
             if (c == 0x200E || c == 0x200F || c == 0x061C) continue;  // LRM, RLM, ALM
             out += cluster.level % 2 == 1 ? mirrored(c) : c;          // L4
         }

@@ -24,6 +24,8 @@ namespace tw {
 // is read as Windows-1252 (the five bytes it leaves unassigned as U+0081, U+008D,
 // U+008F, U+0090, U+009D), so text kept in Windows-1252 decodes as it always did.
 std::u32string decodeText(std::string_view text);
+// The character at text[pos] as decodeText reads it; returns the bytes it takes.
+size_t decodeNext(std::string_view text, size_t pos, char32_t& c);
 
 std::string encodeUtf8(std::u32string_view text);
 
@@ -34,5 +36,6 @@ std::u32string visualText(std::u32string_view logical);
 // True when visualText can change the text: it holds a right-to-left character, an
 // Arabic number or letter, or a bidi control.
 bool needsVisualOrder(std::u32string_view text);
+bool needsVisualOrder(char32_t c);
 
 }  // namespace tw
