@@ -164,10 +164,15 @@ TEST(FontMetricsTest, RunsStartWhereTheTextBeforeThemEnds) {
     EXPECT_EQ(runs[1].offsetPixels, textWidthForPixelHeight("Li ", "Times", 100));
     EXPECT_EQ(runs[2].offsetPixels, textWidthForPixelHeight("Li 李", "Times", 100));
     EXPECT_EQ(runs[2].text, U" Wang");
-    // Right to left: drawn in visual order.
-    const std::vector<FontRun> arabic = fontRuns("Ali علي", "Times", 100);
-    ASSERT_EQ(arabic.size(), 2u);
-    EXPECT_EQ(arabic[1].text, U"\uFEF2\uFEE0\uFECB");
+    // Right to left: in visual order, a run for each letter with its marks, each
+    // where the letters before it end.
+    const std::vector<FontRun> arabic = fontRuns("Ali عَلي", "Times", 100);
+    ASSERT_EQ(arabic.size(), 4u);
+    EXPECT_EQ(arabic[0].text, U"Ali ");
+    EXPECT_EQ(arabic[1].text, U"\uFEF2");
+    EXPECT_EQ(arabic[3].text, U"\uFECB\u064E");  // ain with its fatha
+    EXPECT_EQ(arabic[3].offsetPixels, textWidthForPixelHeight("Ali \uFEF2\uFEE0", "Times", 100));
+    EXPECT_EQ(arabic[3].font, arabic[1].font);
     EXPECT_EQ(fallbackFamily(0), "");
     EXPECT_EQ(fallbackFamily(fallbackFamilyCount() + 1), "");
 }

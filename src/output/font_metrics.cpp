@@ -149,10 +149,14 @@ std::vector<FontRun> fontRuns(std::string_view text, std::string_view faceName, 
     const uint64_t scale = uint64_t(std::max(pixelHeight, 0));
     std::vector<FontRun> runs;
     UnitSums before;
+    bool rightToLeft = false;  // the last run is a right-to-left letter with its marks
     for (char32_t c : visual(text)) {
         const Advance advance = advanceOf(c, face);
-        if (runs.empty() || runs.back().font != advance.font) {
+        const bool sameFont = !runs.empty() && runs.back().font == advance.font;
+        const bool staysWithBase = sameFont && attachesToPrevious(c);
+        if (!staysWithBase && (!sameFont || rightToLeft || isRightToLeft(c))) {
             runs.push_back(FontRun{{}, advance.font, scaleRounded(before.common(face), scale, commonUnitsPerEm(face))});
+            rightToLeft = isRightToLeft(c);
         }
         runs.back().text += c;
         before.add(advance);

@@ -40,8 +40,11 @@ struct FontRun {
     int32_t offsetPixels = 0;  // where the run starts: the width of the runs before it
 };
 
-// The text as drawn at a size in pixels per em, cut where the font changes. The
-// runs' offsets are measured as textWidthForPixelHeight measures the whole text.
+// The text as drawn at a size in pixels per em, cut where the font changes; each
+// right-to-left letter (Hebrew, Arabic) with its marks is a run of its own, so that
+// whatever draws a run cannot reorder it again (an SVG viewer lays out each text
+// anew). The runs' offsets are measured as textWidthForPixelHeight measures the
+// whole text.
 std::vector<FontRun> fontRuns(std::string_view text, std::string_view faceName, int pixelHeight);
 
 // The family name of fallback font n (1 and up), as fontconfig knows it; empty for

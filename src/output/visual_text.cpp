@@ -345,6 +345,18 @@ bool needsVisualOrder(char32_t c) {
     return cls == bidi::R || cls == bidi::AL || cls == bidi::AN || isExplicitControl(cls);
 }
 
+bool isRightToLeft(char32_t c) {
+    if (c < 0x0590) return false;
+    const bidi::Class cls = bidiClassOf(c);
+    return cls == bidi::R || cls == bidi::AL;
+}
+
+bool attachesToPrevious(char32_t c) {
+    if (c < 0x0300) return false;
+    const bidi::Class cls = bidiClassOf(c);
+    return cls == bidi::NSM || cls == bidi::BN;
+}
+
 bool needsVisualOrder(std::u32string_view text) {
     return std::any_of(text.begin(), text.end(), [](char32_t c) { return needsVisualOrder(c); });
 }

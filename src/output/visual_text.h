@@ -38,4 +38,10 @@ std::u32string visualText(std::u32string_view logical);
 bool needsVisualOrder(std::u32string_view text);
 bool needsVisualOrder(char32_t c);
 
+// A right-to-left letter (bidi class R or AL), and a character that goes with the
+// one before it (a mark, or a joiner): drawing keeps each right-to-left letter with
+// its marks apart, so that no drawing engine can reorder it again.
+bool isRightToLeft(char32_t c);
+bool attachesToPrevious(char32_t c);
+
 }  // namespace tw

@@ -138,9 +138,9 @@ void QtSurface::ellipse(DevicePoint corner1, DevicePoint corner2) {
 }
 
 // The text is drawn as it was measured: in visual order with Arabic letters joined
-// (so Qt must neither reorder nor reshape it: each run is drawn as a left-to-right
-// override, and the presentation forms it holds join no further), each run of one
-// font starting where the metric tables put it, on the face's baseline.
+// (so Qt must neither reorder nor reshape it: a run holds no more than one
+// right-to-left letter, and the presentation forms join no further), each run of
+// one font starting where the metric tables put it, on the face's baseline.
 void QtSurface::text(DevicePoint p, std::string_view text) {
     if (painter_ == nullptr || text.empty()) return;
     // Before any font is set, text is Times in the size the painter has.
@@ -155,12 +155,7 @@ void QtSurface::text(DevicePoint p, std::string_view text) {
     if (font_->angleTenths != 0) painter_->rotate(-font_->angleTenths / 10.0);
     for (const FontRun& run : runs) {
         painter_->setFont(runFont(run.font));
-        // Left-to-right override ... pop: Qt keeps the order as it is (forcing the
-        // layout direction alone would still reverse right-to-left runs).
-        QString string = QString::fromUcs4(run.text.data(), qsizetype(run.text.size()));
-        string.prepend(QChar(0x202D));
-        string.append(QChar(0x202C));
-        painter_->drawText(QPointF(run.offsetPixels, ascent), string);
+        painter_->drawText(QPointF(run.offsetPixels, ascent), QString::fromUcs4(run.text.data(), qsizetype(run.text.size())));
     }
     painter_->restore();
 }
