@@ -82,7 +82,7 @@ void TchooseRinBrowse::fill() {
         texts.reserve(qsizetype(lines.size()));
         numbers_.reserve(lines.size());
         for (const BrowseLine& line : lines) {
-            texts << shownLine(QtSurface::fromWindows1252(line.text));
+            texts << shownLine(QtSurface::fromText(line.text));
             numbers_.push_back(line.rin);
         }
         ListBox1->addItems(texts);
@@ -169,7 +169,7 @@ void TchooseRinBrowse::showSpouses(int32_t rin, const QString& line) {
         MarriageRecord marriage;
         if (!readMarriage(ctx.file, mrin, marriage)) break;
         const int32_t spouse = person.sex == 'M' ? marriage.wife : marriage.husband;
-        const QString name = spouse != 0 ? QtSurface::fromWindows1252(individualName(ctx, spouse).view()) : QString();
+        const QString name = spouse != 0 ? QtSurface::fromText(individualName(ctx, spouse).view()) : QString();
         ListBox1->addItem(shownLine(name));
         numbers_.push_back(mrin);
         mrin = marriage.nextFor(person.sex);

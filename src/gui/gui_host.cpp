@@ -15,7 +15,7 @@ namespace {
 // How often a running report lets the windows handle input, at most.
 constexpr qint64 kEventIntervalMs = 40;
 
-QString captionText(std::string_view caption) { return QtSurface::fromWindows1252(caption); }
+QString captionText(std::string_view caption) { return QtSurface::fromText(caption); }
 
 }  // namespace
 
@@ -24,11 +24,11 @@ GuiHost::GuiHost(UiDialogs& dialogs, GuiPrinter& printer) : dialogs_(dialogs), p
 }
 
 void GuiHost::message(std::string_view text, std::string_view caption) {
-    dialogs_.message(nullptr, QtSurface::fromWindows1252(text), captionText(caption));
+    dialogs_.message(nullptr, QtSurface::fromText(text), captionText(caption));
 }
 
 void GuiHost::showFatal(std::string_view text, std::string_view caption) {
-    dialogs_.message(nullptr, QtSurface::fromWindows1252(text), captionText(caption));
+    dialogs_.message(nullptr, QtSurface::fromText(text), captionText(caption));
 }
 
 void GuiHost::showProgress(int generation) {

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "gui/ui_dialogs.h"
+#include "output/qt/qt_surface.h"
 
 namespace tw::gui {
 
@@ -67,7 +68,7 @@ void GuiPrinter::requestPaper(PaperSize paper) {
 bool GuiPrinter::startDocument(std::string_view title) {
     stopPainting();
     dropPdfFile();
-    title_ = QString::fromUtf8(title.data(), qsizetype(title.size()));
+    title_ = QtSurface::fromText(title);
     error_.clear();
     documentOpen_ = true;
     return true;

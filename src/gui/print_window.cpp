@@ -20,6 +20,7 @@
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
 #include "output/printing.h"
+#include "output/qt/qt_surface.h"
 
 namespace tw::gui {
 

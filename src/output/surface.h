@@ -51,7 +51,8 @@ public:
     virtual void polygon(std::span<const DevicePoint> points) = 0;   // closed, outlined and filled
     virtual void polyline(std::span<const DevicePoint> points) = 0;  // open, outlined only
     virtual void ellipse(DevicePoint corner1, DevicePoint corner2) = 0;  // outlined and filled
-    // Text (Windows-1252 bytes) whose top-left corner, before rotation, is at p.
+    // Text (UTF-8; Windows-1252 where it is not well-formed UTF-8) whose top-left
+    // corner, before rotation, is at p.
     virtual void text(DevicePoint p, std::string_view text) = 0;
 
     // Pen, fill and font outlive a page: the next page drawn on the same surface
