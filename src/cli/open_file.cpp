@@ -1,7 +1,6 @@
 #include "cli/open_file.h"
 
 #include <cstdio>
-#include <vector>
 
 #include "gedcom/gedcom_import.h"
 
@@ -11,9 +10,13 @@ namespace tw::cli {
 
 bool openForCommand(PafContext& ctx, const std::string& path) {
     if (gedcom::isGedcomPath(path)) {  // imported into a PAF image in memory
-        std::vector<std::string> warnings;
-        const bool opened = openGedcomOrPaf(ctx, path, &warnings);
-        for (const std::string& w : warnings) std::fprintf(stderr, "tamblewin: %s: %s\n", path.c_str(), w.c_str());
+        size_t problems = 0;
+        const bool opened = openGedcomOrPaf(ctx, path, &problems);
+        if (problems > 0)
+            std::fprintf(stderr,
+                         "tamblewin: %s: %zu problems in the GEDCOM file were passed over; "
+                         "`tamblewin import %s -o X.paf` lists them\n",
+                         path.c_str(), problems, path.c_str());
         return opened;
     }
     const int result = ctx.file.open(path);

@@ -15,7 +15,6 @@
 #include "gui/start_window.h"
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
-#include "paf/codepage.h"
 #include "wizard/data_file.h"
 
 namespace tw::gui {
@@ -116,9 +115,10 @@ void TChooseFile::btnNextClick() {
         finish(Rejected);
         return;
     }
-    // Reports print the path in their headings, in the code page of the page log.
-    ctx.dataFilePath = utf8ToWindows1252(path.toStdString());
-    ctx.paths = runPathsFor(ctx.dataFilePath);
+    // Reports print the path in their headings (UTF-8, as all text); the files kept
+    // beside the data file are named from its path as the system spells it.
+    ctx.dataFilePath = path.toStdString();
+    ctx.paths = runPathsFor(QFile::encodeName(path).toStdString());
     app_.ownRecentFiles().remember(path);
 
     WizardSettings& settings = app_.settings();

@@ -6,7 +6,6 @@
 #include "files/user_files.h"
 #include "gui/gui_printer.h"
 #include "gui/ui_dialogs.h"
-#include "output/qt/qt_surface.h"
 
 namespace tw::gui {
 
@@ -15,7 +14,7 @@ namespace {
 // How often a running report lets the windows handle input, at most.
 constexpr qint64 kEventIntervalMs = 40;
 
-QString captionText(std::string_view caption) { return QtSurface::fromWindows1252(caption); }
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 }  // namespace
 
@@ -24,11 +23,11 @@ GuiHost::GuiHost(UiDialogs& dialogs, GuiPrinter& printer) : dialogs_(dialogs), p
 }
 
 void GuiHost::message(std::string_view text, std::string_view caption) {
-    dialogs_.message(nullptr, QtSurface::fromWindows1252(text), captionText(caption));
+    dialogs_.message(nullptr, fromUtf8(text), fromUtf8(caption));
 }
 
 void GuiHost::showFatal(std::string_view text, std::string_view caption) {
-    dialogs_.message(nullptr, QtSurface::fromWindows1252(text), captionText(caption));
+    dialogs_.message(nullptr, fromUtf8(text), fromUtf8(caption));
 }
 
 void GuiHost::showProgress(int generation) {

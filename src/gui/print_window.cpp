@@ -16,7 +16,6 @@
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
 #include "output/printing.h"
-#include "paf/codepage.h"
 
 namespace tw::gui {
 
@@ -138,7 +137,7 @@ bool TPB::choosePrinter() {
         printer.useSystemPrinter(name);
         return true;
     }
-    QString base = QFileInfo(QString::fromStdString(windows1252ToUtf8(app_.context().dataFilePath))).completeBaseName();
+    QString base = QFileInfo(QString::fromStdString(app_.context().dataFilePath)).completeBaseName();
     if (base.isEmpty()) base = QStringLiteral("Tamblewin");
     const QString suggested = QDir(TChooseFile::browseFolder()).filePath(base + QStringLiteral(".pdf"));
     const auto file = app_.dialogs().savePdfFile(this, suggested);
