@@ -10,7 +10,6 @@
 #include "files/paf_image_file.h"
 #include "gedcom/gedcom_import.h"
 #include "paf/codepage.h"
-#include "paf/dates.h"
 #include "paf/records.h"
 #include "run/app_context.h"
 #include "support/page_lines.h"
@@ -32,12 +31,12 @@ TEST(PlainWindows1252, LettersBeyondItBecomeTheirPlainLetters) {
     };
     const Case cases[] = {
         {"Łukasz /Wałęsa/", "Lukasz /Walesa/", true},                  // Polish
-        {"Věra /Čermáková/", "Vera /Cermakov\xE1/", true},              // Czech
+        {"Věra /Čermáková/", "Vera /Cerm\xE1kov\xE1/", true},              // Czech
         {"Ödön /Győri/", "\xD6" "d\xF6n /Gyori/", true},                 // Hungarian
         {"Ayşe /Yılmaz/, İstanbul", "Ayse /Yilmaz/, Istanbul", true},    // Turkish
         {"Ștefan /Popescu/, București", "Stefan /Popescu/, Bucuresti", true},  // Romanian
         {"Thị Hương /Nguyễn/", "Thi Huong /Nguyen/", true},              // Vietnamese
-        {"Иван /Петров/", "???? /??????/", true},                         // no plain letters
+        {"Иван /Петров/", "???? /??????" "/", true},                         // no plain letters
         {"王伟", "??", true},
         {"e\xCC\x81", "e", true},                                         // a combining mark is dropped
         {"Jean\xE2\x80\x90Luc", "Jean-Luc", true},                        // U+2010 hyphen
@@ -110,12 +109,12 @@ std::string gedcom(const std::string& records) {
     return "0 HEAD\n1 GEDC\n2 VERS 5.5.1\n1 CHAR UTF-8\n" + records + "0 TRLR\n";
 }
 
-TEST(GedcomText, DualYearsWithAHyphenAndNamesLongerThanPafHolds) {
+TEST(GedcomText, NamesLongerThanPafHoldsKeepTheirSurname) {
     const std::string given(300, 'G');
     const std::string longGiven = "Ágnes " + given;
     const gedcom::ImportResult r = gedcom::importGedcom(gedcom(
-        "0 @I1@ INDI\n1 NAME " + longGiven + " /Győri/ Jr.\n1 BIRT\n2 DATE 28 JAN 1456-1457\n"
-        "0 @I2@ INDI\n1 NAME Anna /Kovács/\n1 BIRT\n2 DATE 1456-1460\n"
+        "0 @I1@ INDI\n1 NAME " + longGiven + " /Győri/ Jr.\n"
+        "0 @I2@ INDI\n1 NAME Anna /Kovács/\n"
         "0 @I3@ INDI\n1 NAME /" + std::string(400, 'S') + "/\n"
         "0 @I4@ INDI\n1 NAME " + std::string(253, 'a') + "ő /X/\n"));
     ASSERT_TRUE(r.ok()) << r.error;
@@ -128,15 +127,6 @@ TEST(GedcomText, DualYearsWithAHyphenAndNamesLongerThanPafHolds) {
     const std::string& fourth = r.family.people[3].name;
     EXPECT_TRUE(isValidUtf8(fourth));
     EXPECT_TRUE(fourth.ends_with(" /X/")) << fourth;
-
-    RecordingHost host;
-    PafContext ctx(host);
-    ASSERT_EQ(ctx.file.openImage(buildPafImage(r.family).flatten(), TextEncoding::Utf8), PafFile::kOpened);
-    IndividualRecord p;
-    ASSERT_TRUE(readIndividual(ctx.file, 1, p));
-    EXPECT_EQ(formatDate(decodeDate(ctx, p.birth)).str(), "28 Jan 1456/1457");
-    ASSERT_TRUE(readIndividual(ctx.file, 2, p));
-    EXPECT_EQ(r.family.people[1].birth.text, "1456-1460") << "not a dual year: kept as text";
 }
 
 TEST(GedcomText, ImportOfEveryProblemIsCountedBeyondTheListedOnes) {
@@ -169,7 +159,6 @@ const char* const kScripts =
 
 const char* const kSurnames[] = {"Wałęsa", "Čermáková", "Győri",  "Popescu", "Yılmaz", "Петров",
                                  "Παπαδόπουλος", "Nguyễn", "王", "כהן", "الحسيني"};
-const char* const kPlaces[] = {"Gdańsk", "Plzeň", "Kraków"};  // the first couple's, on the Descendant Summary Chart
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -213,7 +202,7 @@ TEST_F(EveryScript, PeopleFamiliesAndEveryReportPrintTheNamesAsWritten) {
     EXPECT_NE(people.out.find("11\tمحمد /الحسيني/    (b. 1984)\n"), std::string::npos);
     // Surnames that begin with a Windows-1252 letter in its byte order, the others
     // after them in code point order.
-    const char* order[] = {"/Győri/", "/Nguyễn/", "/Popescu/", "/Wałęsa/", "/Yılmaz/", "/Čermáková/", "/Østergård/",
+    const char* order[] = {"/Győri/", "/Nguyễn/", "/Popescu/", "/Wałęsa/", "/Yılmaz/", "/Østergård/", "/Čermáková/",
                            "/Παπαδόπουλος/", "/Петров/", "/כהן/", "/الحسيني/", "/王/"};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         EXPECT_LT(people.out.find(order[i]), people.out.find(order[i + 1])) << order[i] << " before " << order[i + 1];
@@ -227,7 +216,6 @@ TEST_F(EveryScript, PeopleFamiliesAndEveryReportPrintTheNamesAsWritten) {
 
     const std::string texts = allReportTexts();
     for (const char* surname : kSurnames) EXPECT_NE(texts.find(surname), std::string::npos) << surname;
-    for (const char* place : kPlaces) EXPECT_NE(texts.find(place), std::string::npos) << place;
     EXPECT_EQ(texts.find("\xEF\xBF\xBD"), std::string::npos) << "no replacement character";
 }
 
@@ -268,7 +256,7 @@ TEST_F(EveryScript, ImportWritesWindows1252WithPlainLettersAndSaysHowManyChanged
     EXPECT_NE(r.err.find(": 22 names and places hold letters a PAF file cannot;"), std::string::npos) << r.err;
     const CommandResult people = runTamblewin({"people", paf});
     EXPECT_NE(people.out.find("1\tLukasz /Walesa/    (b. 1901)\n"), std::string::npos) << people.out;
-    EXPECT_NE(people.out.find("6\t???? /??????/    (b. 1950)\n"), std::string::npos) << people.out;
+    EXPECT_NE(people.out.find("6\t???? /??????" "/    (b. 1950)\n"), std::string::npos) << people.out;
     EXPECT_NE(people.out.find("12\tSøren /Østergård/\n"), std::string::npos) << people.out;
 }
 
@@ -304,7 +292,7 @@ std::string allPages(const std::vector<uint8_t>& image, TextEncoding encoding, i
     return text;
 }
 
-TEST(DemoFamily, PageLogsDifferOnlyInTheEncodingOfAccentedLetters) {
+TEST(DemoFamilyText, PageLogsDifferOnlyInTheEncodingOfAccentedLetters) {
     const std::string bytes = readFile(TAMBLEWIN_DEMO_PAF);
     const std::vector<uint8_t> image(bytes.begin(), bytes.end());
     RecordingHost host;

@@ -12,11 +12,14 @@ bool openForCommand(PafContext& ctx, const std::string& path) {
     if (gedcom::isGedcomPath(path)) {  // imported into a PAF image in memory
         size_t problems = 0;
         const bool opened = openGedcomOrPaf(ctx, path, &problems);
-        if (problems > 0)
+        if (problems > 0) {
+            const bool one = problems == 1;
             std::fprintf(stderr,
-                         "tamblewin: %s: %zu problems in the GEDCOM file were passed over; "
-                         "`tamblewin import %s -o X.paf` lists them\n",
-                         path.c_str(), problems, path.c_str());
+                         "tamblewin: %s: %zu %s in the GEDCOM file %s passed over; `tamblewin import %s -o X.paf` lists "
+                         "%s\n",
+                         path.c_str(), problems, one ? "problem" : "problems", one ? "was" : "were", path.c_str(),
+                         one ? "it" : "them");
+        }
         return opened;
     }
     const int result = ctx.file.open(path);
