@@ -5,7 +5,8 @@
 #                                           and bash completion under PREFIX
 #   cpack -G DEB (in BUILD)                 tamblewin_VERSION_ARCH.deb for /usr
 #
-# Nothing else is read at run time: the fonts come from fontconfig (fonts-liberation2)
+# Nothing else is read at run time: the fonts come from fontconfig (fonts-liberation2,
+# and fonts-noto-core and fonts-noto-cjk for the scripts Liberation lacks)
 # and the rest from the Qt libraries.
 
 include(GNUInstallDirs)
@@ -52,7 +53,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TAMBLEWIN_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-noto-core, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "print genealogical lists and charts from PAF 5 and GEDCOM files
  Tamblewin reads Personal Ancestral File 5 data files (*.paf) read-only, and

@@ -1,38 +1,91 @@
 #!/usr/bin/env python3
-"""Writes src/output/font_metrics_tables.inc: the advance widths of the 256
-Windows-1252 bytes in Liberation Serif and Liberation Sans (regular), the
-metric-compatible twins of Times New Roman and Arial.
+"""Writes the tables that text is measured and shaped with:
 
-    tools/make_font_metrics.py [FONT_DIR]
+src/output/font_metrics_tables.inc: the advance widths of every character that
+Liberation Serif and Liberation Sans (regular) hold, the metric-compatible twins
+of Times New Roman and Arial: Latin with all its extensions (Vietnamese too),
+Greek, Cyrillic, Hebrew and more; and of the characters they lack, from the
+fallback: Noto (regular; Debian's fonts-noto-core and fonts-noto-cjk).
 
-FONT_DIR defaults to /usr/share/fonts/truetype/liberation2 (Debian's
-fonts-liberation2). The output is committed, so building the program needs
-neither the fonts nor Python; run this again only to change the fonts.
+src/output/visual_text_tables.inc: the bidi class of every code point and the
+Arabic presentation forms of each Arabic letter, from Python's own Unicode
+database, for the bidi reordering and Arabic joining that both measuring and
+drawing apply (src/output/visual_text.cpp).
 
-Standard library only. It reads just the TrueType tables it needs: head
-(unitsPerEm), hhea (numberOfHMetrics), hmtx (advance widths), cmap (a Unicode
-subtable, format 4 or 12) and name (the version string for the header comment).
+    tools/make_font_metrics.py [LIBERATION_DIR [NOTO_DIR [NOTO_CJK_DIR]]]
 
-Bytes without a printable character:
-  - C0 control bytes 0x00..0x1F and DEL 0x7F measure 0: nothing is drawn for them.
-  - The five bytes Windows-1252 leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D)
-    measure as glyph 0 (.notdef), the box a font draws for a missing character.
-Any assigned character the font lacks also measures as glyph 0; the script says so
-on stderr.
+The directories default to Debian's: /usr/share/fonts/truetype/liberation2,
+/usr/share/fonts/truetype/noto and /usr/share/fonts/opentype/noto. The output is
+committed, so building the program needs neither the fonts nor Python, and layout
+never depends on the fonts a machine has; run this again only to change the fonts.
+
+Why Noto for the fallback: no single font in Debian covers Chinese, Japanese,
+Korean, Arabic and the Indic scripts with outlines fit for print (GNU Unifont
+does, as 16-pixel bitmaps; DejaVu has Arabic but no CJK or Indic; Droid Sans
+Fallback has CJK but no Hangul or Arabic). Noto is one family designed to be
+used together, split into one file per script, every file 1000 units per em,
+and Noto Sans CJK covers all of Han, kana and Hangul. The tables stay small even
+so: runs of equal advances (some 30,000 Han ideographs are one run) take about
+as many entries as there are distinct widths. Noto Naskh Arabic is the Arabic
+face because it maps every Arabic Presentation Form-B (the shaped letters are
+measured and drawn as those), in the book style names are printed in.
+
+Standard library only. It reads just the TrueType/OpenType tables it needs: head
+(unitsPerEm), maxp, hhea (numberOfHMetrics), hmtx (advance widths), cmap (a
+Unicode subtable, format 4 or 12) and name (family and version), from a font
+file or one face of a collection (.ttc).
+
+Characters without a printable glyph:
+  - C0 controls U+0000..U+001F and DEL measure 0: nothing is drawn for them.
+  - The C1 controls U+0080..U+009F measure as glyph 0 (.notdef), the box a font
+    draws for a missing character; the five bytes Windows-1252 leaves unassigned
+    (0x81, 0x8D, 0x8F, 0x90, 0x9D) are read as these, so they measure as before.
+  - Above U+00FF, marks (Mn, Me) and format characters (Cf) measure 0: the shaper
+    puts marks on their base and hides format characters.
+Anything no font maps measures as the Liberation face's .notdef.
 """
 
 import os
 import struct
 import sys
+import unicodedata
 
 DEFAULT_FONT_DIR = "/usr/share/fonts/truetype/liberation2"
-OUTPUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..",
-                      "src", "output", "font_metrics_tables.inc")
+DEFAULT_NOTO_DIR = "/usr/share/fonts/truetype/noto"
+DEFAULT_CJK_DIR = "/usr/share/fonts/opentype/noto"
+SOURCE_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "output")
+OUTPUT = os.path.join(SOURCE_DIR, "font_metrics_tables.inc")
+VISUAL_OUTPUT = os.path.join(SOURCE_DIR, "visual_text_tables.inc")
 
 # (C++ name prefix, file name, the face it stands in for)
 FACES = [
     ("Times", "LiberationSerif-Regular.ttf", "Times New Roman"),
     ("Arial", "LiberationSans-Regular.ttf", "Arial"),
+]
+
+# The fallback, in the order it is searched: (file name, family). Noto Sans first,
+# for the few Latin, Greek and Cyrillic letters the Liberation faces lack.
+FALLBACK = [
+    ("NotoSans-Regular.ttf", "Noto Sans"),
+    ("NotoSansCJK-Regular.ttc", "Noto Sans CJK SC"),
+    ("NotoNaskhArabic-Regular.ttf", "Noto Naskh Arabic"),
+    ("NotoSansHebrew-Regular.ttf", "Noto Sans Hebrew"),
+    ("NotoSansArmenian-Regular.ttf", "Noto Sans Armenian"),
+    ("NotoSansGeorgian-Regular.ttf", "Noto Sans Georgian"),
+    ("NotoSansDevanagari-Regular.ttf", "Noto Sans Devanagari"),
+    ("NotoSansBengali-Regular.ttf", "Noto Sans Bengali"),
+    ("NotoSansGurmukhi-Regular.ttf", "Noto Sans Gurmukhi"),
+    ("NotoSansGujarati-Regular.ttf", "Noto Sans Gujarati"),
+    ("NotoSansTamil-Regular.ttf", "Noto Sans Tamil"),
+    ("NotoSansTelugu-Regular.ttf", "Noto Sans Telugu"),
+    ("NotoSansKannada-Regular.ttf", "Noto Sans Kannada"),
+    ("NotoSansMalayalam-Regular.ttf", "Noto Sans Malayalam"),
+    ("NotoSansSinhala-Regular.ttf", "Noto Sans Sinhala"),
+    ("NotoSansThai-Regular.ttf", "Noto Sans Thai"),
+    ("NotoSansLao-Regular.ttf", "Noto Sans Lao"),
+    ("NotoSansKhmer-Regular.ttf", "Noto Sans Khmer"),
+    ("NotoSansMyanmar-Regular.ttf", "Noto Sans Myanmar"),
+    ("NotoSansEthiopic-Regular.ttf", "Noto Sans Ethiopic"),
 ]
 
 UNASSIGNED_1252 = (0x81, 0x8D, 0x8F, 0x90, 0x9D)
@@ -55,23 +108,41 @@ def u32(data, offset):
 
 
 class TrueTypeFont:
-    def __init__(self, path):
+    def __init__(self, path, face_index=0):
         with open(path, "rb") as f:
             self.data = f.read()
         self.path = path
-        self.tables = self._read_table_directory()
+        self.tables = self._read_table_directory(self._face_offset(face_index))
 
-    def _read_table_directory(self):
+    def _face_offset(self, face_index):
+        """Where the face's table directory starts: 0, or its entry in a collection."""
         data = self.data
-        if len(data) < 12:
+        if data[:4] != b"ttcf":
+            return 0
+        num_fonts = u32(data, 8)
+        if not 0 <= face_index < num_fonts:
+            raise FontError("no face %d in a collection of %d" % (face_index, num_fonts))
+        return u32(data, 12 + 4 * face_index)
+
+    @staticmethod
+    def face_count(path):
+        with open(path, "rb") as f:
+            head = f.read(12)
+        return u32(head, 8) if head[:4] == b"ttcf" else 1
+
+    def _read_table_directory(self, start):
+        data = self.data
+        if len(data) < start + 12:
             raise FontError("too short for a font header")
-        sfnt_version = u32(data, 0)
-        if sfnt_version not in (0x00010000, 0x74727565):  # 1.0 or 'true'
-            raise FontError("not a TrueType font (version 0x%08x)" % sfnt_version)
-        num_tables = u16(data, 4)
+        sfnt_version = u32(data, start)
+        # TrueType 1.0 or 'true', or OpenType with CFF outlines ('OTTO'): the metrics
+        # tables are the same.
+        if sfnt_version not in (0x00010000, 0x74727565, 0x4F54544F):
+            raise FontError("not a TrueType or OpenType font (version 0x%08x)" % sfnt_version)
+        num_tables = u16(data, start + 4)
         tables = {}
         for i in range(num_tables):
-            entry = 12 + 16 * i
+            entry = start + 12 + 16 * i
             if entry + 16 > len(data):
                 raise FontError("table directory runs past the end of the file")
             tag = data[entry:entry + 4].decode("latin-1")
@@ -175,6 +246,13 @@ class TrueTypeFont:
 
     def version_string(self):
         """The name table's version string (name id 5), or the head revision."""
+        return self.name_string(5) or "Version %.5f" % self.font_revision()
+
+    def family_name(self):
+        """The name table's family name (name id 1)."""
+        return self.name_string(1)
+
+    def name_string(self, wanted_id):
         name = self.table("name")
         count, strings = u16(name, 2), u16(name, 4)
         found = {}
@@ -182,7 +260,7 @@ class TrueTypeFont:
             record = 6 + 12 * i
             platform, encoding, language, name_id, length, offset = struct.unpack_from(
                 ">HHHHHH", name, record)
-            if name_id != 5:
+            if name_id != wanted_id:
                 continue
             raw = name[strings + offset:strings + offset + length]
             if platform == 3 and encoding in (0, 1, 10):
@@ -191,7 +269,7 @@ class TrueTypeFont:
                 found.setdefault(2, raw.decode("latin-1"))
         if found:
             return found[min(found)]
-        return "Version %.5f" % self.font_revision()
+        return None
 
 
 def windows1252_code_point(byte):
@@ -201,73 +279,240 @@ def windows1252_code_point(byte):
     return ord(bytes([byte]).decode("cp1252"))
 
 
-def byte_advances(font, face):
-    widths = font.advance_widths()
-    cmap = font.unicode_map()
+def takes_no_room(code):
+    """Marks and format characters above U+00FF: the shaper puts marks on their base
+    and hides format characters, so neither advances the pen."""
+    return code > 0xFF and unicodedata.category(chr(code)) in ("Mn", "Me", "Cf")
+
+
+class FaceMetrics:
+    """One font's advance for each code point it maps."""
+
+    def __init__(self, path, face_index=0):
+        self.font = TrueTypeFont(path, face_index)
+        self.path = path
+        self.units = self.font.units_per_em()
+        self.widths = self.font.advance_widths()
+        self.cmap = self.font.unicode_map()
+        for code, glyph in self.cmap.items():
+            if glyph >= len(self.widths):
+                raise FontError("cmap maps U+%04X to glyph %d of %d" % (code, glyph, len(self.widths)))
+        self.notdef = self.widths[0]
+        self.family = self.font.family_name()
+        # "Version 2.004; ttfautohint (...)": the version without the build details.
+        self.version = self.font.version_string().split(";")[0]
+
+    def advance(self, code):
+        """The advance of a code point the font maps, else None."""
+        glyph = self.cmap.get(code)
+        if glyph is None:
+            return None
+        return 0 if takes_no_room(code) else self.widths[glyph]
+
+    def describe(self):
+        return "%s (%s, %s, %d bytes, %d units per em)" % (
+            os.path.basename(self.path), self.family, self.version, len(self.font.data), self.units)
+
+
+def latin1_advances(face):
+    """U+0000..U+00FF as the old Windows-1252 table measured them: controls 0, and the
+    C1 controls (where the five unassigned Windows-1252 bytes land) as .notdef."""
     advances = []
-    for byte in range(256):
-        if byte < 0x20 or byte == 0x7F:
+    for code in range(256):
+        if code < 0x20 or code == 0x7F:
             advances.append(0)
-            continue
-        code = windows1252_code_point(byte)
-        if code is None:
-            glyph = 0
+        elif 0x80 <= code <= 0x9F:
+            advances.append(face.notdef)
         else:
-            glyph = cmap.get(code, 0)
-            if glyph == 0:
-                print("%s: no glyph for byte 0x%02X (U+%04X); using .notdef"
-                      % (face, byte, code), file=sys.stderr)
-        if glyph >= len(widths):
-            raise FontError("cmap maps byte 0x%02X to glyph %d of %d" % (byte, glyph, len(widths)))
-        advances.append(widths[glyph])
+            advance = face.advance(code)
+            if advance is None:
+                print("%s: no glyph for U+%04X; using .notdef" % (face.path, code), file=sys.stderr)
+                advance = face.notdef
+            advances.append(advance)
     return advances
 
 
-def format_table(name, advances):
+def runs_of(entries):
+    """(code, value...) sorted by code -> [first, last, value...] for stretches of
+    consecutive code points with equal values."""
+    runs = []
+    for code, *value in entries:
+        if runs and runs[-1][1] == code - 1 and runs[-1][2:] == value:
+            runs[-1][1] = code
+        else:
+            runs.append([code, code] + value)
+    return runs
+
+
+def face_runs(face):
+    """Every code point above U+00FF the face maps, plus format characters it lacks
+    (they take no room wherever they are)."""
+    entries = {code: face.advance(code) for code in face.cmap if code > 0xFF}
+    for code in range(0x100, 0x110000):
+        if code not in entries and unicodedata.category(chr(code)) == "Cf":
+            entries[code] = 0
+    return runs_of(sorted((code, advance) for code, advance in entries.items()))
+
+
+def fallback_runs(fallbacks, faces):
+    """Code points above U+00FF that some Liberation face lacks, from the first fallback
+    font that maps them, with that font's index."""
+    entries = []
+    held_by_all = set.intersection(*(set(f.cmap) for f in faces))
+    codes = sorted(set().union(*(f.cmap for f in fallbacks)))
+    for code in codes:
+        if code <= 0xFF or code in held_by_all or unicodedata.category(chr(code)) == "Cf":
+            continue
+        for index, font in enumerate(fallbacks):
+            advance = font.advance(code)
+            if advance is not None:
+                entries.append((code, advance, index))
+                break
+    return runs_of(entries)
+
+
+def format_latin1(name, advances):
     lines = ["constexpr uint16_t %s[256] = {" % name]
     for row in range(0, 256, 16):
         cells = ", ".join("%4d" % a for a in advances[row:row + 16])
-        lines.append("    %s,  // 0x%02X" % (cells, row))
+        lines.append("    %s,  // U+%04X" % (cells, row))
     lines.append("};")
     return "\n".join(lines)
 
 
-def main(argv):
-    if len(argv) > 2:
-        print(__doc__, file=sys.stderr)
-        return 2
-    font_dir = argv[1] if len(argv) == 2 else DEFAULT_FONT_DIR
+def format_runs(type_name, name, runs):
+    lines = ["constexpr %s %s[] = {" % (type_name, name)]
+    for run in runs:
+        lines.append("    {0x%04X, 0x%04X, %s}," % (run[0], run[1], ", ".join(str(v) for v in run[2:])))
+    lines.append("};")
+    return "\n".join(lines)
+
+
+def write(path, text):
+    with open(path, "w", encoding="ascii", newline="\n") as f:
+        f.write(text)
+    print("wrote %s" % os.path.normpath(path))
+
+
+def metrics_tables(font_dir, noto_dir, cjk_dir):
+    faces = []
+    for prefix, file_name, stands_for in FACES:
+        faces.append((prefix, stands_for, FaceMetrics(os.path.join(font_dir, file_name))))
+    fallbacks = []
+    for file_name, family in FALLBACK:
+        directory = cjk_dir if file_name.endswith(".ttc") else noto_dir
+        path = os.path.join(directory, file_name)
+        index = next((i for i in range(TrueTypeFont.face_count(path))
+                      if TrueTypeFont(path, i).family_name() == family), None)
+        if index is None:
+            raise FontError("%s holds no face of the family %s" % (path, family))
+        fallbacks.append(FaceMetrics(path, index))
+    units = {f.units for f in fallbacks}
+    if len(units) != 1:
+        raise FontError("the fallback fonts differ in units per em: %s" % sorted(units))
 
     header = [
         "// Generated by tools/make_font_metrics.py; do not edit. Run the script again",
         "// to change the fonts.",
         "//",
-        "// Advance widths in font units of the Windows-1252 bytes 0x00..0xFF (regular",
-        "// weight, no kerning), from:",
+        "// Advance widths in font units (regular weight, no kerning). For each Liberation",
+        "// face: U+0000..U+00FF as a plain array (controls 0; the C1 controls, where the",
+        "// five bytes Windows-1252 leaves unassigned are decoded, as .notdef), then every",
+        "// other code point the face maps, as sorted runs of consecutive code points of",
+        "// one advance. Marks (Mn, Me) and format characters (Cf) above U+00FF measure 0,",
+        "// as the shaper draws them. From:",
     ]
     blocks = []
-    for prefix, file_name, stands_for in FACES:
-        path = os.path.join(font_dir, file_name)
-        try:
-            font = TrueTypeFont(path)
-            units = font.units_per_em()
-            advances = byte_advances(font, file_name)
-            version = font.version_string()
-        except (OSError, FontError, struct.error) as e:
-            print("make_font_metrics: %s: %s" % (path, e), file=sys.stderr)
-            return 1
-        header.append("//   %s (%s, %d bytes) for %s" % (file_name, version, len(font.data), stands_for))
-        blocks.append("constexpr int32_t k%sUnitsPerEm = %d;\n%s"
-                      % (prefix, units, format_table("k%sAdvances" % prefix, advances)))
+    for prefix, stands_for, face in faces:
+        header.append("//   %s for %s" % (face.describe(), stands_for))
+        runs = face_runs(face)
+        blocks.append("constexpr int32_t k%sUnitsPerEm = %d;\nconstexpr uint16_t k%sNotdef = %d;\n%s\n%s"
+                      % (prefix, face.units, prefix, face.notdef,
+                         format_latin1("k%sLatin1" % prefix, latin1_advances(face)),
+                         format_runs("MetricRun", "k%sRuns" % prefix, runs)))
     header += [
-        "// Control bytes 0x00..0x1F and 0x7F measure 0. The bytes Windows-1252 leaves",
-        "// unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) measure as glyph 0 (.notdef).",
+        "// Code points a Liberation face lacks measure from the fallback, the Noto fonts",
+        "// below in this order (the first that maps a code point draws it; its index in",
+        "// kFallbackFamilies is the run's last field):",
     ]
+    for font in fallbacks:
+        header.append("//   %s" % font.describe())
+    header.append("// Anything no font maps measures as the Liberation face's .notdef.")
+    runs = fallback_runs(fallbacks, [face for _, _, face in faces])
+    families = ",\n".join('    "%s"' % f.family for f in fallbacks)
+    blocks.append("constexpr int32_t kFallbackUnitsPerEm = %d;\nconstexpr const char* kFallbackFamilies[] = {\n%s,\n};\n%s"
+                  % (fallbacks[0].units, families, format_runs("FallbackRun", "kFallbackRuns", runs)))
+    return "\n".join(header) + "\n\n" + "\n\n".join(blocks) + "\n"
 
-    text = "\n".join(header) + "\n\n" + "\n\n".join(blocks) + "\n"
-    with open(OUTPUT, "w", encoding="ascii", newline="\n") as f:
-        f.write(text)
-    print("wrote %s" % os.path.normpath(OUTPUT))
+
+# Bidi classes in the order of the BidiClass enumeration in src/output/visual_text.cpp.
+BIDI_CLASSES = ["L", "R", "AL", "EN", "ES", "ET", "AN", "CS", "NSM", "BN", "B", "S", "WS", "ON",
+                "LRE", "LRO", "RLE", "RLO", "PDF", "LRI", "RLI", "FSI", "PDI"]
+ARABIC_FORMS = {"<isolated>": 0, "<final>": 1, "<initial>": 2, "<medial>": 3}
+
+
+def visual_tables():
+    """Bidi classes, and the Arabic presentation forms by letter, from Python's Unicode
+    database."""
+    entries = []
+    for code in range(0x110000):
+        bidi = unicodedata.bidirectional(chr(code))
+        if bidi and bidi != "L":
+            entries.append((code, BIDI_CLASSES.index(bidi)))
+    bidi_runs = runs_of(entries)
+
+    letters = {}
+    lam_alef = {}
+    for code in list(range(0xFB50, 0xFE00)) + list(range(0xFE70, 0xFF00)):
+        parts = unicodedata.decomposition(chr(code)).split()
+        if not parts or parts[0] not in ARABIC_FORMS:
+            continue
+        bases = [int(p, 16) for p in parts[1:]]
+        form = ARABIC_FORMS[parts[0]]
+        if len(bases) == 1 and unicodedata.category(chr(bases[0])) == "Lo":
+            letters.setdefault(bases[0], [0, 0, 0, 0])
+            if letters[bases[0]][form] == 0:
+                letters[bases[0]][form] = code
+        elif len(bases) == 2 and bases[0] == 0x0644 and code >= 0xFEF5 and form in (0, 1):
+            lam_alef.setdefault(bases[1], [0, 0])[form] = code
+    forms = ["    {0x%04X, {0x%04X, 0x%04X, 0x%04X, 0x%04X}}," % (base, *letters[base]) for base in sorted(letters)]
+    ligatures = ["    {0x%04X, 0x%04X, 0x%04X}," % (alef, *lam_alef[alef]) for alef in sorted(lam_alef)]
+    return "\n".join([
+        "// Generated by tools/make_font_metrics.py; do not edit. From Python's Unicode",
+        "// database, Unicode %s." % unicodedata.unidata_version,
+        "//",
+        "// kBidiRuns: the bidi class of every code point that is not L, as sorted runs",
+        "// (the class is an index into BidiClass). kArabicForms: each Arabic letter with",
+        "// its presentation forms, isolated, final, initial, medial (0 where it has none).",
+        "// kLamAlef: each alef with the isolated and final forms of lam followed by it.",
+        "",
+        format_runs("BidiRun", "kBidiRuns", bidi_runs),
+        "",
+        "constexpr ArabicForms kArabicForms[] = {",
+        *forms,
+        "};",
+        "",
+        "constexpr LamAlef kLamAlef[] = {",
+        *ligatures,
+        "};",
+        "",
+    ])
+
+
+def main(argv):
+    if len(argv) > 4:
+        print(__doc__, file=sys.stderr)
+        return 2
+    font_dir = argv[1] if len(argv) > 1 else DEFAULT_FONT_DIR
+    noto_dir = argv[2] if len(argv) > 2 else DEFAULT_NOTO_DIR
+    cjk_dir = argv[3] if len(argv) > 3 else DEFAULT_CJK_DIR
+    try:
+        metrics = metrics_tables(font_dir, noto_dir, cjk_dir)
+    except (OSError, FontError, struct.error) as e:
+        print("make_font_metrics: %s" % e, file=sys.stderr)
+        return 1
+    write(OUTPUT, metrics)
+    write(VISUAL_OUTPUT, visual_tables())
     return 0
 
 

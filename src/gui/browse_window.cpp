@@ -9,6 +9,7 @@
 
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
+#include "output/qt/qt_surface.h"
 #include "paf/records.h"
 #include "wizard/browse_list.h"
 
@@ -64,7 +65,7 @@ void TchooseRinBrowse::fill() {
         texts.reserve(qsizetype(lines.size()));
         numbers_.reserve(lines.size());
         for (const BrowseLine& line : lines) {
-            texts << QString::fromStdString(line.text);
+            texts << QtSurface::fromText(line.text);
             numbers_.push_back(line.rin);
         }
         ListBox1->addItems(texts);
@@ -117,7 +118,7 @@ void TchooseRinBrowse::showSpouses(int32_t rin, const QString& line) {
         MarriageRecord marriage;
         if (!readMarriage(ctx.file, mrin, marriage)) break;
         const int32_t spouse = person.sex == 'M' ? marriage.wife : marriage.husband;
-        const QString name = spouse != 0 ? QString::fromStdString(individualName(ctx, spouse).str()) : QString();
+        const QString name = spouse != 0 ? QtSurface::fromText(individualName(ctx, spouse).view()) : QString();
         ListBox1->addItem(name);
         numbers_.push_back(mrin);
         mrin = marriage.nextFor(person.sex);

@@ -6,6 +6,7 @@
 #include "files/user_files.h"
 #include "gui/gui_printer.h"
 #include "gui/ui_dialogs.h"
+#include "output/qt/qt_surface.h"
 
 namespace tw::gui {
 
@@ -14,7 +15,7 @@ namespace {
 // How often a running report lets the windows handle input, at most.
 constexpr qint64 kEventIntervalMs = 40;
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString captionText(std::string_view caption) { return QtSurface::fromText(caption); }
 
 }  // namespace
 
@@ -23,11 +24,11 @@ GuiHost::GuiHost(UiDialogs& dialogs, GuiPrinter& printer) : dialogs_(dialogs), p
 }
 
 void GuiHost::message(std::string_view text, std::string_view caption) {
-    dialogs_.message(nullptr, fromUtf8(text), fromUtf8(caption));
+    dialogs_.message(nullptr, QtSurface::fromText(text), captionText(caption));
 }
 
 void GuiHost::showFatal(std::string_view text, std::string_view caption) {
-    dialogs_.message(nullptr, fromUtf8(text), fromUtf8(caption));
+    dialogs_.message(nullptr, QtSurface::fromText(text), captionText(caption));
 }
 
 void GuiHost::showProgress(int generation) {

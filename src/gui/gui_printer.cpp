@@ -56,7 +56,7 @@ void GuiPrinter::requestPaper(PaperSize paper) {
 
 bool GuiPrinter::startDocument(std::string_view title) {
     stopPainting();
-    title_ = QString::fromUtf8(title.data(), qsizetype(title.size()));
+    title_ = QtSurface::fromText(title);
     error_.clear();
     documentOpen_ = true;
     return true;

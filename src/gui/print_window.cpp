@@ -16,6 +16,7 @@
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
 #include "output/printing.h"
+#include "output/qt/qt_surface.h"
 
 namespace tw::gui {
 
@@ -137,7 +138,7 @@ bool TPB::choosePrinter() {
         printer.useSystemPrinter(name);
         return true;
     }
-    QString base = QFileInfo(QString::fromStdString(app_.context().dataFilePath)).completeBaseName();
+    QString base = QFileInfo(QtSurface::fromText(app_.context().dataFilePath)).completeBaseName();
     if (base.isEmpty()) base = QStringLiteral("Tamblewin");
     const QString suggested = QDir(TChooseFile::browseFolder()).filePath(base + QStringLiteral(".pdf"));
     const auto file = app_.dialogs().savePdfFile(this, suggested);

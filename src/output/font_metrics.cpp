@@ -2,21 +2,43 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <limits>
+#include <span>
+
+#include "output/visual_text.h"
 
 namespace tw {
 namespace {
 
+// Consecutive code points with one advance.
+struct MetricRun {
+    char32_t first;
+    char32_t last;
+    uint16_t advance;
+};
+
+// The same in the fallback, with the index of the font that holds them.
+struct FallbackRun {
+    char32_t first;
+    char32_t last;
+    uint16_t advance;
+    uint8_t font;
+};
+
 #include "output/font_metrics_tables.inc"
 
 struct FaceTable {
-    const uint16_t* advances;
-    int32_t unitsPerEm;
+    const uint16_t* latin1;
+    std::span<const MetricRun> runs;
+    uint16_t notdef;
+    uint64_t unitsPerEm;
 };
 
 FaceTable tableFor(std::string_view faceName) {
-    if (metricFaceFor(faceName) == MetricFace::Arial) return {kArialAdvances, kArialUnitsPerEm};
-    return {kTimesAdvances, kTimesUnitsPerEm};
+    if (metricFaceFor(faceName) == MetricFace::Arial)
+        return {kArialLatin1, kArialRuns, kArialNotdef, kArialUnitsPerEm};
+    return {kTimesLatin1, kTimesRuns, kTimesNotdef, kTimesUnitsPerEm};
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
@@ -25,13 +47,47 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
                                               [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-// The sum of the advances of the text's bytes, in font units. No overflow: each
-// advance is below 2^16 and no text comes near 2^48 bytes.
-uint64_t advanceSum(std::string_view text, const uint16_t* advances) {
-    uint64_t sum = 0;
-    for (char c : text) sum += advances[static_cast<unsigned char>(c)];
-    return sum;
+// The run of a sorted table that holds c, or nothing.
+template <typename Run>
+const Run* findRun(std::span<const Run> runs, char32_t c) {
+    auto it = std::upper_bound(runs.begin(), runs.end(), c, [](char32_t code, const Run& r) { return code < r.first; });
+    if (it == runs.begin() || c > std::prev(it)->last) return nullptr;
+    return &*std::prev(it);
 }
+
+struct Advance {
+    uint16_t units;
+    int font;  // 0 the Liberation face, n the fallback font n
+};
+
+Advance advanceOf(char32_t c, const FaceTable& face) {
+    if (c < 0x100) return {face.latin1[c], 0};
+    if (const MetricRun* run = findRun(face.runs, c)) return {run->advance, 0};
+    if (const FallbackRun* run = findRun(std::span<const FallbackRun>(kFallbackRuns), c))
+        return {run->advance, run->font + 1};
+    return {face.notdef, 0};
+}
+
+// A width as the sums of the advances of the face and of the fallback, each in its
+// own units per em. No overflow: each advance is below 2^16 and no text comes near
+// 2^30 characters.
+struct UnitSums {
+    uint64_t face = 0;
+    uint64_t fallback = 0;
+    void add(Advance a) { (a.font == 0 ? face : fallback) += a.units; }
+    // The width in 1 / (face units x fallback units) of an em.
+    uint64_t common(const FaceTable& t) const { return face * uint64_t(kFallbackUnitsPerEm) + fallback * t.unitsPerEm; }
+};
+
+uint64_t commonUnitsPerEm(const FaceTable& t) { return t.unitsPerEm * uint64_t(kFallbackUnitsPerEm); }
+
+UnitSums measure(std::u32string_view visual, const FaceTable& face) {
+    UnitSums sums;
+    for (char32_t c : visual) sums.add(advanceOf(c, face));
+    return sums;
+}
+
+std::u32string visual(std::string_view text) { return visualText(decodeText(text)); }
 
 // round(units x scale / divisor), halves rounded up, in exact integer arithmetic;
 // a result beyond the int32_t range is clamped to its largest value.
@@ -58,15 +114,38 @@ MetricFace metricFaceFor(std::string_view faceName) {
 // A size or resolution that is not positive measures every text as 0.
 int32_t textWidthPixels(std::string_view text, std::string_view faceName, int pointSize, int dpi) {
     if (pointSize <= 0 || dpi <= 0) return 0;
-    FaceTable face = tableFor(faceName);
-    return scaleRounded(advanceSum(text, face.advances), uint64_t(pointSize) * uint64_t(dpi),
-                        72 * uint64_t(face.unitsPerEm));
+    const FaceTable face = tableFor(faceName);
+    return scaleRounded(measure(visual(text), face).common(face), uint64_t(pointSize) * uint64_t(dpi),
+                        72 * commonUnitsPerEm(face));
 }
 
 int32_t textWidthForPixelHeight(std::string_view text, std::string_view faceName, int pixelHeight) {
     if (pixelHeight <= 0) return 0;
-    FaceTable face = tableFor(faceName);
-    return scaleRounded(advanceSum(text, face.advances), uint64_t(pixelHeight), uint64_t(face.unitsPerEm));
+    const FaceTable face = tableFor(faceName);
+    return scaleRounded(measure(visual(text), face).common(face), uint64_t(pixelHeight), commonUnitsPerEm(face));
 }
+
+std::vector<FontRun> fontRuns(std::string_view text, std::string_view faceName, int pixelHeight) {
+    const FaceTable face = tableFor(faceName);
+    const uint64_t scale = uint64_t(std::max(pixelHeight, 0));
+    std::vector<FontRun> runs;
+    UnitSums before;
+    for (char32_t c : visual(text)) {
+        const Advance advance = advanceOf(c, face);
+        if (runs.empty() || runs.back().font != advance.font) {
+            runs.push_back(FontRun{{}, advance.font, scaleRounded(before.common(face), scale, commonUnitsPerEm(face))});
+        }
+        runs.back().text += c;
+        before.add(advance);
+    }
+    return runs;
+}
+
+std::string_view fallbackFamily(int font) {
+    if (font < 1 || font > fallbackFamilyCount()) return {};
+    return kFallbackFamilies[font - 1];
+}
+
+int fallbackFamilyCount() { return int(std::size(kFallbackFamilies)); }
 
 }  // namespace tw

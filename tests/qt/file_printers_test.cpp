@@ -127,7 +127,7 @@ TEST(QtSurfaceTest, FacesColoursAndText) {
         EXPECT_EQ(QtSurface::familyFor("Arial"), "Liberation Sans");
     }
     EXPECT_EQ(QtSurface::toQColor(0x8FD57B), QColor(0x7B, 0xD5, 0x8F));
-    EXPECT_EQ(QtSurface::fromWindows1252("Fran\xe7ois \x80"), QString::fromUtf8("François €"));
+    EXPECT_EQ(QtSurface::fromText("Fran\xe7ois \x80"), QString::fromUtf8("François €"));
 }
 
 TEST_F(FilePrintersTest, PngPagesShowLinesTextAndArrowsWhereTheLogPutsThem) {

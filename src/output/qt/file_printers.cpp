@@ -69,7 +69,7 @@ bool PdfFilePrinter::startDocument(std::string_view title) {
 
     writer_ = std::make_unique<QPdfWriter>(toQString(path_));
     writer_->setResolution(dpi_);
-    writer_->setTitle(toQString(title_));
+    writer_->setTitle(QtSurface::fromText(title_));
     writer_->setCreator(QStringLiteral("Tamblewin"));
     const QPageLayout layout(QPageSize(paper_ == PaperSize::Legal ? QPageSize::Legal : QPageSize::Letter),
                              landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
@@ -186,7 +186,7 @@ bool SvgFilePrinter::startPage() {
     generator_->setSize(QSize(sheet.physicalWidth, sheet.physicalHeight));
     generator_->setViewBox(QRect(0, 0, sheet.physicalWidth, sheet.physicalHeight));
     generator_->setResolution(dpi_);
-    generator_->setTitle(toQString(title_));
+    generator_->setTitle(QtSurface::fromText(title_));
     if (!painter_.begin(generator_.get())) {
         generator_.reset();
         fail("Cannot write " + pageFilePath(path_, page_, ".svg"));

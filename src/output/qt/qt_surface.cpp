@@ -1,6 +1,7 @@
 #include "output/qt/qt_surface.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPen>
 #include <QPolygon>
@@ -9,7 +10,7 @@
 #include <string>
 
 #include "output/font_metrics.h"
-#include "paf/codepage.h"
+#include "output/visual_text.h"
 
 namespace tw {
 
@@ -42,9 +43,22 @@ QColor QtSurface::toQColor(Colour colour) {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
-QString QtSurface::fromWindows1252(std::string_view text) {
-    const std::string utf8 = windows1252ToUtf8(text);
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+QString QtSurface::fromText(std::string_view text) {
+    const std::u32string decoded = decodeText(text);
+    return QString::fromUcs4(decoded.data(), qsizetype(decoded.size()));
+}
+
+// The font of a face or of a fallback font (see fontRuns) at the surface's size.
+QFont QtSurface::runFont(int font) {
+    if (font <= 0) return qfont_;
+    if (fallbackFonts_.size() < size_t(font)) fallbackFonts_.resize(size_t(font));
+    std::optional<QFont>& cached = fallbackFonts_[size_t(font) - 1];
+    if (!cached) {
+        const std::string_view family = fallbackFamily(font);
+        cached = qfont_;
+        cached->setFamilies({QString::fromUtf8(family.data(), qsizetype(family.size()))});
+    }
+    return *cached;
 }
 
 void QtSurface::begin(QPainter& painter) {
@@ -99,6 +113,7 @@ void QtSurface::setFont(std::string_view face, int pixelHeight, int angleTenths)
     // the advances.
     qfont_.setKerning(false);
     qfont_.setHintingPreference(QFont::PreferNoHinting);
+    fallbackFonts_.clear();
     applyFont();
 }
 
@@ -122,21 +137,30 @@ void QtSurface::ellipse(DevicePoint corner1, DevicePoint corner2) {
     painter_->drawEllipse(QRectF(corner1.x, corner1.y, corner2.x - corner1.x, corner2.y - corner1.y).normalized());
 }
 
+// The text is drawn as it was measured: in visual order with Arabic letters joined
+// (so Qt must neither reorder nor reshape it: each run is drawn as a left-to-right
+// override, and the presentation forms it holds join no further), each run of one
+// font starting where the metric tables put it, on the face's baseline.
 void QtSurface::text(DevicePoint p, std::string_view text) {
     if (painter_ == nullptr || text.empty()) return;
-    const QString string = fromWindows1252(text);
-    const qreal ascent = QFontMetricsF(painter_->font(), painter_->device()).ascent();
-    const int angle = font_ ? font_->angleTenths : 0;
+    // Before any font is set, text is Times in the size the painter has.
+    if (!font_) setFont("Times", QFontInfo(painter_->font()).pixelSize(), 0);
+    const std::vector<FontRun> runs = fontRuns(text, font_->face, std::clamp(font_->pixelHeight, 1, kLargestPixelHeight));
+    const qreal ascent = QFontMetricsF(qfont_, painter_->device()).ascent();
 
     painter_->save();
     painter_->setPen(QPen(Qt::black));
-    if (angle == 0) {
-        painter_->drawText(QPointF(p.x, p.y + ascent), string);
-    } else {
-        // The angle turns the baseline counter-clockwise; Qt's y runs down the page.
-        painter_->translate(p.x, p.y);
-        painter_->rotate(-angle / 10.0);
-        painter_->drawText(QPointF(0, ascent), string);
+    // The angle turns the baseline counter-clockwise; Qt's y runs down the page.
+    painter_->translate(p.x, p.y);
+    if (font_->angleTenths != 0) painter_->rotate(-font_->angleTenths / 10.0);
+    for (const FontRun& run : runs) {
+        painter_->setFont(runFont(run.font));
+        // Left-to-right override ... pop: Qt keeps the order as it is (forcing the
+        // layout direction alone would still reverse right-to-left runs).
+        QString string = QString::fromUcs4(run.text.data(), qsizetype(run.text.size()));
+        string.prepend(QChar(0x202D));
+        string.append(QChar(0x202C));
+        painter_->drawText(QPointF(run.offsetPixels, ascent), string);
     }
     painter_->restore();
 }

@@ -4,14 +4,18 @@
 //
 // "Times" (and any face the metric tables do not know) draws with the first of
 // Liberation Serif, Times New Roman and Times that is installed, "Arial" with
-// Liberation Sans or Arial, so that text measures as the page log laid it out. Text
-// is drawn in black whatever the pen, with its y at the top of the character cell.
+// Liberation Sans or Arial, and the characters those faces lack with the fallback
+// font the metric tables name for them (Noto), at the same size, so that text
+// measures as the page log laid it out. Text is UTF-8 (Windows-1252 where it is not
+// well-formed UTF-8), drawn in black whatever the pen, with its y at the top of the
+// character cell.
 
 #include <QColor>
 #include <QFont>
 #include <QPainter>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "output/surface.h"
 
@@ -46,13 +50,14 @@ public:
     // The installed family that draws a face name.
     static QString familyFor(std::string_view face);
     static QColor toQColor(Colour colour);
-    // Windows-1252 bytes as a QString.
-    static QString fromWindows1252(std::string_view text);
+    // Text as a QString: UTF-8, or Windows-1252 where it is not well-formed UTF-8.
+    static QString fromText(std::string_view text);
 
 private:
     void applyPen();
     void applyBrush();
     void applyFont();
+    QFont runFont(int font);
 
     QPainter* painter_ = nullptr;
     int penWidth_ = 0;
@@ -60,6 +65,7 @@ private:
     SurfaceFill fill_;
     std::optional<SurfaceFont> font_;
     QFont qfont_;
+    std::vector<std::optional<QFont>> fallbackFonts_;  // by fallback font, built when first used
     DevicePoint current_;
 };
 

@@ -1,0 +1,407 @@
+#include "output/visual_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace tw {
+namespace {
+
+// The bidi classes, in the order tools/make_font_metrics.py numbers them.
+namespace bidi {
+enum Class : uint8_t { L, R, AL, EN, ES, ET, AN, CS, NSM, BN, B, S, WS, ON, LRE, LRO, RLE, RLO, PDF, LRI, RLI, FSI, PDI };
+}  // namespace bidi
+
+struct BidiRun {
+    char32_t first;
+    char32_t last;
+    uint8_t bidiClass;
+};
+
+// An Arabic letter and its presentation forms: isolated, final, initial, medial.
+struct ArabicForms {
+    char32_t letter;
+    std::array<char32_t, 4> forms;
+};
+
+struct LamAlef {
+    char32_t alef;
+    char32_t isolated;
+    char32_t final;
+};
+
+#include "output/visual_text_tables.inc"
+
+enum Form { kIsolated, kFinal, kInitial, kMedial };
+
+// Brackets and other characters drawn mirrored in right-to-left runs, both ways.
+constexpr std::array<std::pair<char32_t, char32_t>, 22> kMirrorPairs{{
+    {0x0028, 0x0029}, {0x003C, 0x003E}, {0x005B, 0x005D}, {0x007B, 0x007D}, {0x00AB, 0x00BB},
+    {0x2039, 0x203A}, {0x2045, 0x2046}, {0x207D, 0x207E}, {0x208D, 0x208E}, {0x2264, 0x2265},
+    {0x27E8, 0x27E9}, {0x3008, 0x3009}, {0x300A, 0x300B}, {0x300C, 0x300D}, {0x300E, 0x300F},
+    {0x3010, 0x3011}, {0x3014, 0x3015}, {0xFE59, 0xFE5A}, {0xFE5B, 0xFE5C}, {0xFF08, 0xFF09},
+    {0xFF3B, 0xFF3D}, {0xFF5B, 0xFF5D},
+}};
+
+constexpr std::array<char32_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88..8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
+};
+
+char32_t fromWindows1252(uint8_t b) { return b >= 0x80 && b <= 0x9F ? kWindows1252High[b - 0x80] : char32_t(b); }
+
+// Decodes the UTF-8 sequence at text[pos]. On failure length is the maximal
+// subpart: the lead byte and the continuation bytes still acceptable after it.
+bool decodeUtf8(std::string_view text, size_t pos, char32_t& c, size_t& length) {
+    const auto lead = uint8_t(text[pos]);
+    length = 1;
+    if (lead < 0x80) {
+        c = lead;
+        return true;
+    }
+    int more;
+    uint8_t low = 0x80, high = 0xBF;  // the range allowed for the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        more = 1;
+        c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        more = 2;
+        c = lead & 0x0F;
+        if (lead == 0xE0) low = 0xA0;   // no overlong forms
+        if (lead == 0xED) high = 0x9F;  // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        more = 3;
+        c = lead & 0x07;
+        if (lead == 0xF0) low = 0x90;   // no overlong forms
+        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+    } else {
+        return false;
+    }
+    for (int i = 0; i < more; ++i) {
+        if (pos + length >= text.size()) return false;
+        const auto b = uint8_t(text[pos + length]);
+        const bool ok = i == 0 ? (b >= low && b <= high) : (b & 0xC0) == 0x80;
+        if (!ok) return false;
+        c = (c << 6) | (b & 0x3F);
+        ++length;
+    }
+    return true;
+}
+
+bidi::Class bidiClassOf(char32_t c) {
+    if (c < 0x80) {
+        // The common case without a search.
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return bidi::L;
+    }
+    const auto* end = std::end(kBidiRuns);
+    const auto* run = std::upper_bound(std::begin(kBidiRuns), end, c,
+                                       [](char32_t code, const BidiRun& r) { return code < r.first; });
+    if (run == std::begin(kBidiRuns) || c > (run - 1)->last) return bidi::L;
+    return bidi::Class((run - 1)->bidiClass);
+}
+
+bool isExplicitControl(bidi::Class c) { return c >= bidi::LRE; }
+
+const ArabicForms* arabicFormsOf(char32_t c) {
+    const auto* end = std::end(kArabicForms);
+    const auto* it = std::lower_bound(std::begin(kArabicForms), end, c,
+                                      [](const ArabicForms& f, char32_t code) { return f.letter < code; });
+    return it != end && it->letter == c ? it : nullptr;
+}
+
+const LamAlef* lamAlefOf(char32_t alef) {
+    for (const LamAlef& ligature : kLamAlef)
+        if (ligature.alef == alef) return &ligature;
+    return nullptr;
+}
+
+enum class Joining { None, Right, Dual, Causing, Transparent };
+
+Joining joiningOf(char32_t c) {
+    if (c == 0x0640 || c == 0x200D) return Joining::Causing;  // tatweel, zero width joiner
+    if (c == 0x200C) return Joining::None;                    // zero width non-joiner
+    if (const ArabicForms* f = arabicFormsOf(c)) {
+        if (f->forms[kInitial] != 0 || f->forms[kMedial] != 0) return Joining::Dual;
+        return f->forms[kFinal] != 0 ? Joining::Right : Joining::None;
+    }
+    const bidi::Class cls = bidiClassOf(c);
+    return cls == bidi::NSM || cls == bidi::BN ? Joining::Transparent : Joining::None;
+}
+
+bool joinsToNext(Joining j) { return j == Joining::Dual || j == Joining::Causing; }
+bool joinsToPrevious(Joining j) { return j == Joining::Dual || j == Joining::Right || j == Joining::Causing; }
+
+// The word Allah standing alone (alef, lam, lam, heh, joined) is one ligature, as the
+// fonts draw it.
+std::u32string withAllahLigature(std::u32string text) {
+    static constexpr std::u32string_view kAllah = U"\uFE8D\uFEDF\uFEE0\uFEEA";
+    for (size_t at = text.find(kAllah); at != std::u32string::npos; at = text.find(kAllah, at + 1))
+        text.replace(at, kAllah.size(), 1, U'\uFDF2');
+    return text;
+}
+
+// Arabic letters in the presentation form their neighbours call for, marks skipped
+// over; lam followed by alef becomes one ligature.
+std::u32string joinArabic(std::u32string_view text) {
+    const size_t n = text.size();
+    std::vector<Joining> types(n);
+    for (size_t i = 0; i < n; ++i) types[i] = joiningOf(text[i]);
+    auto previous = [&](size_t i) {
+        while (i-- > 0)
+            if (types[i] != Joining::Transparent) return types[i];
+        return Joining::None;
+    };
+    auto nextIndex = [&](size_t i) {
+        while (++i < n)
+            if (types[i] != Joining::Transparent) return i;
+        return n;
+    };
+
+    std::u32string out;
+    out.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        const ArabicForms* forms = arabicFormsOf(text[i]);
+        if (forms == nullptr) {
+            out += text[i];
+            continue;
+        }
+        const size_t next = nextIndex(i);
+        const bool joinsBefore = joinsToPrevious(types[i]) && joinsToNext(previous(i));
+        const bool joinsAfter = joinsToNext(types[i]) && next < n && joinsToPrevious(types[next]);
+        if (text[i] == 0x0644 && next < n) {
+            if (const LamAlef* ligature = lamAlefOf(text[next])) {
+                out += joinsBefore ? ligature->final : ligature->isolated;
+                out += text.substr(i + 1, next - i - 1);  // marks between lam and alef
+                i = next;
+                continue;
+            }
+        }
+        const Form form = joinsBefore && joinsAfter ? kMedial : joinsAfter ? kInitial : joinsBefore ? kFinal : kIsolated;
+        char32_t shaped = forms->forms[form];
+        if (shaped == 0) shaped = forms->forms[kIsolated] != 0 ? forms->forms[kIsolated] : text[i];
+        out += shaped;
+    }
+    return withAllahLigature(out);
+}
+
+char32_t mirrored(char32_t c) {
+    for (const auto& [open, close] : kMirrorPairs) {
+        if (c == open) return close;
+        if (c == close) return open;
+    }
+    return c;
+}
+
+bool isStrongOrNumber(bidi::Class c) { return c == bidi::L || c == bidi::R || c == bidi::EN || c == bidi::AN; }
+
+// The direction a resolved type counts as for neutrals: EN and AN count as R.
+bidi::Class direction(bidi::Class c) { return c == bidi::L ? bidi::L : bidi::R; }
+
+// The paired brackets: opening, closing.
+constexpr std::array<std::pair<char32_t, char32_t>, 3> kBrackets{{{'(', ')'}, {'[', ']'}, {'{', '}'}}};
+
+// N0: a bracket pair takes the direction of the line (L) when a strong L lies
+// inside it; else, with a strong R inside, the direction before the opening bracket.
+void resolveBrackets(std::vector<bidi::Class>& t, std::u32string_view heads) {
+    using namespace bidi;
+    std::vector<std::pair<size_t, char32_t>> open;  // position, closing bracket wanted
+    std::vector<std::pair<size_t, size_t>> pairs;
+    for (size_t k = 0; k < t.size(); ++k) {
+        if (t[k] != ON) continue;
+        for (const auto& [opening, closing] : kBrackets) {
+            if (heads[k] == opening && open.size() < 63) open.emplace_back(k, closing);
+            if (heads[k] != closing) continue;
+            for (size_t j = open.size(); j-- > 0;) {
+                if (open[j].second != closing) continue;
+                pairs.emplace_back(open[j].first, k);
+                open.resize(j);
+                break;
+            }
+        }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    for (const auto& [a, b] : pairs) {
+        bool insideL = false, insideR = false;
+        for (size_t k = a + 1; k < b; ++k) {
+            if (!isStrongOrNumber(t[k])) continue;
+            (direction(t[k]) == L ? insideL : insideR) = true;
+        }
+        if (!insideL && !insideR) continue;
+        Class before = L;
+        for (size_t k = a; k-- > 0;) {
+            if (isStrongOrNumber(t[k])) {
+                before = direction(t[k]);
+                break;
+            }
+        }
+        t[a] = t[b] = insideL ? L : before;
+    }
+}
+
+// The resolved types of a line without BN characters, by the weak-type rules W1..W7
+// and the neutral rules N0, N1 and N2, in a left-to-right paragraph (sos = eos = L).
+void resolveTypes(std::vector<bidi::Class>& t, std::u32string_view heads) {
+    using namespace bidi;
+    const size_t m = t.size();
+    for (size_t k = 0; k < m; ++k)  // W1
+        if (t[k] == NSM) t[k] = k == 0 ? L : t[k - 1];
+    Class strong = L;
+    for (Class& c : t) {  // W2, W3
+        if (c == L || c == R || c == AL) strong = c;
+        if (c == EN && strong == AL) c = AN;
+        if (c == AL) c = R;
+    }
+    for (size_t k = 1; k + 1 < m; ++k) {  // W4
+        if (t[k] == ES && t[k - 1] == EN && t[k + 1] == EN) t[k] = EN;
+        if (t[k] == CS && t[k - 1] == t[k + 1] && (t[k - 1] == EN || t[k - 1] == AN)) t[k] = t[k - 1];
+    }
+    for (size_t a = 0; a < m;) {  // W5
+        size_t b = a;
+        while (b < m && t[b] == ET) ++b;
+        if (b > a && ((a > 0 && t[a - 1] == EN) || (b < m && t[b] == EN))) std::fill(t.begin() + a, t.begin() + b, EN);
+        a = b == a ? a + 1 : b;
+    }
+    for (Class& c : t)  // W6
+        if (c == ES || c == ET || c == CS) c = ON;
+    strong = L;
+    for (Class& c : t) {  // W7
+        if (c == L || c == R) strong = c;
+        if (c == EN && strong == L) c = L;
+    }
+    resolveBrackets(t, heads);
+    for (size_t a = 0; a < m;) {  // N1, N2
+        if (isStrongOrNumber(t[a])) {
+            ++a;
+            continue;
+        }
+        size_t b = a;
+        while (b < m && !isStrongOrNumber(t[b])) ++b;
+        const Class before = a == 0 ? L : direction(t[a - 1]);
+        const Class after = b == m ? L : direction(t[b]);
+        std::fill(t.begin() + a, t.begin() + b, before == after ? before : L);
+        a = b;
+    }
+}
+
+struct Cluster {
+    std::u32string text;
+    int level = 0;
+};
+
+}  // namespace
+
+std::u32string decodeText(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    size_t pos = 0;
+    while (pos < text.size()) {
+        char32_t c = 0;
+        size_t length = 0;
+        if (decodeUtf8(text, pos, c, length)) {
+            out += c;
+        } else {
+            for (size_t i = 0; i < length; ++i) out += fromWindows1252(uint8_t(text[pos + i]));
+        }
+        pos += length;
+    }
+    return out;
+}
+
+std::string encodeUtf8(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t c : text) {
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xF0 | (c >> 18));
+            out += char(0x80 | ((c >> 12) & 0x3F));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+bool needsVisualOrder(std::u32string_view text) {
+    for (char32_t c : text) {
+        if (c < 0x0590) continue;  // nothing right-to-left, no Arabic number, no control
+        const bidi::Class cls = bidiClassOf(c);
+        if (cls == bidi::R || cls == bidi::AL || cls == bidi::AN || isExplicitControl(cls)) return true;
+    }
+    return false;
+}
+
+std::u32string visualText(std::u32string_view logical) {
+    if (!needsVisualOrder(logical)) return std::u32string(logical);
+    const std::u32string text = joinArabic(logical);
+
+    // Clusters: a character with the marks (NSM) and zero width joiners after it.
+    // Explicit controls are dropped; LRM, RLM and ALM count as strong, then go.
+    std::vector<Cluster> clusters;
+    std::vector<bidi::Class> types;     // one per cluster, of its first character
+    std::vector<bidi::Class> original;  // the same before resolution
+    std::u32string heads;               // the first character of each cluster
+    for (char32_t c : text) {
+        const bidi::Class cls = bidiClassOf(c);
+        if (isExplicitControl(cls)) continue;
+        const bool attaches = cls == bidi::NSM || cls == bidi::BN;
+        if (attaches && !clusters.empty()) {
+            clusters.back().text += c;
+            continue;
+        }
+        clusters.push_back(Cluster{std::u32string(1, c), 0});
+        types.push_back(cls == bidi::BN ? bidi::ON : cls);
+        original.push_back(cls);
+        heads += c;
+    }
+    resolveTypes(types, heads);
+
+    // I1, I2 and L1: levels 0 (L), 1 (R), 2 (numbers); separators and trailing
+    // white space back on the paragraph's level.
+    int highest = 0;
+    for (size_t k = 0; k < clusters.size(); ++k) {
+        clusters[k].level = types[k] == bidi::R ? 1 : types[k] == bidi::L ? 0 : 2;
+        if (original[k] == bidi::S || original[k] == bidi::B) clusters[k].level = 0;
+    }
+    for (size_t k = clusters.size(); k-- > 0 && (original[k] == bidi::WS || original[k] == bidi::BN);)
+        clusters[k].level = 0;
+    for (const Cluster& cluster : clusters) highest = std::max(highest, cluster.level);
+
+    // L2: reverse every run at or above each level from the highest down to 1.
+    for (int level = highest; level >= 1; --level) {
+        for (size_t a = 0; a < clusters.size();) {
+            if (clusters[a].level < level) {
+                ++a;
+                continue;
+            }
+            size_t b = a;
+            while (b < clusters.size() && clusters[b].level >= level) ++b;
+            std::reverse(clusters.begin() + a, clusters.begin() + b);
+            a = b;
+        }
+    }
+
+    std::u32string out;
+    out.reserve(text.size());
+    for (const Cluster& cluster : clusters) {
+        for (char32_t c : cluster.text) {
+            if (c == 0x200E || c == 0x200F || c == 0x061C) continue;  // LRM, RLM, ALM
+            out += cluster.level % 2 == 1 ? mirrored(c) : c;          // L4
+        }
+    }
+    return out;
+}
+
+}  // namespace tw
