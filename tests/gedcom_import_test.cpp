@@ -23,10 +23,12 @@ namespace {
 using gedcom::importGedcom;
 using gedcom::ImportResult;
 
+// Opened as the program opens an imported file: its text is UTF-8.
 std::unique_ptr<test::OpenedFamily> openImported(const ImportResult& r) {
     EXPECT_TRUE(r.ok()) << r.error;
-    auto opened = test::openFamily(r.family);
-    EXPECT_TRUE(opened->ctx.file.isOpen());
+    auto opened = std::make_unique<test::OpenedFamily>();
+    opened->image = buildPafImage(r.family).flatten();
+    EXPECT_EQ(opened->ctx.file.openImage(opened->image, TextEncoding::Utf8), PafFile::kOpened);
     return opened;
 }
 
