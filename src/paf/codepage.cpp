@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <cstdint>
+#include <iterator>
 
 namespace tw {
 namespace {
