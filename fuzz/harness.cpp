@@ -31,14 +31,14 @@ void renderAll(AppContext& ctx, FuzzHost& host) {
 }
 
 ReportRun runOneReport(const ReportInfo& info, const std::vector<uint8_t>& image, const RunLimits& limits,
-                       std::string_view start) {
+                       std::string_view start, TextEncoding encoding) {
     ReportRun run;
     run.name = info.commandName;
     FuzzHost host;
     try {
         AppContext ctx(host);
         ctx.listEntryLimit = limits.listEntryLimit;
-        if (ctx.file.openImage(image) != PafFile::kOpened) {
+        if (ctx.file.openImage(image, encoding) != PafFile::kOpened) {
             run.fatal = FatalStop{"the image opened once but not again", "harness"};
         } else {
             dispatchReports(ctx, flagsFor(info.kind), start);
@@ -53,13 +53,13 @@ ReportRun runOneReport(const ReportInfo& info, const std::vector<uint8_t>& image
     return run;
 }
 
-ReportRun runBrowseList(const std::vector<uint8_t>& image) {
+ReportRun runBrowseList(const std::vector<uint8_t>& image, TextEncoding encoding) {
     ReportRun run;
     run.name = "browse-list";
     FuzzHost host;
     try {
         PafContext ctx(host);
-        if (ctx.file.openImage(image) == PafFile::kOpened) run.pages = int32_t(buildBrowseList(ctx).size());
+        if (ctx.file.openImage(image, encoding) == PafFile::kOpened) run.pages = int32_t(buildBrowseList(ctx).size());
     } catch (FatalStop& stop) {
         run.fatal = std::move(stop);
     }
@@ -93,21 +93,21 @@ void FuzzHost::showFatal(std::string_view text, std::string_view caption) {
 }
 
 RunOutcome openAndRunEverything(std::vector<uint8_t> image, const RunLimits& limits, std::string_view rinStart,
-                                std::string_view mrinStart) {
+                                std::string_view mrinStart, TextEncoding encoding) {
     RunOutcome outcome;
     {
         PafFile probe;
-        outcome.opened = probe.openImage(image) == PafFile::kOpened;
+        outcome.opened = probe.openImage(image, encoding) == PafFile::kOpened;
         if (!outcome.opened) {
             outcome.openProblem = probe.openProblem();
             return outcome;
         }
     }
-    outcome.runs.push_back(runBrowseList(image));
+    outcome.runs.push_back(runBrowseList(image, encoding));
     for (const ReportInfo& info : allReports()) {
         if (info.generator == nullptr) continue;
         outcome.runs.push_back(
-            runOneReport(info, image, limits, info.start == StartKind::Rin ? rinStart : mrinStart));
+            runOneReport(info, image, limits, info.start == StartKind::Rin ? rinStart : mrinStart, encoding));
     }
     return outcome;
 }
@@ -124,7 +124,7 @@ ImportOutcome importAndRunEverything(std::string_view gedcom, const RunLimits& l
         outcome.importError = image.error();
         return outcome;
     }
-    outcome.run = openAndRunEverything(image.flatten(), limits);
+    outcome.run = openAndRunEverything(image.flatten(), limits, "1", "1", TextEncoding::Utf8);
     if (!outcome.run.opened) {
         std::fprintf(stderr, "an imported family's image does not open: %s\n", outcome.run.openProblem.c_str());
         std::abort();

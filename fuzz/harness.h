@@ -77,9 +77,11 @@ struct RunOutcome {
 };
 
 // Opens image as a data file and runs the browse list and every report (RIN start
-// rinStart, MRIN start mrinStart) on it, each in a context of its own.
+// rinStart, MRIN start mrinStart) on it, each in a context of its own. An imported
+// GEDCOM file's image holds UTF-8, as the program opens it.
 RunOutcome openAndRunEverything(std::vector<uint8_t> image, const RunLimits& limits = {},
-                                std::string_view rinStart = "1", std::string_view mrinStart = "1");
+                                std::string_view rinStart = "1", std::string_view mrinStart = "1",
+                                TextEncoding encoding = TextEncoding::Windows1252);
 
 // Imports GEDCOM bytes and, when that gives a family, does the same with its image.
 // importError holds why nothing could be imported.

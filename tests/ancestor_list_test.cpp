@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "paf/byte_order.h"
+#include "paf/codepage.h"
 #include "reports/ancestor_list.h"
 #include "reports/decimal_text.h"
 #include "reports/wrap_name.h"
@@ -274,6 +275,11 @@ TEST_F(WrapName, SplitsWordsWiderThanTheColumnAndKeepsEveryCharacter) {
     EXPECT_EQ(rejoined + pieces.back(), word + " Tamble");
 
     EXPECT_EQ(wrapName(log, "Ab c", 0.01), (NameLines{"A", "b", "c"}));  // narrower than a letter
+    // Pieces end between characters, whatever their bytes.
+    EXPECT_EQ(wrapName(log, "Łę 王", 0.01), (NameLines{"Ł", "ę", "王"}));
+    std::string cyrillic;
+    for (int i = 0; i < 40; ++i) cyrillic += "Щ";
+    for (const std::string& piece : wrapName(log, cyrillic, 1.0)) EXPECT_TRUE(isValidUtf8(piece)) << piece;
 
     std::string longName = "Wolfgang";  // more than seven lines: all kept
     for (int i = 0; i < 40; ++i) longName += " Wolfgang";

@@ -257,6 +257,7 @@ TEST_F(FtcTest, InitialsAndMarriageDatesOfEveryShape) {
     EXPECT_EQ(ftcInitials("/Smith/"), "/");
     EXPECT_EQ(ftcInitials("Ann  Lee /Ray/ "), "ALR");
     EXPECT_EQ(ftcInitials(""), "");
+    EXPECT_EQ(ftcInitials("Иван Ильич /Петров/"), "ИИП");
     EXPECT_EQ(ftcMarriageDate("12 Jun 1936"), "12 June 1936");
     EXPECT_EQ(ftcMarriageDate("Abt 1613"), "Abt 1613");
     EXPECT_EQ(ftcMarriageDate(""), "");

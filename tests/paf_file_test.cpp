@@ -9,6 +9,7 @@
 
 #include "files/paf_image_file.h"
 #include "paf/byte_order.h"
+#include "paf/codepage.h"
 #include "paf/records.h"
 #include "support/paf_fixture.h"
 
@@ -21,8 +22,9 @@ std::vector<uint8_t> familyImage(const WriterFamily& family, const WriterOptions
 
 WriterFamily richFamily() {
     WriterFamily family;
-    WriterPerson father = person("Jöns Peder /Åkerlund/", 'M', {12, 1, 1850});
-    father.birthPlace = "Vänersborg, Sweden";
+    // A PAF file holds Windows-1252; it reads back as UTF-8.
+    WriterPerson father = person(utf8ToWindows1252("Jöns Peder /Åkerlund/"), 'M', {12, 1, 1850});
+    father.birthPlace = utf8ToWindows1252("Vänersborg, Sweden");
     father.christening = makeDate({0, 2, 1850}, kQualAbout);
     father.death = WriterDate::asText("Abt 1911");
     father.burial = makeDateRange({1, 1, 1911}, {0, 0, 1912}, 4);
@@ -30,14 +32,14 @@ WriterFamily richFamily() {
     father.endowment = makeDate({3, 3, 1899});
     family.addPerson(father);
     family.addPerson(person("Maria /Lind/", 'F', {2, 2, 1852}));
-    family.addPerson(person("Erik /Åkerlund/", 'M', {5, 5, 1875}));
+    family.addPerson(person(utf8ToWindows1252("Erik /Åkerlund/"), 'M', {5, 5, 1875}));
     WriterMarriage marriage;
     marriage.husband = 1;
     marriage.wife = 2;
     marriage.children = {3};
     marriage.childSealings = {makeStatusDate(kOrdChild)};
     marriage.date = makeDate({20, 6, 1874});
-    marriage.place = "Göteborg";
+    marriage.place = utf8ToWindows1252("Göteborg");
     marriage.sealing = WriterDate::asText("before the war");
     family.addMarriage(marriage);
     return family;

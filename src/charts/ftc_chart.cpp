@@ -6,6 +6,7 @@
 
 #include "charts/ftc_draw.h"
 #include "charts/ftc_positions.h"
+#include "paf/codepage.h"
 #include "paf/dates.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
@@ -87,9 +88,11 @@ void drawRoots(AppContext& ctx, FtcPage& page, int32_t rin, int side) {
     }
 }
 
-std::string padded(std::string text, size_t width) {
-    text.resize(width, ' ');
-    return text;
+// The text cut or filled with blanks to width characters.
+std::string padded(const std::string& text, size_t width) {
+    size_t end = 0, count = 0;
+    for (; end < text.size() && count < width; ++count) end += utf8CharAt(text, end).length;
+    return text.substr(0, end) + std::string(width - count, ' ');
 }
 
 // Tries the three units in turn; when the boxes fit in none of them, the second
@@ -163,8 +166,11 @@ std::string ftcInitials(std::string_view name) {
     // The first character of every word; a run of blanks (left where "(...)" was
     // removed) separates two words like one blank.
     std::string initials;
-    for (size_t k = 0; k < text.size(); ++k)
-        if (text[k] != ' ' && (k == 0 || text[k - 1] == ' ')) initials += text[k];
+    for (size_t k = 0; k < text.size();) {
+        const size_t length = utf8CharAt(text, k).length;
+        if (text[k] != ' ' && (k == 0 || text[k - 1] == ' ')) initials += text.substr(k, length);
+        k += length;
+    }
     return initials;
 }
 

@@ -12,7 +12,6 @@
 #include "files/paf_image_file.h"
 #include "cli/report_command.h"
 #include "gedcom/gedcom_import.h"
-#include "paf/codepage.h"
 #include "paf/paf_context.h"
 #include "wizard/browse_list.h"
 
@@ -34,9 +33,12 @@ constexpr const char* kUsage =
     "                                ovals instead of leaves\n"
     "  tamblewin info FILE.paf       header figures of a PAF 5 data file\n"
     "  tamblewin people FILE.paf     every individual in name order, with the RIN\n"
+    "  tamblewin families FILE.paf   every marriage: MRIN, husband, wife and marriage year,\n"
+    "                                separated by tabs\n"
     "  tamblewin import FILE.ged -o FILE.paf\n"
-    "                                build a PAF 5 file from a GEDCOM file; report, info and\n"
-    "                                people also take a .ged file directly\n"
+    "                                build a PAF 5 file from a GEDCOM file; letters PAF cannot\n"
+    "                                hold become plain letters. report, info, people and\n"
+    "                                families also take a .ged file directly\n"
     "  tamblewin FILE.paf | FILE.ged  the windows, with that data file chosen\n"
     "  tamblewin --help | --version\n"
     "\n"
@@ -63,9 +65,20 @@ int peopleCommand(const std::string& path) {
     PafContext ctx(host);
     if (!openForCommand(ctx, path)) return kExitFailure;
     for (const BrowseLine& line : buildBrowseList(ctx)) {
-        std::printf("%d\t%s\n", line.rin, windows1252ToUtf8(line.text).c_str());
+        std::printf("%d\t%s\n", line.rin, line.text.c_str());
     }
     return ctx.corruptDataReported() ? kExitFailure : 0;
+}
+
+int familiesCommand(const std::string& path) {
+    CliHost host;
+    PafContext ctx(host);
+    if (!openForCommand(ctx, path)) return kExitFailure;
+    for (const CoupleLine& line : buildCoupleList(ctx)) {
+        const std::string year = line.year != 0 ? std::to_string(line.year) : std::string();
+        std::printf("%d\t%s\t%s\t%s\n", line.mrin, line.husband.c_str(), line.wife.c_str(), year.c_str());
+    }
+    return 0;
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
@@ -73,7 +86,8 @@ bool sameFile(const std::string& a, const std::string& b) {
     return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-// import FILE.ged -o FILE.paf: warnings ("line N: ...") on standard error.
+// import FILE.ged -o FILE.paf: warnings ("line N: ...") on standard error, and one
+// more when names or places had letters that Windows-1252 lacks.
 int importCommand(const std::vector<std::string>& args) {
     std::string input, output;
     for (size_t i = 1; i < args.size(); ++i) {
@@ -88,12 +102,17 @@ int importCommand(const std::vector<std::string>& args) {
     if (input.empty() || output.empty()) return usageError("'import' takes a GEDCOM file and -o FILE.paf");
     if (output == input || sameFile(input, output))
         return usageError("the PAF file must not be the GEDCOM file itself");
-    const gedcom::ImportResult imported = gedcom::importGedcomFile(input);
+    gedcom::ImportResult imported = gedcom::importGedcomFile(input);
     if (!imported.ok()) {
         std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), imported.error.c_str());
         return kExitFailure;
     }
     for (const std::string& w : imported.warnings) std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), w.c_str());
+    if (const size_t reduced = gedcom::reduceToWindows1252(imported.family); reduced > 0)
+        std::fprintf(stderr,
+                     "tamblewin: %s: %zu names and places hold letters a PAF file cannot; they were written "
+                     "with plain letters, and \"?\" where there is none\n",
+                     input.c_str(), reduced);
     const PafImage image = buildPafImage(imported.family);
     if (!image.error().empty()) {
         std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), image.error().c_str());
@@ -143,6 +162,7 @@ int runCommandLine(const std::vector<std::string>& args) {
     if (command == "report") return reportCommand(std::vector<std::string>(args.begin() + 1, args.end()));
     if (command == "info") return withOneFile(args, infoCommand);
     if (command == "people") return withOneFile(args, peopleCommand);
+    if (command == "families") return withOneFile(args, familiesCommand);
     if (command == "import") return importCommand(args);
     return usageError("unknown command '" + command + "'");
 }

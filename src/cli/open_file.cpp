@@ -1,7 +1,6 @@
 #include "cli/open_file.h"
 
 #include <cstdio>
-#include <vector>
 
 #include "gedcom/gedcom_import.h"
 
@@ -11,9 +10,16 @@ namespace tw::cli {
 
 bool openForCommand(PafContext& ctx, const std::string& path) {
     if (gedcom::isGedcomPath(path)) {  // imported into a PAF image in memory
-        std::vector<std::string> warnings;
-        const bool opened = openGedcomOrPaf(ctx, path, &warnings);
-        for (const std::string& w : warnings) std::fprintf(stderr, "tamblewin: %s: %s\n", path.c_str(), w.c_str());
+        size_t problems = 0;
+        const bool opened = openGedcomOrPaf(ctx, path, &problems);
+        if (problems > 0) {
+            const bool one = problems == 1;
+            std::fprintf(stderr,
+                         "tamblewin: %s: %zu %s in the GEDCOM file %s passed over; `tamblewin import %s -o X.paf` lists "
+                         "%s\n",
+                         path.c_str(), problems, one ? "problem" : "problems", one ? "was" : "were", path.c_str(),
+                         one ? "it" : "them");
+        }
         return opened;
     }
     const int result = ctx.file.open(path);

@@ -30,10 +30,23 @@ std::string upper(std::string_view s) {
 
 bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
 
-WriterDate asText(std::string_view value) {
-    std::string text = utf8ToWindows1252(value);
-    if (text.size() > kMaxTextDate) text.resize(kMaxTextDate);
-    return WriterDate::asText(std::move(text));
+WriterDate asText(std::string_view value) { return WriterDate::asText(std::string(clipUtf8(value, kMaxTextDate))); }
+
+// A dual year written with a hyphen ("28 JAN 1456-1457", as some programs export
+// it) in the form the date phrases read ("28 JAN 1456/1457"); other values as they are.
+std::string withDualYearSlash(std::string_view value) {
+    const size_t blank = value.rfind(' ');
+    const std::string_view last = value.substr(blank == std::string_view::npos ? 0 : blank + 1);
+    const size_t dash = last.find('-');
+    const auto digits = [](std::string_view w) {
+        return !w.empty() && w.size() <= 4 && w.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (dash == std::string_view::npos || last.size() - dash - 1 > dash || !digits(last.substr(0, dash)) ||
+        !digits(last.substr(dash + 1)) || dash < 3)
+        return std::string(value);
+    std::string out(value);
+    out[out.size() - last.size() + dash] = '/';
+    return out;
 }
 
 int monthOf(std::string_view w) {
@@ -151,8 +164,9 @@ bool spelledOutDate(std::string_view value, WriterDate& date) {
 
 }  // namespace
 
-WriterDate gedcomDate(std::string_view value) {
-    value = trimmed(value);
+WriterDate gedcomDate(std::string_view original) {
+    const std::string dual = withDualYearSlash(trimmed(original));
+    const std::string_view value = dual;
     if (value.empty()) return {};
     if (WriterDate fast; plainDate(value, fast)) return fast;
     const std::string word = upper(value);
@@ -173,7 +187,7 @@ WriterDate gedcomDate(std::string_view value) {
         if (parseDatePhrase(phrase, date, why) && date.text.empty()) return date;
     }
     if (WriterDate spelled; spelledOutDate(value, spelled)) return spelled;
-    return asText(value);
+    return asText(trimmed(original));
 }
 
 bool gedcomOrdinanceStatus(std::string_view stat, WriterDate& date) {

@@ -19,12 +19,27 @@ using Pair = std::pair<int32_t, int32_t>;  // (person, marriage)
 
 constexpr size_t kReserveLimit = 2'000'000;
 
-// Text for a PAF record: Windows-1252, which plain ASCII already is.
-std::string pafText(std::string text) {
-    for (const char c : text) {
-        if (uint8_t(c) >= 0x80) return utf8ToWindows1252(text);
-    }
-    return text;
+// The most a PAF name entry or text record holds, in bytes.
+constexpr size_t kPafTextBytes = 255;
+
+// A name in PAF form cut to what PAF holds. The surname and its slashes stay: the
+// given names are shortened first, then the suffix goes, and only a surname that
+// alone is too long is cut itself. Cuts fall between characters.
+std::string fittedName(std::string name) {
+    if (name.size() <= kPafTextBytes) return name;
+    const size_t open = name.find('/');
+    const size_t close = open == std::string::npos ? open : name.find('/', open + 1);
+    if (close == std::string::npos) return std::string(clipUtf8(name, kPafTextBytes));
+    std::string given = name.substr(0, open);
+    std::string surname = name.substr(open, close - open + 1);
+    std::string suffix = name.substr(close + 1);
+    if (surname.size() + suffix.size() > kPafTextBytes) suffix.clear();
+    if (surname.size() > kPafTextBytes) surname = std::string(clipUtf8(surname, kPafTextBytes - 1)) + "/";
+    const size_t room = kPafTextBytes - surname.size() - suffix.size();  // for the given names and a blank
+    given = room > 1 ? std::string(clipUtf8(given, room - 1)) : std::string();
+    while (!given.empty() && given.back() == ' ') given.pop_back();
+    if (!given.empty()) given += ' ';
+    return given + surname + suffix;
 }
 
 // Every encoded date has its kind in byte 0; an empty date is all zeros.
@@ -51,7 +66,7 @@ bool isPafForm(std::string_view v) {
 }
 
 std::string pafName(std::string_view value, std::string_view givn, std::string_view surn) {
-    if (isPafForm(value)) return pafText(std::string(value));
+    if (isPafForm(value)) return fittedName(std::string(value));
     std::string name;
     value = trimmed(value);
     if (value.empty()) {
@@ -90,13 +105,13 @@ std::string pafName(std::string_view value, std::string_view givn, std::string_v
         out += blank ? ' ' : c;
     }
     while (!out.empty() && out.back() == ' ') out.pop_back();
-    return pafText(std::move(out));
+    return fittedName(std::move(out));
 }
 
 std::string pafPlace(std::string_view value) {
-    std::string out(trimmed(value));
+    std::string out(clipUtf8(trimmed(value), kPafTextBytes));
     std::replace(out.begin(), out.end(), '\n', ' ');
-    return pafText(std::move(out));
+    return out;
 }
 
 // Cross-reference ids to record numbers: open addressing over the records' own ids,
@@ -221,6 +236,7 @@ public:
         resolve();
         findAncestorLoops();
         warnings_.finish();
+        r_.problems = warnings_.count();
     }
 
 private:
@@ -603,6 +619,39 @@ bool isGedcomPath(std::string_view path) {
     if (path.size() < 4) return false;
     const std::string_view ext = path.substr(path.size() - 4);
     return ext[0] == '.' && (ext[1] | 0x20) == 'g' && (ext[2] | 0x20) == 'e' && (ext[3] | 0x20) == 'd';
+}
+
+}  // namespace tw::gedcom
+namespace tw::gedcom {
+
+namespace {
+
+// Reduces one text; true when it changed.
+bool reduce(std::string& text) {
+    bool changed = false;
+    text = utf8ToPlainWindows1252(text, &changed);
+    return changed;
+}
+
+void reduce(WriterDate& date) {
+    if (!date.text.empty()) reduce(date.text);
+}
+
+}  // namespace
+
+size_t reduceToWindows1252(WriterFamily& family) {
+    size_t changed = 0;
+    for (WriterPerson& p : family.people) {
+        changed += size_t(reduce(p.name)) + size_t(reduce(p.birthPlace));
+        for (WriterDate* date : {&p.birth, &p.christening, &p.death, &p.burial, &p.baptism, &p.endowment}) reduce(*date);
+    }
+    for (WriterMarriage& m : family.marriages) {
+        changed += size_t(reduce(m.place));
+        reduce(m.date);
+        reduce(m.sealing);
+        for (WriterDate& date : m.childSealings) reduce(date);
+    }
+    return changed;
 }
 
 }  // namespace tw::gedcom

@@ -31,6 +31,7 @@ struct ImportResult {
     // "line N: ..." for every problem that was passed over (at most kMaxWarnings,
     // then one line that says how many more there were).
     std::vector<std::string> warnings;
+    size_t problems = 0;  // every problem passed over, listed in warnings or not
     // Why nothing could be imported (the file is not GEDCOM, cannot be read); empty
     // when the family holds the file's data.
     std::string error;
@@ -39,9 +40,16 @@ struct ImportResult {
 };
 
 // Imports GEDCOM from the bytes of a file, in any of the encodings GEDCOM allows.
+// The family's text (names, places, dates kept as text) is UTF-8, each at most the
+// 255 bytes PAF holds.
 ImportResult importGedcom(std::string_view bytes);
 // Reads the file (only reads it) and imports it.
 ImportResult importGedcomFile(const std::string& path);
+
+// The family's text in Windows-1252, as a PAF file on disk holds it: letters it
+// lacks become their plain letters (utf8ToPlainWindows1252). Returns how many names
+// and places changed.
+size_t reduceToWindows1252(WriterFamily& family);
 
 // True when the path ends in ".ged", in any case.
 bool isGedcomPath(std::string_view path);

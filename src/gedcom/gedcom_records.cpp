@@ -7,6 +7,7 @@
 namespace tw::gedcom {
 
 void Warnings::add(size_t line, const std::string& text) {
+    ++count_;
     if (list_.size() >= kMaxWarnings) {
         ++suppressed_;
         return;

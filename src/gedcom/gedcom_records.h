@@ -26,10 +26,13 @@ public:
     void add(size_t line, const std::string& text);
     // After the last warning: one more line that says how many were left out, if any.
     void finish();
+    // Every problem added, kept or not.
+    size_t count() const { return count_; }
 
 private:
     std::vector<std::string>& list_;
     size_t suppressed_ = 0;
+    size_t count_ = 0;
 };
 
 enum class LinkKind : uint8_t { Husb, Wife, Chil, Famc, Fams };

@@ -10,24 +10,6 @@ namespace tw::gedcom {
 
 namespace {
 
-void appendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
 constexpr uint32_t kReplacement = 0xFFFD;
 
 // ANSEL 0xA0..0xDF: spacing characters (0 where the code is unassigned).
@@ -49,34 +31,6 @@ constexpr std::array<uint16_t, 32> kAnselCombining = {
     0x0327, 0x0328, 0x0323, 0x0324, 0x0325, 0x0333, 0x0332, 0x0326,  // F0..F7
     0x031C, 0x032E, 0xFE22, 0xFE23, 0,      0,      0x0313, 0,       // F8..FF
 };
-
-// Letter + mark -> one character, for the pairs Windows-1252 has a character for.
-struct Composition {
-    uint16_t mark;
-    const char* letters;
-    std::array<uint16_t, 12> result;
-};
-
-constexpr std::array<Composition, 8> kCompositions = {{
-    {0x0300, "AEIOUaeiou", {0xC0, 0xC8, 0xCC, 0xD2, 0xD9, 0xE0, 0xE8, 0xEC, 0xF2, 0xF9}},
-    {0x0301, "AEIOUYaeiouy", {0xC1, 0xC9, 0xCD, 0xD3, 0xDA, 0xDD, 0xE1, 0xE9, 0xED, 0xF3, 0xFA, 0xFD}},
-    {0x0302, "AEIOUaeiou", {0xC2, 0xCA, 0xCE, 0xD4, 0xDB, 0xE2, 0xEA, 0xEE, 0xF4, 0xFB}},
-    {0x0303, "ANOano", {0xC3, 0xD1, 0xD5, 0xE3, 0xF1, 0xF5}},
-    {0x0308, "AEIOUYaeiouy", {0xC4, 0xCB, 0xCF, 0xD6, 0xDC, 0x178, 0xE4, 0xEB, 0xEF, 0xF6, 0xFC, 0xFF}},
-    {0x030A, "Aa", {0xC5, 0xE5}},
-    {0x0327, "Cc", {0xC7, 0xE7}},
-    {0x030C, "SZsz", {0x160, 0x17D, 0x161, 0x17E}},
-}};
-
-uint32_t compose(uint32_t mark, char letter) {
-    for (const Composition& c : kCompositions) {
-        if (c.mark != mark) continue;
-        for (size_t i = 0; c.letters[i] != '\0'; ++i) {
-            if (c.letters[i] == letter) return c.result[i];
-        }
-    }
-    return 0;
-}
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
@@ -158,15 +112,17 @@ std::string anselToUtf8(std::string_view ansel) {
         }
         uint32_t cp = b < 0x80 ? b : (b >= 0xA0 ? kAnselSpacing[b - 0xA0] : 0);
         if (cp == 0 && b != 0) cp = kReplacement;
-        if (markCount == 1 && b < 0x80) {
-            if (const uint32_t joined = compose(marks[0], char(b))) {
-                appendUtf8(out, joined);
-                markCount = 0;
-                continue;
-            }
+        // The marks join the letter, in the order written, as far as Unicode has a
+        // character for the letter with them.
+        size_t joined = 0;
+        while (joined < markCount) {
+            const char32_t both = composeLetter(cp, marks[joined]);
+            if (both == 0) break;
+            cp = both;
+            ++joined;
         }
         appendUtf8(out, cp);
-        for (size_t i = 0; i < markCount; ++i) appendUtf8(out, marks[i]);
+        for (size_t i = joined; i < markCount; ++i) appendUtf8(out, marks[i]);
         markCount = 0;
     }
     for (size_t i = 0; i < markCount; ++i) appendUtf8(out, marks[i]);

@@ -2,7 +2,7 @@
 // The character encodings of GEDCOM files. The reader works on UTF-8 text: a file in
 // UTF-8 (with or without a byte-order mark) or plain ASCII is read where it lies, and
 // every other encoding (UTF-16 in either byte order, ANSEL, ANSI/Windows-1252) is
-// converted to UTF-8 first. Values become Windows-1252 only when they are stored.
+// converted to UTF-8 first.
 
 #include <string>
 #include <string_view>
@@ -26,7 +26,7 @@ DecodedText decodeGedcomText(std::string_view bytes);
 
 // ANSEL (ANSI Z39.47, with the GEDCOM additions) to UTF-8. A combining diacritic
 // comes before its letter in ANSEL and after it in Unicode; letter and mark are
-// joined into one character where Windows-1252 has one.
+// joined into one character where Unicode has one (a with ogonek is ą).
 std::string anselToUtf8(std::string_view ansel);
 
 // UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.

@@ -21,7 +21,6 @@
 #include "gui/start_window.h"
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
-#include "paf/codepage.h"
 #include "wizard/data_file.h"
 
 namespace tw::gui {
@@ -129,9 +128,10 @@ void TChooseFile::btnNextClick() {
     case Opening::Opened:
         break;
     }
-    // Reports print the path in their headings, in the code page of the page log.
-    ctx.dataFilePath = utf8ToWindows1252(path.toStdString());
-    ctx.paths = runPathsFor(ctx.dataFilePath);
+    // Reports print the path in their headings (UTF-8, as all text); the files kept
+    // beside the data file are named from its path as the system spells it.
+    ctx.dataFilePath = path.toStdString();
+    ctx.paths = runPathsFor(QFile::encodeName(path).toStdString());
     app_.ownRecentFiles().remember(path);
     // The file the program was started with is offered until another one is opened.
     if (path != presetPath_) presetPath_.clear();

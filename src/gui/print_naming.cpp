@@ -12,7 +12,7 @@ namespace {
 QString nameOf(const PafFile& file, int32_t rin) {
     IndividualRecord person;
     if (rin <= 0 || !readIndividual(file, rin, person)) return {};
-    return QtSurface::fromWindows1252(recordNameNoSlashes(file, person).view()).simplified();
+    return QtSurface::fromText(recordNameNoSlashes(file, person).view()).simplified();
 }
 
 QString coupleNames(const PafFile& file, int32_t mrin) {

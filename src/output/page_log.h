@@ -10,6 +10,8 @@
 // After formatting, every "0" directly before a comma is removed, repeatedly
 // (except in PG, TOA, TOD, AHL, NP and ED), so 1.5000, becomes 1.5, and 2.0000,
 // becomes 2.,; the text of TO, TOC and TOR is appended after that step.
+// Text is UTF-8. A text field cannot hold the command mark 0x02 or NUL: either
+// becomes "?".
 //
 // Opening a log opens a print job on the current printer, whose paper, resolution
 // and fonts are those that the report lays out for.

@@ -1,6 +1,7 @@
 #pragma once
-// Text arrives in UTF-8 (the demo family's source, GEDCOM files) but PAF files and
-// the whole core hold Windows-1252 bytes. These are the conversions between them.
+// Text is UTF-8 inside the program; PAF files on disk hold Windows-1252. These are
+// the conversions between the two, the character steps that keep a cut text whole,
+// the order of names, and the letters of the Latin scripts beyond Windows-1252.
 
 #include <string>
 #include <string_view>
@@ -20,5 +21,37 @@ bool isValidUtf8(std::string_view text);
 // Windows-1252 to UTF-8. The five bytes that Windows-1252 leaves unassigned (0x81,
 // 0x8D, 0x8F, 0x90, 0x9D) become U+FFFD.
 std::string windows1252ToUtf8(std::string_view text);
+
+// One character of UTF-8 text: its code point and its length in bytes. A byte that
+// begins no well-formed sequence is a character of its own (valid false, length 1,
+// code the byte read as Windows-1252), so text that is not UTF-8 still steps and
+// orders sensibly.
+struct Utf8Char {
+    char32_t code = 0;
+    size_t length = 1;
+    bool valid = true;
+};
+Utf8Char utf8CharAt(std::string_view text, size_t pos);
+
+// The character's UTF-8 bytes appended to out.
+void appendUtf8(std::string& out, char32_t c);
+
+// The longest start of text of at most maxBytes bytes that ends between characters.
+std::string_view clipUtf8(std::string_view text, size_t maxBytes);
+
+// The order of names: characters that Windows-1252 holds in the order of their
+// Windows-1252 bytes (so Windows-1252 text sorts as its bytes do), every other
+// character after them in code point order. Negative, zero or positive.
+int compareNameText(std::string_view a, std::string_view b);
+
+// UTF-8 to Windows-1252 for a file PAF reads: a letter Windows-1252 lacks becomes
+// its plain letter (Ł to L, ő to o, ş to s, ệ to e), a combining mark is dropped, a
+// dash or blank becomes "-" or " ", anything else "?". changed (when given) tells
+// whether anything was not kept as it was.
+std::string utf8ToPlainWindows1252(std::string_view utf8, bool* changed = nullptr);
+
+// The one character that a letter and a combining mark make together, or 0 when
+// Unicode composes none (a with U+0328 is ą).
+char32_t composeLetter(char32_t letter, char32_t mark);
 
 }  // namespace tw

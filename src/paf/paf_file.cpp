@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "paf/byte_order.h"
+#include "paf/codepage.h"
 
 namespace tw {
 
@@ -65,8 +66,9 @@ int PafFile::open(const std::string& path) {
     return result;
 }
 
-int PafFile::openImage(std::vector<uint8_t> image) {
+int PafFile::openImage(std::vector<uint8_t> image, TextEncoding encoding) {
     close();
+    textEncoding_ = encoding;
     systemError_ = 0;
     openProblem_.clear();
     if (image.size() < size_t(paf::kHeaderSize)) {
@@ -172,6 +174,7 @@ void PafFile::close() {
     pageCounts_.fill(0);
     highestRin_ = 0;
     highestMrin_ = 0;
+    textEncoding_ = TextEncoding::Windows1252;
 }
 
 void PafFile::unmap() {
@@ -232,12 +235,21 @@ bool PafFile::readRecord(const paf::TableLayout& table, int n, std::span<uint8_t
 
 std::optional<std::string> PafFile::readText(int64_t offset) const {
     TextWindow window;
-    const auto text = readTextView(offset, window);
+    const auto text = readStoredText(offset, window);
     if (!text) return std::nullopt;
-    return std::string(*text);
+    std::string converted;
+    return std::string(utf8Text(*text, converted));
 }
 
-std::optional<std::string_view> PafFile::readTextView(int64_t offset, TextWindow& window) const {
+std::string_view PafFile::utf8Text(std::string_view stored, std::string& converted) const {
+    if (textEncoding_ == TextEncoding::Utf8) return stored;
+    const bool ascii = std::all_of(stored.begin(), stored.end(), [](char c) { return uint8_t(c) < 0x80; });
+    if (ascii) return stored;
+    converted = windows1252ToUtf8(stored);
+    return converted;
+}
+
+std::optional<std::string_view> PafFile::readStoredText(int64_t offset, TextWindow& window) const {
     if (offset < 1) return std::nullopt;
     window.fill(0);
     if (readAt(offset, window) < size_t(paf::text::kTextStart)) return std::nullopt;
@@ -261,7 +273,8 @@ bool PafFile::readNameEntry(int64_t offset, std::string& name, uint8_t& flag) co
     }
     window.back() = 0;
     const auto* start = reinterpret_cast<const char*>(window.data()) + paf::nameentry::kNameStart;
-    name.assign(start, strnlen(start, 255));
+    std::string converted;
+    name.assign(utf8Text(std::string_view(start, strnlen(start, 255)), converted));
     flag = window[paf::nameentry::kFlag];
     return true;
 }

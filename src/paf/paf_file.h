@@ -3,6 +3,9 @@
 // builds the list of pages of every page type once at open, and then reads
 // fixed-size records by number and text records by file offset. The file is only
 // ever opened for reading and never written.
+//
+// Text comes out as UTF-8. A PAF file holds Windows-1252 and is converted as it is
+// read; an image built in memory from a GEDCOM file holds the GEDCOM's UTF-8 as it is.
 
 #include <array>
 #include <cstdint>
@@ -19,6 +22,9 @@ namespace tw {
 // The pages of each page type in one page space. Entries 0..31 hold, for type t at
 // entry t-1, where the list of type t's pages begins in this same array; the entries
 // from 32 on hold the page numbers, grouped by type, ascending within a type.
+// The encoding of the text a PAF file or image holds.
+enum class TextEncoding { Windows1252, Utf8 };
+
 struct PageTypeMap {
     std::array<int16_t, paf::kPageTypeMapEntries> entries{};
     std::array<int16_t, paf::kPageTypes> listed{};  // pages actually listed per type
@@ -39,8 +45,9 @@ public:
     // Opens an existing file for reading: 1, -1 (not a readable PAF file) or -2
     // (cannot be opened; systemError() then holds errno).
     int open(const std::string& path);
-    // Opens an image held in memory (tests, fuzzing, imported GEDCOM): 1 or -1.
-    int openImage(std::vector<uint8_t> image);
+    // Opens an image held in memory (tests, fuzzing, imported GEDCOM): 1 or -1. An
+    // imported GEDCOM file's image holds UTF-8; everything else holds Windows-1252.
+    int openImage(std::vector<uint8_t> image, TextEncoding encoding = TextEncoding::Windows1252);
     void close();
     bool isOpen() const { return !data_.empty(); }
 
@@ -55,14 +62,19 @@ public:
     bool readRecord(int pageType, int n, int recordSize, int recordsPerPage, std::span<uint8_t> buffer) const;
     bool readRecord(const paf::TableLayout& table, int n, std::span<uint8_t> buffer) const;
 
-    // The text of the text record at offset: at most 255 characters, up to the NUL.
-    // No text for an offset below 1 or when fewer than 13 bytes can be read.
+    // The text of the text record at offset, in UTF-8: at most 255 bytes as stored,
+    // up to the NUL. No text for an offset below 1 or when fewer than 13 bytes can
+    // be read.
     std::optional<std::string> readText(int64_t offset) const;
-    // The same without copying the text: it points into window.
+    // The same as stored (not converted), without copying: it points into window.
     using TextWindow = std::array<uint8_t, paf::text::kTextWindow>;
-    std::optional<std::string_view> readTextView(int64_t offset, TextWindow& window) const;
-    // The name of the name entry at offset, after checking its RIN and links.
+    std::optional<std::string_view> readStoredText(int64_t offset, TextWindow& window) const;
+    // Stored text in UTF-8: the text itself when it needs no conversion, else its
+    // conversion, kept in converted.
+    std::string_view utf8Text(std::string_view stored, std::string& converted) const;
+    // The name (UTF-8) of the name entry at offset, after checking its RIN and links.
     bool readNameEntry(int64_t offset, std::string& name, uint8_t& flag) const;
+    TextEncoding textEncoding() const { return textEncoding_; }
     // True when record n of the table with that id is marked deleted.
     bool isDeleted(int tableId, int n) const;
 
@@ -94,6 +106,7 @@ private:
     std::array<uint8_t, paf::kHeaderSize> header_{};
     std::array<uint8_t, paf::kPageCountTableSize> pageCounts_{};
     std::vector<PageTypeMap> pageLists_;
+    TextEncoding textEncoding_ = TextEncoding::Windows1252;
     int32_t highestRin_ = 0;
     int32_t highestMrin_ = 0;
     int systemError_ = 0;

@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "paf/byte_order.h"
+#include "paf/codepage.h"
 #include "paf/date_encoding.h"
 
 namespace tw {
@@ -125,7 +126,8 @@ Placement placePages(const std::vector<std::pair<int, int>>& needs, int maxPerSp
 }
 
 // ---------------------------------------------------------------------------
-// The name index: a balanced search tree over the people in name order, surname first.
+// The name index: a balanced search tree over the people in name order, surname first,
+// capital and small ASCII letters alike.
 
 std::string sortKey(const std::string& name) {
     const size_t first = name.find('/');
@@ -164,7 +166,11 @@ NameTree buildNameTree(const WriterFamily& family) {
     for (size_t i = 0; i < family.people.size(); ++i) {
         if (!family.people[i].deleted) keyed.emplace_back(sortKey(family.people[i].name), int32_t(i + 1));
     }
-    std::sort(keyed.begin(), keyed.end());
+    // Names in the order of compareNameText; equal names by RIN.
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        const int order = compareNameText(a.first, b.first);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
     std::vector<int32_t> sorted;
     for (const auto& k : keyed) sorted.push_back(k.second);
     tree.size = int32_t(sorted.size());

@@ -93,18 +93,24 @@ bool readNameNode(const PafFile& file, int32_t n, NameNode& record) {
 
 namespace {
 
-// The name of an individual record as stored, pointing into window.
-std::string_view recordName(const PafFile& file, const IndividualRecord& person, PafFile::TextWindow& window) {
+// Where a name is read: the stored bytes, and their UTF-8 conversion when one is needed.
+struct NameWindow {
+    PafFile::TextWindow stored;
+    std::string converted;
+};
+
+// The name (UTF-8) of an individual record, pointing into window.
+std::string_view recordName(const PafFile& file, const IndividualRecord& person, NameWindow& window) {
     // The name entry read as a text record begins with two bytes that are not part
     // of the name.
-    const auto text = file.readTextView(person.nameOffset, window);
+    const auto text = file.readStoredText(person.nameOffset, window.stored);
     if (!text || text->size() < 2) return "";
-    return text->substr(2);
+    return file.utf8Text(text->substr(2), window.converted);
 }
 
-// The name of an individual as stored, pointing into window; "Invalid Rin" (after
-// its message) when the individual cannot be read.
-std::string_view storedName(PafContext& ctx, int32_t rin, PafFile::TextWindow& window) {
+// The name of an individual, pointing into window; "Invalid Rin" (after its
+// message) when the individual cannot be read.
+std::string_view storedName(PafContext& ctx, int32_t rin, NameWindow& window) {
     IndividualRecord person;
     if (!readIndividual(ctx.file, rin, person)) {
         messageOnce(ctx, OnceMessage::InvalidRin, "The RIN is invalid", "Error");
@@ -114,32 +120,34 @@ std::string_view storedName(PafContext& ctx, int32_t rin, PafFile::TextWindow& w
 }
 
 TextBuffer withoutSlashes(std::string_view name) {
-    std::array<char, paf::text::kTextWindow> kept;
-    size_t length = 0;
+    TextBuffer kept;
+    char* out = kept.reserve(int(name.size()));
+    int length = 0;
     for (const char c : name)
-        if (c != '/' && length < kept.size()) kept[length++] = c;
-    return TextBuffer(std::string_view(kept.data(), length));
+        if (c != '/') out[length++] = c;
+    kept.setLength(length);
+    return kept;
 }
 
 }  // namespace
 
 TextBuffer individualName(PafContext& ctx, int32_t rin) {
-    PafFile::TextWindow window;
+    NameWindow window;
     return TextBuffer(storedName(ctx, rin, window));
 }
 
 TextBuffer individualNameNoSlashes(PafContext& ctx, int32_t rin) {
-    PafFile::TextWindow window;
+    NameWindow window;
     return withoutSlashes(storedName(ctx, rin, window));
 }
 
 TextBuffer recordName(const PafFile& file, const IndividualRecord& person) {
-    PafFile::TextWindow window;
+    NameWindow window;
     return TextBuffer(recordName(file, person, window));
 }
 
 TextBuffer recordNameNoSlashes(const PafFile& file, const IndividualRecord& person) {
-    PafFile::TextWindow window;
+    NameWindow window;
     return withoutSlashes(recordName(file, person, window));
 }
 

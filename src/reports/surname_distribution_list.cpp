@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "paf/codepage.h"
 #include "paf/dates.h"
 #include "paf/records.h"
 #include "reports/descent.h"
@@ -105,9 +106,11 @@ void SurnameList::run() {
     const int32_t highest = ctx_.file.highestRin();
     for (int32_t rin = 1; rin <= highest; ++rin) count(rin);
 
-    // Byte order of the surnames, as unsigned bytes: capitals before small letters.
+    // The order of names: Windows-1252 surnames by their bytes (capitals before small
+    // letters), other scripts after them.
     auto& table = counts_.entries();
-    std::sort(table.begin(), table.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(table.begin(), table.end(),
+              [](const auto& a, const auto& b) { return compareNameText(a.first, b.first) < 0; });
 
     char none[32];
     std::snprintf(none, sizeof none, "%4lld none count", static_cast<long long>(noneCount_));

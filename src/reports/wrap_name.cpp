@@ -1,15 +1,21 @@
 #include "reports/wrap_name.h"
 
+#include <algorithm>
 #include <cstdint>
+
+#include "paf/codepage.h"
 
 namespace tw {
 
 // At least the first character, so that a column narrower than one letter still
-// makes progress.
+// makes progress. Cuts fall between characters.
 size_t fittingPrefix(const PageLog& log, std::string_view word, int32_t limit) {
+    if (word.empty()) return 0;
+    const size_t first = utf8CharAt(word, 0).length;
     size_t length = word.size();
-    while (length > 1 && log.textWidth(word.substr(0, length)) > limit) --length;
-    return length;
+    while (length > first && log.textWidth(word.substr(0, length)) > limit)
+        length = clipUtf8(word, length - 1).size();
+    return std::max(length, first);
 }
 
 NameLines wrapName(const PageLog& log, std::string_view text, double widthInches) {

@@ -72,4 +72,25 @@ std::vector<BrowseLine> buildBrowseList(PafContext& ctx) {
     return lines;
 }
 
+namespace {
+
+std::string partnerName(const PafFile& file, int32_t rin) {
+    IndividualRecord person;
+    if (rin <= 0 || !readIndividual(file, rin, person) || person.isDeleted()) return {};
+    return recordName(file, person).str();
+}
+
+}  // namespace
+
+std::vector<CoupleLine> buildCoupleList(PafContext& ctx) {
+    std::vector<CoupleLine> lines;
+    for (int32_t mrin = 1; mrin <= ctx.file.highestMrin(); ++mrin) {
+        MarriageRecord marriage;
+        if (!readMarriage(ctx.file, mrin, marriage) || marriage.isDeleted()) continue;
+        const int32_t year = isBlank(marriage.date) ? 0 : decodeDate(ctx, marriage.date).year1;
+        lines.push_back({mrin, partnerName(ctx.file, marriage.husband), partnerName(ctx.file, marriage.wife), year});
+    }
+    return lines;
+}
+
 }  // namespace tw

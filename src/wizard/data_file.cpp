@@ -1,7 +1,6 @@
 #include "wizard/data_file.h"
 
 #include "gedcom/gedcom_import.h"
-#include "paf/codepage.h"
 #include "paf/paf_writer.h"
 
 namespace tw {
@@ -35,32 +34,31 @@ constexpr size_t kWarningsShown = 10;
 
 }  // namespace
 
-bool openGedcomOrPaf(PafContext& ctx, const std::string& path, std::vector<std::string>* warnings) {
+bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems) {
     if (!gedcom::isGedcomPath(path)) return openDataFile(ctx, path);
     ctx.file.close();
     gedcom::ImportResult imported = gedcom::importGedcomFile(path);
     if (!imported.ok()) {
-        ctx.host.message(utf8ToWindows1252(path + ": " + imported.error), "Alert!");
+        ctx.host.message(path + ": " + imported.error, "Alert!");
         return false;
     }
     PafImage image = buildPafImage(imported.family);
     imported.family = WriterFamily();  // the image holds it now
     if (!image.error().empty()) {
-        ctx.host.message(utf8ToWindows1252(path + ": " + image.error()), "Alert!");
+        ctx.host.message(path + ": " + image.error(), "Alert!");
         return false;
     }
-    if (ctx.file.openImage(image.flatten()) != PafFile::kOpened) {
-        ctx.host.message(utf8ToWindows1252(path + ": the imported family could not be opened: " + ctx.file.openProblem()),
-                         "Alert!");
+    if (ctx.file.openImage(image.flatten(), TextEncoding::Utf8) != PafFile::kOpened) {
+        ctx.host.message(path + ": the imported family could not be opened: " + ctx.file.openProblem(), "Alert!");
         return false;
     }
-    if (warnings != nullptr) {
-        *warnings = std::move(imported.warnings);
+    if (problems != nullptr) {
+        *problems = imported.problems;
     } else if (!imported.warnings.empty()) {
-        std::string text = std::to_string(imported.warnings.size()) + " problems in " + path +
+        std::string text = std::to_string(imported.problems) + " problems in " + path +
                            " were passed over:";
         for (size_t i = 0; i < imported.warnings.size() && i < kWarningsShown; ++i) text += "\n" + imported.warnings[i];
-        ctx.host.message(utf8ToWindows1252(text), "GEDCOM import");
+        ctx.host.message(text, "GEDCOM import");
     }
     return true;
 }

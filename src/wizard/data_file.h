@@ -19,9 +19,9 @@ bool openDataFile(PafContext& ctx, const std::string& path);
 // Opens a PAF file as openDataFile does, or, when the path ends in ".ged" (in any
 // case), imports the GEDCOM file into a PAF image held in memory and opens that; the
 // GEDCOM file is only read. When the import fails, shows why ("Alert!") and returns
-// false. The import's warnings ("line N: ...") go to warnings when given; otherwise
-// one message shows how many there were and the first of them.
-bool openGedcomOrPaf(PafContext& ctx, const std::string& path, std::vector<std::string>* warnings = nullptr);
+// false. When problems is given it receives how many problems the import passed
+// over; otherwise one message shows how many there were and the first of them.
+bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems = nullptr);
 
 // The message of a failed open: the result of PafFile::open and the system error.
 std::string openFailureText(int result, int systemError);
