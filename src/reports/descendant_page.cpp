@@ -5,6 +5,7 @@
 
 #include "paf/dates.h"
 #include "reports/list_page.h"
+#include "reports/wrap_name.h"
 
 namespace tw {
 
@@ -34,8 +35,10 @@ constexpr double kDateX = 4.2;       // heading; the dates end at kDateRight
 constexpr double kDateRight = 4.65;
 constexpr double kChildLineX = 4.975;
 constexpr double kParentX = 5.3;
-constexpr double kNameWidth = 2.2;
-constexpr double kParentWidth = 8.5 - kLeft - 5.25;
+constexpr double kGap = 0.05;  // between a text and the rule beside it
+constexpr double kNameWidth = kRules[1] - kNameX - kGap;
+constexpr double kDateWidth = kDateRight - kRules[1] - kGap;
+constexpr double kParentWidth = kRight - kParentX - kGap;
 
 }  // namespace
 
@@ -66,7 +69,7 @@ void DescendantPage::drawHeader() {
     log_.fontSize(12);
     log_.textCentered(kCentre, kTitleY, "Descendants of");
     log_.fontSize(14);
-    log_.textCentered(kCentre, kCoupleY, coupleTitle_);
+    log_.textCentered(kCentre, kCoupleY, shortenToWidth(log_, coupleTitle_, kRight - kLeft));
     log_.penWidth(kFramePen);
     drawBox(log_, kLeft, top, kRight, bottom);
     log_.penWidth(kRulePen);
@@ -116,7 +119,7 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
             printed->testAndSet(entry.rin);
         }
     }
-    log_.textRight(kDateRight, y, entry.date.text);
+    log_.textRight(kDateRight, y, shortenToWidth(log_, entry.date.text, kDateWidth));
     log_.textCentered(kChildLineX, y, std::to_string(entry.childLine));
     const std::string unreadable = entry.readable ? std::string() : names_.of(entry.rin, false);
     std::string parentRead;

@@ -8,6 +8,7 @@
 #include "reports/descendant_entry.h"
 #include "reports/descent.h"
 #include "reports/list_page.h"
+#include "reports/wrap_name.h"
 
 namespace tw {
 
@@ -30,8 +31,9 @@ constexpr double kRelationX = 1.5;
 constexpr double kRinRight = 3.0;
 constexpr double kNameX = 3.3;
 constexpr double kParentX = 5.3;
-constexpr double kNameWidth = 2.2;
-constexpr double kParentWidth = 8.5 - kLeft - 5.25;
+constexpr double kGap = 0.1;  // between a column's text and the next column or the frame
+constexpr double kNameWidth = kParentX - kNameX - kGap;
+constexpr double kParentWidth = kRight - kParentX - kGap;
 
 // The relation of a generation to the start couple, by label + 1.
 std::string relation(int g) {
@@ -136,7 +138,7 @@ void RepeatList::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(14);
     log_.textCentered(kCentre, 0.9, "Descendants of");
-    log_.textCentered(kCentre, 1.1, coupleTitle_);
+    log_.textCentered(kCentre, 1.1, shortenToWidth(log_, coupleTitle_, kRight - kLeft));
     log_.fontSize(18);
     log_.textCentered(kCentre, 1.4, "Repeat Descendants");
     log_.penWidth(0.025);
