@@ -51,7 +51,7 @@ TEST(DescendantsList, GenerationsInBirthOrderWithChildLinesAndDescendantParents)
     // Generation 2 numbers the child lines across both marriages and prints in birth
     // order; Gerd's parent is Bert, never Sina; Emil comes once along each line.
     EXPECT_EQ(lines(texts, kBodyTop, kBodyBottom),
-              (std::vector<std::string>{"2|2|Bert Tamble|5 Jun 1825|2|",  // the header's label, then the loop's
+              (std::vector<std::string>{"2|Bert Tamble|5 Jun 1825|2|",  // the label once, from the page's header
                                         "Cora Tamble|5 Jun 1828|3|", "Carl Tamble|5 Jun 1830|1|",
                                         "3|Gerd Tamble|1 Feb 1850|2|Bert Tamble",
                                         "Dirk Tamble|1 Mar 1855|1|Carl Tamble",
@@ -87,7 +87,7 @@ TEST(DescendantsList, PageBreaksRepeatTheLabelAndLongNamesPrintInFull) {
     for (const Placed& t : texts)
         if (near(t.x, 1.55) && t.y > kBodyTop) {
             run->ctx.pageLog.fontSize(12);
-            EXPECT_LE(run->ctx.pageLog.textWidth(t.text), 600 * 2.2) << t.text;
+            EXPECT_LE(run->ctx.pageLog.textWidth(t.text), 600 * 2.1) << t.text;  // clear of the rule at 3.7
         }
 
     const std::vector<std::string> body = lines(texts, kBodyTop, kBodyBottom);
@@ -95,7 +95,7 @@ TEST(DescendantsList, PageBreaksRepeatTheLabelAndLongNamesPrintInFull) {
     // wide for the column is split inside.
     EXPECT_EQ(body[2], "Anna Maria|1 Mar 1847|3");
     EXPECT_EQ(body[3].substr(0, 12), " " + wide.substr(0, 11));
-    EXPECT_EQ(body[5], "ftschaferswessen Tamble|");  // the rests: name, and the empty parent text
+    EXPECT_EQ(body[5], "haftschaferswessen Tamble|");  // the rests: name, and the empty parent text
     EXPECT_EQ(body[6], "Child4 Tamble|1 Apr 1848|4|");
     // Page 2 opens with the label, "cont'd" under it, beside the first entries.
     size_t page2 = 0;

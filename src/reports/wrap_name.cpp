@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "output/font_metrics.h"
+
 namespace tw {
 
 // At least the first character, so that a column narrower than one letter still
@@ -25,17 +27,27 @@ bool isCharacterStart(std::string_view text, size_t at) {
 
 }  // namespace
 
-std::string shortenToWidth(const PageLog& log, std::string_view text, double widthInches) {
-    const int32_t limit = pixelsFor(log, widthInches);
-    if (log.textWidth(text) <= limit) return std::string(text);
+template <typename Measure>
+std::string shortenAtEnd(const Measure& width, std::string_view text, int32_t limit) {
+    if (width(text) <= limit) return std::string(text);
     size_t keep = text.size();
     std::string shortened;
     do {
         do --keep;
         while (keep > 0 && !isCharacterStart(text, keep));
         shortened = std::string(text.substr(0, keep)) + std::string(kEllipsis);
-    } while (keep > 0 && log.textWidth(shortened) > limit);
+    } while (keep > 0 && width(shortened) > limit);
     return shortened;
+}
+
+std::string shortenToWidth(const PageLog& log, std::string_view text, double widthInches) {
+    return shortenAtEnd([&](std::string_view t) { return log.textWidth(t); }, text, pixelsFor(log, widthInches));
+}
+
+std::string shortenToWidth(std::string_view text, double widthInches, std::string_view face, int32_t size,
+                           int32_t dpi) {
+    const auto width = [&](std::string_view t) { return textWidthPixels(t, face, size, dpi); };
+    return shortenAtEnd(width, text, int32_t(double(dpi) * widthInches));
 }
 
 std::string shortenInMiddle(const PageLog& log, std::string_view text, double widthInches) {

@@ -13,7 +13,7 @@ namespace tw::test {
 namespace {
 
 // Less than this (a few printer pixels) is a touch, not a crossing.
-constexpr double kTolerance = 0.006;
+constexpr double kTolerance = 0.01;
 
 struct Box {
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
@@ -84,13 +84,41 @@ private:
         at_ = {x, y};
     }
 
+    // A rectangle is filled: it hides the parts of rules drawn before it that lie
+    // inside it (the chart's plates over its roots, its boxes over the crown).
     void rectangle(const PageCommand& c) {
         const auto& n = c.numbers;
+        hideUnder({std::min(n[0], n[2]), std::min(n[1], n[3]), std::max(n[0], n[2]), std::max(n[1], n[3])});
         segments_.push_back({n[0], n[1], n[2], n[1]});
         segments_.push_back({n[2], n[1], n[2], n[3]});
         segments_.push_back({n[2], n[3], n[0], n[3]});
         segments_.push_back({n[0], n[3], n[0], n[1]});
         marginCheck("a box", {std::min(n[0], n[2]), std::min(n[1], n[3]), std::max(n[0], n[2]), std::max(n[1], n[3])});
+    }
+
+    // Level and upright rules keep what lies outside the box; slanted ones stay whole.
+    void hideUnder(const Box& box) {
+        std::vector<Segment> kept;
+        for (const Segment& s : segments_) {
+            const bool upright = std::fabs(s.x0 - s.x1) < 1e-9;
+            const bool level = std::fabs(s.y0 - s.y1) < 1e-9;
+            const double across = upright ? s.x0 : s.y0;
+            const bool inside = upright ? across > box.x0 && across < box.x1 : across > box.y0 && across < box.y1;
+            if ((!upright && !level) || !inside) {
+                kept.push_back(s);
+                continue;
+            }
+            const double lo = upright ? std::min(s.y0, s.y1) : std::min(s.x0, s.x1);
+            const double hi = upright ? std::max(s.y0, s.y1) : std::max(s.x0, s.x1);
+            const double from = upright ? box.y0 : box.x0, to = upright ? box.y1 : box.x1;
+            auto piece = [&](double a, double b) {
+                if (b - a <= kTolerance) return;
+                kept.push_back(upright ? Segment{across, a, across, b} : Segment{a, across, b, across});
+            };
+            piece(lo, std::min(hi, from));
+            piece(std::max(lo, to), hi);
+        }
+        segments_ = std::move(kept);
     }
 
     double width(std::string_view text, std::string_view face, int size) const {
