@@ -248,6 +248,23 @@ TEST(CleanPages, FamiliesOfEverySizeWithLongNamesAndEveryDateForm) {
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
 }
 
+// The Descendant Summary Chart's couple box and rows: couples of one to twelve
+// words each, with 1 to 15 children.
+TEST(CleanPages, SummaryChartCouplesOfEveryLengthAndSize) {
+    std::vector<std::string> findings;
+    for (const int words : {1, 4, 7, 8, 12})
+        for (const int children : {1, 11, 12, 13, 14, 15}) {
+            WriterFamily f = coupleWithChildren(children);
+            f.person(1).name = givenNames(words - 1 + 12 * 7) + " /Quillfeather/";
+            f.person(2).name = givenNames(words - 1 + 12 * 5) + " /" + surname(words) + "/";
+            for (const std::string& found : findingsOfEveryReport(buildPafImage(f).flatten(), deepPath()))
+                if (found.starts_with("descendant-summary-chart"))
+                    findings.push_back(std::to_string(words) + " words, " + std::to_string(children) +
+                                       " children: " + found);
+        }
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
+}
+
 TEST(CleanPages, LineThirtyGenerationsDeepWithFourDigitCounts) {
     const std::vector<uint8_t> image = buildPafImage(deepAndWideLine()).flatten();
     const auto findings = findingsOfEveryReport(image, deepPath(), 1, 1);
