@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "reports/descendants_list.h"
+#include "reports/grouped_descendants_list.h"
 #include "support/descendant_lists.h"
 
 namespace tw::test {
@@ -106,6 +107,16 @@ TEST(DescendantsList, PageBreaksRepeatTheLabelAndLongNamesPrintInFull) {
     EXPECT_EQ(second, (std::vector<std::string>{"2", "cont'd"}));
     const auto pageLabel = [](const Placed& t) { return t.text == "Page 2"; };
     EXPECT_NE(std::find_if(texts.begin(), texts.end(), pageLabel), texts.end());
+}
+
+TEST(DescendantsList, AChildlessCoupleGetsAPageThatSaysSo) {
+    for (const ReportGenerator generator : {generateDescendantsList, generateGroupedDescendantsList}) {
+        auto run = openRun(coupleWithChildren(0));
+        generate(*run, generator);
+        ASSERT_EQ(run->ctx.pageLog.lastPageIndex(), 0);
+        EXPECT_EQ(column(placedTexts(run->ctx.pageLog), 1.55, 2.2),
+                  (std::vector<std::string>{"No children are recorded for this couple."}));
+    }
 }
 
 TEST(DescendantsList, FamiliesThatLoopEnd) {

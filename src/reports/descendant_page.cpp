@@ -132,6 +132,11 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
                             [this](double at) { return check(at); });
 }
 
+void DescendantPage::printNoChildren(double y) {
+    log_.text(kNameX, y, kNoChildren);
+    log_.commit();
+}
+
 void DescendantPage::findParents(std::vector<DescendantEntry>& generation) const {
     for (DescendantEntry& entry : generation) {
         const int32_t rin = entry.parentRin;

@@ -35,7 +35,10 @@ void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
             break;
         }
         numberChildLines(persons);
-        if (persons.size() == 0) break;
+        if (persons.size() == 0) {
+            if (g == 3) page.printNoChildren(y);
+            break;
+        }
         entries += persons.size() / 3;
 
         // A page's header labels its first line already.

@@ -85,4 +85,9 @@ void drawPageLabel(PageLog& log, int& pageCounter, double y);
 // entry limit (a family that loops back on itself grows with every generation).
 std::string listStopMessage(int lastGeneration, int64_t limit);
 
+// What a list prints in place of its body when it has nothing to list.
+inline constexpr std::string_view kNoChildren = "No children are recorded for this couple.";
+inline constexpr std::string_view kNoRepeatedAncestor = "No ancestor appears more than once.";
+inline constexpr std::string_view kNoRepeatedDescendant = "No descendant appears more than once.";
+
 }  // namespace tw

@@ -65,6 +65,7 @@ private:
     std::string coupleTitle_;
     PageCursor page_{kBeforeFirstPage};
     RinMarks printed_;
+    bool anyRepeat_ = false;
     NameColumns columns_;
 };
 
@@ -85,7 +86,17 @@ void RepeatList::run() {
         ctx_.host.showProgress(g);
         IntList persons = childrenInFileOrder(ctx_, marriages);
         numberChildLines(persons);
-        if (persons.size() == 0) break;
+        if (persons.size() == 0) {
+            // Nothing to list: a line says why.
+            if (g == 3) {
+                log_.text(kRelationX, page_.y, kNoChildren);
+            } else if (!anyRepeat_) {
+                page_.y = check(page_.y + kLineHeight);
+                log_.text(kRelationX, page_.y, kNoRepeatedDescendant);
+            }
+            log_.commit();
+            break;
+        }
         std::vector<DescendantEntry> generation = entriesOf(ctx_, persons);
         sortEntries(ctx_.host, generation);
 
@@ -119,6 +130,7 @@ void RepeatList::run() {
 bool RepeatList::printIfRepeat(const DescendantEntry& entry) {
     page_.y = check(page_.y);
     if (!printed_.testAndSet(entry.rin)) return false;
+    anyRepeat_ = true;
     log_.textRight(kRinRight, page_.y, std::to_string(entry.rin));
     const std::string name = names_.of(entry.rin, entry.readable);
     // A descendant parent was read when the walk took his or her marriages.
