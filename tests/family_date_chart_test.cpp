@@ -204,6 +204,12 @@ TEST(FamilyDateChart, AgeAtDeath) {
         {"Living", makeDate({1, 1, 1850}), {}, {}, {}, ""},
         {"Noyears", {}, {}, makeDate({1, 1, 1850}), {}, ""},
         {"Christenedburied", {}, makeDate({1, 1, 1852}), {}, makeDate({1, 1, 1862}), "10"},
+        // Whole calendar years: a death on the birthday completes the year.
+        {"Birthday", makeDate({10, 5, 1900}), {}, makeDate({10, 5, 1950}), {}, "50"},
+        {"Daybefore", makeDate({10, 5, 1900}), {}, makeDate({9, 5, 1950}), {}, "49"},
+        {"Leapday", makeDate({29, 2, 1904}), {}, makeDate({28, 2, 1905}), {}, "0"},
+        {"Leapdaymarch", makeDate({29, 2, 1904}), {}, makeDate({1, 3, 1905}), {}, "1"},
+        {"Yearsonly", makeDate({0, 0, 1900}), {}, makeDate({0, 0, 1950}), {}, "50"},
     };
     for (const Case& c : cases) {
         WriterPerson p = person(std::string(c.name) + " /Tamble/");
