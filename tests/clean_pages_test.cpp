@@ -265,6 +265,26 @@ TEST(CleanPages, SummaryChartCouplesOfEveryLengthAndSize) {
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
 }
 
+// The Family Tree Chart's branches: 1 to 40 children, each with one to three
+// children of their own, so that every branch has its box of names and counts.
+TEST(CleanPages, TreeChartBranchesOfLargeFamilies) {
+    std::vector<std::string> findings;
+    for (const int children : {1, 5, 12, 18, 19, 20, 25, 31, 40}) {
+        WriterFamily f = coupleWithChildren(children);
+        for (int c = 0; c < children; ++c) {
+            WriterMarriage m;
+            m.husband = 3 + c;
+            f.person(3 + c).sex = 'M';
+            for (int g = 0; g <= c % 3; ++g) m.children.push_back(f.addPerson(stressedPerson(c + g, 'F')));
+            f.addMarriage(m);
+        }
+        for (const std::string& found : findingsOfEveryReport(buildPafImage(f).flatten(), deepPath()))
+            if (found.starts_with("family-tree-chart"))
+                findings.push_back(std::to_string(children) + " children: " + found);
+    }
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
+}
+
 TEST(CleanPages, LineThirtyGenerationsDeepWithFourDigitCounts) {
     const std::vector<uint8_t> image = buildPafImage(deepAndWideLine()).flatten();
     const auto findings = findingsOfEveryReport(image, deepPath(), 1, 1);

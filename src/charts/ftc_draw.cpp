@@ -23,6 +23,8 @@ constexpr double kEdgeRoom = 0.25;
 constexpr double kCountPad = 0.02;
 constexpr int32_t kSmallestCountSize = 5;
 constexpr int32_t kTotalsSize = 10;
+constexpr double kTotalsToBoxHeight = 0.7;
+constexpr double kHalfLetterHeight = 0.55;  // em, from the cell's top to the letters' middle
 // The first names in a name box keep this far (fraction of the page width) from
 // its sides.
 constexpr double kNameInset = 0.01;
@@ -111,8 +113,14 @@ void drawCountColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits)
 void drawTotalColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits) {
     page.colours(kSecondFormatStart, kSecondFormatStart);
     const double x0 = branch.rhs == 0 ? 0.4 : 0.6;
-    const CountColumns columns = countColumns(page, branch, digits, x0, deepestLength(branch) + 1, kTotalsSize);
+    // The totals stand in boxes that a large family makes low: their type shrinks with them.
+    const auto boxPoints = int32_t((branch.b - branch.t) * page.H * 72 * kTotalsToBoxHeight);
+    const int32_t size = std::clamp(boxPoints, kSmallestCountSize, kTotalsSize);
+    const CountColumns columns = countColumns(page, branch, digits, x0, deepestLength(branch) + 1, size);
     const double w = columns.width;
+    const double middle = (branch.t + branch.b) / 2 * page.H;
+    // Type smaller than usual is centred on the box's middle by its letters' height.
+    const double textY = size < kTotalsSize ? middle - kHalfLetterHeight * size / 72.0 : middle - 0.4 * branch.D * page.H;
     for (int32_t d = columns.shown - 1; d >= 0; --d) {
         useColumnColour(page.log, d);
         const double left = x0 * page.W + d * w;
@@ -120,8 +128,7 @@ void drawTotalColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits)
         page.log.fontSize(columns.fontSize);
         page.log.fontName("Arial");
         const int32_t total = size_t(d) < branch.depthTotals.size() ? branch.depthTotals[size_t(d)] : 0;
-        page.log.textCentered(left + w / 2, ((branch.t + branch.b) / 2 - 0.4 * branch.D) * page.H,
-                              std::to_string(total));
+        page.log.textCentered(left + w / 2, textY, std::to_string(total));
     }
 }
 
