@@ -24,7 +24,7 @@ TEST(RepeatDescendantList, WithoutIntermarriageTheHeadingLinesAndANote) {
     EXPECT_EQ(body(*run), (std::vector<std::string>{"1|self", "2|child", "No descendant appears more than once."}));
     run = openRun(coupleWithChildren(0));
     generate(*run, generateRepeatDescendantList);
-    EXPECT_EQ(body(*run), (std::vector<std::string>{"No children are recorded for this couple."}));
+    EXPECT_EQ(body(*run), (std::vector<std::string>{"No children are recorded."}));
 }
 
 // Carl's son Dirk married Dora, daughter of Carl's sister Cora: their children Emil

@@ -86,7 +86,7 @@ void drawPageLabel(PageLog& log, int& pageCounter, double y);
 std::string listStopMessage(int lastGeneration, int64_t limit);
 
 // What a list prints in place of its body when it has nothing to list.
-inline constexpr std::string_view kNoChildren = "No children are recorded for this couple.";
+inline constexpr std::string_view kNoChildren = "No children are recorded.";
 inline constexpr std::string_view kNoRepeatedAncestor = "No ancestor appears more than once.";
 inline constexpr std::string_view kNoRepeatedDescendant = "No descendant appears more than once.";
 
