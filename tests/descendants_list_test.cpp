@@ -109,6 +109,25 @@ TEST(DescendantsList, PageBreaksRepeatTheLabelAndLongNamesPrintInFull) {
     EXPECT_NE(std::find_if(texts.begin(), texts.end(), pageLabel), texts.end());
 }
 
+// A date too wide for its column goes on over the next line.
+TEST(DescendantsList, AWideDateWrapsInItsColumn) {
+    WriterFamily f = coupleWithChildren(2);
+    f.person(3).birth = makeDateRange({1, 1, 1730}, {31, 12, 1732}, 4, kQualEstimated);
+    auto run = openRun(f);
+    generate(*run, generateDescendantsList);
+    const std::vector<Placed> texts = placedTexts(run->ctx.pageLog);
+    std::vector<const Placed*> dates;
+    for (const Placed& t : texts)
+        if (near(t.x, 4.65)) dates.push_back(&t);
+    // The second child sorts first (by the dates' texts); then the first one's lines.
+    ASSERT_GE(dates.size(), 3u);
+    EXPECT_EQ(dates[0]->text, "1 Feb 1846");
+    std::string wrapped = dates[1]->text;
+    for (size_t k = 2; k < dates.size(); ++k) wrapped += " " + dates[k]->text;
+    EXPECT_EQ(wrapped, "Est 1 Jan 1730/31 Dec 1732");
+    for (size_t k = 1; k < dates.size(); ++k) EXPECT_NEAR(dates[k]->y - dates[k - 1]->y, 2.0 / 11, 1e-4) << k;
+}
+
 TEST(DescendantsList, AChildlessCoupleGetsAPageThatSaysSo) {
     for (const ReportGenerator generator : {generateDescendantsList, generateGroupedDescendantsList}) {
         auto run = openRun(coupleWithChildren(0));

@@ -303,7 +303,7 @@ void FamilyDateChart::drawHeader() {
     log_.fontSize(22);
     log_.textCentered(kCentre, kTitleY, "Family Date Chart");
     log_.fontSize(16);
-    log_.textCentered(kCentre, kRunTitleY, shortenToWidth(log_, runTitle_, double(kRight) - kLeft));
+    log_.textCentered(kCentre, kRunTitleY, shortenInMiddle(log_, runTitle_, double(kRight) - kLeft));
 
     log_.penWidth(kFramePen);
     drawBox(log_, kLeft, kTop, kRight, kBottom);

@@ -304,7 +304,7 @@ void SummaryList::drawHeader() {
     log_.fontSize(18);
     log_.textCentered(kCentre, kTitleY, "Descendants Summary List");
     log_.fontSize(14);
-    log_.textCentered(kCentre, kRunTitleY, shortenToWidth(log_, runTitle_, double(kRight) - kLeft));
+    log_.textCentered(kCentre, kRunTitleY, shortenInMiddle(log_, runTitle_, double(kRight) - kLeft));
     log_.penWidth(kFramePen);
     drawBox(log_, kLeft, kTop, kRight, kBottom);
     log_.moveTo(kLeft, kTop + kBandDepth);

@@ -174,7 +174,7 @@ void FamilySummary::drawHeader() {
     log_.fontSize(18);
     log_.textCentered(kCentre, 1.0, "Family Summary List");
     log_.fontSize(14);
-    log_.textCentered(kCentre, 1.3, shortenToWidth(log_, runTitle_, double(kRight) - kLeft));
+    log_.textCentered(kCentre, 1.3, shortenInMiddle(log_, runTitle_, double(kRight) - kLeft));
     log_.penWidth(kFramePen);
     drawBox(log_, kLeft, kTop, kRight, kBottom);
     log_.penWidth(kRulePen);

@@ -34,7 +34,7 @@ void drawListHeading(PageLog& log, const ListHeading& heading) {
         log.textCentered(kPageCentre, kTitleY, heading.title);
     }
     log.fontSize(kRunTitleSize);
-    log.textCentered(kPageCentre, kRunTitleY, shortenToWidth(log, heading.runTitle, heading.right - heading.left));
+    log.textCentered(kPageCentre, kRunTitleY, shortenInMiddle(log, heading.runTitle, heading.right - heading.left));
     drawDateAndFile(log, heading.right, heading.left, kFileLineY, heading.date, heading.fileName);
 }
 

@@ -150,7 +150,7 @@ void RepeatList::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(14);
     log_.textCentered(kCentre, 0.9, "Descendants of");
-    log_.textCentered(kCentre, 1.1, shortenToWidth(log_, coupleTitle_, kRight - kLeft));
+    log_.textCentered(kCentre, 1.1, shortenInMiddle(log_, coupleTitle_, kRight - kLeft));
     log_.fontSize(18);
     log_.textCentered(kCentre, 1.4, "Repeat Descendants");
     log_.penWidth(0.025);
