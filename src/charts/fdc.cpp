@@ -291,9 +291,10 @@ void FamilyDateChart::personRow(double y, int32_t rin, int32_t marriage) {
 void FamilyDateChart::rightDate(double x, double y, const PafDate& date, bool ordinance) {
     const DecodedDate decoded = decodeDate(ctx_, date);
     const TextBuffer text = ordinance ? formatOrdinanceDate(decoded) : formatDate(decoded);
-    const auto limit = int32_t(kDateWidth * log_.pixelsPerInch());
+    const double limit = kDateWidth / log_.pageWidth();
     int size = kRowSize;
-    while (size > kSmallestDateSize && log_.textWidth(text.view()) > limit) log_.fontSize(--size);
+    while (size > kSmallestDateSize && log_.textWidthInFont(text.view(), "Times", size) > limit) --size;
+    if (size != kRowSize) log_.fontSize(size);
     log_.textRight(x, y, shortenToWidth(log_, text.view(), kDateWidth));
     if (size != kRowSize) log_.fontSize(kRowSize);
 }
