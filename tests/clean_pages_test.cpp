@@ -109,7 +109,7 @@ TEST(CleanPages, DemoFamily) {
 
 std::filesystem::path gedcomSamples() {
     if (const char* env = std::getenv("TAMBLEWIN_GEDCOM_SAMPLES")) return env;
-    return std::filesystem::path(__FILE__).parent_path().parent_path() / "build" / "gedcom-samples";
+    return TAMBLEWIN_GEDCOM_SAMPLES_DIR;
 }
 
 constexpr int32_t kStartsPerFile = 12;
