@@ -148,15 +148,17 @@ TEST(AncestorList, PageBreakRepeatsTheGenerationAndNeverSplitsAName) {
     ASSERT_EQ(listed.size(), 63u);
     for (size_t i = 0; i < listed.size(); ++i) EXPECT_EQ(listed[i].ppn, std::to_string(i + 1));  // ascending
     EXPECT_NEAR(listed[5].y - listed[4].y, 0.6, 1e-9);  // PPN 5's name takes three lines
-    // PPN 33 starts at 9.8, still on page 1, with all three lines; 34 opens page 2.
-    EXPECT_EQ(listed[32].page, 0);
-    EXPECT_NEAR(listed[32].y, 9.8, 1e-9);
-    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const Row& r) { return r.page == 0 && r.y > 9.7; }), 3);
+    // PPN 32 is the last line of page 1, at 9.6; PPN 33 would start at 9.8 and run
+    // past the frame, so its three lines open page 2.
+    EXPECT_EQ(listed[31].page, 0);
+    EXPECT_NEAR(listed[31].y, 9.6, 1e-9);
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const Row& r) { return r.page == 0 && r.y > 9.7; }), 0);
     const auto next = std::find_if(rows.begin(), rows.end(), [](const Row& r) { return r.page == 1; });
-    ASSERT_LT(next + 1, rows.end());
-    EXPECT_EQ(next[0].shown(), "6|34|34||P34 T|");
+    ASSERT_LT(next + 3, rows.end());
+    EXPECT_EQ(next[0].shown(), "6|33|33||Maximiliane Friederike Charlotte|");
     EXPECT_NEAR(next[0].y, 2.0, 1e-9);
-    EXPECT_EQ(next[1].shown(), "cont'd|35|35||P35 T|");
+    EXPECT_EQ(next[1].shown(), "cont'd||||Wilhelmine Augusta Ottilie Henriette|");
+    EXPECT_EQ(next[3].shown(), "|34|34||P34 T|");
 }
 
 // A line of fathers, RIN g in generation g with PPN 2^(g-1); generation 74 also has

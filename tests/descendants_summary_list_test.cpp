@@ -82,7 +82,7 @@ TEST(DescendantsSummaryList, ANameBlockIsNeverSplitAcrossPages) {
     ASSERT_GE(secondPage.size(), 4u);
     EXPECT_EQ(secondPage[0], "19.");
     EXPECT_EQ(secondPage[1], "Maximiliane Friederike Charlotte");
-    EXPECT_EQ(secondPage[3], "Luise Tamble");  // three lines, all on this page
+    EXPECT_EQ(secondPage[3], "Henriette Luise Tamble");  // three lines, all on this page
     for (const Placed& t : texts) {
         if (t.page == 0) {
             EXPECT_EQ(t.text.find("Maximiliane"), std::string::npos);

@@ -18,10 +18,13 @@ int32_t marry(WriterFamily& f, int32_t husband, int32_t wife, std::vector<int32_
 
 std::vector<std::string> body(ReportRun& run) { return lines(placedTexts(run.ctx.pageLog), 2.3, 9.7); }
 
-TEST(RepeatDescendantList, WithoutIntermarriageOnlyTheHeadingLines) {
+TEST(RepeatDescendantList, WithoutIntermarriageTheHeadingLinesAndANote) {
     auto run = openRun(coupleWithChildren(3));
     generate(*run, generateRepeatDescendantList);
-    EXPECT_EQ(body(*run), (std::vector<std::string>{"1|self", "2|child"}));
+    EXPECT_EQ(body(*run), (std::vector<std::string>{"1|self", "2|child", "No descendant appears more than once."}));
+    run = openRun(coupleWithChildren(0));
+    generate(*run, generateRepeatDescendantList);
+    EXPECT_EQ(body(*run), (std::vector<std::string>{"No children are recorded."}));
 }
 
 // Carl's son Dirk married Dora, daughter of Carl's sister Cora: their children Emil

@@ -18,7 +18,7 @@ namespace {
 
 std::filesystem::path samplesFolder() {
     if (const char* env = std::getenv("TAMBLEWIN_GEDCOM_SAMPLES")) return env;
-    return std::filesystem::path(__FILE__).parent_path().parent_path() / "build" / "gedcom-samples";
+    return TAMBLEWIN_GEDCOM_SAMPLES_DIR;
 }
 
 TEST(GedcomSamples, EveryFetchedFileImportsAndEveryReportRuns) {

@@ -130,14 +130,22 @@ TEST(ResearchStatusChart, BandsTakeTwelveNarrowColumnsAndShareTheSpareWidth) {
     EXPECT_EQ(log.currentText().size(), second);
 }
 
-TEST(ResearchStatusChart, KeepsThirtyFourGenerationsAndThoseCompleteBeforeAStop) {
+TEST(ResearchStatusChart, KeepsThirtyThreeGenerationsAndThoseCompleteBeforeAStop) {
+    // 40 generations: the chart shows 33 and says that the rest are left out.
     auto run = openRun(lineOfFathers(40));
-    const auto page = generate(*run);
-    const auto columns = columnsOf(page);
-    ASSERT_EQ(columns.size(), 34u);  // in the three bands
-    EXPECT_EQ(columns[33][GenerationColumn::kGeneration], "34");
+    auto page = generate(*run);
+    auto columns = columnsOf(page);
+    ASSERT_EQ(columns.size(), 33u);  // in the three bands
+    EXPECT_EQ(columns[32][GenerationColumn::kGeneration], "33");
     EXPECT_EQ(std::count(page.begin(), page.end(), "PW,0.0400"), 3);
-    EXPECT_EQ(run->host.progress.size(), 35u);
+    EXPECT_EQ(run->host.progress.size(), 34u);
+    EXPECT_EQ(page.end()[-2], "TO,1.,10.1,Generations 34 and later are not shown.");
+
+    // Exactly 33: all shown, no note.
+    run = openRun(lineOfFathers(33));
+    page = generate(*run);
+    EXPECT_EQ(columnsOf(page).size(), 33u);
+    EXPECT_EQ(page.end()[-2].find("Generations"), std::string::npos);
 
     // Two polls a generation: its entry, then after the step. The stop comes while
     // generation 6 is examined; generations 1 to 5 are complete.

@@ -26,6 +26,18 @@ constexpr double kCoupleBoxBottom = 8.75;
 constexpr double kCoupleMiddle = 5.25;  // where "and" stands
 constexpr double kWordStep = 0.4;       // one word of a stacked name to the next
 constexpr double kRowsMiddle = 5.46;
+constexpr double kTitleBoxBottom = 1.7;
+// Rows keep this far from the banner (or title box) above them and the header row
+// below them.
+constexpr double kRowClearance = 0.1;
+
+// The header row's top: 1.2 in above the bottom margin (the totals box, a gap, the row).
+double headerRowTop(const DscTuning& t) { return double(t.bottom_margin) - 1.2; }
+
+bool rowsClear(const DscTuning& t, double firstRowTop, size_t rows, double above) {
+    const double rowsBottom = firstRowTop + double(rows - 1) * double(t.boxcc) + double(t.boxheight);
+    return firstRowTop >= above + kRowClearance && rowsBottom <= headerRowTop(t) - kRowClearance;
+}
 
 double units(const PageLog& log) { return double(std::max(log.pixelsPerInch(), 1)); }
 
@@ -57,12 +69,21 @@ void drawRepeatNote(Chart& chart) {
         chart.log.text(chart.tuning.left_margin, double(chart.tuning.bottom_margin) - 0.3, kRepeatNote);
 }
 
+// The words nearest "and" stand half above and below it; half shrinks as the names
+// grow, and the box holds them while half leaves a whole word step to "and".
+double stackedHalf(size_t husbandWords, size_t wifeWords) {
+    return (3.2 - kWordStep * double(std::max(husbandWords, wifeWords))) / 2;
+}
+
+bool stackedCoupleFits(const std::vector<std::string>& words, size_t slash) {
+    return stackedHalf(slash, words.size() - slash - 1) >= kWordStep - 1e-9;
+}
+
 // The husband's words above "and", ending 'half' above it, the wife's below.
 void drawStackedCouple(Chart& chart, const std::vector<std::string>& words, size_t slash, double cx) {
     const size_t husbandWords = slash;
     const size_t wifeWords = words.size() - slash - 1;
-    const double m = double(std::max(husbandWords, wifeWords));
-    const double half = (3.2 - kWordStep * m) / 2;
+    const double half = stackedHalf(husbandWords, wifeWords);
     PageLog& log = chart.log;
     log.textCentered(cx, kCoupleMiddle, "and");
     for (size_t i = 0; i < husbandWords; ++i)
@@ -112,8 +133,8 @@ double drawHeaderAndTotals(Chart& chart) {
     const double bottom = t.bottom_margin;
     const double right = t.right_margin;
     const double totalsTop = bottom - 0.5;
-    const double headerBottom = totalsTop - 0.2;
-    const double headerTop = headerBottom - 0.5;
+    const double headerTop = headerRowTop(t);
+    const double headerBottom = headerTop + 0.5;
     chart.headerMid = (headerTop + headerBottom) / 2;
 
     log.fontSize(t.rowFont);
@@ -256,18 +277,26 @@ std::optional<double> sizeRows(Chart& chart, int format, double bannerBottom) {
     const RowSizing sizing = rowSizing(t, format);
     const size_t n = chart.rows.size();
     const auto tooMany = [&] { return sizing.limit < 0 || n > size_t(sizing.limit); };
-    const auto shrinks = [&] { return sizing.threshold < 0 || n > size_t(sizing.threshold); };
+    // Rows shrink above the format's threshold, and whenever they would reach the
+    // banner or the header row.
+    const auto firstRowTop = [&] {
+        if (format == 2) return double(t.DSC2_center_y) - double(t.boxcc) * 0.5 * double(n);
+        const float adjust = format == 3 ? t.DSC3_center_y_adjust : t.DSC4_center_y_adjust;
+        return ((bannerBottom + t.bottom_margin) - adjust) * 0.5 - double(n) * 0.5 * t.boxcc;
+    };
+    const auto shrinks = [&] {
+        return sizing.threshold < 0 || n > size_t(sizing.threshold) || !rowsClear(t, firstRowTop(), n, bannerBottom);
+    };
     if (format == 2) {
         t.rowFont = fontPoints(sizing.font, 12);
         if (shrinks()) shrinkRows(t, sizing, bannerBottom, n);
         if (tooMany()) return std::nullopt;
-        return double(t.DSC2_center_y) - double(t.boxcc) * 0.5 * double(n);
+        return firstRowTop();
     }
     if (tooMany()) return std::nullopt;
     t.rowFont = fontPoints(sizing.font, 8);
     if (shrinks()) shrinkRows(t, sizing, bannerBottom, n);
-    const float adjust = format == 3 ? t.DSC3_center_y_adjust : t.DSC4_center_y_adjust;
-    return ((bannerBottom + t.bottom_margin) - adjust) * 0.5 - double(n) * 0.5 * t.boxcc;
+    return firstRowTop();
 }
 
 }  // namespace
@@ -299,19 +328,22 @@ int drawFormat1(Chart& chart) {
         chart.ctx.host.message("no '/' in couple name in DSC1()", "Error");
         return 1;
     }
+    if (!stackedCoupleFits(words, size_t(slash - words.begin()))) return 1;  // a banner format names them
     drawStackedCouple(chart, words, size_t(slash - words.begin()), cx);
 
     ensureOneRow(chart);
     const size_t n = chart.rows.size();
     if (t.DSC1mk < 0 || n > size_t(t.DSC1mk)) return 1;
     t.rowFont = 12;
-    if (n > 13) {
+    const auto firstRowTop = [&] { return kRowsMiddle - double(t.boxcc) * 0.5 * double(n); };
+    if (n > 13 || !rowsClear(t, firstRowTop(), n, kTitleBoxBottom)) {
         t.boxcc = 0.4F;
         t.boxheight = 0.3F;
         t.rowFont = 10;
     }
+    if (!rowsClear(t, firstRowTop(), n, kTitleBoxBottom)) return 1;
     const double x0 = boxRight + t.inter_column_space;
-    if (layoutPass(chart, x0, kRowsMiddle - double(t.boxcc) * 0.5 * double(n)) == 1) return 1;
+    if (layoutPass(chart, x0, firstRowTop()) == 1) return 1;
 
     drawHeaderAndTotals(chart);
     log.penWidth(t.slinew);

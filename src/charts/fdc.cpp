@@ -9,6 +9,7 @@
 #include "paf/records.h"
 #include "reports/descent.h"
 #include "reports/list_page.h"
+#include "reports/wrap_name.h"
 
 namespace tw {
 
@@ -66,6 +67,12 @@ constexpr double kSeveralMarriedEnd = double(kSealedSpouse) - 0.05;
 constexpr double kSeveralSealedEnd = double(kRight) - 0.05;
 constexpr const char* kSeveralMarriages = "-----  ";
 constexpr int kAgeLimit = 110;
+constexpr int kRowSize = 8;
+// A date too wide for its column is printed smaller, down to this size, and then
+// shortened.
+constexpr int kSmallestDateSize = 6;
+constexpr double kDateWidth = double(kDateColumn) - 0.06;
+constexpr double kNameWidth = double(kBorn) - kNameX - 0.05;
 
 constexpr double kHusbandY = double(kBandBottom) + 0.05;
 constexpr double kWifeY = kHusbandY + 0.2;
@@ -99,10 +106,18 @@ struct ChildBlock {
     }
 };
 
+// Whole calendar years from start to end: one fewer when end falls before the
+// anniversary in its year (a missing month or day counts as before any other).
+int ageInYears(const DecodedDate& start, const DecodedDate& end) {
+    const bool beforeAnniversary =
+        end.month1 < start.month1 || (end.month1 == start.month1 && end.day1 < start.day1);
+    return end.year1 - start.year1 - (beforeAnniversary ? 1 : 0);
+}
+
 class FamilyDateChart {
 public:
     FamilyDateChart(AppContext& ctx, const ReportInput& input)
-        : ctx_(ctx), log_(ctx.pageLog), input_(input), date_(todayText(ctx).str()) {}
+        : ctx_(ctx), log_(ctx.pageLog), input_(input), names_(ctx), date_(todayText(ctx).str()) {}
 
     void run();
 
@@ -116,6 +131,7 @@ private:
     AppContext& ctx_;
     PageLog& log_;
     const ReportInput& input_;
+    ListNames names_;
     const std::string date_;
     std::string runTitle_;
     std::string mrinText_;
@@ -134,8 +150,7 @@ void FamilyDateChart::run() {
         ctx_.host.message("The MRIN is invalid", "Error");
         abortRun(ctx_, "rptFamilyDateChart a", mrin, -1);
     }
-    runTitle_ = individualNameNoSlashes(ctx_, couple.husband).str() + " and " +
-                individualNameNoSlashes(ctx_, couple.wife).str();
+    runTitle_ = names_.of(couple.husband) + " and " + names_.of(couple.wife);
     mrinText_ = "MRIN: " + std::to_string(mrin);
     const IntList marriages = startCouples(input_.mrins);
 
@@ -233,9 +248,9 @@ void FamilyDateChart::drawBlock(const ChildBlock& block, int32_t page) {
 // One person's row. marriage: an MRIN whose date and sealing the row shows, -1 for a
 // child with several marriages, 0 for none.
 void FamilyDateChart::personRow(double y, int32_t rin, int32_t marriage) {
-    // The lookup gives "Invalid Rin" (after its message) for a person who cannot be
-    // read, such as the missing partner of a marriage; such a row has no dates.
-    log_.text(kNameX, y, individualNameNoSlashes(ctx_, rin).view());
+    // The missing partner of a marriage has an empty name; a person who cannot be
+    // read is "Invalid Rin" (its message shown once). Neither has dates.
+    log_.text(kNameX, y, shortenToWidth(log_, names_.of(rin), kNameWidth));
     IndividualRecord person;
     readIndividual(ctx_.file, rin, person);
 
@@ -244,13 +259,13 @@ void FamilyDateChart::personRow(double y, int32_t rin, int32_t marriage) {
     rightDate(dateEnd(kAge), y, person.death, false);
     rightDate(dateEnd(kBaptized), y, person.burial, false);
 
-    int32_t start = decodeDate(ctx_, person.birth).dayNumber;
-    if (start == 0) start = decodeDate(ctx_, person.christening).dayNumber;
-    int32_t end = decodeDate(ctx_, person.death).dayNumber;
-    if (end == 0) end = decodeDate(ctx_, person.burial).dayNumber;
+    DecodedDate start = decodeDate(ctx_, person.birth);
+    if (start.dayNumber == 0) start = decodeDate(ctx_, person.christening);
+    DecodedDate end = decodeDate(ctx_, person.death);
+    if (end.dayNumber == 0) end = decodeDate(ctx_, person.burial);
     // A death before the birth is no age, also when it is less than a year before.
-    if (start != 0 && end != 0 && end >= start) {
-        const int age = int(double(end - start) / 365.25);
+    if (start.dayNumber != 0 && end.dayNumber != 0 && end.dayNumber >= start.dayNumber) {
+        const int age = ageInYears(start, end);
         if (age < kAgeLimit) log_.textCentered(kAgeX, y, std::to_string(age));
     }
 
@@ -275,7 +290,13 @@ void FamilyDateChart::personRow(double y, int32_t rin, int32_t marriage) {
 
 void FamilyDateChart::rightDate(double x, double y, const PafDate& date, bool ordinance) {
     const DecodedDate decoded = decodeDate(ctx_, date);
-    log_.textRight(x, y, (ordinance ? formatOrdinanceDate(decoded) : formatDate(decoded)).view());
+    const TextBuffer text = ordinance ? formatOrdinanceDate(decoded) : formatDate(decoded);
+    const double limit = kDateWidth / log_.pageWidth();
+    int size = kRowSize;
+    while (size > kSmallestDateSize && log_.textWidthInFont(text.view(), "Times", size) > limit) --size;
+    if (size != kRowSize) log_.fontSize(size);
+    log_.textRight(x, y, shortenToWidth(log_, text.view(), kDateWidth));
+    if (size != kRowSize) log_.fontSize(kRowSize);
 }
 
 void FamilyDateChart::drawHeader() {
@@ -283,7 +304,7 @@ void FamilyDateChart::drawHeader() {
     log_.fontSize(22);
     log_.textCentered(kCentre, kTitleY, "Family Date Chart");
     log_.fontSize(16);
-    log_.textCentered(kCentre, kRunTitleY, runTitle_);
+    log_.textCentered(kCentre, kRunTitleY, shortenInMiddle(log_, runTitle_, double(kRight) - kLeft));
 
     log_.penWidth(kFramePen);
     drawBox(log_, kLeft, kTop, kRight, kBottom);
@@ -299,8 +320,10 @@ void FamilyDateChart::drawHeader() {
 
     log_.fontSize(8);
     log_.textRight(double(kRight) - 0.1, kFileLineY, date_);
-    log_.text(double(kLeft) + 0.1, kFileLineY, ctx_.dataFilePath);
     log_.textCentered(kCentre, kFileLineY, mrinText_);
+    const double besideMrin = double(log_.textWidth(mrinText_)) / log_.pixelsPerInch() / 2;
+    log_.text(double(kLeft) + 0.1, kFileLineY,
+              fittedFileName(log_, ctx_.dataFilePath, kCentre - besideMrin - (double(kLeft) + 0.1), ""));
 
     log_.text(kNameHeadingX, kHeadingY, "Name");
     log_.textCentered(middle(kBorn, kChristened), kHeadingY, "Born");

@@ -10,6 +10,7 @@
 #include "paf/dates.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
+#include "reports/wrap_name.h"
 
 namespace tw {
 
@@ -19,6 +20,10 @@ constexpr std::array<int32_t, 6> kTrunkNameSizes{16, 14, 12, 10, 9, 0};
 constexpr double kWidestTrunkName = 0.19;
 constexpr int32_t kPedigreeSlots = 34;  // slots 1..33
 constexpr int32_t kLastParentSlot = 16;
+// What the background's plates hold, as fractions of the page width: a little less
+// than the plates themselves.
+constexpr double kMarriagePlateWidth = 0.63 - 0.37 - 0.02;
+constexpr double kNamePlateWidth = 0.62 - 0.38 - 0.02;
 
 struct SplitName {
     std::string given;
@@ -54,10 +59,16 @@ int32_t trunkNameSize(PageLog& log, const std::string& text, size_t first) {
 void drawTrunkName(FtcPage& page, const std::string& name, double givenX, double givenY, double surnameX,
                    double surnameY, int32_t angle) {
     const SplitName split = splitName(name);
+    // Too long even in the smallest size: shortened.
+    const auto fitted = [&](const std::string& text, int32_t size) {
+        return shortenToWidth(text, kWidestTrunkName * page.W, "Times", size, page.log.pixelsPerInch());
+    };
     const int32_t givenSize = trunkNameSize(page.log, split.given, 1);
-    page.log.textAngledCentered(givenX * page.W, givenY * page.H, split.given, "Times", givenSize, angle);
+    page.log.textAngledCentered(givenX * page.W, givenY * page.H, fitted(split.given, givenSize), "Times", givenSize,
+                                angle);
     const int32_t surnameSize = trunkNameSize(page.log, split.surname, 0);
-    page.log.textAngledCentered(surnameX * page.W, surnameY * page.H, split.surname, "Times", surnameSize, angle);
+    page.log.textAngledCentered(surnameX * page.W, surnameY * page.H, fitted(split.surname, surnameSize), "Times",
+                                surnameSize, angle);
 }
 
 // Pedigree slots from the person in slot 1: the father of slot k in 2k, the mother
@@ -200,15 +211,16 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
 
     log.fontSize(12);
     log.fontName("Times");
-    log.textCentered(0.5 * page.W, 0.665 * page.H,
-                     "married  " + ftcMarriageDate(formatDate(decodeDate(ctx, couple.date)).view()));
+    // The marriage and the surname stand on the background's two plates.
+    const std::string married = "married  " + ftcMarriageDate(formatDate(decodeDate(ctx, couple.date)).view());
+    log.textCentered(0.5 * page.W, 0.665 * page.H, shortenToWidth(log, married, kMarriagePlateWidth * page.W));
     drawRoots(ctx, page, couple.husband, -1);
     drawRoots(ctx, page, couple.wife, 1);
 
     const std::string husband = nameOf(ctx, couple.husband);
     const std::string wife = nameOf(ctx, couple.wife);
     log.fontSize(14);
-    log.textCentered(0.5 * page.W, 0.855 * page.H, splitName(husband).surname);
+    log.textCentered(0.5 * page.W, 0.855 * page.H, shortenToWidth(log, splitName(husband).surname, kNamePlateWidth * page.W));
     log.textCentered(0.5 * page.W, 0.875 * page.H, "Family Tree");
     log.textCentered(0.5 * page.W, 0.895 * page.H, todayText(ctx).view());
     drawTrunkName(page, husband, 0.43, 0.75, 0.457, 0.76, 600);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "reports/wrap_name.h"
+
 namespace tw {
 
 namespace {
@@ -13,8 +15,19 @@ constexpr uint32_t kEvenColumn = 0x80FFFF;
 constexpr uint32_t kOddColumn = 0x8ACCF9;
 constexpr uint32_t kSecondFormatStart = 0x0080FF;
 constexpr double kBranchPen = 0.004;
-// Count columns stop this far from the page's edge; more columns are narrowed.
-constexpr double kEdgeMargin = 0.01;
+// Count columns stop this far (inches) from the sheet's edge, inside every printer's
+// margin; more columns are narrowed, but never below their widest number: then
+// their numbers get smaller type, down to kSmallestCountSize, and then the deepest
+// columns are left off.
+constexpr double kEdgeRoom = 0.25;
+constexpr double kCountPad = 0.02;
+constexpr int32_t kSmallestCountSize = 5;
+constexpr int32_t kTotalsSize = 10;
+constexpr double kTotalsToBoxHeight = 0.7;
+constexpr double kHalfLetterHeight = 0.55;  // em, from the cell's top to the letters' middle
+// The first names in a name box keep this far (fraction of the page width) from
+// its sides.
+constexpr double kNameInset = 0.01;
 // The widest a child's name on a branch may be, as a fraction of the page width.
 constexpr double kWidestChildName = 65.88 / 600;
 constexpr int32_t kChildNameSize = 15;
@@ -27,13 +40,28 @@ int32_t deepestLength(const FamilyBranch& branch) {
     return deepest;
 }
 
-// Width of one count column in inches, negative on the left so that the columns
-// grow outwards; narrowed when the columns would run off the page.
-double columnWidth(const FtcPage& page, const FamilyBranch& branch, int32_t digits, double x0, int32_t columns) {
-    double width = branch.D * page.W * (digits + 0.5);
-    const double room = (branch.rhs == 0 ? x0 - kEdgeMargin : 1 - kEdgeMargin - x0) * page.W;
-    if (columns > 0 && width * columns > room) width = room / columns;
-    return side(branch) * width;
+// The count columns of a branch: the width of one in inches (negative on the left,
+// so that the columns grow outwards), how many are drawn, and their numbers' size.
+struct CountColumns {
+    double width = 0;
+    int32_t shown = 0;
+    int32_t fontSize = 0;
+};
+
+CountColumns countColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits, double x0, int32_t columns,
+                          int32_t fontSize) {
+    CountColumns c{branch.D * page.W * (digits + 0.5), columns, fontSize};
+    const double room = std::max(0.0, (branch.rhs == 0 ? x0 : 1 - x0) * page.W - kEdgeRoom);
+    if (columns > 0 && c.width * columns > room) c.width = room / columns;
+    const std::string widest(size_t(std::max(digits, 1)), '8');
+    const auto needed = [&](int32_t size) { return page.log.textWidthInFont(widest, "Arial", size) * page.W + kCountPad; };
+    while (c.fontSize > kSmallestCountSize && needed(c.fontSize) > c.width) --c.fontSize;
+    if (needed(c.fontSize) > c.width) {
+        c.width = needed(c.fontSize);
+        c.shown = std::min(columns, int32_t(room / c.width));
+    }
+    c.width *= side(branch);
+    return c;
 }
 
 void useColumnColour(PageLog& log, int32_t depth) {
@@ -57,19 +85,22 @@ void drawNameBox(FtcPage& page, FamilyBranch& branch) {
     for (int32_t k = 0; k < lines; ++k) {
         GrandchildLine& line = branch.lines[size_t(k)];
         line.y = lineY(branch, k, lines) * page.H;
+        const std::string name = shortenToWidth(page.log, line.firstName, (0.1 - 2 * kNameInset) * page.W);
         if (branch.rhs == 0) {
-            page.log.text(0.31 * page.W, line.y, line.firstName);
+            page.log.text((0.3 + kNameInset) * page.W, line.y, name);
         } else {
-            page.log.textRight(0.69 * page.W, line.y, line.firstName);
+            page.log.textRight((0.7 - kNameInset) * page.W, line.y, name);
         }
     }
 }
 
 void drawCountColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits) {
     const double x0 = branch.rhs == 0 ? 0.3 : 0.7;
-    const int32_t deepest = deepestLength(branch);
-    const double w = columnWidth(page, branch, digits, x0, deepest);
-    for (int32_t d = deepest - 1; d >= 0; --d) {
+    const int32_t boxSize = ftcBoxFontSize(branch.D);
+    const CountColumns columns = countColumns(page, branch, digits, x0, deepestLength(branch), boxSize);
+    const double w = columns.width;
+    page.log.fontSize(columns.fontSize);
+    for (int32_t d = columns.shown - 1; d >= 0; --d) {
         useColumnColour(page.log, d);
         const double left = x0 * page.W + d * w;
         page.log.rectangle(left, branch.t * page.H, left + w, branch.b * page.H);
@@ -82,17 +113,22 @@ void drawCountColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits)
 void drawTotalColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits) {
     page.colours(kSecondFormatStart, kSecondFormatStart);
     const double x0 = branch.rhs == 0 ? 0.4 : 0.6;
-    const int32_t deepest = deepestLength(branch);
-    const double w = columnWidth(page, branch, digits, x0, deepest + 1);
-    for (int32_t d = deepest; d >= 0; --d) {
+    // The totals stand in boxes that a large family makes low: their type shrinks with them.
+    const auto boxPoints = int32_t((branch.b - branch.t) * page.H * 72 * kTotalsToBoxHeight);
+    const int32_t size = std::clamp(boxPoints, kSmallestCountSize, kTotalsSize);
+    const CountColumns columns = countColumns(page, branch, digits, x0, deepestLength(branch) + 1, size);
+    const double w = columns.width;
+    const double middle = (branch.t + branch.b) / 2 * page.H;
+    // Type smaller than usual is centred on the box's middle by its letters' height.
+    const double textY = size < kTotalsSize ? middle - kHalfLetterHeight * size / 72.0 : middle - 0.4 * branch.D * page.H;
+    for (int32_t d = columns.shown - 1; d >= 0; --d) {
         useColumnColour(page.log, d);
         const double left = x0 * page.W + d * w;
         page.log.rectangle(left, branch.t * page.H, left + w, branch.b * page.H);
-        page.log.fontSize(10);
+        page.log.fontSize(columns.fontSize);
         page.log.fontName("Arial");
         const int32_t total = size_t(d) < branch.depthTotals.size() ? branch.depthTotals[size_t(d)] : 0;
-        page.log.textCentered(left + w / 2, ((branch.t + branch.b) / 2 - 0.4 * branch.D) * page.H,
-                              std::to_string(total));
+        page.log.textCentered(left + w / 2, textY, std::to_string(total));
     }
 }
 

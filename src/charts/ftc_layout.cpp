@@ -20,6 +20,10 @@ constexpr double kLargestStep = 0.01;
 // A generation with more people than this is not walked further: a damaged file
 // whose families loop must not make the counts unbounded.
 constexpr int32_t kLargestGeneration = 3 << 21;
+constexpr double kOverlapTolerance = 1e-9;
+constexpr double kSecondFormatUnit = 0.011;
+constexpr double kBoxGap = 0.002;
+constexpr double kSmallestSecondFormatBox = 0.009;  // between two boxes of one side, as a fraction of the page height
 
 int32_t saturatingAdd(int32_t x, int32_t y) {
     const int64_t sum = int64_t(x) + int64_t(y);
@@ -99,6 +103,13 @@ void keepOnTrunk(FamilyBranch& branch) {
     branch.t += shift;
     branch.b += shift;
     branch.a += shift;
+}
+
+// A box reaching into the next box above it on the same side.
+bool sideBoxesOverlap(const std::vector<FamilyBranch>& branches) {
+    for (size_t k = 2; k < branches.size(); ++k)
+        if (branches[k].b > branches[k - 2].t + kOverlapTolerance) return true;
+    return false;
 }
 
 void proposeCurrent(FamilyBranch& branch) {
@@ -206,7 +217,8 @@ bool layoutBranches(std::vector<FamilyBranch>& branches, double unit) {
         for (size_t k = 0; k < n; ++k) sideHeight[k % 2] += commitBranch(branches[k]);
         if (sideHeight[0] > kSideRoom || sideHeight[1] > kSideRoom) return false;
     }
-    return true;
+    // Boxes of one side that relaxation left overlapping: the unit is too large.
+    return !sideBoxesOverlap(branches);
 }
 
 void buildDepthTotals(FamilyBranch& branch) {
@@ -222,7 +234,19 @@ void buildDepthTotals(FamilyBranch& branch) {
 void placeSecondFormat(std::vector<FamilyBranch>& branches) {
     const size_t n = branches.size();
     const double step = 0.58 / double(n + 1);
-    for (size_t k = 0; k < n; ++k) placeBranch(branches[k], 0.61 - double(k) * step, int32_t(k % 2), int32_t(k), 0.011);
+    for (size_t k = 0; k < n; ++k)
+        placeBranch(branches[k], 0.61 - double(k) * step, int32_t(k % 2), int32_t(k), kSecondFormatUnit);
+    if (!sideBoxesOverlap(branches)) return;
+    // A large family: the boxes are spread evenly between the limits, each side's
+    // two steps apart, and made low enough to leave a gap between them (down to
+    // the height of the smallest totals: up to about a hundred children).
+    const double span = kFtcBoxBottomLimit - kFtcBoxTopLimit;
+    const double height = std::clamp((2 * span - kBoxGap * double(n - 1)) / double(n + 1), kSmallestSecondFormatBox,
+                                     4 * kSecondFormatUnit);
+    const double spread = (span - height) / double(n - 1);
+    for (size_t k = 0; k < n; ++k)
+        placeBranch(branches[k], kFtcBoxBottomLimit - height / 2 - double(k) * spread, int32_t(k % 2), int32_t(k),
+                    height / 4);
 }
 
 int32_t maxCountDigits(const std::vector<FamilyBranch>& branches) {

@@ -35,14 +35,11 @@ constexpr double kRinXWithRepeats = 3.7;
 constexpr double kRepeatMarkX = 4.1;
 constexpr double kRinXWithoutRepeats = 4.1;
 constexpr double kNameX = 4.3;
-constexpr double kNameWidth = 2.35;
+constexpr double kNameWidth = 2.25;  // ends clear of a four-digit birth year centred at kBirthYearX
 constexpr double kBirthYearX = 6.75;
 
 constexpr int kGenerationLimit = 300;  // generations 1 to 299
 constexpr size_t kMaxPpnDigits = 22;
-// A name of more lines than this (a pathological name) starts a new page when it
-// would run past the frame; shorter ones always print where they are.
-constexpr size_t kUsualNameLines = 7;
 constexpr std::string_view kPpnTooLarge = "PPN too large to display.";
 constexpr std::string_view kUnreadableName = "Invalid Rin";
 
@@ -266,7 +263,9 @@ bool AncestorList::printEntry(size_t index) {
     if (!readable) messageOnce(OnceMessage::InvalidStart, "Invalid start RIN", "Error", true);
     const NameLines lines = wrapName(log_, nameOf(rin, readable), kNameWidth);
     const double lastLineY = page_.y + double(lines.size() - 1) * kLineHeight;
-    if (lines.size() > kUsualNameLines && page_.y > kFirstLineY + kRounding && lastLineY > kPageBreakY + kRounding) {
+    // A name whose last line would run past the frame starts a new page (unless it
+    // stands first on one already).
+    if (page_.y > kFirstLineY + kRounding && lastLineY > kPageBreakY + kRounding) {
         page_.y = startPage(true);
     } else {
         page_.y = pageCheck(page_.y, true);

@@ -5,6 +5,7 @@
 
 #include "paf/dates.h"
 #include "reports/list_page.h"
+#include "reports/wrap_name.h"
 
 namespace tw {
 
@@ -28,8 +29,10 @@ constexpr double kDateX = 4.2;       // heading; the dates end at kDateRight
 constexpr double kDateRight = 4.65;
 constexpr double kChildLineX = 4.975;
 constexpr double kParentX = 5.3;
-constexpr double kNameWidth = 2.2;
-constexpr double kParentWidth = 8.5 - kLeft - 5.25;
+constexpr double kGap = 0.05;  // between a text and the rule beside it
+constexpr double kNameWidth = kRules[1] - kNameX - kGap;
+constexpr double kDateWidth = kDateRight - kRules[1] - kGap;
+constexpr double kParentWidth = kRight - kParentX - kGap;
 
 }  // namespace
 
@@ -60,7 +63,7 @@ void DescendantPage::drawHeader() {
     log_.fontSize(12);
     log_.textCentered(kCentre, kTitleY, "Descendants of");
     log_.fontSize(14);
-    log_.textCentered(kCentre, kCoupleY, coupleTitle_);
+    log_.textCentered(kCentre, kCoupleY, shortenInMiddle(log_, coupleTitle_, kRight - kLeft));
     log_.penWidth(kFramePen);
     drawBox(log_, kLeft, top, kRight, bottom);
     log_.penWidth(kRulePen);
@@ -98,6 +101,11 @@ void DescendantPage::drawHeader() {
 
 double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number, RinMarks* printed) {
     y = check(y);
+    // A date too wide for its column goes on over the next lines, as names do; the
+    // entry then starts where all of its date fits on the page.
+    const NameLines dateLines = wrapName(log_, entry.date.text, kDateWidth);
+    const double dateDepth = double(dateLines.size() - 1) * kLineHeight;
+    if (dateLines.size() > 1 && check(y + dateDepth) != y + dateDepth) y = firstLineY();
     if (printed != nullptr) {
         if (printed->isSet(entry.rin)) {
             log_.textCentered(kLabelX, y, "*");
@@ -110,7 +118,7 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
             printed->testAndSet(entry.rin);
         }
     }
-    log_.textRight(kDateRight, y, entry.date.text);
+    for (size_t k = 0; k < dateLines.size(); ++k) log_.textRight(kDateRight, y + double(k) * kLineHeight, dateLines[k]);
     log_.textCentered(kChildLineX, y, std::to_string(entry.childLine));
     const std::string unreadable = entry.readable ? std::string() : names_.of(entry.rin, false);
     std::string parentRead;
@@ -119,8 +127,14 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
         parentRead = names_.of(entry.parentRin, true);
     }
     const std::string_view parent = entry.parentName != nullptr ? std::string_view(*entry.parentName) : parentRead;
-    return printNameColumns(log_, y, entry.readable ? entry.name : unreadable, parent, columns_,
-                            [this](double at) { return check(at); });
+    const double below = printNameColumns(log_, y, entry.readable ? entry.name : unreadable, parent, columns_,
+                                          [this](double at) { return check(at); });
+    return std::max(below, y + dateDepth + kLineHeight);
+}
+
+void DescendantPage::printNoChildren(double y) {
+    log_.text(kNameX, y, kNoChildren);
+    log_.commit();
 }
 
 void DescendantPage::findParents(std::vector<DescendantEntry>& generation) const {

@@ -35,10 +35,14 @@ void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
             break;
         }
         numberChildLines(persons);
-        if (persons.size() == 0) break;
+        if (persons.size() == 0) {
+            if (g == 3) page.printNoChildren(y);
+            break;
+        }
         entries += persons.size() / 3;
 
-        log.textCentered(DescendantPage::kLabelX, y, page.label());
+        // A page's header labels its first line already.
+        if (y != page.firstLineY()) log.textCentered(DescendantPage::kLabelX, y, page.label());
         std::vector<DescendantEntry> generation = entriesOf(ctx, persons, true);
         page.findParents(generation);
         sortEntries(ctx.host, generation);

@@ -54,7 +54,7 @@ double columnMiddle(int i) {
 const double kLabelRight = double(kLeft) + 0.25;       // "1.", "2.", ...
 const double kContinuedX = double(kLeft) + 0.35;       // "(cont'd)"
 const double kChildNameX = double(kLeft) + 0.3;
-const double kChildNameWidth = double(kX[1]) - kLeft - 0.1;
+const double kChildNameWidth = double(kX[1]) - kChildNameX - 0.1;
 const double kSpouseMarkRight = double(kLeft) + 0.38;  // "-"
 const double kSpouseNameX = double(kLeft) + 0.4;
 const double kSpouseNameWidth = double(kX[1]) - kLeft - 0.55;
@@ -296,7 +296,7 @@ void SummaryList::drawHeader() {
     log_.fontSize(18);
     log_.textCentered(kCentre, kTitleY, "Descendants Summary List");
     log_.fontSize(14);
-    log_.textCentered(kCentre, kRunTitleY, runTitle_);
+    log_.textCentered(kCentre, kRunTitleY, shortenInMiddle(log_, runTitle_, double(kRight) - kLeft));
     log_.penWidth(kFramePen);
     drawBox(log_, kLeft, kTop, kRight, kBottom);
     log_.moveTo(kLeft, kTop + kBandDepth);

@@ -7,6 +7,7 @@
 #include "paf/records.h"
 #include "reports/descent.h"
 #include "reports/list_page.h"
+#include "reports/wrap_name.h"
 #include "reports/year_range.h"
 
 namespace tw {
@@ -165,7 +166,7 @@ void FamilySummary::drawHeader() {
     log_.fontSize(18);
     log_.textCentered(kCentre, 1.0, "Family Summary List");
     log_.fontSize(14);
-    log_.textCentered(kCentre, 1.3, runTitle_);
+    log_.textCentered(kCentre, 1.3, shortenInMiddle(log_, runTitle_, double(kRight) - kLeft));
     log_.penWidth(kFramePen);
     drawBox(log_, kLeft, kTop, kRight, kBottom);
     log_.penWidth(kRulePen);

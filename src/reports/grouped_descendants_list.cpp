@@ -51,7 +51,10 @@ void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
 
         IntList persons = childrenInFileOrder(ctx, marriages);
         numberChildLines(persons);
-        if (persons.size() == 0) break;
+        if (persons.size() == 0) {
+            if (g == 3) page.printNoChildren(y);
+            break;
+        }
         std::vector<DescendantEntry> group = entriesOf(ctx, persons, true);
         page.findParents(group);
         sortEntries(ctx.host, group);

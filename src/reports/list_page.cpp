@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "reports/wrap_name.h"
+
 namespace tw {
 
 namespace {
@@ -18,6 +20,7 @@ constexpr double kFramePen = framed_list::kFramePen;
 constexpr int kTitleSize = 20;
 constexpr int kRunTitleSize = 14;
 constexpr int kBodySize = 10;
+constexpr double kPathBeforeDate = 0.2;  // the least gap between the data file and the date
 
 }  // namespace
 
@@ -31,10 +34,8 @@ void drawListHeading(PageLog& log, const ListHeading& heading) {
         log.textCentered(kPageCentre, kTitleY, heading.title);
     }
     log.fontSize(kRunTitleSize);
-    log.textCentered(kPageCentre, kRunTitleY, heading.runTitle);
-    log.fontSize(kBodySize);
-    log.textRight(heading.right, kFileLineY, heading.date);
-    log.text(heading.left, kFileLineY, heading.fileName);
+    log.textCentered(kPageCentre, kRunTitleY, shortenInMiddle(log, heading.runTitle, heading.right - heading.left));
+    drawDateAndFile(log, heading.right, heading.left, kFileLineY, heading.date, heading.fileName);
 }
 
 void drawListFrame(PageLog& log, double bandBottom, double frameBottom) {
@@ -66,7 +67,12 @@ void drawDateAndFile(PageLog& log, double dateRight, double fileLeft, double y, 
                      std::string_view fileName) {
     log.fontSize(kBodySize);
     log.textRight(dateRight, y, date);
-    log.text(fileLeft, y, fileName);
+    log.text(fileLeft, y, fittedFileName(log, fileName, dateRight - fileLeft, date));
+}
+
+std::string fittedFileName(const PageLog& log, std::string_view fileName, double width, std::string_view besideIt) {
+    const double room = width - double(log.textWidth(besideIt)) / log.pixelsPerInch() - kPathBeforeDate;
+    return shortenInMiddle(log, fileName, room);
 }
 
 void drawPageLabel(PageLog& log, int& pageCounter, double y) {

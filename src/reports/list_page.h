@@ -76,10 +76,18 @@ void drawPageNumber(PageLog& log, int& pageCounter, double y = 10.2);
 void drawBox(PageLog& log, double left, double top, double right, double bottom);
 void drawDateAndFile(PageLog& log, double dateRight, double fileLeft, double y, std::string_view date,
                      std::string_view fileName);
+// The data file's path in the measuring font, shortened in the middle to share width
+// inches with the text beside it (today's date) and a gap between them.
+std::string fittedFileName(const PageLog& log, std::string_view fileName, double width, std::string_view besideIt);
 void drawPageLabel(PageLog& log, int& pageCounter, double y);
 
 // The message of a list that stops before a generation would take it past the
 // entry limit (a family that loops back on itself grows with every generation).
 std::string listStopMessage(int lastGeneration, int64_t limit);
+
+// What a list prints in place of its body when it has nothing to list.
+inline constexpr std::string_view kNoChildren = "No children are recorded.";
+inline constexpr std::string_view kNoRepeatedAncestor = "No ancestor appears more than once.";
+inline constexpr std::string_view kNoRepeatedDescendant = "No descendant appears more than once.";
 
 }  // namespace tw

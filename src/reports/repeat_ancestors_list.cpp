@@ -83,8 +83,15 @@ void RepeatAncestorsList::run() {
         page_.y += kLineHeight;
     }
     // Ending the log drops what follows the last repeat. With no repeat at all the
-    // list is one empty page, also when the bare generation numbers had filled pages.
-    if (!listedAny_ && !stopped && log_.lastPageIndex() > 0) log_.begin("RAL");
+    // list is one page that says so, also when the bare generation numbers had filled
+    // pages.
+    if (!listedAny_ && !stopped) {
+        log_.begin("RAL");
+        page_.number = 1;
+        drawHeader();
+        log_.text(kRinX, kFirstLineY, kNoRepeatedAncestor);
+        log_.commit();
+    }
     ctx_.host.showProgress(-1);
     log_.end();
 }

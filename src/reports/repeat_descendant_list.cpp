@@ -8,6 +8,7 @@
 #include "reports/descendant_entry.h"
 #include "reports/descent.h"
 #include "reports/list_page.h"
+#include "reports/wrap_name.h"
 
 namespace tw {
 
@@ -29,8 +30,9 @@ constexpr double kRelationX = 1.5;
 constexpr double kRinRight = 3.0;
 constexpr double kNameX = 3.3;
 constexpr double kParentX = 5.3;
-constexpr double kNameWidth = 2.2;
-constexpr double kParentWidth = 8.5 - kLeft - 5.25;
+constexpr double kGap = 0.1;  // between a column's text and the next column or the frame
+constexpr double kNameWidth = kParentX - kNameX - kGap;
+constexpr double kParentWidth = kRight - kParentX - kGap;
 
 // The relation of a generation to the start couple, by label + 1.
 std::string relation(int g) {
@@ -62,6 +64,7 @@ private:
     std::string coupleTitle_;
     PageCursor page_{kBeforeFirstPage};
     RinMarks printed_;
+    bool anyRepeat_ = false;
     NameColumns columns_;
 };
 
@@ -82,7 +85,17 @@ void RepeatList::run() {
         ctx_.host.showProgress(g);
         IntList persons = childrenInFileOrder(ctx_, marriages);
         numberChildLines(persons);
-        if (persons.size() == 0) break;
+        if (persons.size() == 0) {
+            // Nothing to list: a line says why.
+            if (g == 3) {
+                log_.text(kRelationX, page_.y, kNoChildren);
+            } else if (!anyRepeat_) {
+                page_.y = check(page_.y + kLineHeight);
+                log_.text(kRelationX, page_.y, kNoRepeatedDescendant);
+            }
+            log_.commit();
+            break;
+        }
         std::vector<DescendantEntry> generation = entriesOf(ctx_, persons);
         sortEntries(ctx_.host, generation);
 
@@ -116,6 +129,7 @@ void RepeatList::run() {
 bool RepeatList::printIfRepeat(const DescendantEntry& entry) {
     page_.y = check(page_.y);
     if (!printed_.testAndSet(entry.rin)) return false;
+    anyRepeat_ = true;
     log_.textRight(kRinRight, page_.y, std::to_string(entry.rin));
     const std::string name = names_.of(entry.rin, entry.readable);
     // A descendant parent was read when the walk took his or her marriages.
@@ -135,7 +149,7 @@ void RepeatList::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(14);
     log_.textCentered(kCentre, 0.9, "Descendants of");
-    log_.textCentered(kCentre, 1.1, coupleTitle_);
+    log_.textCentered(kCentre, 1.1, shortenInMiddle(log_, coupleTitle_, kRight - kLeft));
     log_.fontSize(18);
     log_.textCentered(kCentre, 1.4, "Repeat Descendants");
     log_.penWidth(0.025);

@@ -173,7 +173,10 @@ constexpr float kLabelRight = kLeft + 1.25f;  // the label column's right edge
 constexpr float kLabelX = kLeft + 0.15f;
 constexpr float kMinGap = 0.11f;
 
-constexpr int kChartGenerations = 34;
+// Columns for generations 1 to 33; the walk looks one generation further, to know
+// whether any were left out.
+constexpr int kChartGenerations = 33;
+constexpr double kNoteY = double(kBottom) + 0.1;
 constexpr double kMillions = 2'000'000;  // more positions than this show in millions
 
 constexpr double kFramePen = 0.04;
@@ -220,9 +223,14 @@ void generateChart(AppContext& ctx, int32_t startRin) {
     // user's stop is left out.
     std::vector<GenerationColumn> columns;
     AncestorWalk walk(ctx, startRin, false);
-    for (int g = 1; g <= kChartGenerations; ++g) {
+    bool moreGenerations = false;
+    for (int g = 1; g <= kChartGenerations + 1; ++g) {
         const GenerationCounts counts = ancestorGenerationStep(walk);
         if (ctx.host.cancelRequested() || counts.filled == 0) break;
+        if (g > kChartGenerations) {
+            moreGenerations = true;
+            break;
+        }
         GenerationColumn& column = columns.emplace_back();
         column.generation = g;
         column.filled = counts.filled;
@@ -234,7 +242,10 @@ void generateChart(AppContext& ctx, int32_t startRin) {
 
     int first = drawChartBand(log, columns, 0, 1);
     first = drawChartBand(log, columns, 1, first);
-    drawChartBand(log, columns, 2, first);  // columns left over are not drawn
+    // Columns left over are not drawn; a note under the chart says so.
+    const int notDrawn = drawChartBand(log, columns, 2, first);
+    if (notDrawn <= int(columns.size()) || moreGenerations)
+        log.text(kLeft, kNoteY, "Generations " + std::to_string(notDrawn) + " and later are not shown.");
     ctx.host.showProgress(-1);
     log.commit();
     log.end();

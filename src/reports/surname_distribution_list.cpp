@@ -13,6 +13,7 @@
 #include "paf/records.h"
 #include "reports/descent.h"
 #include "reports/list_page.h"
+#include "reports/wrap_name.h"
 
 namespace tw {
 
@@ -31,6 +32,8 @@ constexpr double kColumnStep = 7.0 / 3.0;
 constexpr double kLineStep = 0.13;
 constexpr double kCountRight = 0.3;  // from the column's left
 constexpr double kSurnameX = 0.35;
+// A surname ends this far before the next column (or the frame), shortened if need be.
+constexpr double kSurnameWidth = kColumnStep - kSurnameX - 0.15;
 
 // The count of each surname. An open-addressing table of 32-bit hashes and entry
 // numbers, so that a look-up touches one slot and, on a hash match, one entry: a
@@ -122,7 +125,7 @@ void SurnameList::run() {
             drawHeader();
         }
         log_.textRight(x_ + kCountRight, page_.y, std::to_string(n));
-        log_.text(x_ + kSurnameX, page_.y, surname);
+        log_.text(x_ + kSurnameX, page_.y, shortenToWidth(log_, surname, kSurnameWidth));
         page_.y += kLineStep;
         if (!(page_.y < kFrameBottom - kLineStep)) {
             x_ += kColumnStep;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "output/font_metrics.h"
 #include "paf/codepage.h"
 
 namespace tw {
@@ -16,6 +17,63 @@ size_t fittingPrefix(const PageLog& log, std::string_view word, int32_t limit) {
     while (length > first && log.textWidth(word.substr(0, length)) > limit)
         length = clipUtf8(word, length - 1).size();
     return std::max(length, first);
+}
+
+namespace {
+
+constexpr std::string_view kEllipsis = "...";
+
+int32_t pixelsFor(const PageLog& log, double widthInches) { return int32_t(double(log.pixelsPerInch()) * widthInches); }
+
+// Cuts fall between characters: never before a UTF-8 continuation byte.
+bool isCharacterStart(std::string_view text, size_t at) {
+    return at == 0 || at >= text.size() || (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+}
+
+}  // namespace
+
+template <typename Measure>
+std::string shortenAtEnd(const Measure& width, std::string_view text, int32_t limit) {
+    if (width(text) <= limit) return std::string(text);
+    size_t keep = text.size();
+    std::string shortened;
+    do {
+        do --keep;
+        while (keep > 0 && !isCharacterStart(text, keep));
+        shortened = std::string(text.substr(0, keep)) + std::string(kEllipsis);
+    } while (keep > 0 && width(shortened) > limit);
+    return shortened;
+}
+
+std::string shortenToWidth(const PageLog& log, std::string_view text, double widthInches) {
+    return shortenAtEnd([&](std::string_view t) { return log.textWidth(t); }, text, pixelsFor(log, widthInches));
+}
+
+std::string shortenToWidth(std::string_view text, double widthInches, std::string_view face, int32_t size,
+                           int32_t dpi) {
+    const auto width = [&](std::string_view t) { return textWidthPixels(t, face, size, dpi); };
+    return shortenAtEnd(width, text, int32_t(double(dpi) * widthInches));
+}
+
+std::string shortenInMiddle(const PageLog& log, std::string_view text, double widthInches) {
+    const int32_t limit = pixelsFor(log, widthInches);
+    if (log.textWidth(text) <= limit) return std::string(text);
+    // Drop characters from the middle outwards, one side and then the other.
+    size_t head = text.size() / 2, tail = text.size() / 2;
+    std::string shortened;
+    bool fromHead = true;
+    do {
+        if ((fromHead && head > 0) || tail >= text.size()) {
+            do --head;
+            while (head > 0 && !isCharacterStart(text, head));
+        } else {
+            do ++tail;
+            while (tail < text.size() && !isCharacterStart(text, tail));
+        }
+        fromHead = !fromHead;
+        shortened = std::string(text.substr(0, head)) + std::string(kEllipsis) + std::string(text.substr(tail));
+    } while ((head > 0 || tail < text.size()) && log.textWidth(shortened) > limit);
+    return shortened;
 }
 
 NameLines wrapName(const PageLog& log, std::string_view text, double widthInches) {

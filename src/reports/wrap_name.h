@@ -25,4 +25,15 @@ NameLines wrapName(const PageLog& log, std::string_view text, double widthInches
 // at least 1 for a text that is not empty, so that a split always advances.
 size_t fittingPrefix(const PageLog& log, std::string_view text, int32_t limit);
 
+// The text as it is when it fits widthInches in the measuring font; else its longest
+// start that fits with "..." after it.
+std::string shortenToWidth(const PageLog& log, std::string_view text, double widthInches);
+// The same in the given face and size at dpi pixels per inch.
+std::string shortenToWidth(std::string_view text, double widthInches, std::string_view face, int32_t size,
+                           int32_t dpi);
+
+// The same, with "..." in the middle: the start and the end of the text kept, as
+// much of each as fits (for paths, whose folder and file name both matter).
+std::string shortenInMiddle(const PageLog& log, std::string_view text, double widthInches);
+
 }  // namespace tw
