@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "files/input_guard.h"
 #include "files/user_files.h"
 #include "gui/recent_files.h"
 #include "gui/start_window.h"
@@ -111,11 +112,14 @@ void TChooseFile::btnNextClick() {
     AppContext& ctx = app_.context();
     // A file that cannot be opened ends the program inside openDataFile; a GEDCOM
     // file is imported into a PAF image in memory and only read.
-    if (!openGedcomOrPaf(ctx, QFile::encodeName(path).toStdString())) {
+    const std::string localPath = QFile::encodeName(path).toStdString();
+    if (!openGedcomOrPaf(ctx, localPath)) {
         ctx.file.close();
         finish(Rejected);
         return;
     }
+    clearProtectedInputs();  // no output of the run may replace the file just read
+    protectInput(localPath);
     // Reports print the path in their headings, in the code page of the page log.
     ctx.dataFilePath = utf8ToWindows1252(path.toStdString());
     ctx.paths = runPathsFor(ctx.dataFilePath);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <new>
 
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
@@ -26,6 +27,22 @@ bool displayAvailable() {
 #endif
 }
 
+// Every window action runs from an event; memory that runs out in one of them ends
+// the program with its own status instead of an abort.
+class SafeApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::bad_alloc&) {
+            std::fputs("tamblewin: Out of memory\n", stderr);
+            std::fflush(nullptr);
+            std::_Exit(kExitOutOfMemory);
+        }
+    }
+};
+
 }  // namespace
 
 int runGui(int argc, char** argv) {
@@ -35,7 +52,7 @@ int runGui(int argc, char** argv) {
                    stderr);
         return kExitFailure;
     }
-    QApplication application(argc, argv);
+    SafeApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tamblewin"));
     QApplication::setOrganizationName(QStringLiteral("Tamblewin"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,8 +1,9 @@
 #pragma once
-// PafFile: the program's own reader of a PAF 5 data file. It checks the header,
-// builds the list of pages of every page type once at open, and then reads
-// fixed-size records by number and text records by file offset. The file is only
-// ever opened for reading and never written.
+// PafFile: the program's own reader of a PAF 5 data file. It reads the whole file
+// into memory at open (so that another program changing the file cannot disturb a
+// run), checks the header, builds the list of pages of every page type once, and
+// then reads fixed-size records by number and text records by file offset. The file
+// is only ever opened for reading and never written.
 
 #include <array>
 #include <cstdint>
@@ -36,8 +37,10 @@ public:
     PafFile(const PafFile&) = delete;
     PafFile& operator=(const PafFile&) = delete;
 
-    // Opens an existing file for reading: 1, -1 (not a readable PAF file) or -2
-    // (cannot be opened; systemError() then holds errno).
+    // Opens an existing file for reading: 1, -1 (not a readable PAF file, or one that
+    // changed while it was read) or -2 (cannot be opened, or not a regular file: a
+    // folder, named pipe, socket or device, checked without blocking; systemError()
+    // then holds errno).
     int open(const std::string& path);
     // Opens an image held in memory (tests, fuzzing, imported GEDCOM): 1 or -1.
     int openImage(std::vector<uint8_t> image);
@@ -45,6 +48,8 @@ public:
     bool isOpen() const { return !data_.empty(); }
 
     int systemError() const { return systemError_; }
+    // True when the last open gave -2 because the path is no regular file.
+    bool notAFile() const { return notAFile_; }
     // Why the last open gave -1 or -2, in words, for the command line and logs.
     const std::string& openProblem() const { return openProblem_; }
 
@@ -85,18 +90,16 @@ private:
     int32_t headerInt(int offset) const;
     int32_t recordCapacity(const paf::TableLayout& table) const;
     size_t readAt(int64_t offset, std::span<uint8_t> buffer) const;
-    void unmap();
 
-    std::span<const uint8_t> data_;        // the whole file, mapped or held
-    void* mapping_ = nullptr;              // the read-only mapping, when from a file
-    size_t mappingSize_ = 0;
-    std::vector<uint8_t> image_;           // the image, when opened from memory
+    std::span<const uint8_t> data_;        // the whole file, as held in image_
+    std::vector<uint8_t> image_;           // the file's bytes, read at open
     std::array<uint8_t, paf::kHeaderSize> header_{};
     std::array<uint8_t, paf::kPageCountTableSize> pageCounts_{};
     std::vector<PageTypeMap> pageLists_;
     int32_t highestRin_ = 0;
     int32_t highestMrin_ = 0;
     int systemError_ = 0;
+    bool notAFile_ = false;
     std::string openProblem_;
 };
 
