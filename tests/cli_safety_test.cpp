@@ -172,7 +172,9 @@ TEST_F(SafetyFiles, ExitStatusesSayWhatHappened) {
         const CommandResult r = runTamblewin(c.args);
         EXPECT_EQ(r.status, c.status) << c.args[0] << " " << c.args[1] << "\n" << r.err;
         EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-        if (c.status == 2) EXPECT_EQ(r.err.find("Corrupt"), std::string::npos) << "the user's typing, not the file";
+        if (c.status == 2) {
+            EXPECT_EQ(r.err.find("Corrupt"), std::string::npos) << "the user's typing, not the file";
+        }
     }
 }
 

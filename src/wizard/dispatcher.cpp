@@ -10,6 +10,25 @@
 
 namespace tw {
 
+namespace {
+
+// The links that close a loop in the family the report walks from its start.
+void findLoops(AppContext& ctx, StartKind kind, const ReportInput& input) {
+    ctx.loopCuts.clear();
+    if (kind == StartKind::Rin) findAncestorLoops(ctx, input.startRin);
+    else findDescendantLoops(ctx, input.mrins);
+}
+
+// A number the user typed that cannot name a record: refused as a typing mistake,
+// before the file is asked about it.
+bool refuseBelowOne(AppContext& ctx, int32_t number) {
+    if (number >= 1) return false;
+    ctx.host.message(kStartNumberBelowOne, "Error");
+    return true;
+}
+
+}  // namespace
+
 ReportFlags flagsFor(ReportKind kind) {
     ReportFlags flags{};
     flags[size_t(kind)] = 1;
@@ -56,24 +75,6 @@ std::optional<ReportInput> checkStartField(AppContext& ctx, StartKind kind, std:
     return input;
 }
 
-namespace {
-
-// The links that close a loop in the family the report walks from its start.
-void findLoops(AppContext& ctx, StartKind kind, const ReportInput& input) {
-    ctx.loopCuts.clear();
-    if (kind == StartKind::Rin) findAncestorLoops(ctx, input.startRin);
-    else findDescendantLoops(ctx, input.mrins);
-}
-
-// A number the user typed that cannot name a record: refused as a typing mistake,
-// before the file is asked about it.
-bool refuseBelowOne(AppContext& ctx, int32_t number) {
-    if (number >= 1) return false;
-    ctx.host.message(kStartNumberBelowOne, "Error");
-    return true;
-}
-
-}  // namespace
 
 DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::string_view startField) {
     clearRunMessages(ctx);
