@@ -50,7 +50,12 @@ void installStopSignals() {
     struct sigaction action {};
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction before {};
+        sigaction(signal, &action, &before);
+        // A signal the caller ignores (nohup, a background job) stays ignored.
+        if (before.sa_handler == SIG_IGN) sigaction(signal, &before, nullptr);
+    }
 }
 
 bool stopRequested() { return stopSignals != 0; }
