@@ -11,6 +11,7 @@
 #include "cli/report_command.h"
 #include "cli/stop_signals.h"
 #include "files/input_guard.h"
+#include "files/user_files.h"
 #include "gedcom/gedcom_import.h"
 #include "paf/codepage.h"
 #include "paf/paf_context.h"
@@ -87,6 +88,7 @@ int importCommand(const std::vector<std::string>& args) {
         }
     }
     if (input.empty() || output.empty()) return usageError("'import' takes a GEDCOM file and -o FILE.paf");
+    installStopSignals();
     protectInput(input);
     if (output == input || isProtectedInput(output))
         return usageError("the PAF file must not be the GEDCOM file itself");
@@ -101,7 +103,14 @@ int importCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), image.error().c_str());
         return kExitFailure;
     }
-    if (!writePafImage(image, output)) {
+    if (stopRequested()) {
+        std::fputs("tamblewin: the import was stopped; nothing was written\n", stderr);
+        return kExitFailure;
+    }
+    const std::string temporary = temporaryPathBeside(output);
+    setTemporaryFiles({temporary});
+    stopAtOnce();
+    if (!writePafImage(image, output, temporary)) {
         std::fprintf(stderr, "tamblewin: %s: cannot be written\n", output.c_str());
         return kExitFailure;
     }

@@ -27,8 +27,11 @@ bool writeRegion(int fd, uint64_t start, const std::vector<uint8_t>& bytes) {
 }  // namespace
 
 bool writePafImage(const PafImage& image, const std::string& path) {
+    return writePafImage(image, path, temporaryPathBeside(path));
+}
+
+bool writePafImage(const PafImage& image, const std::string& path, const std::string& temporary) {
     if (isProtectedInput(path)) return false;
-    const std::string temporary = temporaryPathBeside(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     bool ok = true;
