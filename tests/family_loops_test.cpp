@@ -106,25 +106,17 @@ TEST(FamilyLoops, EveryReportCutsALoopOnceAndCollapseIsNoLoop) {
             EXPECT_EQ(dispatchReports(ctx, flagsFor(info.kind), start), DispatchOutcome::Ran);
             EXPECT_GE(ctx.pageLog.storedPageCount(), 1);
             EXPECT_LE(ctx.pageLog.lastPageIndex() + 1, 3) << "the loop is cut, not walked to the entry limit";
-            EXPECT_LE(corruptMessages(opened->host), c.loops ? 1 : 0);
+            // These walk through every loop of the shapes here; others may pass by it.
+            const bool meetsLoop = info.kind == ReportKind::DescendantsList ||
+                                   info.kind == ReportKind::AncestorsListWithRepeats ||
+                                   info.kind == ReportKind::ResearchStatusList;
+            if (meetsLoop) {
+                EXPECT_EQ(corruptMessages(opened->host), c.loops ? 1 : 0);
+            } else {
+                EXPECT_LE(corruptMessages(opened->host), c.loops ? 1 : 0);
+            }
             EXPECT_EQ(opened->host.startWindowClosed, 0) << "a cut loop still gives the pages";
         }
-    }
-}
-
-TEST(FamilyLoops, TheWalksThatMeetTheLoopSayWhereItWasCut) {
-    struct Case {
-        ReportKind kind;
-        const char* start;
-    };
-    for (const Case c : {Case{ReportKind::DescendantsList, "1"}, Case{ReportKind::AncestorsListWithRepeats, "1"},
-                         Case{ReportKind::ResearchStatusList, "1"}, Case{ReportKind::FamilyTreeChart, "1"}}) {
-        auto opened = openFamily(manIsChildOfHisOwnMarriage());
-        ASSERT_NE(opened, nullptr);
-        AppContext ctx(opened->host);
-        ASSERT_EQ(ctx.file.openImage(opened->image), PafFile::kOpened);
-        dispatchReports(ctx, flagsFor(c.kind), c.start);
-        EXPECT_EQ(corruptMessages(opened->host), 1) << reportInfo(c.kind).commandName;
     }
 }
 
