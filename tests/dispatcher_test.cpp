@@ -51,7 +51,6 @@ TEST(StartField, CoupleReportsTakeEveryCommaSeparatedMrin) {
     ASSERT_TRUE(both);
     EXPECT_EQ(mrinsOf(*both), (std::vector<int32_t>{23, 24}));
     EXPECT_EQ(mrinsOf(*checkStartField(ctx, StartKind::Mrin, "23, 24")), (std::vector<int32_t>{23, 24}));
-    EXPECT_EQ(mrinsOf(*checkStartField(ctx, StartKind::Mrin, "23,")), (std::vector<int32_t>{23, 0}));
     EXPECT_EQ(mrinsOf(*checkStartField(ctx, StartKind::Mrin, "7")), (std::vector<int32_t>{7}));
     EXPECT_TRUE(host.messages.empty());
 
@@ -65,10 +64,45 @@ TEST(StartField, IndividualReportsCheckOneRin) {
     AppContext ctx(opened->host);
     ASSERT_EQ(ctx.file.openImage(opened->image), PafFile::kOpened);
     EXPECT_EQ(checkStartField(ctx, StartKind::Rin, "60")->startRin, 60);
-    EXPECT_EQ(checkStartField(ctx, StartKind::Rin, "0")->startRin, 0) << "no lower bound";
     EXPECT_FALSE(checkStartField(ctx, StartKind::Rin, "61"));
     EXPECT_FALSE(checkStartField(ctx, StartKind::Rin, "99999999999999"));
     EXPECT_EQ(opened->host.messages.size(), 2u);
+}
+
+// What the user typed is judged before the file is asked: a number below 1 is a
+// typing mistake, and a couple given twice is walked once.
+TEST(StartField, NumbersBelowOneAreRefusedAndRepeatedMrinsCountOnce) {
+    auto opened = thirtyCouples();
+    ASSERT_NE(opened, nullptr);
+    RecordingHost& host = opened->host;
+    AppContext ctx(host);
+    ASSERT_EQ(ctx.file.openImage(opened->image), PafFile::kOpened);
+    struct Case {
+        StartKind kind;
+        const char* field;
+        std::vector<int32_t> mrins;  // empty: refused as below 1
+    };
+    const Case cases[] = {
+        {StartKind::Rin, "0", {}},          {StartKind::Rin, "-3", {}},         {StartKind::Rin, "abc", {}},
+        {StartKind::Mrin, "0", {}},         {StartKind::Mrin, "23,", {}},       {StartKind::Mrin, "23,-1", {}},
+        {StartKind::Mrin, "1,1,1", {1}},    {StartKind::Mrin, "23, 24,23", {23, 24}},
+    };
+    for (const Case& c : cases) {
+        host.messages.clear();
+        const auto input = checkStartField(ctx, c.kind, c.field);
+        if (c.mrins.empty()) {
+            EXPECT_FALSE(input) << c.field;
+            EXPECT_EQ(host.messages, (std::vector<RecordedMessage>{{std::string(kStartNumberBelowOne), "Error"}}))
+                << c.field;
+        } else {
+            ASSERT_TRUE(input) << c.field;
+            EXPECT_EQ(mrinsOf(*input), c.mrins) << c.field;
+            EXPECT_TRUE(host.messages.empty()) << c.field;
+        }
+    }
+    std::string many = "1";
+    for (int i = 0; i < 60000; ++i) many += ",1";
+    EXPECT_EQ(mrinsOf(*checkStartField(ctx, StartKind::Mrin, many)), (std::vector<int32_t>{1}));
 }
 
 TEST(ReportKinds, TableNamesEveryReportOnce) {

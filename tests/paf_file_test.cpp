@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <fstream>
@@ -320,6 +321,21 @@ TEST(PafFileOpen, ReadingNeverChangesTheFile) {
     EXPECT_EQ(bytesBefore, bytesAfter);
     EXPECT_EQ(before.st_mtim.tv_sec, after.st_mtim.tv_sec);
     EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
+}
+
+// Another program may shorten or rewrite the file during a run: the run keeps reading
+// what it read at open, and no signal ends it.
+TEST(PafFileOpen, AFileChangedAfterOpenReadsAsItWasOpened) {
+    TempDir dir;
+    const std::string path = dir.file("family.paf");
+    ASSERT_TRUE(writePafFile(coupleWithChildren(4), path));
+    RecordingHost host;
+    PafContext ctx(host);
+    ASSERT_EQ(ctx.file.open(path), PafFile::kOpened);
+    const std::string before = individualName(ctx, 6).str();
+    ASSERT_EQ(truncate(path.c_str(), 0), 0);
+    EXPECT_EQ(individualName(ctx, 6).str(), before);
+    EXPECT_TRUE(host.messages.empty());
 }
 
 }  // namespace

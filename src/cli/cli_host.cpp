@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "cli/stop_signals.h"
+#include "files/input_guard.h"
 #include "files/user_files.h"
 
 namespace tw::cli {
@@ -16,11 +18,21 @@ void CliHost::messageDetail(std::string_view detail) {
     std::fprintf(stderr, "%.*s\n", int(detail.size()), detail.data());
 }
 
-bool CliHost::writeFile(const std::string& path, std::string_view text) { return writeWholeFile(path, text); }
+bool CliHost::cancelRequested() { return stopRequested(); }
+
+bool CliHost::writeFile(const std::string& path, std::string_view text) {
+    if (isProtectedInput(path)) {
+        std::fprintf(stderr, "tamblewin: will not write %s: it is the data file being read\n", path.c_str());
+        refusedOutput_ = true;
+        return false;
+    }
+    return writeWholeFile(path, text);
+}
 
 void CliHost::removeFile(const std::string& path) { removeFileIfPresent(path); }
 
 void CliHost::showFatal(std::string_view text, std::string_view caption) {
+    removeTemporaryFiles();  // the program ends now: nothing half written stays behind
     message(text, caption);
     std::fflush(stdout);
 }

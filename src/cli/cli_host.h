@@ -1,6 +1,7 @@
 #pragma once
 // The Host of the command line: messages go to standard error as "caption: text",
-// there is no progress display and no stop request, and the date of page headings
+// there is no progress display, Ctrl-C is the stop request, files that are inputs of
+// the run are never written, and the date of page headings
 // is fixed by --date or SOURCE_DATE_EPOCH so that output can be reproduced.
 
 #include <optional>
@@ -13,7 +14,7 @@ class CliHost : public Host {
 public:
     void message(std::string_view text, std::string_view caption) override;
     void showProgress(int) override {}
-    bool cancelRequested() override { return false; }
+    bool cancelRequested() override;
     void closeStartWindow() override { ++startWindowClosed_; }
     CalendarDate today() override;
     void messageDetail(std::string_view detail) override;
@@ -26,6 +27,8 @@ public:
     void setPrinter(Printer* printer) { printer_ = printer; }
     // How often a report gave up and closed the start window (bad data, no start).
     int startWindowClosed() const { return startWindowClosed_; }
+    // True once the run asked to write a file that is one of its inputs (refused).
+    bool refusedOutput() const { return refusedOutput_; }
 
 protected:
     void showFatal(std::string_view text, std::string_view caption) override;
@@ -34,6 +37,7 @@ private:
     std::optional<CalendarDate> fixedToday_;
     Printer* printer_ = nullptr;
     int startWindowClosed_ = 0;
+    bool refusedOutput_ = false;
 };
 
 }  // namespace tw::cli

@@ -5,12 +5,16 @@
 #include <cctype>
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <optional>
 
 #include "cli/cli_host.h"
 #include "cli/open_file.h"
 #include "files/paf_image_file.h"
 #include "cli/report_command.h"
+#include "cli/stop_signals.h"
+#include "files/input_guard.h"
+#include "files/user_files.h"
 #include "gedcom/gedcom_import.h"
 #include "paf/paf_context.h"
 #include "wizard/browse_list.h"
@@ -42,8 +46,15 @@ constexpr const char* kUsage =
     "  tamblewin FILE.paf | FILE.ged  the windows, with that data file chosen\n"
     "  tamblewin --help | --version\n"
     "\n"
-    "The data file is only ever read, never written. Messages go to standard error;\n"
-    "the exit status is 0 when the command did what was asked.\n";
+    "The data file is only ever read, never written: no output may be the data file or\n"
+    "the GEDCOM file read, and every output is written whole or not at all. Messages\n"
+    "go to standard error. Exit status:\n"
+    "  0  complete\n"
+    "  1  could not do what was asked (a missing file, no page, stopped with Ctrl-C)\n"
+    "  2  bad command line or start field, or an output that is an input\n"
+    "  3  the data file is damaged and nothing was written\n"
+    "  4  the output was written, but the data file is damaged (the messages say where)\n"
+    "  5  out of memory\n";
 
 int usageError(const std::string& problem) {
     std::fprintf(stderr, "tamblewin: %s\n%s", problem.c_str(), kUsage);
@@ -53,7 +64,7 @@ int usageError(const std::string& problem) {
 int infoCommand(const std::string& path) {
     CliHost host;
     PafContext ctx(host);
-    if (!openForCommand(ctx, path)) return kExitFailure;
+    if (const int status = openForCommand(ctx, path); status != 0) return status;
     const PafFile& f = ctx.file;
     std::printf("highestRin: %d\nhighestMrin: %d\npageSpaces: %d\nnameIndexRoot: %d\nnameIndexSize: %d\n",
                 f.highestRin(), f.highestMrin(), f.pageSpaceCount(), f.nameIndexRoot(), f.nameIndexSize());
@@ -63,27 +74,22 @@ int infoCommand(const std::string& path) {
 int peopleCommand(const std::string& path) {
     CliHost host;
     PafContext ctx(host);
-    if (!openForCommand(ctx, path)) return kExitFailure;
+    if (const int status = openForCommand(ctx, path); status != 0) return status;
     for (const BrowseLine& line : buildBrowseList(ctx)) {
         std::printf("%d\t%s\n", line.rin, line.text.c_str());
     }
-    return ctx.corruptDataReported() ? kExitFailure : 0;
+    return ctx.corruptDataReported() ? kExitPagesButDamaged : kExitComplete;
 }
 
 int familiesCommand(const std::string& path) {
     CliHost host;
     PafContext ctx(host);
-    if (!openForCommand(ctx, path)) return kExitFailure;
+    if (const int status = openForCommand(ctx, path); status != 0) return status;
     for (const CoupleLine& line : buildCoupleList(ctx)) {
         const std::string year = line.year != 0 ? std::to_string(line.year) : std::string();
         std::printf("%d\t%s\t%s\t%s\n", line.mrin, line.husband.c_str(), line.wife.c_str(), year.c_str());
     }
-    return 0;
-}
-
-bool sameFile(const std::string& a, const std::string& b) {
-    struct stat sa{}, sb{};
-    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    return ctx.corruptDataReported() ? kExitPagesButDamaged : kExitComplete;
 }
 
 // import FILE.ged -o FILE.paf: warnings ("line N: ...") on standard error, and one
@@ -100,7 +106,9 @@ int importCommand(const std::vector<std::string>& args) {
         }
     }
     if (input.empty() || output.empty()) return usageError("'import' takes a GEDCOM file and -o FILE.paf");
-    if (output == input || sameFile(input, output))
+    installStopSignals();
+    protectInput(input);
+    if (output == input || isProtectedInput(output))
         return usageError("the PAF file must not be the GEDCOM file itself");
     gedcom::ImportResult imported = gedcom::importGedcomFile(input);
     if (!imported.ok()) {
@@ -118,7 +126,14 @@ int importCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), image.error().c_str());
         return kExitFailure;
     }
-    if (!writePafImage(image, output)) {
+    if (stopRequested()) {
+        std::fputs("tamblewin: the import was stopped; nothing was written\n", stderr);
+        return kExitFailure;
+    }
+    const std::string temporary = temporaryPathBeside(output);
+    setTemporaryFiles({temporary});
+    stopAtOnce();
+    if (!writePafImage(image, output, temporary)) {
         std::fprintf(stderr, "tamblewin: %s: cannot be written\n", output.c_str());
         return kExitFailure;
     }
@@ -133,19 +148,7 @@ int withOneFile(const std::vector<std::string>& args, int (*command)(const std::
     return command(args[1]);
 }
 
-}  // namespace
-
-bool isDataFileArgument(const std::vector<std::string>& args) {
-    if (args.size() != 1) return false;
-    const std::string& path = args[0];
-    struct stat info{};
-    if (path.size() < 5 || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    std::string extension = path.substr(path.size() - 4);
-    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return extension == ".paf" || extension == ".ged";
-}
-
-int runCommandLine(const std::vector<std::string>& args) {
+int runCommand(const std::vector<std::string>& args) {
     if (args.empty()) {
         std::fputs(kUsage, stdout);
         return 0;
@@ -165,6 +168,28 @@ int runCommandLine(const std::vector<std::string>& args) {
     if (command == "families") return withOneFile(args, familiesCommand);
     if (command == "import") return importCommand(args);
     return usageError("unknown command '" + command + "'");
+}
+
+}  // namespace
+
+bool isDataFileArgument(const std::vector<std::string>& args) {
+    if (args.size() != 1) return false;
+    const std::string& path = args[0];
+    struct stat info{};
+    if (path.size() < 5 || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    std::string extension = path.substr(path.size() - 4);
+    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".paf" || extension == ".ged";
+}
+
+int runCommandLine(const std::vector<std::string>& args) {
+    try {
+        return runCommand(args);
+    } catch (const std::bad_alloc&) {
+        removeTemporaryFiles();
+        std::fputs("tamblewin: Out of memory\n", stderr);
+        return kExitOutOfMemory;
+    }
 }
 
 }  // namespace tw::cli

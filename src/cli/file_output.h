@@ -21,6 +21,10 @@ public:
     virtual std::vector<std::string> writtenFiles() const = 0;
 };
 
+// The file of page n (from 1) of a PNG or SVG document written to path ("out/tree.png"
+// and 2 give "out/tree-2.png"); path itself for the other formats.
+std::string pageFilePath(OutputFormat format, const std::string& path, int page);
+
 // A printer writing format to path; nullptr (with error set) when this build cannot.
 std::unique_ptr<FileOutput> makeFileOutput(OutputFormat format, const std::string& path, std::string& error);
 

@@ -2,6 +2,8 @@
 
 namespace tw::cli {
 
+std::string pageFilePath(OutputFormat, const std::string& path, int) { return path; }
+
 // This build has no drawing backends (it was built for the core and its tests only).
 std::unique_ptr<FileOutput> makeFileOutput(OutputFormat, const std::string&, std::string& error) {
     error = "this build of tamblewin writes page logs only (--format log); PDF, PNG and SVG need the full build";

@@ -44,6 +44,12 @@ private:
 
 }  // namespace
 
+std::string pageFilePath(OutputFormat format, const std::string& path, int page) {
+    if (format == OutputFormat::Png) return FilePrinter::pageFilePath(path, page, ".png");
+    if (format == OutputFormat::Svg) return FilePrinter::pageFilePath(path, page, ".svg");
+    return path;
+}
+
 std::unique_ptr<FileOutput> makeFileOutput(OutputFormat format, const std::string& path, std::string& error) {
     ensureGuiApplication();
     switch (format) {

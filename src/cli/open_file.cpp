@@ -2,13 +2,15 @@
 
 #include <cstdio>
 
+#include "files/input_guard.h"
 #include "gedcom/gedcom_import.h"
 
 #include "wizard/data_file.h"
 
 namespace tw::cli {
 
-bool openForCommand(PafContext& ctx, const std::string& path) {
+int openForCommand(PafContext& ctx, const std::string& path) {
+    protectInput(path);
     if (gedcom::isGedcomPath(path)) {  // imported into a PAF image in memory
         size_t problems = 0;
         const bool opened = openGedcomOrPaf(ctx, path, &problems);
@@ -20,13 +22,14 @@ bool openForCommand(PafContext& ctx, const std::string& path) {
                          path.c_str(), problems, one ? "problem" : "problems", one ? "was" : "were", path.c_str(),
                          one ? "it" : "them");
         }
-        return opened;
+        return opened ? 0 : kExitFailure;
     }
     const int result = ctx.file.open(path);
-    if (result == PafFile::kOpened) return true;
+    if (result == PafFile::kOpened) return 0;
     std::fprintf(stderr, "tamblewin: %s: %s\n", path.c_str(), ctx.file.openProblem().c_str());
     ctx.file.close();
-    return openDataFile(ctx, path);  // shows the user's message (and ends the program on -2)
+    openDataFile(ctx, path);  // shows the user's message (and ends the program on -2)
+    return result == PafFile::kNotPafFile ? kExitCorruptData : kExitFailure;
 }
 
 }  // namespace tw::cli

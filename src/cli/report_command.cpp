@@ -2,12 +2,13 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "cli/cli_host.h"
 #include "cli/file_output.h"
 #include "cli/open_file.h"
+#include "cli/stop_signals.h"
+#include "files/input_guard.h"
 #include "files/user_files.h"
 #include "output/page_command.h"
 #include "output/printing.h"
@@ -114,7 +115,7 @@ int parseOptions(const std::vector<std::string>& args, ReportOptions& options) {
 }
 
 // The page log as text: every page in order, one command per line without its mark.
-bool writePageLog(const PageLog& log, const std::string& path) {
+std::string pageLogText(const PageLog& log) {
     std::string text;
     for (int32_t page = 0; page <= log.lastPageIndex() && page < log.storedPageCount(); ++page) {
         const std::string content = log.pagelogg(page);
@@ -123,10 +124,164 @@ bool writePageLog(const PageLog& log, const std::string& path) {
             text += '\n';
         }
     }
-    if (path == "-") return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    std::ofstream out(path, std::ios::binary);
-    out.write(text.data(), std::streamsize(text.size()));
-    return bool(out.flush());
+    return text;
+}
+
+std::string pageCountText(int pages) { return std::to_string(pages) + (pages == 1 ? " page" : " pages"); }
+
+int refuseInput(const std::string& output) {
+    return fail("will not write " + output + ": it is the data file being read; choose another output", kExitUsage);
+}
+
+// A folder given as -o takes the pages of PNG or SVG, named after the report;
+// one document cannot be written as a folder. Returns an exit status on refusal.
+int resolveOutputPath(ReportOptions& options) {
+    if (options.out == "-") {
+        if (*options.format != OutputFormat::Log) return fail("only the page log (--format log) can go to standard output");
+        return -1;
+    }
+    std::error_code error;
+    const bool folder = options.out.ends_with('/') || std::filesystem::is_directory(options.out, error);
+    if (folder) {
+        if (*options.format != OutputFormat::Png && *options.format != OutputFormat::Svg)
+            return fail(options.out + " is a folder; give a file name for the " +
+                        (*options.format == OutputFormat::Log ? std::string("page log") : std::string("PDF document")));
+        options.out = (std::filesystem::path(options.out) /
+                       (std::string(reportInfo(options.kind).commandName) + extensionOf(*options.format)))
+                          .string();
+    }
+    if (isProtectedInput(options.out)) return refuseInput(options.out);
+    return -1;
+}
+
+bool writesPageFiles(OutputFormat format) { return format == OutputFormat::Png || format == OutputFormat::Svg; }
+
+// The files of one run: the printer writes temporary files beside the final ones,
+// which are renamed into place only once every page is written. Until then (a
+// failure, a stop, the end of memory) the temporary files are removed again and
+// the files of an earlier run stay as they were.
+class RunFiles {
+public:
+    RunFiles(OutputFormat format, std::string out) : format_(format), out_(std::move(out)) {
+        const std::filesystem::path whole(out_);
+        std::string extension = whole.extension().string();
+        if (extension.empty()) extension = extensionOf(format_);
+        const std::string stem = (whole.parent_path() / whole.stem()).string();
+        temporary_ = writesPageFiles(format_) ? temporaryPathBeside(stem) + extension : temporaryPathBeside(out_);
+        if (!writesPageFiles(format_)) temporaries_ = {temporary_};
+        setTemporaryFiles(temporaries_);
+    }
+    ~RunFiles() { discard(); }
+    RunFiles(const RunFiles&) = delete;
+    RunFiles& operator=(const RunFiles&) = delete;
+
+    // Where the printer writes (page files get "-N" before the extension).
+    const std::string& printerPath() const { return temporary_; }
+    void setOutput(std::unique_ptr<FileOutput> output) { output_ = std::move(output); }
+    FileOutput* output() const { return output_.get(); }
+
+    // The final name of every file of a document of that many pages.
+    std::vector<std::string> finalFiles(int pages) const {
+        if (!writesPageFiles(format_)) return {out_};
+        std::vector<std::string> files;
+        for (int page = 1; page <= pages; ++page) files.push_back(pageFilePath(format_, out_, page));
+        return files;
+    }
+    // Names the temporary page files before they are written, so that a stop removes them.
+    void expectPages(int pages) {
+        if (!writesPageFiles(format_)) return;
+        temporaries_.clear();
+        for (int page = 1; page <= pages; ++page) temporaries_.push_back(pageFilePath(format_, temporary_, page));
+        setTemporaryFiles(temporaries_);
+    }
+    // Renames the temporary files into place; false when one could not be.
+    bool commit(int pages) {
+        output_.reset();  // a PDF document is complete once its writer is gone
+        const std::vector<std::string> finals = finalFiles(pages);
+        bool ok = true;
+        for (size_t i = 0; i < finals.size() && i < temporaries_.size(); ++i)
+            ok = moveIntoPlace(temporaries_[i], finals[i]) && ok;
+        temporaries_.clear();
+        setTemporaryFiles({});
+        return ok;
+    }
+    // Removes the page files an earlier run wrote beyond this run's last page (up to
+    // the first number that is missing); returns how many.
+    int removeStalePages(int pages) const {
+        if (!writesPageFiles(format_)) return 0;
+        int removed = 0;
+        for (int page = pages + 1;; ++page) {
+            const std::string stale = pageFilePath(format_, out_, page);
+            std::error_code error;
+            if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(stale, error)) ||
+                isProtectedInput(stale))
+                break;
+            removeFileIfPresent(stale);
+            ++removed;
+        }
+        return removed;
+    }
+
+private:
+    void discard() {
+        output_.reset();
+        for (const std::string& file : temporaries_) std::remove(file.c_str());
+        temporaries_.clear();
+        setTemporaryFiles({});
+    }
+
+    OutputFormat format_;
+    std::string out_;
+    std::string temporary_;
+    std::vector<std::string> temporaries_;
+    std::unique_ptr<FileOutput> output_;
+};
+
+int writePageLogFile(const PageLog& log, const std::string& out) {
+    const std::string text = pageLogText(log);
+    if (out == "-") {
+        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) return fail("cannot write the page log", kExitFailure);
+        return 0;
+    }
+    if (isProtectedInput(out)) return refuseInput(out);
+    if (!writeWholeFile(out, text)) return fail("cannot write " + out, kExitFailure);
+    std::printf("Wrote the page log of %s to %s\n", pageCountText(log.lastPageIndex() + 1).c_str(), out.c_str());
+    return 0;
+}
+
+int printPageFiles(AppContext& ctx, CliHost& host, RunFiles& files, const std::string& out) {
+    const int pages = ctx.pageLog.lastPageIndex() + 1;
+    const std::vector<std::string> finals = files.finalFiles(pages);
+    for (const std::string& file : finals)
+        if (isProtectedInput(file)) return refuseInput(file);
+    files.expectPages(pages);
+    stopAtOnce();
+    FileOutput& output = *files.output();
+    const bool printed = printPages(ctx.pageLog, host, 1, pages);
+    if (!printed || !output.ok())
+        return fail("cannot write " + out + (output.ok() ? "" : ": " + output.errorText()), kExitFailure);
+    if (!files.commit(pages)) return fail("cannot write " + out + " in full", kExitFailure);
+    const int stale = files.removeStalePages(pages);
+    std::string where = finals.front();
+    if (finals.size() > 1) where += " .. " + finals.back();
+    std::printf("Wrote %s to %s\n", pageCountText(pages).c_str(), where.c_str());
+    if (stale > 0)
+        std::printf("Removed %d page file%s left from an earlier, longer run\n", stale, stale == 1 ? "" : "s");
+    return 0;
+}
+
+// The status of a run the dispatcher finished, before anything is written.
+int statusOfRun(DispatchOutcome outcome, const AppContext& ctx, const CliHost& host) {
+    switch (outcome) {
+    case DispatchOutcome::Ran: break;
+    case DispatchOutcome::StartRejected: return fail("no report was written: the start field was refused", kExitUsage);
+    case DispatchOutcome::NotAvailable: return kExitFailure;
+    case DispatchOutcome::Stopped: return fail("the report was stopped; nothing was written", kExitFailure);
+    }
+    if (host.refusedOutput()) return kExitUsage;
+    if (host.startWindowClosed()) return fail("the report stopped on bad data; nothing was written", kExitCorruptData);
+    if (ctx.pageLog.storedPageCount() == 0) return fail("the report produced no page; nothing was written", kExitFailure);
+    return -1;
 }
 
 }  // namespace
@@ -134,47 +289,32 @@ bool writePageLog(const PageLog& log, const std::string& path) {
 int reportCommand(const std::vector<std::string>& args) {
     ReportOptions options;
     if (const int status = parseOptions(args, options); status >= 0) return status;
+    installStopSignals();
+    protectInput(options.paf);
+    if (const int status = resolveOutputPath(options); status >= 0) return status;
 
     CliHost host;
     if (options.date) host.setToday(*options.date);
-    std::unique_ptr<FileOutput> output;
+    RunFiles files(*options.format, options.out);
     if (*options.format != OutputFormat::Log) {
         std::string error;
-        output = makeFileOutput(*options.format, options.out, error);
-        if (!output) return fail(error, kExitFailure);
-        host.setPrinter(&output->printer());
+        files.setOutput(makeFileOutput(*options.format, files.printerPath(), error));
+        if (files.output() == nullptr) return fail(error, kExitFailure);
+        host.setPrinter(&files.output()->printer());
     }
 
     AppContext ctx(host);
-    if (!openForCommand(ctx, options.paf)) return kExitFailure;
+    if (const int status = openForCommand(ctx, options.paf); status != 0) return status;
     ctx.dataFilePath = options.paf;
     ctx.paths = runPathsFor(options.paf);
     ctx.detailedFoliage = !options.plainBackground;
 
-    switch (dispatchReports(ctx, flagsFor(options.kind), options.start)) {
-    case DispatchOutcome::Ran: break;
-    case DispatchOutcome::StartRejected: return fail("no report was written: the start number was refused", kExitFailure);
-    case DispatchOutcome::NotAvailable: return kExitFailure;
-    case DispatchOutcome::Stopped: return fail("the report was stopped; nothing was written", kExitFailure);
-    }
-    if (host.startWindowClosed()) return fail("the report stopped on bad data; nothing was written", kExitFailure);
-    if (ctx.pageLog.storedPageCount() == 0) return fail("the report produced no page; nothing was written", kExitFailure);
-
-    const int pages = ctx.pageLog.lastPageIndex() + 1;
-    if (!output) {
-        if (!writePageLog(ctx.pageLog, options.out)) return fail("cannot write " + options.out, kExitFailure);
-        if (options.out != "-") std::printf("Wrote the page log of %d pages to %s\n", pages, options.out.c_str());
-        return 0;
-    }
-    const bool printed = printPages(ctx.pageLog, host, 1, pages);
-    if (!printed || !output->ok())
-        return fail("cannot write " + options.out + (output->ok() ? "" : ": " + output->errorText()), kExitFailure);
-    const auto files = output->writtenFiles();
-    std::string where = options.out;
-    if (files.size() == 1) where = files.front();
-    if (files.size() > 1) where = files.front() + " .. " + files.back();
-    std::printf("Wrote %d page%s to %s\n", pages, pages == 1 ? "" : "s", where.c_str());
-    return 0;
+    const DispatchOutcome outcome = dispatchReports(ctx, flagsFor(options.kind), options.start);
+    if (const int status = statusOfRun(outcome, ctx, host); status >= 0) return status;
+    const int written = *options.format == OutputFormat::Log ? writePageLogFile(ctx.pageLog, options.out)
+                                                              : printPageFiles(ctx, host, files, options.out);
+    if (written != 0) return written;
+    return ctx.corruptDataReported() ? kExitPagesButDamaged : kExitComplete;
 }
 
 }  // namespace tw::cli

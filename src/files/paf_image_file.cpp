@@ -6,6 +6,9 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "files/input_guard.h"
+#include "files/user_files.h"
+
 namespace tw {
 
 namespace {
@@ -24,16 +27,22 @@ bool writeRegion(int fd, uint64_t start, const std::vector<uint8_t>& bytes) {
 }  // namespace
 
 bool writePafImage(const PafImage& image, const std::string& path) {
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+    return writePafImage(image, path, temporaryPathBeside(path));
+}
+
+bool writePafImage(const PafImage& image, const std::string& path, const std::string& temporary) {
+    if (isProtectedInput(path)) return false;
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     bool ok = true;
     for (const auto& [start, bytes] : image.regions()) ok = ok && writeRegion(fd, start, bytes);
     ok = ok && ::ftruncate(fd, off_t(image.size())) == 0;
     ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) std::remove(temporary.c_str());
-    return ok;
+    if (!ok) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return moveIntoPlace(temporary, path);
 }
 
 bool writePafFile(const WriterFamily& family, const std::string& path, const WriterOptions& options) {

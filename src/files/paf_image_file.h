@@ -11,6 +11,9 @@ namespace tw {
 // Writes the image (holes left sparse) into a temporary file beside path and renames
 // it into place when complete. False on an I/O error; path is then untouched.
 bool writePafImage(const PafImage& image, const std::string& path);
+// The same through the given temporary file (in the folder of path), for a caller
+// that must know its name.
+bool writePafImage(const PafImage& image, const std::string& path, const std::string& temporary);
 
 // Builds the family's image and writes it; false when either fails.
 bool writePafFile(const WriterFamily& family, const std::string& path, const WriterOptions& options = {});

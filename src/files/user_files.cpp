@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "charts/ftc_positions.h"
+#include "files/input_guard.h"
 
 namespace tw {
 
@@ -59,22 +60,41 @@ RunPaths runPathsFor(std::string_view dataFilePath) {
     return paths;
 }
 
-bool writeWholeFile(const std::string& path, std::string_view bytes) {
+std::string temporaryPathBeside(const std::string& path) {
+    static int made = 0;
     const std::filesystem::path target(path);
-    std::error_code ignored;
-    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ignored);
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool written = writeAll(fd, bytes);
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    const std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
+                             std::to_string(++made);
+    return (target.parent_path() / name).string();
+}
+
+bool moveIntoPlace(const std::string& temporary, const std::string& path) {
+    if (isProtectedInput(path) || std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
         return false;
     }
     return true;
 }
 
-void removeFileIfPresent(const std::string& path) { std::remove(path.c_str()); }
+bool writeWholeFile(const std::string& path, std::string_view bytes) {
+    if (isProtectedInput(path)) return false;
+    const std::filesystem::path target(path);
+    std::error_code ignored;
+    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ignored);
+    const std::string temporary = temporaryPathBeside(path);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool written = writeAll(fd, bytes);
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return moveIntoPlace(temporary, path);
+}
+
+void removeFileIfPresent(const std::string& path) {
+    if (!isProtectedInput(path)) std::remove(path.c_str());
+}
 
 }  // namespace tw

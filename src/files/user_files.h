@@ -24,10 +24,18 @@ RunPaths runPathsFor(std::string_view dataFilePath);
 
 // Writes a whole file: into a temporary file beside it, then renamed over it, so a
 // failed write never leaves half a file under the name. Missing folders on the way
-// are made. False when the file could not be written.
+// are made. False when the file could not be written or is an input of the run
+// (see input_guard.h).
 bool writeWholeFile(const std::string& path, std::string_view bytes);
 
-// Removes a file; a missing one is no failure.
+// A name for a temporary file in the folder of path, unique in this process: a
+// hidden file, ".NAME.tmpPID-N".
+std::string temporaryPathBeside(const std::string& path);
+// Renames temporary over path; when that fails, or path is an input of the run, the
+// temporary file is removed and path left as it was.
+bool moveIntoPlace(const std::string& temporary, const std::string& path);
+
+// Removes a file; a missing one is no failure. An input of the run is never removed.
 void removeFileIfPresent(const std::string& path);
 
 }  // namespace tw

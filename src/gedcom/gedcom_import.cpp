@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "gedcom/gedcom_date.h"
 #include "gedcom/gedcom_records.h"
 #include "gedcom/gedcom_text.h"
 #include "paf/codepage.h"
+#include "paf/file_bytes.h"
 
 namespace tw::gedcom {
 
@@ -201,12 +203,52 @@ private:
     std::vector<Pair> more_;
 };
 
+// Pairs met so far, each found in constant time: many links of one person or one
+// family must not make the import quadratic.
+class SeenPairs {
+public:
+    // True when the pair was added before.
+    bool add(int32_t rin, int32_t mrin) { return !seen_.insert(key(rin, mrin)).second; }
+    bool contains(int32_t rin, int32_t mrin) const { return seen_.contains(key(rin, mrin)); }
+
+private:
+    static uint64_t key(int32_t rin, int32_t mrin) { return uint64_t(uint32_t(rin)) << 32 | uint32_t(mrin); }
+    std::unordered_set<uint64_t> seen_;
+};
+
 struct ChildSealing {
     int32_t person;
     uint32_t line;
     std::string_view famc;
     WriterDate date;
 };
+
+struct RecordCount {
+    size_t people = 0;
+    size_t families = 0;
+};
+
+// The INDI and FAM records of the text: lines "0 [@ID@ ]INDI" and "0 [@ID@ ]FAM".
+RecordCount countRecords(std::string_view text) {
+    RecordCount count;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = trimmed(text.substr(at, end - at));
+        at = end + 1;
+        if (line.size() < 5 || line[0] != '0' || (line[1] != ' ' && line[1] != '\t')) continue;
+        line = trimmed(line.substr(2));
+        if (!line.empty() && line[0] == '@') {
+            const size_t blank = line.find_first_of(" \t");
+            if (blank == std::string_view::npos) continue;
+            line = trimmed(line.substr(blank));
+        }
+        const std::string_view tag = line.substr(0, line.find_first_of(" \t"));
+        if (tag == "INDI") ++count.people;
+        else if (tag == "FAM") ++count.families;
+    }
+    return count;
+}
 
 bool isOrdinance(Field f) {
     return f == Field::Baptism || f == Field::Endowment || f == Field::ChildSealing || f == Field::Sealing;
@@ -227,10 +269,15 @@ public:
         if (!decoded.note.empty()) warn(0, decoded.note);
         r_.error = headError(decoded.text);
         if (!r_.error.empty()) return;
-        // Room for as many records as the text could hold at typical sizes; memory
-        // that is reserved but never filled costs address space, not memory.
-        family_.people.reserve(std::min(decoded.text.size() / 128, kReserveLimit));
-        family_.marriages.reserve(std::min(decoded.text.size() / 256, kReserveLimit));
+        // Room for exactly the records the text holds: a vector that grows by doubling
+        // would need three times the memory of millions of small records.
+        const RecordCount records = countRecords(decoded.text);
+        family_.people.reserve(std::min(records.people, kMaxRecords + 1));
+        family_.marriages.reserve(std::min(records.families, kMaxRecords + 1));
+        personIds_.reserve(family_.people.capacity());
+        personLines_.reserve(family_.people.capacity());
+        familyIds_.reserve(family_.marriages.capacity());
+        familyLines_.reserve(family_.marriages.capacity());
         links_.reserve(std::min(decoded.text.size() / 48, 4 * kReserveLimit));
         r_.counts.lines = readRecords(decoded.text, *this, warnings_);
         resolve();
@@ -441,6 +488,7 @@ private:
     void resolvePersonLinks(PairSet& childOf) {
         std::vector<Pair> spouseOf;  // (person, family) in the order of the FAMS lines
         std::vector<Pair> extraChildren;
+        SeenPairs famsListed, addedChildren;
         for (const Link& link : links_) {
             if (link.kind != LinkKind::Famc && link.kind != LinkKind::Fams) continue;
             const bool famc = link.kind == LinkKind::Famc;
@@ -452,17 +500,12 @@ private:
                 if (m.husband != rin && m.wife != rin) {
                     warn(link.line, "FAMS " + shown(link.target) + ": the family does not name " + who(rin) +
                                         " as husband or wife; dropped");
-                } else {
-                    bool listed = false;  // a person's FAMS lines are together
-                    for (auto it = spouseOf.rbegin(); it != spouseOf.rend() && it->first == rin; ++it)
-                        listed = listed || it->second == mrin;
-                    if (!listed) spouseOf.emplace_back(rin, mrin);
+                } else if (!famsListed.add(rin, mrin)) {
+                    spouseOf.emplace_back(rin, mrin);
                 }
                 continue;
             }
-            if (childOf.contains(rin, mrin) ||
-                std::find(extraChildren.begin(), extraChildren.end(), Pair{rin, mrin}) != extraChildren.end())
-                continue;
+            if (childOf.contains(rin, mrin) || addedChildren.contains(rin, mrin)) continue;
             if (m.husband == rin || m.wife == rin) {
                 warn(link.line, "FAMC " + shown(link.target) + ": " + who(rin) +
                                     " is husband or wife of that family; dropped");
@@ -472,6 +515,7 @@ private:
                                 " as a child; added as its last child");
             m.children.push_back(rin);
             extraChildren.emplace_back(rin, mrin);
+            addedChildren.add(rin, mrin);
         }
         for (const Pair& p : extraChildren) childOf.add(p.first, p.second);
         childOf.freeze();
@@ -507,7 +551,20 @@ private:
         }
     }
 
+    // Where each child stands in each family's child list, for the sealings.
+    std::unordered_map<uint64_t, uint32_t> childPositions() const {
+        std::unordered_map<uint64_t, uint32_t> at;
+        for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
+            const std::vector<int32_t>& children = family_.marriages[mi].children;
+            for (size_t k = 0; k < children.size(); ++k)
+                at.emplace(uint64_t(uint32_t(children[k])) << 32 | uint32_t(mi + 1), uint32_t(k));
+        }
+        return at;
+    }
+
     void resolveSealings(const PairSet& childOf) {
+        if (sealings_.empty()) return;
+        const std::unordered_map<uint64_t, uint32_t> positions = childPositions();
         for (ChildSealing& s : sealings_) {
             int32_t mrin = 0;
             if (!s.famc.empty()) {
@@ -523,14 +580,14 @@ private:
                 mrin = families.front();
             }
             WriterMarriage& m = family_.marriage(mrin);
-            const auto at = std::find(m.children.begin(), m.children.end(), s.person);
-            if (at == m.children.end()) {
+            const auto at = positions.find(uint64_t(uint32_t(s.person)) << 32 | uint32_t(mrin));
+            if (at == positions.end()) {
                 warn(s.line, "SLGC: " + who(s.person) + " is not a child of " + std::string(familyIds_[size_t(mrin - 1)]) +
                                  "; dropped");
                 continue;
             }
             m.childSealings.resize(m.children.size());
-            WriterDate& target = m.childSealings[size_t(at - m.children.begin())];
+            WriterDate& target = m.childSealings[at->second];
             if (!isSet(target)) target = std::move(s.date);
         }
     }
@@ -595,24 +652,13 @@ ImportResult importGedcom(std::string_view bytes) {
 
 ImportResult importGedcomFile(const std::string& path) {
     ImportResult result;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.error = "cannot be read: " + std::string(std::strerror(errno));
-        return result;
-    }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || uint64_t(size) > kMaxFileBytes) {
-        result.error = size < 0 ? "cannot be read" : "the file is larger than 2 GiB";
-        return result;
-    }
-    std::string bytes(size_t(size), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), size)) {
-        result.error = "cannot be read in full";
-        return result;
-    }
-    return importGedcom(bytes);
+    std::vector<uint8_t> bytes;
+    const FileRead read = readWholeFile(path, kMaxFileBytes, bytes);
+    if (read.result == FileReadResult::CannotOpen) result.error = "cannot be read: " + read.problem;
+    else if (read.result == FileReadResult::TooLarge) result.error = "the file is larger than 2 GiB";
+    else if (!read.ok()) result.error = read.problem;
+    if (!read.ok()) return result;
+    return importGedcom(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 bool isGedcomPath(std::string_view path) {

@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/input_guard.h"
 #include "files/user_files.h"
 #include "gedcom/gedcom_import.h"
 #include "gui/recent_files.h"
@@ -128,6 +129,9 @@ void TChooseFile::btnNextClick() {
     case Opening::Opened:
         break;
     }
+    // No output of the run may replace the file just read.
+    clearProtectedInputs();
+    protectInput(QFile::encodeName(path).toStdString());
     // Reports print the path in their headings (UTF-8, as all text); the files kept
     // beside the data file are named from its path as the system spells it.
     ctx.dataFilePath = path.toStdString();

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <new>
 
 #include "gui/data_file_window.h"
 #include "gui/tamblewin_app.h"
@@ -30,6 +31,22 @@ bool displayAvailable() {
 #endif
 }
 
+// Every window action runs from an event; memory that runs out in one of them ends
+// the program with its own status instead of an abort.
+class SafeApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::bad_alloc&) {
+            std::fputs("tamblewin: Out of memory\n", stderr);
+            std::fflush(nullptr);
+            std::_Exit(kExitOutOfMemory);
+        }
+    }
+};
+
 }  // namespace
 
 int runGui(int argc, char** argv, const std::string& dataFile) {
@@ -41,7 +58,7 @@ int runGui(int argc, char** argv, const std::string& dataFile) {
     }
     // A data file named on the command line is the program's, not Qt's.
     int argumentCount = std::min(argc, 1);
-    QApplication application(argumentCount, argv);
+    SafeApplication application(argumentCount, argv);
     QApplication::setApplicationName(QStringLiteral("Tamblewin"));
     QApplication::setOrganizationName(QStringLiteral("Tamblewin"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -37,6 +37,10 @@ void appendChildren(PafContext& ctx, int32_t mrin, const MarriageRecord& family,
     }
 }
 
+void reportLoopCut(PafContext& ctx, int32_t rin, std::string_view field, int32_t other) {
+    reportCorruptData(ctx, {"individual", rin, field, other, 0, "closes a loop (someone is his own ancestor); cut there"});
+}
+
 }  // namespace
 
 IntList getChildRins(PafContext& ctx, const IntList& families) {
@@ -63,7 +67,8 @@ IntList getMrins(PafContext& ctx, const IntList& individuals) {
                 reportCorruptData(ctx, {"individual", rin, "marriage chain at marriage", mrin, 0, "loops"});
                 break;
             }
-            marriages.pushTriple(mrin, a, rin);
+            if (ctx.loopCuts.cutsMarriage(rin, mrin)) reportLoopCut(ctx, rin, "own marriage", mrin);
+            else marriages.pushTriple(mrin, a, rin);
             MarriageRecord family;
             if (!readMarriage(ctx.file, mrin, family)) abortRun(ctx, "Invalid MRin in DLgetmrins", person.firstMrin, rin);
             if (person.sex != 'M' && person.sex != 'F') break;
@@ -88,12 +93,14 @@ void DLgetmrins(PafContext& ctx, int32_t rin, int32_t x, int32_t row, FamilySlot
         }
         MarriageRecord family;
         readFamilyOrAbort(ctx, mrin, family);
-        if (slot.count < FamilySlot::kMaxMarriages) {
+        const bool cut = ctx.loopCuts.cutsMarriage(rin, mrin);
+        if (cut) reportLoopCut(ctx, rin, "own marriage", mrin);
+        if (!cut && slot.count < FamilySlot::kMaxMarriages) {
             slot.spouses[size_t(slot.count)] = person.sex == 'M' ? family.wife : family.husband;
             slot.mrins[size_t(slot.count)] = mrin;
             ++slot.count;
         }
-        ++slot.totalMarriages;
+        if (!cut) ++slot.totalMarriages;
         mrin = person.sex == 'M' ? family.husbandNext : family.wifeNext;
     }
 }
@@ -126,6 +133,15 @@ Parents parentsOf(PafContext& ctx, int32_t rin) {
     }
     found.father = parents.husband;
     found.mother = parents.wife;
+    if (ctx.loopCuts.empty()) return found;
+    if (ctx.loopCuts.cutsParent(rin, found.father)) {
+        reportLoopCut(ctx, rin, "father", found.father);
+        found.father = 0;
+    }
+    if (ctx.loopCuts.cutsParent(rin, found.mother)) {
+        reportLoopCut(ctx, rin, "mother", found.mother);
+        found.mother = 0;
+    }
     return found;
 }
 

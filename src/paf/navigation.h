@@ -4,7 +4,8 @@
 //   getMrins:     individual triples (RIN, a, c) -> marriage triples (MRIN, a, RIN)
 // Both stop early, keeping what they gathered, when the user asks to stop. A child or
 // marriage chain that loops (a damaged file) is cut where it repeats, with one
-// corrupt-data message per run.
+// corrupt-data message per run; so is a marriage that ctx.loopCuts marks as closing
+// a loop of descendants (getMrins and DLgetmrins leave it out).
 
 #include <array>
 #include <cstdint>
@@ -32,7 +33,9 @@ struct FamilySlot {
 // The parents of an individual, as its child link and the parents' marriage record
 // them. An individual that cannot be read or is marked deleted, or a child link or
 // marriage on the way that cannot be read or is marked deleted, shows the corrupt-
-// data message (once per run) and gives no parents; damaged then says so.
+// data message (once per run) and gives no parents; damaged then says so. A parent
+// that ctx.loopCuts marks as closing a loop of ancestors is left out (0), with the
+// corrupt-data message, and damaged stays false: the walk goes on past the cut.
 struct Parents {
     bool personReadable = false;  // the individual itself could be read
     bool damaged = false;         // a record on the way was damaged (and reported)

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/host.h"
+#include "paf/loop_cuts.h"
 #include "paf/paf_file.h"
 
 namespace tw {
@@ -53,6 +54,9 @@ struct PafContext {
     // no list (the Family Tree Chart's counts) walk at most this many entries.
     int64_t listEntryLimit = int64_t(1) << 21;
     RunMessages messages;
+    // The links that close a loop in the family of the current report's start; the
+    // dispatcher finds them before each report (loop_finder.h).
+    LoopCuts loopCuts;
 
     // True once the corrupt-data message has been shown in the current run.
     bool corruptDataReported() const { return messages.wasShown(OnceMessage::CorruptData); }

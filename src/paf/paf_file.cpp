@@ -1,17 +1,12 @@
 #include "paf/paf_file.h"
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <limits>
 
 #include "paf/byte_order.h"
 #include "paf/codepage.h"
+#include "paf/file_bytes.h"
 
 namespace tw {
 
@@ -19,51 +14,35 @@ namespace {
 
 std::string describe(const char* what, int64_t value) { return std::string(what) + " " + std::to_string(value); }
 
+// PAF offsets are 32-bit.
+constexpr uint64_t kMaxFileBytes = uint64_t(1) << 31;
+
 }  // namespace
 
 PafFile::~PafFile() { close(); }
 
 int PafFile::open(const std::string& path) {
     close();
+    notAFile_ = false;
     systemError_ = 0;
     openProblem_.clear();
     if (path.empty() || path.find('\0') != std::string::npos) {
         openProblem_ = "the path cannot be used";
         return kNotPafFile;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        systemError_ = errno;
-        openProblem_ = std::strerror(systemError_);
-        return kCannotOpen;
+    std::vector<uint8_t> bytes;
+    const FileRead read = readWholeFile(path, kMaxFileBytes, bytes);
+    openProblem_ = read.problem;
+    systemError_ = read.systemError;
+    notAFile_ = read.result == FileReadResult::NotAFile;
+    switch (read.result) {
+    case FileReadResult::Read: return openImage(std::move(bytes));
+    case FileReadResult::CannotOpen:
+    case FileReadResult::NotAFile: return kCannotOpen;
+    case FileReadResult::TooLarge:
+    case FileReadResult::Changed: break;
     }
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        systemError_ = S_ISDIR(info.st_mode) ? EISDIR : (errno ? errno : EINVAL);
-        openProblem_ = S_ISDIR(info.st_mode) ? "it is a folder, not a file" : "it is not a regular file";
-        ::close(fd);
-        return kCannotOpen;
-    }
-    const auto size = static_cast<size_t>(info.st_size);
-    if (size < size_t(paf::kHeaderSize)) {
-        ::close(fd);
-        openProblem_ = describe("the file is too short for a PAF header: bytes", int64_t(size));
-        return kNotPafFile;
-    }
-    void* mapping = mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
-    const int mapError = errno;
-    ::close(fd);
-    if (mapping == MAP_FAILED) {
-        systemError_ = mapError;
-        openProblem_ = std::strerror(mapError);
-        return kCannotOpen;
-    }
-    mapping_ = mapping;
-    mappingSize_ = size;
-    data_ = std::span<const uint8_t>(static_cast<const uint8_t*>(mapping), size);
-    const int result = openData(openProblem_);
-    if (result != kOpened) close();
-    return result;
+    return kNotPafFile;
 }
 
 int PafFile::openImage(std::vector<uint8_t> image, TextEncoding encoding) {
@@ -165,7 +144,6 @@ int32_t PafFile::recordCapacity(const paf::TableLayout& table) const {
 }
 
 void PafFile::close() {
-    unmap();
     image_.clear();
     image_.shrink_to_fit();
     data_ = {};
@@ -175,12 +153,6 @@ void PafFile::close() {
     highestRin_ = 0;
     highestMrin_ = 0;
     textEncoding_ = TextEncoding::Windows1252;
-}
-
-void PafFile::unmap() {
-    if (mapping_ != nullptr) munmap(mapping_, mappingSize_);
-    mapping_ = nullptr;
-    mappingSize_ = 0;
 }
 
 int32_t PafFile::headerInt(int offset) const { return readInt32le(header_, size_t(offset)); }

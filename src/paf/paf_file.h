@@ -1,8 +1,9 @@
 #pragma once
-// PafFile: the program's own reader of a PAF 5 data file. It checks the header,
-// builds the list of pages of every page type once at open, and then reads
-// fixed-size records by number and text records by file offset. The file is only
-// ever opened for reading and never written.
+// PafFile: the program's own reader of a PAF 5 data file. It reads the whole file
+// into memory at open (so that another program changing the file cannot disturb a
+// run), checks the header, builds the list of pages of every page type once, and
+// then reads fixed-size records by number and text records by file offset. The file
+// is only ever opened for reading and never written.
 //
 // Text comes out as UTF-8. A PAF file holds Windows-1252 and is converted as it is
 // read; an image built in memory from a GEDCOM file holds the GEDCOM's UTF-8 as it is.
@@ -42,8 +43,10 @@ public:
     PafFile(const PafFile&) = delete;
     PafFile& operator=(const PafFile&) = delete;
 
-    // Opens an existing file for reading: 1, -1 (not a readable PAF file) or -2
-    // (cannot be opened; systemError() then holds errno).
+    // Opens an existing file for reading: 1, -1 (not a readable PAF file, or one that
+    // changed while it was read) or -2 (cannot be opened, or not a regular file: a
+    // folder, named pipe, socket or device, checked without blocking; systemError()
+    // then holds errno).
     int open(const std::string& path);
     // Opens an image held in memory (tests, fuzzing, imported GEDCOM): 1 or -1. An
     // imported GEDCOM file's image holds UTF-8; everything else holds Windows-1252.
@@ -52,6 +55,8 @@ public:
     bool isOpen() const { return !data_.empty(); }
 
     int systemError() const { return systemError_; }
+    // True when the last open gave -2 because the path is no regular file.
+    bool notAFile() const { return notAFile_; }
     // Why the last open gave -1 or -2, in words, for the command line and logs.
     const std::string& openProblem() const { return openProblem_; }
 
@@ -97,12 +102,9 @@ private:
     int32_t headerInt(int offset) const;
     int32_t recordCapacity(const paf::TableLayout& table) const;
     size_t readAt(int64_t offset, std::span<uint8_t> buffer) const;
-    void unmap();
 
-    std::span<const uint8_t> data_;        // the whole file, mapped or held
-    void* mapping_ = nullptr;              // the read-only mapping, when from a file
-    size_t mappingSize_ = 0;
-    std::vector<uint8_t> image_;           // the image, when opened from memory
+    std::span<const uint8_t> data_;        // the whole file, as held in image_
+    std::vector<uint8_t> image_;           // the file's bytes, read at open
     std::array<uint8_t, paf::kHeaderSize> header_{};
     std::array<uint8_t, paf::kPageCountTableSize> pageCounts_{};
     std::vector<PageTypeMap> pageLists_;
@@ -110,6 +112,7 @@ private:
     int32_t highestRin_ = 0;
     int32_t highestMrin_ = 0;
     int systemError_ = 0;
+    bool notAFile_ = false;
     std::string openProblem_;
 };
 

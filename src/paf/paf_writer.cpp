@@ -315,6 +315,8 @@ private:
             auto bytes = image_.region(page.offset(), paf::kPageSize);
             std::memcpy(bytes.data() + text_.offsetInPage[e], text_.entries[e].data(), text_.entries[e].size());
         }
+        // The image holds them now; a large family needs the memory for what follows.
+        text_.entries = {};
     }
 
     // The person's own marriages in chain order: as listed, else every marriage

@@ -21,6 +21,10 @@ bool openDataFile(PafContext& ctx, const std::string& path) {
         ctx.host.message(text, "Alert!");
         return false;
     }
+    if (ctx.file.notAFile()) {  // a folder, named pipe, ...: the user can choose again
+        ctx.host.message("Open failed: " + ctx.file.openProblem() + ".", "Alert!");
+        return false;
+    }
     ctx.host.fatal(text, "Alert!", kExitFailure);
 }
 

@@ -12,8 +12,10 @@ namespace tw {
 inline constexpr int kSharingViolation = 32;
 
 // Opens path read-only into ctx.file. On -1 shows "PAF file is corrupted.  Open
-// failed." and returns false; on -2 shows the open-failed message and ends the
-// program (non-zero status), as there is nothing the user can do in this run.
+// failed." and returns false; for a path that is no regular file (a folder, a named
+// pipe, ...) says what it is and returns false; on any other -2 shows the
+// open-failed message and ends the program (non-zero status), as there is nothing
+// the user can do in this run.
 bool openDataFile(PafContext& ctx, const std::string& path);
 
 // Opens a PAF file as openDataFile does, or, when the path ends in ".ged" (in any

@@ -2,11 +2,32 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_set>
 #include <vector>
 
+#include "paf/loop_finder.h"
 #include "paf/records.h"
 
 namespace tw {
+
+namespace {
+
+// The links that close a loop in the family the report walks from its start.
+void findLoops(AppContext& ctx, StartKind kind, const ReportInput& input) {
+    ctx.loopCuts.clear();
+    if (kind == StartKind::Rin) findAncestorLoops(ctx, input.startRin);
+    else findDescendantLoops(ctx, input.mrins);
+}
+
+// A number the user typed that cannot name a record: refused as a typing mistake,
+// before the file is asked about it.
+bool refuseBelowOne(AppContext& ctx, int32_t number) {
+    if (number >= 1) return false;
+    ctx.host.message(kStartNumberBelowOne, "Error");
+    return true;
+}
+
+}  // namespace
 
 ReportFlags flagsFor(ReportKind kind) {
     ReportFlags flags{};
@@ -37,20 +58,23 @@ std::optional<ReportInput> checkStartField(AppContext& ctx, StartKind kind, std:
     input.startRin = parseStartNumber(field);
     ctx.startRin = input.startRin;
     if (kind == StartKind::Rin) {
-        if (validateRin(ctx, input.startRin)) return std::nullopt;
+        if (refuseBelowOne(ctx, input.startRin) || validateRin(ctx, input.startRin)) return std::nullopt;
         return input;
     }
     std::string_view rest = field;
-    for (size_t comma; (comma = rest.find(',')) != std::string_view::npos; rest.remove_prefix(comma + 1)) {
+    std::unordered_set<int32_t> given;
+    for (bool last = false; !last;) {
+        const size_t comma = rest.find(',');
+        last = comma == std::string_view::npos;
         const int32_t mrin = parseStartNumber(rest.substr(0, comma));
-        if (validateMrin(ctx, mrin)) return std::nullopt;
-        input.mrins.push(mrin);
+        if (!last) rest.remove_prefix(comma + 1);
+        if (refuseBelowOne(ctx, mrin) || validateMrin(ctx, mrin)) return std::nullopt;
+        // The same couple given twice is walked once.
+        if (given.insert(mrin).second) input.mrins.push(mrin);
     }
-    const int32_t last = parseStartNumber(rest);
-    if (validateMrin(ctx, last)) return std::nullopt;
-    input.mrins.push(last);
     return input;
 }
+
 
 DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::string_view startField) {
     clearRunMessages(ctx);
@@ -73,6 +97,7 @@ DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::
         // Each report shows its once-per-run messages afresh, and works on its own
         // copy of the start numbers.
         clearRunMessages(ctx);
+        findLoops(ctx, info->start, *input);
         const ReportInput copy = *input;
         info->generator(ctx, copy);
     }

@@ -1,0 +1,34 @@
+#pragma once
+// Reading a whole input file (the data file, a GEDCOM file) into memory, safely:
+// the path is opened without blocking and its kind checked before anything is read,
+// so a named pipe, socket, device or folder is refused at once; a file that changes
+// while it is read is refused too.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tw {
+
+enum class FileReadResult {
+    Read,        // bytes hold the whole file
+    CannotOpen,  // systemError holds errno
+    NotAFile,    // a folder, named pipe, socket or device
+    TooLarge,    // more than the given limit
+    Changed,     // another program changed the file while it was read
+};
+
+struct FileRead {
+    FileReadResult result = FileReadResult::CannotOpen;
+    int systemError = 0;
+    std::string problem;  // in words, empty after Read
+    bool ok() const { return result == FileReadResult::Read; }
+};
+
+// What a file of that mode (from stat) is, when it is not a regular file: "it is a
+// named pipe, not a file" and the like.
+std::string describeFileKind(unsigned mode);
+
+FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes);
+
+}  // namespace tw

@@ -1,0 +1,132 @@
+#include "paf/loop_finder.h"
+
+#include <array>
+#include <vector>
+
+#include "paf/loop_guard.h"
+#include "paf/records.h"
+
+namespace tw {
+
+namespace {
+
+enum : uint8_t { kNew = 0, kOnPath = 1, kDone = 2 };
+
+bool inRange(int32_t n, size_t size) { return n > 0 && size_t(n) < size; }
+
+// The father and mother of rin as parentsOf finds them; 0 where the way is damaged.
+std::array<int32_t, 2> recordedParents(const PafFile& file, int32_t rin) {
+    IndividualRecord person;
+    ChildLinkRecord link;
+    MarriageRecord parents;
+    if (!readIndividual(file, rin, person) || person.isDeleted() || person.childLink == 0) return {0, 0};
+    if (!readChildLink(file, person.childLink, link) || link.status == 'D' || link.mrin == 0) return {0, 0};
+    if (!readMarriage(file, link.mrin, parents) || parents.isDeleted()) return {0, 0};
+    return {parents.husband, parents.wife};
+}
+
+// The children of a family, in the order of its child chain (a looping chain ends
+// where it repeats).
+std::vector<int32_t> recordedChildren(const PafFile& file, int32_t mrin) {
+    std::vector<int32_t> children;
+    MarriageRecord family;
+    if (!readMarriage(file, mrin, family)) return children;
+    LoopGuard guard;
+    for (int32_t link = family.firstChildLink; link != 0 && !guard.repeats(link);) {
+        ChildLinkRecord child;
+        if (!readChildLink(file, link, child)) break;
+        children.push_back(child.child);
+        link = child.next;
+        if (link == family.firstChildLink) break;
+    }
+    return children;
+}
+
+// The marriages of an individual: the husband's chain for 'M', else the wife's (the
+// widest of the walks' rules).
+std::vector<int32_t> recordedMarriages(const PafFile& file, int32_t rin) {
+    std::vector<int32_t> marriages;
+    IndividualRecord person;
+    if (!readIndividual(file, rin, person)) return marriages;
+    LoopGuard guard;
+    for (int32_t mrin = person.firstMrin; mrin != 0 && !guard.repeats(mrin);) {
+        MarriageRecord family;
+        if (!readMarriage(file, mrin, family)) break;
+        marriages.push_back(mrin);
+        mrin = person.sex == 'M' ? family.husbandNext : family.wifeNext;
+    }
+    return marriages;
+}
+
+}  // namespace
+
+void findAncestorLoops(PafContext& ctx, int32_t start) {
+    const size_t size = size_t(std::max(ctx.file.highestRin(), 0)) + 1;
+    if (!inRange(start, size)) return;
+    std::vector<uint8_t> state(size, kNew);
+    struct Step {
+        int32_t rin;
+        std::array<int32_t, 2> parents;
+        int next;
+    };
+    std::vector<Step> path{{start, recordedParents(ctx.file, start), 0}};
+    state[size_t(start)] = kOnPath;
+    while (!path.empty()) {
+        Step& step = path.back();
+        if (step.next == 2) {
+            state[size_t(step.rin)] = kDone;
+            path.pop_back();
+            continue;
+        }
+        const int32_t parent = step.parents[size_t(step.next++)];
+        if (!inRange(parent, size)) continue;
+        if (state[size_t(parent)] == kOnPath) {
+            ctx.loopCuts.addParentLink(step.rin, parent);
+        } else if (state[size_t(parent)] == kNew) {
+            state[size_t(parent)] = kOnPath;
+            path.push_back({parent, recordedParents(ctx.file, parent), 0});
+        }
+    }
+}
+
+void findDescendantLoops(PafContext& ctx, const IntList& mrins) {
+    const size_t size = size_t(std::max(ctx.file.highestMrin(), 0)) + 1;
+    std::vector<uint8_t> state(size, kNew);
+    // One step per family on the path: the (child, marriage) links out of it, and
+    // which of them comes next.
+    struct Step {
+        int32_t mrin;
+        std::vector<std::pair<int32_t, int32_t>> links;
+        size_t next;
+    };
+    auto linksOf = [&](int32_t mrin) {
+        std::vector<std::pair<int32_t, int32_t>> links;
+        for (const int32_t child : recordedChildren(ctx.file, mrin))
+            for (const int32_t marriage : recordedMarriages(ctx.file, child)) links.emplace_back(child, marriage);
+        return links;
+    };
+    for (int32_t i = 0; i < mrins.size(); ++i) {
+        const int32_t start = mrins.fetch(i);
+        if (!inRange(start, size) || state[size_t(start)] != kNew) continue;
+        std::vector<Step> path{{start, linksOf(start), 0}};
+        state[size_t(start)] = kOnPath;
+        while (!path.empty()) {
+            Step& step = path.back();
+            if (step.next == step.links.size()) {
+                state[size_t(step.mrin)] = kDone;
+                path.pop_back();
+                continue;
+            }
+            const auto [child, marriage] = step.links[step.next++];
+            if (!inRange(marriage, size)) continue;
+            if (state[size_t(marriage)] == kOnPath) {
+                ctx.loopCuts.addMarriageLink(child, marriage);
+            } else if (state[size_t(marriage)] == kNew) {
+                state[size_t(marriage)] = kOnPath;
+                path.push_back({marriage, linksOf(marriage), 0});
+            }
+        }
+    }
+}
+
+}  // namespace tw
