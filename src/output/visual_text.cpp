@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/utf8.h"
+
 namespace tw {
 namespace {
 
@@ -52,44 +54,6 @@ constexpr std::array<char32_t, 32> kWindows1252High = {
 };
 
 char32_t fromWindows1252(uint8_t b) { return b >= 0x80 && b <= 0x9F ? kWindows1252High[b - 0x80] : char32_t(b); }
-
-// Decodes the UTF-8 sequence at text[pos]. On failure length is the maximal
-// subpart: the lead byte and the continuation bytes still acceptable after it.
-bool decodeUtf8(std::string_view text, size_t pos, char32_t& c, size_t& length) {
-    const auto lead = uint8_t(text[pos]);
-    length = 1;
-    if (lead < 0x80) {
-        c = lead;
-        return true;
-    }
-    int more;
-    uint8_t low = 0x80, high = 0xBF;  // the range allowed for the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        more = 1;
-        c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        more = 2;
-        c = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;   // no overlong forms
-        if (lead == 0xED) high = 0x9F;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        more = 3;
-        c = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;   // no overlong forms
-        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-    } else {
-        return false;
-    }
-    for (int i = 0; i < more; ++i) {
-        if (pos + length >= text.size()) return false;
-        const auto b = uint8_t(text[pos + length]);
-        const bool ok = i == 0 ? (b >= low && b <= high) : (b & 0xC0) == 0x80;
-        if (!ok) return false;
-        c = (c << 6) | (b & 0x3F);
-        ++length;
-    }
-    return true;
-}
 
 bidi::Class bidiClassOf(char32_t c) {
     if (c < 0x80) {
@@ -318,24 +282,7 @@ std::u32string decodeText(std::string_view text) {
 std::string encodeUtf8(std::u32string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char32_t c : text) {
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3F));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
+    for (const char32_t c : text) appendUtf8(out, c);
     return out;
 }
 

@@ -27,48 +27,6 @@ char toWindows1252(char32_t c) {
     return '?';
 }
 
-bool isContinuation(uint8_t b) { return (b & 0xC0) == 0x80; }
-
-// Decodes the sequence at text[pos]. On success returns the character and sets
-// length to the bytes it takes. On failure returns nothing and sets length to the
-// maximal subpart: the lead byte plus the continuation bytes that were still
-// acceptable before the sequence went wrong (at least 1).
-bool decodeOne(std::string_view text, size_t pos, char32_t& c, size_t& length) {
-    const auto lead = uint8_t(text[pos]);
-    length = 1;
-    if (lead < 0x80) {
-        c = lead;
-        return true;
-    }
-    int more;
-    uint8_t low = 0x80, high = 0xBF;  // the range allowed for the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        more = 1;
-        c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        more = 2;
-        c = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;       // no overlong forms
-        if (lead == 0xED) high = 0x9F;      // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        more = 3;
-        c = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;       // no overlong forms
-        if (lead == 0xF4) high = 0x8F;      // nothing above U+10FFFF
-    } else {
-        return false;  // a continuation byte, C0, C1 or F5..FF
-    }
-    for (int i = 0; i < more; ++i) {
-        if (pos + length >= text.size()) return false;
-        const auto b = uint8_t(text[pos + length]);
-        const bool ok = i == 0 ? (b >= low && b <= high) : isContinuation(b);
-        if (!ok) return false;
-        c = (c << 6) | (b & 0x3F);
-        ++length;
-    }
-    return true;
-}
-
 char32_t fromWindows1252(uint8_t b) { return b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : char32_t(b); }
 
 // The place of a character in the order of names.
@@ -109,28 +67,10 @@ char plainPunctuation(char32_t c) {
 
 Utf8Char utf8CharAt(std::string_view text, size_t pos) {
     Utf8Char ch;
-    if (!decodeOne(text, pos, ch.code, ch.length)) {
+    if (!decodeUtf8(text, pos, ch.code, ch.length)) {
         ch = Utf8Char{fromWindows1252(uint8_t(text[pos])), 1, false};
     }
     return ch;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
 }
 
 std::string_view clipUtf8(std::string_view text, size_t maxBytes) {
@@ -192,7 +132,7 @@ std::string utf8ToWindows1252(std::string_view utf8) {
     while (pos < utf8.size()) {
         char32_t c = 0;
         size_t length = 0;
-        out += decodeOne(utf8, pos, c, length) ? toWindows1252(c) : '?';
+        out += decodeUtf8(utf8, pos, c, length) ? toWindows1252(c) : '?';
         pos += length;
     }
     return out;
@@ -203,7 +143,7 @@ bool isValidUtf8(std::string_view text) {
     while (pos < text.size()) {
         char32_t c = 0;
         size_t length = 0;
-        if (!decodeOne(text, pos, c, length)) return false;
+        if (!decodeUtf8(text, pos, c, length)) return false;
         pos += length;
     }
     return true;

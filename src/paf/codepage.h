@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/utf8.h"
+
 namespace tw {
 
 // UTF-8 to Windows-1252. A character without a Windows-1252 form becomes "?", and so
@@ -32,9 +34,6 @@ struct Utf8Char {
     bool valid = true;
 };
 Utf8Char utf8CharAt(std::string_view text, size_t pos);
-
-// The character's UTF-8 bytes appended to out.
-void appendUtf8(std::string& out, char32_t c);
 
 // The longest start of text of at most maxBytes bytes that ends between characters.
 std::string_view clipUtf8(std::string_view text, size_t maxBytes);
