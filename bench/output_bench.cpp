@@ -1,7 +1,7 @@
 // output_bench: what writing pages costs beside laying them out, for the Descendants
 // List of a large family.
 //
-//   output_bench [--people N] [--png-pages P] [--dir DIR] [--keep]
+//   output_bench [--people N] [--png-pages P] [--pdf-only] [--dir DIR] [--keep]
 //
 // Writes the same family as descendants_bench (N people, default 200,000, the
 // descendants of one root couple with their spouses), then measures once, in the
@@ -12,7 +12,7 @@
 //   - the same pages written as one PDF (time and size), as SVG files (600 dpi)
 //     and as PNG images at 150 dpi (laid out again for that resolution), the
 //     first P pages only (default 200), given as pages per second.
-// With --keep the files stay in the temporary folder, which is then named.
+// With --pdf-only (for a profiler) no SVG or PNG is written. With --keep the files stay in the temporary folder, which is then named.
 // Needs Qt; without a display it runs on the offscreen platform.
 
 #include <QGuiApplication>
@@ -122,19 +122,20 @@ uint64_t filesSize(const std::vector<std::string>& files) {
 int main(int argc, char** argv) {
     int32_t people = 200000;
     int pngPages = 200;
-    bool keep = false;
+    bool keep = false, pdfOnly = false;
     std::string dir = std::filesystem::temp_directory_path().string();
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if (arg == "--keep") keep = true;
+        else if (arg == "--pdf-only") pdfOnly = true;
         else if (arg == "--people" && hasValue) people = std::atoi(argv[++i]);
         else if (arg == "--png-pages" && hasValue) pngPages = std::atoi(argv[++i]);
         else if (arg == "--dir" && hasValue) dir = argv[++i];
         else people = 0;
     }
     if (people < 2 || pngPages < 1) {
-        std::fprintf(stderr, "usage: output_bench [--people N] [--png-pages P] [--dir DIR] [--keep]\n");
+        std::fprintf(stderr, "usage: output_bench [--people N] [--png-pages P] [--pdf-only] [--dir DIR] [--keep]\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
@@ -190,7 +191,7 @@ int main(int argc, char** argv) {
                 pdf.seconds, pdf.cpu, pdf.cpu / layout.cpu, double(pdfSize) / 1e6);
 
     Timing svgLayout, svg;
-    {
+    if (!pdfOnly) {
         tw::SvgFilePrinter printer(folder + "/descendants.svg");
         run(printer, 0, svgLayout, svg);
         std::printf("SVG:             %.3f s (processor %.3f s), %.2fx the page log, %.1f MB in %zu files\n",
@@ -199,7 +200,7 @@ int main(int argc, char** argv) {
     }
 
     Timing pngLayout, png;
-    {
+    if (!pdfOnly) {
         tw::PngFilePrinter printer(folder + "/descendants.png");
         const int written = run(printer, pngPages, pngLayout, png).second;
         std::printf("PNG at %d dpi:  %.1f pages/s (%d pages in %.3f s, processor %.3f s), %.1f MB\n",
