@@ -51,8 +51,9 @@ QString QtSurface::fromText(std::string_view text) {
 // The font of a face or of a fallback font (see fontRuns) at the surface's size.
 QFont QtSurface::runFont(int font) {
     if (font <= 0) return qfont_;
-    if (fallbackFonts_.size() < size_t(font)) fallbackFonts_.resize(size_t(font));
-    std::optional<QFont>& cached = fallbackFonts_[size_t(font) - 1];
+    std::vector<std::optional<QFont>>& fallbacks = faceFonts_->fallbacks;
+    if (fallbacks.size() < size_t(font)) fallbacks.resize(size_t(font));
+    std::optional<QFont>& cached = fallbacks[size_t(font) - 1];
     if (!cached) {
         const std::string_view family = fallbackFamily(font);
         cached = qfont_;
@@ -107,13 +108,19 @@ void QtSurface::setFillClear() {
 
 void QtSurface::setFont(std::string_view face, int pixelHeight, int angleTenths) {
     font_ = SurfaceFont{std::string(face), pixelHeight, angleTenths};
-    qfont_ = QFont(familyFor(face));
-    qfont_.setPixelSize(std::clamp(pixelHeight, 1, kLargestPixelHeight));
-    // Widths come from the metric tables: no kerning, and no hinting that would round
-    // the advances.
-    qfont_.setKerning(false);
-    qfont_.setHintingPreference(QFont::PreferNoHinting);
-    fallbackFonts_.clear();
+    const int size = std::clamp(pixelHeight, 1, kLargestPixelHeight);
+    auto [entry, added] = fonts_.try_emplace({std::string(face), size});
+    if (added) {
+        QFont& font = entry->second.font;
+        font = QFont(familyFor(face));
+        font.setPixelSize(size);
+        // Widths come from the metric tables: no kerning, and no hinting that would
+        // round the advances.
+        font.setKerning(false);
+        font.setHintingPreference(QFont::PreferNoHinting);
+    }
+    faceFonts_ = &entry->second;
+    qfont_ = faceFonts_->font;
     applyFont();
 }
 
@@ -146,7 +153,12 @@ void QtSurface::text(DevicePoint p, std::string_view text) {
     // Before any font is set, text is Times in the size the painter has.
     if (!font_) setFont("Times", QFontInfo(painter_->font()).pixelSize(), 0);
     const std::vector<FontRun> runs = fontRuns(text, font_->face, std::clamp(font_->pixelHeight, 1, kLargestPixelHeight));
-    const qreal ascent = QFontMetricsF(qfont_, painter_->device()).ascent();
+    QPaintDevice* device = painter_->device();
+    if (faceFonts_->ascentDpi != device->logicalDpiY()) {
+        faceFonts_->ascentDpi = device->logicalDpiY();
+        faceFonts_->ascent = QFontMetricsF(qfont_, device).ascent();
+    }
+    const qreal ascent = faceFonts_->ascent;
 
     painter_->save();
     painter_->setPen(QPen(Qt::black));

@@ -14,7 +14,10 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <map>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "output/surface.h"
@@ -64,8 +67,17 @@ private:
     Colour penColour_ = 0;
     SurfaceFill fill_;
     std::optional<SurfaceFont> font_;
+    // The fonts of one face and size, built when first used: looking a family up
+    // in the font system costs more than drawing the text.
+    struct FaceFonts {
+        QFont font;
+        std::vector<std::optional<QFont>> fallbacks;  // by fallback font
+        int ascentDpi = 0;                            // the resolution ascent was measured at
+        qreal ascent = 0;
+    };
+    std::map<std::pair<std::string, int>, FaceFonts> fonts_;
+    FaceFonts* faceFonts_ = nullptr;  // of font_
     QFont qfont_;
-    std::vector<std::optional<QFont>> fallbackFonts_;  // by fallback font, built when first used
     DevicePoint current_;
 };
 

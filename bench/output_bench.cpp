@@ -1,0 +1,216 @@
+// output_bench: what writing pages costs beside laying them out, for the Descendants
+// List of a large family.
+//
+//   output_bench [--people N] [--png-pages P] [--pdf-only] [--dir DIR] [--keep]
+//
+// Writes the same family as descendants_bench (N people, default 200,000, the
+// descendants of one root couple with their spouses), then measures once, in the
+// same run:
+//   - the bare reads of every individual and its name (readIndividual and
+//     individualName in RIN order);
+//   - the Descendants List laid out to a page log, for the PDF printer (600 dpi);
+//   - the same pages written as one PDF (time and size), as SVG files (600 dpi)
+//     and as PNG images at 150 dpi (laid out again for that resolution), the
+//     first P pages only (default 200), given as pages per second.
+// With --pdf-only (for a profiler) no SVG or PNG is written. With --keep the files stay in the temporary folder, which is then named.
+// Needs Qt; without a display it runs on the offscreen platform.
+
+#include <QGuiApplication>
+
+#include <cinttypes>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "bench_support.h"
+#include "output/printing.h"
+#include "output/qt/file_printers.h"
+#include "paf/date_encoding.h"
+#include "reports/descendants_list.h"
+#include "run/app_context.h"
+
+namespace {
+
+using namespace bench;
+
+constexpr const char* kGiven[] = {"Tobias", "Ambrose", "Mercy", "Keziah", "Silas", "Phoebe", "Orson", "Almira",
+                                  "Gideon", "Lavinia", "Reuben", "Opal", "Hiram", "Zina", "Caleb", "Harriet"};
+constexpr const char* kSurnames[] = {"Quillfeather", "Ashgrove", "Brannock", "Tamsett", "Verrall", "Hollowell",
+                                     "Marchbank", "Fenwright", "Gorrell", "Whitlock", "Rasband", "Callister"};
+
+// The family of descendants_bench, generated the same way from the same seed.
+tw::WriterFamily descendantsOfOneCouple(int32_t people) {
+    Random random(20261207);
+    tw::WriterFamily f;
+    f.people.reserve(size_t(people));
+    auto add = [&](char sex, const char* surname, int year) {
+        tw::WriterPerson p;
+        p.sex = sex;
+        p.name = std::string(kGiven[random.below(16)]) + " /" + surname + "/";
+        const int roll = random.below(100);
+        if (roll < 70) p.birth = tw::makeDate({1 + random.below(28), 1 + random.below(12), year});
+        else if (roll < 80) p.birth = tw::makeDate({0, 1 + random.below(12), year});
+        else if (roll < 87) p.birth = tw::makeDate({0, 0, year});
+        else if (roll < 92) p.birth = tw::makeDate({0, 0, year}, tw::kQualAbout);
+        else if (roll < 97) p.christening = tw::makeDate({1 + random.below(28), 1 + random.below(12), year});
+        return f.addPerson(std::move(p));
+    };
+    auto marry = [&](int32_t husband, int32_t wife) {
+        tw::WriterMarriage m;
+        m.husband = husband;
+        m.wife = wife;
+        const int32_t mrin = f.addMarriage(std::move(m));
+        f.person(husband).marriageOrder.push_back(mrin);
+        f.person(wife).marriageOrder.push_back(mrin);
+        return mrin;
+    };
+
+    std::vector<int32_t> couples{marry(add('M', kSurnames[0], 1600), add('F', kSurnames[1], 1602))};
+    for (int year = 1625; !couples.empty() && int32_t(f.people.size()) < people; year += 25) {
+        std::vector<int32_t> next;
+        for (const int32_t mrin : couples) {
+            const int children = 2 + random.below(4);
+            for (int c = 0; c < children && int32_t(f.people.size()) < people; ++c) {
+                const char sex = random.below(2) == 0 ? 'M' : 'F';
+                const int32_t child = add(sex, kSurnames[random.below(12)], year + random.below(10));
+                f.marriage(mrin).children.push_back(child);
+                if (int32_t(f.people.size()) < people) {
+                    const int32_t spouse = add(sex == 'M' ? 'F' : 'M', kSurnames[random.below(12)], year);
+                    next.push_back(sex == 'M' ? marry(child, spouse) : marry(spouse, child));
+                }
+            }
+        }
+        couples = std::move(next);
+    }
+    return f;
+}
+
+// A quiet host whose printer is the file printer being measured.
+class OutputHost : public BenchHost {
+public:
+    tw::Printer* printer() override { return printer_; }
+    tw::Printer* printer_ = nullptr;
+};
+
+struct Timing {
+    double seconds = 0, cpu = 0;
+};
+
+template <typename F>
+Timing timed(F&& f) {
+    const auto start = Clock::now();
+    const double cpu = threadSeconds();
+    f();
+    return {secondsSince(start), threadSeconds() - cpu};
+}
+
+uint64_t filesSize(const std::vector<std::string>& files) {
+    uint64_t total = 0;
+    for (const std::string& file : files) {
+        std::error_code error;
+        const auto size = std::filesystem::file_size(file, error);
+        if (!error) total += size;
+    }
+    return total;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int32_t people = 200000;
+    int pngPages = 200;
+    bool keep = false, pdfOnly = false;
+    std::string dir = std::filesystem::temp_directory_path().string();
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--keep") keep = true;
+        else if (arg == "--pdf-only") pdfOnly = true;
+        else if (arg == "--people" && hasValue) people = std::atoi(argv[++i]);
+        else if (arg == "--png-pages" && hasValue) pngPages = std::atoi(argv[++i]);
+        else if (arg == "--dir" && hasValue) dir = argv[++i];
+        else people = 0;
+    }
+    if (people < 2 || pngPages < 1) {
+        std::fprintf(stderr, "usage: output_bench [--people N] [--png-pages P] [--pdf-only] [--dir DIR] [--keep]\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+
+    std::string folder = dir + "/output_bench.XXXXXX";
+    if (!mkdtemp(folder.data())) return 1;
+    const std::string path = folder + "/descendants.paf";
+    double writeSeconds = 0;
+    if (!writeInChild([&] { return descendantsOfOneCouple(people); }, path, writeSeconds)) {
+        std::fprintf(stderr, "output_bench: could not write %s\n", path.c_str());
+        return 1;
+    }
+
+    OutputHost host;
+    tw::AppContext ctx(host);
+    if (ctx.file.open(path) != tw::PafFile::kOpened) return 1;
+    ctx.dataFilePath = "descendants.paf";  // the same on every page of every run, wherever the folder
+    std::printf("family:          %" PRId32 " people (written in %.2f s)\n", ctx.file.highestRin(), writeSeconds);
+
+    uint64_t checksum = 0;
+    const Timing reads = timed([&] { checksum += readAllIndividuals(ctx); });
+    std::printf("bare reads:      %.3f s (processor %.3f s)\n", reads.seconds, reads.cpu);
+
+    tw::ReportInput input;
+    input.mrins.push(1);
+    bool ok = true;
+
+    // Lays the list out for printer, then writes its first `limit` pages (all when 0).
+    auto run = [&](tw::FilePrinter& printer, int limit, Timing& layout, Timing& write) {
+        host.printer_ = &printer;
+        layout = timed([&] { tw::generateDescendantsList(ctx, input); });
+        const int pages = ctx.pageLog.lastPageIndex() + 1;
+        const int last = limit > 0 && limit < pages ? limit : pages;
+        write = timed([&] { ok = tw::printPages(ctx.pageLog, host, 1, last) && printer.ok() && ok; });
+        host.printer_ = nullptr;
+        return std::pair{pages, last};
+    };
+
+    Timing layout, pdf;
+    const std::string pdfPath = folder + "/descendants.pdf";
+    int pages = 0;
+    {
+        tw::PdfFilePrinter printer(pdfPath);
+        pages = run(printer, 0, layout, pdf).first;
+    }
+    const uint64_t pdfSize = filesSize({pdfPath});
+    std::printf("page log:        %.3f s (processor %.3f s), %d pages, %.2fx the bare reads\n", layout.seconds,
+                layout.cpu, pages, layout.cpu / reads.cpu);
+    std::printf("PDF:             %.3f s (processor %.3f s), %.2fx the page log (target at most 3x), %.2f MB\n",
+                pdf.seconds, pdf.cpu, pdf.cpu / layout.cpu, double(pdfSize) / 1e6);
+
+    Timing svgLayout, svg;
+    if (!pdfOnly) {
+        tw::SvgFilePrinter printer(folder + "/descendants.svg");
+        run(printer, 0, svgLayout, svg);
+        std::printf("SVG:             %.3f s (processor %.3f s), %.2fx the page log, %.1f MB in %zu files\n",
+                    svg.seconds, svg.cpu, svg.cpu / layout.cpu, double(filesSize(printer.writtenFiles())) / 1e6,
+                    printer.writtenFiles().size());
+    }
+
+    Timing pngLayout, png;
+    if (!pdfOnly) {
+        tw::PngFilePrinter printer(folder + "/descendants.png");
+        const int written = run(printer, pngPages, pngLayout, png).second;
+        std::printf("PNG at %d dpi:  %.1f pages/s (%d pages in %.3f s, processor %.3f s), %.1f MB\n",
+                    tw::PngFilePrinter::kDefaultPixelsPerInch, written / png.seconds, written, png.seconds, png.cpu,
+                    double(filesSize(printer.writtenFiles())) / 1e6);
+    }
+
+    std::printf("messages:        %d (checksum %" PRIu64 ")%s\n", host.messages, checksum,
+                ok ? "" : "; a printer failed");
+    if (keep) std::printf("files kept in    %s\n", folder.c_str());
+    else std::filesystem::remove_all(folder);
+    return ok ? 0 : 1;
+}
