@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "cli/progress_line.h"
 #include "cli/stop_signals.h"
 #include "files/input_guard.h"
 #include "files/user_files.h"
@@ -11,6 +12,7 @@
 namespace tw::cli {
 
 void CliHost::message(std::string_view text, std::string_view caption) {
+    if (progress_ != nullptr) progress_->finish();
     std::fprintf(stderr, "%.*s: %.*s\n", int(caption.size()), caption.data(), int(text.size()), text.data());
 }
 
@@ -19,6 +21,10 @@ void CliHost::messageDetail(std::string_view detail) {
 }
 
 bool CliHost::cancelRequested() { return stopRequested(); }
+
+void CliHost::showProgress(int generation) {
+    if (progress_ != nullptr) progress_->generation(generation);
+}
 
 bool CliHost::writeFile(const std::string& path, std::string_view text) {
     if (isProtectedInput(path)) {

@@ -1,6 +1,6 @@
 #pragma once
 // The Host of the command line: messages go to standard error as "caption: text",
-// there is no progress display, Ctrl-C is the stop request, files that are inputs of
+// progress goes to a line on a terminal's standard error, Ctrl-C is the stop request, files that are inputs of
 // the run are never written, and the date of page headings
 // is fixed by --date or SOURCE_DATE_EPOCH so that output can be reproduced.
 
@@ -10,10 +10,12 @@
 
 namespace tw::cli {
 
+class ProgressLine;
+
 class CliHost : public Host {
 public:
     void message(std::string_view text, std::string_view caption) override;
-    void showProgress(int) override {}
+    void showProgress(int generation) override;
     bool cancelRequested() override;
     void closeStartWindow() override { ++startWindowClosed_; }
     CalendarDate today() override;
@@ -25,6 +27,8 @@ public:
 
     void setToday(CalendarDate date) { fixedToday_ = date; }
     void setPrinter(Printer* printer) { printer_ = printer; }
+    // Where the progress of a run is shown (none: nowhere).
+    void setProgress(ProgressLine* progress) { progress_ = progress; }
     // How often a report gave up and closed the start window (bad data, no start).
     int startWindowClosed() const { return startWindowClosed_; }
     // True once the run asked to write a file that is one of its inputs (refused).
@@ -36,6 +40,7 @@ protected:
 private:
     std::optional<CalendarDate> fixedToday_;
     Printer* printer_ = nullptr;
+    ProgressLine* progress_ = nullptr;
     int startWindowClosed_ = 0;
     bool refusedOutput_ = false;
 };

@@ -7,6 +7,7 @@
 #include "cli/cli_host.h"
 #include "cli/file_output.h"
 #include "cli/open_file.h"
+#include "cli/progress_line.h"
 #include "cli/stop_signals.h"
 #include "files/input_guard.h"
 #include "files/user_files.h"
@@ -249,7 +250,7 @@ int writePageLogFile(const PageLog& log, const std::string& out) {
     return 0;
 }
 
-int printPageFiles(AppContext& ctx, CliHost& host, RunFiles& files, const std::string& out) {
+int printPageFiles(AppContext& ctx, CliHost& host, RunFiles& files, const std::string& out, ProgressLine& progress) {
     const int pages = ctx.pageLog.lastPageIndex() + 1;
     const std::vector<std::string> finals = files.finalFiles(pages);
     for (const std::string& file : finals)
@@ -257,7 +258,8 @@ int printPageFiles(AppContext& ctx, CliHost& host, RunFiles& files, const std::s
     files.expectPages(pages);
     stopAtOnce();
     FileOutput& output = *files.output();
-    const bool printed = printPages(ctx.pageLog, host, 1, pages);
+    const bool printed = printPages(ctx.pageLog, host, 1, pages, false, &progress);
+    progress.finish();
     if (!printed || !output.ok())
         return fail("cannot write " + out + (output.ok() ? "" : ": " + output.errorText()), kExitFailure);
     if (!files.commit(pages)) return fail("cannot write " + out + " in full", kExitFailure);
@@ -295,6 +297,8 @@ int reportCommand(const std::vector<std::string>& args) {
 
     CliHost host;
     if (options.date) host.setToday(*options.date);
+    ProgressLine progress(stderr, standardErrorIsTerminal());
+    host.setProgress(&progress);
     RunFiles files(*options.format, options.out);
     if (*options.format != OutputFormat::Log) {
         std::string error;
@@ -312,7 +316,7 @@ int reportCommand(const std::vector<std::string>& args) {
     const DispatchOutcome outcome = dispatchReports(ctx, flagsFor(options.kind), options.start);
     if (const int status = statusOfRun(outcome, ctx, host); status >= 0) return status;
     const int written = *options.format == OutputFormat::Log ? writePageLogFile(ctx.pageLog, options.out)
-                                                              : printPageFiles(ctx, host, files, options.out);
+                                                              : printPageFiles(ctx, host, files, options.out, progress);
     if (written != 0) return written;
     return ctx.corruptDataReported() ? kExitPagesButDamaged : kExitComplete;
 }
