@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "descendant_family.h"
 #include "output/printing.h"
 #include "output/qt/file_printers.h"
 #include "paf/date_encoding.h"
@@ -35,58 +36,6 @@
 namespace {
 
 using namespace bench;
-
-constexpr const char* kGiven[] = {"Tobias", "Ambrose", "Mercy", "Keziah", "Silas", "Phoebe", "Orson", "Almira",
-                                  "Gideon", "Lavinia", "Reuben", "Opal", "Hiram", "Zina", "Caleb", "Harriet"};
-constexpr const char* kSurnames[] = {"Quillfeather", "Ashgrove", "Brannock", "Tamsett", "Verrall", "Hollowell",
-                                     "Marchbank", "Fenwright", "Gorrell", "Whitlock", "Rasband", "Callister"};
-
-// The family of descendants_bench, generated the same way from the same seed.
-tw::WriterFamily descendantsOfOneCouple(int32_t people) {
-    Random random(20261207);
-    tw::WriterFamily f;
-    f.people.reserve(size_t(people));
-    auto add = [&](char sex, const char* surname, int year) {
-        tw::WriterPerson p;
-        p.sex = sex;
-        p.name = std::string(kGiven[random.below(16)]) + " /" + surname + "/";
-        const int roll = random.below(100);
-        if (roll < 70) p.birth = tw::makeDate({1 + random.below(28), 1 + random.below(12), year});
-        else if (roll < 80) p.birth = tw::makeDate({0, 1 + random.below(12), year});
-        else if (roll < 87) p.birth = tw::makeDate({0, 0, year});
-        else if (roll < 92) p.birth = tw::makeDate({0, 0, year}, tw::kQualAbout);
-        else if (roll < 97) p.christening = tw::makeDate({1 + random.below(28), 1 + random.below(12), year});
-        return f.addPerson(std::move(p));
-    };
-    auto marry = [&](int32_t husband, int32_t wife) {
-        tw::WriterMarriage m;
-        m.husband = husband;
-        m.wife = wife;
-        const int32_t mrin = f.addMarriage(std::move(m));
-        f.person(husband).marriageOrder.push_back(mrin);
-        f.person(wife).marriageOrder.push_back(mrin);
-        return mrin;
-    };
-
-    std::vector<int32_t> couples{marry(add('M', kSurnames[0], 1600), add('F', kSurnames[1], 1602))};
-    for (int year = 1625; !couples.empty() && int32_t(f.people.size()) < people; year += 25) {
-        std::vector<int32_t> next;
-        for (const int32_t mrin : couples) {
-            const int children = 2 + random.below(4);
-            for (int c = 0; c < children && int32_t(f.people.size()) < people; ++c) {
-                const char sex = random.below(2) == 0 ? 'M' : 'F';
-                const int32_t child = add(sex, kSurnames[random.below(12)], year + random.below(10));
-                f.marriage(mrin).children.push_back(child);
-                if (int32_t(f.people.size()) < people) {
-                    const int32_t spouse = add(sex == 'M' ? 'F' : 'M', kSurnames[random.below(12)], year);
-                    next.push_back(sex == 'M' ? marry(child, spouse) : marry(spouse, child));
-                }
-            }
-        }
-        couples = std::move(next);
-    }
-    return f;
-}
 
 // A quiet host whose printer is the file printer being measured.
 class OutputHost : public BenchHost {
