@@ -13,61 +13,16 @@
 #   usage: xvfb_paper_test.sh TAMBLEWIN DEMO_PAF SCREEN_CHECK OUT_DIR
 set -euo pipefail
 
-if [ "${1:-}" != --inside ]; then
-    for tool in xvfb-run xdotool xauth pdfinfo; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIP: $tool is not installed (bash tools/setup.sh installs it)"
-            exit 77
-        fi
-    done
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inside "$@"
-fi
-shift
-exe=$1
-demo=$2
-check=$3
-out=$4
-mkdir -p "$out"
-
-work=$(mktemp -d)
-app=
-finish() {
-    if [ -n "$app" ] && kill -0 "$app" 2>/dev/null; then kill "$app"; wait "$app" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap finish EXIT
-
-export XDG_CONFIG_HOME=$work/config
-export WINEPREFIX=$work/wine
-export TAMBLEWIN_WINDOW_TRACE=$work/windows
-export QT_QPA_PLATFORM=xcb
-: >"$TAMBLEWIN_WINDOW_TRACE"
+tools="xdotool pdfinfo"
+name=paper
+source "$(dirname "$0")/xvfb_common.sh"
 pdf=$work/ancestors.pdf
-
-"$exe" >"$out/paper.log" 2>&1 &
-app=$!
-
-# Waits until the given window is the last one the user was shown.
-wait_for() {
-    echo "waiting for $1"
-    while [ "$(tail -n 1 "$TAMBLEWIN_WINDOW_TRACE")" != "$1" ]; do
-        if ! kill -0 "$app" 2>/dev/null; then
-            echo "FAIL: tamblewin ended before $1 came up; windows shown:"
-            cat "$TAMBLEWIN_WINDOW_TRACE"
-            cat "$out/paper.log"
-            exit 1
-        fi
-        sleep 0.1
-    done
-    sleep 0.5
-    "$check" "$out/paper-$1.png" 0 0 0 0 0 >/dev/null
-}
 
 # Presses Enter in the start window until the report has run and Preview (which
 # takes Next's place) opens the preview.
 open_preview() {
     while [ "$(tail -n 1 "$TAMBLEWIN_WINDOW_TRACE")" != TPagePreview ]; do
-        kill -0 "$app" 2>/dev/null || { echo "FAIL: tamblewin ended"; cat "$out/paper.log"; exit 1; }
+        kill -0 "$app" 2>/dev/null || { echo "FAIL: tamblewin ended"; cat "$log"; exit 1; }
         xdotool key Return
         sleep 1
     done

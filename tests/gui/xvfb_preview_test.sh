@@ -13,58 +13,9 @@
 #   usage: xvfb_preview_test.sh TAMBLEWIN DEMO_PAF SCREEN_CHECK OUT_DIR
 set -euo pipefail
 
-if [ "${1:-}" != --inside ]; then
-    for tool in xvfb-run xdotool xauth; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIP: $tool is not installed (bash tools/setup.sh installs it)"
-            exit 77
-        fi
-    done
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inside "$@"
-fi
-shift
-exe=$1
-demo=$2
-check=$3
-out=$4
-mkdir -p "$out"
-
-work=$(mktemp -d)
-app=
-finish() {
-    if [ -n "$app" ] && kill -0 "$app" 2>/dev/null; then kill "$app"; wait "$app" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap finish EXIT
-
-# A settings folder and a Wine prefix of its own: no recent files offered.
-export XDG_CONFIG_HOME=$work/config
-export XDG_STATE_HOME=$work/state
-unset TAMBLEWIN_DSC_TUNING
-export WINEPREFIX=$work/wine
-export TAMBLEWIN_WINDOW_TRACE=$work/windows
-export QT_QPA_PLATFORM=xcb
-: >"$TAMBLEWIN_WINDOW_TRACE"
-
-"$exe" >"$out/tamblewin.log" 2>&1 &
-app=$!
-
-# Waits until the given window is the last one shown.
-wait_for() {
-    echo "waiting for $1"
-    while [ "$(tail -n 1 "$TAMBLEWIN_WINDOW_TRACE")" != "$1" ]; do
-        if ! kill -0 "$app" 2>/dev/null; then
-            echo "FAIL: tamblewin ended before $1 came up; windows shown:"
-            cat "$TAMBLEWIN_WINDOW_TRACE"
-            cat "$out/tamblewin.log"
-            exit 1
-        fi
-        sleep 0.1
-    done
-    sleep 0.5
-    # Each window as the user saw it, for whoever looks into a failure.
-    "$check" "$out/$1.png" 0 0 0 0 0 >/dev/null
-}
+tools="xdotool"
+name=tamblewin
+source "$(dirname "$0")/xvfb_common.sh"
 
 wait_for TTitleScreen
 xdotool key Return                            # Next
