@@ -28,6 +28,7 @@
 #include "bench_support.h"
 #include "descendant_family.h"
 #include "output/printing.h"
+#include "output/pdf/pdf_file_printer.h"
 #include "output/qt/file_printers.h"
 #include "paf/date_encoding.h"
 #include "reports/descendants_list.h"
@@ -116,7 +117,7 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     // Lays the list out for printer, then writes its first `limit` pages (all when 0).
-    auto run = [&](tw::FilePrinter& printer, int limit, Timing& layout, Timing& write) {
+    auto run = [&](auto& printer, int limit, Timing& layout, Timing& write) {
         host.printer_ = &printer;
         layout = timed([&] { tw::generateDescendantsList(ctx, input); });
         const int pages = ctx.pageLog.lastPageIndex() + 1;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "cli/file_output.h"
+#include "output/pdf/pdf_file_printer.h"
 #include "output/qt/file_printers.h"
 
 namespace tw::cli {

@@ -1,3 +1,4 @@
+#include "output/pdf/pdf_file_printer.h"
 #include "output/qt/file_printers.h"
 
 #include <gtest/gtest.h>

@@ -16,6 +16,7 @@
 
 #include "output/font_metrics.h"
 #include "output/page_render.h"
+#include "output/pdf/pdf_file_printer.h"
 #include "output/qt/file_printers.h"
 #include "output/qt/qt_surface.h"
 #include "support/recording_host.h"

@@ -1,9 +1,5 @@
 #include "output/qt/file_printers.h"
 
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <filesystem>
 #include <system_error>
@@ -53,55 +49,6 @@ std::string FilePrinter::pageFilePath(const std::string& path, int page, const s
     if (extension.empty()) extension = defaultExtension;
     const std::string name = whole.stem().string() + "-" + std::to_string(page) + extension;
     return (whole.parent_path() / name).string();
-}
-
-// --- PDF -----------------------------------------------------------------------------
-
-PdfFilePrinter::PdfFilePrinter(std::string path) : FilePrinter(std::move(path), kPixelsPerInch) {}
-
-PdfFilePrinter::~PdfFilePrinter() { stopPainting(); }
-
-bool PdfFilePrinter::startDocument(std::string_view title) {
-    stopPainting();
-    error_.clear();
-    written_.clear();
-    title_ = std::string(title);
-
-    writer_ = std::make_unique<QPdfWriter>(toQString(path_));
-    writer_->setResolution(dpi_);
-    writer_->setTitle(QtSurface::fromText(title_));
-    writer_->setCreator(QStringLiteral("Tamblewin"));
-    const QPageLayout layout(QPageSize(paper_ == PaperSize::Legal ? QPageSize::Legal : QPageSize::Letter),
-                             landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-    writer_->setPageLayout(layout);
-    if (!painter_.begin(writer_.get())) {
-        writer_.reset();
-        fail("Cannot write " + path_);
-        return false;
-    }
-    surface_.begin(painter_);
-    return true;
-}
-
-void PdfFilePrinter::newPage() {
-    if (writer_ != nullptr && painter_.isActive()) writer_->newPage();
-}
-
-void PdfFilePrinter::endDocument() {
-    if (writer_ == nullptr) return;
-    stopPainting();
-    writer_.reset();
-    if (written(path_))
-        written_.push_back(path_);
-    else
-        fail("Cannot write " + path_);
-}
-
-void PdfFilePrinter::abortDocument() {
-    if (writer_ == nullptr) return;
-    stopPainting();
-    writer_.reset();
-    removeFile(path_);
 }
 
 // --- One file per page ----------------------------------------------------------------

@@ -1,6 +1,6 @@
 #pragma once
-// Printers that write files, for the command line: PDF (one document), PNG and SVG
-// (one file per page). Each takes the paper and orientation the report asks for,
+// Printers that write files, for the command line: PNG and SVG (one file per page;
+// PDF has a writer of its own, output/pdf/pdf_file_printer.h). Each takes the paper and orientation the report asks for,
 // has no unprintable margins (physical offsets 0), and reports a file it could not
 // write through ok() and errorText() instead of stopping. They draw text, so they
 // need a QGuiApplication (on a machine without a display, QT_QPA_PLATFORM=offscreen).
@@ -18,7 +18,6 @@
 #include "output/printer.h"
 #include "output/qt/qt_surface.h"
 
-class QPdfWriter;
 class QSvgGenerator;
 
 namespace tw {
@@ -59,23 +58,6 @@ protected:
     std::vector<std::string> written_;
     QPainter painter_;
     QtSurface surface_;
-};
-
-// One PDF document at 600 pixels per inch, letter or legal paper.
-class PdfFilePrinter : public FilePrinter {
-public:
-    static constexpr int kPixelsPerInch = 600;
-
-    explicit PdfFilePrinter(std::string path);
-    ~PdfFilePrinter() override;
-
-    bool startDocument(std::string_view title) override;
-    void newPage() override;
-    void endDocument() override;
-    void abortDocument() override;
-
-private:
-    std::unique_ptr<QPdfWriter> writer_;
 };
 
 // Printers that write one file per page: starting, turning and ending pages is the

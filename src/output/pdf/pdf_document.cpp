@@ -1,0 +1,314 @@
+#include "output/pdf/pdf_document.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <charconv>
+#include <ctime>
+
+#include "output/pdf/pdf_numbers.h"
+#include "output/visual_text.h"
+
+namespace tw {
+
+// --- Deflater ------------------------------------------------------------------------
+
+// Level 1 compresses page content (short, repetitive operators) nearly as well as
+// the default level in a fraction of the time.
+struct Deflater::Stream {
+    z_stream z{};
+    bool ready = false;
+};
+
+Deflater::Deflater() : stream_(std::make_unique<Stream>()) {
+    stream_->ready = deflateInit(&stream_->z, 1) == Z_OK;
+}
+
+Deflater::~Deflater() {
+    if (stream_->ready) deflateEnd(&stream_->z);
+}
+
+void Deflater::compress(std::string_view data, std::string& out) {
+    z_stream& z = stream_->z;
+    out.resize(deflateBound(&z, uLong(data.size())) + 16);
+    deflateReset(&z);
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+    z.avail_in = uInt(data.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = uInt(out.size());
+    const int status = deflate(&z, Z_FINISH);
+    out.resize(status == Z_STREAM_END ? z.total_out : 0);
+}
+
+// --- PdfDocument ---------------------------------------------------------------------
+
+namespace {
+
+// Text for a PDF text string: UTF-16BE with its byte-order mark, in hex.
+std::string textString(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out = "<FEFF";
+    auto unit = [&](uint32_t u) {
+        for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(u >> shift) & 0xF];
+    };
+    for (char32_t c : decodeText(text)) {
+        if (c >= 0x10000) {
+            unit(0xD800 + ((c - 0x10000) >> 10));
+            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            unit(c);
+        }
+    }
+    return out + ">";
+}
+
+// Six capital letters naming a subset, different for every font of the document.
+std::string subsetTag(int number) {
+    std::string tag = "TWAAAA";
+    for (int i = 5; i >= 2 && number > 0; --i, number /= 26) tag[size_t(i)] = char('A' + number % 26);
+    return tag;
+}
+
+std::string reference(int object) { return std::to_string(object) + " 0 R"; }
+
+std::string hex16(uint32_t value) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out(4, '0');
+    for (int i = 3; i >= 0; --i, value >>= 4) out[size_t(i)] = kHex[value & 0xF];
+    return out;
+}
+
+std::string unicodeHex(std::u32string_view text) {
+    std::string out;
+    for (char32_t c : text) {
+        if (c >= 0x10000) {
+            out += hex16(0xD800 + ((c - 0x10000) >> 10));
+            out += hex16(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += hex16(c);
+        }
+    }
+    return out;
+}
+
+// The map from glyphs back to the characters they stand for.
+std::string toUnicodeMap(const std::map<uint32_t, PdfFont::UsedGlyph>& used) {
+    std::vector<std::pair<uint32_t, const std::u32string*>> entries;
+    for (const auto& [glyph, use] : used)
+        if (!use.text.empty()) entries.emplace_back(glyph, &use.text);
+    std::string cmap =
+        "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+        "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+        "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+        "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+    for (size_t start = 0; start < entries.size(); start += 100) {
+        const size_t end = std::min(entries.size(), start + 100);
+        cmap += std::to_string(end - start) + " beginbfchar\n";
+        for (size_t i = start; i < end; ++i)
+            cmap += "<" + hex16(entries[i].first) + "> <" + unicodeHex(*entries[i].second) + ">\n";
+        cmap += "endbfchar\n";
+    }
+    return cmap + "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+}
+
+// The widths of the glyphs drawn, in thousandths of an em, as runs of consecutive glyphs.
+std::string widthArray(const PdfFont& font) {
+    std::string out = "[";
+    uint32_t next = 0;
+    bool open = false;
+    for (const auto& [glyph, use] : font.usedGlyphs()) {
+        if (!open || glyph != next) {
+            if (open) out += "]";
+            out += std::to_string(glyph) + "[";
+            open = true;
+        } else {
+            out += ' ';
+        }
+        out += pdfNumber(use.advance * 1000.0 / font.unitsPerEm());
+        next = glyph + 1;
+    }
+    if (open) out += "]";
+    return out + "]";
+}
+
+}  // namespace
+
+PdfDocument::~PdfDocument() { abandon(); }
+
+bool PdfDocument::open(const std::string& path, std::string_view title) {
+    abandon();
+    file_ = std::fopen(path.c_str(), "wb");
+    if (file_ == nullptr) return false;
+    failed_ = false;
+    written_ = 0;
+    objectCount_ = 0;
+    offsets_.clear();
+    pages_.clear();
+    fonts_.clear();
+    title_ = std::string(title);
+    pagesObject_ = newObject();
+    resourcesObject_ = newObject();
+    infoObject_ = newObject();
+    write("%PDF-1.6\n%\xE2\xE3\xCF\xD3\n");
+    return true;
+}
+
+void PdfDocument::abandon() {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = nullptr;
+}
+
+void PdfDocument::write(std::string_view text) {
+    if (file_ == nullptr || failed_) return;
+    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
+    written_ += text.size();
+}
+
+void PdfDocument::beginObject(int object) {
+    if (offsets_.size() < size_t(object)) offsets_.resize(size_t(object), 0);
+    offsets_[size_t(object) - 1] = written_;
+    write(std::to_string(object) + " 0 obj\n");
+}
+
+void PdfDocument::writeStream(int object, std::string_view dictionary, std::string_view data, bool compress) {
+    std::string_view body = data;
+    if (compress) {
+        deflater_.compress(data, compressed_);
+        body = compressed_;
+    }
+    beginObject(object);
+    write("<<");
+    write(dictionary);
+    if (compress) write("/Filter/FlateDecode");
+    write("/Length " + std::to_string(body.size()) + ">>\nstream\n");
+    write(body);
+    write("\nendstream\nendobj\n");
+}
+
+void PdfDocument::addPage(double widthPoints, double heightPoints, std::string_view content) {
+    const int contentObject = newObject();
+    writeStream(contentObject, "", content, true);
+    const int page = newObject();
+    beginObject(page);
+    write("<</Type/Page/Parent " + reference(pagesObject_) + "/MediaBox[0 0 " + pdfNumber(widthPoints) + " " +
+          pdfNumber(heightPoints) + "]/Resources " + reference(resourcesObject_) + "/Contents " +
+          reference(contentObject) + ">>\nendobj\n");
+    pages_.push_back(page);
+}
+
+int PdfDocument::fontFor(std::string_view family) {
+    for (size_t i = 0; i < fonts_.size(); ++i)
+        if (fonts_[i].family == family) return fonts_[i].font ? int(i) : -1;
+    EmbeddedFont embedded{std::string(family), nullptr, 0};
+    if (const auto file = findFontFile(family)) embedded.font = PdfFont::open(*file);
+    const bool found = embedded.font != nullptr;
+    fonts_.push_back(std::move(embedded));
+    return found ? int(fonts_.size()) - 1 : -1;
+}
+
+// A Type 0 font over the glyphs of the font file (the page content names glyphs by
+// their index in the whole font), its subset embedded.
+void PdfDocument::writeFont(const EmbeddedFont& embedded, int tag) {
+    PdfFont& font = *embedded.font;
+    font.preferLowestCharacters();
+    const PdfFont::Subset subset = font.subset();
+    const std::string name = subsetTag(tag) + "+" + font.postScriptName();
+    const double toThousandths = 1000.0 / font.unitsPerEm();
+
+    int programObject = 0;
+    if (!subset.program.empty()) {
+        programObject = newObject();
+        if (font.isCff())
+            writeStream(programObject, "/Subtype/OpenType", subset.program, true);
+        else
+            writeStream(programObject, "/Length1 " + std::to_string(subset.program.size()), subset.program, true);
+    }
+    // TrueType glyphs are renumbered in the subset: the map takes each glyph of the
+    // whole font to its place in the subset. CFF subsets keep the glyphs' numbers.
+    int glyphMapObject = 0;
+    if (!subset.program.empty() && !font.isCff()) {
+        const uint32_t last = font.usedGlyphs().empty() ? 0 : font.usedGlyphs().rbegin()->first;
+        std::string map(size_t(last + 1) * 2, '\0');
+        for (const auto& [glyph, newGlyph] : subset.newGlyph) {
+            map[size_t(glyph) * 2] = char(newGlyph >> 8);
+            map[size_t(glyph) * 2 + 1] = char(newGlyph & 0xFF);
+        }
+        glyphMapObject = newObject();
+        writeStream(glyphMapObject, "", map, true);
+    }
+    const std::vector<int> box = font.boundingBox();
+    const int descriptor = newObject();
+    beginObject(descriptor);
+    std::string text = "<</Type/FontDescriptor/FontName/" + name + "/Flags 4/FontBBox[";
+    for (size_t i = 0; i < box.size(); ++i) text += (i ? " " : "") + pdfNumber(box[i] * toThousandths);
+    text += "]/ItalicAngle 0/Ascent " + pdfNumber(font.ascender() * toThousandths) + "/Descent " +
+            pdfNumber(box[1] * toThousandths) + "/CapHeight " + pdfNumber(font.ascender() * toThousandths) +
+            "/StemV 80";
+    if (programObject != 0) text += (font.isCff() ? "/FontFile3 " : "/FontFile2 ") + reference(programObject);
+    write(text + ">>\nendobj\n");
+
+    const int descendant = newObject();
+    beginObject(descendant);
+    text = std::string("<</Type/Font/Subtype/") + (font.isCff() ? "CIDFontType0" : "CIDFontType2") + "/BaseFont/" +
+           name + "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>/FontDescriptor " +
+           reference(descriptor) + "/DW 0/W " + widthArray(font);
+    if (glyphMapObject != 0) text += "/CIDToGIDMap " + reference(glyphMapObject);
+    write(text + ">>\nendobj\n");
+
+    const int toUnicode = newObject();
+    writeStream(toUnicode, "", toUnicodeMap(font.usedGlyphs()), true);
+    beginObject(embedded.object);
+    write("<</Type/Font/Subtype/Type0/BaseFont/" + name + "/Encoding/Identity-H/DescendantFonts[" +
+          reference(descendant) + "]/ToUnicode " + reference(toUnicode) + ">>\nendobj\n");
+}
+
+void PdfDocument::writeInfo(int object) {
+    char date[32] = "";
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    if (gmtime_r(&now, &utc) != nullptr) std::strftime(date, sizeof date, "D:%Y%m%d%H%M%SZ", &utc);
+    beginObject(object);
+    write("<</Title " + textString(title_) + "/Creator(Tamblewin)/Producer(Tamblewin)/CreationDate(" + date +
+          ")>>\nendobj\n");
+}
+
+bool PdfDocument::finish() {
+    if (file_ == nullptr) return false;
+    std::string resources = "<</Font<<";
+    int tag = 0;
+    for (EmbeddedFont& embedded : fonts_) {
+        if (!embedded.font || embedded.font->usedGlyphs().empty()) continue;
+        embedded.object = newObject();
+        resources += "/F" + std::to_string(&embedded - fonts_.data()) + " " + reference(embedded.object);
+        writeFont(embedded, tag++);
+    }
+    beginObject(resourcesObject_);
+    write(resources + ">>>>\nendobj\n");
+
+    beginObject(pagesObject_);
+    std::string kids;
+    for (int page : pages_) kids += reference(page) + " ";
+    write("<</Type/Pages/Kids[" + kids + "]/Count " + std::to_string(pages_.size()) + ">>\nendobj\n");
+    writeInfo(infoObject_);
+    const int catalog = newObject();
+    beginObject(catalog);
+    write("<</Type/Catalog/Pages " + reference(pagesObject_) + ">>\nendobj\n");
+
+    const uint64_t xref = written_;
+    offsets_.resize(size_t(objectCount_), 0);
+    std::string table = "xref\n0 " + std::to_string(objectCount_ + 1) + "\n0000000000 65535 f \n";
+    for (uint64_t offset : offsets_) {
+        char line[32];
+        std::snprintf(line, sizeof line, "%010llu 00000 n \n", static_cast<unsigned long long>(offset));
+        table += line;
+    }
+    write(table);
+    write("trailer\n<</Size " + std::to_string(objectCount_ + 1) + "/Root " + reference(catalog) + "/Info " +
+          reference(infoObject_) + ">>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n");
+    const bool ok = !failed_ && std::fflush(file_) == 0 && std::ferror(file_) == 0;
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    return ok && closed;
+}
+
+}  // namespace tw

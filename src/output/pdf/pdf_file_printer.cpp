@@ -1,0 +1,65 @@
+#include "output/pdf/pdf_file_printer.h"
+
+#include <cstdio>
+
+#include "output/measuring_printer.h"
+
+namespace tw {
+
+PdfFilePrinter::~PdfFilePrinter() { abortDocument(); }
+
+PrinterGeometry PdfFilePrinter::geometry() const { return sheetGeometry(paper_, landscape_, kPixelsPerInch); }
+
+void PdfFilePrinter::fail(const std::string& text) {
+    if (error_.empty()) error_ = text;
+}
+
+bool PdfFilePrinter::startDocument(std::string_view title) {
+    abortDocument();
+    error_.clear();
+    written_.clear();
+    if (!document_.open(path_, title)) {
+        fail("Cannot write " + path_);
+        return false;
+    }
+    startPage();
+    return true;
+}
+
+void PdfFilePrinter::startPage() { surface_.beginPage(geometry().physicalHeight, kPixelsPerInch); }
+
+void PdfFilePrinter::finishPage() {
+    const PrinterGeometry sheet = geometry();
+    const double toPoints = 72.0 / kPixelsPerInch;
+    document_.addPage(sheet.physicalWidth * toPoints, sheet.physicalHeight * toPoints, surface_.finishPage());
+}
+
+void PdfFilePrinter::newPage() {
+    if (!document_.isOpen()) return;
+    finishPage();
+    startPage();
+}
+
+void PdfFilePrinter::endDocument() {
+    if (!document_.isOpen()) return;
+    finishPage();
+    if (!surface_.missingFont().empty()) {
+        fail("Cannot write " + path_ + ": the font " + surface_.missingFont() + " is not installed");
+        abortDocument();
+        return;
+    }
+    if (document_.finish()) {
+        written_.push_back(path_);
+        return;
+    }
+    fail("Cannot write " + path_);
+    std::remove(path_.c_str());
+}
+
+void PdfFilePrinter::abortDocument() {
+    if (!document_.isOpen()) return;
+    document_.abandon();
+    std::remove(path_.c_str());
+}
+
+}  // namespace tw
