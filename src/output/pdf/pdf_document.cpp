@@ -28,16 +28,19 @@ Deflater::~Deflater() {
     if (stream_->ready) deflateEnd(&stream_->z);
 }
 
-void Deflater::compress(std::string_view data, std::string& out) {
+std::string_view Deflater::compress(std::string_view data) {
     z_stream& z = stream_->z;
-    out.resize(deflateBound(&z, uLong(data.size())) + 16);
+    // The buffer only grows: filling it anew for every page would cost more than
+    // the compression.
+    const size_t bound = deflateBound(&z, uLong(data.size())) + 16;
+    if (buffer_.size() < bound) buffer_.resize(bound);
     deflateReset(&z);
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
     z.avail_in = uInt(data.size());
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
-    z.avail_out = uInt(out.size());
+    z.next_out = reinterpret_cast<Bytef*>(buffer_.data());
+    z.avail_out = uInt(buffer_.size());
     const int status = deflate(&z, Z_FINISH);
-    out.resize(status == Z_STREAM_END ? z.total_out : 0);
+    return std::string_view(buffer_.data(), status == Z_STREAM_END ? z.total_out : 0);
 }
 
 // --- PdfDocument ---------------------------------------------------------------------
@@ -104,8 +107,13 @@ std::string toUnicodeMap(const std::map<uint32_t, PdfFont::UsedGlyph>& used) {
     for (size_t start = 0; start < entries.size(); start += 100) {
         const size_t end = std::min(entries.size(), start + 100);
         cmap += std::to_string(end - start) + " beginbfchar\n";
-        for (size_t i = start; i < end; ++i)
-            cmap += "<" + hex16(entries[i].first) + "> <" + unicodeHex(*entries[i].second) + ">\n";
+        for (size_t i = start; i < end; ++i) {
+            cmap += '<';
+            cmap += hex16(entries[i].first);
+            cmap += "> <";
+            cmap += unicodeHex(*entries[i].second);
+            cmap += ">\n";
+        }
         cmap += "endbfchar\n";
     }
     return cmap + "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
@@ -171,11 +179,8 @@ void PdfDocument::beginObject(int object) {
 }
 
 void PdfDocument::writeStream(int object, std::string_view dictionary, std::string_view data, bool compress) {
-    std::string_view body = data;
-    if (compress) {
-        deflater_.compress(data, compressed_);
-        body = compressed_;
-    }
+    const std::string_view body = compress ? deflater_.compress(data) : data;
+    if (body.empty() && !data.empty()) failed_ = true;  // zlib could not compress it
     beginObject(object);
     write("<<");
     write(dictionary);
@@ -240,11 +245,17 @@ void PdfDocument::writeFont(const EmbeddedFont& embedded, int tag) {
     const int descriptor = newObject();
     beginObject(descriptor);
     std::string text = "<</Type/FontDescriptor/FontName/" + name + "/Flags 4/FontBBox[";
-    for (size_t i = 0; i < box.size(); ++i) text += (i ? " " : "") + pdfNumber(box[i] * toThousandths);
+    for (size_t i = 0; i < box.size(); ++i) {
+        if (i > 0) text += ' ';
+        appendPdfNumber(text, box[i] * toThousandths);
+    }
     text += "]/ItalicAngle 0/Ascent " + pdfNumber(font.ascender() * toThousandths) + "/Descent " +
             pdfNumber(box[1] * toThousandths) + "/CapHeight " + pdfNumber(font.ascender() * toThousandths) +
             "/StemV 80";
-    if (programObject != 0) text += (font.isCff() ? "/FontFile3 " : "/FontFile2 ") + reference(programObject);
+    if (programObject != 0) {
+        text += font.isCff() ? "/FontFile3 " : "/FontFile2 ";
+        text += reference(programObject);
+    }
     write(text + ">>\nendobj\n");
 
     const int descendant = newObject();

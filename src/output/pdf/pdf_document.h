@@ -23,12 +23,13 @@ public:
     ~Deflater();
     Deflater(const Deflater&) = delete;
     Deflater& operator=(const Deflater&) = delete;
-    // data compressed into out (replacing what it held).
-    void compress(std::string_view data, std::string& out);
+    // data compressed; valid until the next call.
+    std::string_view compress(std::string_view data);
 
 private:
     struct Stream;
     std::unique_ptr<Stream> stream_;
+    std::string buffer_;
 };
 
 class PdfDocument {
@@ -77,7 +78,6 @@ private:
     std::vector<int> pages_;
     std::vector<EmbeddedFont> fonts_;
     std::string title_;
-    std::string compressed_;
     Deflater deflater_;
 };
 
