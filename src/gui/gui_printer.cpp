@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cstdio>
 
 #include "gui/ui_dialogs.h"
@@ -76,12 +77,14 @@ bool GuiPrinter::startDocument(std::string_view title) {
 
 Surface& GuiPrinter::surface() {
     if (painter_.isActive()) return surface_;
+    if (pdf_.isOpen()) return pdfSurface_;
     if (!documentOpen_ || !error_.isEmpty()) return idle_;
     if (printsToPdf() && pdfTarget_.isEmpty()) {
         error_ = QStringLiteral("No PDF file was named to print into.");
         return idle_;
     }
     if (!startPainting()) return idle_;
+    if (pdf_.isOpen()) return pdfSurface_;
     surface_.begin(painter_);
     return surface_;
 }
@@ -104,7 +107,7 @@ bool GuiPrinter::startPainting() {
         partial.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         pdfPartial_ = partial.fileName();
         partial.close();
-        printer_.setOutputFileName(pdfPartial_);
+        return startPdfDocument();
     }
     if (painter_.begin(&printer_)) return true;
     error_ = printsToPdf() ? QStringLiteral("Cannot write ") + pdfTarget_
@@ -112,6 +115,25 @@ bool GuiPrinter::startPainting() {
                                  QStringLiteral(" could not start printing.");
     dropPdfFile();
     return false;
+}
+
+bool GuiPrinter::startPdfDocument() {
+    const QString title = printer_.docName();
+    const QByteArray utf8Title = title.toUtf8();
+    if (!pdf_.open(QFile::encodeName(pdfPartial_).toStdString(), std::string_view(utf8Title.data(), size_t(utf8Title.size())))) {
+        error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+        dropPdfFile();
+        return false;
+    }
+    const PrinterGeometry sheet = geometry();
+    pdfSurface_.beginPage(sheet.physicalHeight, sheet.pixelsPerInchY);
+    return true;
+}
+
+void GuiPrinter::finishPdfPage() {
+    const PrinterGeometry sheet = geometry();
+    const double toPoints = 72.0 / std::max(sheet.pixelsPerInchY, 1);
+    pdf_.addPage(sheet.physicalWidth * toPoints, sheet.physicalHeight * toPoints, pdfSurface_.finishPage());
 }
 
 void GuiPrinter::placePdfFile() {
@@ -135,6 +157,10 @@ void GuiPrinter::dropPdfFile() {
 
 void GuiPrinter::newPage() {
     if (painter_.isActive()) printer_.newPage();
+    if (!pdf_.isOpen()) return;
+    finishPdfPage();
+    const PrinterGeometry sheet = geometry();
+    pdfSurface_.beginPage(sheet.physicalHeight, sheet.pixelsPerInchY);
 }
 
 void GuiPrinter::stopPainting() {
@@ -144,12 +170,23 @@ void GuiPrinter::stopPainting() {
 
 void GuiPrinter::endDocument() {
     stopPainting();
+    if (pdf_.isOpen()) {
+        finishPdfPage();
+        if (!pdfSurface_.missingFont().empty())
+            error_ = QStringLiteral("Cannot write ") + pdfTarget_ + QStringLiteral(": the font ") +
+                     QString::fromStdString(pdfSurface_.missingFont()) + QStringLiteral(" is not installed");
+        else if (!pdf_.finish())
+            error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+        pdf_.abandon();
+        if (!error_.isEmpty()) dropPdfFile();
+    }
     placePdfFile();
     documentOpen_ = false;
 }
 
 void GuiPrinter::abortDocument() {
     if (painter_.isActive()) printer_.abort();
+    pdf_.abandon();
     stopPainting();
     dropPdfFile();
     documentOpen_ = false;

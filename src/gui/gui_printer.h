@@ -9,7 +9,9 @@
 // shows up in the system's print queue, and a PDF file is only asked for when the
 // user prints. A PDF file is written under a temporary name beside it and renamed
 // into place when the document ends, so a print stopped half-way leaves no part of
-// a file (and an older file of that name stays as it was).
+// a file (and an older file of that name stays as it was). PDF files are written
+// by the program's own PDF writer, as on the command line; system printers are
+// painted through Qt.
 
 #include <QPainter>
 #include <QPrinter>
@@ -17,6 +19,8 @@
 #include <QStringList>
 
 #include "output/measuring_printer.h"
+#include "output/pdf/pdf_document.h"
+#include "output/pdf/pdf_surface.h"
 #include "output/printer.h"
 #include "output/qt/qt_surface.h"
 
@@ -57,7 +61,7 @@ public:
 
     // True while a document is open; painting tells whether pages have been drawn.
     bool documentOpen() const { return documentOpen_; }
-    bool painting() const { return painter_.isActive(); }
+    bool painting() const { return painter_.isActive() || pdf_.isOpen(); }
     // Why the last document could not be printed; empty when it was.
     const QString& errorText() const { return error_; }
 
@@ -68,6 +72,8 @@ public:
 private:
     void stopPainting();
     bool startPainting();
+    bool startPdfDocument();
+    void finishPdfPage();
     // Moves the finished PDF file from its temporary name to the one chosen.
     void placePdfFile();
     void dropPdfFile();
@@ -76,6 +82,8 @@ private:
     QPrinter printer_{QPrinter::HighResolution};
     QPainter painter_;
     QtSurface surface_;
+    PdfDocument pdf_;
+    PdfSurface pdfSurface_{pdf_};
     NullSurface idle_;  // drawn on when the printer could not start
     QString title_;
     QString documentTitle_;

@@ -191,6 +191,10 @@ TEST_F(FilePrintersTest, PdfIsOneDocumentOnTheRequestedPaper) {
     const std::string text = commandOutput("pdftotext '" + file("list.pdf") + "' -");
     EXPECT_NE(text.find("Tamblewin Totals"), std::string::npos) << text;
     EXPECT_NE(text.find("Second page"), std::string::npos) << text;
+    // The same printer again: a new document with fonts of its own.
+    print(letter, {kSecondPage});
+    ASSERT_TRUE(letter.ok()) << letter.errorText();
+    EXPECT_NE(commandOutput("pdftotext '" + file("list.pdf") + "' -").find("Second page"), std::string::npos);
 
     // A landscape legal chart through the page log and the print loop, as the command
     // line does it: the paper check passes and the pages land on legal paper.

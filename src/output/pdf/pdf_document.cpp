@@ -147,6 +147,7 @@ bool PdfDocument::open(const std::string& path, std::string_view title) {
     abandon();
     file_ = std::fopen(path.c_str(), "wb");
     if (file_ == nullptr) return false;
+    ++documentNumber_;
     failed_ = false;
     written_ = 0;
     objectCount_ = 0;

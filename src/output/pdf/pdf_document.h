@@ -55,6 +55,8 @@ public:
     int fontFor(std::string_view family);
     PdfFont& font(int number) { return *fonts_[size_t(number)].font; }
     int pageCount() const { return int(pages_.size()); }
+    // Counts the documents opened: fonts are numbered anew in each.
+    int documentNumber() const { return documentNumber_; }
 
 private:
     struct EmbeddedFont {
@@ -73,6 +75,7 @@ private:
     bool failed_ = false;
     uint64_t written_ = 0;
     int objectCount_ = 0;
+    int documentNumber_ = 0;
     std::vector<uint64_t> offsets_;  // by object number - 1
     int pagesObject_ = 0, resourcesObject_ = 0, infoObject_ = 0;
     std::vector<int> pages_;

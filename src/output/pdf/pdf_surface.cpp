@@ -38,6 +38,12 @@ void appendGlyph(std::string& out, uint32_t glyph) {
 }  // namespace
 
 void PdfSurface::beginPage(int pixelHeight, int pixelsPerInch) {
+    if (documentNumber_ != document_.documentNumber()) {  // a new document numbers its fonts anew
+        documentNumber_ = document_.documentNumber();
+        faceFonts_.clear();
+        fallbackFonts_.clear();
+        missingFont_.clear();
+    }
     content_.clear();
     page_ = PageState{};
     pathOpen_ = false;

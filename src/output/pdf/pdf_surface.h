@@ -75,6 +75,7 @@ private:
     std::vector<std::pair<std::string, int>> faceFonts_;  // face name, font (-1: none installed)
     std::vector<int> fallbackFonts_;                       // by fallback number - 1; -2 until looked up
     std::string missingFont_;
+    int documentNumber_ = 0;  // the document the fonts above belong to
     PdfFont::Run glyphs_;
     double cos_ = 1, sin_ = 0;  // of the font's angle
 };
