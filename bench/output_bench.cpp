@@ -1,7 +1,7 @@
 // output_bench: what writing pages costs beside laying them out, for the Descendants
 // List of a large family.
 //
-//   output_bench [--people N] [--png-pages P] [--pdf-only] [--dir DIR] [--keep]
+//   output_bench [--people N] [--png-pages P] [--pdf-only] [--qt-pdf] [--dir DIR] [--keep]
 //
 // Writes the same family as descendants_bench (N people, default 200,000, the
 // descendants of one root couple with their spouses), then measures once, in the
@@ -9,13 +9,18 @@
 //   - the bare reads of every individual and its name (readIndividual and
 //     individualName in RIN order);
 //   - the Descendants List laid out to a page log, for the PDF printer (600 dpi);
-//   - the same pages written as one PDF (time and size), as SVG files (600 dpi)
+//   - the same pages written as one PDF (time and size), with --qt-pdf also through
+//     Qt's own PDF engine as they were before the program wrote PDF itself, as SVG files (600 dpi)
 //     and as PNG images at 150 dpi (laid out again for that resolution), the
 //     first P pages only (default 200), given as pages per second.
 // With --pdf-only (for a profiler) no SVG or PNG is written. With --keep the files stay in the temporary folder, which is then named.
 // Needs Qt; without a display it runs on the offscreen platform.
 
 #include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 
 #include <cinttypes>
 #include <cstdio>
@@ -27,9 +32,11 @@
 
 #include "bench_support.h"
 #include "descendant_family.h"
+#include "output/page_render.h"
 #include "output/printing.h"
 #include "output/pdf/pdf_file_printer.h"
 #include "output/qt/file_printers.h"
+#include "output/qt/qt_surface.h"
 #include "paf/date_encoding.h"
 #include "reports/descendants_list.h"
 #include "run/app_context.h"
@@ -57,6 +64,24 @@ Timing timed(F&& f) {
     return {secondsSince(start), threadSeconds() - cpu};
 }
 
+// The pages written by Qt's own PDF engine through the Qt surface, as PDF files were
+// written before the program had a PDF writer of its own: the baseline of that writer.
+void writeWithQtPdfEngine(const tw::PageLog& log, const std::string& path, tw::Host& host) {
+    QPdfWriter writer(QString::fromStdString(path));
+    writer.setResolution(tw::PdfFilePrinter::kPixelsPerInch);
+    writer.setPageLayout(QPageLayout(QPageSize(log.pageMode == 3 ? QPageSize::Legal : QPageSize::Letter),
+                                     log.pageMode > 0 ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0)));
+    QPainter painter(&writer);
+    tw::QtSurface surface(painter);
+    tw::RenderView view;
+    view.scale = tw::PdfFilePrinter::kPixelsPerInch;
+    for (int32_t i = 0; i <= log.lastPageIndex(); ++i) {
+        if (i > 0) writer.newPage();
+        tw::renderPage(log.pagelogg(i), surface, view, host);
+    }
+}
+
 uint64_t filesSize(const std::vector<std::string>& files) {
     uint64_t total = 0;
     for (const std::string& file : files) {
@@ -72,20 +97,21 @@ uint64_t filesSize(const std::vector<std::string>& files) {
 int main(int argc, char** argv) {
     int32_t people = 200000;
     int pngPages = 200;
-    bool keep = false, pdfOnly = false;
+    bool keep = false, pdfOnly = false, qtPdf = false;
     std::string dir = std::filesystem::temp_directory_path().string();
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if (arg == "--keep") keep = true;
         else if (arg == "--pdf-only") pdfOnly = true;
+        else if (arg == "--qt-pdf") qtPdf = true;
         else if (arg == "--people" && hasValue) people = std::atoi(argv[++i]);
         else if (arg == "--png-pages" && hasValue) pngPages = std::atoi(argv[++i]);
         else if (arg == "--dir" && hasValue) dir = argv[++i];
         else people = 0;
     }
     if (people < 2 || pngPages < 1) {
-        std::fprintf(stderr, "usage: output_bench [--people N] [--png-pages P] [--pdf-only] [--dir DIR] [--keep]\n");
+        std::fprintf(stderr, "usage: output_bench [--people N] [--png-pages P] [--pdf-only] [--qt-pdf] [--dir DIR] [--keep]\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
@@ -139,6 +165,12 @@ int main(int argc, char** argv) {
                 layout.cpu, pages, layout.cpu / reads.cpu);
     std::printf("PDF:             %.3f s (processor %.3f s), %.2fx the page log (target at most 3x), %.2f MB\n",
                 pdf.seconds, pdf.cpu, pdf.cpu / layout.cpu, double(pdfSize) / 1e6);
+    if (qtPdf) {
+        const std::string qtPath = folder + "/descendants-qt.pdf";
+        const Timing before = timed([&] { writeWithQtPdfEngine(ctx.pageLog, qtPath, host); });
+        std::printf("PDF, Qt engine:  %.3f s (processor %.3f s), %.2fx the page log, %.2f MB (the writer before)\n",
+                    before.seconds, before.cpu, before.cpu / layout.cpu, double(filesSize({qtPath})) / 1e6);
+    }
 
     Timing svgLayout, svg;
     if (!pdfOnly) {
