@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -124,6 +125,24 @@ TEST(ReportFiles, TheDemoFamilysAncestorListAsPdfHoldsItsPages) {
     const std::string second = capture("pdftotext -f 2 -l 2 -layout '" + pdf + "' -");
     EXPECT_NE(second.find("cont'd"), std::string::npos) << second;
     EXPECT_EQ(second.find("Dorothy LaRae Verrall     "), std::string::npos) << "the start person is on page 1 only";
+}
+
+// Without the fonts the PDF embeds (a font configuration that knows no fonts), no
+// PDF is written and the command names the font.
+TEST(ReportFiles, APdfWithoutItsFontIsNotWritten) {
+    TempDir dir;
+    const std::string config = dir.file("fonts.conf");
+    std::ofstream(config) << ("<?xml version=\"1.0\"?>\n<fontconfig><dir>" + dir.file("no-fonts") + "</dir><cachedir>" +
+                              dir.file("cache") + "</cachedir></fontconfig>\n");
+    const std::string pdf = dir.file("list.pdf");
+    const CommandResult r = runTamblewin({"report", "research-status-list", "--paf", TAMBLEWIN_DEMO_PAF, "--start",
+                                          "300", "-o", pdf},
+                                         {{"FONTCONFIG_FILE", config}});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.err.find("the font Liberation Serif is not installed"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    for (const auto& entry : std::filesystem::directory_iterator(dir.file(".")))
+        EXPECT_EQ(entry.path().filename().string().find(".list.pdf"), std::string::npos) << "no temporary file is left";
 }
 
 TEST(ReportFiles, PngPagesAreLetterSheetsOneFilePerPage) {

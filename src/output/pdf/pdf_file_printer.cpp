@@ -44,7 +44,7 @@ void PdfFilePrinter::endDocument() {
     if (!document_.isOpen()) return;
     finishPage();
     if (!surface_.missingFont().empty()) {
-        fail("Cannot write " + path_ + ": the font " + surface_.missingFont() + " is not installed");
+        fail("the font " + surface_.missingFont() + " is not installed, and the PDF cannot be drawn without it");
         abortDocument();
         return;
     }
