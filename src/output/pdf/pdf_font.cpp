@@ -67,13 +67,16 @@ std::optional<FontFileName> findFontFile(std::string_view family) {
     FcPattern* match = FcFontMatch(config, pattern, &result);
     FcPatternDestroy(pattern);
     if (match == nullptr) return std::nullopt;
-    std::optional<FontFileName> found;
+    // The match is the family asked for when any of its names (a font may have
+    // several, some in other languages) is that family.
+    bool sameFamily = false;
     FcChar8* matchedFamily = nullptr;
+    for (int n = 0; !sameFamily && FcPatternGetString(match, FC_FAMILY, n, &matchedFamily) == FcResultMatch; ++n)
+        sameFamily = FcStrCmpIgnoreCase(matchedFamily, reinterpret_cast<const FcChar8*>(name.c_str())) == 0;
+    std::optional<FontFileName> found;
     FcChar8* file = nullptr;
     int index = 0;
-    if (FcPatternGetString(match, FC_FAMILY, 0, &matchedFamily) == FcResultMatch &&
-        FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
-        FcStrCmpIgnoreCase(matchedFamily, reinterpret_cast<const FcChar8*>(name.c_str())) == 0) {
+    if (sameFamily && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
         FcPatternGetInteger(match, FC_INDEX, 0, &index);
         found = FontFileName{reinterpret_cast<const char*>(file), index};
     }
