@@ -78,7 +78,7 @@ std::optional<FontFileName> findFontFile(std::string_view family) {
     int index = 0;
     if (sameFamily && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
         FcPatternGetInteger(match, FC_INDEX, 0, &index);
-        found = FontFileName{reinterpret_cast<const char*>(file), index};
+        found = FontFileName{reinterpret_cast<const char*>(file), index & 0xFFFF};  // above: a variable instance
     }
     FcPatternDestroy(match);
     return found;
