@@ -5,8 +5,11 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include "output/measuring_printer.h"
 
@@ -21,6 +24,17 @@ std::filesystem::path toPath(const std::string& path) { return std::filesystem::
 void removeFile(const std::string& path) {
     std::error_code ignored;
     std::filesystem::remove(toPath(path), ignored);
+}
+
+// Writes data to a new file at path; a file that could not be written whole is
+// removed again.
+bool writeWholeFile(const std::string& path, const QByteArray& data) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    bool ok = std::fwrite(data.constData(), 1, size_t(data.size()), file) == size_t(data.size());
+    ok = std::fclose(file) == 0 && ok;
+    if (!ok) removeFile(path);
+    return ok;
 }
 
 // A file that exists and holds something.
@@ -129,9 +143,40 @@ void PageFilePrinter::abortDocument() {
 
 // --- PNG -----------------------------------------------------------------------------
 
-PngFilePrinter::PngFilePrinter(std::string path, int dpi) : PageFilePrinter(std::move(path), dpi) {}
+namespace {
 
-PngFilePrinter::~PngFilePrinter() { stopPainting(); }
+// Pages waiting for the encoder hold at most about this much memory (at least one
+// page always waits).
+constexpr qsizetype kPagesInFlightBytes = 64 << 20;
+
+int encoderThreads() {
+    return std::clamp(int(std::thread::hardware_concurrency()), 1, PngFilePrinter::kMostPagesInFlight);
+}
+
+}  // namespace
+
+PngFilePrinter::PngFilePrinter(std::string path, int dpi)
+    : PageFilePrinter(std::move(path), dpi), encoder_(std::make_unique<PngEncoder>(encoderThreads())) {}
+
+PngFilePrinter::~PngFilePrinter() {
+    stopPainting();
+    writeEncodedPages(true);
+}
+
+bool PngFilePrinter::startDocument(std::string_view title) {
+    writeEncodedPages(true);  // the pages an earlier document finished
+    return PageFilePrinter::startDocument(title);
+}
+
+void PngFilePrinter::endDocument() {
+    finishPage();
+    writeEncodedPages(true);
+}
+
+void PngFilePrinter::abortDocument() {
+    encoder_->clear();
+    PageFilePrinter::abortDocument();
+}
 
 bool PngFilePrinter::startPage() {
     ++page_;
@@ -142,6 +187,8 @@ bool PngFilePrinter::startPage() {
              std::to_string(sheet.physicalHeight) + " pixels");
         return false;
     }
+    mostInFlight_ = int(std::clamp<qsizetype>(kPagesInFlightBytes / std::max<qsizetype>(image_.sizeInBytes(), 1), 1,
+                                              kMostPagesInFlight));
     const int dotsPerMetre = int(dpi_ / 0.0254 + 0.5);
     image_.setDotsPerMeterX(dotsPerMetre);
     image_.setDotsPerMeterY(dotsPerMetre);
@@ -159,12 +206,22 @@ bool PngFilePrinter::startPage() {
 void PngFilePrinter::finishPage() {
     if (!painter_.isActive()) return;
     stopPainting();
-    const std::string file = pageFilePath(path_, page_, ".png");
-    if (image_.save(toQString(file), "PNG"))
-        written_.push_back(file);
-    else
-        fail("Cannot write " + file);
+    encoder_->add(std::move(image_));
     image_ = QImage();
+    writeEncodedPages(false);
+}
+
+void PngFilePrinter::writeEncodedPages(bool waitForAll) {
+    for (int pending = encoder_->pending();
+         pending > 0 && (waitForAll || pending > mostInFlight_ || encoder_->oldestReady()); --pending) {
+        // The pages with the encoder are the last ones finished, up to page_.
+        const std::string file = pageFilePath(path_, page_ - pending + 1, ".png");
+        const QByteArray png = encoder_->takeOldest();
+        if (!png.isEmpty() && writeWholeFile(file, png))
+            written_.push_back(file);
+        else
+            fail("Cannot write " + file);
+    }
 }
 
 void PngFilePrinter::discardPage() {

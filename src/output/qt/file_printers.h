@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "output/printer.h"
+#include "output/qt/png_encoder.h"
 #include "output/qt/qt_surface.h"
 
 class QPdfWriter;
@@ -99,20 +100,36 @@ protected:
 
 // One PNG image per page on a white background, at 150 pixels per inch unless told
 // otherwise (a letter page is then 1275 x 1650 pixels).
+//
+// A finished page is encoded on helper threads while the next one is painted; its
+// file is written, in page order, once it is encoded and at the latest when
+// kMostPagesInFlight more pages have been finished, and every file by the end of
+// the document. Errors and writtenFiles() follow the files as they are written.
 class PngFilePrinter : public PageFilePrinter {
 public:
     static constexpr int kDefaultPixelsPerInch = 150;
+    static constexpr int kMostPagesInFlight = 4;
 
     explicit PngFilePrinter(std::string path, int dpi = kDefaultPixelsPerInch);
     ~PngFilePrinter() override;
+
+    bool startDocument(std::string_view title) override;
+    void endDocument() override;
+    void abortDocument() override;
 
 private:
     bool startPage() override;
     void finishPage() override;
     bool pageOpen() const override { return painter_.isActive(); }
     void discardPage() override;
+    // Writes the files of the pages encoded so far (waiting for all of them when
+    // told to), in page order.
+    void writeEncodedPages(bool waitForAll);
 
     QImage image_;
+    std::unique_ptr<PngEncoder> encoder_;
+    int firstPageInFlight_ = 1;  // the page of the oldest image with the encoder
+    int mostInFlight_ = 1;
 };
 
 // One SVG file per page. Coordinates are device pixels at 600 pixels per inch unless
