@@ -4,7 +4,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -231,43 +230,57 @@ void PngFilePrinter::discardPage() {
 
 // --- SVG -----------------------------------------------------------------------------
 
-SvgFilePrinter::SvgFilePrinter(std::string path, int dpi) : PageFilePrinter(std::move(path), dpi) {}
+namespace {
 
-SvgFilePrinter::~SvgFilePrinter() { stopPainting(); }
+SvgFamilies installedFamilies() {
+    SvgFamilies families;
+    families.serif = QtSurface::familyFor("Times").toStdString();
+    families.sans = QtSurface::familyFor("Arial").toStdString();
+    return families;
+}
+
+}  // namespace
+
+SvgFilePrinter::SvgFilePrinter(std::string path, int dpi)
+    : PageFilePrinter(std::move(path), dpi), svg_(installedFamilies()) {}
+
+SvgFilePrinter::~SvgFilePrinter() {
+    if (file_ != nullptr) std::fclose(file_);
+}
 
 bool SvgFilePrinter::startPage() {
     ++page_;
-    const PrinterGeometry sheet = geometry();
-    generator_ = std::make_unique<QSvgGenerator>();
-    generator_->setFileName(toQString(pageFilePath(path_, page_, ".svg")));
-    generator_->setSize(QSize(sheet.physicalWidth, sheet.physicalHeight));
-    generator_->setViewBox(QRect(0, 0, sheet.physicalWidth, sheet.physicalHeight));
-    generator_->setResolution(dpi_);
-    generator_->setTitle(QtSurface::fromText(title_));
-    if (!painter_.begin(generator_.get())) {
-        generator_.reset();
-        fail("Cannot write " + pageFilePath(path_, page_, ".svg"));
+    const std::string file = pageFilePath(path_, page_, ".svg");
+    file_ = std::fopen(file.c_str(), "wb");
+    if (file_ == nullptr) {
+        fail("Cannot write " + file);
         return false;
     }
-    surface_.begin(painter_);
+    const PrinterGeometry sheet = geometry();
+    svg_.beginPage(sheet.physicalWidth, sheet.physicalHeight, dpi_, title_);
     return true;
 }
 
 void SvgFilePrinter::finishPage() {
-    if (generator_ == nullptr) return;
-    stopPainting();
-    generator_.reset();
+    if (file_ == nullptr) return;
+    const std::string text = svg_.endPage();
+    bool ok = std::fwrite(text.data(), 1, text.size(), file_) == text.size();
+    ok = std::fclose(file_) == 0 && ok;
+    file_ = nullptr;
     const std::string file = pageFilePath(path_, page_, ".svg");
-    if (written(file))
+    if (ok && written(file)) {
         written_.push_back(file);
-    else
+    } else {
+        removeFile(file);
         fail("Cannot write " + file);
+    }
 }
 
 void SvgFilePrinter::discardPage() {
-    if (generator_ == nullptr) return;
-    stopPainting();
-    generator_.reset();
+    if (file_ == nullptr) return;
+    svg_.endPage();
+    std::fclose(file_);
+    file_ = nullptr;
     removeFile(pageFilePath(path_, page_, ".svg"));
 }
 

@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,9 +19,9 @@
 #include "output/printer.h"
 #include "output/qt/png_encoder.h"
 #include "output/qt/qt_surface.h"
+#include "output/svg_surface.h"
 
 class QPdfWriter;
-class QSvgGenerator;
 
 namespace tw {
 
@@ -132,8 +133,9 @@ private:
     int mostInFlight_ = 1;
 };
 
-// One SVG file per page. Coordinates are device pixels at 600 pixels per inch unless
-// told otherwise; the page's width and height are given in millimetres.
+// One SVG file per page, written as text by an SvgSurface. Coordinates are device
+// pixels at 600 pixels per inch unless told otherwise; the page's width and height
+// are given in millimetres. Text names the installed families that draw the faces.
 class SvgFilePrinter : public PageFilePrinter {
 public:
     static constexpr int kDefaultPixelsPerInch = 600;
@@ -141,13 +143,16 @@ public:
     explicit SvgFilePrinter(std::string path, int dpi = kDefaultPixelsPerInch);
     ~SvgFilePrinter() override;
 
+    Surface& surface() override { return svg_; }
+
 private:
     bool startPage() override;
     void finishPage() override;
-    bool pageOpen() const override { return generator_ != nullptr; }
+    bool pageOpen() const override { return file_ != nullptr; }
     void discardPage() override;
 
-    std::unique_ptr<QSvgGenerator> generator_;
+    SvgSurface svg_;
+    std::FILE* file_ = nullptr;  // of the page being drawn
 };
 
 }  // namespace tw
