@@ -40,6 +40,13 @@ inline double threadSeconds() {
     return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
 }
 
+// The processor time of every thread of the process.
+inline double processSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
 // A small fixed generator, so that every run writes the same family.
 class Random {
 public:

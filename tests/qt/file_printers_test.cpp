@@ -6,6 +6,7 @@
 
 #include <QFontDatabase>
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "output/page_log.h"
 #include "output/page_render.h"
 #include "output/printing.h"
+#include "output/qt/png_encoder.h"
 #include "output/qt/qt_surface.h"
 #include "support/recording_host.h"
 
@@ -177,6 +179,77 @@ TEST_F(FilePrintersTest, PngPagesShowLinesTextAndArrowsWhereTheLogPutsThem) {
     EXPECT_TRUE(inkIn(second, 60, 60, 90, 900).empty());  // no frame on page 2
 }
 
+// The pages of a document painted straight onto images, as the PNG printer paints
+// them: on one surface, whose pen, fill and font outlive a page.
+std::vector<QImage> paintedDirectly(const std::vector<std::string>& pages) {
+    std::vector<QImage> images;
+    QtSurface surface;
+    RenderView view;
+    view.scale = 150;
+    test::RecordingHost host;
+    for (const std::string& pageText : pages) {
+        QImage image(1275, 1650, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        surface.begin(painter);
+        renderPage(pageText, surface, view, host);
+        surface.end();
+        painter.end();
+        images.push_back(image);
+    }
+    return images;
+}
+
+TEST_F(FilePrintersTest, PngPagesHoldExactlyThePixelsPaintedInPageOrder) {
+    // Grey pages (stored as greyscale), coloured ones (stored as RGB) and text in
+    // other scripts, in a document long enough that several pages wait for the
+    // encoder at once.
+    const std::vector<std::string> kinds = {
+        kFirstPage,
+        page({"PW,.02", "PC,2233cc", "BC,8fd57b", "DE,1.,1.,3.,2.", "PV,4.,4.", "PV,6.,4.", "PV,5.,6.", "PG",
+              "FN,Arial", "FS,10", "TO,1.,7.,Coloured page", "ED"}),
+        page({"FN,Times", "FS,14", "TO,1.,1.,ÐÐ²Ð°Ð½ çç§è±",
+              "TOA,4.,8.,450,Times,12,Slanted", "ED"}),
+        kSecondPage,
+    };
+    std::vector<std::string> pages;
+    for (int i = 0; i < 2 * PngFilePrinter::kMostPagesInFlight + 1; ++i) pages.push_back(kinds[size_t(i) % kinds.size()]);
+
+    const std::vector<QImage> expected = paintedDirectly(pages);
+    PngFilePrinter printer(file("doc.png"));
+    print(printer, pages);
+    ASSERT_TRUE(printer.ok()) << printer.errorText();
+    ASSERT_EQ(printer.writtenFiles().size(), pages.size());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const std::string name = file("doc-" + std::to_string(i + 1) + ".png");
+        EXPECT_EQ(printer.writtenFiles()[i], name);
+        QImage written(QString::fromStdString(name));
+        ASSERT_FALSE(written.isNull()) << name;
+        EXPECT_EQ(written.dotsPerMeterX(), 5906) << name;  // 150 pixels per inch
+        EXPECT_TRUE(written.convertToFormat(QImage::Format_RGB32) == expected[i]) << name;
+    }
+}
+
+TEST(PngEncoderTest, OnlyAllGreyImagesBecomeGreyscale) {
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setPixel(3, 4, qRgb(0, 0, 0));
+    image.setPixel(39, 29, qRgb(128, 128, 128));
+    const QImage grey = PngEncoder::greyscaleCopy(image);
+    ASSERT_EQ(grey.format(), QImage::Format_Grayscale8);
+    EXPECT_TRUE(grey.convertToFormat(QImage::Format_RGB32) == image);
+
+    for (const QRgb colour : {qRgb(128, 128, 129), qRgb(129, 128, 128), qRgb(128, 129, 128)}) {
+        QImage tinted = image;
+        tinted.setPixel(39, 29, colour);
+        EXPECT_TRUE(PngEncoder::greyscaleCopy(tinted).isNull());
+        QImage decoded;
+        ASSERT_TRUE(decoded.loadFromData(PngEncoder::encode(tinted), "PNG"));
+        EXPECT_TRUE(decoded.convertToFormat(QImage::Format_RGB32) == tinted);
+    }
+}
+
 TEST_F(FilePrintersTest, PdfIsOneDocumentOnTheRequestedPaper) {
     if (!haveTool("pdfinfo") || !haveTool("pdftotext")) GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
 
@@ -242,14 +315,17 @@ TEST_F(FilePrintersTest, FilesThatCannotBeWrittenAreReportedAndAbortedOnesRemove
     EXPECT_FALSE(png.ok());
     EXPECT_NE(png.errorText().find(nowhere + "-1.png"), std::string::npos);
 
-    // A job given up leaves no files behind.
+    // A job given up leaves no files behind: neither those written nor those still
+    // being encoded (the first page is written once more pages than may wait for
+    // the encoder have been finished after it).
     PngFilePrinter aborted(file("gone.png"));
     ASSERT_TRUE(aborted.startDocument("T"));
-    aborted.newPage();
+    const int pages = PngFilePrinter::kMostPagesInFlight + 2;
+    for (int page = 1; page < pages; ++page) aborted.newPage();
     ASSERT_TRUE(fs::exists(file("gone-1.png")));
     aborted.abortDocument();
-    EXPECT_FALSE(fs::exists(file("gone-1.png")));
-    EXPECT_FALSE(fs::exists(file("gone-2.png")));
+    for (int page = 1; page <= pages; ++page) EXPECT_FALSE(fs::exists(file("gone-" + std::to_string(page) + ".png"))) << page;
+    EXPECT_TRUE(aborted.writtenFiles().empty());
     PdfFilePrinter abortedPdf(file("gone.pdf"));
     ASSERT_TRUE(abortedPdf.startDocument("T"));
     abortedPdf.abortDocument();

@@ -1,8 +1,10 @@
 #include "output/qt/file_printers.h"
 
-#include <QSvgGenerator>
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include "output/measuring_printer.h"
 
@@ -10,13 +12,23 @@ namespace tw {
 
 namespace {
 
-QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 std::filesystem::path toPath(const std::string& path) { return std::filesystem::path(path); }
 
 void removeFile(const std::string& path) {
     std::error_code ignored;
     std::filesystem::remove(toPath(path), ignored);
+}
+
+// Writes data to a new file at path; a file that could not be written whole is
+// removed again.
+bool writeWholeFile(const std::string& path, const QByteArray& data) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    bool ok = std::fwrite(data.constData(), 1, size_t(data.size()), file) == size_t(data.size());
+    ok = std::fclose(file) == 0 && ok;
+    if (!ok) removeFile(path);
+    return ok;
 }
 
 // A file that exists and holds something.
@@ -76,9 +88,40 @@ void PageFilePrinter::abortDocument() {
 
 // --- PNG -----------------------------------------------------------------------------
 
-PngFilePrinter::PngFilePrinter(std::string path, int dpi) : PageFilePrinter(std::move(path), dpi) {}
+namespace {
 
-PngFilePrinter::~PngFilePrinter() { stopPainting(); }
+// Pages waiting for the encoder hold at most about this much memory (at least one
+// page always waits).
+constexpr qsizetype kPagesInFlightBytes = 64 << 20;
+
+int encoderThreads() {
+    return std::clamp(int(std::thread::hardware_concurrency()), 1, PngFilePrinter::kMostPagesInFlight);
+}
+
+}  // namespace
+
+PngFilePrinter::PngFilePrinter(std::string path, int dpi)
+    : PageFilePrinter(std::move(path), dpi), encoder_(std::make_unique<PngEncoder>(encoderThreads())) {}
+
+PngFilePrinter::~PngFilePrinter() {
+    stopPainting();
+    writeEncodedPages(true);
+}
+
+bool PngFilePrinter::startDocument(std::string_view title) {
+    writeEncodedPages(true);  // the pages an earlier document finished
+    return PageFilePrinter::startDocument(title);
+}
+
+void PngFilePrinter::endDocument() {
+    finishPage();
+    writeEncodedPages(true);
+}
+
+void PngFilePrinter::abortDocument() {
+    encoder_->clear();
+    PageFilePrinter::abortDocument();
+}
 
 bool PngFilePrinter::startPage() {
     ++page_;
@@ -89,6 +132,8 @@ bool PngFilePrinter::startPage() {
              std::to_string(sheet.physicalHeight) + " pixels");
         return false;
     }
+    mostInFlight_ = int(std::clamp<qsizetype>(kPagesInFlightBytes / std::max<qsizetype>(image_.sizeInBytes(), 1), 1,
+                                              kMostPagesInFlight));
     const int dotsPerMetre = int(dpi_ / 0.0254 + 0.5);
     image_.setDotsPerMeterX(dotsPerMetre);
     image_.setDotsPerMeterY(dotsPerMetre);
@@ -106,12 +151,22 @@ bool PngFilePrinter::startPage() {
 void PngFilePrinter::finishPage() {
     if (!painter_.isActive()) return;
     stopPainting();
-    const std::string file = pageFilePath(path_, page_, ".png");
-    if (image_.save(toQString(file), "PNG"))
-        written_.push_back(file);
-    else
-        fail("Cannot write " + file);
+    encoder_->add(std::move(image_));
     image_ = QImage();
+    writeEncodedPages(false);
+}
+
+void PngFilePrinter::writeEncodedPages(bool waitForAll) {
+    for (int pending = encoder_->pending();
+         pending > 0 && (waitForAll || pending > mostInFlight_ || encoder_->oldestReady()); --pending) {
+        // The pages with the encoder are the last ones finished, up to page_.
+        const std::string file = pageFilePath(path_, page_ - pending + 1, ".png");
+        const QByteArray png = encoder_->takeOldest();
+        if (!png.isEmpty() && writeWholeFile(file, png))
+            written_.push_back(file);
+        else
+            fail("Cannot write " + file);
+    }
 }
 
 void PngFilePrinter::discardPage() {
@@ -121,43 +176,57 @@ void PngFilePrinter::discardPage() {
 
 // --- SVG -----------------------------------------------------------------------------
 
-SvgFilePrinter::SvgFilePrinter(std::string path, int dpi) : PageFilePrinter(std::move(path), dpi) {}
+namespace {
 
-SvgFilePrinter::~SvgFilePrinter() { stopPainting(); }
+SvgFamilies installedFamilies() {
+    SvgFamilies families;
+    families.serif = QtSurface::familyFor("Times").toStdString();
+    families.sans = QtSurface::familyFor("Arial").toStdString();
+    return families;
+}
+
+}  // namespace
+
+SvgFilePrinter::SvgFilePrinter(std::string path, int dpi)
+    : PageFilePrinter(std::move(path), dpi), svg_(installedFamilies()) {}
+
+SvgFilePrinter::~SvgFilePrinter() {
+    if (file_ != nullptr) std::fclose(file_);
+}
 
 bool SvgFilePrinter::startPage() {
     ++page_;
-    const PrinterGeometry sheet = geometry();
-    generator_ = std::make_unique<QSvgGenerator>();
-    generator_->setFileName(toQString(pageFilePath(path_, page_, ".svg")));
-    generator_->setSize(QSize(sheet.physicalWidth, sheet.physicalHeight));
-    generator_->setViewBox(QRect(0, 0, sheet.physicalWidth, sheet.physicalHeight));
-    generator_->setResolution(dpi_);
-    generator_->setTitle(QtSurface::fromText(title_));
-    if (!painter_.begin(generator_.get())) {
-        generator_.reset();
-        fail("Cannot write " + pageFilePath(path_, page_, ".svg"));
+    const std::string file = pageFilePath(path_, page_, ".svg");
+    file_ = std::fopen(file.c_str(), "wb");
+    if (file_ == nullptr) {
+        fail("Cannot write " + file);
         return false;
     }
-    surface_.begin(painter_);
+    const PrinterGeometry sheet = geometry();
+    svg_.beginPage(sheet.physicalWidth, sheet.physicalHeight, dpi_, title_);
     return true;
 }
 
 void SvgFilePrinter::finishPage() {
-    if (generator_ == nullptr) return;
-    stopPainting();
-    generator_.reset();
+    if (file_ == nullptr) return;
+    const std::string text = svg_.endPage();
+    bool ok = std::fwrite(text.data(), 1, text.size(), file_) == text.size();
+    ok = std::fclose(file_) == 0 && ok;
+    file_ = nullptr;
     const std::string file = pageFilePath(path_, page_, ".svg");
-    if (written(file))
+    if (ok && written(file)) {
         written_.push_back(file);
-    else
+    } else {
+        removeFile(file);
         fail("Cannot write " + file);
+    }
 }
 
 void SvgFilePrinter::discardPage() {
-    if (generator_ == nullptr) return;
-    stopPainting();
-    generator_.reset();
+    if (file_ == nullptr) return;
+    svg_.endPage();
+    std::fclose(file_);
+    file_ = nullptr;
     removeFile(pageFilePath(path_, page_, ".svg"));
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// Printers that write files, for the command line: PNG and SVG (one file per page;
-// PDF has a writer of its own, output/pdf/pdf_file_printer.h). Each takes the paper and orientation the report asks for,
-// has no unprintable margins (physical offsets 0), and reports a file it could not
-// write through ok() and errorText() instead of stopping. They draw text, so they
+// Printers that write files, for the command line: PNG and SVG, one file per page
+// (PDF has a writer of its own, output/pdf/pdf_file_printer.h). Each takes the
+// paper and orientation the report asks for, has no unprintable margins (physical
+// offsets 0), and reports a file it could not write through ok() and errorText()
+// instead of stopping. They draw text, so they
 // need a QGuiApplication (on a machine without a display, QT_QPA_PLATFORM=offscreen).
 //
 // PNG and SVG pages go to files named after the given path with "-" and the page
@@ -11,14 +12,16 @@
 
 #include <QImage>
 #include <QPainter>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "output/printer.h"
+#include "output/qt/png_encoder.h"
 #include "output/qt/qt_surface.h"
+#include "output/svg_surface.h"
 
-class QSvgGenerator;
 
 namespace tw {
 
@@ -81,24 +84,41 @@ protected:
 
 // One PNG image per page on a white background, at 150 pixels per inch unless told
 // otherwise (a letter page is then 1275 x 1650 pixels).
+//
+// A finished page is encoded on helper threads while the next one is painted; its
+// file is written, in page order, once it is encoded and at the latest when
+// kMostPagesInFlight more pages have been finished, and every file by the end of
+// the document. Errors and writtenFiles() follow the files as they are written.
 class PngFilePrinter : public PageFilePrinter {
 public:
     static constexpr int kDefaultPixelsPerInch = 150;
+    static constexpr int kMostPagesInFlight = 4;
 
     explicit PngFilePrinter(std::string path, int dpi = kDefaultPixelsPerInch);
     ~PngFilePrinter() override;
+
+    bool startDocument(std::string_view title) override;
+    void endDocument() override;
+    void abortDocument() override;
 
 private:
     bool startPage() override;
     void finishPage() override;
     bool pageOpen() const override { return painter_.isActive(); }
     void discardPage() override;
+    // Writes the files of the pages encoded so far (waiting for all of them when
+    // told to), in page order.
+    void writeEncodedPages(bool waitForAll);
 
     QImage image_;
+    std::unique_ptr<PngEncoder> encoder_;
+    int firstPageInFlight_ = 1;  // the page of the oldest image with the encoder
+    int mostInFlight_ = 1;
 };
 
-// One SVG file per page. Coordinates are device pixels at 600 pixels per inch unless
-// told otherwise; the page's width and height are given in millimetres.
+// One SVG file per page, written as text by an SvgSurface. Coordinates are device
+// pixels at 600 pixels per inch unless told otherwise; the page's width and height
+// are given in millimetres. Text names the installed families that draw the faces.
 class SvgFilePrinter : public PageFilePrinter {
 public:
     static constexpr int kDefaultPixelsPerInch = 600;
@@ -106,13 +126,16 @@ public:
     explicit SvgFilePrinter(std::string path, int dpi = kDefaultPixelsPerInch);
     ~SvgFilePrinter() override;
 
+    Surface& surface() override { return svg_; }
+
 private:
     bool startPage() override;
     void finishPage() override;
-    bool pageOpen() const override { return generator_ != nullptr; }
+    bool pageOpen() const override { return file_ != nullptr; }
     void discardPage() override;
 
-    std::unique_ptr<QSvgGenerator> generator_;
+    SvgSurface svg_;
+    std::FILE* file_ = nullptr;  // of the page being drawn
 };
 
 }  // namespace tw
