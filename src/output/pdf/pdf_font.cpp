@@ -54,8 +54,10 @@ int16_t bigEndian16(const char* p) { return int16_t(uint16_t(uint8_t(p[0])) << 8
 }  // namespace
 
 std::optional<FontFileName> findFontFile(std::string_view family) {
-    static FcConfig* config = FcInitLoadConfigAndFonts();
-    if (config == nullptr) return std::nullopt;
+    // The process's own font configuration, which Qt shares: loaded once.
+    static const bool ready = FcInit() == FcTrue;
+    if (!ready) return std::nullopt;
+    FcConfig* config = nullptr;
     const std::string name(family);
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
