@@ -1,6 +1,7 @@
 #include "output/page_log.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 
@@ -248,9 +249,36 @@ void PageLog::appendPoints(std::initializer_list<double> values, int precision, 
     for (const double v : values) {
         if (i > 0 || leadingComma) current_ += ',';
         const bool commaFollows = ++i < values.size() || commaAfterLast;
-        appendFixed(current_, v, precision, width, compact && commaFollows);
+        if (precision == 4 && width == 6) {
+            appendCoordinate(v, compact && commaFollows);
+        } else {
+            appendFixed(current_, v, precision, width, compact && commaFollows);
+        }
     }
     if (commaAfterLast) current_ += ',';
+}
+
+// A number written with "%6.4f", and without the fraction's trailing zeros when
+// trimZeros is set, from the text kept for the same value when there is one.
+void PageLog::appendCoordinate(double value, bool trimZeros) {
+    const auto bits = std::bit_cast<uint64_t>(value);
+    CoordinateText& slot = coordinates_[size_t((bits * 0x9E3779B97F4A7C15ULL) >> 56)];
+    if (slot.length == 0 || slot.bits != bits) {
+        std::string text;
+        appendFixedDigits(text, value, 4, 6);
+        if (text.size() > sizeof slot.text) {  // a huge value: written without keeping it
+            appendFixed(current_, value, 4, 6, trimZeros);
+            return;
+        }
+        size_t trimmed = text.size();
+        if (text.find('.') != std::string::npos)
+            while (trimmed > 0 && text[trimmed - 1] == '0') --trimmed;
+        slot.bits = bits;
+        slot.length = uint8_t(text.size());
+        slot.trimmed = uint8_t(trimmed);
+        text.copy(slot.text, text.size());
+    }
+    current_.append(slot.text, trimZeros ? slot.trimmed : slot.length);
 }
 
 void PageLog::penWidth(double inches) {
