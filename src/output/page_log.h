@@ -119,6 +119,7 @@ private:
     void appendPoints(std::initializer_list<double> values, int precision, size_t width, bool compact,
                       bool commaAfterLast = false, bool leadingComma = true);
     void appendCoordinate(double value, bool trimZeros);
+    char* putCoordinate(char* out, double value, bool trimZeros);
     void appendTextCommand(std::string_view code, double x, double y, std::string_view text);
     void appendAngledText(std::string_view code, double x, double y, std::string_view text, std::string_view face,
                           int32_t size, int32_t angle);
