@@ -15,7 +15,9 @@ namespace {
 
 // A text field runs to the next command mark, so it cannot hold one (nor a NUL).
 void appendTextField(std::string& out, std::string_view text) {
-    if (text.find(kCommandMark) == std::string_view::npos && text.find('\0') == std::string_view::npos) {
+    bool clean = true;
+    for (const char c : text) clean &= c != kCommandMark && c != '\0';
+    if (clean) {
         out += text;
         return;
     }
@@ -274,24 +276,29 @@ void PageLog::appendCoordinate(double value, bool trimZeros) {
     }
 }
 
+// Fills slot with the text of value; false for a value too large to keep. Kept out
+// of line: the lists find almost every coordinate kept already.
+[[gnu::noinline]] bool PageLog::keepCoordinate(CoordinateText& slot, double value) {
+    std::string text;
+    appendFixedDigits(text, value, 4, 6);
+    if (text.size() > sizeof slot.text) return false;
+    size_t trimmed = text.size();
+    if (text.find('.') != std::string::npos)
+        while (trimmed > 0 && text[trimmed - 1] == '0') --trimmed;
+    slot.bits = std::bit_cast<uint64_t>(value);
+    slot.length = uint8_t(text.size());
+    slot.trimmed = uint8_t(trimmed);
+    text.copy(slot.text, text.size());
+    return true;
+}
+
 // The same written at out, which has room for a CoordinateText's text, from the text
 // kept for the same value when there is one; returns the end, or nullptr for a value
 // too large to keep (nothing written).
 char* PageLog::putCoordinate(char* out, double value, bool trimZeros) {
     const auto bits = std::bit_cast<uint64_t>(value);
     CoordinateText& slot = coordinates_[size_t((bits * 0x9E3779B97F4A7C15ULL) >> 56)];
-    if (slot.length == 0 || slot.bits != bits) {
-        std::string text;
-        appendFixedDigits(text, value, 4, 6);
-        if (text.size() > sizeof slot.text) return nullptr;
-        size_t trimmed = text.size();
-        if (text.find('.') != std::string::npos)
-            while (trimmed > 0 && text[trimmed - 1] == '0') --trimmed;
-        slot.bits = bits;
-        slot.length = uint8_t(text.size());
-        slot.trimmed = uint8_t(trimmed);
-        text.copy(slot.text, text.size());
-    }
+    if ((slot.length == 0 || slot.bits != bits) && !keepCoordinate(slot, value)) return nullptr;
     std::memcpy(out, slot.text, sizeof slot.text);
     return out + (trimZeros ? slot.trimmed : slot.length);
 }

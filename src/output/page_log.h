@@ -120,6 +120,8 @@ private:
                       bool commaAfterLast = false, bool leadingComma = true);
     void appendCoordinate(double value, bool trimZeros);
     char* putCoordinate(char* out, double value, bool trimZeros);
+    struct CoordinateText;
+    static bool keepCoordinate(CoordinateText& slot, double value);
     void appendTextCommand(std::string_view code, double x, double y, std::string_view text);
     void appendAngledText(std::string_view code, double x, double y, std::string_view text, std::string_view face,
                           int32_t size, int32_t angle);

@@ -209,7 +209,10 @@ int64_t AncestorList::nextGeneration() {
         std::string fathers;
         if (ppnsOn_) fathers = addDecimalTexts(gen.ppns[i], gen.ppns[i]);
         if (parents.father != 0) append(parents.father, fathers);
-        if (parents.mother != 0) append(parents.mother, ppnsOn_ ? addDecimalTexts(fathers, "1") : std::string());
+        if (parents.mother == 0) continue;
+        std::string mothers = fathers;
+        if (ppnsOn_) ++mothers.back();  // fathers is even: its last digit is 8 at most
+        append(parents.mother, std::move(mothers));
     }
 
     if (gen.tooLarge) {
