@@ -141,7 +141,8 @@ DecodedDate decodeDate(PafContext& ctx, const PafDate& date) {
         d.month1 = first.month;
         d.year1 = first.year;
         d.dayNumber = int32_t(readUint24le(bytes, kFirstPart + kPartDayNumber));
-        d.qualifier = wordFor(kEventQualifiers, bytes[kCodeByte]);
+        const char* qualifier = wordFor(kEventQualifiers, bytes[kCodeByte]);
+        if (*qualifier != '\0') d.qualifier = qualifier;  // most dates have none: no storage for it
         break;
     }
     default:
