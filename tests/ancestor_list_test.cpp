@@ -292,5 +292,19 @@ TEST_F(WrapName, SplitsWordsWiderThanTheColumnAndKeepsEveryCharacter) {
     EXPECT_EQ(joined, longName);
 }
 
+// A list wraps every entry into the same lines: each wrap must give exactly the lines
+// a fresh wrap gives, nothing left over from a longer name before it.
+TEST_F(WrapName, ReusedLinesHoldOnlyTheLatestName) {
+    const std::string many = "Johanna Maria Theresia Walburga von Hohenberg und Tamble zu Wintersee";
+    const std::pair<std::string, double> names[] = {
+        {many, 2.35}, {"Ann Lee", 2.35}, {many, 1.0}, {"", 2.35}, {"Ab c", 0.01}, {many, 2.35}, {"Bo", 0.01},
+    };
+    NameLines lines;
+    for (const auto& [name, width] : names) {
+        wrapName(log, name, width, lines);
+        EXPECT_EQ(lines, wrapName(log, name, width)) << name << " at " << width;
+    }
+}
+
 }  // namespace
 }  // namespace tw::test

@@ -155,6 +155,34 @@ TEST_F(DatesTest, BirthYearAndToday) {
     EXPECT_EQ(todayText(ctx), "7 December 2026");
 }
 
+// birthYear takes the year without decoding the whole date: it must be the first
+// year decodeDate gives, for a birth date and for a christening date alone.
+TEST_F(DatesTest, BirthYearIsTheDecodedFirstYearOfEveryKind) {
+    const PafDate dates[] = {
+        makeDate({12, 1, 1850}),
+        makeDate({0, 0, 1600}, kQualAbout),
+        makeDate({0, 5, 1999}, kQualBefore),
+        makeDate({25, 12, 1501}, kQualNone, CenturyTable::A),
+        makeDate({3, 9, 1501}, kQualNone, CenturyTable::B),
+        makeDate({1, 1, 1101}),
+        makeDate({14, 2, 0}),  // a day without a year
+        makeDateRange({12, 1, 1850}, {3, 2, 1851}),
+        makeDateRange({0, 0, 1750}, {0, 0, 1751}, 4, kQualEstimated, CenturyTable::B),
+        makeStatusDate(kOrdChild),
+        makeDate({}, kQualStillborn),
+    };
+    for (const PafDate& date : dates) {
+        const int expected = decodeDate(ctx, date).year1;
+        IndividualRecord born;
+        born.birth = date;
+        IndividualRecord christened;
+        christened.christening = date;
+        const bool dated = date.bytes[0] != 0 || date.bytes[1] != 0 || date.bytes[2] != 0 || date.bytes[3] != 0;
+        EXPECT_EQ(birthYear(ctx, born), dated ? expected : 0) << text(date);
+        EXPECT_EQ(birthYear(ctx, christened), dated ? expected : 0) << text(date);
+    }
+}
+
 TEST_F(DatesTest, YearsOfDatesStoredAsText) {
     WriterFamily family;
     WriterPerson ann;

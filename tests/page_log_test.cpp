@@ -79,6 +79,40 @@ TEST_F(PageLogTest, NumbersAreWrittenAsPrintfWouldWriteThem) {
     }
 }
 
+// The text of a coordinate is kept for the next time the same value is written:
+// the same value once before a comma (trimmed) and once last (padded), in either
+// order, and many values sharing few slots, must each still give printf's digits.
+TEST_F(PageLogTest, ARepeatedCoordinateIsWrittenAsItsFirstTime) {
+    struct Case {
+        double x, y;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {2.0, 2.0, "\x02L,2.,2.0000"},         {1.5, 1.5, "\x02L,1.5,1.5000"},
+        {0.0, -0.0, "\x02L,0.,-0.0000"},       {-0.0, 0.0, "\x02L,-0.,0.0000"},
+        {10.25, 10.25, "\x02L,10.25,10.2500"}, {123456789012.5, 1, "\x02L,123456789012.5,1.0000"},
+        {2.0, 2.0, "\x02L,2.,2.0000"},         {2.6, 2.0 + 0.2 + 0.2 + 0.2, "\x02L,2.6,2.6000"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(written([&] { log.lineTo(c.x, c.y); }), c.expected) << c.x << " " << c.y;
+
+    auto reference = [](double a, double b) {
+        char buffer[100];
+        std::snprintf(buffer, sizeof buffer, "\x02M,%6.4f,%6.4f", a, b);
+        std::string text = buffer;
+        for (size_t at; (at = text.find("0,")) != std::string::npos;) text.erase(at, 1);
+        return text;
+    };
+    std::vector<double> values;
+    for (int i = 0; i < 3000; ++i) values.push_back(0.01 * i - 5);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (size_t i = 0; i + 1 < values.size(); ++i) {
+            const double x = values[pass == 0 ? i : values.size() - 1 - i], y = values[pass == 0 ? i + 1 : i];
+            EXPECT_EQ(written([&] { log.moveTo(x, y); }), reference(x, y)) << x << " " << y;
+        }
+    }
+}
+
 TEST_F(PageLogTest, ATextCannotSmuggleInACommand) {
     EXPECT_EQ(written([&] { log.text(1, 1, std::string_view("a\x02L,9,9\0b", 9)); }), "\x02TO,1.,1.,a?L,9,9?b");
 }

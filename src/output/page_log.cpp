@@ -1,8 +1,10 @@
 #include "output/page_log.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "output/font_metrics.h"
 #include "output/measuring_printer.h"
@@ -13,6 +15,12 @@ namespace {
 
 // A text field runs to the next command mark, so it cannot hold one (nor a NUL).
 void appendTextField(std::string& out, std::string_view text) {
+    bool clean = true;
+    for (const char c : text) clean &= c != kCommandMark && c != '\0';
+    if (clean) {
+        out += text;
+        return;
+    }
     const size_t start = out.size();
     out += text;
     for (size_t i = start; i < out.size(); ++i)
@@ -248,9 +256,51 @@ void PageLog::appendPoints(std::initializer_list<double> values, int precision, 
     for (const double v : values) {
         if (i > 0 || leadingComma) current_ += ',';
         const bool commaFollows = ++i < values.size() || commaAfterLast;
-        appendFixed(current_, v, precision, width, compact && commaFollows);
+        if (precision == 4 && width == 6) {
+            appendCoordinate(v, compact && commaFollows);
+        } else {
+            appendFixed(current_, v, precision, width, compact && commaFollows);
+        }
     }
     if (commaAfterLast) current_ += ',';
+}
+
+// A number written with "%6.4f", and without the fraction's trailing zeros when
+// trimZeros is set.
+void PageLog::appendCoordinate(double value, bool trimZeros) {
+    char text[sizeof(CoordinateText::text)];
+    if (char* end = putCoordinate(text, value, trimZeros)) {
+        current_.append(text, end);
+    } else {
+        appendFixed(current_, value, 4, 6, trimZeros);
+    }
+}
+
+// Fills slot with the text of value; false for a value too large to keep. Kept out
+// of line: the lists find almost every coordinate kept already.
+[[gnu::noinline]] bool PageLog::keepCoordinate(CoordinateText& slot, double value) {
+    std::string text;
+    appendFixedDigits(text, value, 4, 6);
+    if (text.size() > sizeof slot.text) return false;
+    size_t trimmed = text.size();
+    if (text.find('.') != std::string::npos)
+        while (trimmed > 0 && text[trimmed - 1] == '0') --trimmed;
+    slot.bits = std::bit_cast<uint64_t>(value);
+    slot.length = uint8_t(text.size());
+    slot.trimmed = uint8_t(trimmed);
+    text.copy(slot.text, text.size());
+    return true;
+}
+
+// The same written at out, which has room for a CoordinateText's text, from the text
+// kept for the same value when there is one; returns the end, or nullptr for a value
+// too large to keep (nothing written).
+char* PageLog::putCoordinate(char* out, double value, bool trimZeros) {
+    const auto bits = std::bit_cast<uint64_t>(value);
+    CoordinateText& slot = coordinates_[size_t((bits * 0x9E3779B97F4A7C15ULL) >> 56)];
+    if ((slot.length == 0 || slot.bits != bits) && !keepCoordinate(slot, value)) return nullptr;
+    std::memcpy(out, slot.text, sizeof slot.text);
+    return out + (trimZeros ? slot.trimmed : slot.length);
 }
 
 void PageLog::penWidth(double inches) {
@@ -299,9 +349,26 @@ void PageLog::polygonVertex(double x, double y) {
 
 void PageLog::polygonEnd() { startCommand("PG"); }
 
+// The mark, the code and both coordinates go in one piece: the lists write
+// millions of these.
 void PageLog::appendTextCommand(std::string_view code, double x, double y, std::string_view text) {
-    startCommand(code);
-    appendPoints({x, y}, 4, 6, true, true);
+    char head[4 + 3 * sizeof(CoordinateText::text)];
+    char* at = head;
+    *at++ = kCommandMark;
+    at = std::copy_n(code.data(), std::min<size_t>(code.size(), 3), at);
+    *at++ = ',';
+    at = putCoordinate(at, x, true);
+    if (at != nullptr) {
+        *at++ = ',';
+        at = putCoordinate(at, y, true);
+    }
+    if (at != nullptr) {
+        *at++ = ',';
+        current_.append(head, at);
+    } else {
+        startCommand(code);
+        appendPoints({x, y}, 4, 6, true, true);
+    }
     appendTextField(current_, text);
 }
 

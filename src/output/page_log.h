@@ -118,6 +118,10 @@ private:
     size_t startCommand(std::string_view code);
     void appendPoints(std::initializer_list<double> values, int precision, size_t width, bool compact,
                       bool commaAfterLast = false, bool leadingComma = true);
+    void appendCoordinate(double value, bool trimZeros);
+    char* putCoordinate(char* out, double value, bool trimZeros);
+    struct CoordinateText;
+    static bool keepCoordinate(CoordinateText& slot, double value);
     void appendTextCommand(std::string_view code, double x, double y, std::string_view text);
     void appendAngledText(std::string_view code, double x, double y, std::string_view text, std::string_view face,
                           int32_t size, int32_t angle);
@@ -140,6 +144,15 @@ private:
     PrinterGeometry geometry_;
     double pageWidth_ = 0;
     double pageHeight_ = 0;
+    // The texts of page coordinates ("%6.4f"), by the bits of the value: a list
+    // writes the same few x and y again on every line and page.
+    struct CoordinateText {
+        uint64_t bits = 0;
+        uint8_t length = 0;   // 0: an empty slot
+        uint8_t trimmed = 0;  // the length without the trailing zeros of the fraction
+        char text[14] = {};
+    };
+    std::array<CoordinateText, 256> coordinates_{};
     std::string measureFace_ = "Times";
     int32_t measureSize_ = 10;
     int32_t measurePen_ = 0;

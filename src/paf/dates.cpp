@@ -141,7 +141,8 @@ DecodedDate decodeDate(PafContext& ctx, const PafDate& date) {
         d.month1 = first.month;
         d.year1 = first.year;
         d.dayNumber = int32_t(readUint24le(bytes, kFirstPart + kPartDayNumber));
-        d.qualifier = wordFor(kEventQualifiers, bytes[kCodeByte]);
+        const char* qualifier = wordFor(kEventQualifiers, bytes[kCodeByte]);
+        if (*qualifier != '\0') d.qualifier = qualifier;  // most dates have none: no storage for it
         break;
     }
     default:
@@ -229,9 +230,22 @@ int compareDates(const DecodedDate& a, const DecodedDate& b) {
     return formatDate(a).view().compare(formatDate(b).view());
 }
 
+namespace {
+
+// decodeDate's year1 without the rest of the decoding for the common kinds: lists
+// take the birth year of every entry.
+int firstYear(PafContext& ctx, const PafDate& date) {
+    const uint8_t kind = uint8_t(date.bytes[0] & kKindMask);
+    const auto textFlag = uint8_t((date.bytes[0] >> kTextFlagShift) & kTextFlagMask);
+    if (textFlag == kDateStoredAsText || kind < 2 || kind > 4) return decodeDate(ctx, date).year1;
+    return decodePart(date, kFirstPart).year;
+}
+
+}  // namespace
+
 int birthYear(PafContext& ctx, const IndividualRecord& person) {
-    if (!leadingBytesZero(person.birth)) return decodeDate(ctx, person.birth).year1;
-    if (!leadingBytesZero(person.christening)) return decodeDate(ctx, person.christening).year1;
+    if (!leadingBytesZero(person.birth)) return firstYear(ctx, person.birth);
+    if (!leadingBytesZero(person.christening)) return firstYear(ctx, person.christening);
     return 0;
 }
 

@@ -2,13 +2,9 @@
 
 namespace tw {
 
-int32_t IntList::push(int32_t value) {
-    if (size() >= capacity_) {
-        capacity_ = capacity_ < 16 ? 16 : capacity_ * 2;
-        items_.reserve(size_t(capacity_));
-    }
-    items_.push_back(value);
-    return size();
+void IntList::grow() {
+    capacity_ = capacity_ < 16 ? 16 : capacity_ * 2;
+    items_.reserve(size_t(capacity_));
 }
 
 void IntList::store(int32_t index, int32_t value) {

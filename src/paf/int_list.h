@@ -14,7 +14,11 @@ class IntList {
 public:
     static constexpr int32_t kNoStorage = -5;
 
-    int32_t push(int32_t value);
+    int32_t push(int32_t value) {
+        if (size() >= capacity_) grow();
+        items_.push_back(value);
+        return size();
+    }
     int32_t fetch(int32_t index) const {
         return index < 0 || index >= size() ? -1 : items_[size_t(index)];
     }
@@ -27,6 +31,8 @@ public:
     void pushTriple(int32_t a, int32_t b, int32_t c) { push(a); push(b); push(c); }
 
 private:
+    void grow();
+
     std::vector<int32_t> items_;
     int32_t capacity_ = kNoStorage;
 };

@@ -151,6 +151,12 @@ TextBuffer recordNameNoSlashes(const PafFile& file, const IndividualRecord& pers
     return withoutSlashes(recordName(file, person, window));
 }
 
+void recordNameNoSlashes(const PafFile& file, const IndividualRecord& person, std::string& name) {
+    NameWindow window;
+    name.assign(recordName(file, person, window));
+    name.erase(std::remove(name.begin(), name.end(), '/'), name.end());
+}
+
 TextBuffer surnameOf(const TextBuffer& name) {
     const std::string_view text = name.view();
     const size_t first = text.find('/');

@@ -83,6 +83,8 @@ TextBuffer individualNameNoSlashes(PafContext& ctx, int32_t rin);
 // The names of an individual record just read (no second read of the record).
 TextBuffer recordName(const PafFile& file, const IndividualRecord& person);
 TextBuffer recordNameNoSlashes(const PafFile& file, const IndividualRecord& person);
+// The same written into name, whose storage is reused.
+void recordNameNoSlashes(const PafFile& file, const IndividualRecord& person, std::string& name);
 // The text between the first "/" and the next one ("" when there is none).
 TextBuffer surnameOf(const TextBuffer& name);
 

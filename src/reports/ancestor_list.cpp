@@ -67,7 +67,7 @@ private:
     Parents readParents(int32_t rin);
     void printGeneration();
     bool printEntry(size_t index);
-    std::string nameOf(int32_t rin, bool readable);
+    std::string_view nameOf(const IndividualRecord& person, bool readable);
 
     bool markable(int32_t rin) const { return rin >= 0 && size_t(rin) < listed_.size(); }
     void messageOnce(OnceMessage m, std::string_view text, std::string_view caption, bool closesStartWindow);
@@ -81,6 +81,8 @@ private:
     std::string date_;
     PageCursor page_{kFirstLineY};
     std::string generationText_;
+    std::string name_;      // the entry being printed: its name,
+    NameLines nameLines_;   // and that name cut to the column
     AncestorGeneration generation_;
     std::vector<uint8_t> listed_;  // per RIN: printed once already
     bool ppnsOn_ = true;
@@ -96,7 +98,7 @@ void AncestorList::messageOnce(OnceMessage m, std::string_view text, std::string
 
 void AncestorList::run() {
     IndividualRecord start;
-    runTitle_ = nameOf(startRin_, readIndividual(ctx_.file, startRin_, start));
+    runTitle_ = nameOf(start, readIndividual(ctx_.file, startRin_, start));
     log_.begin(withRepeats_ ? "RAL" : "AL w/o repeat");
     page_.number = 1;
     listed_.assign(size_t(std::max(ctx_.file.highestRin(), 0)) + 1, 0);
@@ -207,7 +209,10 @@ int64_t AncestorList::nextGeneration() {
         std::string fathers;
         if (ppnsOn_) fathers = addDecimalTexts(gen.ppns[i], gen.ppns[i]);
         if (parents.father != 0) append(parents.father, fathers);
-        if (parents.mother != 0) append(parents.mother, ppnsOn_ ? addDecimalTexts(fathers, "1") : std::string());
+        if (parents.mother == 0) continue;
+        std::string mothers = fathers;
+        if (ppnsOn_) ++mothers.back();  // fathers is even: its last digit is 8 at most
+        append(parents.mother, std::move(mothers));
     }
 
     if (gen.tooLarge) {
@@ -261,7 +266,8 @@ bool AncestorList::printEntry(size_t index) {
     IndividualRecord person;
     const bool readable = readIndividual(ctx_.file, rin, person);
     if (!readable) messageOnce(OnceMessage::InvalidStart, "Invalid start RIN", "Error", true);
-    const NameLines lines = wrapName(log_, nameOf(rin, readable), kNameWidth);
+    wrapName(log_, nameOf(person, readable), kNameWidth, nameLines_);
+    const NameLines& lines = nameLines_;
     const double lastLineY = page_.y + double(lines.size() - 1) * kLineHeight;
     // A name whose last line would run past the frame starts a new page (unless it
     // stands first on one already).
@@ -294,12 +300,16 @@ bool AncestorList::printEntry(size_t index) {
     return true;
 }
 
-// The name without slashes; for an individual that cannot be read, the text the
-// name accessor gives such a record, with its message shown once per run.
-std::string AncestorList::nameOf(int32_t rin, bool readable) {
-    if (readable) return individualNameNoSlashes(ctx_, rin).str();
+// The name without slashes of the record just read (kept in name_ until the next
+// call); for an individual that cannot be read, the text the name accessor gives
+// such a record, with its message shown once per run.
+std::string_view AncestorList::nameOf(const IndividualRecord& person, bool readable) {
+    if (readable) {
+        recordNameNoSlashes(ctx_.file, person, name_);
+        return name_;
+    }
     messageOnce(OnceMessage::InvalidRin, "The RIN is invalid", "Error", false);
-    return std::string(kUnreadableName);
+    return kUnreadableName;
 }
 
 }  // namespace

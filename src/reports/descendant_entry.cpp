@@ -55,7 +55,7 @@ void fillEntry(PafContext& ctx, DescendantEntry& entry, int32_t rin, int32_t par
     IndividualRecord person;
     entry.readable = readIndividual(ctx.file, rin, person);
     if (!entry.readable) return;
-    if (withName) entry.name = recordNameNoSlashes(ctx.file, person).str();
+    if (withName) entry.name = recordNameNoSlashes(ctx.file, person).str();  // no room to spare: a generation holds tens of thousands
     if (person.birth.bytes[0] != 0) {
         entry.date = DateKey::of(decodeDate(ctx, person.birth));
     } else if (person.christening.bytes[0] != 0) {

@@ -103,7 +103,8 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
     y = check(y);
     // A date too wide for its column goes on over the next lines, as names do; the
     // entry then starts where all of its date fits on the page.
-    const NameLines dateLines = wrapName(log_, entry.date.text, kDateWidth);
+    wrapName(log_, entry.date.text, kDateWidth, dateLines_);
+    const NameLines& dateLines = dateLines_;
     const double dateDepth = double(dateLines.size() - 1) * kLineHeight;
     if (dateLines.size() > 1 && check(y + dateDepth) != y + dateDepth) y = firstLineY();
     if (printed != nullptr) {

@@ -11,6 +11,7 @@
 
 #include "reports/descendant_entry.h"
 #include "reports/descent.h"
+#include "reports/wrap_name.h"
 #include "run/app_context.h"
 
 namespace tw {
@@ -70,6 +71,7 @@ private:
     std::string groupTitle_;
     int pageCounter_ = 1;
     NameColumns columns_;
+    NameLines dateLines_;                   // the entry being printed: its date cut to the column
     std::vector<DescendantEntry> parents_;  // the generation printed last
     std::vector<uint32_t> parentIndex_;     // per RIN: 1 + index in parents_, or 0
 };

@@ -77,8 +77,22 @@ std::string shortenInMiddle(const PageLog& log, std::string_view text, double wi
 }
 
 NameLines wrapName(const PageLog& log, std::string_view text, double widthInches) {
-    const auto limit = int32_t(double(log.pixelsPerInch()) * widthInches);
     NameLines lines;
+    wrapName(log, text, widthInches, lines);
+    return lines;
+}
+
+void wrapName(const PageLog& log, std::string_view text, double widthInches, NameLines& lines) {
+    const auto limit = int32_t(double(log.pixelsPerInch()) * widthInches);
+    size_t count = 0;
+    const auto add = [&](std::string_view line) {
+        if (count < lines.size()) {
+            lines[count].assign(line);
+        } else {
+            lines.emplace_back(line);
+        }
+        ++count;
+    };
     std::string_view rest = text;
     while (log.textWidth(rest) > limit) {
         // Cut at the last space, again and again, until the piece fits.
@@ -98,12 +112,12 @@ NameLines wrapName(const PageLog& log, std::string_view text, double widthInches
             next = line.size();
             if (next < rest.size() && rest[next] == ' ') ++next;
         }
-        lines.emplace_back(line);
+        add(line);
         rest = rest.substr(next);
     }
     // No empty last line after a name that ended at a cut.
-    if (!rest.empty() || lines.empty()) lines.emplace_back(rest);
-    return lines;
+    if (!rest.empty() || count == 0) add(rest);
+    lines.resize(count);
 }
 
 }  // namespace tw

@@ -20,6 +20,9 @@ using NameLines = std::vector<std::string>;
 // The lines of text at widthInches in the page log's measuring font. An empty name
 // gives one empty line.
 NameLines wrapName(const PageLog& log, std::string_view text, double widthInches);
+// The same into lines, whose strings are reused (for a list that wraps every entry);
+// text must not point into lines.
+void wrapName(const PageLog& log, std::string_view text, double widthInches, NameLines& lines);
 
 // The length of the longest start of text no wider than limit (device pixels), and
 // at least 1 for a text that is not empty, so that a split always advances.
