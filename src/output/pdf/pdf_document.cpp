@@ -1,6 +1,6 @@
 #include "output/pdf/pdf_document.h"
 
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <algorithm>
 #include <charconv>
@@ -13,34 +13,27 @@ namespace tw {
 
 // --- Deflater ------------------------------------------------------------------------
 
-// Level 1 compresses page content (short, repetitive operators) nearly as well as
-// the default level in a fraction of the time.
+// libdeflate compresses a whole buffer at once, several times as fast as zlib's
+// streams (which clear a 64 KB table for every page). Its fastest level leaves page
+// content 6% larger than its level 6 in less than half the time.
 struct Deflater::Stream {
-    z_stream z{};
-    bool ready = false;
+    libdeflate_compressor* compressor = nullptr;
 };
 
-Deflater::Deflater() : stream_(std::make_unique<Stream>()) {
-    stream_->ready = deflateInit(&stream_->z, 1) == Z_OK;
-}
+Deflater::Deflater() : stream_(std::make_unique<Stream>()) { stream_->compressor = libdeflate_alloc_compressor(1); }
 
 Deflater::~Deflater() {
-    if (stream_->ready) deflateEnd(&stream_->z);
+    if (stream_->compressor != nullptr) libdeflate_free_compressor(stream_->compressor);
 }
 
 std::string_view Deflater::compress(std::string_view data) {
-    z_stream& z = stream_->z;
+    if (stream_->compressor == nullptr) return {};
     // The buffer only grows: filling it anew for every page would cost more than
     // the compression.
-    const size_t bound = deflateBound(&z, uLong(data.size())) + 16;
+    const size_t bound = libdeflate_zlib_compress_bound(stream_->compressor, data.size());
     if (buffer_.size() < bound) buffer_.resize(bound);
-    deflateReset(&z);
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-    z.avail_in = uInt(data.size());
-    z.next_out = reinterpret_cast<Bytef*>(buffer_.data());
-    z.avail_out = uInt(buffer_.size());
-    const int status = deflate(&z, Z_FINISH);
-    return std::string_view(buffer_.data(), status == Z_STREAM_END ? z.total_out : 0);
+    const size_t size = libdeflate_zlib_compress(stream_->compressor, data.data(), data.size(), buffer_.data(), buffer_.size());
+    return std::string_view(buffer_.data(), size);
 }
 
 // --- PdfDocument ---------------------------------------------------------------------
@@ -181,7 +174,7 @@ void PdfDocument::beginObject(int object) {
 
 void PdfDocument::writeStream(int object, std::string_view dictionary, std::string_view data, bool compress) {
     const std::string_view body = compress ? deflater_.compress(data) : data;
-    if (body.empty() && !data.empty()) failed_ = true;  // zlib could not compress it
+    if (body.empty() && !data.empty()) failed_ = true;  // it could not be compressed
     beginObject(object);
     write("<<");
     write(dictionary);

@@ -1,5 +1,6 @@
 #include "output/pdf/pdf_surface.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -33,6 +34,10 @@ void appendGlyph(std::string& out, uint32_t glyph) {
         }
         out += byte;
     }
+}
+
+bool printableAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
 }
 
 }  // namespace
@@ -194,9 +199,16 @@ void PdfSurface::text(DevicePoint p, std::string_view text) {
     const PdfFont& faceMetrics = document_.font(face);
     const double ascent = double(faceMetrics.ascender()) * size / faceMetrics.unitsPerEm();
     content_ += "BT\n";
-    for (const FontRun& run : fontRuns(text, font_->face, size)) {
-        const int font = run.font == 0 ? face : fallbackFont(run.font, face);
-        drawRun(run, font, p, ascent);
+    if (printableAscii(text)) {
+        // Most names and dates: the face's font draws every character, in one run
+        // from the start, as fontRuns would give it.
+        asciiRun_.text.assign(text.begin(), text.end());
+        drawRun(asciiRun_, face, p, ascent);
+    } else {
+        for (const FontRun& run : fontRuns(text, font_->face, size)) {
+            const int font = run.font == 0 ? face : fallbackFont(run.font, face);
+            drawRun(run, font, p, ascent);
+        }
     }
     content_ += "ET\n";
 }

@@ -77,6 +77,7 @@ private:
     std::string missingFont_;
     int documentNumber_ = 0;  // the document the fonts above belong to
     PdfFont::Run glyphs_;
+    FontRun asciiRun_;  // reused for texts of printable ASCII
     double cos_ = 1, sin_ = 0;  // of the font's angle
 };
 
