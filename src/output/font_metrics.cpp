@@ -164,6 +164,13 @@ std::vector<FontRun> fontRuns(std::string_view text, std::string_view faceName, 
     return runs;
 }
 
+std::span<const char* const> familiesDrawing(std::string_view faceName) {
+    static constexpr const char* kSerif[] = {"Liberation Serif", "Times New Roman", "Times"};
+    static constexpr const char* kSans[] = {"Liberation Sans", "Arial"};
+    if (metricFaceFor(faceName) == MetricFace::Arial) return kSans;
+    return kSerif;
+}
+
 std::string_view fallbackFamily(int font) {
     if (font < 1 || font > fallbackFamilyCount()) return {};
     return kFallbackFamilies[font - 1];

@@ -17,6 +17,7 @@
 // The tables are generated from the font files by tools/make_font_metrics.py.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,10 @@ struct FontRun {
 // anew). The runs' offsets are measured as textWidthForPixelHeight measures the
 // whole text.
 std::vector<FontRun> fontRuns(std::string_view text, std::string_view faceName, int pixelHeight);
+
+// The installed families that draw a face, best first: "Arial" is Liberation Sans
+// or Arial, any other face Liberation Serif, Times New Roman or Times.
+std::span<const char* const> familiesDrawing(std::string_view faceName);
 
 // The family name of fallback font n (1 and up), as fontconfig knows it; empty for
 // any other n.

@@ -168,10 +168,7 @@ void PdfSurface::ellipse(DevicePoint corner1, DevicePoint corner2) {
 int PdfSurface::faceFont(std::string_view face) {
     for (const auto& [name, font] : faceFonts_)
         if (name == face) return font;
-    static constexpr std::array<const char*, 3> kSerif{"Liberation Serif", "Times New Roman", "Times"};
-    static constexpr std::array<const char*, 2> kSans{"Liberation Sans", "Arial"};
-    const std::span<const char* const> candidates =
-        metricFaceFor(face) == MetricFace::Arial ? std::span<const char* const>(kSans) : kSerif;
+    const std::span<const char* const> candidates = familiesDrawing(face);
     int font = -1;
     for (const char* family : candidates)
         if ((font = document_.fontFor(family)) >= 0) break;

@@ -30,10 +30,7 @@ QPolygon toQPolygon(std::span<const DevicePoint> points) {
 }  // namespace
 
 QString QtSurface::familyFor(std::string_view face) {
-    static constexpr std::array<const char*, 3> kSerif{"Liberation Serif", "Times New Roman", "Times"};
-    static constexpr std::array<const char*, 2> kSans{"Liberation Sans", "Arial"};
-    const std::span<const char* const> candidates =
-        metricFaceFor(face) == MetricFace::Arial ? std::span<const char* const>(kSans) : kSerif;
+    const std::span<const char* const> candidates = familiesDrawing(face);
     for (const char* family : candidates)
         if (QFontDatabase::hasFamily(QString::fromLatin1(family))) return QString::fromLatin1(family);
     return QString::fromLatin1(candidates.front());  // let the font system substitute
