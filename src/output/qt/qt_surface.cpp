@@ -6,7 +6,6 @@
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
-#include <array>
 #include <string>
 
 #include "output/font_metrics.h"
