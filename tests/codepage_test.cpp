@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/utf8.h"
 #include "paf/codepage.h"
 
 namespace tw {
@@ -12,21 +13,7 @@ namespace {
 
 std::string utf8Of(char32_t c) {
     std::string out;
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
+    appendUtf8(out, c);
     return out;
 }
 

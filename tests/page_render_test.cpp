@@ -9,6 +9,7 @@
 #include "output/font_metrics.h"
 #include "support/recording_host.h"
 #include "support/recording_surface.h"
+#include "support/page_lines.h"
 
 namespace tw {
 namespace {
@@ -17,15 +18,7 @@ using test::RecordingHost;
 using test::RecordingSurface;
 using Calls = std::vector<std::string>;
 
-// A page text from commands written without their leading 0x02.
-std::string page(std::initializer_list<std::string_view> commands) {
-    std::string text;
-    for (std::string_view command : commands) {
-        text += '\x02';
-        text += command;
-    }
-    return text;
-}
+using test::page;
 
 RenderView printerView(int scale = 600, int offsetX = 0, int offsetY = 0) {
     RenderView view;

@@ -62,6 +62,12 @@ private:
     void readRecord(const Record& record);
     void readPerson(const Record& record, int32_t number);
     void readFamily(const Record& record, int32_t number);
+    // A new entry numbered number, or null (after an error) when the number is taken.
+    template <typename Entry>
+    Entry* newEntry(std::map<int32_t, Entry>& entries, const char* what, int32_t number, int line);
+    // The next field name of a record, or null at its end or (after an error) where a
+    // quoted text stands in its place or the field was given before.
+    const Token* nextField(const Record& record, size_t& i, std::set<std::string>& seen, const char* what);
     // The value after a field name, or null (after an error) when there is none.
     const Token* value(const Record& record, size_t& i, const Token& key);
     // One or more record numbers after a field name.
@@ -218,29 +224,43 @@ bool Parser::date(const Token& key, const Token& value, WriterDate& out) {
     return false;
 }
 
-void Parser::readPerson(const Record& record, int32_t number) {
-    const int line = record.tokens.front().line;
-    if (auto it = people_.find(number); it != people_.end()) {
-        error(line, "person " + std::to_string(number) + " is defined twice (also on line " +
+template <typename Entry>
+Entry* Parser::newEntry(std::map<int32_t, Entry>& entries, const char* what, int32_t number, int line) {
+    if (auto it = entries.find(number); it != entries.end()) {
+        error(line, std::string(what) + " " + std::to_string(number) + " is defined twice (also on line " +
                         std::to_string(it->second.line) + ")");
-        return;
+        return nullptr;
     }
-    PersonEntry& entry = people_[number];
+    Entry& entry = entries[number];
     entry.line = line;
+    return &entry;
+}
+
+const Token* Parser::nextField(const Record& record, size_t& i, std::set<std::string>& seen, const char* what) {
+    const Token& key = record.tokens[i++];
+    if (key.line < 0) return nullptr;
+    if (key.quoted) {
+        error(key.line, std::string("expected a ") + what + " field, found \"" + key.text + "\"");
+        return nullptr;
+    }
+    if (!seen.insert(key.text).second) {
+        error(key.line, "'" + key.text + "' is given twice");
+        return nullptr;
+    }
+    return &key;
+}
+
+void Parser::readPerson(const Record& record, int32_t number) {
+    PersonEntry* added = newEntry(people_, "person", number, record.tokens.front().line);
+    if (added == nullptr) return;
+    PersonEntry& entry = *added;
     WriterPerson& p = entry.person;
     std::set<std::string> seen;
     size_t i = 2;
     while (i < record.tokens.size()) {
-        const Token& key = record.tokens[i++];
-        if (key.line < 0) return;
-        if (key.quoted) {
-            error(key.line, "expected a person field, found \"" + key.text + "\"");
-            return;
-        }
-        if (!seen.insert(key.text).second) {
-            error(key.line, "'" + key.text + "' is given twice");
-            return;
-        }
+        const Token* field = nextField(record, i, seen, "person");
+        if (field == nullptr) return;
+        const Token& key = *field;
         if (key.text == "deleted") {
             p.deleted = true;
             continue;
@@ -290,28 +310,16 @@ void Parser::readPerson(const Record& record, int32_t number) {
 }
 
 void Parser::readFamily(const Record& record, int32_t number) {
-    const int line = record.tokens.front().line;
-    if (auto it = families_.find(number); it != families_.end()) {
-        error(line, "family " + std::to_string(number) + " is defined twice (also on line " +
-                        std::to_string(it->second.line) + ")");
-        return;
-    }
-    FamilyEntry& entry = families_[number];
-    entry.line = line;
+    FamilyEntry* added = newEntry(families_, "family", number, record.tokens.front().line);
+    if (added == nullptr) return;
+    FamilyEntry& entry = *added;
     WriterMarriage& m = entry.marriage;
     std::set<std::string> seen;
     size_t i = 2;
     while (i < record.tokens.size()) {
-        const Token& key = record.tokens[i++];
-        if (key.line < 0) return;
-        if (key.quoted) {
-            error(key.line, "expected a family field, found \"" + key.text + "\"");
-            return;
-        }
-        if (!seen.insert(key.text).second) {
-            error(key.line, "'" + key.text + "' is given twice");
-            return;
-        }
+        const Token* field = nextField(record, i, seen, "family");
+        if (field == nullptr) return;
+        const Token& key = *field;
         if (key.text == "deleted") {
             m.deleted = true;
         } else if (key.text == "children") {

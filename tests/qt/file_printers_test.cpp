@@ -22,21 +22,14 @@
 #include "output/qt/png_encoder.h"
 #include "output/qt/qt_surface.h"
 #include "support/recording_host.h"
+#include "support/page_lines.h"
 
 namespace tw {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A page text from commands written without their leading 0x02.
-std::string page(std::initializer_list<std::string_view> commands) {
-    std::string text;
-    for (std::string_view command : commands) {
-        text += '\x02';
-        text += command;
-    }
-    return text;
-}
+using test::page;
 
 // A letter page: a frame half an inch inside the sheet, text at the top left, text
 // ending at 7 inches, an arrow, and text turned to run up the page.

@@ -19,6 +19,7 @@
 #include "output/qt/qt_surface.h"
 #include "output/svg_surface.h"
 #include "support/recording_host.h"
+#include "support/page_lines.h"
 
 namespace tw {
 namespace {
@@ -39,15 +40,7 @@ TEST(SvgOutputTest, AscentsAreThoseOfTheFontEngine) {
     }
 }
 
-// A page text from commands written without their leading 0x02.
-std::string page(std::initializer_list<std::string_view> commands) {
-    std::string text;
-    for (std::string_view command : commands) {
-        text += '\x02';
-        text += command;
-    }
-    return text;
-}
+using test::page;
 
 TEST(SvgOutputTest, PagesRenderAsTheQtSurfacePaintsThem) {
     if (!QFontDatabase::hasFamily("Liberation Serif")) GTEST_SKIP() << "the Liberation fonts are not installed";

@@ -1,7 +1,9 @@
 #pragma once
-// Reading stored pages back in tests: a page as its commands (each without the
-// leading 0x02), and the position and text of a TO, TOC or TOR command.
+// Pages in tests: a page text from its commands, a stored page as its commands
+// (each without the leading 0x02), and the position and text of a TO, TOC or TOR
+// command.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +13,16 @@
 #include "output/page_log.h"
 
 namespace tw::test {
+
+// A page text from commands written without their leading 0x02.
+inline std::string page(std::initializer_list<std::string_view> commands) {
+    std::string text;
+    for (std::string_view command : commands) {
+        text += kCommandMark;
+        text += command;
+    }
+    return text;
+}
 
 inline std::vector<std::string> pageCommands(std::string_view page) {
     std::vector<std::string> commands;
