@@ -125,15 +125,8 @@ bool GuiPrinter::startPdfDocument() {
         dropPdfFile();
         return false;
     }
-    const PrinterGeometry sheet = geometry();
-    pdfSurface_.beginPage(sheet.physicalHeight, sheet.pixelsPerInchY);
+    pdfSurface_.beginPage(geometry());
     return true;
-}
-
-void GuiPrinter::finishPdfPage() {
-    const PrinterGeometry sheet = geometry();
-    const double toPoints = 72.0 / std::max(sheet.pixelsPerInchY, 1);
-    pdf_.addPage(sheet.physicalWidth * toPoints, sheet.physicalHeight * toPoints, pdfSurface_.finishPage());
 }
 
 void GuiPrinter::placePdfFile() {
@@ -158,9 +151,8 @@ void GuiPrinter::dropPdfFile() {
 void GuiPrinter::newPage() {
     if (painter_.isActive()) printer_.newPage();
     if (!pdf_.isOpen()) return;
-    finishPdfPage();
-    const PrinterGeometry sheet = geometry();
-    pdfSurface_.beginPage(sheet.physicalHeight, sheet.pixelsPerInchY);
+    pdfSurface_.finishPage();
+    pdfSurface_.beginPage(geometry());
 }
 
 void GuiPrinter::stopPainting() {
@@ -171,7 +163,7 @@ void GuiPrinter::stopPainting() {
 void GuiPrinter::endDocument() {
     stopPainting();
     if (pdf_.isOpen()) {
-        finishPdfPage();
+        pdfSurface_.finishPage();
         if (!pdfSurface_.missingFont().empty())
             error_ = QStringLiteral("Cannot write ") + pdfTarget_ + QStringLiteral(": the font ") +
                      QString::fromStdString(pdfSurface_.missingFont()) + QStringLiteral(" is not installed");

@@ -73,7 +73,6 @@ private:
     void stopPainting();
     bool startPainting();
     bool startPdfDocument();
-    void finishPdfPage();
     // Moves the finished PDF file from its temporary name to the one chosen.
     void placePdfFile();
     void dropPdfFile();

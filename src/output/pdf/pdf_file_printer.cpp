@@ -22,27 +22,19 @@ bool PdfFilePrinter::startDocument(std::string_view title) {
         fail("Cannot write " + path_);
         return false;
     }
-    startPage();
+    surface_.beginPage(geometry());
     return true;
-}
-
-void PdfFilePrinter::startPage() { surface_.beginPage(geometry().physicalHeight, kPixelsPerInch); }
-
-void PdfFilePrinter::finishPage() {
-    const PrinterGeometry sheet = geometry();
-    const double toPoints = 72.0 / kPixelsPerInch;
-    document_.addPage(sheet.physicalWidth * toPoints, sheet.physicalHeight * toPoints, surface_.finishPage());
 }
 
 void PdfFilePrinter::newPage() {
     if (!document_.isOpen()) return;
-    finishPage();
-    startPage();
+    surface_.finishPage();
+    surface_.beginPage(geometry());
 }
 
 void PdfFilePrinter::endDocument() {
     if (!document_.isOpen()) return;
-    finishPage();
+    surface_.finishPage();
     if (!surface_.missingFont().empty()) {
         fail("the font " + surface_.missingFont() + " is not installed, and the PDF cannot be drawn without it");
         abortDocument();

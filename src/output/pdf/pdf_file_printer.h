@@ -37,8 +37,6 @@ public:
     int pixelsPerInch() const { return kPixelsPerInch; }
 
 private:
-    void startPage();
-    void finishPage();
     void fail(const std::string& text);
 
     std::string path_;

@@ -42,24 +42,26 @@ bool printableAscii(std::string_view text) {
 
 }  // namespace
 
-void PdfSurface::beginPage(int pixelHeight, int pixelsPerInch) {
+void PdfSurface::beginPage(const PrinterGeometry& sheet) {
     if (documentNumber_ != document_.documentNumber()) {  // a new document numbers its fonts anew
         documentNumber_ = document_.documentNumber();
         faceFonts_.clear();
         fallbackFonts_.clear();
         missingFont_.clear();
     }
+    sheet_ = sheet;
     content_.clear();
     page_ = PageState{};
     pathOpen_ = false;
-    const double scale = 72.0 / std::max(pixelsPerInch, 1);
+    const double scale = 72.0 / std::max(sheet.pixelsPerInchY, 1);
     // Pixels with y down, scaled to points; wide lines end and join round.
-    content_ += pdfNumber(scale) + " 0 0 " + pdfNumber(-scale) + " 0 " + pdfNumber(pixelHeight * scale) + " cm 1 J 1 j\n";
+    content_ += pdfNumber(scale) + " 0 0 " + pdfNumber(-scale) + " 0 " + pdfNumber(sheet.physicalHeight * scale) + " cm 1 J 1 j\n";
 }
 
-const std::string& PdfSurface::finishPage() {
+void PdfSurface::finishPage() {
     endPath();
-    return content_;
+    const double toPoints = 72.0 / std::max(sheet_.pixelsPerInchY, 1);
+    document_.addPage(sheet_.physicalWidth * toPoints, sheet_.physicalHeight * toPoints, content_);
 }
 
 void PdfSurface::setFont(std::string_view face, int pixelHeight, int angleTenths) {

@@ -16,6 +16,7 @@
 
 #include "output/font_metrics.h"
 #include "output/pdf/pdf_document.h"
+#include "output/printer.h"
 #include "output/surface.h"
 
 namespace tw {
@@ -24,10 +25,10 @@ class PdfSurface : public Surface {
 public:
     explicit PdfSurface(PdfDocument& document) : document_(document) {}
 
-    // Starts the content of a page pixelHeight pixels high at pixelsPerInch.
-    void beginPage(int pixelHeight, int pixelsPerInch);
-    // The content of the page drawn since beginPage.
-    const std::string& finishPage();
+    // Starts the content of a page of the given sheet (size and resolution).
+    void beginPage(const PrinterGeometry& sheet);
+    // Adds the page drawn since beginPage to the document.
+    void finishPage();
     // The first face or fallback family that had to be drawn and is not installed.
     const std::string& missingFont() const { return missingFont_; }
 
@@ -65,6 +66,7 @@ private:
 
     PdfDocument& document_;
     std::string content_;
+    PrinterGeometry sheet_;  // of the page being drawn
     PageState page_;
     bool pathOpen_ = false;  // a line path is being built (lines joined end to start)
     DevicePoint current_;
