@@ -71,8 +71,8 @@ Timing timed(F&& f) {
 void writeWithQtPdfEngine(const tw::PageLog& log, const std::string& path, tw::Host& host) {
     QPdfWriter writer(QString::fromStdString(path));
     writer.setResolution(tw::PdfFilePrinter::kPixelsPerInch);
-    writer.setPageLayout(QPageLayout(QPageSize(log.pageMode == 3 ? QPageSize::Legal : QPageSize::Letter),
-                                     log.pageMode > 0 ? QPageLayout::Landscape : QPageLayout::Portrait,
+    writer.setPageLayout(QPageLayout(QPageSize(log.page().paper == tw::Paper::Legal ? QPageSize::Legal : QPageSize::Letter),
+                                     log.page().landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                      QMarginsF(0, 0, 0, 0)));
     QPainter painter(&writer);
     tw::QtSurface surface(painter);

@@ -61,7 +61,11 @@ struct DscChart : testing::Test {
         generate(*run, generateDescendantSummaryChart, std::move(mrins));
         texts = run->ctx.pageLog.storedPageCount() > 0 ? placedTexts(run->ctx.pageLog) : std::vector<Placed>{};
     }
-    int pageMode() const { return run->ctx.pageLog.pageMode; }
+    // 0 upright letter, 1 turned letter, 3 turned legal: the chart's four forms.
+    int pageMode() const {
+        const PageGeometry& page = run->ctx.pageLog.page();
+        return !page.landscape ? 0 : page.paper == Paper::Legal ? 3 : 1;
+    }
     std::vector<std::string> commands() const { return pageCommands(run->ctx.pageLog.pagelogg(0)); }
     bool hasCommand(const std::string& command) const {
         const auto all = commands();

@@ -112,7 +112,8 @@ WriterFamily marriagesFamily() {
 TEST(FamilyDateChart, CoupleRowsAndPageHeader) {
     const Chart chart(marriagesFamily());
     ASSERT_EQ(chart.lastPage(), 0);
-    EXPECT_EQ(chart.run->ctx.pageLog.pageMode, 1) << "landscape letter";
+    EXPECT_TRUE(chart.run->ctx.pageLog.page().landscape);
+    EXPECT_EQ(chart.run->ctx.pageLog.page().paper, Paper::Letter);
     EXPECT_EQ(chart.row(0, 2.4), (Cells{{"0.90", "H"},
                                        {"1.10", "Adam Tamble"},
                                        {"4.23", "3 Apr 1820"},

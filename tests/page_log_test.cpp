@@ -190,42 +190,56 @@ TEST_F(PageLogTest, StoredPageInternalErrorsEndTheProgram) {
     EXPECT_EXIT(log.pagelogs(35, "x"), testing::ExitedWithCode(kExitInternalError), "in pagelogs\\(\\) g went null");
 }
 
-TEST_F(PageLogTest, LandscapeModesCheckThePaperAndRetryAfterSetUp) {
-    host.fakePrinter.paperAfterSetup = PaperSize::Legal;
-    log.pageMode = 3;
-    EXPECT_EQ(log.begin("DSC"), 1);
+TEST_F(PageLogTest, AnExactPaperIsCheckedAndRetriedAfterSetUp) {
+    const PageRequest legal{Paper::Legal, true, true};
+    host.fakePrinter.paperAfterSetup = Paper::Legal;
+    EXPECT_EQ(log.begin("DSC", legal), 1);
     EXPECT_FALSE(log.printing());
     EXPECT_EQ(host.messages, (std::vector<RecordedMessage>{{"Please set printer to\nLegal size paper.", "Note"}}));
     EXPECT_EQ(host.fakePrinter.calls, (std::vector<std::string>{"landscape", "start DSC", "abort", "setup"}));
-    EXPECT_EQ(log.begin("DSC"), 0);
+    EXPECT_EQ(log.begin("DSC", legal), 0);
     EXPECT_TRUE(log.printing());
     EXPECT_DOUBLE_EQ(log.pageWidth(), 14.0);
     EXPECT_DOUBLE_EQ(log.pageHeight(), 8.5);
+    EXPECT_EQ(log.page().paper, Paper::Legal);
 
+    // The check tells the papers apart by their size, not by whole inches: A4 turned
+    // is not letter turned, and A3 is asked for by name.
     log.end();
     log.finishPrinting();
     host.messages.clear();
-    log.pageMode = 1;
-    host.fakePrinter.paperAfterSetup = PaperSize::Letter;
-    EXPECT_EQ(log.begin("FDC"), 1);
-    EXPECT_EQ(host.messages.back().text, "Please set printer to\nLetter size paper.");
-    EXPECT_EQ(log.begin("FDC"), 0);
-    EXPECT_DOUBLE_EQ(log.pageWidth(), 11.0);
+    host.fakePrinter.paper = Paper::A4;
+    host.fakePrinter.paperAfterSetup = Paper::A3;
+    EXPECT_EQ(log.begin("DSC", {Paper::A3, true, true}), 1);
+    EXPECT_EQ(host.messages.back().text, "Please set printer to\nA3 size paper.");
+    EXPECT_EQ(log.begin("DSC", {Paper::A3, true, true}), 0);
+    EXPECT_NEAR(log.pageWidth(), 16.535, 0.001);
+    EXPECT_NEAR(log.pageHeight(), 11.693, 0.001);
+}
+
+// A report that asks for the run's paper is laid out on whatever paper the printer
+// holds, with no question.
+TEST_F(PageLogTest, APrinterKeepsItsOwnPaperForTheRunsPaper) {
+    host.fakePrinter.paper = Paper::A4;
+    EXPECT_EQ(log.begin("FDC", {Paper::Letter, true, false}), 0);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(log.page().paper, Paper::A4);
+    EXPECT_TRUE(log.page().landscape);
+    EXPECT_NEAR(log.pageWidth(), 11.693, 0.001);
+    EXPECT_NEAR(log.pageHeight(), 8.268, 0.001);
 }
 
 // However the previous report's job was left (its preview closed by the frame or by
 // Esc), a new report lays out on the paper and orientation it sets up.
 TEST_F(PageLogTest, ANewLogDropsTheOpenJobAndTakesItsOwnGeometry) {
-    host.fakePrinter.paper = PaperSize::Legal;
-    log.pageMode = 3;
-    log.begin("DSC");
+    host.fakePrinter.paper = Paper::Legal;
+    log.begin("DSC", {Paper::Legal, true, true});
     log.text(1, 1, "x");
     log.newPage();
     log.commit();
     log.end();
-    host.fakePrinter.paper = PaperSize::Letter;
+    host.fakePrinter.paper = Paper::Letter;
     host.fakePrinter.dpi = 300;
-    log.pageMode = 0;
     EXPECT_EQ(log.begin("AL"), 0);
     EXPECT_TRUE(log.isOpen());
     EXPECT_TRUE(log.printing());

@@ -113,7 +113,11 @@ TEST_F(PrintingTest, StartsADocumentWhenNoJobIsOpen) {
     EXPECT_EQ(printer.calls, (Lines{"portrait", "start Tamblewin", "text 270,260 Page 25", "end"}));
 
     // A landscape report printed again after its job was given up keeps its orientation.
-    log.pageMode = 1;
+    log.end();
+    log.begin("TEST", {Paper::Letter, true, false});
+    log.commit();
+    log.end();
+    log.finishPrinting();
     printer.calls.clear();
     EXPECT_TRUE(printPages(log, host, 1, 1));
     EXPECT_EQ(printer.calls.front(), "landscape");

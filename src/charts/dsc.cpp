@@ -171,23 +171,24 @@ void finishPage(Chart& chart) {
 // Tries the formats in turn; each new format starts a new print job for its paper.
 void runFormats(Chart& chart) {
     PageLog& log = chart.log;
-    log.pageMode = 0;
+    const PageRequest upright = runPage(chart.ctx);
     if (drawFormat1(chart) == 0) return finishPage(chart);
 
     log.abandonPrinting();
-    log.begin("Descendant Summary Chart (f2)");
-    log.begin("Descendant Summary Chart");
+    log.begin("Descendant Summary Chart (f2)", upright);
+    log.begin("Descendant Summary Chart", upright);
     if (drawBannerFormat(chart, 2) == 0) return finishPage(chart);
 
     log.abandonPrinting();
-    log.pageMode = 1;
-    if (log.begin("Descendant Summary Chart (f3)") == 1) log.begin("Descendant Summary Chart (f3a)");
-    if (log.begin("Descendant Summary Chart") == 1) log.begin("Descendant Summary Chart");
+    const PageRequest turned = runPage(chart.ctx, true);
+    if (log.begin("Descendant Summary Chart (f3)", turned) == 1) log.begin("Descendant Summary Chart (f3a)", turned);
+    if (log.begin("Descendant Summary Chart", turned) == 1) log.begin("Descendant Summary Chart", turned);
     if (drawBannerFormat(chart, 3) == 0) return finishPage(chart);
 
+    // The larger sheet: the paper the printer was found to hold decides which.
+    const PageRequest larger{largerPaper(log.page().paper.value_or(chart.ctx.paper), chart.ctx.largeSheets), true, true};
     log.abandonPrinting();
-    log.pageMode = 3;
-    if (log.begin("Descendant Summary Chart (f4)") == 1) log.begin("Descendant Summary Chart (f4a)");
+    if (log.begin("Descendant Summary Chart (f4)", larger) == 1) log.begin("Descendant Summary Chart (f4a)", larger);
     if (drawBannerFormat(chart, 4) == 0) return finishPage(chart);
 
     chart.ctx.host.message("This information could not\nbe formatted into any of\nthe 4 forms of this chart.",
@@ -258,8 +259,7 @@ void generateDescendantSummaryChart(AppContext& ctx, const ReportInput& input) {
     dsc::Chart chart(ctx);
     readDscTuningFile(dscTuning(ctx), ctx.paths.dscTuningFile);
     chart.today = todayText(ctx).str();
-    ctx.pageLog.pageMode = 0;
-    ctx.pageLog.begin("Summary Descendants Chart");
+    ctx.pageLog.begin("Summary Descendants Chart", runPage(ctx));
 
     chart.firstMrin = input.mrins.fetch(0);
     MarriageRecord couple;

@@ -140,8 +140,7 @@ private:
 };
 
 void FamilyDateChart::run() {
-    log_.pageMode = 1;
-    log_.begin("Family Date Chart");
+    log_.begin("Family Date Chart", runPage(ctx_, true));
     pageCounter_ = 1;
 
     const int32_t mrin = input_.mrins.fetch(0);

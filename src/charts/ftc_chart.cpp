@@ -195,8 +195,7 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     chart.format = 0;
 
     PageLog& log = ctx.pageLog;
-    log.pageMode = 0;
-    log.begin("Family Tree Chart");
+    log.begin("Family Tree Chart", runPage(ctx));
     FtcPage page(log);
     drawFtcBackground(page, ctx.detailedFoliage, leafSeed(mrin));
 

@@ -15,6 +15,18 @@
 
 namespace tw::gui {
 
+QPageSize qtPageSize(Paper paper) {
+    switch (paper) {
+        case Paper::Letter: return QPageSize(QPageSize::Letter);
+        case Paper::Legal: return QPageSize(QPageSize::Legal);
+        case Paper::Tabloid: return QPageSize(QPageSize::Tabloid);
+        case Paper::A5: return QPageSize(QPageSize::A5);
+        case Paper::A4: return QPageSize(QPageSize::A4);
+        case Paper::A3: return QPageSize(QPageSize::A3);
+    }
+    return QPageSize(QPageSize::Letter);
+}
+
 GuiPrinter::GuiPrinter(UiDialogs& dialogs) : dialogs_(dialogs) {
     const QStringList printers = systemPrinters();
     if (printers.isEmpty())
@@ -43,6 +55,9 @@ void GuiPrinter::useSystemPrinter(const QString& name) {
     printer_.setOutputFormat(QPrinter::NativeFormat);
     printer_.setPrinterName(name);
     printer_.setFullPage(false);
+    // The printer's own paper, whatever a PDF file printed before was laid out on.
+    const QPageSize own = QPrinterInfo::printerInfo(name).defaultPageSize();
+    if (own.isValid()) printer_.setPageSize(own);
 }
 
 void GuiPrinter::usePdfFile(const QString& path) {
@@ -53,17 +68,16 @@ void GuiPrinter::usePdfFile(const QString& path) {
     // A PDF file has no unprintable margins; its paper is the one the report asks for.
     printer_.setFullPage(true);
     printer_.setPageOrientation(layout.orientation());
-    if (printer_.pageLayout().pageSize().id() != QPageSize::Legal) printer_.setPageSize(QPageSize(QPageSize::Letter));
 }
 
 void GuiPrinter::setLandscape(bool landscape) {
     printer_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-void GuiPrinter::requestPaper(PaperSize paper) {
+void GuiPrinter::requestPaper(Paper paper) {
     // A real printer keeps the paper the user set it up with (the page log checks it
     // and asks for the right one); a PDF file takes what the report asks for.
-    if (printsToPdf()) printer_.setPageSize(QPageSize(paper == PaperSize::Legal ? QPageSize::Legal : QPageSize::Letter));
+    if (printsToPdf()) printer_.setPageSize(qtPageSize(paper));
 }
 
 bool GuiPrinter::startDocument(std::string_view title) {

@@ -13,6 +13,7 @@
 // by the program's own PDF writer, as on the command line; system printers are
 // painted through Qt.
 
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
@@ -30,13 +31,16 @@ namespace tw::gui {
 
 class UiDialogs;
 
+// Qt's page size of a paper.
+QPageSize qtPageSize(Paper paper);
+
 class GuiPrinter : public Printer {
 public:
     explicit GuiPrinter(UiDialogs& dialogs);
     ~GuiPrinter() override;
 
     void setLandscape(bool landscape) override;
-    void requestPaper(PaperSize paper) override;
+    void requestPaper(Paper paper) override;
     bool startDocument(std::string_view title) override;
     void newPage() override;
     void endDocument() override;

@@ -114,7 +114,6 @@ void TChooseList::btnNextClick() {
     // Prepare the preview for a new report.
     TPagePreview& preview = app_.pagePreview();
     familyTreeChart(app_.context()).positionsChanged = false;
-    if (settings.reportFlags[size_t(ReportKind::DescendantSummaryChart)] == 0) app_.context().pageLog.pageMode = 0;
     preview.resetChartControls();
 
     app_.chooseFile().showModal();

@@ -1,5 +1,5 @@
 #pragma once
-// A printer that prints nothing: letter or legal paper at 600 pixels per inch with
+// A printer that prints nothing: any paper at 600 pixels per inch with
 // no unprintable margins. Page logs are laid out for it when no real printer is
 // chosen (tests, and page logs written out as text).
 
@@ -27,7 +27,7 @@ public:
     static constexpr int kPixelsPerInch = 600;
 
     void setLandscape(bool landscape) override { landscape_ = landscape; }
-    void requestPaper(PaperSize paper) override { paper_ = paper; }
+    void requestPaper(Paper paper) override { paper_ = paper; }
     bool startDocument(std::string_view) override { return true; }
     void newPage() override {}
     void endDocument() override {}
@@ -37,11 +37,8 @@ public:
 
 private:
     bool landscape_ = false;
-    PaperSize paper_ = PaperSize::Letter;
+    Paper paper_ = Paper::Letter;
     NullSurface surface_;
 };
-
-// The geometry of a sheet of the given paper at dpi pixels per inch, margins 0.
-PrinterGeometry sheetGeometry(PaperSize paper, bool landscape, int dpi);
 
 }  // namespace tw

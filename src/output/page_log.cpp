@@ -38,7 +38,7 @@ Printer& PageLog::measuringPrinter() {
     return *fallbackPrinter_;
 }
 
-int PageLog::begin(std::string_view title) {
+int PageLog::begin(std::string_view title, const PageRequest& request) {
     current_.clear();
     blocks_.clear();
     currentPage_ = 0;
@@ -47,35 +47,27 @@ int PageLog::begin(std::string_view title) {
     commitLength_ = 0;
     scaleOverride = 0;
     open_ = true;
+    request_ = request;
     // A job left open by the previous report (closed by the window frame, or by Esc)
     // was laid out for that report's paper; this report starts its own.
     dropOpenJob();
 
     Printer& printer = measuringPrinter();
-    printer.setLandscape(pageMode > 0);
-    printer.requestPaper(pageMode == 3 ? PaperSize::Legal : PaperSize::Letter);
+    printer.setLandscape(request.landscape);
+    printer.requestPaper(request.paper);
     printer.startDocument(title);
     printing_ = true;
     printer_ = &printer;
     geometry_ = printer.geometry();
-    const int32_t dpiX = std::max(geometry_.pixelsPerInchX, 1);
-    const int32_t dpiY = std::max(geometry_.pixelsPerInchY, 1);
-    pageWidth_ = double(geometry_.physicalWidth) / dpiX;
-    pageHeight_ = double(geometry_.physicalHeight) / dpiY;
+    page_ = pageOfPrinter(geometry_, request.landscape);
 
-    if (pageMode > 0) {
-        const int32_t inches = geometry_.physicalWidth / dpiX;
-        const char* problem = nullptr;
-        if (pageMode == 3 && inches != 14) problem = "Please set printer to\nLegal size paper.";
-        if (pageMode != 3 && inches == 14) problem = "Please set printer to\nLetter size paper.";
-        if (problem != nullptr) {
-            printer.abortDocument();
-            printing_ = false;
-            printer_ = nullptr;
-            host_.message(problem, "Note");
-            printer.setupDialog();
-            return 1;
-        }
+    if (request.exact && page_.paper != request.paper) {
+        printer.abortDocument();
+        printing_ = false;
+        printer_ = nullptr;
+        host_.message(setPaperMessage(request.paper), "Note");
+        printer.setupDialog();
+        return 1;
     }
     measureFace_ = "Times";
     measureSize_ = 10;

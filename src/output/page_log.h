@@ -14,7 +14,8 @@
 // becomes "?".
 //
 // Opening a log opens a print job on the current printer, whose paper, resolution
-// and fonts are those that the report lays out for.
+// and fonts are those that the report lays out for: the report asks for a paper and
+// orientation, and lays its pages out on the page it is given (page()).
 
 #include <array>
 #include <cstdint>
@@ -38,13 +39,10 @@ public:
     PageLog(const PageLog&) = delete;
     PageLog& operator=(const PageLog&) = delete;
 
-    // 0 portrait; positive landscape: 3 on legal paper, other values on letter paper.
-    int8_t pageMode = 0;
-
     // Opening and closing.
-    // Starts a new log and a new print job for pageMode's paper and orientation; a
-    // job still open from an earlier report is dropped first.
-    int begin(std::string_view title);  // 0 ready; 1 the printer's paper does not fit the mode
+    // Starts a new log and a new print job for the requested paper and orientation;
+    // a job still open from an earlier report is dropped first.
+    int begin(std::string_view title, const PageRequest& request = {});  // 0 ready; 1 the printer's paper is not the exact one asked for
     void newPage();
     void commit();
     void rollback();
@@ -92,8 +90,12 @@ public:
     int32_t devicePixelsPerInch() const { return geometry_.pixelsPerInchX; }
     // The scale pages are replayed at: the preview's or the printer's while they draw.
     int32_t replayPixelsPerInch() const { return scaleOverride != 0 ? scaleOverride : geometry_.pixelsPerInchX; }
-    double pageWidth() const { return pageWidth_; }
-    double pageHeight() const { return pageHeight_; }
+    // The page the report lays out on: the printer's sheet as it lies, in inches.
+    const PageGeometry& page() const { return page_; }
+    double pageWidth() const { return page_.width; }
+    double pageHeight() const { return page_.height; }
+    // What the report asked for when it opened the log.
+    const PageRequest& request() const { return request_; }
     const PrinterGeometry& geometry() const { return geometry_; }
     int32_t lastPageIndex() const { return currentPage_; }
     int32_t viewedPageNumber() const { return viewedPage_ + 1; }
@@ -142,8 +144,8 @@ private:
     Printer* printer_ = nullptr;
     std::unique_ptr<Printer> fallbackPrinter_;
     PrinterGeometry geometry_;
-    double pageWidth_ = 0;
-    double pageHeight_ = 0;
+    PageRequest request_;
+    PageGeometry page_;
     // The texts of page coordinates ("%6.4f"), by the bits of the value: a list
     // writes the same few x and y again on every line and page.
     struct CoordinateText {

@@ -7,11 +7,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "output/paper.h"
 #include "output/surface.h"
 
 namespace tw {
-
-enum class PaperSize { Letter, Legal };
 
 struct PrinterGeometry {
     int32_t physicalWidth = 0;   // device pixels
@@ -30,7 +29,7 @@ public:
     // The paper a report's layout asks for. Printers whose paper the user chooses
     // ignore it (the page log checks the paper and asks the user to change it);
     // file printers take it.
-    virtual void requestPaper(PaperSize) {}
+    virtual void requestPaper(Paper) {}
     virtual bool startDocument(std::string_view title) = 0;
     virtual void newPage() = 0;
     virtual void endDocument() = 0;

@@ -20,8 +20,8 @@ bool printPages(PageLog& log, Host& host, int first, int last, bool positionsCha
     if (printer == nullptr) {
         printer = host.printer();
         if (printer != nullptr) {
-            printer->setLandscape(log.pageMode > 0);
-            printer->requestPaper(log.pageMode == 3 ? PaperSize::Legal : PaperSize::Letter);
+            printer->setLandscape(log.request().landscape);
+            printer->requestPaper(log.page().paper.value_or(log.request().paper));
         }
         if (printer == nullptr || !printer->startDocument("Tamblewin")) {
             host.message("The printer could not start printing.", "Whoops!");

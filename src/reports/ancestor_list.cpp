@@ -99,7 +99,7 @@ void AncestorList::messageOnce(OnceMessage m, std::string_view text, std::string
 void AncestorList::run() {
     IndividualRecord start;
     runTitle_ = nameOf(start, readIndividual(ctx_.file, startRin_, start));
-    log_.begin(withRepeats_ ? "RAL" : "AL w/o repeat");
+    log_.begin(withRepeats_ ? "RAL" : "AL w/o repeat", runPage(ctx_));
     page_.number = 1;
     listed_.assign(size_t(std::max(ctx_.file.highestRin(), 0)) + 1, 0);
     ppnsOn_ = true;

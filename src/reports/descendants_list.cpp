@@ -14,7 +14,7 @@ namespace tw {
 
 void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
     PageLog& log = ctx.pageLog;
-    log.begin("Descendants List");
+    log.begin("Descendants List", runPage(ctx));
     DescendantPage page(ctx, false, coupleTitle(ctx, input.mrins, " and "));
 
     double y = DescendantPage::kBeforeFirstPage;

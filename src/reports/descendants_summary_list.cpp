@@ -120,7 +120,7 @@ private:
 };
 
 void SummaryList::run() {
-    log_.begin("Summary Descendants List");
+    log_.begin("Summary Descendants List", runPage(ctx_));
     counted_.reset(ctx_.file.highestRin());
     runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");
     const IntList couples = startCouples(input_.mrins);

@@ -72,7 +72,7 @@ private:
 };
 
 void FamilySummary::run() {
-    log_.begin("Family Summary List");
+    log_.begin("Family Summary List", runPage(ctx_));
     RinMarks counted;
     counted.reset(ctx_.file.highestRin());
     runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");

@@ -33,7 +33,7 @@ std::string groupTitle(int g) {
 
 void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
     PageLog& log = ctx.pageLog;
-    log.begin("Grouped Descendants List");
+    log.begin("Grouped Descendants List", runPage(ctx));
     RinMarks printed;
     printed.reset(ctx.file.highestRin());
     DescendantPage page(ctx, true, coupleTitle(ctx, input.mrins, " and "));

@@ -56,7 +56,7 @@ private:
 
 void RepeatAncestorsList::run() {
     runTitle_ = individualNameNoSlashes(ctx_, startRin_).str();
-    log_.begin("RAL");
+    log_.begin("RAL", runPage(ctx_));
     page_.number = 1;
     date_ = todayText(ctx_).str();
     drawHeader();
@@ -86,7 +86,7 @@ void RepeatAncestorsList::run() {
     // list is one page that says so, also when the bare generation numbers had filled
     // pages.
     if (!listedAny_ && !stopped) {
-        log_.begin("RAL");
+        log_.begin("RAL", runPage(ctx_));
         page_.number = 1;
         drawHeader();
         log_.text(kRinX, kFirstLineY, kNoRepeatedAncestor);

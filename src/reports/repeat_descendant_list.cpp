@@ -69,7 +69,7 @@ private:
 };
 
 void RepeatList::run() {
-    log_.begin("Repeat Descendants List");
+    log_.begin("Repeat Descendants List", runPage(ctx_));
     printed_.reset(ctx_.file.highestRin());
     coupleTitle_ = coupleTitle(ctx_, input_.mrins, " and ");
     columns_.nameX = kNameX;

@@ -95,7 +95,7 @@ private:
 
 void ResearchStatusList::run() {
     runTitle_ = startRunTitle(ctx_, startRin_);
-    log_.begin("RSL");
+    log_.begin("RSL", runPage(ctx_));
     page_.number = 1;
     date_ = todayText(ctx_).str();
     drawHeader();
@@ -214,7 +214,7 @@ double bandY(float top, double fraction) { return double(top) + double(kBandHeig
 void generateChart(AppContext& ctx, int32_t startRin) {
     PageLog& log = ctx.pageLog;
     const std::string runTitle = startRunTitle(ctx, startRin);
-    log.begin("RSC");
+    log.begin("RSC", runPage(ctx));
     const std::string date = todayText(ctx).str();
     // Leaves the font at "Times" 10, the font of everything below.
     drawListHeading(log, {"Research Status Chart", runTitle, date, ctx.dataFilePath, kLeft, kRight});

@@ -99,7 +99,7 @@ private:
 };
 
 void SurnameList::run() {
-    log_.begin("SDL");
+    log_.begin("SDL", runPage(ctx_));
     // The subtitle names the individual typed in the start window.
     subtitle_ = ListNames(ctx_).of(input_.startRin);
     date_ = todayText(ctx_).str();

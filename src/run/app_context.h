@@ -39,6 +39,11 @@ struct AppContext : PafContext {
     // The start individual of the individual-based reports.
     int32_t startRin = 0;
     RunPaths paths;
+    // The paper the run's reports are laid out on (a system printer in the windows
+    // keeps its own), and whether a chart that does not fit it may ask for a larger
+    // sheet of the A series (A3); the North American papers always may (legal).
+    Paper paper = Paper::Letter;
+    bool largeSheets = false;
     // The start window's "detailed foliage background" of the Family Tree Chart; the
     // command line's default.
     bool detailedFoliage = true;
@@ -49,6 +54,9 @@ struct AppContext : PafContext {
     // (charts/ftc_state.h reaches it).
     std::shared_ptr<FamilyTreeChartState> familyTree;
 };
+
+// The page a report asks for: the run's paper, upright or turned.
+inline PageRequest runPage(const AppContext& ctx, bool landscape = false) { return {ctx.paper, landscape, false}; }
 
 // What a report generator starts from: the start RIN (individual reports) or the
 // list of start MRINs (couple reports; several for a couple married more than once).

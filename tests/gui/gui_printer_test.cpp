@@ -25,7 +25,7 @@ void GuiPrinterTest::aPdfFileTakesThePaperTheReportAsksFor() {
     GuiPrinter printer(dialogs);
     printer.usePdfFile();
     printer.setLandscape(false);
-    printer.requestPaper(PaperSize::Letter);
+    printer.requestPaper(Paper::Letter);
     PrinterGeometry g = printer.geometry();
     const int dpi = g.pixelsPerInchX;
     QVERIFY(dpi >= 300);
@@ -35,7 +35,7 @@ void GuiPrinterTest::aPdfFileTakesThePaperTheReportAsksFor() {
     QCOMPARE(g.offsetX, 0);
     QCOMPARE(g.offsetY, 0);
     printer.setLandscape(true);
-    printer.requestPaper(PaperSize::Legal);
+    printer.requestPaper(Paper::Legal);
     g = printer.geometry();
     QCOMPARE(g.physicalWidth, dpi * 14);
     QCOMPARE(g.physicalHeight, dpi * 17 / 2);
@@ -75,13 +75,11 @@ void GuiPrinterTest::aJobReachesTheFileOnlyWhenPagesAreDrawn() {
 void GuiPrinterTest::landscapeLegalOnAPdfFilePassesThePaperCheck() {
     AppUnderTest t;
     PageLog& log = t.app.context().pageLog;
-    log.pageMode = 3;
-    QCOMPARE(log.begin("DSC"), 0);
+    QCOMPARE(log.begin("DSC", {Paper::Legal, true, true}), 0);
     QCOMPARE(log.pageWidth(), 14.0);
     log.end();
     log.abandonPrinting();
-    log.pageMode = 1;
-    QCOMPARE(log.begin("FDC"), 0);
+    QCOMPARE(log.begin("FDC", {Paper::Letter, true, false}), 0);
     QCOMPARE(log.pageWidth(), 11.0);
     QCOMPARE(t.dialogs.printerSetups, 0);
     QVERIFY(t.dialogs.messages.empty());

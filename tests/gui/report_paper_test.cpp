@@ -31,15 +31,13 @@ QSize pdfPageSize(const QString& path) {
 // set the paper mode.
 void runReport(AppUnderTest& t, ReportKind kind, const char* start) {
     t.app.settings().reportFlags = flagsFor(kind);
-    t.app.context().pageLog.pageMode = 0;
     QCOMPARE(dispatchReports(t.app.context(), t.app.settings().reportFlags, start), DispatchOutcome::Ran);
 }
 
 // A report on legal paper in landscape, as the Descendant Summary Chart's widest
 // format lays out.
 void writeLegalLandscapePages(PageLog& log) {
-    log.pageMode = 3;
-    QCOMPARE(log.begin("Descendant Summary Chart"), 0);
+    QCOMPARE(log.begin("Descendant Summary Chart", {Paper::Legal, true, true}), 0);
     log.text(1.0, 1.0, "Wide");
     log.commit();
     log.end();

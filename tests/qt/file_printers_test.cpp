@@ -268,8 +268,7 @@ TEST_F(FilePrintersTest, PdfIsOneDocumentOnTheRequestedPaper) {
     PdfFilePrinter legal(file("chart.pdf"));
     host.current = &legal;
     PageLog log(host);
-    log.pageMode = 3;
-    ASSERT_EQ(log.begin("DSC"), 0);
+    ASSERT_EQ(log.begin("DSC", {Paper::Legal, true, true}), 0);
     EXPECT_DOUBLE_EQ(log.pageWidth(), 14.0);
     log.setCurrentText(page({"FN,Times", "FS,10", "TO,12.,7.,Far corner"}));
     log.commit();

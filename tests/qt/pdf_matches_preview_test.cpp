@@ -116,7 +116,7 @@ void writeQtPdf(const std::string& path, const std::vector<std::string>& pages, 
 bool writeOwnPdf(const std::string& path, const std::vector<std::string>& pages, bool landscape, bool legal) {
     PdfFilePrinter printer(path);
     printer.setLandscape(landscape);
-    printer.requestPaper(legal ? PaperSize::Legal : PaperSize::Letter);
+    printer.requestPaper(legal ? Paper::Legal : Paper::Letter);
     if (!printer.startDocument("Pages")) return false;
     RenderView view;
     view.scale = printer.geometry().pixelsPerInchX;
@@ -166,7 +166,7 @@ TEST_F(PdfMatchesPreview, EveryReportOnTheDemoFamily) {
         info.generator(ctx, input);
         std::vector<std::string> pages;
         for (int32_t i = 0; i <= ctx.pageLog.lastPageIndex(); ++i) pages.push_back(ctx.pageLog.pagelogg(i));
-        const bool landscape = ctx.pageLog.pageMode > 0, legal = ctx.pageLog.pageMode == 3;
+        const bool landscape = ctx.pageLog.page().landscape, legal = ctx.pageLog.page().paper == Paper::Legal;
         const std::string own = (dir / "own.pdf").string(), qt = (dir / "qt.pdf").string();
         ASSERT_TRUE(writeOwnPdf(own, pages, landscape, legal));
         writeQtPdf(qt, pages, landscape, legal);

@@ -12,11 +12,11 @@ namespace tw::test {
 
 class FakePrinter : public Printer {
 public:
-    PaperSize paper = PaperSize::Letter;
+    Paper paper = Paper::Letter;
     int dpi = 600;
     int offsetX = 0, offsetY = 0;
     bool landscape = false;
-    std::optional<PaperSize> paperAfterSetup;  // what the set-up dialog changes to
+    std::optional<Paper> paperAfterSetup;  // what the set-up dialog changes to
     std::vector<std::string> calls;
     NullSurface nullSurface;
     Surface* pageSurface = &nullSurface;

@@ -1,6 +1,6 @@
 #pragma once
-// The command line's PDF printer: one document at 600 pixels per inch on letter or
-// legal paper, no unprintable margins, written by this program's own PDF writer
+// The command line's PDF printer: one document at 600 pixels per inch on the paper
+// the report asks for, no unprintable margins, written by this program's own PDF writer
 // with the fonts drawn embedded as subsets. A file it could not write is reported
 // through ok() and errorText() instead of stopping.
 
@@ -21,7 +21,7 @@ public:
     ~PdfFilePrinter() override;
 
     void setLandscape(bool landscape) override { landscape_ = landscape; }
-    void requestPaper(PaperSize paper) override { paper_ = paper; }
+    void requestPaper(Paper paper) override { paper_ = paper; }
     PrinterGeometry geometry() const override;
     Surface& surface() override { return surface_; }
     bool startDocument(std::string_view title) override;
@@ -41,7 +41,7 @@ private:
 
     std::string path_;
     bool landscape_ = false;
-    PaperSize paper_ = PaperSize::Letter;
+    Paper paper_ = Paper::Letter;
     std::string error_;
     std::vector<std::string> written_;
     PdfDocument document_;

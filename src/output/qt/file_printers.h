@@ -30,7 +30,7 @@ public:
     ~FilePrinter() override;
 
     void setLandscape(bool landscape) override { landscape_ = landscape; }
-    void requestPaper(PaperSize paper) override { paper_ = paper; }
+    void requestPaper(Paper paper) override { paper_ = paper; }
     PrinterGeometry geometry() const override;
     Surface& surface() override { return surface_; }
 
@@ -55,7 +55,7 @@ protected:
     std::string path_;
     int dpi_;
     bool landscape_ = false;
-    PaperSize paper_ = PaperSize::Letter;
+    Paper paper_ = Paper::Letter;
     std::string title_;
     std::string error_;
     std::vector<std::string> written_;
