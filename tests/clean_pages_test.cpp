@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gedcom/gedcom_import.h"
@@ -63,9 +64,10 @@ TEST(PageChecker, NamesThePageTheTextAndTheOverflow) {
 }
 
 // Every report on one data file, each in a context of its own, from the given
-// start individual and couple; the findings of all their pages, described.
+// start individual and couple, on the given paper; the findings of all their pages,
+// described.
 std::vector<std::string> findingsOfEveryReport(const std::vector<uint8_t>& image, const std::string& dataFilePath,
-                                               int32_t startRin = 1, int32_t startMrin = 1) {
+                                               Paper paper, int32_t startRin = 1, int32_t startMrin = 1) {
     std::vector<std::string> findings;
     for (const ReportInfo& info : allReports()) {
         if (info.generator == nullptr) continue;
@@ -76,6 +78,7 @@ std::vector<std::string> findingsOfEveryReport(const std::vector<uint8_t>& image
             continue;
         }
         ctx.dataFilePath = dataFilePath;
+        ctx.paper = paper;
         ReportInput input;
         input.startRin = startRin;
         input.mrins.push(startMrin);
@@ -100,10 +103,15 @@ std::vector<uint8_t> fileBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-TEST(CleanPages, DemoFamily) {
+// Every test below runs on every paper.
+class CleanPages : public ::testing::TestWithParam<Paper> {};
+
+std::string paperTestName(Paper paper) { return std::string(paperTitle(paper)); }
+
+TEST_P(CleanPages, DemoFamily) {
     const std::vector<uint8_t> image = fileBytes(TAMBLEWIN_DEMO_PAF);
     ASSERT_FALSE(image.empty()) << TAMBLEWIN_DEMO_PAF;
-    const auto findings = findingsOfEveryReport(image, TAMBLEWIN_DEMO_PAF);
+    const auto findings = findingsOfEveryReport(image, TAMBLEWIN_DEMO_PAF, GetParam());
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
 }
 
@@ -114,10 +122,11 @@ std::filesystem::path gedcomSamples() {
 
 constexpr int32_t kStartsPerFile = 12;
 
-class CleanPagesOnGedcom : public ::testing::TestWithParam<const char*> {};
+class CleanPagesOnGedcom : public ::testing::TestWithParam<std::tuple<const char*, Paper>> {};
 
 TEST_P(CleanPagesOnGedcom, EveryReport) {
-    const std::filesystem::path path = gedcomSamples() / GetParam();
+    const std::filesystem::path path = gedcomSamples() / std::get<0>(GetParam());
+    const Paper paper = std::get<1>(GetParam());
     if (!std::filesystem::exists(path))
         GTEST_SKIP() << path << " is missing: run tools/fetch_gedcom_samples.sh (needs apt-get download)";
     const std::vector<uint8_t> bytes = fileBytes(path);
@@ -132,14 +141,19 @@ TEST_P(CleanPagesOnGedcom, EveryReport) {
         const int32_t rin = 1 + k * std::max(people / kStartsPerFile, 1);
         const int32_t mrin = 1 + k * std::max(families / kStartsPerFile, 1);
         if (rin > people || mrin > families) break;
-        const auto found = findingsOfEveryReport(image, path.string(), rin, mrin);
+        const auto found = findingsOfEveryReport(image, path.string(), paper, rin, mrin);
         findings.insert(findings.end(), found.begin(), found.end());
     }
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
 }
 
-INSTANTIATE_TEST_SUITE_P(Debian, CleanPagesOnGedcom, ::testing::Values("sample.ged", "royal.ged", "ti.ged"),
-                         [](const auto& info) { return std::string(info.param).substr(0, std::string(info.param).find('.')); });
+INSTANTIATE_TEST_SUITE_P(Debian, CleanPagesOnGedcom,
+                         ::testing::Combine(::testing::Values("sample.ged", "royal.ged", "ti.ged"),
+                                            ::testing::ValuesIn(kAllPapers)),
+                         [](const auto& info) {
+                             const std::string file = std::get<0>(info.param);
+                             return file.substr(0, file.find('.')) + "_" + paperTestName(std::get<1>(info.param));
+                         });
 
 // Families made to stress the layout.
 
@@ -250,11 +264,11 @@ WriterFamily deepAndWideLine() {
     return f;
 }
 
-TEST(CleanPages, FamiliesOfEverySizeWithLongNamesAndEveryDateForm) {
+TEST_P(CleanPages, FamiliesOfEverySizeWithLongNamesAndEveryDateForm) {
     const std::vector<uint8_t> image = buildPafImage(familiesOfEverySize()).flatten();
     std::vector<std::string> findings;
     for (const int32_t mrin : {1, 2, 3, 7, 12, 13, 14, 19, 20, 25, 31, 40}) {
-        const auto found = findingsOfEveryReport(image, deepPath(), 1 + mrin, mrin);
+        const auto found = findingsOfEveryReport(image, deepPath(), GetParam(), 1 + mrin, mrin);
         findings.insert(findings.end(), found.begin(), found.end());
     }
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
@@ -262,14 +276,14 @@ TEST(CleanPages, FamiliesOfEverySizeWithLongNamesAndEveryDateForm) {
 
 // The Descendant Summary Chart's couple box and rows: couples of one to twelve
 // words each, with 1 to 15 children.
-TEST(CleanPages, SummaryChartCouplesOfEveryLengthAndSize) {
+TEST_P(CleanPages, SummaryChartCouplesOfEveryLengthAndSize) {
     std::vector<std::string> findings;
     for (const int words : {1, 4, 7, 8, 12})
         for (const int children : {1, 11, 12, 13, 14, 15}) {
             WriterFamily f = coupleWithChildren(children);
             f.person(1).name = givenNames(words - 1 + 12 * 7) + " /Quillfeather/";
             f.person(2).name = givenNames(words - 1 + 12 * 5) + " /" + surname(words) + "/";
-            for (const std::string& found : findingsOfEveryReport(buildPafImage(f).flatten(), deepPath()))
+            for (const std::string& found : findingsOfEveryReport(buildPafImage(f).flatten(), deepPath(), GetParam()))
                 if (found.starts_with("descendant-summary-chart"))
                     findings.push_back(std::to_string(words) + " words, " + std::to_string(children) +
                                        " children: " + found);
@@ -279,7 +293,7 @@ TEST(CleanPages, SummaryChartCouplesOfEveryLengthAndSize) {
 
 // The Family Tree Chart's branches: 1 to 40 children, each with one to three
 // children of their own, so that every branch has its box of names and counts.
-TEST(CleanPages, TreeChartBranchesOfLargeFamilies) {
+TEST_P(CleanPages, TreeChartBranchesOfLargeFamilies) {
     std::vector<std::string> findings;
     for (const int children : {1, 5, 12, 18, 19, 20, 25, 31, 40}) {
         WriterFamily f = coupleWithChildren(children);
@@ -290,18 +304,21 @@ TEST(CleanPages, TreeChartBranchesOfLargeFamilies) {
             for (int g = 0; g <= c % 3; ++g) m.children.push_back(f.addPerson(stressedPerson(c + g, 'F')));
             f.addMarriage(m);
         }
-        for (const std::string& found : findingsOfEveryReport(buildPafImage(f).flatten(), deepPath()))
+        for (const std::string& found : findingsOfEveryReport(buildPafImage(f).flatten(), deepPath(), GetParam()))
             if (found.starts_with("family-tree-chart"))
                 findings.push_back(std::to_string(children) + " children: " + found);
     }
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
 }
 
-TEST(CleanPages, LineThirtyGenerationsDeepWithFourDigitCounts) {
+TEST_P(CleanPages, LineThirtyGenerationsDeepWithFourDigitCounts) {
     const std::vector<uint8_t> image = buildPafImage(deepAndWideLine()).flatten();
-    const auto findings = findingsOfEveryReport(image, deepPath(), 1, 1);
+    const auto findings = findingsOfEveryReport(image, deepPath(), GetParam(), 1, 1);
     EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryPaper, CleanPages, ::testing::ValuesIn(kAllPapers),
+                         [](const auto& info) { return paperTestName(info.param); });
 
 }  // namespace
 }  // namespace tw::test
