@@ -15,7 +15,7 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr double kThickPen = 0.007;
 constexpr double kLeafPen = 0.0016;
 constexpr double kPlatePen = 0.003;
-constexpr double kLeafRadius = 0.1;  // inches
+constexpr double kLeafRadius = 0.1;  // inches on letter
 constexpr int32_t kMostLeaves = 800;
 
 struct Box {
@@ -83,11 +83,12 @@ void drawLeaves(FtcPage& page, const Box& area, std::mt19937& random) {
         const double fy = cy + (area.y2 - area.y1) / 2 * reach * std::cos(angle);
         leaves.push_back({fx * page.W, fy * page.H, leafColour(leafPlace(area, fx, fy))});
     }
+    const double radius = kLeafRadius * page.sizeScale;
     // From the lowest to the highest, so that upper leaves lie over lower ones.
     std::stable_sort(leaves.begin(), leaves.end(), [](const Leaf& p, const Leaf& q) { return p.y > q.y; });
     for (const Leaf& leaf : leaves) {
         page.log.penColor(leaf.colour);
-        page.log.ellipse(leaf.x - kLeafRadius, leaf.y - kLeafRadius, leaf.x + kLeafRadius, leaf.y + kLeafRadius);
+        page.log.ellipse(leaf.x - radius, leaf.y - radius, leaf.x + radius, leaf.y + radius);
     }
 }
 

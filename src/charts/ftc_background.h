@@ -3,20 +3,48 @@
 // detailed one of leaves), the trunk and its foot, the roots with a plate under
 // each ancestor's initials, and the plates behind the marriage line and the title.
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "output/page_log.h"
+#include "output/paper.h"
 
 namespace tw {
 
-// Draws in fractions of the page: x of its width, y of its height.
+// The sheet the chart's sizes were chosen for: letter, upright.
+inline const PaperInfo& ftcDrawnFor() { return paperInfo(Paper::Letter); }
+// Inches from the sheet's edge that the count columns keep free at least.
+inline constexpr double kFtcEdgeRoom = 0.25;
+
+// Draws in fractions of the page: x of its width, y of its height. Sizes drawn in
+// points or inches (type, leaves) are those of the letter sheet on any sheet at least
+// as large, and on a smaller one as much smaller as the sheet: sizeScale is the
+// smaller of its width's and height's ratios to letter's, at most 1. boxScale is the
+// height's ratio alone, for the type of the branch boxes, whose lines are fractions
+// of the height.
 struct FtcPage {
     PageLog& log;
     double W;
     double H;
+    double sizeScale;
+    double boxScale;
 
-    explicit FtcPage(PageLog& pageLog) : log(pageLog), W(pageLog.pageWidth()), H(pageLog.pageHeight()) {}
+    explicit FtcPage(PageLog& pageLog)
+        : log(pageLog),
+          W(pageLog.pageWidth()),
+          H(pageLog.pageHeight()),
+          sizeScale(std::min({1.0, W / ftcDrawnFor().width, H / ftcDrawnFor().height})),
+          boxScale(std::min(1.0, H / ftcDrawnFor().height)) {}
+    // A type size of the letter sheet on this page, rounded to whole points.
+    int32_t points(int32_t size) const {
+        return sizeScale >= 1 ? size : std::max(int32_t(1), int32_t(std::lround(size * sizeScale)));
+    }
+    // The nearest the chart draws to the sheet's left and right edges: a quarter inch,
+    // or the printer's margin when it is wider.
+    double leftLimit() const { return std::max(kFtcEdgeRoom, log.page().marginLeft); }
+    double rightLimit() const { return W - std::max(kFtcEdgeRoom, log.page().marginRight); }
     void pen(double fractionOfWidth) { log.penWidth(fractionOfWidth * W); }
     void colours(uint32_t pen, uint32_t brush) {
         log.penColor(pen);

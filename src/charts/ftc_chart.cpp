@@ -49,11 +49,12 @@ SplitName splitName(std::string_view name) {
 
 // The first size, from table index first on, in which the text is narrow enough;
 // the last size when none is.
-int32_t trunkNameSize(PageLog& log, const std::string& text, size_t first) {
+int32_t trunkNameSize(FtcPage& page, const std::string& text, size_t first) {
     size_t index = first;
-    while (kTrunkNameSizes[index + 1] != 0 && log.textWidthInFont(text, "Times", kTrunkNameSizes[index]) > kWidestTrunkName)
+    while (kTrunkNameSizes[index + 1] != 0 &&
+           page.log.textWidthInFont(text, "Times", page.points(kTrunkNameSizes[index])) > kWidestTrunkName)
         ++index;
-    return kTrunkNameSizes[index];
+    return page.points(kTrunkNameSizes[index]);
 }
 
 void drawTrunkName(FtcPage& page, const std::string& name, double givenX, double givenY, double surnameX,
@@ -63,10 +64,10 @@ void drawTrunkName(FtcPage& page, const std::string& name, double givenX, double
     const auto fitted = [&](const std::string& text, int32_t size) {
         return shortenToWidth(text, kWidestTrunkName * page.W, "Times", size, page.log.pixelsPerInch());
     };
-    const int32_t givenSize = trunkNameSize(page.log, split.given, 1);
+    const int32_t givenSize = trunkNameSize(page, split.given, 1);
     page.log.textAngledCentered(givenX * page.W, givenY * page.H, fitted(split.given, givenSize), "Times", givenSize,
                                 angle);
-    const int32_t surnameSize = trunkNameSize(page.log, split.surname, 0);
+    const int32_t surnameSize = trunkNameSize(page, split.surname, 0);
     page.log.textAngledCentered(surnameX * page.W, surnameY * page.H, fitted(split.surname, surnameSize), "Times",
                                 surnameSize, angle);
 }
@@ -89,7 +90,7 @@ std::array<int32_t, kPedigreeSlots> fillPedigree(PafContext& ctx, int32_t rin) {
 void drawRoots(AppContext& ctx, FtcPage& page, int32_t rin, int side) {
     const std::array<int32_t, kPedigreeSlots> slots = fillPedigree(ctx, rin);
     for (const FtcRootRow& row : kFtcRootRows) {
-        page.log.fontSize(row.fontSize);
+        page.log.fontSize(page.points(row.fontSize));
         for (int32_t j = 0; j < row.count; ++j) {
             const int32_t slotRin = slots[size_t(row.firstSlot + j)];
             const std::string initials = ftcInitials(ftcNameOf(ctx, slotRin));
@@ -113,7 +114,10 @@ void layOutAndDraw(PageLog& log, FamilyTreeChartState& chart) {
         drawFtcFirstFormat(log, chart);
         return;
     }
+    const FtcPage page(log);
     for (const double unit : kFtcUnits) {
+        // Too small to read on this sheet: neither is a smaller unit.
+        if (ftcBoxFontSize(unit, page.boxScale) < kFtcSmallestType) break;
         if (!layoutBranches(chart.branches, unit)) continue;
         if (!chart.positionsPath.empty()) readFtcPositionsFile(chart.branches, chart.positionsPath);
         drawFtcFirstFormat(log, chart);
@@ -208,7 +212,7 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
         return;
     }
 
-    log.fontSize(12);
+    log.fontSize(page.points(12));
     log.fontName("Times");
     // The marriage and the surname stand on the background's two plates.
     const std::string married = "married  " + ftcMarriageDate(formatDate(decodeDate(ctx, couple.date)).view());
@@ -218,7 +222,7 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
 
     const std::string husband = nameOf(ctx, couple.husband);
     const std::string wife = nameOf(ctx, couple.wife);
-    log.fontSize(14);
+    log.fontSize(page.points(14));
     log.textCentered(0.5 * page.W, 0.855 * page.H, shortenToWidth(log, splitName(husband).surname, kNamePlateWidth * page.W));
     log.textCentered(0.5 * page.W, 0.875 * page.H, "Family Tree");
     log.textCentered(0.5 * page.W, 0.895 * page.H, todayText(ctx).view());

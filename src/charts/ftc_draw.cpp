@@ -15,13 +15,10 @@ constexpr uint32_t kEvenColumn = 0x80FFFF;
 constexpr uint32_t kOddColumn = 0x8ACCF9;
 constexpr uint32_t kSecondFormatStart = 0x0080FF;
 constexpr double kBranchPen = 0.004;
-// Count columns stop this far (inches) from the sheet's edge, inside every printer's
-// margin; more columns are narrowed, but never below their widest number: then
-// their numbers get smaller type, down to kSmallestCountSize, and then the deepest
-// columns are left off.
-constexpr double kEdgeRoom = 0.25;
+// Count columns stop at the page's limits (FtcPage); more columns are narrowed, but
+// never below their widest number: then their numbers get smaller type, down to
+// kFtcSmallestType, and then the deepest columns are left off.
 constexpr double kCountPad = 0.02;
-constexpr int32_t kSmallestCountSize = 5;
 constexpr int32_t kTotalsSize = 10;
 constexpr double kTotalsToBoxHeight = 0.7;
 constexpr double kHalfLetterHeight = 0.55;  // em, from the cell's top to the letters' middle
@@ -51,11 +48,11 @@ struct CountColumns {
 CountColumns countColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits, double x0, int32_t columns,
                           int32_t fontSize) {
     CountColumns c{branch.D * page.W * (digits + 0.5), columns, fontSize};
-    const double room = std::max(0.0, (branch.rhs == 0 ? x0 : 1 - x0) * page.W - kEdgeRoom);
+    const double room = std::max(0.0, branch.rhs == 0 ? x0 * page.W - page.leftLimit() : page.rightLimit() - x0 * page.W);
     if (columns > 0 && c.width * columns > room) c.width = room / columns;
     const std::string widest(size_t(std::max(digits, 1)), '8');
     const auto needed = [&](int32_t size) { return page.log.textWidthInFont(widest, "Arial", size) * page.W + kCountPad; };
-    while (c.fontSize > kSmallestCountSize && needed(c.fontSize) > c.width) --c.fontSize;
+    while (c.fontSize > kFtcSmallestType && needed(c.fontSize) > c.width) --c.fontSize;
     if (needed(c.fontSize) > c.width) {
         c.width = needed(c.fontSize);
         c.shown = std::min(columns, int32_t(room / c.width));
@@ -79,7 +76,7 @@ void drawNameBox(FtcPage& page, FamilyBranch& branch) {
     page.colours(kNameBox, kNameBox);
     const double left = branch.rhs == 0 ? 0.3 : 0.6;
     page.rectangle(left, branch.t, left + 0.1, branch.b);
-    page.log.fontSize(ftcBoxFontSize(branch.D));
+    page.log.fontSize(ftcBoxFontSize(branch.D, page.boxScale));
     page.log.fontName("Arial");
     const auto lines = int32_t(branch.lines.size());
     for (int32_t k = 0; k < lines; ++k) {
@@ -96,7 +93,7 @@ void drawNameBox(FtcPage& page, FamilyBranch& branch) {
 
 void drawCountColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits) {
     const double x0 = branch.rhs == 0 ? 0.3 : 0.7;
-    const int32_t boxSize = ftcBoxFontSize(branch.D);
+    const int32_t boxSize = ftcBoxFontSize(branch.D, page.boxScale);
     const CountColumns columns = countColumns(page, branch, digits, x0, deepestLength(branch), boxSize);
     const double w = columns.width;
     page.log.fontSize(columns.fontSize);
@@ -115,7 +112,8 @@ void drawTotalColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits)
     const double x0 = branch.rhs == 0 ? 0.4 : 0.6;
     // The totals stand in boxes that a large family makes low: their type shrinks with them.
     const auto boxPoints = int32_t((branch.b - branch.t) * page.H * 72 * kTotalsToBoxHeight);
-    const int32_t size = std::clamp(boxPoints, kSmallestCountSize, kTotalsSize);
+    const int32_t totalsSize = page.points(kTotalsSize);
+    const int32_t size = std::clamp(boxPoints, std::min(kFtcSmallestType, totalsSize), totalsSize);
     const CountColumns columns = countColumns(page, branch, digits, x0, deepestLength(branch) + 1, size);
     const double w = columns.width;
     const double middle = (branch.t + branch.b) / 2 * page.H;
@@ -136,7 +134,7 @@ void drawTotalColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits)
 // that keeps it on the branch.
 void drawChildName(FtcPage& page, const FamilyBranch& branch) {
     const std::string& name = branch.firstName;
-    int32_t size = kChildNameSize;
+    int32_t size = page.points(kChildNameSize);
     while (size > 1 && page.log.textWidthInFont(name, "Times", size) > kWidestChildName) {
         --size;
         page.log.fontSize(size);
@@ -162,9 +160,9 @@ void drawShapesAndTrunk(FtcPage& page, FamilyTreeChartState& chart) {
 
 }  // namespace
 
-int32_t ftcBoxFontSize(double unit) {
+int32_t ftcBoxFontSize(double unit, double scale) {
     // In extended precision the product for 0.011 stays just below 10.
-    return int32_t(static_cast<long double>(unit) * (10000.0L / 11.0L));
+    return int32_t(static_cast<long double>(unit) * (10000.0L / 11.0L) * static_cast<long double>(scale));
 }
 
 void drawFtcBranchShape(FtcPage& page, const FamilyBranch& branch, double& trunkBottom) {
