@@ -205,6 +205,13 @@ std::string generationLabel(int index, int format) {
     return std::to_string(index - 2) + "G g'ch";
 }
 
+void fitMarginsToPage(Chart& chart) {
+    const DscTuning& t = chart.tuning;
+    chart.shift = differenceFrom(chart.log.page(), chart.format == 4 ? Paper::Legal : Paper::Letter);
+    chart.right = double(t.right_margin) + chart.shift.width;
+    chart.bottom = double(t.bottom_margin) + chart.shift.height;
+}
+
 int32_t fontPoints(double value, int32_t fallback) {
     constexpr double kLargest = 144;
     if (std::isnan(value)) return fallback;
@@ -214,7 +221,7 @@ int32_t fontPoints(double value, int32_t fallback) {
 int layoutPass(Chart& chart, double x0, double y0) {
     const DscTuning& tuning = chart.tuning;
     const double gap = tuning.inter_column_space;
-    const double rightMargin = tuning.right_margin;
+    const double rightMargin = chart.right;
     for (ChildRow& row : chart.rows)
         for (GenerationCell& cell : row.cells) cell.width = 0;
     const double rowWidth = placeRows(chart, x0, y0);
@@ -227,13 +234,13 @@ int layoutPass(Chart& chart, double x0, double y0) {
         const std::optional<double> end = placeColumn(chart, d, r, true);
         if (!end || *end == r) break;
         if (*end >= rightMargin) {
-            if (chart.format != 4) return 1;
+            if (!chart.cutsGenerations) return 1;
             chart.ctx.host.message(truncationNote(d + 1), "Note");
             break;
         }
         r = *end;
     }
-    if (r > rightMargin && chart.format != 4) return 1;
+    if (r > rightMargin && !chart.cutsGenerations) return 1;
 
     // The spare width goes in equal parts to the columns that fit.
     const double extra = (gap + rightMargin - r) / double(d);

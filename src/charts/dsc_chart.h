@@ -45,11 +45,27 @@ struct Chart {
     std::string today;
     double coupleLineX = 0;
     double headerMid = 0;
+    // The format's page: the tuning values are inches of the sheet the format was
+    // drawn for (letter, legal for format 4), those of the right and bottom margins
+    // measured from its right and bottom edges; shift is how much wider and taller the
+    // page is than that sheet, and right and bottom are the margins on the page.
+    SheetDifference shift;
+    double right = 0;
+    double bottom = 0;
+    // The width of format 3's page, which format 4 compares its own with.
+    double turnedWidth = 0;
+    // Columns that do not fit across are left off (with a note) instead of failing
+    // the format: the last resort, format 4 at its smallest type.
+    bool cutsGenerations = false;
 };
+
+// Places the margins of the current format on the page being written.
+void fitMarginsToPage(Chart& chart);
 
 // Layout pass: places the rows from (x0, y0) and the generation columns to their
 // right, spreads the spare width and draws the rows. 0 when the chart fits across,
-// 1 when it does not (format 4 cuts the generations instead, with a note).
+// 1 when it does not (unless the chart cuts generations: then it shows those that
+// fit, after a note).
 int layoutPass(Chart& chart, double x0, double y0);
 
 // "children" (depth 1, format 1), "ch", "g'ch", "G g'ch", "2G g'ch", ...

@@ -3,6 +3,7 @@
 // cells, the header row with the totals of each generation, and the totals box.
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,23 +21,59 @@ namespace {
 constexpr const char* kTitle = "DESCENDANTS SUMMARY CHART";
 constexpr const char* kRepeatNote = "*repeat descendants involved";
 
-// Format 1: the couple box and the line from it down to the header row.
+// Positions on upright letter; other pages move those measured from the right or the
+// bottom edge with that edge, and those of a middle by half as much.
+// Format 1: the title, the couple box and the line from it down to the header row.
+constexpr double kTitleX = 4.5;
 constexpr double kCoupleBoxTop = 2.05;
 constexpr double kCoupleBoxBottom = 8.75;
 constexpr double kCoupleMiddle = 5.25;  // where "and" stands
 constexpr double kWordStep = 0.4;       // one word of a stacked name to the next
 constexpr double kRowsMiddle = 5.46;
 constexpr double kTitleBoxBottom = 1.7;
+// Formats 2 to 4: the title stands this far from the sheet's left edge on every page.
+constexpr double kBannerTitleX = 3.5;
 // Rows keep this far from the banner (or title box) above them and the header row
 // below them.
 constexpr double kRowClearance = 0.1;
+// Texts keep this far from the sides of the box they stand in.
+constexpr double kTextClearance = 0.05;
+// The totals box: this wide at the right margin, narrower where the repeat note
+// beside it or the left margin leaves less.
+constexpr double kTotalsBoxWidth = 4.75;
+constexpr double kTotalsLabelEnd = 0.85;  // the labels end this far left of the right margin
+constexpr const char* kFamilyTotals = "family totals (parents, descendants, and all spouses):";
+// The smallest type of the rows on a page smaller than the sheet a format was drawn
+// for: the size format 3 itself shrinks to with its most rows on letter.
+constexpr int32_t kSmallestRowFont = 5;
+// A text's cell is this many times its type size high.
+constexpr double kCellHeight = 1.15;
 
 // The header row's top: 1.2 in above the bottom margin (the totals box, a gap, the row).
-double headerRowTop(const DscTuning& t) { return double(t.bottom_margin) - 1.2; }
+double headerRowTop(const Chart& chart) { return chart.bottom - 1.2; }
 
-bool rowsClear(const DscTuning& t, double firstRowTop, size_t rows, double above) {
+bool rowsClear(const Chart& chart, double firstRowTop, size_t rows, double above) {
+    const DscTuning& t = chart.tuning;
     const double rowsBottom = firstRowTop + double(rows - 1) * double(t.boxcc) + double(t.boxheight);
-    return firstRowTop >= above + kRowClearance && rowsBottom <= headerRowTop(t) - kRowClearance;
+    return firstRowTop >= above + kRowClearance && rowsBottom <= headerRowTop(chart) - kRowClearance;
+}
+
+double rowTextWidth(const Chart& chart, std::string_view text) {
+    return chart.log.textWidthInFont(text, "Times", chart.tuning.rowFont) * chart.log.pageWidth();
+}
+
+double totalsBoxLeft(const Chart& chart) {
+    const DscTuning& t = chart.tuning;
+    const double noteEnd = chart.repeatSeen ? t.left_margin + rowTextWidth(chart, kRepeatNote) + kTextClearance
+                                            : double(t.left_margin);
+    return std::max(chart.right - kTotalsBoxWidth, noteEnd);
+}
+
+// A page smaller than the sheet the format was drawn for does not take rows in type
+// smaller than kSmallestRowFont.
+bool rowTypeTooSmall(const Chart& chart) {
+    const bool smallerPage = chart.shift.width < 0 || chart.shift.height < 0;
+    return smallerPage && chart.tuning.rowFont < kSmallestRowFont;
 }
 
 double units(const PageLog& log) { return double(std::max(log.pixelsPerInch(), 1)); }
@@ -65,8 +102,13 @@ void arrowInto(Chart& chart, double x, double y) {
 }
 
 void drawRepeatNote(Chart& chart) {
-    if (chart.repeatSeen)
-        chart.log.text(chart.tuning.left_margin, double(chart.tuning.bottom_margin) - 0.3, kRepeatNote);
+    if (chart.repeatSeen) chart.log.text(chart.tuning.left_margin, chart.bottom - 0.3, kRepeatNote);
+}
+
+// The texts of the totals box, at the rows' type, and the note beside it stay clear
+// of its sides.
+bool totalsFit(const Chart& chart) {
+    return chart.right - kTotalsLabelEnd - rowTextWidth(chart, kFamilyTotals) >= totalsBoxLeft(chart) + kTextClearance;
 }
 
 // The words nearest "and" stand half above and below it; half shrinks as the names
@@ -75,21 +117,44 @@ double stackedHalf(size_t husbandWords, size_t wifeWords) {
     return (3.2 - kWordStep * double(std::max(husbandWords, wifeWords))) / 2;
 }
 
-bool stackedCoupleFits(const std::vector<std::string>& words, size_t slash) {
-    return stackedHalf(slash, words.size() - slash - 1) >= kWordStep - 1e-9;
+// Format 1's couple box on the page: its top and bottom, and where "and" stands.
+struct CoupleBox {
+    double top, bottom, middle;
+};
+
+CoupleBox coupleBox(const Chart& chart) {
+    return {kCoupleBoxTop, kCoupleBoxBottom + chart.shift.height, kCoupleMiddle + chart.shift.height / 2};
+}
+
+// The stacked names fit when half leaves a whole word step to "and" and the box
+// holds the first and the last word.
+bool stackedCoupleFits(const std::vector<std::string>& words, size_t slash, const CoupleBox& box) {
+    const size_t husbandWords = slash;
+    const size_t wifeWords = words.size() - slash - 1;
+    const double half = stackedHalf(husbandWords, wifeWords);
+    const double highest = box.middle - half - kWordStep * double(std::max<size_t>(husbandWords, 1) - 1);
+    const double lowest = box.middle + half + kWordStep * double(std::max<size_t>(wifeWords, 1) - 1);
+    return half >= kWordStep - 1e-9 && highest >= box.top + kRowClearance && lowest + kWordStep <= box.bottom;
 }
 
 // The husband's words above "and", ending 'half' above it, the wife's below.
-void drawStackedCouple(Chart& chart, const std::vector<std::string>& words, size_t slash, double cx) {
+void drawStackedCouple(Chart& chart, const std::vector<std::string>& words, size_t slash, double cx,
+                       const CoupleBox& box) {
     const size_t husbandWords = slash;
     const size_t wifeWords = words.size() - slash - 1;
     const double half = stackedHalf(husbandWords, wifeWords);
     PageLog& log = chart.log;
-    log.textCentered(cx, kCoupleMiddle, "and");
+    log.textCentered(cx, box.middle, "and");
     for (size_t i = 0; i < husbandWords; ++i)
-        log.textCentered(cx, kCoupleMiddle - half - kWordStep * double(husbandWords - 1 - i), words[i]);
+        log.textCentered(cx, box.middle - half - kWordStep * double(husbandWords - 1 - i), words[i]);
     for (size_t i = 0; i < wifeWords; ++i)
-        log.textCentered(cx, kCoupleMiddle + half + kWordStep * double(i), words[slash + 1 + i]);
+        log.textCentered(cx, box.middle + half + kWordStep * double(i), words[slash + 1 + i]);
+}
+
+// Whether a text of the current type centred at x stays within left and right.
+bool centredWithin(const PageLog& log, std::string_view text, double x, double left, double right) {
+    const double half = inches(log, text) / 2;
+    return x - half >= left + kTextClearance && x + half <= right - kTextClearance;
 }
 
 // One header box per depth below the children, from the couple's view, with the
@@ -99,7 +164,7 @@ void drawStackedCouple(Chart& chart, const std::vector<std::string>& words, size
 void drawGenerationHeaders(Chart& chart, double headerTop, double headerBottom, int64_t& total, int64_t& spouses) {
     const DscTuning& t = chart.tuning;
     PageLog& log = chart.log;
-    const double limit = double(t.right_margin) + 0.05;
+    const double limit = chart.right + 0.05;
     for (size_t d = 1;; ++d) {
         int64_t column = 0;
         const GenerationCell* first = nullptr;
@@ -130,10 +195,10 @@ double drawHeaderAndTotals(Chart& chart) {
     const DscTuning& t = chart.tuning;
     PageLog& log = chart.log;
     const ChildRow& first = chart.rows.front();
-    const double bottom = t.bottom_margin;
-    const double right = t.right_margin;
+    const double bottom = chart.bottom;
+    const double right = chart.right;
     const double totalsTop = bottom - 0.5;
-    const double headerTop = headerRowTop(t);
+    const double headerTop = headerRowTop(chart);
     const double headerBottom = headerTop + 0.5;
     chart.headerMid = (headerTop + headerBottom) / 2;
 
@@ -143,7 +208,7 @@ double drawHeaderAndTotals(Chart& chart) {
     drawBox(log, x0, headerTop, first.x + first.width, headerBottom);
     if (chart.format == 1) arrowInto(chart, first.x, chart.headerMid);
     log.penWidth(t.dlinew);
-    drawBox(log, right - 4.75, totalsTop, right, bottom);
+    drawBox(log, totalsBoxLeft(chart), totalsTop, right, bottom);
 
     const int64_t children = first.empty ? 0 : int64_t(chart.rows.size());
     int64_t spouses = 0;
@@ -156,9 +221,9 @@ double drawHeaderAndTotals(Chart& chart) {
     int64_t total = children;
     drawGenerationHeaders(chart, headerTop, headerBottom, total, spouses);
     log.textRight(right - 0.15, totalsTop + 0.09, std::to_string(total));
-    log.textRight(right - 0.85, totalsTop + 0.09, "total descendants:");
+    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.09, "total descendants:");
     log.textRight(right - 0.15, totalsTop + 0.26, std::to_string(total + spouses + 2));
-    log.textRight(right - 0.85, totalsTop + 0.26, "family totals (parents, descendants, and all spouses):");
+    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.26, kFamilyTotals);
     return headerTop;
 }
 
@@ -192,17 +257,26 @@ BannerTexts bannerTexts(Chart& chart) {
 
 // The couple banner from y1 to y3: names at the left, a rule, then the three event
 // texts. False when they leave less than a quarter inch to spare.
-bool drawBanner(Chart& chart, double y1, double y3) {
+// The type of the banner: the couple's names, and the event texts with their labels.
+struct BannerType {
+    int32_t names, events;
+};
+constexpr BannerType kBannerType{16, 12};
+// Format 4 on the paper of format 3 tries these in turn when the banner does not
+// fit in its own type.
+constexpr std::array<BannerType, 5> kSmallerBannerTypes{{{14, 11}, {13, 10}, {12, 9}, {11, 8}, {9, 7}}};
+
+bool drawBanner(Chart& chart, double y1, double y3, BannerType type = kBannerType) {
     const DscTuning& t = chart.tuning;
     PageLog& log = chart.log;
     const BannerTexts texts = bannerTexts(chart);
-    log.fontSize(16);
+    log.fontSize(type.names);
     const double nameWidth = std::max(inches(log, texts.husband), inches(log, texts.wife));
-    log.fontSize(12);
+    log.fontSize(type.events);
     const double eventWidth = std::max({inches(log, texts.married), inches(log, texts.husbandBorn),
                                         inches(log, texts.wifeBorn)});
     const double labelWidth = inches(log, "married: ");
-    const double free = (double(t.right_margin) - t.left_margin - 2 * double(t.dlinew) - t.slinew) -
+    const double free = (chart.right - t.left_margin - 2 * double(t.dlinew) - t.slinew) -
                         (nameWidth + eventWidth + labelWidth);
     if (free < 0.25) return false;
 
@@ -223,7 +297,7 @@ bool drawBanner(Chart& chart, double y1, double y3) {
     log.text(xl, yc, texts.wifeBorn);
     const double xc = (xd + t.left_margin) / 2;
     log.textCentered(xc, yb, "and");
-    log.fontSize(16);
+    log.fontSize(type.names);
     log.textCentered(xc, ya, texts.husband);
     log.textCentered(xc, yc, texts.wife);
     return true;
@@ -263,12 +337,21 @@ RowSizing rowSizing(const DscTuning& t, int format) {
 
 // Rows shrunk to fill the page from the banner down to 1.4 inch above the bottom
 // margin, the font scaled with them.
-void shrinkRows(DscTuning& t, const RowSizing& sizing, double bannerBottom, size_t n) {
+void shrinkRows(DscTuning& t, const RowSizing& sizing, double bottom, double bannerBottom, size_t n) {
     const double old = t.boxcc;
-    t.boxcc = float(((double(t.bottom_margin) - 1.4) - bannerBottom) / double(n));
+    t.boxcc = float(((bottom - 1.4) - bannerBottom) / double(n));
     t.boxheight = t.boxcc * sizing.ratio;
     const double scaled = double(t.boxcc) / old * sizing.font + sizing.roundShift;
     t.rowFont = fontPoints(scaled, fontPoints(sizing.font, 12));
+}
+
+// The top of the first row below a banner.
+double bannerRowsTop(const Chart& chart, double bannerBottom) {
+    const DscTuning& t = chart.tuning;
+    const double n = double(chart.rows.size());
+    if (chart.format == 2) return (double(t.DSC2_center_y) + chart.shift.height / 2) - double(t.boxcc) * 0.5 * n;
+    const float adjust = chart.format == 3 ? t.DSC3_center_y_adjust : t.DSC4_center_y_adjust;
+    return ((bannerBottom + chart.bottom) - adjust) * 0.5 - n * 0.5 * t.boxcc;
 }
 
 // The top of the first row, or none when there are more rows than the format takes.
@@ -279,23 +362,19 @@ std::optional<double> sizeRows(Chart& chart, int format, double bannerBottom) {
     const auto tooMany = [&] { return sizing.limit < 0 || n > size_t(sizing.limit); };
     // Rows shrink above the format's threshold, and whenever they would reach the
     // banner or the header row.
-    const auto firstRowTop = [&] {
-        if (format == 2) return double(t.DSC2_center_y) - double(t.boxcc) * 0.5 * double(n);
-        const float adjust = format == 3 ? t.DSC3_center_y_adjust : t.DSC4_center_y_adjust;
-        return ((bannerBottom + t.bottom_margin) - adjust) * 0.5 - double(n) * 0.5 * t.boxcc;
-    };
+    const auto firstRowTop = [&] { return bannerRowsTop(chart, bannerBottom); };
     const auto shrinks = [&] {
-        return sizing.threshold < 0 || n > size_t(sizing.threshold) || !rowsClear(t, firstRowTop(), n, bannerBottom);
+        return sizing.threshold < 0 || n > size_t(sizing.threshold) || !rowsClear(chart, firstRowTop(), n, bannerBottom);
     };
     if (format == 2) {
         t.rowFont = fontPoints(sizing.font, 12);
-        if (shrinks()) shrinkRows(t, sizing, bannerBottom, n);
+        if (shrinks()) shrinkRows(t, sizing, chart.bottom, bannerBottom, n);
         if (tooMany()) return std::nullopt;
         return firstRowTop();
     }
     if (tooMany()) return std::nullopt;
     t.rowFont = fontPoints(sizing.font, 8);
-    if (shrinks()) shrinkRows(t, sizing, bannerBottom, n);
+    if (shrinks()) shrinkRows(t, sizing, chart.bottom, bannerBottom, n);
     return firstRowTop();
 }
 
@@ -307,20 +386,24 @@ int drawFormat1(Chart& chart) {
     t.bottom_margin = 10.25F;
     t.right_margin = 7.75F;
     chart.format = 1;
+    fitMarginsToPage(chart);
+    const double titleX = kTitleX + chart.shift.width / 2;
     log.fontSize(16);
     log.fontName("Times");
-    log.textCentered(4.5, 1.15, kTitle);
+    if (!centredWithin(log, kTitle, titleX, t.left_margin, chart.right)) return 1;
+    log.textCentered(titleX, 1.15, kTitle);
     log.fontSize(12);
-    log.textCentered(4.5, 1.45, chart.today);
+    log.textCentered(titleX, 1.45, chart.today);
     log.penWidth(t.dlinew);
-    drawBox(log, t.left_margin, t.top_margin, t.right_margin, 1.7);
+    drawBox(log, t.left_margin, t.top_margin, chart.right, kTitleBoxBottom);
 
     log.fontSize(16);
     const std::vector<std::string> words = splitAtBlanks(chart.coupleName);
     double widest = 0;
     for (const std::string& word : words) widest = std::max(widest, inches(log, word));
+    const CoupleBox box = coupleBox(chart);
     const double boxRight = t.left_margin + widest + 0.3;
-    drawBox(log, t.left_margin, kCoupleBoxTop, boxRight, kCoupleBoxBottom);
+    drawBox(log, t.left_margin, box.top, boxRight, box.bottom);
     const double cx = (t.left_margin + boxRight) / 2;
     log.penWidth(t.slinew);
     const auto slash = std::find(words.begin(), words.end(), "/");
@@ -328,26 +411,27 @@ int drawFormat1(Chart& chart) {
         chart.ctx.host.message("no '/' in couple name in DSC1()", "Error");
         return 1;
     }
-    if (!stackedCoupleFits(words, size_t(slash - words.begin()))) return 1;  // a banner format names them
-    drawStackedCouple(chart, words, size_t(slash - words.begin()), cx);
+    if (!stackedCoupleFits(words, size_t(slash - words.begin()), box)) return 1;  // a banner format names them
+    drawStackedCouple(chart, words, size_t(slash - words.begin()), cx, box);
 
     ensureOneRow(chart);
     const size_t n = chart.rows.size();
     if (t.DSC1mk < 0 || n > size_t(t.DSC1mk)) return 1;
     t.rowFont = 12;
-    const auto firstRowTop = [&] { return kRowsMiddle - double(t.boxcc) * 0.5 * double(n); };
-    if (n > 13 || !rowsClear(t, firstRowTop(), n, kTitleBoxBottom)) {
+    const double rowsMiddle = kRowsMiddle + chart.shift.height / 2;
+    const auto firstRowTop = [&] { return rowsMiddle - double(t.boxcc) * 0.5 * double(n); };
+    if (n > 13 || !rowsClear(chart, firstRowTop(), n, kTitleBoxBottom)) {
         t.boxcc = 0.4F;
         t.boxheight = 0.3F;
         t.rowFont = 10;
     }
-    if (!rowsClear(t, firstRowTop(), n, kTitleBoxBottom)) return 1;
+    if (!rowsClear(chart, firstRowTop(), n, kTitleBoxBottom) || rowTypeTooSmall(chart) || !totalsFit(chart)) return 1;
     const double x0 = boxRight + t.inter_column_space;
     if (layoutPass(chart, x0, firstRowTop()) == 1) return 1;
 
     drawHeaderAndTotals(chart);
     log.penWidth(t.slinew);
-    log.moveTo(cx, kCoupleBoxBottom);
+    log.moveTo(cx, box.bottom);
     log.lineTo(cx, chart.headerMid);
     log.lineTo(boxRight, chart.headerMid);
     drawRepeatNote(chart);
@@ -355,26 +439,75 @@ int drawFormat1(Chart& chart) {
     return 0;
 }
 
+namespace {
+
+// The rows of format 4 on a page no wider than format 3's, which failed on it: the
+// type starts as large as the rows' boxes hold (up to the format's own) and goes
+// down a point at a time to kSmallestRowFont, where the generations that still do
+// not fit are left off. 0 when laid out.
+int layOutSmallerRows(Chart& chart, double y0) {
+    DscTuning& t = chart.tuning;
+    const double boxHolds = (double(t.boxheight) - double(t.dlinew)) * 72 / kCellHeight;
+    const int32_t startFont = fontPoints(std::min(double(fontPoints(t.DSC4childFont, 8)), boxHolds), 1);
+    if (startFont < kSmallestRowFont) return 1;
+    chart.log.snapshot();
+    for (int32_t font = startFont;; --font) {
+        chart.log.restoreSnapshot();
+        chart.cutsGenerations = font <= kSmallestRowFont;
+        t.rowFont = font;
+        if (totalsFit(chart) && layoutPass(chart, chart.coupleLineX + t.inter_column_space, y0) == 0) return 0;
+        if (chart.cutsGenerations) return 1;
+    }
+}
+
+// The banner in its own type, or when that does not fit and smaller is allowed, in
+// the largest of the smaller types that fits; false when none does.
+bool drawFittingBanner(Chart& chart, double y1, double y3, bool smallerAllowed) {
+    chart.log.snapshot();
+    if (drawBanner(chart, y1, y3)) return true;
+    if (!smallerAllowed) return false;
+    for (const BannerType& type : kSmallerBannerTypes) {
+        chart.log.restoreSnapshot();
+        if (drawBanner(chart, y1, y3, type)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int drawBannerFormat(Chart& chart, int format) {
     applyFormatSettings(chart, format);
     DscTuning& t = chart.tuning;
     PageLog& log = chart.log;
+    fitMarginsToPage(chart);
+    const double width = log.pageWidth();
+    if (format == 3) chart.turnedWidth = width;
+    // Format 4 on a sheet no wider than format 3's has only smaller type to offer.
+    const bool sameSheet = format == 4 && width <= chart.turnedWidth + 1e-9;
+    chart.cutsGenerations = format == 4 && !sameSheet;
     log.fontSize(18);
     log.fontName("Times");
-    log.textCentered(3.5, t.top_margin, kTitle);
+    // The title stands left of today's date.
+    const double titleEnd = chart.right - double(log.textWidthInFont(chart.today, "Times", 12)) * width;
+    if (!centredWithin(log, kTitle, kBannerTitleX, 0, titleEnd)) return 1;
+    log.textCentered(kBannerTitleX, t.top_margin, kTitle);
     log.fontSize(12);
-    log.textRight(t.right_margin, double(t.top_margin) + 0.1, chart.today);
+    log.textRight(chart.right, double(t.top_margin) + 0.1, chart.today);
     log.penWidth(t.dlinew);
     const double y1 = double(t.top_margin) + 0.4;
     const double y3 = y1 + 1.0;
-    drawBox(log, t.left_margin, y1, t.right_margin, y3);
-    if (!drawBanner(chart, y1, y3)) return 1;
+    drawBox(log, t.left_margin, y1, chart.right, y3);
+    if (!drawFittingBanner(chart, y1, y3, sameSheet)) return 1;
 
     chart.coupleLineX = double(t.left_margin) + 0.1;
     ensureOneRow(chart);
     const std::optional<double> y0 = sizeRows(chart, format, y3);
     if (!y0) return 1;
-    if (layoutPass(chart, chart.coupleLineX + t.inter_column_space, *y0) == 1) return 1;
+    if (sameSheet) {
+        if (layOutSmallerRows(chart, *y0) == 1) return 1;
+    } else if (rowTypeTooSmall(chart) || !totalsFit(chart) || layoutPass(chart, chart.coupleLineX + t.inter_column_space, *y0) == 1) {
+        return 1;
+    }
 
     const double headerTop = drawHeaderAndTotals(chart);
     const double arrowStart = headerTop - t.inter_column_space;
@@ -402,7 +535,7 @@ void drawRows(Chart& chart) {
     }
     for (auto row = chart.rows.rbegin(); row != chart.rows.rend(); ++row) {
         for (const GenerationCell& cell : row->cells) {
-            if (cell.x + cell.width > double(t.right_margin) + 0.05) break;
+            if (cell.x + cell.width > chart.right + 0.05) break;
             log.penWidth(t.dlinew);
             drawBox(log, cell.x, cell.y, cell.x + cell.width, cell.y + height);
             arrowInto(chart, cell.x, cell.y + height / 2);

@@ -4,6 +4,15 @@
 // keep whatever the last run or format gave them; each run first reads the tuning
 // file, lines such as "boxcc=0.45", over them.
 // The front end names the file (the run's paths).
+//
+// Positions are inches of the sheet each format was drawn for: letter (upright for
+// formats 1 and 2, turned for format 3) and legal turned for format 4. On any other
+// page the left and top margins stay distances from the left and top edges, the
+// right and bottom margins (also DSC3... and DSC4...) become the same distances from
+// the right and bottom edges, and DSC2_center_y moves by half the difference in
+// height; sizes (boxes, gaps, pens, fonts) stay as they are. So letter and legal
+// pages are exactly as drawn, and "right_margin=7.5" leaves an inch at the right of
+// every sheet.
 
 #include <cstdint>
 #include <string>
