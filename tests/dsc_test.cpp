@@ -51,8 +51,11 @@ struct DscChart : testing::Test {
     std::vector<Placed> texts;
 
     void tune(const std::string& text) { std::ofstream(dir.file("DSCtest.txt")) << text; }
-    void chart(const WriterFamily& family, std::vector<int32_t> mrins = {1}) {
+    void chart(const WriterFamily& family, std::vector<int32_t> mrins = {1}, Paper paper = Paper::Letter,
+               bool largeSheets = false) {
         run = openRun(family);
+        run->ctx.paper = paper;
+        run->ctx.largeSheets = largeSheets;
         run->ctx.paths.dscTuningFile = dir.file("DSCtest.txt");
         again(std::move(mrins));
     }
@@ -242,6 +245,71 @@ TEST_F(DscChart, LegalLandscapeCutsGenerationsAfterANoteButCountsThemAll) {
     EXPECT_EQ(cells, shown - 2);
     // 26 descendants, each but the last married once.
     EXPECT_EQ(totals(13.25, 7.75), std::make_pair(std::string("26"), std::string("53")));
+}
+
+// The four formats on other papers: the first two upright and the third turned on
+// the run's paper, the fourth turned on the larger sheet; the margins keep their
+// distances from the sheet's right and bottom edges. On the paper of format 3, format
+// 4 takes smaller type before it leaves generations off.
+TEST_F(DscChart, TheFormatsFollowThePaperOfTheRun) {
+    WriterFamily longLines = coupleWithChildren(0);
+    {
+        const int32_t a = addChild(longLines, 1, "Anton /Tamble/");
+        addChild(longLines, 1, "Bettina /Tamble/", 'F');
+        const int32_t wife = marryOutside(longLines, a);
+        lineBelow(longLines, addChild(longLines, wife, "Carl /Tamble/"), 7);
+    }
+    WriterFamily deepLine = coupleWithChildren(0);
+    lineBelow(deepLine, addChild(deepLine, 1, "Anton /Tamble/"), 14);
+    WriterFamily deeperLine = coupleWithChildren(0);
+    lineBelow(deeperLine, addChild(deeperLine, 1, "Anton /Tamble/"), 25);
+
+    struct Case {
+        const char* name;
+        const WriterFamily& family;
+        Paper paper;
+        bool largeSheets;
+        int format;         // 1 the stacked couple, 2 to 4 the banner
+        PageRequest asked;  // the page the chart asked for last
+        int32_t rowSize;    // the type of the rows
+        bool note;          // generations were left off
+    };
+    const WriterFamily three = coupleWithChildren(3);
+    const std::vector<Case> cases = {
+        {"upright A4", three, Paper::A4, false, 1, {Paper::A4, false, false}, 12, false},
+        {"turned A4", longLines, Paper::A4, false, 3, {Paper::A4, true, false}, 8, false},
+        {"A4 again, smaller type", deepLine, Paper::A4, false, 4, {Paper::A4, true, true}, 6, false},
+        {"A4 again, cut", deeperLine, Paper::A4, false, 4, {Paper::A4, true, true}, 5, true},
+        {"A3 allowed", deepLine, Paper::A4, true, 4, {Paper::A3, true, true}, 8, false},
+        {"legal for letter", deepLine, Paper::Letter, false, 4, {Paper::Legal, true, true}, 8, false},
+        {"turned A5", three, Paper::A5, false, 3, {Paper::A5, true, false}, 8, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        chart(c.family, {1}, c.paper, c.largeSheets);
+        ASSERT_EQ(run->ctx.pageLog.storedPageCount(), 1);
+        const PageLog& log = run->ctx.pageLog;
+        EXPECT_EQ(log.request().paper, c.asked.paper);
+        EXPECT_EQ(log.request().landscape, c.asked.landscape);
+        EXPECT_EQ(log.request().exact, c.asked.exact);
+        EXPECT_EQ(log.page().paper, c.asked.paper);
+        EXPECT_EQ(log.page().landscape, c.asked.landscape);
+        const bool stacked = find("and") && !find("married: ");
+        EXPECT_EQ(stacked, c.format == 1);
+        if (c.format == 1) {
+            EXPECT_NEAR(find("DESCENDANTS SUMMARY CHART")->x, 4.5 + (log.page().width - 8.5) / 2, 1e-3);
+        }
+        // Every format's margins are three quarters of an inch from the right and
+        // bottom edges: the totals box stands in that corner.
+        EXPECT_FALSE(totals(log.page().width - 0.75, log.page().height - 0.75).first.empty());
+        EXPECT_EQ(!run->host.messages.empty() && run->host.messages[0].caption == "Note", c.note);
+        int32_t rowSize = 0;
+        for (const std::string& command : commands()) {
+            if (command.starts_with("FS,")) rowSize = std::stoi(command.substr(3));
+            if (command.find(",Anton ") != std::string::npos || command.find(",Child1 ") != std::string::npos) break;
+        }
+        EXPECT_EQ(rowSize, c.rowSize);
+    }
 }
 
 TEST_F(DscChart, BannerTooNarrowForTheNamesTriesTheWiderPaper) {

@@ -141,6 +141,101 @@ TEST(FamilyDateChart, CoupleRowsAndPageHeader) {
     EXPECT_TRUE(chart.hasRule(0, 2.85)) << "the rule under the couple";
 }
 
+// The frame's corners: the first closed box of a page.
+struct Frame {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+Frame frameOf(const std::string& pageText) {
+    PageCommandReader reader(pageText);
+    std::vector<std::array<double, 2>> corners;
+    while (const auto c = reader.next()) {
+        if (c->op == PageOp::Move) corners = {{c->numbers[0], c->numbers[1]}};
+        if (c->op == PageOp::Line) corners.push_back({c->numbers[0], c->numbers[1]});
+        if (corners.size() == 5 && corners[4] == corners[0]) return {corners[0][0], corners[0][1], corners[2][0], corners[2][1]};
+    }
+    return {};
+}
+
+// The x of the rules that run down from y top on a page, left to right.
+std::vector<double> rulesDown(const std::string& pageText, double top) {
+    PageCommandReader reader(pageText);
+    std::vector<double> rules;
+    double x = 0, y = 0;
+    while (const auto c = reader.next()) {
+        if (c->op == PageOp::Line && std::fabs(c->numbers[0] - x) < 1e-9 && std::fabs(y - top) < 2e-4) rules.push_back(x);
+        x = c->numbers[0];
+        y = c->numbers[1];
+    }
+    return rules;
+}
+
+// The table on every paper, turned: the frame at the page's margins, the name column
+// taking the width the page gives or takes, smaller margins and then a smaller table
+// only on a sheet narrower than letter turned, and the page break at the frame's foot.
+TEST(FamilyDateChart, TheTableFollowsThePaper) {
+    constexpr double kMm = 1 / 25.4;
+    // A5 turned: a 0.4 in margin at the sides, the letter table smaller by the ratio
+    // of the widths between them.
+    const double a5 = (210 * kMm - 0.8) / 9.5;
+    struct Case {
+        Paper paper;
+        Frame frame;
+        double born;  // the rule between the name and the birth date
+        int rowSize;
+        double bandTop;
+    };
+    const std::vector<Case> cases = {
+        {Paper::Letter, {0.75, 0.75, 10.25, 7.75}, 3.55, 8, 2.1},
+        {Paper::A4, {0.75, 0.75, 297 * kMm - 0.75, 210 * kMm - 0.75}, 3.55 + (297 * kMm - 11), 8, 2.1},
+        {Paper::Legal, {0.75, 0.75, 13.25, 7.75}, 6.55, 8, 2.1},
+        {Paper::A5,
+         {0.4, 0.75 * a5, 210 * kMm - 0.4, 148 * kMm - 0.75 * a5},
+         210 * kMm - 0.4 - 6.7 * a5,
+         6,
+         0.75 * a5 + 1.35 * a5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(paperTitle(c.paper));
+        WriterFamily f = coupleWithChildren(60);
+        auto run = openRun(f);
+        run->ctx.paper = c.paper;
+        generate(*run, generateFamilyDateChart);
+        const PageLog& log = run->ctx.pageLog;
+        EXPECT_EQ(log.request().paper, c.paper);
+        EXPECT_TRUE(log.page().landscape);
+        EXPECT_EQ(log.page().paper, c.paper);
+
+        const std::string first = log.pagelogg(0);
+        const Frame frame = frameOf(first);
+        EXPECT_NEAR(frame.left, c.frame.left, 1e-3);
+        EXPECT_NEAR(frame.top, c.frame.top, 1e-3);
+        EXPECT_NEAR(frame.right, c.frame.right, 1e-3);
+        EXPECT_NEAR(frame.bottom, c.frame.bottom, 1e-3);
+        const std::vector<double> rules = rulesDown(first, c.bandTop);
+        ASSERT_EQ(rules.size(), 11u);
+        EXPECT_NEAR(rules[1], c.born, 1e-3);
+        // The date columns keep their width (times the scale) from the right edge.
+        const double scale = c.paper == Paper::A5 ? a5 : 1;
+        EXPECT_NEAR(frame.right - rules[10], 0.72 * scale, 1e-3);
+        EXPECT_NE(first.find(std::string(1, kCommandMark) + "FS," + std::to_string(c.rowSize) + kCommandMark),
+                  std::string::npos);
+
+        // Page breaks: each page's last child stands within the frame, and the next
+        // one, a block further down, would not have.
+        const std::vector<Placed> texts = placedTexts(log);
+        const double line = 2.0 / 11.0 * scale;
+        ASSERT_GE(log.lastPageIndex(), 1);
+        for (int page = 0; page < log.lastPageIndex(); ++page) {
+            double last = 0;
+            for (const Placed& t : texts)
+                if (t.page == page && t.text.starts_with("Child")) last = std::max(last, t.y);
+            EXPECT_LE(last + line, frame.bottom + 1e-4) << "page " << page + 1;
+            EXPECT_GT(last + 1.6 * line + line, frame.bottom) << "page " << page + 1;
+        }
+    }
+}
+
 TEST(FamilyDateChart, ChildBlocksShowTheirMarriages) {
     const Chart chart(marriagesFamily());
 

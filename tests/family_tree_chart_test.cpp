@@ -108,8 +108,10 @@ struct Chart {
     std::vector<std::string> commands;
     std::vector<Placed> texts;
 
-    explicit Chart(const WriterFamily& family, const std::string& pafPath = "tamble.paf", bool detailed = false)
+    explicit Chart(const WriterFamily& family, const std::string& pafPath = "tamble.paf", bool detailed = false,
+                   Paper paper = Paper::Letter)
         : run(openRun(family)) {
+        run->ctx.paper = paper;
         run->ctx.dataFilePath = pafPath;
         run->ctx.paths.ftcPositionsStem = ftcPositionsStem(pafPath);
         run->ctx.paths.ftcListingFile = "listing/ft.log";
@@ -130,6 +132,16 @@ struct Chart {
         for (const Placed& t : texts)
             if (t.text == content) return &t;
         return nullptr;
+    }
+    // The type size the first text of that content is written in.
+    int32_t sizeOf(const std::string& content) const {
+        int32_t size = 0;
+        for (const std::string& c : commands) {
+            if (c.rfind("FS,", 0) == 0) size = std::stoi(c.substr(3));
+            const auto t = textCommand(c);
+            if (t && t->text == content) return size;
+        }
+        return -1;
     }
 };
 
@@ -261,6 +273,51 @@ TEST_F(FtcTest, CoupleNamesMarriageLineTitleAndRoots) {
     EXPECT_EQ(at(0.69, 0.705), "");
     EXPECT_EQ(at(0.14, 0.639), "");
     EXPECT_TRUE(f.family.people.size() > 3);
+}
+
+// The tree on the run's paper, upright: every position a fraction of the page, the
+// type as on letter on a sheet at least as large, and as much smaller as a smaller
+// sheet (the branch boxes by the page's height alone).
+TEST_F(FtcTest, TheTreeFillsThePageOfEveryPaper) {
+    struct Case {
+        Paper paper;
+        int32_t titleSize;  // "Family Tree" on its plate
+        int32_t marriageSize;
+        int32_t boxSize;  // the grandchildren's names
+    };
+    const std::vector<Case> cases = {
+        {Paper::Letter, 14, 12, 9}, {Paper::A4, 14, 12, 9}, {Paper::Legal, 14, 12, 9}, {Paper::A5, 10, 8, 7}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(paperTitle(c.paper));
+        SmallFamily f;
+        const Chart chart(f.family, "tamble.paf", false, c.paper);
+        const PageGeometry& page = chart.run->ctx.pageLog.page();
+        EXPECT_EQ(chart.run->ctx.pageLog.request().paper, c.paper);
+        EXPECT_EQ(page.paper, c.paper);
+        EXPECT_FALSE(page.landscape);
+        const double w = page.width;
+        const double h = page.height;
+        EXPECT_NEAR(w, paperInfo(c.paper).width, 0.01);
+
+        // The crown's largest rectangle and the plates' texts, in fractions of the page.
+        char crown[64];
+        std::snprintf(crown, sizeof crown, "DR,%.4f,%.4f,%.4f,%.4f", 0.12 * w, 0.17 * h, 0.88 * w, 0.59 * h);
+        bool hasCrown = false;
+        for (const std::string& command : chart.commands) {
+            const auto n = numbersOf(command);
+            hasCrown = hasCrown || (command.rfind("DR,", 0) == 0 && near(n[0], 0.12 * w) && near(n[1], 0.17 * h) &&
+                                    near(n[2], 0.88 * w) && near(n[3], 0.59 * h));
+        }
+        EXPECT_TRUE(hasCrown) << crown;
+        ASSERT_NE(chart.text("Family Tree"), nullptr);
+        EXPECT_TRUE(near(chart.text("Family Tree")->x, 0.5 * w));
+        EXPECT_TRUE(near(chart.text("Family Tree")->y, 0.875 * h));
+        EXPECT_EQ(chart.sizeOf("Family Tree"), c.titleSize);
+        EXPECT_EQ(chart.sizeOf("married  3 January 1900"), c.marriageSize);
+        ASSERT_NE(chart.text("Ben"), nullptr);
+        EXPECT_TRUE(near(chart.text("Ben")->x, 0.31 * w));
+        EXPECT_EQ(chart.sizeOf("Ben"), c.boxSize);
+    }
 }
 
 TEST_F(FtcTest, InitialsAndMarriageDatesOfEveryShape) {

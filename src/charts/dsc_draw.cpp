@@ -255,8 +255,6 @@ BannerTexts bannerTexts(Chart& chart) {
     return texts;
 }
 
-// The couple banner from y1 to y3: names at the left, a rule, then the three event
-// texts. False when they leave less than a quarter inch to spare.
 // The type of the banner: the couple's names, and the event texts with their labels.
 struct BannerType {
     int32_t names, events;
@@ -266,6 +264,8 @@ constexpr BannerType kBannerType{16, 12};
 // fit in its own type.
 constexpr std::array<BannerType, 5> kSmallerBannerTypes{{{14, 11}, {13, 10}, {12, 9}, {11, 8}, {9, 7}}};
 
+// The couple banner from y1 to y3: names at the left, a rule, then the three event
+// texts. False when they leave less than a quarter inch to spare.
 bool drawBanner(Chart& chart, double y1, double y3, BannerType type = kBannerType) {
     const DscTuning& t = chart.tuning;
     PageLog& log = chart.log;
