@@ -41,10 +41,11 @@ struct FtcPage {
     int32_t points(int32_t size) const {
         return sizeScale >= 1 ? size : std::max(int32_t(1), int32_t(std::lround(size * sizeScale)));
     }
-    // The nearest the chart draws to the sheet's left and right edges: a quarter inch,
-    // or the printer's margin when it is wider.
-    double leftLimit() const { return std::max(kFtcEdgeRoom, log.page().marginLeft); }
-    double rightLimit() const { return W - std::max(kFtcEdgeRoom, log.page().marginRight); }
+    // How near the chart draws to the sheet's left or right edge: a quarter inch, or
+    // the printer's margin when it is wider.
+    double edgeRoom(bool right) const {
+        return std::max(kFtcEdgeRoom, right ? log.page().marginRight : log.page().marginLeft);
+    }
     void pen(double fractionOfWidth) { log.penWidth(fractionOfWidth * W); }
     void colours(uint32_t pen, uint32_t brush) {
         log.penColor(pen);

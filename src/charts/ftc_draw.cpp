@@ -48,7 +48,7 @@ struct CountColumns {
 CountColumns countColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits, double x0, int32_t columns,
                           int32_t fontSize) {
     CountColumns c{branch.D * page.W * (digits + 0.5), columns, fontSize};
-    const double room = std::max(0.0, branch.rhs == 0 ? x0 * page.W - page.leftLimit() : page.rightLimit() - x0 * page.W);
+    const double room = std::max(0.0, (branch.rhs == 0 ? x0 : 1 - x0) * page.W - page.edgeRoom(branch.rhs == 1));
     if (columns > 0 && c.width * columns > room) c.width = room / columns;
     const std::string widest(size_t(std::max(digits, 1)), '8');
     const auto needed = [&](int32_t size) { return page.log.textWidthInFont(widest, "Arial", size) * page.W + kCountPad; };
