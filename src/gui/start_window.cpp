@@ -152,13 +152,13 @@ void TChooseRin::activate() {
     }
 }
 
-DispatchOutcome TChooseRin::runReports() {
+DispatchOutcome TChooseRin::runReports(const QString& start) {
     app_.host().clearStopRequest();
     closeAfterRun_ = false;
     running_ = true;
+    lastStart_ = start;
     updateButtons();
-    const DispatchOutcome outcome =
-        dispatchReports(app_.context(), app_.settings().reportFlags, edtStart->text().toStdString());
+    const DispatchOutcome outcome = dispatchReports(app_.context(), app_.settings().reportFlags, start.toStdString());
     running_ = false;
     updateButtons();
     return outcome;
@@ -172,7 +172,7 @@ void TChooseRin::btnNextClick() {
     previewReady_ = false;
     ctx.detailedFoliage = cbFoliage->isChecked();
 
-    const DispatchOutcome outcome = runReports();
+    const DispatchOutcome outcome = runReports(edtStart->text());
     // With no report chosen nothing was written, and there is nothing to preview.
     const bool anyChosen = std::any_of(app_.settings().reportFlags.begin(), app_.settings().reportFlags.end(),
                                        [](int32_t flag) { return flag != 0; });
@@ -248,11 +248,11 @@ void TChooseRin::btnPreviewClick() {
 
 bool TChooseRin::runAgain() {
     if (running_) return false;
-    const DispatchOutcome outcome = runReports();
+    const DispatchOutcome outcome = runReports(lastStart_);
     AppContext& ctx = app_.context();
     const bool wrote = outcome == DispatchOutcome::Ran && ctx.pageLog.storedPageCount() > 0 && !closeAfterRun_ &&
                        !app_.host().stopRequested();
-    if (wrote) app_.settings().reportTitle = reportTitle(ctx, app_.settings().reportFlags, edtStart->text().toStdString());
+    if (wrote) app_.settings().reportTitle = reportTitle(ctx, app_.settings().reportFlags, lastStart_.toStdString());
     return wrote;
 }
 

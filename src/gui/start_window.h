@@ -73,14 +73,15 @@ protected:
     void closedByFrame() override;
 
 private:
-    // Runs the chosen reports from the start field, with the progress display.
-    DispatchOutcome runReports();
+    // Runs the chosen reports from the start given, with the progress display.
+    DispatchOutcome runReports(const QString& start);
 
     TamblewinApp& app_;
     bool running_ = false;
     bool closeAfterRun_ = false;
     bool previewReady_ = false;  // the last run wrote pages: Preview shows them
     bool progressOnce_ = true;
+    QString lastStart_;  // the start field of the last run, for running it again
 };
 
 }  // namespace tw::gui
