@@ -127,15 +127,10 @@ TEST_F(ReportCommand, ThePaperIsTheOptionsElseTheSystemsDefault) {
     const std::string a4 = chartLog({"--paper", "A4"}, {});
     ASSERT_NE(letter, a4);
 
-    const std::string a4File = dir.file("papersize");
-    std::ofstream(a4File) << "# paper\na4\n";
-    const Environment noSystemPaper = {{"PAPERSIZE", ""}, {"PAPERCONF", dir.file("none")}, {"LC_ALL", ""},
-                                       {"LC_PAPER", ""}, {"LANG", ""}};
-    const auto with = [&](Environment more) {
-        Environment all = noSystemPaper;
-        all.insert(all.end(), more.begin(), more.end());
-        return all;
-    };
+    // Which source wins is tested where the default is found; here, that the command
+    // line takes it and that the option wins over it.
+    const Environment german = {{"PAPERSIZE", ""}, {"PAPERCONF", dir.file("none")}, {"LC_ALL", ""},
+                                {"LC_PAPER", ""}, {"LANG", "de_DE.UTF-8"}};
     struct Case {
         const char* what;
         std::vector<std::string> options;
@@ -144,13 +139,9 @@ TEST_F(ReportCommand, ThePaperIsTheOptionsElseTheSystemsDefault) {
     };
     const Case cases[] = {
         {"letter from the test's PAPERSIZE", {}, {}, &letter},
-        {"PAPERSIZE", {}, with({{"PAPERSIZE", "a4"}}), &a4},
-        {"the option over PAPERSIZE", {"--paper", "letter"}, with({{"PAPERSIZE", "a4"}}), &letter},
-        {"the configuration file", {}, with({{"PAPERCONF", a4File}, {"LANG", "en_US.UTF-8"}}), &a4},
-        {"an unknown PAPERSIZE passed over", {}, with({{"PAPERSIZE", "b5"}, {"PAPERCONF", a4File}}), &a4},
-        {"a German locale", {}, with({{"LANG", "de_DE.UTF-8"}}), &a4},
-        {"LC_PAPER over LANG", {}, with({{"LC_PAPER", "en_US.UTF-8"}, {"LANG", "de_DE.UTF-8"}}), &letter},
-        {"nothing at all", {}, noSystemPaper, &letter},
+        {"PAPERSIZE", {}, {{"PAPERSIZE", "a4"}}, &a4},
+        {"a German locale", {}, german, &a4},
+        {"the option over PAPERSIZE", {"--paper", "letter"}, {{"PAPERSIZE", "a4"}}, &letter},
     };
     for (const Case& c : cases) EXPECT_TRUE(chartLog(c.options, c.environment) == *c.expected) << c.what;
 }
@@ -242,17 +233,12 @@ TEST(ReportFiles, APdfWithoutItsFontIsNotWritten) {
         EXPECT_EQ(entry.path().filename().string().find(".list.pdf"), std::string::npos) << "no temporary file is left";
 }
 
-TEST(ReportFiles, PngAndSvgPagesAreSheetsOfThePaperOneFilePerPage) {
+TEST(ReportFiles, PngPagesAreSheetsOfThePaperOneFilePerPage) {
     struct Case {
         const char* paper;
-        uint32_t pngWidth, pngHeight;  // at 150 pixels per inch
-        const char* svgSize;
+        uint32_t width, height;  // at 150 pixels per inch
     };
-    const Case cases[] = {
-        {"letter", 1275, 1650, "width=\"215.9mm\" height=\"279.4mm\""},
-        {"a4", 1240, 1754, "width=\"210.016mm\" height=\"297.011mm\""},  // whole pixels at 600 per inch
-    };
-    for (const Case& c : cases) {
+    for (const Case& c : {Case{"letter", 1275, 1650}, Case{"a4", 1240, 1754}}) {
         TempDir dir;
         const std::string png = dir.file("list.png");
         const CommandResult r = runTamblewin({"report", "ancestors-list-with-repeats", "--paf", TAMBLEWIN_DEMO_PAF,
@@ -266,13 +252,8 @@ TEST(ReportFiles, PngAndSvgPagesAreSheetsOfThePaperOneFilePerPage) {
             return (uint32_t(uint8_t(bytes[at])) << 24) | (uint32_t(uint8_t(bytes[at + 1])) << 16) |
                    (uint32_t(uint8_t(bytes[at + 2])) << 8) | uint32_t(uint8_t(bytes[at + 3]));
         };
-        EXPECT_EQ(be32(16), c.pngWidth) << c.paper;
-        EXPECT_EQ(be32(20), c.pngHeight) << c.paper;
-
-        const CommandResult svg = runTamblewin({"report", "ancestors-list-with-repeats", "--paf", TAMBLEWIN_DEMO_PAF,
-                                                "--start", "300", "--paper", c.paper, "-o", dir.file("list.svg")});
-        ASSERT_EQ(svg.status, 0) << svg.err;
-        EXPECT_NE(readFile(dir.file("list-1.svg")).find(c.svgSize), std::string::npos) << c.paper;
+        EXPECT_EQ(be32(16), c.width) << c.paper;
+        EXPECT_EQ(be32(20), c.height) << c.paper;
     }
 }
 #endif
