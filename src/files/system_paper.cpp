@@ -68,7 +68,7 @@ std::optional<Paper> paperOfLocale(std::string_view locale) {
     if (territory.empty()) return std::nullopt;
     std::string code(territory);
     std::transform(code.begin(), code.end(), code.begin(), upper);
-    const bool letter = std::find(kLetterTerritories.begin(), kLetterTerritories.end(), code) != kLetterTerritories.end();
+    const bool letter = std::ranges::find(kLetterTerritories, code) != kLetterTerritories.end();
     return letter ? Paper::Letter : Paper::A4;
 }
 

@@ -28,8 +28,13 @@ QPageSize qtPageSize(Paper paper) {
 }
 
 QString sheetName(const PageGeometry& page) {
-    QString name = page.paper ? QString::fromUtf8(paperTitle(*page.paper).data(), qsizetype(paperTitle(*page.paper).size()))
-                              : QStringLiteral("%1 x %2 in").arg(page.width, 0, 'f', 2).arg(page.height, 0, 'f', 2);
+    QString name;
+    if (page.paper) {
+        const std::string_view title = paperTitle(*page.paper);
+        name = QString::fromUtf8(title.data(), qsizetype(title.size()));
+    } else {
+        name = QStringLiteral("%1 x %2 in").arg(page.width, 0, 'f', 2).arg(page.height, 0, 'f', 2);
+    }
     if (page.landscape) name += QStringLiteral(" landscape");
     return name;
 }

@@ -65,7 +65,8 @@ void PdfSurface::beginPage(const PrinterGeometry& sheet) {
     }
     // Pixels with y down from the sheet's top, scaled to points; wide lines end and
     // join round.
-    content_ += pdfNumber(scale) + " 0 0 " + pdfNumber(-scale) + " 0 " + pdfNumber(sheetHeightPoints_) + " cm 1 J 1 j\n";
+    content_ +=
+        pdfNumber(scale) + " 0 0 " + pdfNumber(-scale) + " 0 " + pdfNumber(sheetHeightPoints_) + " cm 1 J 1 j\n";
 }
 
 void PdfSurface::finishPage() {
