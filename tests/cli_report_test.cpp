@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -104,7 +105,94 @@ TEST_F(ReportCommand, WritesThePageLogAsOneCommandPerLine) {
     EXPECT_EQ(toStdout.out, log);
 }
 
+TEST_F(ReportCommand, AnUnknownPaperIsABadCommandLine) {
+    const CommandResult r = runTamblewin({"report", "family-tree-chart", "--paf", paf, "--paper", "b5"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("unknown paper 'b5'; the papers are letter, legal, tabloid, a5, a4, a3"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(runTamblewin({"report", "family-tree-chart", "--paf", paf, "--paper"}).status, 2);
+}
+
+// The Family Tree Chart fills its page, so its page log tells the papers apart.
+TEST_F(ReportCommand, ThePaperIsTheOptionsElseTheSystemsDefault) {
+    using Environment = std::vector<std::pair<std::string, std::string>>;
+    const auto chartLog = [&](std::vector<std::string> options, const Environment& environment) {
+        std::vector<std::string> args = {"report", "family-tree-chart", "--paf", paf, "--format", "log", "-o", "-"};
+        args.insert(args.end(), options.begin(), options.end());
+        const CommandResult r = runTamblewin(args, environment);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return r.out;
+    };
+    const std::string letter = chartLog({"--paper", "letter"}, {});
+    const std::string a4 = chartLog({"--paper", "A4"}, {});
+    ASSERT_NE(letter, a4);
+
+    // Which source wins is tested where the default is found; here, that the command
+    // line takes it and that the option wins over it.
+    const Environment german = {{"PAPERSIZE", ""}, {"PAPERCONF", dir.file("none")}, {"LC_ALL", ""},
+                                {"LC_PAPER", ""}, {"LANG", "de_DE.UTF-8"}};
+    struct Case {
+        const char* what;
+        std::vector<std::string> options;
+        Environment environment;
+        const std::string* expected;
+    };
+    const Case cases[] = {
+        {"letter from the test's PAPERSIZE", {}, {}, &letter},
+        {"PAPERSIZE", {}, {{"PAPERSIZE", "a4"}}, &a4},
+        {"a German locale", {}, german, &a4},
+        {"the option over PAPERSIZE", {"--paper", "letter"}, {{"PAPERSIZE", "a4"}}, &letter},
+    };
+    for (const Case& c : cases) EXPECT_TRUE(chartLog(c.options, c.environment) == *c.expected) << c.what;
+}
+
 #if TAMBLEWIN_HAS_FILE_OUTPUT
+// pdfinfo's "Page size" of every page, rounded to whole points: "595 x 842".
+std::string pdfPageSizes(const std::string& pdf) {
+    std::istringstream info(capture("pdfinfo -f 1 -l 999 '" + pdf + "'"));
+    std::string sizes;
+    for (std::string line; std::getline(info, line);) {
+        double width = 0, height = 0;
+        const size_t at = line.find(" size: ");
+        if (line.starts_with("Page") && at != std::string::npos &&
+            std::sscanf(line.c_str() + at + 7, "%lf x %lf", &width, &height) == 2)
+            sizes += (sizes.empty() ? "" : ", ") + std::to_string(std::lround(width)) + " x " +
+                     std::to_string(std::lround(height));
+    }
+    return sizes;
+}
+
+TEST(ReportFiles, PdfPagesHaveTheSheetOfThePaperAsTheReportLiesOnIt) {
+    if (capture("command -v pdfinfo").empty()) GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+    struct Case {
+        const char* kind;
+        const char* start;
+        std::vector<std::string> options;
+        const char* sizes;
+    };
+    const Case cases[] = {
+        {"ancestors-list-with-repeats", "300", {"--paper", "a4"}, "595 x 842, 595 x 842, 595 x 842"},
+        {"ancestors-list-with-repeats", "300", {"--paper", "A5"}, "420 x 595, 420 x 595, 420 x 595"},
+        {"ancestors-list-with-repeats", "300", {"--paper", "tabloid"}, "792 x 1224, 792 x 1224, 792 x 1224"},
+        {"family-date-chart", "1", {"--paper", "a4"}, "842 x 595"},
+        {"family-date-chart", "1", {"--paper", "a3"}, "1191 x 842"},
+        // The summary chart's widest form: legal on letter paper, A3 on A4 when large
+        // sheets are allowed, else A4 itself.
+        {"descendant-summary-chart", "1", {"--paper", "letter"}, "1008 x 612"},
+        {"descendant-summary-chart", "1", {"--paper", "a4", "--large-sheets"}, "1191 x 842"},
+        {"descendant-summary-chart", "1", {"--paper", "a4"}, "842 x 595"},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        const std::string pdf = dir.file("report.pdf");
+        std::vector<std::string> args = {"report", c.kind, "--paf", TAMBLEWIN_DEMO_PAF, "--start", c.start, "-o", pdf};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CommandResult r = runTamblewin(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(pdfPageSizes(pdf), c.sizes) << c.kind << " " << c.options[1];
+    }
+}
+
 TEST(ReportFiles, TheDemoFamilysAncestorListAsPdfHoldsItsPages) {
     if (capture("command -v pdftotext").empty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     TempDir dir;
@@ -145,22 +233,28 @@ TEST(ReportFiles, APdfWithoutItsFontIsNotWritten) {
         EXPECT_EQ(entry.path().filename().string().find(".list.pdf"), std::string::npos) << "no temporary file is left";
 }
 
-TEST(ReportFiles, PngPagesAreLetterSheetsOneFilePerPage) {
-    TempDir dir;
-    const std::string png = dir.file("list.png");
-    const CommandResult r = runTamblewin({"report", "ancestors-list-with-repeats", "--paf", TAMBLEWIN_DEMO_PAF,
-                                          "--start", "300", "-o", png});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("list-1.png .. "), std::string::npos) << r.out;
-    const std::string bytes = readFile(dir.file("list-2.png"));
-    ASSERT_GT(bytes.size(), 24u);
-    EXPECT_EQ(bytes.substr(1, 3), "PNG");
-    auto be32 = [&](size_t at) {
-        return (uint32_t(uint8_t(bytes[at])) << 24) | (uint32_t(uint8_t(bytes[at + 1])) << 16) |
-               (uint32_t(uint8_t(bytes[at + 2])) << 8) | uint32_t(uint8_t(bytes[at + 3]));
+TEST(ReportFiles, PngPagesAreSheetsOfThePaperOneFilePerPage) {
+    struct Case {
+        const char* paper;
+        uint32_t width, height;  // at 150 pixels per inch
     };
-    EXPECT_EQ(be32(16), 1275u) << "8.5 inches at 150 pixels per inch";
-    EXPECT_EQ(be32(20), 1650u);
+    for (const Case& c : {Case{"letter", 1275, 1650}, Case{"a4", 1240, 1754}}) {
+        TempDir dir;
+        const std::string png = dir.file("list.png");
+        const CommandResult r = runTamblewin({"report", "ancestors-list-with-repeats", "--paf", TAMBLEWIN_DEMO_PAF,
+                                              "--start", "300", "--paper", c.paper, "-o", png});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find("list-1.png .. "), std::string::npos) << r.out;
+        const std::string bytes = readFile(dir.file("list-2.png"));
+        ASSERT_GT(bytes.size(), 24u);
+        EXPECT_EQ(bytes.substr(1, 3), "PNG");
+        auto be32 = [&](size_t at) {
+            return (uint32_t(uint8_t(bytes[at])) << 24) | (uint32_t(uint8_t(bytes[at + 1])) << 16) |
+                   (uint32_t(uint8_t(bytes[at + 2])) << 8) | uint32_t(uint8_t(bytes[at + 3]));
+        };
+        EXPECT_EQ(be32(16), c.width) << c.paper;
+        EXPECT_EQ(be32(20), c.height) << c.paper;
+    }
 }
 #endif
 

@@ -27,6 +27,7 @@ figure() { "$bin" info "$1" 2>/dev/null | sed -n "s/^$2: //p"; }
 
 mkdir -p "$out"
 export HOME=$(mktemp -d)  # no tuning or positions files of the user's
+export PAPERSIZE=letter   # not the machine's default paper; --paper in the options wins
 for file in "${files[@]}"; do
     name=$(basename "$file")
     rins=$(figure "$file" highestRin)

@@ -10,6 +10,7 @@
 #include "cli/progress_line.h"
 #include "cli/stop_signals.h"
 #include "files/input_guard.h"
+#include "files/system_paper.h"
 #include "files/user_files.h"
 #include "output/page_command.h"
 #include "output/printing.h"
@@ -27,6 +28,8 @@ struct ReportOptions {
     std::optional<OutputFormat> format;
     std::optional<CalendarDate> date;
     bool plainBackground = false;  // the Family Tree Chart without its leaves
+    std::optional<Paper> paper;    // none: the system's default paper
+    bool largeSheets = false;      // A3 allowed where a chart asks for a larger sheet
 };
 
 int fail(const std::string& problem, int status = kExitUsage) {
@@ -37,6 +40,12 @@ int fail(const std::string& problem, int status = kExitUsage) {
 std::string kindList() {
     std::string list;
     for (const ReportInfo& info : allReports()) list += "  " + std::string(info.commandName) + "\n";
+    return list;
+}
+
+std::string paperList() {
+    std::string list;
+    for (const Paper paper : kAllPapers) list += (list.empty() ? "" : ", ") + std::string(paperName(paper));
     return list;
 }
 
@@ -88,6 +97,10 @@ int parseOptions(const std::vector<std::string>& args, ReportOptions& options) {
             options.plainBackground = true;
             continue;
         }
+        if (option == "--large-sheets") {
+            options.largeSheets = true;
+            continue;
+        }
         if (i + 1 >= args.size()) return fail("option '" + option + "' needs a value");
         const std::string& value = args[++i];
         if (option == "--paf") options.paf = value;
@@ -96,6 +109,9 @@ int parseOptions(const std::vector<std::string>& args, ReportOptions& options) {
         else if (option == "--format") {
             options.format = formatNamed(value);
             if (!options.format) return fail("unknown format '" + value + "' (pdf, png, svg or log)");
+        } else if (option == "--paper") {
+            options.paper = paperNamed(value);
+            if (!options.paper) return fail("unknown paper '" + value + "'; the papers are " + paperList());
         } else if (option == "--date") {
             options.date = parseDate(value);
             if (!options.date) return fail("--date wants a date as YYYY-MM-DD, not '" + value + "'");
@@ -312,6 +328,8 @@ int reportCommand(const std::vector<std::string>& args) {
     ctx.dataFilePath = options.paf;
     ctx.paths = runPathsFor(options.paf);
     ctx.detailedFoliage = !options.plainBackground;
+    ctx.paper = options.paper ? *options.paper : systemPaper().paper;
+    ctx.largeSheets = options.largeSheets;
 
     const DispatchOutcome outcome = dispatchReports(ctx, flagsFor(options.kind), options.start);
     if (const int status = statusOfRun(outcome, ctx, host); status >= 0) return status;

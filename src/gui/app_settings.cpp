@@ -9,6 +9,9 @@ namespace tw::gui {
 
 namespace {
 
+const QString kPaperKey = QStringLiteral("Paper");
+const QString kLargeSheetsKey = QStringLiteral("LargeSheets");
+
 QString configHomeOr(const QString& configHome) {
     return configHome.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) : configHome;
 }
@@ -45,6 +48,20 @@ QString settingsFolder(const QString& configHome) { return configHomeOr(configHo
 std::unique_ptr<QSettings> openSettings(const QString& configHome) {
     moveOldSettings(configHome);
     return std::make_unique<QSettings>(settingsFile(configHome), QSettings::IniFormat);
+}
+
+PaperChoice loadPaperChoice(const QSettings& settings, Paper systemDefault) {
+    PaperChoice choice;
+    const QByteArray name = settings.value(kPaperKey).toString().toUtf8();
+    choice.paper = paperNamed(std::string_view(name.constData(), size_t(name.size()))).value_or(systemDefault);
+    choice.largeSheets = settings.value(kLargeSheetsKey, false).toBool();
+    return choice;
+}
+
+void savePaperChoice(QSettings& settings, const PaperChoice& choice) {
+    const std::string_view name = paperName(choice.paper);
+    settings.setValue(kPaperKey, QString::fromUtf8(name.data(), qsizetype(name.size())));
+    settings.setValue(kLargeSheetsKey, choice.largeSheets);
 }
 
 }  // namespace tw::gui

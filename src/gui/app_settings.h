@@ -1,5 +1,5 @@
 #pragma once
-// The program's own settings (the files opened lately): one file in the program's
+// The program's own settings (the files opened lately, the paper): one file in the program's
 // configuration folder, beside the Descendant Summary Chart's tuning file:
 // $XDG_CONFIG_HOME/tamblewin/tamblewin.conf, else ~/.config/tamblewin/tamblewin.conf.
 // Earlier versions kept them in ~/.config/Tamblewin/Tamblewin.conf; the first use
@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QString>
 #include <memory>
+
+#include "output/paper.h"
 
 namespace tw::gui {
 
@@ -18,5 +20,18 @@ QString settingsFolder(const QString& configHome = QString());
 // The settings, with those of the old place moved in first when there are any and
 // the new file does not exist yet.
 std::unique_ptr<QSettings> openSettings(const QString& configHome = QString());
+
+// The paper the windows lay reports out on when they print into a PDF file, and
+// whether the Descendant Summary Chart may take an A3 sheet on the A series.
+struct PaperChoice {
+    Paper paper = Paper::Letter;
+    bool largeSheets = false;
+    bool operator==(const PaperChoice&) const = default;
+};
+
+// The choice kept in the settings; systemDefault until the user has chosen a paper
+// (or when the one kept is no paper this program knows).
+PaperChoice loadPaperChoice(const QSettings& settings, Paper systemDefault);
+void savePaperChoice(QSettings& settings, const PaperChoice& choice);
 
 }  // namespace tw::gui

@@ -27,6 +27,18 @@ QPageSize qtPageSize(Paper paper) {
     return QPageSize(QPageSize::Letter);
 }
 
+QString sheetName(const PageGeometry& page) {
+    QString name;
+    if (page.paper) {
+        const std::string_view title = paperTitle(*page.paper);
+        name = QString::fromUtf8(title.data(), qsizetype(title.size()));
+    } else {
+        name = QStringLiteral("%1 x %2 in").arg(page.width, 0, 'f', 2).arg(page.height, 0, 'f', 2);
+    }
+    if (page.landscape) name += QStringLiteral(" landscape");
+    return name;
+}
+
 GuiPrinter::GuiPrinter(UiDialogs& dialogs) : dialogs_(dialogs) {
     const QStringList printers = systemPrinters();
     if (printers.isEmpty())
@@ -62,8 +74,9 @@ void GuiPrinter::useSystemPrinter(const QString& name) {
 
 void GuiPrinter::usePdfFile(const QString& path) {
     const QPageLayout layout = printer_.pageLayout();
-    printer_.setOutputFormat(QPrinter::PdfFormat);
+    // Named first: Qt turns a printer whose file name is emptied back to the system's.
     printer_.setOutputFileName(path);
+    printer_.setOutputFormat(QPrinter::PdfFormat);
     pdfTarget_ = path;
     // A PDF file has no unprintable margins; its paper is the one the report asks for.
     printer_.setFullPage(true);

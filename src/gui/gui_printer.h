@@ -34,6 +34,10 @@ class UiDialogs;
 // Qt's page size of a paper.
 QPageSize qtPageSize(Paper paper);
 
+// What the user is told a page is: its paper ("A4", "Legal landscape"), or its size
+// in inches when it is of no paper the program knows.
+QString sheetName(const PageGeometry& page);
+
 class GuiPrinter : public Printer {
 public:
     explicit GuiPrinter(UiDialogs& dialogs);

@@ -17,6 +17,7 @@
 
 #include "charts/ftc_preview.h"
 #include "charts/ftc_state.h"
+#include "gui/gui_printer.h"
 #include "gui/preview_layout.h"
 #include "gui/print_window.h"
 #include "gui/tamblewin_app.h"
@@ -93,6 +94,8 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     EdtGotoPage->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EdtGotoPage));
     LabelPageCount = new QLabel(Panel1);
     LabelPageCount->setObjectName(QStringLiteral("LabelPageCount"));
+    LabelPaper = new QLabel(Panel1);
+    LabelPaper->setObjectName(QStringLiteral("LabelPaper"));
     BtnNext = makeButton(QStringLiteral(" >"), "BtnNext", Panel1);
     BtnLastPg = makeButton(QStringLiteral(">>"), "BtnLastPg", Panel1);
     BtnGoto = makeButton(QStringLiteral("Go"), "BtnGoto", Panel1);
@@ -257,6 +260,7 @@ void TPagePreview::updateButtons() {
     BtnLastPg->setEnabled(paged && viewed < log.lastPageIndex());
     if (paged) EdtGotoPage->setText(QString::number(viewed + 1));
     LabelPageCount->setText(paged ? QStringLiteral("of %1").arg(log.lastPageIndex() + 1) : QString());
+    LabelPaper->setText(paged ? sheetName(log.page()) : QString());
 }
 
 void TPagePreview::showPage(int index) {
@@ -364,6 +368,9 @@ void TPagePreview::layoutControls() {
     Panel1->setGeometry(0, 0, l.panelWidth, kPanelHeight);
     BtnCancel->move(l.cancelLeft, 46);
     BtnPrint->move(l.printLeft, 46);
+    // The paper in the room between Print and Cancel.
+    const int paperLeft = l.printLeft + BtnPrint->width() + 10;
+    LabelPaper->setGeometry(paperLeft, 50, std::max(0, l.cancelLeft - paperLeft - 4), 22);
     cbZoom->setGeometry(std::max(l.cancelLeft, std::min(clientWidth - 112, 680)), 8, 100, 28);
     canvas->setGeometry(0, kPanelHeight, clientWidth - vbarWidth, clientHeight - hbarHeight - kPanelHeight);
 

@@ -48,6 +48,7 @@ public:
     QPushButton* BtnLastPg = nullptr;
     QLineEdit* EdtGotoPage = nullptr;
     QLabel* LabelPageCount = nullptr;  // "of 12" after the page number
+    QLabel* LabelPaper = nullptr;      // the paper the pages are laid out on: "A4"
     QPushButton* BtnGoto = nullptr;
     QPushButton* BtnPrint = nullptr;
     QPushButton* BtnCancel = nullptr;

@@ -1,5 +1,6 @@
 #include "gui/print_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include "gui/data_file_window.h"
 #include "gui/preview_window.h"
 #include "gui/print_naming.h"
+#include "gui/start_window.h"
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
 #include "output/printing.h"
@@ -83,6 +85,24 @@ TPB::TPB(TamblewinApp& app) : app_(app) {
     cbPrinter = new QComboBox(this);
     cbPrinter->setObjectName(QStringLiteral("cbPrinter"));
     printerLabel->setBuddy(cbPrinter);
+    auto* paperLabel = new QLabel(QStringLiteral("Paper:"), this);
+    cbPaper = new QComboBox(this);
+    cbPaper->setObjectName(QStringLiteral("cbPaper"));
+    for (const Paper paper : kAllPapers) {
+        const std::string_view title = paperTitle(paper);
+        cbPaper->addItem(QString::fromUtf8(title.data(), qsizetype(title.size())), int(paper));
+    }
+    paperLabel->setBuddy(cbPaper);
+    lblPrinterPaper = new QLabel(this);
+    lblPrinterPaper->setObjectName(QStringLiteral("lblPrinterPaper"));
+    cbLargeSheets = new QCheckBox(QStringLiteral("A3 where needed"), this);
+    cbLargeSheets->setObjectName(QStringLiteral("cbLargeSheets"));
+    cbLargeSheets->setToolTip(
+        QStringLiteral("On A5, A4 or A3 paper the Descendant Summary Chart may take an A3 sheet where it needs a "
+                       "larger one; otherwise it fits itself onto the paper."));
+    connect(cbPrinter, &QComboBox::activated, this, [this] { layoutChoiceChanged(); });
+    connect(cbPaper, &QComboBox::activated, this, [this] { layoutChoiceChanged(); });
+    connect(cbLargeSheets, &QCheckBox::clicked, this, [this] { layoutChoiceChanged(); });
     btnBack = makeButton(QStringLiteral("Back"), "btnBack", this);
     btnPrint = makeButton(QStringLiteral("Print"), "btnPrint", this);
     btnCancel = makeButton(QStringLiteral("Cancel"), "btnCancel", this);
@@ -112,19 +132,25 @@ TPB::TPB(TamblewinApp& app) : app_(app) {
     edtEndPage->setGeometry(textLeft + metrics.horizontalAdvance(kRangeCaption) + 6, 116, 60, 24);
     printerLabel->setGeometry(48, 188, 60, 26);
     cbPrinter->setGeometry(110, 188, 280, 26);
-    btnBack->setGeometry(60, 236, 90, 30);
-    btnPrint->setGeometry(166, 236, 90, 30);
-    btnCancel->setGeometry(272, 236, 90, 30);
+    paperLabel->setGeometry(48, 222, 60, 26);
+    cbPaper->setGeometry(110, 222, 110, 26);
+    lblPrinterPaper->setGeometry(110, 222, 140, 26);
+    cbLargeSheets->setGeometry(250, 222, 150, 26);
+    btnBack->setGeometry(60, 270, 90, 30);
+    btnPrint->setGeometry(166, 270, 90, 30);
+    btnCancel->setGeometry(272, 270, 90, 30);
 
     setTabOrder(rbAll, rbRange);
     setTabOrder(rbRange, edtStartPage);
     setTabOrder(edtStartPage, edtEndPage);
     setTabOrder(edtEndPage, rbCurrentPage);
     setTabOrder(rbCurrentPage, cbPrinter);
-    setTabOrder(cbPrinter, btnBack);
+    setTabOrder(cbPrinter, cbPaper);
+    setTabOrder(cbPaper, cbLargeSheets);
+    setTabOrder(cbLargeSheets, btnBack);
     setTabOrder(btnBack, btnPrint);
     setTabOrder(btnPrint, btnCancel);
-    setFixedSize(424, 284);
+    setFixedSize(424, 318);
 }
 
 bool TPB::eventFilter(QObject* watched, QEvent* event) {
@@ -134,16 +160,20 @@ bool TPB::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TPB::beforeShowing() {
-    const int pages = app_.context().pageLog.lastPageIndex() + 1;
-    rbAll->setText(QStringLiteral("All %1 pages").arg(pages));
-    edtStartPage->setText(QStringLiteral("1"));
-    edtEndPage->setText(QString::number(pages));
+    showPageCounts();
     rbAll->setChecked(true);
     rbCurrentPage->show();
     rbCurrentPage->setEnabled(true);
     fillPrinters();
     centreOnMonitor(this);
     btnPrint->setFocus();
+}
+
+void TPB::showPageCounts() {
+    const int pages = app_.context().pageLog.lastPageIndex() + 1;
+    rbAll->setText(QStringLiteral("All %1 pages").arg(pages));
+    edtStartPage->setText(QStringLiteral("1"));
+    edtEndPage->setText(QString::number(pages));
 }
 
 void TPB::fillPrinters() {
@@ -153,7 +183,68 @@ void TPB::fillPrinters() {
     cbPrinter->addItem(QStringLiteral("PDF file"), QString());
     const int current = printer.printsToPdf() ? cbPrinter->count() - 1 : std::max(0, cbPrinter->findData(printer.printerName()));
     cbPrinter->setCurrentIndex(current);
+    showPaperChoice();
     updateButtons();
+}
+
+void TPB::showPaperChoice() {
+    const bool pdf = cbPrinter->currentData().toString().isEmpty();
+    const PaperChoice choice = app_.paperChoice();
+    cbPaper->setCurrentIndex(cbPaper->findData(int(choice.paper)));
+    cbLargeSheets->setChecked(choice.largeSheets);
+    cbPaper->setVisible(pdf);
+    lblPrinterPaper->setVisible(!pdf);
+    if (!pdf) lblPrinterPaper->setText(sheetName(pageOfPrinter(app_.printer().geometry(), false)));
+}
+
+bool TPB::takeLayoutChoice() {
+    GuiPrinter& printer = app_.printer();
+    const QString name = cbPrinter->currentData().toString();
+    bool laidOutForAnother = false;
+    const bool otherPrinter =
+        name.isEmpty() ? !printer.printsToPdf() : (printer.printsToPdf() || printer.printerName() != name);
+    if (otherPrinter) {
+        if (name.isEmpty())
+            printer.usePdfFile(printer.pdfFile());
+        else
+            printer.useSystemPrinter(name);
+        laidOutForAnother = true;
+    }
+    const PaperChoice before = app_.paperChoice();
+    const PaperChoice chosen{Paper(cbPaper->currentData().toInt()), cbLargeSheets->isChecked()};
+    if (chosen != before) {
+        app_.choosePaper(chosen);
+        // A system printer keeps its own paper; the large sheets count on any printer.
+        laidOutForAnother = laidOutForAnother || (chosen.paper != before.paper && printer.printsToPdf()) ||
+                            chosen.largeSheets != before.largeSheets;
+    }
+    return laidOutForAnother;
+}
+
+void TPB::layoutChoiceChanged() {
+    // A choice made while the report is laid out again is taken when that ends.
+    if (printing_ || layingOut_) return;
+    layingOut_ = true;
+    updateButtons();
+    bool laidOut = false;
+    bool wrote = true;
+    while (wrote && takeLayoutChoice()) {
+        showPaperChoice();
+        wrote = app_.chooseRin().runAgain();
+        laidOut = true;
+    }
+    layingOut_ = false;
+    showPaperChoice();
+    updateButtons();
+    // The report could not be laid out again (its messages were shown): there are no
+    // pages left to print.
+    if (!wrote) {
+        finish(kCancel);
+        return;
+    }
+    if (!laidOut) return;
+    app_.pagePreview().prepare();
+    showPageCounts();
 }
 
 int TPB::pageNumber(const QString& text) {
@@ -180,7 +271,7 @@ bool TPB::choosePrinter() {
 }
 
 void TPB::btnPrintClick() {
-    if (printing_) return;
+    if (printing_ || layingOut_) return;
     PageLog& log = app_.context().pageLog;
     const int pages = log.lastPageIndex() + 1;
     int first = 1;
@@ -212,15 +303,16 @@ void TPB::btnPrintClick() {
 }
 
 void TPB::updateButtons() {
-    // While pages are printed only the progress box's Cancel works.
-    for (QWidget* control : {static_cast<QWidget*>(btnBack), static_cast<QWidget*>(btnPrint),
-                             static_cast<QWidget*>(btnCancel), static_cast<QWidget*>(cbPrinter)})
-        control->setEnabled(!printing_);
+    // While pages are printed only the progress box's Cancel works; while the report
+    // is laid out again, only the choices that lead to another layout.
+    for (QPushButton* button : {btnBack, btnPrint, btnCancel}) button->setEnabled(!printing_ && !layingOut_);
     cbPrinter->setEnabled(!printing_ && cbPrinter->count() > 1);
+    cbPaper->setEnabled(!printing_);
+    cbLargeSheets->setEnabled(!printing_);
 }
 
 void TPB::closedByFrame() {
-    if (!printing_) finish(kClosed);
+    if (!printing_ && !layingOut_) finish(kClosed);
 }
 
 void TPB::btnBackClick() { finish(kBack); }

@@ -1,10 +1,15 @@
 #pragma once
 // The print box ("PB"): all pages, a range, or the page on view, and the printer to
-// use (a system printer or a PDF file). Its result: 0 Back, 1 Print, 2 Cancel, and
-// -2 when it was closed by the window frame.
+// use (a system printer or a PDF file) with its paper: a PDF file takes the paper
+// chosen here (and whether the Descendant Summary Chart may take an A3 sheet), a
+// system printer keeps its own, which is shown instead. A change of printer or paper
+// lays the report out again at once, and the preview behind shows the new pages.
+// Its result: 0 Back, 1 Print, 2 Cancel, and -2 when it was closed by the window
+// frame.
 
 #include "gui/modal_window.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -30,6 +35,9 @@ public:
     QLineEdit* edtEndPage = nullptr;
     QRadioButton* rbCurrentPage = nullptr;
     QComboBox* cbPrinter = nullptr;
+    QComboBox* cbPaper = nullptr;          // the papers, for a PDF file
+    QCheckBox* cbLargeSheets = nullptr;    // A3 for the Descendant Summary Chart
+    QLabel* lblPrinterPaper = nullptr;     // a system printer's own paper
     QPushButton* btnBack = nullptr;
     QPushButton* btnPrint = nullptr;
     QPushButton* btnCancel = nullptr;
@@ -37,8 +45,14 @@ public:
     // Shows the box modally and returns its result.
     int run() { return showModal(); }
 
-    // The buttons' and the printer choice's states: none works while pages are printed.
+    // The buttons' and the printer choice's states: none works while pages are
+    // printed, and only the printer and paper choices while the report is laid out
+    // again.
     void updateButtons();
+
+    // The printer or paper chosen in the box changed: the printer and the paper are
+    // taken, and the report is laid out again when its pages are not on them.
+    void layoutChoiceChanged();
 
     void btnBackClick();
     void btnPrintClick();
@@ -54,12 +68,20 @@ protected:
 
 private:
     void fillPrinters();
+    void showPageCounts();
+    // The paper combo and large-sheets box for a PDF file, the printer's own paper
+    // for a system printer.
+    void showPaperChoice();
+    // Points the printer at the printer and paper chosen; true when the report's
+    // pages were laid out for another.
+    bool takeLayoutChoice();
     // Points the printer at the choice of the combo box; false when the user
     // cancelled naming the PDF file.
     bool choosePrinter();
 
     TamblewinApp& app_;
     bool printing_ = false;
+    bool layingOut_ = false;
 };
 
 }  // namespace tw::gui

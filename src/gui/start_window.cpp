@@ -152,22 +152,27 @@ void TChooseRin::activate() {
     }
 }
 
+DispatchOutcome TChooseRin::runReports(const QString& start) {
+    app_.host().clearStopRequest();
+    closeAfterRun_ = false;
+    running_ = true;
+    lastStart_ = start;
+    updateButtons();
+    const DispatchOutcome outcome = dispatchReports(app_.context(), app_.settings().reportFlags, start.toStdString());
+    running_ = false;
+    updateButtons();
+    return outcome;
+}
+
 void TChooseRin::btnNextClick() {
     if (running_) return;
     AppContext& ctx = app_.context();
     GuiHost& host = app_.host();
-    host.clearStopRequest();
-    closeAfterRun_ = false;
     lblNote->setText(QString());
-    running_ = true;
     previewReady_ = false;
-    updateButtons();
     ctx.detailedFoliage = cbFoliage->isChecked();
 
-    const DispatchOutcome outcome = dispatchReports(ctx, app_.settings().reportFlags, edtStart->text().toStdString());
-
-    running_ = false;
-    updateButtons();
+    const DispatchOutcome outcome = runReports(edtStart->text());
     // With no report chosen nothing was written, and there is nothing to preview.
     const bool anyChosen = std::any_of(app_.settings().reportFlags.begin(), app_.settings().reportFlags.end(),
                                        [](int32_t flag) { return flag != 0; });
@@ -231,8 +236,24 @@ void TChooseRin::btnBackClick() {
 
 void TChooseRin::btnPreviewClick() {
     app_.pagePreview().open();
+    // A run from the preview stopped on bad data: the window closes, as after Next.
+    if (closeAfterRun_) {
+        closeAfterRun_ = false;
+        finish(Rejected);
+        return;
+    }
     activate();
     traceShown(this);
+}
+
+bool TChooseRin::runAgain() {
+    if (running_) return false;
+    const DispatchOutcome outcome = runReports(lastStart_);
+    AppContext& ctx = app_.context();
+    const bool wrote = outcome == DispatchOutcome::Ran && ctx.pageLog.storedPageCount() > 0 && !closeAfterRun_ &&
+                       !app_.host().stopRequested();
+    if (wrote) app_.settings().reportTitle = reportTitle(ctx, app_.settings().reportFlags, lastStart_.toStdString());
+    return wrote;
 }
 
 void TChooseRin::showProgress(int generation) {

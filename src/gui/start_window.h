@@ -7,6 +7,7 @@
 
 #include "gui/gui_host.h"
 #include "gui/modal_window.h"
+#include "wizard/dispatcher.h"
 
 class QCheckBox;
 class QLabel;
@@ -51,6 +52,11 @@ public:
     void btnBackClick();
     void btnPreviewClick();
 
+    // Lays the report out again from the same start, as Next did, for the paper or
+    // printer chosen since (the print box asks while the preview shows the pages);
+    // false when it wrote no pages.
+    bool runAgain();
+
     bool reportRunning() const { return running_; }
 
     // StartWindowLink
@@ -67,11 +73,15 @@ protected:
     void closedByFrame() override;
 
 private:
+    // Runs the chosen reports from the start given, with the progress display.
+    DispatchOutcome runReports(const QString& start);
+
     TamblewinApp& app_;
     bool running_ = false;
     bool closeAfterRun_ = false;
     bool previewReady_ = false;  // the last run wrote pages: Preview shows them
     bool progressOnce_ = true;
+    QString lastStart_;  // the start field of the last run, for running it again
 };
 
 }  // namespace tw::gui

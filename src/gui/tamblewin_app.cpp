@@ -2,6 +2,7 @@
 
 #include "gui/browse_window.h"
 #include "gui/couple_list_window.h"
+#include "files/system_paper.h"
 #include "gui/data_file_window.h"
 #include "gui/preview_window.h"
 #include "gui/print_window.h"
@@ -14,6 +15,9 @@ namespace tw::gui {
 
 TamblewinApp::TamblewinApp(UiDialogs& dialogs)
     : dialogs_(dialogs), printer_(dialogs), host_(dialogs, printer_), ctx_(host_) {
+    const PaperChoice paper = loadPaperChoice(*openSettings(), systemPaper().paper);
+    ctx_.paper = paper.paper;
+    ctx_.largeSheets = paper.largeSheets;
     // The windows, in this order.
     titleScreen_ = std::make_unique<TTitleScreen>(*this);
     chooseFile_ = std::make_unique<TChooseFile>(*this);
@@ -31,6 +35,12 @@ TamblewinApp::~TamblewinApp() {
     host_.setStartWindow(nullptr);
     // A print job still open when the program ends is dropped.
     ctx_.pageLog.abandonPrinting();
+}
+
+void TamblewinApp::choosePaper(const PaperChoice& choice) {
+    ctx_.paper = choice.paper;
+    ctx_.largeSheets = choice.largeSheets;
+    savePaperChoice(*openSettings(), choice);
 }
 
 int TamblewinApp::run() {

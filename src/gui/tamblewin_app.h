@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+#include "gui/app_settings.h"
 #include "gui/gui_host.h"
 #include "gui/gui_printer.h"
 #include "gui/recent_files.h"
@@ -55,6 +56,13 @@ public:
     UiDialogs& dialogs() { return dialogs_; }
     WizardSettings& settings() { return settings_; }
     OwnRecentFiles& ownRecentFiles() { return ownRecentFiles_; }
+
+    // The paper reports are laid out on when they print into a PDF file (a system
+    // printer keeps its own), and whether the Descendant Summary Chart may take A3:
+    // from the settings, or the system's default paper until the user chooses one.
+    PaperChoice paperChoice() const { return {ctx_.paper, ctx_.largeSheets}; }
+    // Takes the choice for the next runs and keeps it in the settings.
+    void choosePaper(const PaperChoice& choice);
 
     TTitleScreen& titleScreen() { return *titleScreen_; }
     TChooseFile& chooseFile() { return *chooseFile_; }

@@ -3,6 +3,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 #include <QThread>
 #include <QWidget>
@@ -96,6 +98,14 @@ void Driver::poll() {
         action();
         runningLevels_.pop_back();
     });
+}
+
+QSize pdfPageSize(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)"));
+    const QRegularExpressionMatch m = box.match(QString::fromLatin1(file.readAll()));
+    return m.hasMatch() ? QSize(qRound(m.captured(1).toDouble()), qRound(m.captured(2).toDouble())) : QSize();
 }
 
 void click(QAbstractButton* button) {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSize>
 #include <QString>
 #include <QTimer>
 #include <deque>
@@ -82,6 +83,9 @@ private:
 
 // A real mouse click on a button.
 void click(QAbstractButton* button);
+
+// The first page's size in points, rounded, from a PDF file's MediaBox.
+QSize pdfPageSize(const QString& path);
 
 // One application object with recording dialogs.
 struct AppUnderTest {

@@ -18,6 +18,9 @@ int main(int argc, char** argv) {
     qunsetenv("TAMBLEWIN_DSC_TUNING");
     qputenv("WINEPREFIX", (home.path() + QStringLiteral("/wine")).toLocal8Bit());
     qputenv("TAMBLEWIN_TEST_HOME", home.path().toLocal8Bit());
+    // Letter paper on first start, whatever the machine's locale and paper
+    // configuration say.
+    qputenv("PAPERSIZE", "letter");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tamblewin"));
     QApplication::setOrganizationName(QStringLiteral("Tamblewin"));

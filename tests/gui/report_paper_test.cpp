@@ -18,15 +18,6 @@ namespace tw::gui::test {
 
 namespace {
 
-// The first page's size in points, from the PDF file's MediaBox.
-QSize pdfPageSize(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)"));
-    const QRegularExpressionMatch m = box.match(QString::fromLatin1(file.readAll()));
-    return m.hasMatch() ? QSize(qRound(m.captured(1).toDouble()), qRound(m.captured(2).toDouble())) : QSize();
-}
-
 // Runs a report as the start window's Next does, after the report selection has
 // set the paper mode.
 void runReport(AppUnderTest& t, ReportKind kind, const char* start) {

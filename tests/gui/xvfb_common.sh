@@ -4,7 +4,7 @@
 #   usage: SCRIPT TAMBLEWIN DEMO_PAF SCREEN_CHECK OUT_DIR
 # The script runs itself again under xvfb-run, then starts tamblewin with a settings
 # folder, state folder and Wine prefix of its own (no recent files, nothing written
-# into the home folder). The program appends the name of every window it shows to
+# into the home folder) and letter paper as the system's. The program appends the name of every window it shows to
 # TAMBLEWIN_WINDOW_TRACE (and does nothing else with it), which wait_for reads.
 # Without one of the tools the test is skipped (exit status 77).
 
@@ -37,6 +37,8 @@ export XDG_STATE_HOME=$work/state
 unset TAMBLEWIN_DSC_TUNING
 export WINEPREFIX=$work/wine
 export TAMBLEWIN_WINDOW_TRACE=$work/windows
+# Letter paper on first start, whatever the machine's locale and paper configuration.
+export PAPERSIZE=letter
 export QT_QPA_PLATFORM=xcb
 : >"$TAMBLEWIN_WINDOW_TRACE"
 log=$out/$name.log

@@ -5,7 +5,9 @@
 # is left with Esc and whose start window with Cancel, so that its print job is never
 # printed nor abandoned by the preview's Cancel. Then an Ancestors List (with repeats)
 # for RIN 300 is previewed and printed into a PDF file, which must be on letter paper,
-# upright (pdfinfo: 612 x 792 pts).
+# upright (pdfinfo: 612 x 792 pts). Then the same list is run again, A4 is chosen in
+# the print box (which lays it out again), and the PDF file printed must be on A4,
+# upright (595 x 842 pts).
 #
 # Which window is up comes from TAMBLEWIN_WINDOW_TRACE, as in xvfb_preview_test.sh.
 # Without xvfb-run, xdotool or pdfinfo the test is skipped (exit status 77).
@@ -56,25 +58,52 @@ wait_for TChooseRin
 xdotool type --delay 5 300
 open_preview
 "$check" "$out/paper-al-preview.png" 0 0 0 0 0 >/dev/null
-eval "$(xdotool search --name '^Page Preview$' getwindowgeometry --shell | head -n 6)"
-xdotool mousemove --sync "$((X + 420))" "$((Y + 60))" click 1   # Print
-wait_for TPB
-xdotool key shift+Tab shift+Tab End           # the printer: "PDF file", the last choice
-xdotool key Return                            # Print
-echo "waiting for the PDF file dialog"
-xdotool search --sync --onlyvisible --name '^Print to PDF file$' >/dev/null
-sleep 0.5
-xdotool key ctrl+a
-xdotool type --delay 5 "$pdf"
-xdotool key Return
-wait_for TChooseRin
-while [ ! -f "$pdf" ]; do
-    kill -0 "$app" 2>/dev/null || { echo "FAIL: tamblewin ended before the PDF file was written"; exit 1; }
-    sleep 0.2
-done
-size=$(pdfinfo "$pdf" | sed -n 's/^Page size: *//p')
+
+# From the preview: Print, then in the print box the keys given (the focus starts on
+# Print), Print, and the PDF file named; waits until the file is written.
+print_into() {
+    local file=$1
+    shift
+    eval "$(xdotool search --name '^Page Preview$' getwindowgeometry --shell | head -n 6)"
+    xdotool mousemove --sync "$((X + 420))" "$((Y + 60))" click 1   # Print
+    wait_for TPB
+    for key in "$@"; do
+        xdotool key "$key"
+        sleep 0.3                             # a new paper is laid out at once
+    done
+    "$check" "$out/paper-print-box-$(basename "$file" .pdf).png" 0 0 0 0 0 >/dev/null
+    xdotool key Return                        # Print
+    echo "waiting for the PDF file dialog"
+    xdotool search --sync --onlyvisible --name '^Print to PDF file$' >/dev/null
+    sleep 0.5
+    xdotool key ctrl+a
+    xdotool type --delay 5 "$file"
+    xdotool key Return
+    wait_for TChooseRin
+    while [ ! -f "$file" ]; do
+        kill -0 "$app" 2>/dev/null || { echo "FAIL: tamblewin ended before the PDF file was written"; exit 1; }
+        sleep 0.2
+    done
+}
+
+# The first page's size as pdfinfo gives it, rounded to whole points.
+page_size() {
+    pdfinfo "$1" | sed -n 's/^Page size: *\([0-9.]*\) x \([0-9.]*\) pts.*/\1 \2/p' |
+        awk '{ printf "%d x %d pts\n", $1 + 0.5, $2 + 0.5 }'
+}
+
+# The printer: "PDF file", the last choice (four fields before Print).
+print_into "$pdf" shift+Tab shift+Tab shift+Tab shift+Tab End
+size=$(page_size "$pdf")
 echo "Ancestors List printed after a legal landscape chart: $size"
-case $size in
-    "612 x 792 pts"*) echo "PASS" ;;
-    *) echo "FAIL: the Ancestors List is not on upright letter paper"; exit 1 ;;
-esac
+[ "$size" = "612 x 792 pts" ] || { echo "FAIL: the Ancestors List is not on upright letter paper"; exit 1; }
+
+# The file dialog took the keyboard; a click on the start window (centred on the
+# screen) gives it back.
+xdotool mousemove --sync 640 512 click 1
+open_preview                                  # Next runs the list again
+print_into "$work/ancestors-a4.pdf" shift+Tab shift+Tab shift+Tab Down Down Down Down
+size=$(page_size "$work/ancestors-a4.pdf")
+echo "Ancestors List printed after choosing A4 in the print box: $size"
+[ "$size" = "595 x 842 pts" ] || { echo "FAIL: the Ancestors List is not on upright A4 paper"; exit 1; }
+echo "PASS"

@@ -145,8 +145,9 @@ else
     fail "groff -man: $(cat "$work/man.err")"
 fi
 man_text=$(groff -man -Tutf8 -rLL=1000n -rHY=0 -P-c -P-b -P-u "$man_page" 2>/dev/null)
-for word in "${commands[@]}" "${reports[@]}" --paf --start -o --format --date --plain-background --help --version \
-            DSCtest.txt ft.log .twft TAMBLEWIN_DSC_TUNING SOURCE_DATE_EPOCH XDG_CONFIG_HOME XDG_STATE_HOME; do
+for word in "${commands[@]}" "${reports[@]}" --paf --start -o --format --paper --large-sheets --date --plain-background \
+            --help --version DSCtest.txt ft.log .twft TAMBLEWIN_DSC_TUNING SOURCE_DATE_EPOCH XDG_CONFIG_HOME \
+            XDG_STATE_HOME PAPERSIZE PAPERCONF /etc/papersize; do
     grep -qF -- "$word" <<<"$man_text" || fail "man page does not mention $word"
 done
 for status in 0 1 2 3 5; do
@@ -217,10 +218,11 @@ expect_completion "$(printf '%s\n' "${reports[@]}" | grep '^desc' | tr '\n' ' ' 
 expect_completion "$(printf '%s\n' "${reports[@]}" | tr '\n' ' ' | sed 's/ $//')" tamblewin report ''
 expect_completion "$(printf '%s\n' "${commands[@]}" --help --version | sort -u | tr '\n' ' ' | sed 's/ $//')" tamblewin ''
 expect_completion "log pdf png svg" tamblewin report family-tree-chart --format ''
+expect_completion "a3 a4 a5" tamblewin report family-tree-chart --paper a
 expect_completion "family.paf sub tree.ged" tamblewin report family-tree-chart --paf ''
 expect_completion "family.paf notes.txt sub tree.ged" tamblewin report family-tree-chart -o ''
 expect_completion "family.paf sub tree.ged" tamblewin people ''
-expect_completion "--date --format --plain-background --start -o" tamblewin report descendants-list --paf family.paf ''
+expect_completion "--date --format --large-sheets --paper --plain-background --start -o" tamblewin report descendants-list --paf family.paf ''
 
 # --- The Debian package ------------------------------------------------------------
 packages=$work/packages

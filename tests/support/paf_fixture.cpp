@@ -87,6 +87,8 @@ CommandResult runTamblewin(const std::vector<std::string>& args,
         // run's own, never the user's.
         setenv("HOME", dir.path().c_str(), 1);
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "TAMBLEWIN_DSC_TUNING"}) unsetenv(name);
+        // Letter paper whatever the machine's locale and paper configuration say.
+        setenv("PAPERSIZE", "letter", 1);
         for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
         std::vector<char*> argv;
         std::string exe = TAMBLEWIN_EXE;

@@ -52,8 +52,8 @@ struct CommandResult {
     std::string out;  // standard output
     std::string err;  // standard error
 };
-// Runs the program with a home of its own (no XDG folders, no tuning file) and the
-// given variables set on top.
+// Runs the program with a home of its own (no XDG folders, no tuning file), on letter
+// paper (PAPERSIZE=letter), and the given variables set on top.
 CommandResult runTamblewin(const std::vector<std::string>& args,
                            const std::vector<std::pair<std::string, std::string>>& environment = {});
 

@@ -54,14 +54,24 @@ void PdfSurface::beginPage(const PrinterGeometry& sheet) {
     page_ = PageState{};
     pathOpen_ = false;
     const double scale = 72.0 / std::max(sheet.pixelsPerInchY, 1);
-    // Pixels with y down, scaled to points; wide lines end and join round.
-    content_ += pdfNumber(scale) + " 0 0 " + pdfNumber(-scale) + " 0 " + pdfNumber(sheet.physicalHeight * scale) + " cm 1 J 1 j\n";
+    sheetWidthPoints_ = sheet.physicalWidth * scale;
+    sheetHeightPoints_ = sheet.physicalHeight * scale;
+    // A sheet of a named paper is that paper exactly: its pixels only round it (an
+    // A4 sheet of 4961 pixels at 600 per inch would be 595.32 points wide, not 595.28).
+    if (const auto paper = paperOfSheet(sheetWidthPoints_ / 72, sheetHeightPoints_ / 72)) {
+        const PageGeometry exact = pageOf(*paper, sheetWidthPoints_ > sheetHeightPoints_);
+        sheetWidthPoints_ = exact.width * 72;
+        sheetHeightPoints_ = exact.height * 72;
+    }
+    // Pixels with y down from the sheet's top, scaled to points; wide lines end and
+    // join round.
+    content_ +=
+        pdfNumber(scale) + " 0 0 " + pdfNumber(-scale) + " 0 " + pdfNumber(sheetHeightPoints_) + " cm 1 J 1 j\n";
 }
 
 void PdfSurface::finishPage() {
     endPath();
-    const double toPoints = 72.0 / std::max(sheet_.pixelsPerInchY, 1);
-    document_.addPage(sheet_.physicalWidth * toPoints, sheet_.physicalHeight * toPoints, content_);
+    document_.addPage(sheetWidthPoints_, sheetHeightPoints_, content_);
 }
 
 void PdfSurface::setFont(std::string_view face, int pixelHeight, int angleTenths) {

@@ -67,6 +67,8 @@ private:
     PdfDocument& document_;
     std::string content_;
     PrinterGeometry sheet_;  // of the page being drawn
+    double sheetWidthPoints_ = 0;
+    double sheetHeightPoints_ = 0;
     PageState page_;
     bool pathOpen_ = false;  // a line path is being built (lines joined end to start)
     DevicePoint current_;
