@@ -111,8 +111,8 @@ void DescendantPage::drawHeader() {
         log_.lineTo(x, bottom);
     }
     const int32_t ppi = log_.pixelsPerInch();
-    columns_.nameLimit = int32_t(double(ppi) * at.nameWidth);
-    columns_.parentLimit = int32_t(double(ppi) * at.parentWidth);
+    columns_.nameLimit = std::max(int32_t(double(ppi) * at.nameWidth), 0);
+    columns_.parentLimit = std::max(int32_t(double(ppi) * at.parentWidth), 0);
     drawDateAndFile(log_, at.right, at.left, top - kDateAbove, date_, ctx_.dataFilePath);
 
     log_.fontSize(kHeadingSize);
@@ -180,7 +180,11 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
 }
 
 void DescendantPage::printNoChildren(double y) {
-    log_.text(layout_.nameX, y, kNoChildren);
+    // In the name column: over two lines where it is narrow (A5).
+    for (const std::string& line : wrapName(log_, kNoChildren, layout_.nameWidth)) {
+        log_.text(layout_.nameX, y, line);
+        y += kLineHeight;
+    }
     log_.commit();
 }
 

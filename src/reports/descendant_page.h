@@ -56,7 +56,8 @@ public:
     void rememberParents(std::vector<DescendantEntry>&& generation);
     void findParents(std::vector<DescendantEntry>& generation) const;
 
-    // The line that stands for the list's body when the start couples have no children.
+    // The line (two on a narrow sheet) that stands for the list's body when the start
+    // couples have no children.
     void printNoChildren(double y);
     // Set when the grouped list marked an entry "*"; the list clears it per group.
     bool groupRepeat = false;

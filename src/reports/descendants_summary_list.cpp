@@ -23,8 +23,7 @@ namespace {
 using namespace descent_page;
 
 // Layout on letter, in inches from the sheet's top-left corner; y is the top of a
-// text. The count columns stay with the frame's right edge; the names take the
-// difference in width.
+// text.
 constexpr float kLeft = 0.75F;
 constexpr float kTop = 1.8F;
 constexpr float kBottom = 9.5F;
@@ -59,12 +58,31 @@ constexpr double kGrandTotalsRight = double(kX[1]) - 0.45;
 constexpr double kNoteX = double(kLeft) + 0.1;
 constexpr double kHeadingX = double(kLeft) + 0.15;
 
+// The columns: the names take the difference in width (down to the room their
+// heading needs), then the counts give way, each keeping room for four digits. A
+// frame too narrow for that (A5) sets the table's type two points smaller.
+constexpr int kTypeSize = 12;
+constexpr int kSmallerTypeSize = 10;
+constexpr double kLeastNames = 1.6;
+constexpr double kLeastCounts = 0.36;
+
+std::array<ListColumn, kColumns + 1> letterColumns() {
+    std::array<ListColumn, kColumns + 1> columns{};
+    columns[0] = {double(kX[1]) - double(kX[0]), kLeastNames, true};
+    for (size_t i = 1; i <= kColumns; ++i) {
+        const double end = i < kColumns ? double(kX[i + 1]) : double(kRight);
+        columns[i] = {end - double(kX[i]), kLeastCounts};
+    }
+    return columns;
+}
+
 // The layout on the page the list is given.
 struct Layout {
     double left, right, centre, bottom;
     double beforeFirstPage, pageBegun;
     std::array<double, kColumns + 1> x;  // the column boundaries
     std::array<double, kColumns> middle;  // where each column's counts are centred
+    int typeSize;  // of the headings and the body
     double labelRight, continuedX, childNameX, childNameWidth, spouseMarkRight, spouseNameX, spouseNameWidth;
     double subTotalsRight, grandTotalsRight, noteX, headingX;
 };
@@ -78,18 +96,27 @@ Layout layoutOn(const PageGeometry& page) {
     at.bottom = double(kBottom) + shift.down;
     at.beforeFirstPage = kBeforeFirstPage + shift.down;
     at.pageBegun = kPageBegun + shift.down;
+    std::array<ListColumn, kColumns + 1> columns = letterColumns();
+    at.typeSize = tableTypeSize(columns, at.right - at.left, kTypeSize, kSmallerTypeSize);
+    const std::vector<double> change = columnChanges(columns, shift.wider());
+    // x1 moves by the left edge's shift and the names' change, each boundary after
+    // it by the change of the column before it as well.
     at.x[0] = at.left;
-    for (size_t i = 1; i <= kColumns; ++i) at.x[i] = double(kX[i]) + shift.right;
+    double moved = shift.left;
+    for (size_t i = 1; i <= kColumns; ++i) {
+        moved += change[i - 1];
+        at.x[i] = double(kX[i]) + moved;
+    }
     for (size_t i = 0; i < kColumns; ++i) at.middle[i] = (at.x[i + 1] + (i + 2 <= kColumns ? at.x[i + 2] : at.right)) / 2;
     at.labelRight = kLabelRight + shift.left;
     at.continuedX = kContinuedX + shift.left;
     at.childNameX = kChildNameX + shift.left;
-    at.childNameWidth = kChildNameWidth + shift.wider();
+    at.childNameWidth = kChildNameWidth + change[0];
     at.spouseMarkRight = kSpouseMarkRight + shift.left;
     at.spouseNameX = kSpouseNameX + shift.left;
-    at.spouseNameWidth = kSpouseNameWidth + shift.wider();
-    at.subTotalsRight = kSubTotalsRight + shift.right;
-    at.grandTotalsRight = kGrandTotalsRight + shift.right;
+    at.spouseNameWidth = kSpouseNameWidth + change[0];
+    at.subTotalsRight = kSubTotalsRight + shift.left + change[0];
+    at.grandTotalsRight = kGrandTotalsRight + shift.left + change[0];
     at.noteX = kNoteX + shift.left;
     at.headingX = kHeadingX + shift.left;
     return at;
@@ -343,7 +370,7 @@ void SummaryList::drawHeader() {
         log_.lineTo(at_.x[i], at_.bottom);
     }
     drawDateAndFile(log_, at_.right, at_.left, kTop - kDateAbove, date_, ctx_.dataFilePath);
-    log_.fontSize(12);
+    log_.fontSize(at_.typeSize);
     log_.text(at_.headingX, kTop + kLowerHeading, "Child and Spouse(s)");
     for (size_t i = 0; i < kColumns; ++i) {
         if (i == 2) log_.textCentered(at_.middle[i], kTop + kUpperHeading, "G.");

@@ -39,13 +39,28 @@ constexpr double kTotalsLabelBefore = 0.05;  // "Totals:" ends this far left of 
 
 constexpr double middle(double a, double b) { return (a + b) / 2; }
 
-// The layout on the page the list is given: the generation column stays with the
-// frame's left edge, the counts and years with its right edge, and the relationship
-// column takes the difference in width.
+// The columns, with the least widths their headings and texts need in 12 pt: the
+// relationship takes the difference in width first ("296G. Grandchildren" after its
+// indent); below that the others give way. A frame too narrow for them all (A5)
+// sets the table's type two points smaller.
+constexpr int kTypeSize = 12;
+constexpr int kSmallerTypeSize = 10;
+constexpr std::array<ListColumn, 7> kColumnWidths{{
+    {double(kXa) - double(kLeft), 0.31},  // "Gen"
+    {double(kXb) - double(kXa), 1.56, true},
+    {double(kXc) - double(kXb), 0.88},  // "Descendants"
+    {double(kXd) - double(kXc), 0.91},  // "Descendant's"
+    {double(kXe) - double(kXd), 0.52},  // "Family"
+    {double(kXf) - double(kXe), 0.37},  // "Low", and half of "Birth Year"
+    {double(kRight) - double(kXf), 0.37},
+}};
+
+// The layout on the page the list is given.
 struct Layout {
     double left, right, centre, bottom, beforeFirstPage, pageBegun;
     double xa, xb, xc, xd, xe, xf;  // the column boundaries
     double generationX, relationshipX, directX, spousesX, totalsX, lowX, highX, totalsLabelRight;
+    int typeSize;  // of the headings and the body
 };
 
 Layout layoutOn(const PageGeometry& page) {
@@ -57,12 +72,20 @@ Layout layoutOn(const PageGeometry& page) {
     at.bottom = double(kBottom) + shift.down;
     at.beforeFirstPage = kBeforeFirstPage + shift.down;
     at.pageBegun = kPageBegun + shift.down;
-    at.xa = double(kXa) + shift.left;
-    at.xb = double(kXb) + shift.right;
-    at.xc = double(kXc) + shift.right;
-    at.xd = double(kXd) + shift.right;
-    at.xe = double(kXe) + shift.right;
-    at.xf = double(kXf) + shift.right;
+    std::array<ListColumn, 7> columns = kColumnWidths;
+    at.typeSize = tableTypeSize(columns, at.right - at.left, kTypeSize, kSmallerTypeSize);
+    const std::vector<double> change = columnChanges(columns, shift.wider());
+    double moved = shift.left;
+    auto boundary = [&](float letterX, size_t columnBefore) {
+        moved += change[columnBefore];
+        return double(letterX) + moved;
+    };
+    at.xa = boundary(kXa, 0);
+    at.xb = boundary(kXb, 1);
+    at.xc = boundary(kXc, 2);
+    at.xd = boundary(kXd, 3);
+    at.xe = boundary(kXe, 4);
+    at.xf = boundary(kXf, 5);
     at.generationX = middle(at.left, at.xa);
     at.relationshipX = at.xa + kRelationshipIndent;
     at.directX = middle(at.xb, at.xc);
@@ -216,7 +239,7 @@ void FamilySummary::drawHeader() {
     log_.lineTo(at_.xf, at_.bottom);
     drawDateAndFile(log_, at_.right, at_.left, kTop - kDateAbove, date_, ctx_.dataFilePath);
 
-    log_.fontSize(12);
+    log_.fontSize(at_.typeSize);
     const double upper = kTop + kUpperHeading;
     const double lower = kTop + kLowerHeading;
     log_.textCentered(at_.generationX, lower, "Gen");

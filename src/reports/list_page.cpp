@@ -39,6 +39,49 @@ SheetShift sheetShift(const PageGeometry& page, double letterMargin) {
     return shift;
 }
 
+std::vector<double> columnChanges(std::span<const ListColumn> columns, double wider) {
+    std::vector<double> change(columns.size(), 0.0);
+    if (wider == 0) return change;
+    double names = 0;
+    for (const ListColumn& c : columns) names += c.names ? 1 : 0;
+    double rest = wider;  // what the other columns take
+    if (names > 0) {
+        rest = 0;
+        for (size_t i = 0; i < columns.size(); ++i) {
+            if (!columns[i].names) continue;
+            change[i] = std::max(wider / names, std::min(columns[i].least - columns[i].width, 0.0));
+            rest += wider / names - change[i];
+        }
+    }
+    if (rest == 0) return change;
+    double spare = 0;
+    double width = 0;
+    for (const ListColumn& c : columns) {
+        if (c.names) continue;
+        spare += std::max(c.width - c.least, 0.0);
+        width += c.width;
+    }
+    // Growing, or shrinking beyond what the columns can spare: in proportion to width.
+    const bool bySpare = rest < 0 && spare > 0;
+    const double beyond = bySpare ? std::min(rest + spare, 0.0) : rest;
+    const double fromSpare = bySpare ? rest - beyond : 0;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const ListColumn& c = columns[i];
+        if (c.names) continue;
+        if (bySpare) change[i] += fromSpare * std::max(c.width - c.least, 0.0) / spare;
+        if (width > 0) change[i] += beyond * c.width / width;
+    }
+    return change;
+}
+
+int tableTypeSize(std::span<ListColumn> columns, double frameWidth, int size, int smaller) {
+    double least = 0;
+    for (const ListColumn& c : columns) least += c.least;
+    if (least <= frameWidth) return size;
+    for (ListColumn& c : columns) c.least = c.least * smaller / size;
+    return smaller;
+}
+
 namespace framed_list {
 Frame frameOn(const SheetShift& shift) {
     Frame frame;

@@ -6,8 +6,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "output/page_log.h"
 
@@ -43,6 +45,28 @@ struct SheetShift {
 
 // The shifts for a list whose side margins are letterMargin inches on letter.
 SheetShift sheetShift(const PageGeometry& page, double letterMargin);
+
+// A column of a list's table: its width on letter, the least width its texts need
+// (its widest heading or figure and a gap), and whether it holds names.
+struct ListColumn {
+    double width;
+    double least;
+    bool names = false;
+};
+
+// How much wider (negative: narrower) each column of a row is on a frame that is
+// wider than on letter by wider (SheetShift::wider). The name columns share the
+// difference equally, but keep their least widths; what they cannot give, the other
+// columns give in proportion to what each can spare above its least width (and,
+// should that not be enough, in proportion to their widths). A table without name
+// columns grows in proportion to its columns' widths. Exactly 0 for every column
+// when wider is 0.
+std::vector<double> columnChanges(std::span<const ListColumn> columns, double wider);
+
+// The type size of a table set in size points on letter, whose columns' least widths
+// are given at that size: size where a frame of frameWidth inches holds them all,
+// else smaller, with the least widths scaled down to it (A5).
+int tableTypeSize(std::span<ListColumn> columns, double frameWidth, int size, int smaller);
 
 // The lists framed between x 1.25 and 7.25 on letter (the ancestor lists, the research
 // status list): the frame and the spacing of their lines.

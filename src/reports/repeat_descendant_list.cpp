@@ -208,8 +208,8 @@ void RepeatList::drawHeader() {
     log_.moveTo(at_.left, kBandY);
     log_.lineTo(at_.right, kBandY);
     const int32_t ppi = log_.pixelsPerInch();
-    columns_.nameLimit = int32_t(double(ppi) * at_.nameWidth);
-    columns_.parentLimit = int32_t(double(ppi) * at_.parentWidth);
+    columns_.nameLimit = std::max(int32_t(double(ppi) * at_.nameWidth), 0);
+    columns_.parentLimit = std::max(int32_t(double(ppi) * at_.parentWidth), 0);
     drawDateAndFile(log_, at_.dateRight, at_.fileLeft, kDateY, date_, ctx_.dataFilePath);
     log_.fontSize(kHeadingSize);
     log_.textCentered(at_.labelX, kHeadingY, "GEN");

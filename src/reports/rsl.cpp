@@ -41,10 +41,20 @@ constexpr int kLinesPerPage = 36;
 constexpr double kGenerationX = 1.65;  // left-aligned
 constexpr double kTotalsX = 1.6;       // left-aligned
 
-// The columns of figures, each with its heading. The generation and the positions
-// stay with the frame's left edge, the birth years with its right edge; the columns
-// between them share out the difference in width as they are spaced.
+// The columns of figures, each with its headings: the generation's stays with the
+// frame's left edge; the others (from where their headings start to where the next
+// one's start, or the frame) share out the difference in width (list_page.h).
 enum Column { kGeneration, kPositions, kIdentified, kRepeats, kFilled, kPercent, kYears, kColumnCount };
+
+constexpr std::array<ListColumn, kColumnCount> kColumnWidths{{
+    {1.0, 1.0},    // 1.25 to 2.25: "GEN", the generations and "Totals"
+    {0.7, 0.6},    // 2.25: "Pedigree positions"
+    {0.75, 0.65},  // 2.95: "Ancestors Identified"
+    {0.9, 0.6},    // 3.7: "Ancestor Repeats"
+    {0.9, 0.6},    // 4.6: "Pedigree positions filled"
+    {0.9, 0.52},   // 5.5: "Percent filled"
+    {0.85, 0.78},  // 6.4 to the frame: "Birth Year", "Low" and "High"
+}};
 
 // The figures are right-aligned at these.
 constexpr double kPositionsX = 2.75;
@@ -81,14 +91,13 @@ constexpr std::array<Heading, 15> kColumnHeadings{{
 
 // How far each column moves on the page the list is given.
 std::array<double, kColumnCount> columnShifts(const SheetShift& shift) {
+    const std::vector<double> change = columnChanges(kColumnWidths, shift.wider());
     std::array<double, kColumnCount> shifts{};
-    shifts[kGeneration] = shift.left;
-    shifts[kPositions] = shift.left;
-    shifts[kYears] = shift.right;
-    constexpr std::array<std::pair<Column, double>, 4> kBetween{
-        {{kIdentified, kIdentifiedX}, {kRepeats, kRepeatsX}, {kFilled, kFilledX}, {kPercent, kPercentX}}};
-    for (const auto& [column, x] : kBetween)
-        shifts[column] = shift.left + shift.wider() * (x - kPositionsX) / (kLowYearX - kPositionsX);
+    double at = shift.left;
+    for (size_t i = 0; i < kColumnCount; ++i) {
+        shifts[i] = at;
+        at += change[i];
+    }
     return shifts;
 }
 
