@@ -229,6 +229,7 @@ constexpr float kMinGap = 0.11f;
 // as fit (at least one).
 struct ChartBox {
     float left, right, bottom;
+    double centre;  // of the sheet
     int bands;
     float pitch;       // from one band's top to the next
     float bandHeight;
@@ -242,6 +243,7 @@ ChartBox chartBoxOn(const PageGeometry& page) {
     box.left = kLeft + float(shift.left);
     box.right = kRight + float(shift.right);
     box.bottom = kBottom + float(shift.down);
+    box.centre = framed_list::kCentre + shift.centre;
     const float letterPitch = (kBottom - kTop + kBandGap) / kBands;
     box.bands = kBands;
     box.pitch = (box.bottom - kTop + kBandGap) / float(box.bands);
@@ -300,8 +302,7 @@ void generateChart(AppContext& ctx, int32_t startRin) {
     const std::string date = todayText(ctx).str();
     const ChartBox box = chartBoxOn(log.page());
     // Leaves the font at "Times" 10, the font of everything below.
-    drawListHeading(log, {"Research Status Chart", runTitle, date, ctx.dataFilePath, box.left, box.right,
-                          framed_list::kCentre + sheetShift(log.page(), kLeft).centre});
+    drawListHeading(log, {"Research Status Chart", runTitle, date, ctx.dataFilePath, box.left, box.right, box.centre});
 
     // One column per generation that holds anyone. A generation cut short by the
     // user's stop is left out.
