@@ -3,10 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <numeric>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "reports/ancestor_list.h"
+#include "reports/descendants_list.h"
+#include "reports/descendants_summary_list.h"
+#include "reports/family_summary_list.h"
+#include "reports/grouped_descendants_list.h"
 #include "reports/list_page.h"
+#include "reports/repeat_ancestors_list.h"
+#include "reports/repeat_descendant_list.h"
+#include "reports/rsl.h"
+#include "reports/surname_distribution_list.h"
+#include "support/descendant_lists.h"
 
 namespace tw::test {
 namespace {
@@ -77,6 +91,84 @@ TEST(TableTypeSize, SmallerTypeOnlyWhereTheColumnsDoNotFit) {
     EXPECT_EQ(tableTypeSize(columns, 1.7, 12, 10), 10);
     EXPECT_DOUBLE_EQ(columns[0].least, 0.5);
     EXPECT_DOUBLE_EQ(columns[1].least, 1.0);
+}
+
+// What a reader sees of a list's first page on a sheet: the sheet's size, the side
+// margins outside the rules, where the rules end at the foot, and the titles at the
+// top and the page number at the foot (centred texts).
+struct FirstPage {
+    double width = 0, height = 0;
+    double leftMargin = 1e9, rightMargin = 1e9, lowestRule = 0;
+    std::optional<Placed> top, foot;
+};
+
+FirstPage firstPageOf(ReportGenerator generator, Paper paper) {
+    WriterFamily family = coupleWithChildren(4);
+    auto run = openRun(family);
+    run->ctx.paper = paper;
+    generate(*run, generator, {1}, 3);
+    const PageLog& log = run->ctx.pageLog;
+    FirstPage page;
+    page.width = log.pageWidth();
+    page.height = log.pageHeight();
+    double right = 0;
+    for (const std::string& command : pageCommands(log.pagelogg(0))) {
+        if (!command.starts_with("M,") && !command.starts_with("L,")) continue;
+        const double x = std::atof(command.c_str() + 2);
+        const double y = std::atof(command.c_str() + command.rfind(',') + 1);
+        page.leftMargin = std::min(page.leftMargin, x);
+        right = std::max(right, x);
+        page.lowestRule = std::max(page.lowestRule, y);
+    }
+    page.rightMargin = page.width - right;
+    for (const Placed& t : placedTexts(log)) {
+        if (t.page != 0 || t.code != "TOC") continue;
+        if (!page.top || t.y < page.top->y) page.top = t;
+        if (!page.foot || t.y > page.foot->y) page.foot = t;
+    }
+    return page;
+}
+
+// Every list on every paper: equal side margins of at least half an inch, the
+// titles on the sheet's centre, and the frame's foot and the page number as far
+// from the sheet's foot as on letter. (The chart has no page number, and a short
+// pedigree fills only its first band.)
+TEST(ListsOnEveryPaper, KeepTheirMarginsCentreAndFootWithTheSheet) {
+    struct List {
+        const char* name;
+        ReportGenerator generator;
+        bool foot = true;
+    };
+    const std::vector<List> lists = {
+        {"research status list", generateResearchStatusList},
+        {"research status chart", generateResearchStatusChart, false},
+        {"ancestors list", generateAncestorListWithRepeats},
+        {"ancestors list without repeats", generateAncestorListWithoutRepeats},
+        {"repeat ancestors list", generateRepeatAncestorsList},
+        {"descendants list", generateDescendantsList},
+        {"grouped descendants list", generateGroupedDescendantsList},
+        {"descendants summary list", generateDescendantsSummaryList},
+        {"family summary list", generateFamilySummaryList},
+        {"repeat descendant list", generateRepeatDescendantList},
+        {"surname distribution list", generateSurnameDistributionList},
+    };
+    constexpr double kPrinted = 1e-4;  // positions are written to four decimals
+    for (const List& list : lists) {
+        const FirstPage letter = firstPageOf(list.generator, Paper::Letter);
+        ASSERT_TRUE(letter.top && letter.foot) << list.name;
+        for (const Paper paper : kAllPapers) {
+            const FirstPage page = firstPageOf(list.generator, paper);
+            const std::string what = std::string(list.name) + " on " + std::string(paperName(paper));
+            ASSERT_TRUE(page.top && page.foot) << what;
+            EXPECT_NEAR(page.leftMargin, page.rightMargin, 2 * kPrinted) << what;
+            EXPECT_GE(page.leftMargin, 0.5 - kPrinted) << what;
+            EXPECT_NEAR(page.top->x, page.width / 2, kPrinted) << what << ": " << page.top->text;
+            if (!list.foot) continue;
+            EXPECT_NEAR(page.height - page.lowestRule, letter.height - letter.lowestRule, 2 * kPrinted) << what;
+            EXPECT_NEAR(page.foot->x, page.width / 2, kPrinted) << what << ": " << page.foot->text;
+            EXPECT_NEAR(page.height - page.foot->y, letter.height - letter.foot->y, 2 * kPrinted) << what;
+        }
+    }
 }
 
 }  // namespace
