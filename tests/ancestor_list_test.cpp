@@ -277,6 +277,10 @@ TEST_F(WrapName, SplitsWordsWiderThanTheColumnAndKeepsEveryCharacter) {
     EXPECT_EQ(rejoined + pieces.back(), word + " Tamble");
 
     EXPECT_EQ(wrapName(log, "Ab c", 0.01), (NameLines{"A", "b", "c"}));  // narrower than a letter
+    // Narrower than nothing (a sheet too small for the layout): as narrow as can be.
+    EXPECT_EQ(wrapName(log, " Ab c", -0.5), (NameLines{"", "A", "b", "c"}));
+    EXPECT_EQ(shortenToWidth(log, "", -0.5), "");
+    EXPECT_EQ(shortenToWidth(log, "Ann", -0.5), "...");
     // Pieces end between characters, whatever their bytes.
     EXPECT_EQ(wrapName(log, "Łę 王", 0.01), (NameLines{"Ł", "ę", "王"}));
     std::string cyrillic;

@@ -1,5 +1,5 @@
-// Where each list's pages break: a family that fills the first page, the last body
-// line on it and the first on the next. A change that moves a page break by one line
+// Where each list's pages break on letter and on A4: a family that fills the first
+// page, the last body line on it and the first on the next. A change that moves a page break by one line
 // fails here, though the page count stays the same.
 
 #include <gtest/gtest.h>
@@ -72,6 +72,7 @@ struct BreakCase {
     double bodyTop, bodyBottom;  // the lines between the heading and the page foot
     std::string lastOnFirstPage, firstOnSecondPage;
     int32_t startMrin = 1;
+    Paper paper = Paper::Letter;
 };
 
 // The body lines of one page, top to bottom, each its texts left to right joined with "|".
@@ -105,10 +106,31 @@ TEST(PageBreaks, EachListBreaksWhereItsPageIsFull) {
          "1|S1062|1|S1126|1|S1190", "1|S1191"},
         {"family date chart", [] { return coupleWithChildren(40); }, generateFamilyDateChart, 2.4, 7.75,
          "17|Child17 Tamble|1 May 1861||||||", "18|Child18 Tamble|1 Jun 1862||||||"},
+        // A4 is 0.69 in taller than letter: the page foot moves down by that much.
+        {"research status list on A4", [] { return lineOfFathers(45); }, generateResearchStatusList, 1.95, 10.49,
+         "39|274.87790 B|1|0|1|0", "40|549.75581 B|1|0|1|0", 1, Paper::A4},
+        {"ancestors list on A4", [] { return lineOfFathers(45); }, generateAncestorListWithRepeats, 1.95, 10.69,
+         "22|2097152|22|G22 Line", "23|4194304|23|G23 Line", 1, Paper::A4},
+        {"ancestors list without repeats on A4", [] { return lineOfFathers(45); }, generateAncestorListWithoutRepeats, 1.95,
+         10.69, "22|2097152|22|G22 Line", "23|4194304|23|G23 Line", 1, Paper::A4},
+        {"repeat ancestors list on A4", adamAndEva, generateRepeatAncestorsList, 1.75, 10.69, "2|Eva Eden", "6|1|Adam Eden", 1, Paper::A4},
+        {"descendants list on A4", [] { return coupleWithChildren(60); }, generateDescendantsList, 2.0, 10.49,
+         "Child46 Tamble|1 Oct 1890|46|", "2|Child47 Tamble|1 Nov 1891|47|", 1, Paper::A4},
+        {"grouped descendants list on A4", [] { return coupleWithChildren(60); }, generateGroupedDescendantsList, 2.4,
+         10.49, "44|Child44 Tamble|1 Aug 1888|44|", "45|Child45 Tamble|1 Sep 1889|45|", 1, Paper::A4},
+        {"descendants summary list on A4", [] { return coupleWithChildren(60); }, generateDescendantsSummaryList, 2.3,
+         10.19, "21.|Child21 Tamble", "22.|Child22 Tamble", 1, Paper::A4},
+        {"family summary list on A4", [] { return lineOfFathers(60); }, generateFamilySummaryList, 2.3, 10.19,
+         "43|40G. Grandchildren|1|1|2", "44|41G. Grandchildren|1|1|2", 59, Paper::A4},
+        {"repeat descendant list on A4", [] { return childrenTwice(60); }, generateRepeatDescendantList, 2.3, 10.49,
+         "45|Child43 Tamble|Child1 Tamble", "46|Child44 Tamble|Child1 Tamble", 1, Paper::A4},
+        {"surname distribution list on A4", [] { return surnames(230); }, generateSurnameDistributionList, 1.55, 10.69,
+         "1|S1067|1|S1136|1|S1205", "1|S1206", 1, Paper::A4},
     };
     for (const BreakCase& c : cases) {
         auto run = openRun(c.family());
         run->ctx.listEntryLimit = 1000;  // Adam and Eva's pedigree doubles with every generation
+        run->ctx.paper = c.paper;
         generate(*run, c.generator, {c.startMrin});
         const std::vector<Placed> texts = placedTexts(run->ctx.pageLog);
         ASSERT_GE(run->ctx.pageLog.lastPageIndex(), 1) << c.report << ": the family does not fill a page";

@@ -21,7 +21,9 @@ namespace {
 // The frame and line spacing the framed lists share (list_page.h).
 using namespace framed_list;
 
-// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+// Layout on letter, in inches from the sheet's top-left corner; y is the top of a
+// text. The columns left of the names stay with the frame's left edge, the birth
+// year with its right edge.
 constexpr double kFirstLineY = 2.0;
 constexpr double kBandBottom = 1.9;
 constexpr double kHeadingTopY = 1.55;
@@ -42,6 +44,24 @@ constexpr int kGenerationLimit = 300;  // generations 1 to 299
 constexpr size_t kMaxPpnDigits = 22;
 constexpr std::string_view kPpnTooLarge = "PPN too large to display.";
 constexpr std::string_view kUnreadableName = "Invalid Rin";
+
+// The layout on the page the list is given.
+struct Layout {
+    Frame frame;
+    double generationX, ppnX, rinHeadingX, repeatHeadingX, rinX, repeatMarkX, nameX, nameWidth, birthYearX;
+
+    Layout(const SheetShift& shift, bool withRepeats)
+        : frame(frameOn(shift)),
+          generationX(kGenerationX + shift.left),
+          ppnX(kPpnX + shift.left),
+          rinHeadingX((withRepeats ? kRinHeadingXWithRepeats : kRinHeadingXWithoutRepeats) + shift.left),
+          repeatHeadingX(kRepeatHeadingX + shift.left),
+          rinX((withRepeats ? kRinXWithRepeats : kRinXWithoutRepeats) + shift.left),
+          repeatMarkX(kRepeatMarkX + shift.left),
+          nameX(kNameX + shift.left),
+          nameWidth(kNameWidth + shift.wider()),
+          birthYearX(kBirthYearX + shift.right) {}
+};
 
 // One generation of the walk, in pedigree order: father then mother of the first
 // entry of the generation before, then of the second, and so on.
@@ -76,6 +96,7 @@ private:
     PageLog& log_;
     const int32_t startRin_;
     const bool withRepeats_;
+    Layout at_{SheetShift{}, false};
 
     std::string runTitle_;
     std::string date_;
@@ -100,6 +121,7 @@ void AncestorList::run() {
     IndividualRecord start;
     runTitle_ = nameOf(start, readIndividual(ctx_.file, startRin_, start));
     log_.begin(withRepeats_ ? "RAL" : "AL w/o repeat", runPage(ctx_));
+    at_ = Layout(sheetShift(log_.page(), kLeft), withRepeats_);
     page_.number = 1;
     listed_.assign(size_t(std::max(ctx_.file.highestRin(), 0)) + 1, 0);
     ppnsOn_ = true;
@@ -116,7 +138,7 @@ void AncestorList::run() {
             break;
         }
         generationText_ = std::to_string(g);
-        log_.text(kGenerationX, page_.y, generationText_);
+        log_.text(at_.generationX, page_.y, generationText_);
         if (consumed == 0) {
             page_.y += kLineHeight;
             break;
@@ -130,26 +152,23 @@ void AncestorList::run() {
 }
 
 void AncestorList::drawHeader() {
+    const Frame& frame = at_.frame;
     drawListHeading(log_, {withRepeats_ ? "Ancestor List (with repeats)" : "Ancestor List (without repeats)",
-                           runTitle_, date_, ctx_.dataFilePath});
-    drawListFrame(log_, kBandBottom);
-    drawPageNumber(log_, page_.number);
-    log_.text(kGenerationX, kHeadingY, "GEN");
-    log_.textCentered(kPpnX, kHeadingTopY, "Pedigree Position");
-    log_.textCentered(kPpnX, kHeadingY, "Number");
-    if (withRepeats_) {
-        log_.text(kRinHeadingXWithRepeats, kHeadingY, "RIN");
-        log_.text(kRepeatHeadingX, kHeadingY, "R'P");
-    } else {
-        log_.text(kRinHeadingXWithoutRepeats, kHeadingY, "RIN");
-    }
-    log_.text(kNameX, kHeadingY, "Name");
-    log_.textCentered(kBirthYearX, kHeadingTopY, "Birth");
-    log_.textCentered(kBirthYearX, kHeadingY, "Year");
+                           runTitle_, date_, ctx_.dataFilePath, frame.left, frame.right, frame.centre});
+    drawListFrame(log_, frame, kBandBottom);
+    drawPageNumber(log_, page_.number, frame.centre, frame.pageNumberY);
+    log_.text(at_.generationX, kHeadingY, "GEN");
+    log_.textCentered(at_.ppnX, kHeadingTopY, "Pedigree Position");
+    log_.textCentered(at_.ppnX, kHeadingY, "Number");
+    log_.text(at_.rinHeadingX, kHeadingY, "RIN");
+    if (withRepeats_) log_.text(at_.repeatHeadingX, kHeadingY, "R'P");
+    log_.text(at_.nameX, kHeadingY, "Name");
+    log_.textCentered(at_.birthYearX, kHeadingTopY, "Birth");
+    log_.textCentered(at_.birthYearX, kHeadingY, "Year");
 }
 
 double AncestorList::pageCheck(double y, bool continuation) {
-    return y <= kPageBreakY + kRounding ? y : startPage(continuation);
+    return y <= at_.frame.pageBreakY + kRounding ? y : startPage(continuation);
 }
 
 // Ends the page and starts the next; with a continuation, the generation number is
@@ -158,8 +177,8 @@ double AncestorList::startPage(bool continuation) {
     log_.newPage();
     drawHeader();
     if (continuation) {
-        log_.text(kGenerationX, kFirstLineY, generationText_);
-        log_.textCentered(kGenerationX, kFirstLineY + kLineHeight, "cont'd");
+        log_.text(at_.generationX, kFirstLineY, generationText_);
+        log_.textCentered(at_.generationX, kFirstLineY + kLineHeight, "cont'd");
     }
     return kFirstLineY;
 }
@@ -266,12 +285,12 @@ bool AncestorList::printEntry(size_t index) {
     IndividualRecord person;
     const bool readable = readIndividual(ctx_.file, rin, person);
     if (!readable) messageOnce(OnceMessage::InvalidStart, "Invalid start RIN", "Error", true);
-    wrapName(log_, nameOf(person, readable), kNameWidth, nameLines_);
+    wrapName(log_, nameOf(person, readable), at_.nameWidth, nameLines_);
     const NameLines& lines = nameLines_;
     const double lastLineY = page_.y + double(lines.size() - 1) * kLineHeight;
     // A name whose last line would run past the frame starts a new page (unless it
     // stands first on one already).
-    if (page_.y > kFirstLineY + kRounding && lastLineY > kPageBreakY + kRounding) {
+    if (page_.y > kFirstLineY + kRounding && lastLineY > at_.frame.pageBreakY + kRounding) {
         page_.y = startPage(true);
     } else {
         page_.y = pageCheck(page_.y, true);
@@ -280,20 +299,20 @@ bool AncestorList::printEntry(size_t index) {
     if (ppnsOn_) {
         const std::string& ppn = generation_.ppns[index];
         if (ppn.size() <= kMaxPpnDigits) {
-            log_.textCentered(kPpnX, page_.y, ppn);
+            log_.textCentered(at_.ppnX, page_.y, ppn);
         } else {
-            log_.textCentered(kPpnX, page_.y, kPpnTooLarge);
+            log_.textCentered(at_.ppnX, page_.y, kPpnTooLarge);
             ppnsOn_ = false;
         }
     }
-    log_.textCentered(withRepeats_ ? kRinXWithRepeats : kRinXWithoutRepeats, page_.y, std::to_string(rin));
-    if (withRepeats_ && seen) log_.textCentered(kRepeatMarkX, page_.y, "*");
+    log_.textCentered(at_.rinX, page_.y, std::to_string(rin));
+    if (withRepeats_ && seen) log_.textCentered(at_.repeatMarkX, page_.y, "*");
     if (markable(rin)) listed_[size_t(rin)] = 1;
 
     const std::string year = birthYearText(ctx_, person);
-    if (!year.empty()) log_.textCentered(kBirthYearX, page_.y, year);
+    if (!year.empty()) log_.textCentered(at_.birthYearX, page_.y, year);
     for (const std::string& line : lines) {
-        log_.text(kNameX, page_.y, line);
+        log_.text(at_.nameX, page_.y, line);
         page_.y += kLineHeight;
     }
     log_.commit();

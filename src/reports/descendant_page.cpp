@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "output/font_metrics.h"
 #include "paf/dates.h"
 #include "reports/list_page.h"
 #include "reports/wrap_name.h"
@@ -14,8 +15,8 @@ namespace {
 // The geometry the descendant lists share (list_page.h).
 using namespace descent_page;
 
-// Layout, in inches from the sheet's top-left corner; y is the top of a text.
-// Positions given from the frame's top follow it down in the grouped list.
+// Layout on letter, in inches from the sheet's top-left corner; y is the top of a
+// text. Positions given from the frame's top follow it down in the grouped list.
 constexpr float kLeft = 1.0F;
 constexpr float kBottom = 9.8F;
 constexpr double kRight = 8.5 - kLeft;
@@ -33,6 +34,40 @@ constexpr double kGap = 0.05;  // between a text and the rule beside it
 constexpr double kNameWidth = kRules[1] - kNameX - kGap;
 constexpr double kDateWidth = kDateRight - kRules[1] - kGap;
 constexpr double kParentWidth = kRight - kParentX - kGap;
+constexpr double kLabelX = 1.25;  // generation label, number or "*"
+constexpr double kPastThePage = 10.5;
+constexpr std::string_view kParentHeading = "DESCENDANT PARENT";
+constexpr int kHeadingSize = 12;
+
+// The letter layout moved onto the page: the rules and columns between the names
+// and the descendant parents move by half the difference in width, so that the
+// two name columns share it.
+DescendantPage::Layout layoutOn(const PageGeometry& page, int32_t pixelsPerInch) {
+    const SheetShift shift = sheetShift(page, kLeft);
+    const double between = shift.left + shift.wider() / 2;
+    DescendantPage::Layout at;
+    at.left = double(kLeft) + shift.left;
+    at.right = kRight + shift.right;
+    at.centre = kCentre + shift.centre;
+    at.bottom = double(kBottom) + shift.down;
+    at.beforeFirstPage = kBeforeFirstPage + shift.down;
+    at.pastThePage = kPastThePage + shift.down;
+    at.pageBegun = kPageBegun + shift.down;
+    at.rules = {kRules[0] + shift.left, kRules[1] + between, kRules[2] + between, kRules[3] + between};
+    at.genHeadingX = kGenHeadingX + shift.left;
+    at.labelX = kLabelX + shift.left;
+    at.nameX = kNameX + shift.left;
+    at.dateX = kDateX + between;
+    at.dateRight = kDateRight + between;
+    at.childLineX = kChildLineX + between;
+    at.parentX = kParentX + between;
+    at.nameWidth = kNameWidth + shift.wider() / 2;
+    at.parentWidth = kParentWidth + shift.wider() / 2;
+    const double headingWidth = double(textWidthPixels(kParentHeading, "Times", kHeadingSize, pixelsPerInch)) /
+                                std::max(pixelsPerInch, 1);
+    at.parentHeadingSplit = headingWidth > at.right - at.parentX - kGap;
+    return at;
+}
 
 }  // namespace
 
@@ -43,60 +78,70 @@ DescendantPage::DescendantPage(AppContext& ctx, bool grouped, std::string couple
       grouped_(grouped),
       coupleTitle_(std::move(coupleTitle)),
       date_(todayText(ctx).str()),
-      top_(grouped ? kGroupedTop : kPlainTop) {
-    columns_.nameX = kNameX;
-    columns_.parentX = kParentX;
+      top_(grouped ? kGroupedTop : kPlainTop),
+      layout_(layoutOn(log_.page(), log_.pixelsPerInch())) {
+    columns_.nameX = layout_.nameX;
+    columns_.parentX = layout_.parentX;
     columns_.lineHeight = kLineHeight;
 }
 
 double DescendantPage::check(double y) {
-    if (double(kBottom) - kLineHeight >= y) return y;
-    if (y < 21) log_.newPage();
+    if (layout_.bottom - kLineHeight >= y) return y;
+    if (y < layout_.pageBegun) log_.newPage();
     drawHeader();
     return firstLineY();
 }
 
 void DescendantPage::drawHeader() {
+    const Layout& at = layout_;
     const double top = top_;
-    const double bottom = kBottom;
+    const double bottom = at.bottom;
     log_.fontName("Times");
-    log_.fontSize(12);
-    log_.textCentered(kCentre, kTitleY, "Descendants of");
+    log_.fontSize(kHeadingSize);
+    log_.textCentered(at.centre, kTitleY, "Descendants of");
     log_.fontSize(14);
-    log_.textCentered(kCentre, kCoupleY, shortenInMiddle(log_, coupleTitle_, kRight - kLeft));
+    log_.textCentered(at.centre, kCoupleY, shortenInMiddle(log_, coupleTitle_, at.right - at.left));
     log_.penWidth(kFramePen);
-    drawBox(log_, kLeft, top, kRight, bottom);
+    drawBox(log_, at.left, top, at.right, bottom);
     log_.penWidth(kRulePen);
-    log_.moveTo(kLeft, top + kBandDepth);
-    log_.lineTo(kRight, top + kBandDepth);
-    for (const double x : kRules) {
+    log_.moveTo(at.left, top + kBandDepth);
+    log_.lineTo(at.right, top + kBandDepth);
+    for (const double x : at.rules) {
         log_.moveTo(x, top);
         log_.lineTo(x, bottom);
     }
     const int32_t ppi = log_.pixelsPerInch();
-    columns_.nameLimit = int32_t(double(ppi) * kNameWidth);
-    columns_.parentLimit = int32_t(double(ppi) * kParentWidth);
-    drawDateAndFile(log_, kRight, kLeft, top - kDateAbove, date_, ctx_.dataFilePath);
+    columns_.nameLimit = std::max(int32_t(double(ppi) * at.nameWidth), 0);
+    columns_.parentLimit = std::max(int32_t(double(ppi) * at.parentWidth), 0);
+    drawDateAndFile(log_, at.right, at.left, top - kDateAbove, date_, ctx_.dataFilePath);
 
-    log_.fontSize(12);
-    log_.text(kNameX, top + kLowerHeading, "NAME");
-    log_.textCentered(kDateX, top + kUpperHeading, "BIRTH");
-    log_.textCentered(kDateX, top + kLowerHeading, "DATE");
-    log_.textCentered(kChildLineX, top + kUpperHeading, "CHILD");
-    log_.textCentered(kChildLineX, top + kLowerHeading, "LINE");
+    log_.fontSize(kHeadingSize);
+    log_.text(at.nameX, top + kLowerHeading, "NAME");
+    log_.textCentered(at.dateX, top + kUpperHeading, "BIRTH");
+    log_.textCentered(at.dateX, top + kLowerHeading, "DATE");
+    log_.textCentered(at.childLineX, top + kUpperHeading, "CHILD");
+    log_.textCentered(at.childLineX, top + kLowerHeading, "LINE");
     // The children's parents are the start couple, named in the title.
-    if (!grouped_ || label_ != "2") log_.text(kParentX, top + kLowerHeading, "DESCENDANT PARENT");
+    if (!grouped_ || label_ != "2") {
+        if (at.parentHeadingSplit) {
+            const size_t space = kParentHeading.find(' ');
+            log_.text(at.parentX, top + kUpperHeading, kParentHeading.substr(0, space));
+            log_.text(at.parentX, top + kLowerHeading, kParentHeading.substr(space + 1));
+        } else {
+            log_.text(at.parentX, top + kLowerHeading, kParentHeading);
+        }
+    }
     if (grouped_) {
         log_.fontSize(18);
-        log_.textCentered(kCentre, kGroupTitleY, groupTitle_);
-        log_.fontSize(12);
-        log_.text(kGenHeadingX, top + kLowerHeading, "No.");
+        log_.textCentered(at.centre, kGroupTitleY, groupTitle_);
+        log_.fontSize(kHeadingSize);
+        log_.text(at.genHeadingX, top + kLowerHeading, "No.");
     } else {
-        log_.text(kGenHeadingX, top + kLowerHeading, "GEN");
-        log_.textCentered(kLabelX, firstLineY(), label_);
-        if (pageCounter_ > 1) log_.textCentered(kLabelX, firstLineY() + kLineHeight, "cont'd");
+        log_.text(at.genHeadingX, top + kLowerHeading, "GEN");
+        log_.textCentered(at.labelX, firstLineY(), label_);
+        if (pageCounter_ > 1) log_.textCentered(at.labelX, firstLineY() + kLineHeight, "cont'd");
     }
-    drawPageLabel(log_, pageCounter_, bottom + kPageLabelBelow);
+    drawPageLabel(log_, pageCounter_, at.centre, bottom + kPageLabelBelow);
 }
 
 double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number, RinMarks* printed) {
@@ -109,18 +154,19 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
     if (dateLines.size() > 1 && check(y + dateDepth) != y + dateDepth) y = firstLineY();
     if (printed != nullptr) {
         if (printed->isSet(entry.rin)) {
-            log_.textCentered(kLabelX, y, "*");
+            log_.textCentered(layout_.labelX, y, "*");
             entry.repeat = true;
             groupRepeat = true;
         } else {
-            log_.textCentered(kLabelX, y, std::to_string(number));
+            log_.textCentered(layout_.labelX, y, std::to_string(number));
             ++number;
             entry.repeat = false;
             printed->testAndSet(entry.rin);
         }
     }
-    for (size_t k = 0; k < dateLines.size(); ++k) log_.textRight(kDateRight, y + double(k) * kLineHeight, dateLines[k]);
-    log_.textCentered(kChildLineX, y, std::to_string(entry.childLine));
+    for (size_t k = 0; k < dateLines.size(); ++k)
+        log_.textRight(layout_.dateRight, y + double(k) * kLineHeight, dateLines[k]);
+    log_.textCentered(layout_.childLineX, y, std::to_string(entry.childLine));
     const std::string unreadable = entry.readable ? std::string() : names_.of(entry.rin, false);
     std::string parentRead;
     if (entry.parentRin != 0 && entry.parentName == nullptr) {
@@ -134,7 +180,11 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
 }
 
 void DescendantPage::printNoChildren(double y) {
-    log_.text(kNameX, y, kNoChildren);
+    // In the name column: over two lines where it is narrow (A5).
+    for (const std::string& line : wrapName(log_, kNoChildren, layout_.nameWidth)) {
+        log_.text(layout_.nameX, y, line);
+        y += kLineHeight;
+    }
     log_.commit();
 }
 

@@ -5,6 +5,7 @@
 // was printed before; its header has the group title and "No." where the plain list
 // has "GEN" and the generation label.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,9 +23,6 @@ public:
     static constexpr float kPlainTop = 1.5F;
     static constexpr float kGroupedTop = 1.9F;
     static constexpr double kLineHeight = 2.0 / 11.0;
-    static constexpr double kLabelX = 1.25;  // generation label, number or "*"
-    // y before the first page: beyond 21, which means that no page was begun.
-    static constexpr double kBeforeFirstPage = 22.0 + kLineHeight;
 
     DescendantPage(AppContext& ctx, bool grouped, std::string coupleTitle);
 
@@ -34,7 +32,15 @@ public:
     const std::string& label() const { return label_; }
     void setGroupTitle(std::string title) { groupTitle_ = std::move(title); }
 
-    // A new page when y is past the last line (9.618...); returns the y to print at.
+    // The y to start with: beyond every page, so that the first check begins one.
+    double beforeFirstPage() const { return layout_.beforeFirstPage; }
+    // Where the generation label, the number or "*" is centred.
+    double labelX() const { return layout_.labelX; }
+    // A y that sends the next check to a new page.
+    double pastThePage() const { return layout_.pastThePage; }
+
+    // A new page when y is past the last line (9.618... on letter); returns the y to
+    // print at.
     double check(double y);
 
     // Prints an entry at y (after a page check) and returns the y below it; the
@@ -50,12 +56,24 @@ public:
     void rememberParents(std::vector<DescendantEntry>&& generation);
     void findParents(std::vector<DescendantEntry>& generation) const;
 
-    // The line that stands for the list's body when the start couples have no children.
+    // The line (two on a narrow sheet) that stands for the list's body when the start
+    // couples have no children.
     void printNoChildren(double y);
     // Set when the grouped list marked an entry "*"; the list clears it per group.
     bool groupRepeat = false;
 
     double firstLineY() const { return double(top_) + 0.4 + kLineHeight; }
+
+    // The page's columns: the names and the descendant parents share out the
+    // difference in width between the sheet and letter.
+    struct Layout {
+        double left, right, centre, bottom;
+        double beforeFirstPage, pastThePage, pageBegun;
+        std::array<double, 4> rules;
+        double genHeadingX, labelX, nameX, dateX, dateRight, childLineX, parentX;
+        double nameWidth, parentWidth;
+        bool parentHeadingSplit;  // "DESCENDANT" over "PARENT" where the column is too narrow for both on one line
+    };
 
 private:
     void drawHeader();
@@ -67,6 +85,7 @@ private:
     const std::string coupleTitle_;
     const std::string date_;
     const float top_;
+    Layout layout_;
     std::string label_;
     std::string groupTitle_;
     int pageCounter_ = 1;

@@ -17,7 +17,7 @@ void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
     log.begin("Descendants List", runPage(ctx));
     DescendantPage page(ctx, false, coupleTitle(ctx, input.mrins, " and "));
 
-    double y = DescendantPage::kBeforeFirstPage;
+    double y = page.beforeFirstPage();
     IntList marriages = startCouples(input.mrins);
     // Every line is printed, so a family that loops back on itself would grow
     // without end: the list stops before it would pass the entry limit.
@@ -42,7 +42,7 @@ void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
         entries += persons.size() / 3;
 
         // A page's header labels its first line already.
-        if (y != page.firstLineY()) log.textCentered(DescendantPage::kLabelX, y, page.label());
+        if (y != page.firstLineY()) log.textCentered(page.labelX(), y, page.label());
         std::vector<DescendantEntry> generation = entriesOf(ctx, persons, true);
         page.findParents(generation);
         sortEntries(ctx.host, generation);

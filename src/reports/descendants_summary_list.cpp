@@ -22,7 +22,8 @@ namespace {
 // The geometry the descendant lists share (list_page.h).
 using namespace descent_page;
 
-// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+// Layout on letter, in inches from the sheet's top-left corner; y is the top of a
+// text.
 constexpr float kLeft = 0.75F;
 constexpr float kTop = 1.8F;
 constexpr float kBottom = 9.5F;
@@ -45,22 +46,81 @@ constexpr std::array<float, kColumns + 1> columnEdges() {
 }
 constexpr std::array<float, kColumns + 1> kX = columnEdges();
 
-double columnMiddle(int i) {
-    const double from = kX[size_t(i + 1)];
-    const double to = i + 2 <= kColumns ? double(kX[size_t(i + 2)]) : double(kRight);
-    return (from + to) / 2;
+constexpr double kLabelRight = double(kLeft) + 0.25;       // "1.", "2.", ...
+constexpr double kContinuedX = double(kLeft) + 0.35;       // "(cont'd)"
+constexpr double kChildNameX = double(kLeft) + 0.3;
+constexpr double kChildNameWidth = double(kX[1]) - kChildNameX - 0.1;
+constexpr double kSpouseMarkRight = double(kLeft) + 0.38;  // "-"
+constexpr double kSpouseNameX = double(kLeft) + 0.4;
+constexpr double kSpouseNameWidth = double(kX[1]) - kLeft - 0.55;
+constexpr double kSubTotalsRight = double(kX[1]) - 0.25;
+constexpr double kGrandTotalsRight = double(kX[1]) - 0.45;
+constexpr double kNoteX = double(kLeft) + 0.1;
+constexpr double kHeadingX = double(kLeft) + 0.15;
+
+// The columns: the names take the difference in width (down to the room their
+// heading needs), then the counts give way, each keeping room for four digits. A
+// frame too narrow for that (A5) sets the table's type two points smaller.
+constexpr int kTypeSize = 12;
+constexpr int kSmallerTypeSize = 10;
+constexpr double kLeastNames = 1.6;
+constexpr double kLeastCounts = 0.36;
+
+std::array<ListColumn, kColumns + 1> letterColumns() {
+    std::array<ListColumn, kColumns + 1> columns{};
+    columns[0] = {double(kX[1]) - double(kX[0]), kLeastNames, true};
+    for (size_t i = 1; i <= kColumns; ++i) {
+        const double end = i < kColumns ? double(kX[i + 1]) : double(kRight);
+        columns[i] = {end - double(kX[i]), kLeastCounts};
+    }
+    return columns;
 }
 
-const double kLabelRight = double(kLeft) + 0.25;       // "1.", "2.", ...
-const double kContinuedX = double(kLeft) + 0.35;       // "(cont'd)"
-const double kChildNameX = double(kLeft) + 0.3;
-const double kChildNameWidth = double(kX[1]) - kChildNameX - 0.1;
-const double kSpouseMarkRight = double(kLeft) + 0.38;  // "-"
-const double kSpouseNameX = double(kLeft) + 0.4;
-const double kSpouseNameWidth = double(kX[1]) - kLeft - 0.55;
-const double kSubTotalsRight = double(kX[1]) - 0.25;
-const double kGrandTotalsRight = double(kX[1]) - 0.45;
-const double kNoteX = double(kLeft) + 0.1;
+// The layout on the page the list is given.
+struct Layout {
+    double left, right, centre, bottom;
+    double beforeFirstPage, pageBegun;
+    std::array<double, kColumns + 1> x;  // the column boundaries
+    std::array<double, kColumns> middle;  // where each column's counts are centred
+    int typeSize;  // of the headings and the body
+    double labelRight, continuedX, childNameX, childNameWidth, spouseMarkRight, spouseNameX, spouseNameWidth;
+    double subTotalsRight, grandTotalsRight, noteX, headingX;
+};
+
+Layout layoutOn(const PageGeometry& page) {
+    const SheetShift shift = sheetShift(page, kLeft);
+    Layout at;
+    at.left = double(kLeft) + shift.left;
+    at.right = double(kRight) + shift.right;
+    at.centre = kCentre + shift.centre;
+    at.bottom = double(kBottom) + shift.down;
+    at.beforeFirstPage = kBeforeFirstPage + shift.down;
+    at.pageBegun = kPageBegun + shift.down;
+    std::array<ListColumn, kColumns + 1> columns = letterColumns();
+    at.typeSize = tableTypeSize(columns, at.right - at.left, kTypeSize, kSmallerTypeSize);
+    const std::vector<double> change = columnChanges(columns, shift.wider());
+    // x1 moves by the left edge's shift and the names' change, each boundary after
+    // it by the change of the column before it as well.
+    at.x[0] = at.left;
+    double moved = shift.left;
+    for (size_t i = 1; i <= kColumns; ++i) {
+        moved += change[i - 1];
+        at.x[i] = double(kX[i]) + moved;
+    }
+    for (size_t i = 0; i < kColumns; ++i) at.middle[i] = (at.x[i + 1] + (i + 2 <= kColumns ? at.x[i + 2] : at.right)) / 2;
+    at.labelRight = kLabelRight + shift.left;
+    at.continuedX = kContinuedX + shift.left;
+    at.childNameX = kChildNameX + shift.left;
+    at.childNameWidth = kChildNameWidth + change[0];
+    at.spouseMarkRight = kSpouseMarkRight + shift.left;
+    at.spouseNameX = kSpouseNameX + shift.left;
+    at.spouseNameWidth = kSpouseNameWidth + change[0];
+    at.subTotalsRight = kSubTotalsRight + shift.left + change[0];
+    at.grandTotalsRight = kGrandTotalsRight + shift.left + change[0];
+    at.noteX = kNoteX + shift.left;
+    at.headingX = kHeadingX + shift.left;
+    return at;
+}
 
 constexpr const char* kIntermarriageNote =
     "Descendants of this couple intermarried resulting in repeat descendants.  Grand totals have been adjusted so "
@@ -112,7 +172,8 @@ private:
     ListNames names_;
     const std::string date_;
     std::string runTitle_;
-    PageCursor page_{kBeforeFirstPage};
+    Layout at_{};
+    PageCursor page_;
     std::string childLabel_;
     RinMarks counted_;
     Counts repeats_{};
@@ -121,6 +182,8 @@ private:
 
 void SummaryList::run() {
     log_.begin("Summary Descendants List", runPage(ctx_));
+    at_ = layoutOn(log_.page());
+    page_.y = at_.beforeFirstPage;
     counted_.reset(ctx_.file.highestRin());
     runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");
     const IntList couples = startCouples(input_.mrins);
@@ -135,16 +198,16 @@ void SummaryList::run() {
         Counts childCounts{};
         IndividualRecord person;
         const bool readable = readIndividual(ctx_.file, child, person);
-        const NameLines name = wrapName(log_, names_.of(child, readable), kChildNameWidth);
+        const NameLines name = wrapName(log_, names_.of(child, readable), at_.childNameWidth);
         log_.commit();
         childLabel_ = std::to_string(i / 3 + 1) + ".";
-        log_.textRight(kLabelRight, page_.y, childLabel_);
-        printBlock(name, kChildNameX);
+        log_.textRight(at_.labelRight, page_.y, childLabel_);
+        printBlock(name, at_.childNameX);
 
         const int marriages = showSpouses(child, childCounts, person.sex, person.firstMrin);
         if (marriages >= 2) {
             page_.y = check(page_.y);
-            log_.textRight(kSubTotalsRight, page_.y, "sub-totals:");
+            log_.textRight(at_.subTotalsRight, page_.y, "sub-totals:");
             printCounts(childCounts, page_.y);
             page_.y += kLineHeight;
         }
@@ -155,14 +218,14 @@ void SummaryList::run() {
 
     childLabel_.clear();
     page_.y = check(page_.y);
-    log_.textRight(kGrandTotalsRight, page_.y, "Grand totals:");
+    log_.textRight(at_.grandTotalsRight, page_.y, "Grand totals:");
     for (int c = 0; c < kColumns; ++c) grandTotals[size_t(c)] -= repeats_[size_t(c)];
     printCounts(grandTotals, page_.y);
 
     if (intermarried_) {
         log_.commit();
         page_.y += 2 * kLineHeight;
-        printBlock(wrapName(log_, kIntermarriageNote, kChildNameWidth), kNoteX);
+        printBlock(wrapName(log_, kIntermarriageNote, at_.childNameWidth), at_.noteX);
     }
     log_.commit();
     ctx_.host.showProgress(-1);
@@ -175,7 +238,7 @@ void SummaryList::run() {
 // starts again on a new page, after the child label. A block longer than a whole
 // page (a pathological name) cannot be kept together and runs on over the page foot.
 void SummaryList::printBlock(const NameLines& lines, double x) {
-    const double lastLine = double(kBottom) - kLineHeight;
+    const double lastLine = at_.bottom - kLineHeight;
     const bool fitsOnAPage = kFirstLineY + double(lines.size()) * kLineHeight <= lastLine;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (!fitsOnAPage) page_.y = check(page_.y);
@@ -186,7 +249,7 @@ void SummaryList::printBlock(const NameLines& lines, double x) {
             log_.newPage();
             page_.y = kFirstLineY;
             drawHeader();
-            if (!childLabel_.empty()) log_.textRight(kLabelRight, page_.y, childLabel_);
+            if (!childLabel_.empty()) log_.textRight(at_.labelRight, page_.y, childLabel_);
             i = size_t(-1);  // the block again from its first line
         }
     }
@@ -222,10 +285,10 @@ int SummaryList::showSpouses(int32_t child, Counts& counts, char sex, int32_t fi
         // The counts and the "-" stay on the page of the spouse's name.
         page_.y = check(page_.y);
         printCounts(local, page_.y);
-        log_.textRight(kSpouseMarkRight, page_.y, "-");
-        for (const std::string& line : wrapName(log_, names_.of(spouse), kSpouseNameWidth)) {
+        log_.textRight(at_.spouseMarkRight, page_.y, "-");
+        for (const std::string& line : wrapName(log_, names_.of(spouse), at_.spouseNameWidth)) {
             page_.y = check(page_.y);
-            log_.text(kSpouseNameX, page_.y, line);
+            log_.text(at_.spouseNameX, page_.y, line);
             page_.y += kLineHeight;
         }
         for (int c = 0; c < kColumns; ++c) counts[size_t(c)] = boundedSum(counts[size_t(c)], local[size_t(c)]);
@@ -275,17 +338,17 @@ void SummaryList::countMarriage(int32_t mrin, Counts& counts) {
 // The leading counts that are not 0, each centred in its column.
 void SummaryList::printCounts(const Counts& counts, double y) {
     for (int i = 0; i < kColumns && counts[size_t(i)] != 0; ++i)
-        log_.textCentered(columnMiddle(i), y, std::to_string(counts[size_t(i)]));
+        log_.textCentered(at_.middle[size_t(i)], y, std::to_string(counts[size_t(i)]));
 }
 
 double SummaryList::check(double y) {
-    if (double(kBottom) - kLineHeight >= y) return y;
-    if (y < 21) log_.newPage();
+    if (at_.bottom - kLineHeight >= y) return y;
+    if (y < at_.pageBegun) log_.newPage();
     double result = kFirstLineY;
     drawHeader();
     if (!childLabel_.empty()) {
-        log_.textRight(kLabelRight, result, childLabel_);
-        log_.text(kContinuedX, result, "(cont'd)");
+        log_.textRight(at_.labelRight, result, childLabel_);
+        log_.text(at_.continuedX, result, "(cont'd)");
         result += kLineHeight;
     }
     return result;
@@ -294,27 +357,27 @@ double SummaryList::check(double y) {
 void SummaryList::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(18);
-    log_.textCentered(kCentre, kTitleY, "Descendants Summary List");
+    log_.textCentered(at_.centre, kTitleY, "Descendants Summary List");
     log_.fontSize(14);
-    log_.textCentered(kCentre, kRunTitleY, shortenInMiddle(log_, runTitle_, double(kRight) - kLeft));
+    log_.textCentered(at_.centre, kRunTitleY, shortenInMiddle(log_, runTitle_, at_.right - at_.left));
     log_.penWidth(kFramePen);
-    drawBox(log_, kLeft, kTop, kRight, kBottom);
-    log_.moveTo(kLeft, kTop + kBandDepth);
-    log_.lineTo(kRight, kTop + kBandDepth);
+    drawBox(log_, at_.left, kTop, at_.right, at_.bottom);
+    log_.moveTo(at_.left, kTop + kBandDepth);
+    log_.lineTo(at_.right, kTop + kBandDepth);
     log_.penWidth(kRulePen);
-    for (int i = 1; i <= kColumns; ++i) {
-        log_.moveTo(kX[size_t(i)], kTop);
-        log_.lineTo(kX[size_t(i)], kBottom);
+    for (size_t i = 1; i <= kColumns; ++i) {
+        log_.moveTo(at_.x[i], kTop);
+        log_.lineTo(at_.x[i], at_.bottom);
     }
-    drawDateAndFile(log_, kRight, kLeft, kTop - kDateAbove, date_, ctx_.dataFilePath);
-    log_.fontSize(12);
-    log_.text(double(kLeft) + 0.15, kTop + kLowerHeading, "Child and Spouse(s)");
-    for (int i = 0; i < kColumns; ++i) {
-        if (i == 2) log_.textCentered(columnMiddle(i), kTop + kUpperHeading, "G.");
-        if (i >= 3) log_.textCentered(columnMiddle(i), kTop + kUpperHeading, std::to_string(i - 1) + "G.");
-        log_.textCentered(columnMiddle(i), kTop + kLowerHeading, i == 0 ? "ch" : "gch");
+    drawDateAndFile(log_, at_.right, at_.left, kTop - kDateAbove, date_, ctx_.dataFilePath);
+    log_.fontSize(at_.typeSize);
+    log_.text(at_.headingX, kTop + kLowerHeading, "Child and Spouse(s)");
+    for (size_t i = 0; i < kColumns; ++i) {
+        if (i == 2) log_.textCentered(at_.middle[i], kTop + kUpperHeading, "G.");
+        if (i >= 3) log_.textCentered(at_.middle[i], kTop + kUpperHeading, std::to_string(i - 1) + "G.");
+        log_.textCentered(at_.middle[i], kTop + kLowerHeading, i == 0 ? "ch" : "gch");
     }
-    drawPageLabel(log_, page_.number, kBottom + kPageLabelBelow);
+    drawPageLabel(log_, page_.number, at_.centre, at_.bottom + kPageLabelBelow);
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ namespace {
 // The geometry the descendant lists share (list_page.h).
 using namespace descent_page;
 
-// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+// Layout on letter, in inches from the sheet's top-left corner; y is the top of a
+// text.
 constexpr float kLeft = 0.75F;
 constexpr float kTop = 1.8F;
 constexpr float kBottom = 9.5F;
@@ -31,16 +32,70 @@ constexpr float kXd = kXc + 1.0F;
 constexpr float kXe = kXd + 1.0F;
 constexpr float kXf = kXe + 0.7F;
 constexpr double kFirstLineY = double(kTop) + 0.35 + kLineHeight;
+constexpr double kTitleY = 1.0;
+constexpr double kRunTitleY = 1.3;
+constexpr double kRelationshipIndent = 0.1;
+constexpr double kTotalsLabelBefore = 0.05;  // "Totals:" ends this far left of the counts
 
-constexpr double middle(float a, float b) { return (double(a) + double(b)) / 2; }
-constexpr double kGenerationX = middle(kLeft, kXa);
-constexpr double kRelationshipX = double(kXa) + 0.1;
-constexpr double kDirectX = middle(kXb, kXc);
-constexpr double kSpousesX = middle(kXc, kXd);
-constexpr double kTotalsX = middle(kXd, kXe);
-constexpr double kLowX = middle(kXe, kXf);
-constexpr double kHighX = middle(kXf, kRight);
-constexpr double kTotalsLabelRight = double(kXb) - 0.05;
+constexpr double middle(double a, double b) { return (a + b) / 2; }
+
+// The columns, with the least widths their headings and texts need in 12 pt: the
+// relationship takes the difference in width first ("296G. Grandchildren" after its
+// indent); below that the others give way. A frame too narrow for them all (A5)
+// sets the table's type two points smaller.
+constexpr int kTypeSize = 12;
+constexpr int kSmallerTypeSize = 10;
+constexpr std::array<ListColumn, 7> kColumnWidths{{
+    {double(kXa) - double(kLeft), 0.31},  // "Gen"
+    {double(kXb) - double(kXa), 1.56, true},
+    {double(kXc) - double(kXb), 0.88},  // "Descendants"
+    {double(kXd) - double(kXc), 0.91},  // "Descendant's"
+    {double(kXe) - double(kXd), 0.52},  // "Family"
+    {double(kXf) - double(kXe), 0.37},  // "Low", and half of "Birth Year"
+    {double(kRight) - double(kXf), 0.37},
+}};
+
+// The layout on the page the list is given.
+struct Layout {
+    double left, right, centre, bottom, beforeFirstPage, pageBegun;
+    double xa, xb, xc, xd, xe, xf;  // the column boundaries
+    double generationX, relationshipX, directX, spousesX, totalsX, lowX, highX, totalsLabelRight;
+    int typeSize;  // of the headings and the body
+};
+
+Layout layoutOn(const PageGeometry& page) {
+    const SheetShift shift = sheetShift(page, kLeft);
+    Layout at;
+    at.left = double(kLeft) + shift.left;
+    at.right = double(kRight) + shift.right;
+    at.centre = kCentre + shift.centre;
+    at.bottom = double(kBottom) + shift.down;
+    at.beforeFirstPage = kBeforeFirstPage + shift.down;
+    at.pageBegun = kPageBegun + shift.down;
+    std::array<ListColumn, 7> columns = kColumnWidths;
+    at.typeSize = tableTypeSize(columns, at.right - at.left, kTypeSize, kSmallerTypeSize);
+    const std::vector<double> change = columnChanges(columns, shift.wider());
+    double moved = shift.left;
+    auto boundary = [&](float letterX, size_t columnBefore) {
+        moved += change[columnBefore];
+        return double(letterX) + moved;
+    };
+    at.xa = boundary(kXa, 0);
+    at.xb = boundary(kXb, 1);
+    at.xc = boundary(kXc, 2);
+    at.xd = boundary(kXd, 3);
+    at.xe = boundary(kXe, 4);
+    at.xf = boundary(kXf, 5);
+    at.generationX = middle(at.left, at.xa);
+    at.relationshipX = at.xa + kRelationshipIndent;
+    at.directX = middle(at.xb, at.xc);
+    at.spousesX = middle(at.xc, at.xd);
+    at.totalsX = middle(at.xd, at.xe);
+    at.lowX = middle(at.xe, at.xf);
+    at.highX = middle(at.xf, at.right);
+    at.totalsLabelRight = at.xb - kTotalsLabelBefore;
+    return at;
+}
 
 std::string relationship(int generation) {
     switch (generation) {
@@ -68,11 +123,14 @@ private:
     const ReportInput& input_;
     const std::string date_;
     std::string runTitle_;
-    PageCursor page_{kBeforeFirstPage};
+    Layout at_{};
+    PageCursor page_;
 };
 
 void FamilySummary::run() {
     log_.begin("Family Summary List", runPage(ctx_));
+    at_ = layoutOn(log_.page());
+    page_.y = at_.beforeFirstPage;
     RinMarks counted;
     counted.reset(ctx_.file.highestRin());
     runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");
@@ -85,11 +143,11 @@ void FamilySummary::run() {
     updateYearRange(ctx_, couple.wife, range);
     IntList marriages = startCouples(input_.mrins);
     page_.y = check(page_.y);
-    log_.textCentered(kGenerationX, page_.y, "1");
-    log_.text(kRelationshipX, page_.y, "Themselves");
-    log_.textCentered(kDirectX, page_.y, "-");
-    log_.textCentered(kSpousesX, page_.y, "-");
-    log_.textCentered(kTotalsX, page_.y, "2");
+    log_.textCentered(at_.generationX, page_.y, "1");
+    log_.text(at_.relationshipX, page_.y, "Themselves");
+    log_.textCentered(at_.directX, page_.y, "-");
+    log_.textCentered(at_.spousesX, page_.y, "-");
+    log_.textCentered(at_.totalsX, page_.y, "2");
     printYearRange(range);
     page_.y += kLineHeight;
 
@@ -102,8 +160,8 @@ void FamilySummary::run() {
         if (g == kDescentGenerationLimit || ctx_.host.cancelRequested()) break;
         IntList persons = getChildRins(ctx_, marriages);
         if (persons.size() == 0) break;
-        log_.textCentered(kGenerationX, page_.y, label);
-        log_.text(kRelationshipX, page_.y, relationship(generation));
+        log_.textCentered(at_.generationX, page_.y, label);
+        log_.text(at_.relationshipX, page_.y, relationship(generation));
 
         // Everyone counts once, in the first generation that reaches him or her; a
         // person reached again is left out here and in every later generation.
@@ -116,13 +174,13 @@ void FamilySummary::run() {
             }
         }
         directTotal += direct;
-        log_.textCentered(kDirectX, page_.y, std::to_string(direct));
+        log_.textCentered(at_.directX, page_.y, std::to_string(direct));
         int64_t spouses = 0;
         for (int32_t i = 0; i + 2 < persons.size(); i += 3)
             if (persons.fetch(i) != 0) spouses += marriageCount(ctx_, persons.fetch(i));
         spouseTotal += spouses;
-        log_.textCentered(kSpousesX, page_.y, std::to_string(spouses));
-        log_.textCentered(kTotalsX, page_.y, std::to_string(spouses + direct));
+        log_.textCentered(at_.spousesX, page_.y, std::to_string(spouses));
+        log_.textCentered(at_.totalsX, page_.y, std::to_string(spouses + direct));
 
         range.reset();
         for (int32_t i = 0; i + 2 < persons.size(); i += 3) updateYearRange(ctx_, persons.fetch(i), range);
@@ -138,10 +196,10 @@ void FamilySummary::run() {
 
     // The totals line stays inside the frame: at the page foot it opens the next page.
     page_.y = check(page_.y + kLineHeight);
-    log_.textRight(kTotalsLabelRight, page_.y, "Totals:");
-    log_.textCentered(kDirectX, page_.y, std::to_string(directTotal));
-    log_.textCentered(kSpousesX, page_.y, std::to_string(spouseTotal));
-    log_.textCentered(kTotalsX, page_.y, std::to_string(directTotal + spouseTotal + 2));
+    log_.textRight(at_.totalsLabelRight, page_.y, "Totals:");
+    log_.textCentered(at_.directX, page_.y, std::to_string(directTotal));
+    log_.textCentered(at_.spousesX, page_.y, std::to_string(spouseTotal));
+    log_.textCentered(at_.totalsX, page_.y, std::to_string(directTotal + spouseTotal + 2));
     log_.commit();
     ctx_.host.showProgress(-1);
     log_.newPage();
@@ -150,13 +208,13 @@ void FamilySummary::run() {
 
 void FamilySummary::printYearRange(const YearRange& range) {
     if (!range.any()) return;
-    log_.textCentered(kLowX, page_.y, std::to_string(range.low));
-    log_.textCentered(kHighX, page_.y, std::to_string(range.high));
+    log_.textCentered(at_.lowX, page_.y, std::to_string(range.low));
+    log_.textCentered(at_.highX, page_.y, std::to_string(range.high));
 }
 
 double FamilySummary::check(double y) {
-    if (double(kBottom) - kLineHeight >= y) return y;
-    if (y < 21) log_.newPage();
+    if (at_.bottom - kLineHeight >= y) return y;
+    if (y < at_.pageBegun) log_.newPage();
     drawHeader();
     return kFirstLineY;
 }
@@ -164,38 +222,38 @@ double FamilySummary::check(double y) {
 void FamilySummary::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(18);
-    log_.textCentered(kCentre, 1.0, "Family Summary List");
+    log_.textCentered(at_.centre, kTitleY, "Family Summary List");
     log_.fontSize(14);
-    log_.textCentered(kCentre, 1.3, shortenInMiddle(log_, runTitle_, double(kRight) - kLeft));
+    log_.textCentered(at_.centre, kRunTitleY, shortenInMiddle(log_, runTitle_, at_.right - at_.left));
     log_.penWidth(kFramePen);
-    drawBox(log_, kLeft, kTop, kRight, kBottom);
+    drawBox(log_, at_.left, kTop, at_.right, at_.bottom);
     log_.penWidth(kRulePen);
     const double band = double(kTop) + kBandDepth;
-    log_.moveTo(kLeft, band);
-    log_.lineTo(kRight, band);
-    for (const float x : {kXa, kXb, kXc, kXd, kXe}) {
+    log_.moveTo(at_.left, band);
+    log_.lineTo(at_.right, band);
+    for (const double x : {at_.xa, at_.xb, at_.xc, at_.xd, at_.xe}) {
         log_.moveTo(x, kTop);
-        log_.lineTo(x, kBottom);
+        log_.lineTo(x, at_.bottom);
     }
-    log_.moveTo(kXf, band);  // under "Birth Year", which spans Low and High
-    log_.lineTo(kXf, kBottom);
-    drawDateAndFile(log_, kRight, kLeft, kTop - kDateAbove, date_, ctx_.dataFilePath);
+    log_.moveTo(at_.xf, band);  // under "Birth Year", which spans Low and High
+    log_.lineTo(at_.xf, at_.bottom);
+    drawDateAndFile(log_, at_.right, at_.left, kTop - kDateAbove, date_, ctx_.dataFilePath);
 
-    log_.fontSize(12);
+    log_.fontSize(at_.typeSize);
     const double upper = kTop + kUpperHeading;
     const double lower = kTop + kLowerHeading;
-    log_.textCentered(kGenerationX, lower, "Gen");
-    log_.textCentered(middle(kXa, kXb), lower, "Relationship");
-    log_.textCentered(kDirectX, upper, "Direct");
-    log_.textCentered(kDirectX, lower, "Descendants");
-    log_.textCentered(kSpousesX, upper, "Descendant's");
-    log_.textCentered(kSpousesX, lower, "Spouses");
-    log_.textCentered(kTotalsX, upper, "Family");
-    log_.textCentered(kTotalsX, lower, "Totals");
-    log_.textCentered(middle(kXe, kRight), upper, "Birth Year");
-    log_.textCentered(kLowX, lower, "Low");
-    log_.textCentered(kHighX, lower, "High");
-    drawPageLabel(log_, page_.number, kBottom + kPageLabelBelow);
+    log_.textCentered(at_.generationX, lower, "Gen");
+    log_.textCentered(middle(at_.xa, at_.xb), lower, "Relationship");
+    log_.textCentered(at_.directX, upper, "Direct");
+    log_.textCentered(at_.directX, lower, "Descendants");
+    log_.textCentered(at_.spousesX, upper, "Descendant's");
+    log_.textCentered(at_.spousesX, lower, "Spouses");
+    log_.textCentered(at_.totalsX, upper, "Family");
+    log_.textCentered(at_.totalsX, lower, "Totals");
+    log_.textCentered(middle(at_.xe, at_.right), upper, "Birth Year");
+    log_.textCentered(at_.lowX, lower, "Low");
+    log_.textCentered(at_.highX, lower, "High");
+    drawPageLabel(log_, page_.number, at_.centre, at_.bottom + kPageLabelBelow);
 }
 
 }  // namespace

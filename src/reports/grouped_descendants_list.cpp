@@ -13,9 +13,9 @@ namespace tw {
 
 namespace {
 
-constexpr double kRepeatedNoteX = 2.0;
-// y that sends the next page check to a new page.
-constexpr double kPastThePage = 10.5;
+// The note under a group with repeats, on letter: "*" in the number column, and
+// "repeated" this far right of it.
+constexpr double kRepeatedNoteAfterLabel = 0.75;
 
 // The title of a group, by label + 1 (the children, label 2, are group 3).
 std::string groupTitle(int g) {
@@ -38,13 +38,13 @@ void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
     printed.reset(ctx.file.highestRin());
     DescendantPage page(ctx, true, coupleTitle(ctx, input.mrins, " and "));
 
-    double y = DescendantPage::kBeforeFirstPage;
+    double y = page.beforeFirstPage();
     IntList marriages = startCouples(input.mrins);
     for (int g0 = 2; marriages.size() != 0; ++g0) {
         page.setLabel(std::to_string(g0));
         const int g = g0 + 1;
         if (g == kDescentGenerationLimit) break;
-        if (g > 3) y = kPastThePage;
+        if (g > 3) y = page.pastThePage();
         page.setGroupTitle(groupTitle(g));
         y = page.check(y);
         ctx.host.showProgress(g);
@@ -73,8 +73,8 @@ void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
         if (page.groupRepeat) {
             // The note stays inside the frame: at the page foot it opens the next page.
             y = page.check(y + 2 * DescendantPage::kLineHeight);
-            log.textCentered(DescendantPage::kLabelX, y, "*");
-            log.textCentered(kRepeatedNoteX, y, "repeated");
+            log.textCentered(page.labelX(), y, "*");
+            log.textCentered(page.labelX() + kRepeatedNoteAfterLabel, y, "repeated");
         }
         log.commit();
         y += DescendantPage::kLineHeight;

@@ -1,5 +1,6 @@
 #include "reports/list_page.h"
 
+#include <algorithm>
 #include <string>
 
 #include "reports/wrap_name.h"
@@ -8,9 +9,6 @@ namespace tw {
 
 namespace {
 
-constexpr double kLeftMargin = framed_list::kLeft;
-constexpr double kRightMargin = framed_list::kRight;
-constexpr double kPageCentre = 4.25;
 constexpr double kTitleY = 0.7;
 constexpr double kRunTitleY = 1.05;
 constexpr double kFileLineY = 1.25;
@@ -22,7 +20,80 @@ constexpr int kRunTitleSize = 14;
 constexpr int kBodySize = 10;
 constexpr double kPathBeforeDate = 0.2;  // the least gap between the data file and the date
 
+// A sheet narrower than letter by up to this takes the width from the names alone.
+constexpr double kNamesGiveFirst = 0.25;
+constexpr double kLeastMargin = 0.5;
+
 }  // namespace
+
+SheetShift sheetShift(const PageGeometry& page, double letterMargin) {
+    const SheetDifference diff = differenceFrom(page, Paper::Letter);
+    const double missing = -diff.width - kNamesGiveFirst;
+    const double marginGives =
+        missing > 0 ? std::clamp(missing / 2, 0.0, std::max(letterMargin - kLeastMargin, 0.0)) : 0.0;
+    SheetShift shift;
+    shift.left = -marginGives;
+    shift.right = diff.width + marginGives;
+    shift.centre = diff.width / 2;
+    shift.down = diff.height;
+    return shift;
+}
+
+std::vector<double> columnChanges(std::span<const ListColumn> columns, double wider) {
+    std::vector<double> change(columns.size(), 0.0);
+    if (wider == 0) return change;
+    double names = 0;
+    for (const ListColumn& c : columns) names += c.names ? 1 : 0;
+    double rest = wider;  // what the other columns take
+    if (names > 0) {
+        rest = 0;
+        for (size_t i = 0; i < columns.size(); ++i) {
+            if (!columns[i].names) continue;
+            change[i] = std::max(wider / names, std::min(columns[i].least - columns[i].width, 0.0));
+            rest += wider / names - change[i];
+        }
+    }
+    if (rest == 0) return change;
+    double spare = 0;
+    double width = 0;
+    for (const ListColumn& c : columns) {
+        if (c.names) continue;
+        spare += std::max(c.width - c.least, 0.0);
+        width += c.width;
+    }
+    // Growing, or shrinking beyond what the columns can spare: in proportion to width.
+    const bool bySpare = rest < 0 && spare > 0;
+    const double beyond = bySpare ? std::min(rest + spare, 0.0) : rest;
+    const double fromSpare = bySpare ? rest - beyond : 0;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const ListColumn& c = columns[i];
+        if (c.names) continue;
+        if (bySpare) change[i] += fromSpare * std::max(c.width - c.least, 0.0) / spare;
+        if (width > 0) change[i] += beyond * c.width / width;
+    }
+    return change;
+}
+
+int tableTypeSize(std::span<ListColumn> columns, double frameWidth, int size, int smaller) {
+    double least = 0;
+    for (const ListColumn& c : columns) least += c.least;
+    if (least <= frameWidth) return size;
+    for (ListColumn& c : columns) c.least = c.least * smaller / size;
+    return smaller;
+}
+
+namespace framed_list {
+Frame frameOn(const SheetShift& shift) {
+    Frame frame;
+    frame.left = kLeft + shift.left;
+    frame.right = kRight + shift.right;
+    frame.centre = kCentre + shift.centre;
+    frame.bottom = kFrameBottom + shift.down;
+    frame.pageNumberY = kPageNumberY + shift.down;
+    frame.pageBreakY = kPageBreakY + shift.down;
+    return frame;
+}
+}  // namespace framed_list
 
 void drawListHeading(PageLog& log, const ListHeading& heading) {
     log.penWidth(kHeadingPen);
@@ -31,27 +102,27 @@ void drawListHeading(PageLog& log, const ListHeading& heading) {
     if (heading.titleLeftX) {
         log.text(*heading.titleLeftX, kTitleY, heading.title);
     } else {
-        log.textCentered(kPageCentre, kTitleY, heading.title);
+        log.textCentered(heading.centre, kTitleY, heading.title);
     }
     log.fontSize(kRunTitleSize);
-    log.textCentered(kPageCentre, kRunTitleY, shortenInMiddle(log, heading.runTitle, heading.right - heading.left));
+    log.textCentered(heading.centre, kRunTitleY, shortenInMiddle(log, heading.runTitle, heading.right - heading.left));
     drawDateAndFile(log, heading.right, heading.left, kFileLineY, heading.date, heading.fileName);
 }
 
-void drawListFrame(PageLog& log, double bandBottom, double frameBottom) {
-    log.moveTo(kLeftMargin, kFrameTop);
+void drawListFrame(PageLog& log, const framed_list::Frame& frame, double bandBottom) {
+    log.moveTo(frame.left, kFrameTop);
     log.penWidth(kFramePen);
-    log.lineTo(kRightMargin, kFrameTop);
-    log.lineTo(kRightMargin, bandBottom);
-    log.lineTo(kLeftMargin, bandBottom);
-    log.moveTo(kLeftMargin, kFrameTop);
-    log.lineTo(kLeftMargin, frameBottom);
-    log.lineTo(kRightMargin, frameBottom);
-    log.lineTo(kRightMargin, kFrameTop);
+    log.lineTo(frame.right, kFrameTop);
+    log.lineTo(frame.right, bandBottom);
+    log.lineTo(frame.left, bandBottom);
+    log.moveTo(frame.left, kFrameTop);
+    log.lineTo(frame.left, frame.bottom);
+    log.lineTo(frame.right, frame.bottom);
+    log.lineTo(frame.right, kFrameTop);
 }
 
-void drawPageNumber(PageLog& log, int& pageCounter, double y) {
-    log.textCentered(kPageCentre, y, std::to_string(pageCounter));
+void drawPageNumber(PageLog& log, int& pageCounter, double x, double y) {
+    log.textCentered(x, y, std::to_string(pageCounter));
     ++pageCounter;
 }
 
@@ -75,8 +146,8 @@ std::string fittedFileName(const PageLog& log, std::string_view fileName, double
     return shortenInMiddle(log, fileName, room);
 }
 
-void drawPageLabel(PageLog& log, int& pageCounter, double y) {
-    log.textCentered(kPageCentre, y, "Page " + std::to_string(pageCounter));
+void drawPageLabel(PageLog& log, int& pageCounter, double x, double y) {
+    log.textCentered(x, y, "Page " + std::to_string(pageCounter));
     ++pageCounter;
 }
 

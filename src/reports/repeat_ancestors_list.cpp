@@ -17,7 +17,8 @@ namespace {
 // The frame and line spacing the framed lists share (list_page.h).
 using namespace framed_list;
 
-// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+// Layout on letter, in inches from the sheet's top-left corner; y is the top of a
+// text. The birth year stays with the frame's right edge, the rest with its left.
 constexpr double kFirstLineY = 1.8;
 constexpr double kBandBottom = 1.75;
 constexpr double kHeadingY = 1.55;
@@ -30,6 +31,22 @@ constexpr double kBirthYearHeadingX = 6.6;
 constexpr double kGenerationHeadingX = 1.5;
 
 constexpr int kGenerationLimit = 300;  // generations 1 to 299
+
+// The layout on the page the list is given.
+struct Layout {
+    Frame frame;
+    double generationX, rinX, nameX, nameWidth, birthYearX, birthYearHeadingX, generationHeadingX;
+
+    explicit Layout(const SheetShift& shift)
+        : frame(frameOn(shift)),
+          generationX(kGenerationX + shift.left),
+          rinX(kRinX + shift.left),
+          nameX(kNameX + shift.left),
+          nameWidth(kNameWidth + shift.wider()),
+          birthYearX(kBirthYearX + shift.right),
+          birthYearHeadingX(kBirthYearHeadingX + shift.right),
+          generationHeadingX(kGenerationHeadingX + shift.left) {}
+};
 
 class RepeatAncestorsList {
 public:
@@ -45,6 +62,7 @@ private:
     AppContext& ctx_;
     PageLog& log_;
     const int32_t startRin_;
+    Layout at_{SheetShift{}};
     std::string runTitle_;
     std::string date_;
     PageCursor page_{kFirstLineY};
@@ -57,6 +75,7 @@ private:
 void RepeatAncestorsList::run() {
     runTitle_ = individualNameNoSlashes(ctx_, startRin_).str();
     log_.begin("RAL", runPage(ctx_));
+    at_ = Layout(sheetShift(log_.page(), kLeft));
     page_.number = 1;
     date_ = todayText(ctx_).str();
     drawHeader();
@@ -73,7 +92,7 @@ void RepeatAncestorsList::run() {
             break;
         }
         generationText_ = std::to_string(g);
-        log_.text(kGenerationX, page_.y, generationText_);
+        log_.text(at_.generationX, page_.y, generationText_);
         if (counts.filled == 0) {
             page_.y += kLineHeight;
             break;
@@ -89,7 +108,7 @@ void RepeatAncestorsList::run() {
         log_.begin("RAL", runPage(ctx_));
         page_.number = 1;
         drawHeader();
-        log_.text(kRinX, kFirstLineY, kNoRepeatedAncestor);
+        log_.text(at_.rinX, kFirstLineY, kNoRepeatedAncestor);
         log_.commit();
     }
     ctx_.host.showProgress(-1);
@@ -97,39 +116,41 @@ void RepeatAncestorsList::run() {
 }
 
 void RepeatAncestorsList::drawHeader() {
-    drawListHeading(log_, {"Repeat Ancestor List", runTitle_, date_, ctx_.dataFilePath});
-    drawListFrame(log_, kBandBottom);
-    drawPageNumber(log_, page_.number);
-    log_.text(kGenerationHeadingX, kHeadingY, "GEN");
-    log_.text(kRinX, kHeadingY, "RIN");
-    log_.text(kNameX, kHeadingY, "Name");
-    log_.text(kBirthYearHeadingX, kHeadingY, "Birth Year");
+    const Frame& frame = at_.frame;
+    drawListHeading(log_, {"Repeat Ancestor List", runTitle_, date_, ctx_.dataFilePath, frame.left, frame.right,
+                           frame.centre});
+    drawListFrame(log_, frame, kBandBottom);
+    drawPageNumber(log_, page_.number, frame.centre, frame.pageNumberY);
+    log_.text(at_.generationHeadingX, kHeadingY, "GEN");
+    log_.text(at_.rinX, kHeadingY, "RIN");
+    log_.text(at_.nameX, kHeadingY, "Name");
+    log_.text(at_.birthYearHeadingX, kHeadingY, "Birth Year");
 }
 
 // A line beyond the threshold starts a new page; with a continuation, the repeat
 // goes on the line of the generation number repeated, with "Cont'd" under it.
 double RepeatAncestorsList::pageCheck(double y, bool continuation) {
-    if (y <= kPageBreakY + kRounding) return y;
+    if (y <= at_.frame.pageBreakY + kRounding) return y;
     log_.newPage();
     drawHeader();
     if (continuation) {
-        log_.text(kGenerationX, kFirstLineY, generationText_);
-        log_.textCentered(kGenerationX, kFirstLineY + kLineHeight, "Cont'd");
+        log_.text(at_.generationX, kFirstLineY, generationText_);
+        log_.textCentered(at_.generationX, kFirstLineY + kLineHeight, "Cont'd");
     }
     return kFirstLineY;
 }
 
 void RepeatAncestorsList::printRepeat(int32_t rin) {
     page_.y = pageCheck(page_.y, true);
-    log_.text(kRinX, page_.y, std::to_string(rin));
+    log_.text(at_.rinX, page_.y, std::to_string(rin));
     IndividualRecord person;
     const bool readable = readIndividual(ctx_.file, rin, person);
     if (!readable && messageOnce(ctx_, OnceMessage::InvalidStart, "Invalid start RIN", "Error"))
         ctx_.host.closeStartWindow();
     const std::string year = birthYearText(ctx_, person);
-    if (!year.empty()) log_.textCentered(kBirthYearX, page_.y, year);
-    for (const std::string& line : wrapName(log_, nameOf(rin, person, readable), kNameWidth)) {
-        log_.text(kNameX, page_.y, line);
+    if (!year.empty()) log_.textCentered(at_.birthYearX, page_.y, year);
+    for (const std::string& line : wrapName(log_, nameOf(rin, person, readable), at_.nameWidth)) {
+        log_.text(at_.nameX, page_.y, line);
         page_.y += kLineHeight;
     }
     log_.commit();

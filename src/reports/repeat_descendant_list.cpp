@@ -1,8 +1,11 @@
 #include "reports/repeat_descendant_list.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "output/font_metrics.h"
 #include "paf/dates.h"
 #include "paf/navigation.h"
 #include "reports/descendant_entry.h"
@@ -17,7 +20,8 @@ namespace {
 // The geometry the descendant lists share (list_page.h).
 using namespace descent_page;
 
-// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+// Layout on letter, in inches from the sheet's top-left corner; y is the top of a
+// text.
 constexpr float kLeft = 1.0F;
 constexpr float kTop = 0.75F;
 constexpr float kBottom = 9.8F;
@@ -25,6 +29,7 @@ constexpr double kRight = 8.5 - kLeft;
 constexpr double kBandY = double(kTop) + 1.25;
 constexpr double kFirstLineY = 2.325;
 constexpr double kHeadingY = 2.1;
+constexpr double kParentHeadingY = 2.05;
 constexpr double kLabelX = 1.25;
 constexpr double kRelationX = 1.5;
 constexpr double kRinRight = 3.0;
@@ -33,6 +38,48 @@ constexpr double kParentX = 5.3;
 constexpr double kGap = 0.1;  // between a column's text and the next column or the frame
 constexpr double kNameWidth = kParentX - kNameX - kGap;
 constexpr double kParentWidth = kRight - kParentX - kGap;
+constexpr double kDateRight = 7.4;
+constexpr double kFileLeft = 1.1;
+constexpr double kDateY = 1.79;
+constexpr std::string_view kParentHeading = "DESCENDANT PARENT";
+constexpr int kHeadingSize = 12;
+
+// The layout on the page the list is given: the name and the descendant parent
+// share out the difference in width. Where the parents' column is too narrow for
+// its heading on one line (A5), the heading takes two lines and the body starts a
+// line lower.
+struct Layout {
+    double left, right, centre, bottom, beforeFirstPage, pageBegun;
+    double labelX, relationX, rinRight, nameX, parentX, dateRight, fileLeft;
+    double nameWidth, parentWidth;
+    double firstLineY;
+    bool parentHeadingSplit;
+};
+
+Layout layoutOn(const PageGeometry& page, int32_t pixelsPerInch) {
+    const SheetShift shift = sheetShift(page, kLeft);
+    Layout at;
+    at.left = double(kLeft) + shift.left;
+    at.right = kRight + shift.right;
+    at.centre = kCentre + shift.centre;
+    at.bottom = double(kBottom) + shift.down;
+    at.beforeFirstPage = kBeforeFirstPage + shift.down;
+    at.pageBegun = kPageBegun + shift.down;
+    at.labelX = kLabelX + shift.left;
+    at.relationX = kRelationX + shift.left;
+    at.rinRight = kRinRight + shift.left;
+    at.nameX = kNameX + shift.left;
+    at.parentX = kParentX + shift.left + shift.wider() / 2;
+    at.dateRight = kDateRight + shift.right;
+    at.fileLeft = kFileLeft + shift.left;
+    at.nameWidth = kNameWidth + shift.wider() / 2;
+    at.parentWidth = kParentWidth + shift.wider() / 2;
+    const double headingWidth = double(textWidthPixels(kParentHeading, "Times", kHeadingSize, pixelsPerInch)) /
+                                std::max(pixelsPerInch, 1);
+    at.parentHeadingSplit = headingWidth > at.right - at.parentX - kGap;
+    at.firstLineY = at.parentHeadingSplit ? kFirstLineY + kLineHeight : kFirstLineY;
+    return at;
+}
 
 // The relation of a generation to the start couple, by label + 1.
 std::string relation(int g) {
@@ -62,7 +109,8 @@ private:
     ListNames names_;
     const std::string date_;
     std::string coupleTitle_;
-    PageCursor page_{kBeforeFirstPage};
+    Layout at_{};
+    PageCursor page_;
     RinMarks printed_;
     bool anyRepeat_ = false;
     NameColumns columns_;
@@ -70,10 +118,12 @@ private:
 
 void RepeatList::run() {
     log_.begin("Repeat Descendants List", runPage(ctx_));
+    at_ = layoutOn(log_.page(), log_.pixelsPerInch());
+    page_.y = at_.beforeFirstPage;
     printed_.reset(ctx_.file.highestRin());
     coupleTitle_ = coupleTitle(ctx_, input_.mrins, " and ");
-    columns_.nameX = kNameX;
-    columns_.parentX = kParentX;
+    columns_.nameX = at_.nameX;
+    columns_.parentX = at_.parentX;
     columns_.lineHeight = kLineHeight;
 
     IntList marriages = startCouples(input_.mrins);
@@ -88,10 +138,10 @@ void RepeatList::run() {
         if (persons.size() == 0) {
             // Nothing to list: a line says why.
             if (g == 3) {
-                log_.text(kRelationX, page_.y, kNoChildren);
+                log_.text(at_.relationX, page_.y, kNoChildren);
             } else if (!anyRepeat_) {
                 page_.y = check(page_.y + kLineHeight);
-                log_.text(kRelationX, page_.y, kNoRepeatedDescendant);
+                log_.text(at_.relationX, page_.y, kNoRepeatedDescendant);
             }
             log_.commit();
             break;
@@ -100,13 +150,13 @@ void RepeatList::run() {
         sortEntries(ctx_.host, generation);
 
         if (g == 3) {
-            log_.textCentered(kLabelX, page_.y, "1");
-            log_.text(kRelationX, page_.y, "self");
+            log_.textCentered(at_.labelX, page_.y, "1");
+            log_.text(at_.relationX, page_.y, "self");
         }
         page_.y += kLineHeight;  // after the couple's line, or a blank line
         page_.y = check(page_.y);
-        log_.textCentered(kLabelX, page_.y, label);
-        log_.text(kRelationX, page_.y, relation(g));
+        log_.textCentered(at_.labelX, page_.y, label);
+        log_.text(at_.relationX, page_.y, relation(g));
 
         // The first repeat stands on the heading line. Repeats are not followed
         // again: their descendants were reached through the first appearance.
@@ -130,7 +180,7 @@ bool RepeatList::printIfRepeat(const DescendantEntry& entry) {
     page_.y = check(page_.y);
     if (!printed_.testAndSet(entry.rin)) return false;
     anyRepeat_ = true;
-    log_.textRight(kRinRight, page_.y, std::to_string(entry.rin));
+    log_.textRight(at_.rinRight, page_.y, std::to_string(entry.rin));
     const std::string name = names_.of(entry.rin, entry.readable);
     // A descendant parent was read when the walk took his or her marriages.
     const std::string parent = entry.parentRin == 0 ? std::string() : names_.of(entry.parentRin, true);
@@ -139,35 +189,41 @@ bool RepeatList::printIfRepeat(const DescendantEntry& entry) {
 }
 
 double RepeatList::check(double y) {
-    if (double(kBottom) - kLineHeight >= y) return y;
-    if (y < 21) log_.newPage();
+    if (at_.bottom - kLineHeight >= y) return y;
+    if (y < at_.pageBegun) log_.newPage();
     drawHeader();
-    return kFirstLineY;
+    return at_.firstLineY;
 }
 
 void RepeatList::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(14);
-    log_.textCentered(kCentre, 0.9, "Descendants of");
-    log_.textCentered(kCentre, 1.1, shortenInMiddle(log_, coupleTitle_, kRight - kLeft));
+    log_.textCentered(at_.centre, 0.9, "Descendants of");
+    log_.textCentered(at_.centre, 1.1, shortenInMiddle(log_, coupleTitle_, at_.right - at_.left));
     log_.fontSize(18);
-    log_.textCentered(kCentre, 1.4, "Repeat Descendants");
-    log_.penWidth(0.025);
-    drawBox(log_, kLeft, kTop, kRight, kBottom);
-    log_.penWidth(0.01);
-    log_.moveTo(kLeft, kBandY);
-    log_.lineTo(kRight, kBandY);
+    log_.textCentered(at_.centre, 1.4, "Repeat Descendants");
+    log_.penWidth(kFramePen);
+    drawBox(log_, at_.left, kTop, at_.right, at_.bottom);
+    log_.penWidth(kRulePen);
+    log_.moveTo(at_.left, kBandY);
+    log_.lineTo(at_.right, kBandY);
     const int32_t ppi = log_.pixelsPerInch();
-    columns_.nameLimit = int32_t(double(ppi) * kNameWidth);
-    columns_.parentLimit = int32_t(double(ppi) * kParentWidth);
-    drawDateAndFile(log_, 7.4, 1.1, 1.79, date_, ctx_.dataFilePath);
-    log_.fontSize(12);
-    log_.textCentered(kLabelX, kHeadingY, "GEN");
-    log_.text(kRelationX, kHeadingY, "RELATION");
-    log_.textRight(kRinRight, kHeadingY, "RIN");
-    log_.text(kNameX, kHeadingY, "NAME");
-    log_.text(kParentX, 2.05, "DESCENDANT PARENT");
-    drawPageLabel(log_, page_.number, double(kBottom) + 0.25);
+    columns_.nameLimit = std::max(int32_t(double(ppi) * at_.nameWidth), 0);
+    columns_.parentLimit = std::max(int32_t(double(ppi) * at_.parentWidth), 0);
+    drawDateAndFile(log_, at_.dateRight, at_.fileLeft, kDateY, date_, ctx_.dataFilePath);
+    log_.fontSize(kHeadingSize);
+    log_.textCentered(at_.labelX, kHeadingY, "GEN");
+    log_.text(at_.relationX, kHeadingY, "RELATION");
+    log_.textRight(at_.rinRight, kHeadingY, "RIN");
+    log_.text(at_.nameX, kHeadingY, "NAME");
+    if (at_.parentHeadingSplit) {
+        const size_t space = kParentHeading.find(' ');
+        log_.text(at_.parentX, kParentHeadingY, kParentHeading.substr(0, space));
+        log_.text(at_.parentX, kParentHeadingY + kLineHeight, kParentHeading.substr(space + 1));
+    } else {
+        log_.text(at_.parentX, kParentHeadingY, kParentHeading);
+    }
+    drawPageLabel(log_, page_.number, at_.centre, at_.bottom + kPageLabelBelow);
 }
 
 }  // namespace

@@ -14,7 +14,10 @@ namespace tw {
 
 namespace {
 
+using framed_list::Frame;
+using framed_list::frameOn;
 using framed_list::kLineHeight;
+using framed_list::kRounding;
 
 constexpr int kGenerationLimit = 300;  // generations 1 to 299
 
@@ -26,7 +29,8 @@ std::string startRunTitle(AppContext& ctx, int32_t startRin) {
 
 // ---- The list -------------------------------------------------------------
 
-// Layout of the list, in inches from the sheet's top-left corner; y is the top of a text.
+// Layout of the list on letter, in inches from the sheet's top-left corner; y is the
+// top of a text.
 constexpr double kFirstLineY = 2.4;
 constexpr double kTitleX = 3.1;
 constexpr double kBandBottom = 2.25;
@@ -36,6 +40,22 @@ constexpr int kLinesPerPage = 36;
 
 constexpr double kGenerationX = 1.65;  // left-aligned
 constexpr double kTotalsX = 1.6;       // left-aligned
+
+// The columns of figures, each with its headings: the generation's stays with the
+// frame's left edge; the others (from where their headings start to where the next
+// one's start, or the frame) share out the difference in width (list_page.h).
+enum Column { kGeneration, kPositions, kIdentified, kRepeats, kFilled, kPercent, kYears, kColumnCount };
+
+constexpr std::array<ListColumn, kColumnCount> kColumnWidths{{
+    {1.0, 1.0},    // 1.25 to 2.25: "GEN", the generations and "Totals"
+    {0.7, 0.6},    // 2.25: "Pedigree positions"
+    {0.75, 0.65},  // 2.95: "Ancestors Identified"
+    {0.9, 0.6},    // 3.7: "Ancestor Repeats"
+    {0.9, 0.6},    // 4.6: "Pedigree positions filled"
+    {0.9, 0.52},   // 5.5: "Percent filled"
+    {0.85, 0.78},  // 6.4 to the frame: "Birth Year", "Low" and "High"
+}};
+
 // The figures are right-aligned at these.
 constexpr double kPositionsX = 2.75;
 constexpr double kIdentifiedX = 3.5;
@@ -48,25 +68,38 @@ constexpr double kHighYearX = 7.07;
 struct Heading {
     double x, y;
     std::string_view text;
+    Column column;
 };
 
 constexpr std::array<Heading, 15> kColumnHeadings{{
-    {4.6, 1.55, "Pedigree"},
-    {2.25, 1.7, "Pedigree"},
-    {2.95, 1.7, "Ancestors"},
-    {3.7, 1.7, "Ancestor"},
-    {4.6, 1.7, "positions"},
-    {5.5, 1.7, "Percent"},
-    {6.4, 1.7, "  Birth Year"},
-    {1.5, 1.9, "GEN"},
-    {2.25, 1.9, "positions"},
-    {2.95, 1.9, "Identified"},
-    {3.7, 1.9, "Repeats"},
-    {4.68, 1.9, "filled"},
-    {5.55, 1.9, "filled"},
-    {6.4, 1.9, "Low"},
-    {6.8, 1.9, "High"},
+    {4.6, 1.55, "Pedigree", kFilled},
+    {2.25, 1.7, "Pedigree", kPositions},
+    {2.95, 1.7, "Ancestors", kIdentified},
+    {3.7, 1.7, "Ancestor", kRepeats},
+    {4.6, 1.7, "positions", kFilled},
+    {5.5, 1.7, "Percent", kPercent},
+    {6.4, 1.7, "  Birth Year", kYears},
+    {1.5, 1.9, "GEN", kGeneration},
+    {2.25, 1.9, "positions", kPositions},
+    {2.95, 1.9, "Identified", kIdentified},
+    {3.7, 1.9, "Repeats", kRepeats},
+    {4.68, 1.9, "filled", kFilled},
+    {5.55, 1.9, "filled", kPercent},
+    {6.4, 1.9, "Low", kYears},
+    {6.8, 1.9, "High", kYears},
 }};
+
+// How far each column moves on the page the list is given.
+std::array<double, kColumnCount> columnShifts(const SheetShift& shift) {
+    const std::vector<double> change = columnChanges(kColumnWidths, shift.wider());
+    std::array<double, kColumnCount> shifts{};
+    double at = shift.left;
+    for (size_t i = 0; i < kColumnCount; ++i) {
+        shifts[i] = at;
+        at += change[i];
+    }
+    return shifts;
+}
 
 class ResearchStatusList {
 public:
@@ -77,6 +110,7 @@ private:
     void drawHeader();
     void printGeneration(int generation, double positions, const GenerationCounts& counts);
     void printTotals();
+    void printFigures(double positions, int64_t identified, int64_t repeats, int64_t filled);
 
     AppContext& ctx_;
     PageLog& log_;
@@ -84,6 +118,10 @@ private:
     std::string runTitle_;
     std::string date_;
     PageCursor page_{kFirstLineY};
+    Frame frame_;
+    std::array<double, kColumnCount> shifts_{};
+    double titleX_ = kTitleX;
+    int linesPerPage_ = kLinesPerPage;
 
     // Every generation fills at most 2^53 positions, so 299 of them stay well
     // within 64 bits.
@@ -96,6 +134,14 @@ private:
 void ResearchStatusList::run() {
     runTitle_ = startRunTitle(ctx_, startRin_);
     log_.begin("RSL", runPage(ctx_));
+    const SheetShift shift = sheetShift(log_.page(), framed_list::kLeft);
+    frame_ = frameOn(shift);
+    frame_.bottom = kFrameBottom + shift.down;
+    frame_.pageNumberY = kPageNumberY + shift.down;
+    shifts_ = columnShifts(shift);
+    titleX_ = kTitleX + shift.centre;
+    // As many more (or fewer) lines as the frame is taller, but at least one.
+    linesPerPage_ = std::max(kLinesPerPage + int(std::floor(shift.down / kLineHeight + kRounding)), 1);
     page_.number = 1;
     date_ = todayText(ctx_).str();
     drawHeader();
@@ -119,7 +165,7 @@ void ResearchStatusList::run() {
         log_.commit();
         page_.y += kLineHeight;
         positions *= 2;
-        if (g % kLinesPerPage == 0) {
+        if (g % linesPerPage_ == 0) {
             log_.newPage();
             drawHeader();
             page_.y = kFirstLineY;
@@ -132,51 +178,89 @@ void ResearchStatusList::run() {
 }
 
 void ResearchStatusList::drawHeader() {
-    ListHeading heading{"Research Status List", runTitle_, date_, ctx_.dataFilePath};
-    heading.titleLeftX = kTitleX;
+    ListHeading heading{"Research Status List", runTitle_, date_, ctx_.dataFilePath,
+                        frame_.left, frame_.right, frame_.centre};
+    heading.titleLeftX = titleX_;
     drawListHeading(log_, heading);
-    drawListFrame(log_, kBandBottom, kFrameBottom);
-    drawPageLabel(log_, page_.number, kPageNumberY);
-    for (const Heading& h : kColumnHeadings) log_.text(h.x, h.y, h.text);
+    drawListFrame(log_, frame_, kBandBottom);
+    drawPageLabel(log_, page_.number, frame_.centre, frame_.pageNumberY);
+    for (const Heading& h : kColumnHeadings) log_.text(h.x + shifts_[h.column], h.y, h.text);
 }
 
 void ResearchStatusList::printGeneration(int generation, double positions, const GenerationCounts& counts) {
-    log_.text(kGenerationX, page_.y, std::to_string(generation));
-    log_.textRight(kPositionsX, page_.y, formatPositionCount(positions));
-    log_.textRight(kIdentifiedX, page_.y, std::to_string(counts.identified()));
-    log_.textRight(kRepeatsX, page_.y, std::to_string(counts.repeats));
-    log_.textRight(kFilledX, page_.y, std::to_string(counts.filled));
-    log_.textRight(kPercentX, page_.y, std::to_string(percentFilled(counts.filled, positions)));
-    if (counts.years.low < YearRange::kNoLow) log_.textRight(kLowYearX, page_.y, std::to_string(counts.years.low));
-    if (counts.years.high >= 1) log_.textRight(kHighYearX, page_.y, std::to_string(counts.years.high));
+    log_.text(kGenerationX + shifts_[kGeneration], page_.y, std::to_string(generation));
+    printFigures(positions, counts.identified(), counts.repeats, counts.filled);
+    const double years = shifts_[kYears];
+    if (counts.years.low < YearRange::kNoLow)
+        log_.textRight(kLowYearX + years, page_.y, std::to_string(counts.years.low));
+    if (counts.years.high >= 1) log_.textRight(kHighYearX + years, page_.y, std::to_string(counts.years.high));
 }
 
 void ResearchStatusList::printTotals() {
-    log_.text(kTotalsX, page_.y, "Totals");
-    log_.textRight(kPositionsX, page_.y, formatPositionCount(totalPositions_));
-    log_.textRight(kIdentifiedX, page_.y, std::to_string(totalIdentified_));
-    log_.textRight(kRepeatsX, page_.y, std::to_string(totalRepeats_));
-    log_.textRight(kFilledX, page_.y, std::to_string(totalFilled_));
-    log_.textRight(kPercentX, page_.y, std::to_string(percentFilled(totalFilled_, totalPositions_)));
+    log_.text(kTotalsX + shifts_[kGeneration], page_.y, "Totals");
+    printFigures(totalPositions_, totalIdentified_, totalRepeats_, totalFilled_);
+}
+
+void ResearchStatusList::printFigures(double positions, int64_t identified, int64_t repeats, int64_t filled) {
+    log_.textRight(kPositionsX + shifts_[kPositions], page_.y, formatPositionCount(positions));
+    log_.textRight(kIdentifiedX + shifts_[kIdentified], page_.y, std::to_string(identified));
+    log_.textRight(kRepeatsX + shifts_[kRepeats], page_.y, std::to_string(repeats));
+    log_.textRight(kFilledX + shifts_[kFilled], page_.y, std::to_string(filled));
+    log_.textRight(kPercentX + shifts_[kPercent], page_.y, std::to_string(percentFilled(filled, positions)));
 }
 
 // ---- The chart ------------------------------------------------------------
 
-// The chart's geometry is held in single precision, as its layout was made.
+// The chart's geometry is held in single precision, as its layout was made. On
+// letter it spans x 1 to 7.5 and y 1.45 to 10 in three bands.
 constexpr float kLeft = 1.0f;
 constexpr float kRight = 7.5f;
 constexpr float kTop = 1.45f;
 constexpr float kBottom = 10.0f;
-constexpr float kPitch = (kBottom - kTop + 0.1f) / 3;  // from one band's top to the next
-constexpr float kBandHeight = kPitch - 0.1f;
-constexpr float kLabelRight = kLeft + 1.25f;  // the label column's right edge
-constexpr float kLabelX = kLeft + 0.15f;
+constexpr int kBands = 3;
+constexpr float kBandGap = 0.1f;
+constexpr float kLabelWidth = 1.25f;  // the label column
+constexpr float kLabelIndent = 0.15f;
 constexpr float kMinGap = 0.11f;
+
+// The chart's box on the page it is drawn on: the frame's edges follow the sheet's
+// sides and foot. A taller sheet makes the bands taller; a sheet so short that the
+// three bands would be lower than on letter draws as many bands of letter's height
+// as fit (at least one).
+struct ChartBox {
+    float left, right, bottom;
+    double centre;  // of the sheet
+    int bands;
+    float pitch;       // from one band's top to the next
+    float bandHeight;
+    float labelRight;  // the label column's right edge
+    float labelX;
+};
+
+ChartBox chartBoxOn(const PageGeometry& page) {
+    const SheetShift shift = sheetShift(page, kLeft);
+    ChartBox box;
+    box.left = kLeft + float(shift.left);
+    box.right = kRight + float(shift.right);
+    box.bottom = kBottom + float(shift.down);
+    box.centre = framed_list::kCentre + shift.centre;
+    const float letterPitch = (kBottom - kTop + kBandGap) / kBands;
+    box.bands = kBands;
+    box.pitch = (box.bottom - kTop + kBandGap) / float(box.bands);
+    if (box.pitch < letterPitch) {
+        box.bands = std::max(int((box.bottom - kTop + kBandGap) / letterPitch), 1);
+        box.pitch = (box.bottom - kTop + kBandGap) / float(box.bands);
+    }
+    box.bandHeight = box.pitch - kBandGap;
+    box.labelRight = box.left + kLabelWidth;
+    box.labelX = box.left + kLabelIndent;
+    return box;
+}
 
 // Columns for generations 1 to 33; the walk looks one generation further, to know
 // whether any were left out.
 constexpr int kChartGenerations = 33;
-constexpr double kNoteY = double(kBottom) + 0.1;
+constexpr double kNoteBelow = 0.1;  // the note under the chart
 constexpr double kMillions = 2'000'000;  // more positions than this show in millions
 
 constexpr double kFramePen = 0.04;
@@ -209,15 +293,16 @@ constexpr std::array<double, GenerationColumn::kTextCount> kTextFractions{0.03, 
                                                                           0.54, 0.64, 0.79, 0.87, 0.92};
 
 // A y in the band whose top is at top.
-double bandY(float top, double fraction) { return double(top) + double(kBandHeight) * fraction; }
+double bandY(const ChartBox& box, float top, double fraction) { return double(top) + double(box.bandHeight) * fraction; }
 
 void generateChart(AppContext& ctx, int32_t startRin) {
     PageLog& log = ctx.pageLog;
     const std::string runTitle = startRunTitle(ctx, startRin);
     log.begin("RSC", runPage(ctx));
     const std::string date = todayText(ctx).str();
+    const ChartBox box = chartBoxOn(log.page());
     // Leaves the font at "Times" 10, the font of everything below.
-    drawListHeading(log, {"Research Status Chart", runTitle, date, ctx.dataFilePath, kLeft, kRight});
+    drawListHeading(log, {"Research Status Chart", runTitle, date, ctx.dataFilePath, box.left, box.right, box.centre});
 
     // One column per generation that holds anyone. A generation cut short by the
     // user's stop is left out.
@@ -240,12 +325,13 @@ void generateChart(AppContext& ctx, int32_t startRin) {
         ctx.host.showProgress(g);
     }
 
-    int first = drawChartBand(log, columns, 0, 1);
-    first = drawChartBand(log, columns, 1, first);
+    int first = 1;
+    for (int band = 0; band < box.bands; ++band) first = drawChartBand(log, columns, band, first);
     // Columns left over are not drawn; a note under the chart says so.
-    const int notDrawn = drawChartBand(log, columns, 2, first);
+    const int notDrawn = first;
     if (notDrawn <= int(columns.size()) || moreGenerations)
-        log.text(kLeft, kNoteY, "Generations " + std::to_string(notDrawn) + " and later are not shown.");
+        log.text(box.left, double(box.bottom) + kNoteBelow,
+                 "Generations " + std::to_string(notDrawn) + " and later are not shown.");
     ctx.host.showProgress(-1);
     log.commit();
     log.end();
@@ -320,35 +406,36 @@ int drawChartBand(PageLog& log, const std::vector<GenerationColumn>& columns, in
     if (count < first || first < 1) return first;
     auto width = [&](int generation) { return columns[size_t(generation - 1)].width; };
 
-    const float top = kTop + float(band) * kPitch;
-    const float bottom = top + kBandHeight;
+    const ChartBox box = chartBoxOn(log.page());
+    const float top = kTop + float(band) * box.pitch;
+    const float bottom = top + box.bandHeight;
     log.penWidth(kFramePen);
-    log.moveTo(kLeft, top);
-    log.lineTo(kRight, top);
-    log.lineTo(kRight, bottom);
-    log.lineTo(kLeft, bottom);
-    log.lineTo(kLeft, top);
+    log.moveTo(box.left, top);
+    log.lineTo(box.right, top);
+    log.lineTo(box.right, bottom);
+    log.lineTo(box.left, bottom);
+    log.lineTo(box.left, top);
     log.penWidth(kRulePen);
-    log.moveTo(kLabelRight, top);
-    log.lineTo(kLabelRight, bottom);
-    for (const RowLabel& label : kRowLabels) log.text(kLabelX, bandY(top, label.fraction), label.text);
+    log.moveTo(box.labelRight, top);
+    log.lineTo(box.labelRight, bottom);
+    for (const RowLabel& label : kRowLabels) log.text(box.labelX, bandY(box, top, label.fraction), label.text);
     for (const double fraction : kRowRules) {
-        log.moveTo(kLeft, bandY(top, fraction));
-        log.lineTo(kRight, bandY(top, fraction));
+        log.moveTo(box.left, bandY(box, top, fraction));
+        log.lineTo(box.right, bandY(box, top, fraction));
     }
 
     // As many columns as fit with the smallest gap after each.
-    float x = kLabelRight;
+    float x = box.labelRight;
     float w = 0;
     int next = first;
-    while (x < kRight) {
+    while (x < box.right) {
         w = width(next);
         ++next;
         x += w + kMinGap;
         if (next > count) break;
     }
     int end = next;
-    if (x > kRight) {
+    if (x > box.right) {
         end = next - 1;  // the last column tried does not fit
         x -= w + kMinGap;
     }
@@ -359,13 +446,13 @@ int drawChartBand(PageLog& log, const std::vector<GenerationColumn>& columns, in
     }
 
     // The spare width is shared out equally over the gaps.
-    const float gap = (kRight - x) / float(end - first) + kMinGap;
-    x = kLabelRight;
+    const float gap = (box.right - x) / float(end - first) + kMinGap;
+    x = box.labelRight;
     for (int g = first; g < end; ++g) {
         const GenerationColumn& column = columns[size_t(g - 1)];
         const float centre = x + gap / 2 + column.width / 2;
         for (size_t i = 0; i < column.texts.size(); ++i)
-            log.textCentered(centre, bandY(top, kTextFractions[i]), column.texts[i]);
+            log.textCentered(centre, bandY(box, top, kTextFractions[i]), column.texts[i]);
         x = x + gap + column.width;
         log.moveTo(x, top);
         log.lineTo(x, bottom);

@@ -1,6 +1,7 @@
 #include "reports/surname_distribution_list.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -19,7 +20,8 @@ namespace tw {
 
 namespace {
 
-// Layout, in inches from the sheet's top-left corner; y is the top of a text.
+// Layout on letter, in inches from the sheet's top-left corner; y is the top of a
+// text.
 constexpr double kLeft = 0.75;
 constexpr double kRight = 7.75;
 constexpr double kFrameTop = 1.5;
@@ -28,12 +30,41 @@ constexpr double kFramePen = 1.0 / 36;
 constexpr double kPageNumberY = 10.3;
 constexpr double kFirstColumnX = 0.85;
 constexpr double kFirstLineY = 1.6;
-constexpr double kColumnStep = 7.0 / 3.0;
+constexpr int kColumns = 3;
+constexpr double kColumnStep = 7.0 / kColumns;
 constexpr double kLineStep = 0.13;
 constexpr double kCountRight = 0.3;  // from the column's left
 constexpr double kSurnameX = 0.35;
-// A surname ends this far before the next column (or the frame), shortened if need be.
-constexpr double kSurnameWidth = kColumnStep - kSurnameX - 0.15;
+constexpr double kSurnameBefore = 0.15;  // a surname ends this far before the next column (or the frame)
+
+// The columns on the page the list is given: as many as come nearest to letter's
+// width each (at least one), spread over the frame; a surname is shortened to its
+// column.
+struct Layout {
+    double left, right, centre, frameBottom, pageNumberY;
+    double firstColumnX, columnStep, surnameWidth;
+    int columns;
+};
+
+Layout layoutOn(const PageGeometry& page) {
+    const SheetShift shift = sheetShift(page, kLeft);
+    Layout at;
+    at.left = kLeft + shift.left;
+    at.right = kRight + shift.right;
+    at.centre = framed_list::kCentre + shift.centre;
+    at.frameBottom = kFrameBottom + shift.down;
+    at.pageNumberY = kPageNumberY + shift.down;
+    at.firstColumnX = kFirstColumnX + shift.left;
+    at.columns = kColumns;
+    at.columnStep = kColumnStep;
+    if (shift.wider() != 0) {
+        const double width = (kRight - kLeft) + shift.wider();
+        at.columns = std::max(int(std::lround(width / kColumnStep)), 1);
+        at.columnStep = width / at.columns;
+    }
+    at.surnameWidth = at.columnStep - kSurnameX - kSurnameBefore;
+    return at;
+}
 
 // The count of each surname. An open-addressing table of 32-bit hashes and entry
 // numbers, so that a look-up touches one slot and, on a hash match, one entry: a
@@ -92,14 +123,17 @@ private:
     const ReportInput& input_;
     std::string subtitle_;
     std::string date_;
+    Layout at_{};
     PageCursor page_{kFirstLineY};
     double x_ = kFirstColumnX;
+    int column_ = 0;  // of the page: 0 the first
     int64_t noneCount_ = 0;
     SurnameCounts counts_;
 };
 
 void SurnameList::run() {
     log_.begin("SDL", runPage(ctx_));
+    at_ = layoutOn(log_.page());
     // The subtitle names the individual typed in the start window.
     subtitle_ = ListNames(ctx_).of(input_.startRin);
     date_ = todayText(ctx_).str();
@@ -120,15 +154,16 @@ void SurnameList::run() {
     log_.text(x_, page_.y, none);
     page_.y += kLineStep;
     for (const auto& [surname, n] : table) {
-        if (x_ > kRight) {
+        if (column_ == at_.columns) {
             log_.newPage();
             drawHeader();
         }
         log_.textRight(x_ + kCountRight, page_.y, std::to_string(n));
-        log_.text(x_ + kSurnameX, page_.y, shortenToWidth(log_, surname, kSurnameWidth));
+        log_.text(x_ + kSurnameX, page_.y, shortenToWidth(log_, surname, at_.surnameWidth));
         page_.y += kLineStep;
-        if (!(page_.y < kFrameBottom - kLineStep)) {
-            x_ += kColumnStep;
+        if (!(page_.y < at_.frameBottom - kLineStep)) {
+            x_ += at_.columnStep;
+            ++column_;
             page_.y = kFirstLineY;
         }
     }
@@ -168,18 +203,17 @@ void SurnameList::count(int32_t rin) {
 }
 
 void SurnameList::drawHeader() {
-    ListHeading heading{"Surname Distribution List", subtitle_, date_, ctx_.dataFilePath};
-    heading.left = kLeft;
-    heading.right = kRight;
-    drawListHeading(log_, heading);
-    log_.moveTo(kLeft, kFrameTop);
+    drawListHeading(log_, {"Surname Distribution List", subtitle_, date_, ctx_.dataFilePath, at_.left, at_.right,
+                           at_.centre});
+    log_.moveTo(at_.left, kFrameTop);
     log_.penWidth(kFramePen);
-    log_.lineTo(kRight, kFrameTop);
-    log_.lineTo(kRight, kFrameBottom);
-    log_.lineTo(kLeft, kFrameBottom);
-    log_.lineTo(kLeft, kFrameTop);
-    drawPageNumber(log_, page_.number, kPageNumberY);
-    x_ = kFirstColumnX;
+    log_.lineTo(at_.right, kFrameTop);
+    log_.lineTo(at_.right, at_.frameBottom);
+    log_.lineTo(at_.left, at_.frameBottom);
+    log_.lineTo(at_.left, kFrameTop);
+    drawPageNumber(log_, page_.number, at_.centre, at_.pageNumberY);
+    x_ = at_.firstColumnX;
+    column_ = 0;
     page_.y = kFirstLineY;
 }
 

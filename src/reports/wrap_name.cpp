@@ -23,7 +23,12 @@ namespace {
 
 constexpr std::string_view kEllipsis = "...";
 
-int32_t pixelsFor(const PageLog& log, double widthInches) { return int32_t(double(log.pixelsPerInch()) * widthInches); }
+// A column narrower than nothing (a sheet too small for the layout) is taken as no
+// width at all: every character then gets a line of its own.
+int32_t pixelsFor(int32_t pixelsPerInch, double widthInches) {
+    return std::max(int32_t(double(pixelsPerInch) * widthInches), 0);
+}
+int32_t pixelsFor(const PageLog& log, double widthInches) { return pixelsFor(log.pixelsPerInch(), widthInches); }
 
 // Cuts fall between characters: never before a UTF-8 continuation byte.
 bool isCharacterStart(std::string_view text, size_t at) {
@@ -52,7 +57,7 @@ std::string shortenToWidth(const PageLog& log, std::string_view text, double wid
 std::string shortenToWidth(std::string_view text, double widthInches, std::string_view face, int32_t size,
                            int32_t dpi) {
     const auto width = [&](std::string_view t) { return textWidthPixels(t, face, size, dpi); };
-    return shortenAtEnd(width, text, int32_t(double(dpi) * widthInches));
+    return shortenAtEnd(width, text, pixelsFor(dpi, widthInches));
 }
 
 std::string shortenInMiddle(const PageLog& log, std::string_view text, double widthInches) {
@@ -83,7 +88,7 @@ NameLines wrapName(const PageLog& log, std::string_view text, double widthInches
 }
 
 void wrapName(const PageLog& log, std::string_view text, double widthInches, NameLines& lines) {
-    const auto limit = int32_t(double(log.pixelsPerInch()) * widthInches);
+    const int32_t limit = pixelsFor(log, widthInches);
     size_t count = 0;
     const auto add = [&](std::string_view line) {
         if (count < lines.size()) {
