@@ -171,9 +171,9 @@ TEST(ReportFiles, PdfPagesHaveTheSheetOfThePaperAsTheReportLiesOnIt) {
         const char* sizes;
     };
     const Case cases[] = {
-        {"ancestors-list-with-repeats", "300", {"--paper", "a4"}, "595 x 842, 595 x 842, 595 x 842"},
-        {"ancestors-list-with-repeats", "300", {"--paper", "A5"}, "420 x 595, 420 x 595, 420 x 595"},
-        {"ancestors-list-with-repeats", "300", {"--paper", "tabloid"}, "792 x 1224, 792 x 1224, 792 x 1224"},
+        {"ancestors-list-with-repeats", "300", {"--paper", "a4"}, "595 x 842"},
+        {"ancestors-list-with-repeats", "300", {"--paper", "A5"}, "420 x 595"},
+        {"ancestors-list-with-repeats", "300", {"--paper", "tabloid"}, "792 x 1224"},
         {"family-date-chart", "1", {"--paper", "a4"}, "842 x 595"},
         {"family-date-chart", "1", {"--paper", "a3"}, "1191 x 842"},
         // The summary chart's widest form: legal on letter paper, A3 on A4 when large
@@ -189,7 +189,14 @@ TEST(ReportFiles, PdfPagesHaveTheSheetOfThePaperAsTheReportLiesOnIt) {
         args.insert(args.end(), c.options.begin(), c.options.end());
         const CommandResult r = runTamblewin(args);
         ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(pdfPageSizes(pdf), c.sizes) << c.kind << " " << c.options[1];
+        // Every page has the one size (how many pages there are depends on the sheet).
+        std::string sizes = pdfPageSizes(pdf);
+        for (size_t at; (at = sizes.find(", ")) != std::string::npos;) {
+            const std::string first = sizes.substr(0, at), rest = sizes.substr(at + 2);
+            if (!rest.starts_with(first)) break;
+            sizes = rest;
+        }
+        EXPECT_EQ(sizes, c.sizes) << c.kind << " " << c.options[1];
     }
 }
 
