@@ -46,13 +46,8 @@ DescendantPage::Layout layoutOn(const PageGeometry& page, int32_t pixelsPerInch)
     const SheetShift shift = sheetShift(page, kLeft);
     const double between = shift.left + shift.wider() / 2;
     DescendantPage::Layout at;
-    at.left = double(kLeft) + shift.left;
-    at.right = kRight + shift.right;
-    at.centre = kCentre + shift.centre;
-    at.bottom = double(kBottom) + shift.down;
-    at.beforeFirstPage = kBeforeFirstPage + shift.down;
+    static_cast<descent_page::Frame&>(at) = descent_page::frameOn(shift, double(kLeft), kRight, double(kBottom));
     at.pastThePage = kPastThePage + shift.down;
-    at.pageBegun = kPageBegun + shift.down;
     at.rules = {kRules[0] + shift.left, kRules[1] + between, kRules[2] + between, kRules[3] + between};
     at.genHeadingX = kGenHeadingX + shift.left;
     at.labelX = kLabelX + shift.left;

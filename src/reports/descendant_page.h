@@ -12,6 +12,7 @@
 
 #include "reports/descendant_entry.h"
 #include "reports/descent.h"
+#include "reports/list_page.h"
 #include "reports/wrap_name.h"
 #include "run/app_context.h"
 
@@ -66,9 +67,8 @@ public:
 
     // The page's columns: the names and the descendant parents share out the
     // difference in width between the sheet and letter.
-    struct Layout {
-        double left, right, centre, bottom;
-        double beforeFirstPage, pastThePage, pageBegun;
+    struct Layout : descent_page::Frame {
+        double pastThePage;
         std::array<double, 4> rules;
         double genHeadingX, labelX, nameX, dateX, dateRight, childLineX, parentX;
         double nameWidth, parentWidth;

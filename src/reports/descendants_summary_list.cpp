@@ -77,9 +77,7 @@ std::array<ListColumn, kColumns + 1> letterColumns() {
 }
 
 // The layout on the page the list is given.
-struct Layout {
-    double left, right, centre, bottom;
-    double beforeFirstPage, pageBegun;
+struct Layout : descent_page::Frame {
     std::array<double, kColumns + 1> x;  // the column boundaries
     std::array<double, kColumns> middle;  // where each column's counts are centred
     int typeSize;  // of the headings and the body
@@ -90,12 +88,8 @@ struct Layout {
 Layout layoutOn(const PageGeometry& page) {
     const SheetShift shift = sheetShift(page, kLeft);
     Layout at;
-    at.left = double(kLeft) + shift.left;
-    at.right = double(kRight) + shift.right;
-    at.centre = kCentre + shift.centre;
-    at.bottom = double(kBottom) + shift.down;
-    at.beforeFirstPage = kBeforeFirstPage + shift.down;
-    at.pageBegun = kPageBegun + shift.down;
+    static_cast<descent_page::Frame&>(at) =
+        descent_page::frameOn(shift, double(kLeft), double(kRight), double(kBottom));
     std::array<ListColumn, kColumns + 1> columns = letterColumns();
     at.typeSize = tableTypeSize(columns, at.right - at.left, kTypeSize, kSmallerTypeSize);
     const std::vector<double> change = columnChanges(columns, shift.wider());

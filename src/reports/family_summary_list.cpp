@@ -56,8 +56,7 @@ constexpr std::array<ListColumn, 7> kColumnWidths{{
 }};
 
 // The layout on the page the list is given.
-struct Layout {
-    double left, right, centre, bottom, beforeFirstPage, pageBegun;
+struct Layout : descent_page::Frame {
     double xa, xb, xc, xd, xe, xf;  // the column boundaries
     double generationX, relationshipX, directX, spousesX, totalsX, lowX, highX, totalsLabelRight;
     int typeSize;  // of the headings and the body
@@ -66,12 +65,8 @@ struct Layout {
 Layout layoutOn(const PageGeometry& page) {
     const SheetShift shift = sheetShift(page, kLeft);
     Layout at;
-    at.left = double(kLeft) + shift.left;
-    at.right = double(kRight) + shift.right;
-    at.centre = kCentre + shift.centre;
-    at.bottom = double(kBottom) + shift.down;
-    at.beforeFirstPage = kBeforeFirstPage + shift.down;
-    at.pageBegun = kPageBegun + shift.down;
+    static_cast<descent_page::Frame&>(at) =
+        descent_page::frameOn(shift, double(kLeft), double(kRight), double(kBottom));
     std::array<ListColumn, 7> columns = kColumnWidths;
     at.typeSize = tableTypeSize(columns, at.right - at.left, kTypeSize, kSmallerTypeSize);
     const std::vector<double> change = columnChanges(columns, shift.wider());

@@ -82,6 +82,13 @@ int tableTypeSize(std::span<ListColumn> columns, double frameWidth, int size, in
     return smaller;
 }
 
+namespace descent_page {
+Frame frameOn(const SheetShift& shift, double letterLeft, double letterRight, double letterBottom) {
+    return {letterLeft + shift.left,           letterRight + shift.right,    kCentre + shift.centre,
+            letterBottom + shift.down,         kBeforeFirstPage + shift.down, kPageBegun + shift.down};
+}
+}  // namespace descent_page
+
 namespace framed_list {
 Frame frameOn(const SheetShift& shift) {
     Frame frame;

@@ -111,6 +111,14 @@ inline constexpr double kDateAbove = 0.21;
 inline constexpr double kUpperHeading = 0.07;
 inline constexpr double kLowerHeading = 0.25;
 inline constexpr double kPageLabelBelow = 0.25;
+
+// A descent page's frame on the sheet: its edges (letterLeft and letterRight on
+// letter), the sheet's centre, the frame's foot (letterBottom on letter), and the
+// marks of a list that has begun no page yet, all moved with the sheet.
+struct Frame {
+    double left, right, centre, bottom, beforeFirstPage, pageBegun;
+};
+Frame frameOn(const SheetShift& shift, double letterLeft, double letterRight, double letterBottom);
 }  // namespace descent_page
 
 struct ListHeading {

@@ -48,8 +48,7 @@ constexpr int kHeadingSize = 12;
 // share out the difference in width. Where the parents' column is too narrow for
 // its heading on one line (A5), the heading takes two lines and the body starts a
 // line lower.
-struct Layout {
-    double left, right, centre, bottom, beforeFirstPage, pageBegun;
+struct Layout : descent_page::Frame {
     double labelX, relationX, rinRight, nameX, parentX, dateRight, fileLeft;
     double nameWidth, parentWidth;
     double firstLineY;
@@ -59,12 +58,7 @@ struct Layout {
 Layout layoutOn(const PageGeometry& page, int32_t pixelsPerInch) {
     const SheetShift shift = sheetShift(page, kLeft);
     Layout at;
-    at.left = double(kLeft) + shift.left;
-    at.right = kRight + shift.right;
-    at.centre = kCentre + shift.centre;
-    at.bottom = double(kBottom) + shift.down;
-    at.beforeFirstPage = kBeforeFirstPage + shift.down;
-    at.pageBegun = kPageBegun + shift.down;
+    static_cast<descent_page::Frame&>(at) = descent_page::frameOn(shift, double(kLeft), kRight, double(kBottom));
     at.labelX = kLabelX + shift.left;
     at.relationX = kRelationX + shift.left;
     at.rinRight = kRinRight + shift.left;
