@@ -11,6 +11,7 @@
 #include "paf/codepage.h"
 #include "reports/ancestor_list.h"
 #include "reports/decimal_text.h"
+#include "reports/descent.h"
 #include "reports/wrap_name.h"
 #include "support/page_lines.h"
 #include "support/paf_fixture.h"
@@ -294,6 +295,41 @@ TEST_F(WrapName, SplitsWordsWiderThanTheColumnAndKeepsEveryCharacter) {
     std::string joined = many[0];
     for (size_t i = 1; i < many.size(); ++i) joined += " " + many[i];
     EXPECT_EQ(joined, longName);
+}
+
+// A couple's title shortened to fit keeps both partners and the word between them,
+// each name shortened on its own; a partner without a name leaves no "and" behind.
+TEST_F(WrapName, CoupleTitlesShortenEachPartnerOnItsOwn) {
+    const std::string longName = "Theuderic Pippin Grimoald Drogo Carloman Arnulf Martel of the Franks";
+    const std::string shortName = "Aldana";
+    EXPECT_EQ(joinCouple({"Ann Lee", "Bob Ng"}, " and "), "Ann Lee and Bob Ng");
+    EXPECT_EQ(joinCouple({"Gofraid of Lochlan", ""}, " and "), "Gofraid of Lochlan");
+    EXPECT_EQ(joinCouple({"", "Ragnhild"}, " and "), "Ragnhild");
+    EXPECT_EQ(joinCouple({"", ""}, " and "), "");
+    EXPECT_EQ(fitCouple(log, "Ann Lee", "Bob Ng", " and ", 6.0), "Ann Lee and Bob Ng");
+    EXPECT_EQ(fitCouple(log, "", "Bob Ng", " and ", 6.0), "Bob Ng");
+    const struct {
+        std::string husband, wife;
+        double width;
+    } cases[] = {{longName, shortName, 2.0}, {shortName, longName, 2.0}, {longName, longName, 2.5}, {longName, longName, 0.9}};
+    for (const auto& c : cases) {
+        const std::string title = fitCouple(log, c.husband, c.wife, " and ", c.width);
+        EXPECT_LE(log.textWidth(title), int32_t(log.pixelsPerInch() * c.width)) << title;
+        const size_t and_ = title.find(" and ");
+        ASSERT_NE(and_, std::string::npos) << title;
+        const std::string husband = title.substr(0, and_), wife = title.substr(and_ + 5);
+        // Each side begins and ends as its partner's name does.
+        EXPECT_EQ(husband.front(), c.husband.front()) << title;
+        EXPECT_EQ(wife.front(), c.wife.front()) << title;
+        EXPECT_EQ(husband.back(), c.husband.back()) << title;
+        EXPECT_EQ(wife.back(), c.wife.back()) << title;
+        if (c.husband == shortName) {
+            EXPECT_EQ(husband, shortName) << "the shorter name is kept whole";
+        }
+        if (c.wife == shortName) {
+            EXPECT_EQ(wife, shortName) << "the shorter name is kept whole";
+        }
+    }
 }
 
 // A list wraps every entry into the same lines: each wrap must give exactly the lines

@@ -20,7 +20,7 @@ void numberChildLines(IntList& persons) {
     for (int32_t i = 0; i + 2 < persons.size(); i += 3) persons.store(i + 1, i / 3 + 1);
 }
 
-std::string coupleTitle(PafContext& ctx, const IntList& mrins, std::string_view separator) {
+CoupleNames startCoupleNames(PafContext& ctx, const IntList& mrins) {
     const int32_t mrin = mrins.fetch(0);
     MarriageRecord couple;
     if (!readMarriage(ctx.file, mrin, couple)) {
@@ -28,11 +28,17 @@ std::string coupleTitle(PafContext& ctx, const IntList& mrins, std::string_view 
         abortRun(ctx, "DLgetchildrins b", mrin, -1);
     }
     ListNames names(ctx);
-    const std::string husband = names.of(couple.husband);
-    const std::string wife = names.of(couple.wife);
-    if (couple.husband == 0) return wife;
-    if (couple.wife == 0) return husband;
-    return husband + std::string(separator) + wife;
+    return {names.of(couple.husband), names.of(couple.wife)};
+}
+
+std::string joinCouple(const CoupleNames& couple, std::string_view separator) {
+    if (couple.husband.empty()) return couple.wife;
+    if (couple.wife.empty()) return couple.husband;
+    return couple.husband + std::string(separator) + couple.wife;
+}
+
+std::string coupleTitle(PafContext& ctx, const IntList& mrins, std::string_view separator) {
+    return joinCouple(startCoupleNames(ctx, mrins), separator);
 }
 
 namespace {

@@ -27,10 +27,22 @@ IntList startCouples(const IntList& mrins);
 // k, counting across all start couples. Later generations are left as they are.
 void numberChildLines(IntList& persons);
 
-// The names of the first start couple's husband and wife without slashes, joined
-// by separator; a couple with one partner recorded gives that partner's name. The
-// marriage must be readable: otherwise the message "The RIN is invalid" and the
-// program ends (abortRun "DLgetchildrins b").
+// The names of a couple's partners as the lists print them; empty for a partner who
+// is not recorded (or whose name is empty).
+struct CoupleNames {
+    std::string husband;
+    std::string wife;
+};
+
+// The names of the first start couple. The marriage must be readable: otherwise the
+// message "The RIN is invalid" and the program ends (abortRun "DLgetchildrins b").
+CoupleNames startCoupleNames(PafContext& ctx, const IntList& mrins);
+
+// The partners' names joined by separator; where only one has a name, that name
+// alone (no separator left dangling); empty when neither has one.
+std::string joinCouple(const CoupleNames& couple, std::string_view separator);
+
+// joinCouple of the first start couple.
 std::string coupleTitle(PafContext& ctx, const IntList& mrins, std::string_view separator);
 
 // getChildRins and getMrins with the records read in ascending record number, the

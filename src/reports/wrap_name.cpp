@@ -126,3 +126,30 @@ void wrapName(const PageLog& log, std::string_view text, double widthInches, Nam
 }
 
 }  // namespace tw
+
+namespace tw {
+
+std::string fitCouple(const PageLog& log, std::string_view husband, std::string_view wife, std::string_view separator,
+                      double widthInches) {
+    if (husband.empty() || wife.empty()) return shortenInMiddle(log, husband.empty() ? wife : husband, widthInches);
+    std::string whole = std::string(husband) + std::string(separator) + std::string(wife);
+    const int32_t limit = pixelsFor(log, widthInches);
+    if (log.textWidth(whole) <= limit) return whole;
+    const double perInch = log.pixelsPerInch();
+    const double room = widthInches - log.textWidth(separator) / perInch;
+    const double husbandWidth = log.textWidth(husband) / perInch, wifeWidth = log.textWidth(wife) / perInch;
+    // The shorter name keeps its width where it needs no more than half the room.
+    double husbandRoom = room / 2, wifeRoom = room / 2;
+    if (husbandWidth <= room / 2) {
+        husbandRoom = husbandWidth;
+        wifeRoom = room - husbandWidth;
+    } else if (wifeWidth <= room / 2) {
+        wifeRoom = wifeWidth;
+        husbandRoom = room - wifeWidth;
+    }
+    whole = shortenInMiddle(log, husband, husbandRoom) + std::string(separator) + shortenInMiddle(log, wife, wifeRoom);
+    // Widths of the parts are rounded on their own: the joined text may be a pixel over.
+    return log.textWidth(whole) <= limit ? whole : shortenInMiddle(log, whole, widthInches);
+}
+
+}  // namespace tw

@@ -39,4 +39,11 @@ std::string shortenToWidth(std::string_view text, double widthInches, std::strin
 // much of each as fits (for paths, whose folder and file name both matter).
 std::string shortenInMiddle(const PageLog& log, std::string_view text, double widthInches);
 
+// Two names joined by separator, fitted to widthInches in the measuring font: when
+// they are too wide, each name is shortened in its middle on its own (the longer one
+// first, down to the width of the shorter), so that both partners and the word
+// between them stay readable. Where one name is empty, the other alone.
+std::string fitCouple(const PageLog& log, std::string_view husband, std::string_view wife, std::string_view separator,
+                      double widthInches);
+
 }  // namespace tw
