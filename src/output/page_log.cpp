@@ -46,6 +46,7 @@ int PageLog::begin(std::string_view title, const PageRequest& request) {
     commitPage_ = 0;
     commitLength_ = 0;
     scaleOverride = 0;
+    missingFonts_.clear();
     open_ = true;
     request_ = request;
     // A job left open by the previous report (closed by the window frame, or by Esc)
@@ -362,6 +363,7 @@ void PageLog::appendTextCommand(std::string_view code, double x, double y, std::
         appendPoints({x, y}, 4, 6, true, true);
     }
     appendTextField(current_, text);
+    missingFonts_.note(text, measureFace_);
 }
 
 void PageLog::text(double x, double y, std::string_view text) { appendTextCommand("TO", x, y, text); }
@@ -379,6 +381,7 @@ void PageLog::appendAngledText(std::string_view code, double x, double y, std::s
     appendInteger(current_, size);
     current_ += ',';
     appendTextField(current_, text);
+    missingFonts_.note(text, face);
 }
 
 void PageLog::textAngled(double x, double y, std::string_view text, std::string_view face, int32_t size,

@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "output/missing_fonts.h"
 #include "output/printer.h"
 #include "base/host.h"
 
@@ -105,6 +106,9 @@ public:
     // Pixels per inch used instead of the printer's while previewing or printing.
     int32_t scaleOverride = 0;
 
+    // The letters of the texts written since begin that no installed font draws.
+    const MissingFonts& missingFonts() const { return missingFonts_; }
+
     // The print job.
     bool printing() const { return printing_; }
     Printer* printer() const { return printer_; }
@@ -155,6 +159,7 @@ private:
         char text[14] = {};
     };
     std::array<CoordinateText, 256> coordinates_{};
+    MissingFonts missingFonts_;
     std::string measureFace_ = "Times";
     int32_t measureSize_ = 10;
     int32_t measurePen_ = 0;

@@ -27,6 +27,12 @@ bool refuseBelowOne(AppContext& ctx, int32_t number) {
     return true;
 }
 
+// Once a report is laid out: the letters of its pages that no installed font draws.
+void sayMissingFonts(AppContext& ctx) {
+    const std::string text = ctx.pageLog.missingFonts().message();
+    if (!text.empty()) ctx.host.message(text, "Fonts");
+}
+
 }  // namespace
 
 ReportFlags flagsFor(ReportKind kind) {
@@ -100,6 +106,7 @@ DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::
         findLoops(ctx, info->start, *input);
         const ReportInput copy = *input;
         info->generator(ctx, copy);
+        sayMissingFonts(ctx);
     }
     if (ctx.host.cancelRequested()) {
         ctx.host.closeStartWindow();

@@ -1,6 +1,5 @@
 #include "output/pdf/pdf_font.h"
 
-#include <fontconfig/fontconfig.h>
 #include <hb-ot.h>
 #include <hb-subset.h>
 #include <hb.h>
@@ -14,23 +13,6 @@ namespace {
 
 constexpr uint32_t kUnknownGlyph = 0xFFFFFFFF;
 constexpr char32_t kBasicLimit = 0x3000;
-
-// Characters that only a shaper places right: combining marks, joiners, and the
-// scripts whose letters reorder, join into conjuncts or stack.
-bool needsShaping(char32_t c) {
-    struct Range {
-        char32_t first, last;
-    };
-    static constexpr Range kRanges[] = {
-        {0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05C7}, {0x0610, 0x061A}, {0x064B, 0x065F},
-        {0x0670, 0x0670}, {0x06D6, 0x06ED}, {0x0900, 0x0DFF}, {0x0E00, 0x0FFF}, {0x1000, 0x109F},
-        {0x1780, 0x17FF}, {0x1AB0, 0x1AFF}, {0x1DC0, 0x1DFF}, {0x200C, 0x200D}, {0x20D0, 0x20FF},
-        {0xA8E0, 0xA8FF}, {0xFE20, 0xFE2F},
-    };
-    if (c < 0x0300) return false;
-    return std::any_of(std::begin(kRanges), std::end(kRanges),
-                       [c](const Range& r) { return c >= r.first && c <= r.last; });
-}
 
 std::string postScriptNameOf(hb_face_t* face) {
     char name[128] = {};
@@ -52,39 +34,6 @@ bool hasTable(hb_face_t* face, hb_tag_t tag) {
 int16_t bigEndian16(const char* p) { return int16_t(uint16_t(uint8_t(p[0])) << 8 | uint8_t(p[1])); }
 
 }  // namespace
-
-std::optional<FontFileName> findFontFile(std::string_view family) {
-    // The process's own font configuration, which Qt shares: loaded once.
-    static const bool ready = FcInit() == FcTrue;
-    if (!ready) return std::nullopt;
-    FcConfig* config = nullptr;
-    const std::string name(family);
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
-    FcConfigSubstitute(config, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(config, pattern, &result);
-    FcPatternDestroy(pattern);
-    if (match == nullptr) return std::nullopt;
-    // The match is the family asked for when any of its names (a font may have
-    // several, some in other languages) is that family.
-    bool sameFamily = false;
-    FcChar8* matchedFamily = nullptr;
-    for (int n = 0; !sameFamily && FcPatternGetString(match, FC_FAMILY, n, &matchedFamily) == FcResultMatch; ++n)
-        sameFamily = FcStrCmpIgnoreCase(matchedFamily, reinterpret_cast<const FcChar8*>(name.c_str())) == 0;
-    std::optional<FontFileName> found;
-    FcChar8* file = nullptr;
-    int index = 0;
-    if (sameFamily && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-        FcPatternGetInteger(match, FC_INDEX, 0, &index);
-        found = FontFileName{reinterpret_cast<const char*>(file), index & 0xFFFF};  // above: a variable instance
-    }
-    FcPatternDestroy(match);
-    return found;
-}
 
 std::unique_ptr<PdfFont> PdfFont::open(const FontFileName& file) {
     hb_blob_t* blob = hb_blob_create_from_file_or_fail(file.path.c_str());
@@ -133,9 +82,9 @@ void PdfFont::use(uint32_t glyph, std::u32string_view text) {
     used_.emplace(glyph, UsedGlyph{advanceOf(glyph), std::u32string(text)});
 }
 
-void PdfFont::layOut(std::u32string_view text, Run& out) {
+void PdfFont::layOut(std::u32string_view text, bool shaped, Run& out) {
     out.glyphs.clear();
-    out.placed = std::any_of(text.begin(), text.end(), needsShaping);
+    out.placed = shaped;
     if (out.placed) {
         shape(text, out);
         return;

@@ -3,10 +3,10 @@
 // HarfBuzz, its glyphs looked up as text is drawn, and at the end only the glyphs
 // drawn written out (a subset), with their widths and a map back to the text.
 //
-// Text is drawn without kerning at the fonts' own advances, as the metric tables
-// measure it. Runs of simple scripts map character by character through the font's
-// character map; runs with combining marks or of the scripts whose letters change
-// shape or order (the Indic scripts, Thai, Lao, Tibetan, Myanmar, Khmer) are shaped.
+// Text is drawn without kerning at the fonts' own advances, as it is measured. Runs
+// of simple scripts map character by character through the font's character map;
+// the runs measuring shapes (FontRun::shaped: combining marks, the scripts whose
+// letters change shape or order, the fonts found for other scripts) are shaped.
 
 #include <cstdint>
 #include <map>
@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "output/installed_fonts.h"
 
 struct hb_blob_t;
 struct hb_face_t;
@@ -31,14 +33,6 @@ struct PlacedGlyph {
     int32_t y = 0;
 };
 
-// The file and face index of the installed font of a family; nothing when no font
-// of that family is installed (fontconfig would substitute another).
-struct FontFileName {
-    std::string path;
-    int index = 0;
-};
-std::optional<FontFileName> findFontFile(std::string_view family);
-
 class PdfFont {
 public:
     // Nothing when the file cannot be read as a font.
@@ -52,14 +46,14 @@ public:
     const std::string& postScriptName() const { return postScriptName_; }
     bool isCff() const { return cff_; }
 
-    // The glyphs of one run of text in visual order. When placed is false, the glyphs
-    // follow each other at their advances (glyphs(): the common case, no shaping was
-    // needed); otherwise their places are in `out`.
+    // The glyphs of one run of text, shaped or character by character. When placed is
+    // false, the glyphs follow each other at their advances (the common case, no
+    // shaping); otherwise their places are in `out`.
     struct Run {
         std::vector<PlacedGlyph> glyphs;
         bool placed = false;
     };
-    void layOut(std::u32string_view text, Run& out);
+    void layOut(std::u32string_view text, bool shaped, Run& out);
 
     // Glyphs drawn so far: their advance (font units) and the text each stands for.
     struct UsedGlyph {

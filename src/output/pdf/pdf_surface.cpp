@@ -226,7 +226,7 @@ void PdfSurface::text(DevicePoint p, std::string_view text) {
 // baseline by the font's angle (counter-clockwise on the page, whose y runs down).
 void PdfSurface::drawRun(const FontRun& run, int font, DevicePoint origin, double ascent) {
     PdfFont& pdfFont = document_.font(font);
-    pdfFont.layOut(run.text, glyphs_);
+    pdfFont.layOut(run.text, run.shaped, glyphs_);
     if (glyphs_.glyphs.empty()) return;
     const int size = std::clamp(font_->pixelHeight, 1, kLargestPixelHeight);
     if (page_.font != font || page_.fontSize != size) {

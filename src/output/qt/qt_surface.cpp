@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
@@ -56,6 +57,43 @@ QFont QtSurface::runFont(int font) {
         cached->setFamilies({QString::fromUtf8(family.data(), qsizetype(family.size()))});
     }
     return *cached;
+}
+
+// The font file of a run's font at the surface's size, as Qt's font database finds
+// it from the same configuration as the shaper; invalid when Qt finds another family.
+const QRawFont& QtSurface::rawFont(int font) {
+    std::vector<std::optional<QRawFont>>& raws = faceFonts_->rawFonts;
+    if (raws.size() <= size_t(font)) raws.resize(size_t(font) + 1);
+    std::optional<QRawFont>& cached = raws[size_t(font)];
+    if (!cached) {
+        const QFont qfont = runFont(font);
+        cached = QRawFont::fromFont(qfont);
+        if (cached->familyName().compare(qfont.family(), Qt::CaseInsensitive) != 0)
+            cached = QRawFont();
+    }
+    return *cached;
+}
+
+// The glyphs of a shaped run where the shaper put them, from the baseline at the
+// run's offset; false when the font cannot be had as the shaper had it.
+bool QtSurface::drawShaped(const FontRun& run, const ShapedText& shaped, qreal ascent) {
+    const QRawFont& raw = rawFont(run.font);
+    if (!raw.isValid()) return false;
+    const qreal scale = raw.pixelSize() / shaped.unitsPerEm;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(qsizetype(shaped.glyphs.size()));
+    positions.reserve(qsizetype(shaped.glyphs.size()));
+    for (const ShapedGlyph& g : shaped.glyphs) {
+        glyphs << g.glyph;
+        positions << QPointF(run.offsetPixels + g.x * scale, ascent - g.y * scale);
+    }
+    QGlyphRun glyphRun;
+    glyphRun.setRawFont(raw);
+    glyphRun.setGlyphIndexes(glyphs);
+    glyphRun.setPositions(positions);
+    painter_->drawGlyphRun(QPointF(0, 0), glyphRun);
+    return true;
 }
 
 void QtSurface::begin(QPainter& painter) {
@@ -143,7 +181,8 @@ void QtSurface::ellipse(DevicePoint corner1, DevicePoint corner2) {
 // The text is drawn as it was measured: in visual order with Arabic letters joined
 // (so Qt must neither reorder nor reshape it: a run holds no more than one
 // right-to-left letter, and the presentation forms join no further), each run of
-// one font starting where the metric tables put it, on the face's baseline.
+// one font starting where the metric tables put it, on the face's baseline; shaped
+// runs as the glyphs they were measured in.
 void QtSurface::text(DevicePoint p, std::string_view text) {
     if (painter_ == nullptr || text.empty()) return;
     // Before any font is set, text is Times in the size the painter has.
@@ -162,6 +201,7 @@ void QtSurface::text(DevicePoint p, std::string_view text) {
     painter_->translate(p.x, p.y);
     if (font_->angleTenths != 0) painter_->rotate(-font_->angleTenths / 10.0);
     for (const FontRun& run : runs) {
+        if (const auto shaped = shapedRun(run, font_->face); shaped && drawShaped(run, *shaped, ascent)) continue;
         painter_->setFont(runFont(run.font));
         painter_->drawText(QPointF(run.offsetPixels, ascent), QString::fromUcs4(run.text.data(), qsizetype(run.text.size())));
     }

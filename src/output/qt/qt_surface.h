@@ -5,14 +5,17 @@
 // "Times" (and any face the metric tables do not know) draws with the first of
 // Liberation Serif, Times New Roman and Times that is installed, "Arial" with
 // Liberation Sans or Arial, and the characters those faces lack with the fallback
-// font the metric tables name for them (Noto), at the same size, so that text
-// measures as the page log laid it out. Text is UTF-8 (Windows-1252 where it is not
+// font the metric tables name for them (Noto) or the font found for them, at the
+// same size, so that text measures as the page log laid it out. Shaped runs are
+// drawn as the glyphs the measuring shaper laid out, in the same font file; Qt
+// shapes nothing of them again. Text is UTF-8 (Windows-1252 where it is not
 // well-formed UTF-8), drawn in black whatever the pen, with its y at the top of the
 // character cell.
 
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <QRawFont>
 #include <QString>
 #include <map>
 #include <optional>
@@ -23,6 +26,9 @@
 #include "output/surface.h"
 
 namespace tw {
+
+struct FontRun;
+struct ShapedText;
 
 class QtSurface : public Surface {
 public:
@@ -61,6 +67,8 @@ private:
     void applyBrush();
     void applyFont();
     QFont runFont(int font);
+    const QRawFont& rawFont(int font);
+    bool drawShaped(const FontRun& run, const ShapedText& shaped, qreal ascent);
 
     QPainter* painter_ = nullptr;
     int penWidth_ = 0;
@@ -72,6 +80,7 @@ private:
     struct FaceFonts {
         QFont font;
         std::vector<std::optional<QFont>> fallbacks;  // by fallback font
+        std::vector<std::optional<QRawFont>> rawFonts;  // by run font; invalid: not the family asked for
         int ascentDpi = 0;                            // the resolution ascent was measured at
         qreal ascent = 0;
     };
