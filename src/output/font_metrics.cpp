@@ -78,9 +78,11 @@ bool needsShaping(char32_t c) {
         {0x1780, 0x17FF}, {0x180B, 0x180F}, {0x1AB0, 0x1AFF}, {0x1DC0, 0x1DFF}, {0x200C, 0x200D},
         {0x20D0, 0x20FF}, {0xA8E0, 0xA8FF}, {0xFE00, 0xFE0F}, {0xFE20, 0xFE2F}, {0xE0100, 0xE01EF},
     };
-    if (c < 0x0300) return false;
-    return std::any_of(std::begin(kRanges), std::end(kRanges),
-                       [c](const Range& r) { return c >= r.first && c <= r.last; });
+    // Without a search: Greek and Cyrillic, and the symbols, CJK and Hangul between
+    // the ranges.
+    if (c < 0x0483) return c >= 0x0300 && c <= 0x036F;
+    if ((c >= 0x2100 && c < 0xA8E0) || (c > 0xA8FF && c < 0xFE00)) return false;
+    return findRun(std::span<const Range>(kRanges), c) != nullptr;
 }
 
 // Joiners and variation selectors go with the character before them whatever font
@@ -289,6 +291,10 @@ UnitSums measure(std::string_view text, const FaceTable& face) {
             continue;
         }
         pos += decodeNext(text, pos, c);
+        if (c < 0x100) {  // the rest of Windows-1252 and Latin-1: the face's own letters
+            sums.face += face.latin1[c];
+            continue;
+        }
         if (needsVisualOrder(c) || needsShaping(c)) return measure(visual(text), face);
         const Advance advance = advanceOf(c, face);
         if (isFound(advance.font)) return measure(visual(text), face);

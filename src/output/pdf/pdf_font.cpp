@@ -85,6 +85,7 @@ void PdfFont::use(uint32_t glyph, std::u32string_view text) {
 void PdfFont::layOut(std::u32string_view text, bool shaped, Run& out) {
     out.glyphs.clear();
     out.placed = shaped;
+    out.advance = 0;
     if (out.placed) {
         shape(text, out);
         return;
@@ -93,6 +94,7 @@ void PdfFont::layOut(std::u32string_view text, bool shaped, Run& out) {
         const uint32_t glyph = glyphOf(text[i]);
         use(glyph, text.substr(i, 1));
         out.glyphs.push_back({glyph, 0, 0});
+        out.advance += advanceOf(glyph);
     }
 }
 
@@ -142,6 +144,7 @@ void PdfFont::shape(std::u32string_view text, Run& out) {
             y += positions[i].y_advance;
         }
     }
+    out.advance = x;
     hb_buffer_destroy(buffer);
 }
 

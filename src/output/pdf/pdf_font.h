@@ -52,6 +52,7 @@ public:
     struct Run {
         std::vector<PlacedGlyph> glyphs;
         bool placed = false;
+        int32_t advance = 0;  // the run's width in font units: where the pen stands after it
     };
     void layOut(std::u32string_view text, bool shaped, Run& out);
 
