@@ -22,7 +22,7 @@ MessageKind messageKindFor(const QString& caption) {
     static const QStringList problems{QStringLiteral("Alert!"), QStringLiteral("Bad"), QStringLiteral("Error"),
                                       QStringLiteral("Whoops!"), QStringLiteral("Problem!")};
     static const QStringList warnings{QStringLiteral("Whoops"), QStringLiteral("Note"),
-                                      QStringLiteral("Multiple marriages")};
+                                      QStringLiteral("Multiple marriages"), QStringLiteral("Fonts")};
     if (problems.contains(caption)) return MessageKind::Problem;
     if (warnings.contains(caption)) return MessageKind::Warning;
     return MessageKind::Information;
