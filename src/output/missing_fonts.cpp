@@ -47,8 +47,10 @@ std::string_view packageOf(std::string_view family) {
     return {};
 }
 
-// "A", "A and B", "A, B and C".
-std::string listed(const std::set<std::string>& items) {
+// "A", "A and B", "A, B and C"; digits, punctuation and symbols only when nothing
+// else is missing.
+std::string listed(std::set<std::string> items) {
+    if (items.size() > 1) items.erase("symbol");
     std::string text;
     size_t i = 0;
     for (const std::string& item : items) {
