@@ -461,9 +461,9 @@ TEST_F(FtcTest, ChildlessFamiliesAndOddNamesStillDraw) {
     odd.person(5).deleted = true;
     Chart chart(odd);
     EXPECT_TRUE(chart.run->host.messages.empty()) << chart.run->host.messages.front().text;
-    EXPECT_EQ(chart.state().branches[2].firstName, "") << "a deleted child has no name";
+    EXPECT_EQ(chart.state().branches[2].firstName, "(no name)") << "a deleted child has no name";
     EXPECT_GT(chart.state().branches[0].firstName.size(), 100U);
-    EXPECT_EQ(chart.state().branches[1].firstName, "");
+    EXPECT_EQ(chart.state().branches[1].firstName, "(no name)");
     expectOnPage(chart);
     EXPECT_TRUE(chart.has("TOD,3.6550,8.2500,600,Times,14,Nobody"));
     EXPECT_TRUE(chart.has("TOD,4.8450,8.2610,-620,Times,14,"));

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "paf/dates.h"
 #include "paf/records.h"
 #include "reports/list_page.h"
+#include "reports/wrap_name.h"
 
 namespace tw::dsc {
 
@@ -36,8 +38,6 @@ constexpr double kBannerTitleX = 3.5;
 // Rows keep this far from the banner (or title box) above them and the header row
 // below them.
 constexpr double kRowClearance = 0.1;
-// Texts keep this far from the sides of the box they stand in.
-constexpr double kTextClearance = 0.05;
 // The totals box: this wide at the right margin, narrower where the repeat note
 // beside it or the left margin leaves less.
 constexpr double kTotalsBoxWidth = 4.75;
@@ -48,9 +48,14 @@ constexpr const char* kFamilyTotals = "family totals (parents, descendants, and 
 constexpr int32_t kSmallestRowFont = 5;
 // A text's cell is this many times its type size high.
 constexpr double kCellHeight = 1.15;
+// The notes of what the chart leaves out: their type, and how far below the bottom
+// margin they start.
+constexpr int32_t kFootNoteSize = 7;
+constexpr double kFootNoteDrop = 0.06;
 
-// The header row's top: 1.2 in above the bottom margin (the totals box, a gap, the row).
-double headerRowTop(const Chart& chart) { return chart.bottom - 1.2; }
+// The header row's top: 1.2 in above the bottom margin (the totals box, a gap, the
+// row), less in a compact form.
+double headerRowTop(const Chart& chart) { return chart.bottom - 1.2 * chart.furniture; }
 
 bool rowsClear(const Chart& chart, double firstRowTop, size_t rows, double above) {
     const DscTuning& t = chart.tuning;
@@ -63,9 +68,8 @@ double rowTextWidth(const Chart& chart, std::string_view text) {
 }
 
 double totalsBoxLeft(const Chart& chart) {
-    const DscTuning& t = chart.tuning;
-    const double noteEnd = chart.repeatSeen ? t.left_margin + rowTextWidth(chart, kRepeatNote) + kTextClearance
-                                            : double(t.left_margin);
+    const double noteEnd = chart.repeatSeen ? chart.left + rowTextWidth(chart, kRepeatNote) + kTextClearance
+                                            : chart.left;
     return std::max(chart.right - kTotalsBoxWidth, noteEnd);
 }
 
@@ -102,7 +106,26 @@ void arrowInto(Chart& chart, double x, double y) {
 }
 
 void drawRepeatNote(Chart& chart) {
-    if (chart.repeatSeen) chart.log.text(chart.tuning.left_margin, chart.bottom - 0.3, kRepeatNote);
+    if (chart.repeatSeen) chart.log.text(chart.left, chart.bottom - 0.3 * chart.furniture, kRepeatNote);
+}
+
+// What the chart leaves out, under its totals box: what the walk did not count, and
+// the generations that did not fit across.
+void drawFootNotes(Chart& chart) {
+    std::string text;
+    for (const std::string& note : chart.footNotes) text += (text.empty() ? "" : " ") + note;
+    if (chart.shownGenerations > 0)
+        text += (text.empty() ? "" : " ") + std::string("Only the first ") + std::to_string(chart.shownGenerations) +
+                " of " + std::to_string(chart.allGenerations) +
+                " generations fit across the page; the totals count them all.";
+    if (text.empty()) return;
+    PageLog& log = chart.log;
+    log.fontSize(kFootNoteSize);
+    double y = chart.bottom + kFootNoteDrop;
+    for (const std::string& line : wrapName(log, text, chart.right - chart.left)) {
+        log.text(chart.left, y, line);
+        y += double(kFootNoteSize) * kCellHeight / 72;
+    }
 }
 
 // The texts of the totals box, at the rows' type, and the note beside it stay clear
@@ -126,29 +149,60 @@ CoupleBox coupleBox(const Chart& chart) {
     return {kCoupleBoxTop, kCoupleBoxBottom + chart.shift.height, kCoupleMiddle + chart.shift.height / 2};
 }
 
-// The stacked names fit when half leaves a whole word step to "and" and the box
-// holds the first and the last word.
-bool stackedCoupleFits(const std::vector<std::string>& words, size_t slash, const CoupleBox& box) {
-    const size_t husbandWords = slash;
-    const size_t wifeWords = words.size() - slash - 1;
-    const double half = stackedHalf(husbandWords, wifeWords);
-    const double highest = box.middle - half - kWordStep * double(std::max<size_t>(husbandWords, 1) - 1);
-    const double lowest = box.middle + half + kWordStep * double(std::max<size_t>(wifeWords, 1) - 1);
-    return half >= kWordStep - 1e-9 && highest >= box.top + kRowClearance && lowest + kWordStep <= box.bottom;
+// The couple's names word by word, as format 1 stacks them.
+struct StackedCouple {
+    std::vector<std::string> husband, wife;
+};
+
+StackedCouple stackedCouple(const CoupleNames& couple) {
+    const auto words = [](const std::string& name) {
+        return name.empty() ? std::vector<std::string>{} : splitAtBlanks(name);
+    };
+    return {words(couple.husband), words(couple.wife)};
 }
 
-// The husband's words above "and", ending 'half' above it, the wife's below.
-void drawStackedCouple(Chart& chart, const std::vector<std::string>& words, size_t slash, double cx,
-                       const CoupleBox& box) {
-    const size_t husbandWords = slash;
-    const size_t wifeWords = words.size() - slash - 1;
-    const double half = stackedHalf(husbandWords, wifeWords);
+// Where the first word stands and how many there are: with both partners, the
+// husband's words above "and" and the wife's below; with one, that one's words
+// centred where "and" would stand.
+struct StackedWords {
+    double highest, lowest;
+};
+
+StackedWords stackedWords(const StackedCouple& couple, const CoupleBox& box) {
+    if (couple.husband.empty() || couple.wife.empty()) {
+        const size_t n = std::max(couple.husband.size(), couple.wife.size());
+        const double highest = box.middle - kWordStep * double(n - std::min<size_t>(n, 1)) / 2;
+        return {highest, highest + kWordStep * double(n - std::min<size_t>(n, 1))};
+    }
+    const double half = stackedHalf(couple.husband.size(), couple.wife.size());
+    return {box.middle - half - kWordStep * double(couple.husband.size() - 1),
+            box.middle + half + kWordStep * double(couple.wife.size() - 1)};
+}
+
+// The stacked names fit when half leaves a whole word step to "and" and the box
+// holds the first and the last word.
+bool stackedCoupleFits(const StackedCouple& couple, const CoupleBox& box) {
+    const StackedWords at = stackedWords(couple, box);
+    const bool both = !couple.husband.empty() && !couple.wife.empty();
+    const bool roomForAnd = !both || stackedHalf(couple.husband.size(), couple.wife.size()) >= kWordStep - 1e-9;
+    return roomForAnd && at.highest >= box.top + kRowClearance && at.lowest + kWordStep <= box.bottom;
+}
+
+void drawStackedCouple(Chart& chart, const StackedCouple& couple, double cx, const CoupleBox& box) {
     PageLog& log = chart.log;
+    const size_t husbandWords = couple.husband.size(), wifeWords = couple.wife.size();
+    if (husbandWords == 0 || wifeWords == 0) {
+        const std::vector<std::string>& words = husbandWords == 0 ? couple.wife : couple.husband;
+        const double highest = stackedWords(couple, box).highest;
+        for (size_t i = 0; i < words.size(); ++i) log.textCentered(cx, highest + kWordStep * double(i), words[i]);
+        return;
+    }
+    const double half = stackedHalf(husbandWords, wifeWords);
     log.textCentered(cx, box.middle, "and");
     for (size_t i = 0; i < husbandWords; ++i)
-        log.textCentered(cx, box.middle - half - kWordStep * double(husbandWords - 1 - i), words[i]);
+        log.textCentered(cx, box.middle - half - kWordStep * double(husbandWords - 1 - i), couple.husband[i]);
     for (size_t i = 0; i < wifeWords; ++i)
-        log.textCentered(cx, box.middle + half + kWordStep * double(i), words[slash + 1 + i]);
+        log.textCentered(cx, box.middle + half + kWordStep * double(i), couple.wife[i]);
 }
 
 // Whether a text of the current type centred at x stays within left and right.
@@ -183,8 +237,8 @@ void drawGenerationHeaders(Chart& chart, double headerTop, double headerBottom, 
         drawBox(log, first->x, headerTop, first->x + first->width, headerBottom);
         arrowInto(chart, first->x, chart.headerMid);
         const double centre = first->x + first->width / 2;
-        log.textCentered(centre, headerTop + 0.26, generationLabel(int(d) + 1, chart.format));
-        log.textCentered(centre, headerTop + 0.08, std::to_string(column));
+        log.textCentered(centre, headerTop + 0.26 * chart.furniture, generationLabel(int(d) + 1, chart.format));
+        log.textCentered(centre, headerTop + 0.08 * chart.furniture, std::to_string(column));
     }
 }
 
@@ -197,14 +251,15 @@ double drawHeaderAndTotals(Chart& chart) {
     const ChildRow& first = chart.rows.front();
     const double bottom = chart.bottom;
     const double right = chart.right;
-    const double totalsTop = bottom - 0.5;
+    const double k = chart.furniture;
+    const double totalsTop = bottom - 0.5 * k;
     const double headerTop = headerRowTop(chart);
-    const double headerBottom = headerTop + 0.5;
+    const double headerBottom = headerTop + 0.5 * k;
     chart.headerMid = (headerTop + headerBottom) / 2;
 
     log.fontSize(t.rowFont);
     log.penWidth(t.dlinew);
-    const double x0 = chart.format == 1 ? first.x : double(t.left_margin);
+    const double x0 = chart.format == 1 ? first.x : chart.left;
     drawBox(log, x0, headerTop, first.x + first.width, headerBottom);
     if (chart.format == 1) arrowInto(chart, first.x, chart.headerMid);
     log.penWidth(t.dlinew);
@@ -214,46 +269,56 @@ double drawHeaderAndTotals(Chart& chart) {
     int64_t spouses = 0;
     if (!first.empty)
         for (const ChildRow& row : chart.rows) spouses += row.marriageCount;
-    const double centre = first.x + first.width / 2;
-    log.textCentered(centre, headerTop + 0.26, children == 1 ? "child" : "children");
-    log.textCentered(centre, headerTop + 0.08, std::to_string(children));
+    // In the middle of the header box, which in the banner forms reaches left to the
+    // margin, beyond the rows.
+    const double centre = (x0 + first.x + first.width) / 2;
+    log.textCentered(centre, headerTop + 0.26 * k, children == 1 ? "child" : "children");
+    log.textCentered(centre, headerTop + 0.08 * k, std::to_string(children));
 
     int64_t total = children;
     drawGenerationHeaders(chart, headerTop, headerBottom, total, spouses);
-    log.textRight(right - 0.15, totalsTop + 0.09, std::to_string(total));
-    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.09, "total descendants:");
-    log.textRight(right - 0.15, totalsTop + 0.26, std::to_string(total + spouses + 2));
-    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.26, kFamilyTotals);
+    log.textRight(right - 0.15, totalsTop + 0.09 * k, std::to_string(total));
+    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.09 * k, "total descendants:");
+    log.textRight(right - 0.15, totalsTop + 0.26 * k, std::to_string(total + spouses + 2));
+    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.26 * k, kFamilyTotals);
     return headerTop;
 }
 
-// "date, place" of an event.
+// "date, place" of an event; the one alone where the other is not recorded.
 std::string eventText(AppContext& ctx, const PafDate& date, int32_t placeOffset) {
-    return formatDateText(ctx, date).str() + ", " + ctx.file.readText(placeOffset).value_or("");
+    const std::string when = formatDateText(ctx, date).str();
+    const std::string where = ctx.file.readText(placeOffset).value_or("");
+    return when.empty() || where.empty() ? when + where : when + ", " + where;
 }
 
+// The banner's texts; a partner not recorded has neither name nor birth.
 struct BannerTexts {
+    bool hasHusband = false, hasWife = false;
     std::string husband, wife;
     std::string married, husbandBorn, wifeBorn;
 };
 
 BannerTexts bannerTexts(Chart& chart) {
     BannerTexts texts;
-    const size_t split = chart.coupleName.find(" / ");
-    texts.husband = chart.coupleName.substr(0, split);
-    if (split != std::string::npos) texts.wife = chart.coupleName.substr(split + 3);
-
     AppContext& ctx = chart.ctx;
     MarriageRecord couple;
     readMarriage(ctx.file, chart.firstMrin, couple);
+    texts.hasHusband = couple.husband != 0;
+    texts.hasWife = couple.wife != 0;
+    const auto named = [](const std::string& name) { return name.empty() ? std::string("(no name)") : name; };
+    if (texts.hasHusband) texts.husband = named(chart.couple.husband);
+    if (texts.hasWife) texts.wife = named(chart.couple.wife);
     IndividualRecord husband, wife;
     readIndividual(ctx.file, couple.husband, husband);
     readIndividual(ctx.file, couple.wife, wife);
     texts.married = eventText(ctx, couple.date, couple.placeOffset);
-    texts.husbandBorn = eventText(ctx, husband.birth, husband.birthPlaceOffset);
-    texts.wifeBorn = eventText(ctx, wife.birth, wife.birthPlaceOffset);
+    if (texts.hasHusband) texts.husbandBorn = eventText(ctx, husband.birth, husband.birthPlaceOffset);
+    if (texts.hasWife) texts.wifeBorn = eventText(ctx, wife.birth, wife.birthPlaceOffset);
     return texts;
 }
+
+// What the banner's names and events leave free across it at least.
+constexpr double kBannerSpare = 0.25;
 
 // The type of the banner: the couple's names, and the event texts with their labels.
 struct BannerType {
@@ -264,24 +329,49 @@ constexpr BannerType kBannerType{16, 12};
 // fit in its own type.
 constexpr std::array<BannerType, 5> kSmallerBannerTypes{{{14, 11}, {13, 10}, {12, 9}, {11, 8}, {9, 7}}};
 
-// The couple banner from y1 to y3: names at the left, a rule, then the three event
-// texts. False when they leave less than a quarter inch to spare.
-bool drawBanner(Chart& chart, double y1, double y3, BannerType type = kBannerType) {
+// Names and event texts that leave less than room: the shorter of the two kinds
+// keeps its width where it needs no more than half, the other takes the rest; names
+// are shortened in the middle, events at the end.
+void shortenBannerTexts(PageLog& log, BannerTexts& texts, BannerType type, double room) {
+    log.fontSize(type.names);
+    const double nameWidth = std::max(inches(log, texts.husband), inches(log, texts.wife));
+    log.fontSize(type.events);
+    const double eventWidth = std::max({inches(log, texts.married), inches(log, texts.husbandBorn),
+                                        inches(log, texts.wifeBorn)});
+    if (nameWidth + eventWidth <= room) return;
+    double nameRoom = room / 2, eventRoom = room / 2;
+    if (eventWidth <= room / 2) nameRoom = room - eventWidth;
+    else if (nameWidth <= room / 2) eventRoom = room - nameWidth;
+    for (std::string* event : {&texts.married, &texts.husbandBorn, &texts.wifeBorn})
+        *event = shortenToWidth(log, *event, eventRoom);
+    log.fontSize(type.names);
+    for (std::string* name : {&texts.husband, &texts.wife}) *name = shortenInMiddle(log, *name, nameRoom);
+}
+
+// The couple banner from y1 to y3: names at the left, a rule, then the event texts.
+// False when they leave less than a quarter inch to spare, unless they may be
+// shortened to leave it.
+bool drawBanner(Chart& chart, double y1, double y3, BannerType type = kBannerType, bool shorten = false) {
     const DscTuning& t = chart.tuning;
     PageLog& log = chart.log;
-    const BannerTexts texts = bannerTexts(chart);
+    BannerTexts texts = bannerTexts(chart);
+    const double across = chart.right - chart.left - 2 * double(t.dlinew) - t.slinew;
+    if (shorten) {
+        log.fontSize(type.events);
+        const double room = across - kBannerSpare - inches(log, "married: ") - kTextClearance;
+        shortenBannerTexts(log, texts, type, room);
+    }
     log.fontSize(type.names);
     const double nameWidth = std::max(inches(log, texts.husband), inches(log, texts.wife));
     log.fontSize(type.events);
     const double eventWidth = std::max({inches(log, texts.married), inches(log, texts.husbandBorn),
                                         inches(log, texts.wifeBorn)});
     const double labelWidth = inches(log, "married: ");
-    const double free = (chart.right - t.left_margin - 2 * double(t.dlinew) - t.slinew) -
-                        (nameWidth + eventWidth + labelWidth);
-    if (free < 0.25) return false;
+    const double free = across - (nameWidth + eventWidth + labelWidth);
+    if (free < kBannerSpare) return false;
 
     log.penWidth(t.slinew);
-    const double xd = t.left_margin + 0.6 * free + nameWidth;
+    const double xd = chart.left + 0.6 * free + nameWidth;
     log.moveTo(xd, y1);
     log.lineTo(xd, y3);
     const double h = y3 - y1;
@@ -289,17 +379,17 @@ bool drawBanner(Chart& chart, double y1, double y3, BannerType type = kBannerTyp
     const double yb = ya + 0.25 * h;
     const double yc = yb + 0.25 * h;
     const double xl = xd + 0.2 * free + labelWidth;
-    log.textRight(xl, ya, "born: ");
-    log.textRight(xl, yc, "born: ");
+    if (texts.hasHusband) log.textRight(xl, ya, "born: ");
+    if (texts.hasWife) log.textRight(xl, yc, "born: ");
     log.textRight(xl, yb, "married: ");
-    log.text(xl, ya, texts.husbandBorn);
+    if (texts.hasHusband) log.text(xl, ya, texts.husbandBorn);
     log.text(xl, yb, texts.married);
-    log.text(xl, yc, texts.wifeBorn);
-    const double xc = (xd + t.left_margin) / 2;
-    log.textCentered(xc, yb, "and");
+    if (texts.hasWife) log.text(xl, yc, texts.wifeBorn);
+    const double xc = (xd + chart.left) / 2;
+    if (texts.hasHusband && texts.hasWife) log.textCentered(xc, yb, "and");
     log.fontSize(type.names);
-    log.textCentered(xc, ya, texts.husband);
-    log.textCentered(xc, yc, texts.wife);
+    if (texts.hasHusband) log.textCentered(xc, ya, texts.husband);
+    if (texts.hasWife) log.textCentered(xc, yc, texts.wife);
     return true;
 }
 
@@ -398,21 +488,17 @@ int drawFormat1(Chart& chart) {
     drawBox(log, t.left_margin, t.top_margin, chart.right, kTitleBoxBottom);
 
     log.fontSize(16);
-    const std::vector<std::string> words = splitAtBlanks(chart.coupleName);
-    double widest = 0;
-    for (const std::string& word : words) widest = std::max(widest, inches(log, word));
+    const StackedCouple couple = stackedCouple(chart.couple);
+    double widest = couple.husband.empty() || couple.wife.empty() ? 0 : inches(log, "/");
+    for (const auto* words : {&couple.husband, &couple.wife})
+        for (const std::string& word : *words) widest = std::max(widest, inches(log, word));
     const CoupleBox box = coupleBox(chart);
     const double boxRight = t.left_margin + widest + 0.3;
     drawBox(log, t.left_margin, box.top, boxRight, box.bottom);
     const double cx = (t.left_margin + boxRight) / 2;
     log.penWidth(t.slinew);
-    const auto slash = std::find(words.begin(), words.end(), "/");
-    if (slash == words.end()) {
-        chart.ctx.host.message("no '/' in couple name in DSC1()", "Error");
-        return 1;
-    }
-    if (!stackedCoupleFits(words, size_t(slash - words.begin()), box)) return 1;  // a banner format names them
-    drawStackedCouple(chart, words, size_t(slash - words.begin()), cx, box);
+    if (!stackedCoupleFits(couple, box)) return 1;  // a banner format names them
+    drawStackedCouple(chart, couple, cx, box);
 
     ensureOneRow(chart);
     const size_t n = chart.rows.size();
@@ -435,6 +521,7 @@ int drawFormat1(Chart& chart) {
     log.lineTo(cx, chart.headerMid);
     log.lineTo(boxRight, chart.headerMid);
     drawRepeatNote(chart);
+    drawFootNotes(chart);
     log.commit();
     return 0;
 }
@@ -515,14 +602,149 @@ int drawBannerFormat(Chart& chart, int format) {
     log.lineTo(chart.coupleLineX, arrowStart);
     log.arrow(chart.coupleLineX, arrowStart, chart.coupleLineX, headerTop, t.slinew);
     drawRepeatNote(chart);
+    drawFootNotes(chart);
     log.commit();
     return 0;
+}
+
+namespace {
+
+// The compact forms: half an inch from the sheet's edges (a little more at the foot,
+// for the notes of what is left out), the header row and totals box this share of
+// the formats' heights, rows at most this far apart with boxes this share of it,
+// their type no larger than the furniture holds, and names at most this share of
+// the width.
+constexpr double kCompactMargin = 0.5;
+constexpr double kCompactFoot = 0.6;
+constexpr double kCompactFurniture = 0.65;
+constexpr double kCompactRowPitch = 0.35;
+constexpr double kCompactBoxShare = 0.85;
+constexpr int32_t kCompactLargestRowFont = 8;
+constexpr double kCompactNameShare = 0.3;
+constexpr float kCompactGap = 0.2F;
+constexpr float kCompactBoxPen = 0.02F;
+constexpr float kCompactLinePen = 0.01F;
+constexpr std::array<int32_t, 4> kCompactTitleSizes{18, 14, 12, 10};
+// How far a text's ink reaches below the middle of its box, per point of its type:
+// rows drop their text rowFont / 140 in above the middle.
+constexpr double kInkBelowMiddle = 1.12 / 72 - 1.0 / 140;
+
+// A pen width of the tuning where it is sensible, else the compact forms' own.
+float sensiblePen(float pen, float own) { return pen > 0 && pen <= own ? pen : own; }
+
+// The title left of today's date, in the largest size that fits there; the bottom of
+// the title, or none when no size fits.
+std::optional<double> drawCompactTitle(Chart& chart) {
+    PageLog& log = chart.log;
+    const double dateStart = chart.right - log.textWidthInFont(chart.today, "Times", 12) * log.pageWidth();
+    log.fontName("Times");
+    for (const int32_t size : kCompactTitleSizes) {
+        log.fontSize(size);
+        const double titleX = (chart.left + dateStart) / 2;
+        if (!centredWithin(log, kTitle, titleX, chart.left, dateStart)) continue;
+        log.textCentered(titleX, chart.top, kTitle);
+        log.fontSize(12);
+        log.textRight(chart.right, chart.top + 0.1, chart.today);
+        return chart.top + double(std::max(size, 12)) * kCellHeight / 72;
+    }
+    chart.whyNot = "its title does not fit across the page.";
+    return std::nullopt;
+}
+
+// Rows as close as the room between the banner and the header row asks, their type
+// as large as their boxes hold; the top of the first row, or none when the type
+// would be smaller than kSmallestRowFont.
+std::optional<double> sizeCompactRows(Chart& chart, double bannerBottom) {
+    DscTuning& t = chart.tuning;
+    const size_t n = chart.rows.size();
+    const double room = (headerRowTop(chart) - kRowClearance) - (bannerBottom + kRowClearance);
+    const double pitch = std::min(kCompactRowPitch, room / double(n));
+    t.boxcc = float(pitch);
+    t.boxheight = float(pitch * kCompactBoxShare);
+    const double holds = (double(t.boxheight) - double(t.dlinew)) / 2 / kInkBelowMiddle;
+    t.rowFont = int32_t(std::min(double(kCompactLargestRowFont), std::max(0.0, holds)));
+    if (t.rowFont < kSmallestRowFont) {
+        char why[160];
+        std::snprintf(why, sizeof why, "its %zu rows would stand %.2f in apart, too close for type of %d points.", n,
+                      pitch, kSmallestRowFont);
+        chart.whyNot = why;
+        return std::nullopt;
+    }
+    const double rowsHeight = double(n - 1) * double(t.boxcc) + double(t.boxheight);
+    return bannerBottom + kRowClearance + (room - rowsHeight) / 2;
+}
+
+// One attempt of a compact form with a banner of the given type: 0 when drawn.
+int drawCompactAttempt(Chart& chart, BannerType type, bool shorten) {
+    DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    const std::optional<double> titleBottom = drawCompactTitle(chart);
+    if (!titleBottom) return 1;
+    const double y1 = *titleBottom + kRowClearance;
+    const double y3 = y1 + double(type.names) / double(kBannerType.names);
+    log.penWidth(t.dlinew);
+    drawBox(log, chart.left, y1, chart.right, y3);
+    if (!drawBanner(chart, y1, y3, type, shorten)) {
+        chart.whyNot = "the couple's names and dates do not fit across the page.";
+        return 1;
+    }
+    chart.coupleLineX = chart.left + 0.1;
+    ensureOneRow(chart);
+    const std::optional<double> y0 = sizeCompactRows(chart, y3);
+    if (!y0) return 1;
+    if (!totalsFit(chart)) {
+        chart.whyNot = "its totals do not fit across the page.";
+        return 1;
+    }
+    if (layoutPass(chart, chart.coupleLineX + t.inter_column_space, *y0) == 1) return 1;
+    const double headerTop = drawHeaderAndTotals(chart);
+    const double arrowStart = headerTop - t.inter_column_space;
+    log.moveTo(chart.coupleLineX, y3);
+    log.lineTo(chart.coupleLineX, arrowStart);
+    log.arrow(chart.coupleLineX, arrowStart, chart.coupleLineX, headerTop, t.slinew);
+    drawRepeatNote(chart);
+    drawFootNotes(chart);
+    log.commit();
+    return 0;
+}
+
+}  // namespace
+
+int drawCompactForm(Chart& chart, int format, bool cut, bool shorten) {
+    applyFormatSettings(chart, format);
+    DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    fitMarginsToPage(chart);
+    chart.compact = true;
+    chart.cutsGenerations = cut;
+    chart.left = kCompactMargin;
+    chart.top = kCompactMargin;
+    chart.right = log.pageWidth() - kCompactMargin;
+    chart.bottom = log.pageHeight() - kCompactFoot;
+    chart.furniture = kCompactFurniture;
+    chart.widestName = kCompactNameShare * (chart.right - chart.left);
+    t.inter_column_space = kCompactGap;
+    t.dlinew = sensiblePen(t.dlinew, kCompactBoxPen);
+    t.slinew = sensiblePen(t.slinew, kCompactLinePen);
+    // The banner in its own type and then smaller, its texts whole; or in the
+    // smallest type, shortened.
+    std::vector<BannerType> banners = {kSmallerBannerTypes.back()};
+    if (!shorten) {
+        banners.assign(1, kBannerType);
+        banners.insert(banners.end(), kSmallerBannerTypes.begin(), kSmallerBannerTypes.end());
+    }
+    log.snapshot();
+    for (const BannerType& type : banners) {
+        log.restoreSnapshot();
+        if (drawCompactAttempt(chart, type, shorten) == 0) return 0;
+    }
+    return 1;
 }
 
 void drawRows(Chart& chart) {
     const DscTuning& t = chart.tuning;
     PageLog& log = chart.log;
-    const double pad = chart.format <= 2 ? 0.1 : 0.05;
+    const double pad = chart.format <= 2 && !chart.compact ? 0.1 : 0.05;
     const float textDrop = float(t.rowFont) / 140.0F;
     const double height = t.boxheight;
     for (const ChildRow& row : chart.rows) {

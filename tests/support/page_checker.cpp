@@ -7,6 +7,7 @@
 
 #include "output/font_metrics.h"
 #include "output/page_command.h"
+#include "support/chart_checks.h"
 
 namespace tw::test {
 
@@ -251,7 +252,7 @@ std::string describe(const PageFinding& finding) {
 std::vector<PageFinding> checkPage(std::string_view page, int pageNumber, SheetSize sheet, int dpi) {
     PageReading reading(pageNumber, sheet, dpi);
     reading.read(page);
-    return reading.findings();
+    return withChartFindings(reading.findings(), page, pageNumber, dpi);
 }
 
 std::vector<PageFinding> checkPageLog(const PageLog& log) {
