@@ -382,9 +382,10 @@ bool drawBanner(Chart& chart, double y1, double y3, BannerType type = kBannerTyp
     if (texts.hasHusband) log.textRight(xl, ya, "born: ");
     if (texts.hasWife) log.textRight(xl, yc, "born: ");
     log.textRight(xl, yb, "married: ");
-    if (texts.hasHusband) log.text(xl, ya, texts.husbandBorn);
-    log.text(xl, yb, texts.married);
-    if (texts.hasWife) log.text(xl, yc, texts.wifeBorn);
+    // An event with neither date nor place: its label alone.
+    if (!texts.husbandBorn.empty()) log.text(xl, ya, texts.husbandBorn);
+    if (!texts.married.empty()) log.text(xl, yb, texts.married);
+    if (!texts.wifeBorn.empty()) log.text(xl, yc, texts.wifeBorn);
     const double xc = (xd + chart.left) / 2;
     if (texts.hasHusband && texts.hasWife) log.textCentered(xc, yb, "and");
     log.fontSize(type.names);
@@ -665,8 +666,10 @@ std::optional<double> sizeCompactRows(Chart& chart, double bannerBottom) {
     t.rowFont = int32_t(std::min(double(kCompactLargestRowFont), std::max(0.0, holds)));
     if (t.rowFont < kSmallestRowFont) {
         char why[160];
-        std::snprintf(why, sizeof why, "its %zu rows would stand %.2f in apart, too close for type of %d points.", n,
-                      pitch, kSmallestRowFont);
+        std::snprintf(why, sizeof why,
+                      "the rows of its %zu children would stand %.2f in apart, too close for the smallest type (%d "
+                      "points).",
+                      n, pitch, kSmallestRowFont);
         chart.whyNot = why;
         return std::nullopt;
     }

@@ -303,7 +303,9 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     const std::string husband = nameOf(ctx, couple.husband);
     const std::string wife = nameOf(ctx, couple.wife);
     log.fontSize(page.points(14));
-    log.textCentered(0.5 * page.W, 0.855 * page.H, shortenToWidth(log, splitName(husband).surname, kNamePlateWidth * page.W));
+    // The family's surname: the husband's, or the wife's where he is not recorded.
+    const std::string surname = husband.empty() ? splitName(wife).surname : splitName(husband).surname;
+    log.textCentered(0.5 * page.W, 0.855 * page.H, shortenToWidth(log, surname, kNamePlateWidth * page.W));
     log.textCentered(0.5 * page.W, 0.875 * page.H, "Family Tree");
     log.textCentered(0.5 * page.W, 0.895 * page.H, todayText(ctx).view());
     drawTrunkNames(page, husband, wife);
