@@ -250,13 +250,13 @@ std::string ftcShortInitials(std::string_view name) {
 }
 
 std::string ftcInitials(std::string_view name) {
+    // The given names and the surname, without what follows it; someone recorded by a
+    // surname alone has its initials (not a "/").
     std::string text = withoutParenthesis(name);
-    if (!text.empty() && text.front() != '/') {
-        const size_t slash = text.find('/');
-        if (slash != std::string::npos) {
-            text.erase(slash, 1);
-            text.resize(std::min(text.size(), text.find('/', slash)));
-        }
+    const size_t slash = text.find('/');
+    if (slash != std::string::npos) {
+        text.erase(slash, 1);
+        text.resize(std::min(text.size(), text.find('/', slash)));
     }
     // The first character of every word; a run of blanks (left where "(...)" was
     // removed) separates two words like one blank.
