@@ -4,13 +4,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "charts/dsc_chart.h"
+#include "charts/dsc_parts.h"
 #include "paf/dates.h"
 #include "paf/records.h"
 #include "reports/list_page.h"
@@ -20,7 +19,6 @@ namespace tw::dsc {
 
 namespace {
 
-constexpr const char* kTitle = "DESCENDANTS SUMMARY CHART";
 constexpr const char* kRepeatNote = "*repeat descendants involved";
 
 // Positions on upright letter; other pages move those measured from the right or the
@@ -35,27 +33,15 @@ constexpr double kRowsMiddle = 5.46;
 constexpr double kTitleBoxBottom = 1.7;
 // Formats 2 to 4: the title stands this far from the sheet's left edge on every page.
 constexpr double kBannerTitleX = 3.5;
-// Rows keep this far from the banner (or title box) above them and the header row
-// below them.
-constexpr double kRowClearance = 0.1;
 // The totals box: this wide at the right margin, narrower where the repeat note
 // beside it or the left margin leaves less.
 constexpr double kTotalsBoxWidth = 4.75;
 constexpr double kTotalsLabelEnd = 0.85;  // the labels end this far left of the right margin
 constexpr const char* kFamilyTotals = "family totals (parents, descendants, and all spouses):";
-// The smallest type of the rows on a page smaller than the sheet a format was drawn
-// for: the size format 3 itself shrinks to with its most rows on letter.
-constexpr int32_t kSmallestRowFont = 5;
-// A text's cell is this many times its type size high.
-constexpr double kCellHeight = 1.15;
 // The notes of what the chart leaves out: their type, and how far below the bottom
 // margin they start.
 constexpr int32_t kFootNoteSize = 7;
 constexpr double kFootNoteDrop = 0.06;
-
-// The header row's top: 1.2 in above the bottom margin (the totals box, a gap, the
-// row), less in a compact form.
-double headerRowTop(const Chart& chart) { return chart.bottom - 1.2 * chart.furniture; }
 
 bool rowsClear(const Chart& chart, double firstRowTop, size_t rows, double above) {
     const DscTuning& t = chart.tuning;
@@ -95,43 +81,9 @@ std::vector<std::string> splitAtBlanks(const std::string& text) {
     return words;
 }
 
-void ensureOneRow(Chart& chart) {
-    if (!chart.rows.empty()) return;
-    chart.rows.emplace_back().empty = true;
-}
-
 // The arrow that leads into a box's left side at height y.
 void arrowInto(Chart& chart, double x, double y) {
     chart.log.arrow(x - double(chart.tuning.inter_column_space), y, x, y, chart.tuning.slinew);
-}
-
-void drawRepeatNote(Chart& chart) {
-    if (chart.repeatSeen) chart.log.text(chart.left, chart.bottom - 0.3 * chart.furniture, kRepeatNote);
-}
-
-// What the chart leaves out, under its totals box: what the walk did not count, and
-// the generations that did not fit across.
-void drawFootNotes(Chart& chart) {
-    std::string text;
-    for (const std::string& note : chart.footNotes) text += (text.empty() ? "" : " ") + note;
-    if (chart.shownGenerations > 0)
-        text += (text.empty() ? "" : " ") + std::string("Only the first ") + std::to_string(chart.shownGenerations) +
-                " of " + std::to_string(chart.allGenerations) +
-                " generations fit across the page; the totals count them all.";
-    if (text.empty()) return;
-    PageLog& log = chart.log;
-    log.fontSize(kFootNoteSize);
-    double y = chart.bottom + kFootNoteDrop;
-    for (const std::string& line : wrapName(log, text, chart.right - chart.left)) {
-        log.text(chart.left, y, line);
-        y += double(kFootNoteSize) * kCellHeight / 72;
-    }
-}
-
-// The texts of the totals box, at the rows' type, and the note beside it stay clear
-// of its sides.
-bool totalsFit(const Chart& chart) {
-    return chart.right - kTotalsLabelEnd - rowTextWidth(chart, kFamilyTotals) >= totalsBoxLeft(chart) + kTextClearance;
 }
 
 // The words nearest "and" stand half above and below it; half shrinks as the names
@@ -205,12 +157,6 @@ void drawStackedCouple(Chart& chart, const StackedCouple& couple, double cx, con
         log.textCentered(cx, box.middle + half + kWordStep * double(i), couple.wife[i]);
 }
 
-// Whether a text of the current type centred at x stays within left and right.
-bool centredWithin(const PageLog& log, std::string_view text, double x, double left, double right) {
-    const double half = inches(log, text) / 2;
-    return x - half >= left + kTextClearance && x + half <= right - kTextClearance;
-}
-
 // One header box per depth below the children, from the couple's view, with the
 // number of descendants first met at that depth; the row ends at the first depth
 // that adds no one (no box is drawn for it). total and spouses gather the counts of
@@ -240,48 +186,6 @@ void drawGenerationHeaders(Chart& chart, double headerTop, double headerBottom, 
         log.textCentered(centre, headerTop + 0.26 * chart.furniture, generationLabel(int(d) + 1, chart.format));
         log.textCentered(centre, headerTop + 0.08 * chart.furniture, std::to_string(column));
     }
-}
-
-// The header row under the rows: the children, then one box per generation with
-// the number of descendants first met there, as long as a generation adds someone;
-// then the totals box. Returns the top of the header row.
-double drawHeaderAndTotals(Chart& chart) {
-    const DscTuning& t = chart.tuning;
-    PageLog& log = chart.log;
-    const ChildRow& first = chart.rows.front();
-    const double bottom = chart.bottom;
-    const double right = chart.right;
-    const double k = chart.furniture;
-    const double totalsTop = bottom - 0.5 * k;
-    const double headerTop = headerRowTop(chart);
-    const double headerBottom = headerTop + 0.5 * k;
-    chart.headerMid = (headerTop + headerBottom) / 2;
-
-    log.fontSize(t.rowFont);
-    log.penWidth(t.dlinew);
-    const double x0 = chart.format == 1 ? first.x : chart.left;
-    drawBox(log, x0, headerTop, first.x + first.width, headerBottom);
-    if (chart.format == 1) arrowInto(chart, first.x, chart.headerMid);
-    log.penWidth(t.dlinew);
-    drawBox(log, totalsBoxLeft(chart), totalsTop, right, bottom);
-
-    const int64_t children = first.empty ? 0 : int64_t(chart.rows.size());
-    int64_t spouses = 0;
-    if (!first.empty)
-        for (const ChildRow& row : chart.rows) spouses += row.marriageCount;
-    // In the middle of the header box, which in the banner forms reaches left to the
-    // margin, beyond the rows.
-    const double centre = (x0 + first.x + first.width) / 2;
-    log.textCentered(centre, headerTop + 0.26 * k, children == 1 ? "child" : "children");
-    log.textCentered(centre, headerTop + 0.08 * k, std::to_string(children));
-
-    int64_t total = children;
-    drawGenerationHeaders(chart, headerTop, headerBottom, total, spouses);
-    log.textRight(right - 0.15, totalsTop + 0.09 * k, std::to_string(total));
-    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.09 * k, "total descendants:");
-    log.textRight(right - 0.15, totalsTop + 0.26 * k, std::to_string(total + spouses + 2));
-    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.26 * k, kFamilyTotals);
-    return headerTop;
 }
 
 // "date, place" of an event; the one alone where the other is not recorded.
@@ -320,14 +224,6 @@ BannerTexts bannerTexts(Chart& chart) {
 // What the banner's names and events leave free across it at least.
 constexpr double kBannerSpare = 0.25;
 
-// The type of the banner: the couple's names, and the event texts with their labels.
-struct BannerType {
-    int32_t names, events;
-};
-constexpr BannerType kBannerType{16, 12};
-// Format 4 on the paper of format 3 tries these in turn when the banner does not
-// fit in its own type.
-constexpr std::array<BannerType, 5> kSmallerBannerTypes{{{14, 11}, {13, 10}, {12, 9}, {11, 8}, {9, 7}}};
 
 // Names and event texts that leave less than room: the shorter of the two kinds
 // keeps its width where it needs no more than half, the other takes the rest; names
@@ -346,70 +242,6 @@ void shortenBannerTexts(PageLog& log, BannerTexts& texts, BannerType type, doubl
         *event = shortenToWidth(log, *event, eventRoom);
     log.fontSize(type.names);
     for (std::string* name : {&texts.husband, &texts.wife}) *name = shortenInMiddle(log, *name, nameRoom);
-}
-
-// The couple banner from y1 to y3: names at the left, a rule, then the event texts.
-// False when they leave less than a quarter inch to spare, unless they may be
-// shortened to leave it.
-bool drawBanner(Chart& chart, double y1, double y3, BannerType type = kBannerType, bool shorten = false) {
-    const DscTuning& t = chart.tuning;
-    PageLog& log = chart.log;
-    BannerTexts texts = bannerTexts(chart);
-    const double across = chart.right - chart.left - 2 * double(t.dlinew) - t.slinew;
-    if (shorten) {
-        log.fontSize(type.events);
-        const double room = across - kBannerSpare - inches(log, "married: ") - kTextClearance;
-        shortenBannerTexts(log, texts, type, room);
-    }
-    log.fontSize(type.names);
-    const double nameWidth = std::max(inches(log, texts.husband), inches(log, texts.wife));
-    log.fontSize(type.events);
-    const double eventWidth = std::max({inches(log, texts.married), inches(log, texts.husbandBorn),
-                                        inches(log, texts.wifeBorn)});
-    const double labelWidth = inches(log, "married: ");
-    const double free = across - (nameWidth + eventWidth + labelWidth);
-    if (free < kBannerSpare) return false;
-
-    log.penWidth(t.slinew);
-    const double xd = chart.left + 0.6 * free + nameWidth;
-    log.moveTo(xd, y1);
-    log.lineTo(xd, y3);
-    const double h = y3 - y1;
-    const double ya = y1 + 0.15 * h;
-    const double yb = ya + 0.25 * h;
-    const double yc = yb + 0.25 * h;
-    const double xl = xd + 0.2 * free + labelWidth;
-    if (texts.hasHusband) log.textRight(xl, ya, "born: ");
-    if (texts.hasWife) log.textRight(xl, yc, "born: ");
-    log.textRight(xl, yb, "married: ");
-    // An event with neither date nor place: its label alone.
-    if (!texts.husbandBorn.empty()) log.text(xl, ya, texts.husbandBorn);
-    if (!texts.married.empty()) log.text(xl, yb, texts.married);
-    if (!texts.wifeBorn.empty()) log.text(xl, yc, texts.wifeBorn);
-    const double xc = (xd + chart.left) / 2;
-    if (texts.hasHusband && texts.hasWife) log.textCentered(xc, yb, "and");
-    log.fontSize(type.names);
-    if (texts.hasHusband) log.textCentered(xc, ya, texts.husband);
-    if (texts.hasWife) log.textCentered(xc, yc, texts.wife);
-    return true;
-}
-
-// The settings a banner format starts from.
-void applyFormatSettings(Chart& chart, int format) {
-    DscTuning& t = chart.tuning;
-    chart.format = format;
-    if (format == 3) {
-        t.right_margin = 10.25F;
-        t.bottom_margin = 7.75F;
-        t.boxcc = 0.35F;
-        t.boxheight = 0.3F;
-        t.inter_column_space = 0.2F;
-    } else if (format == 4) {
-        t.right_margin = t.DSC4rightMargin;
-        t.bottom_margin = t.DSC4bottomMargin;
-        t.boxcc = t.DSC4boxCc;
-        t.boxheight = t.DSC4boxHeight;
-    }
 }
 
 // A banner format's own values for row sizing.
@@ -470,6 +302,156 @@ std::optional<double> sizeRows(Chart& chart, int format, double bannerBottom) {
 }
 
 }  // namespace
+
+// The header row's top: 1.2 in above the bottom margin (the totals box, a gap, the
+// row), less in a compact form.
+double headerRowTop(const Chart& chart) { return chart.bottom - 1.2 * chart.furniture; }
+
+void ensureOneRow(Chart& chart) {
+    if (!chart.rows.empty()) return;
+    chart.rows.emplace_back().empty = true;
+}
+
+void drawRepeatNote(Chart& chart) {
+    if (chart.repeatSeen) chart.log.text(chart.left, chart.bottom - 0.3 * chart.furniture, kRepeatNote);
+}
+
+// What the chart leaves out, under its totals box: what the walk did not count, and
+// the generations that did not fit across.
+void drawFootNotes(Chart& chart) {
+    std::string text;
+    for (const std::string& note : chart.footNotes) text += (text.empty() ? "" : " ") + note;
+    if (chart.shownGenerations > 0)
+        text += (text.empty() ? "" : " ") + std::string("Only the first ") + std::to_string(chart.shownGenerations) +
+                " of " + std::to_string(chart.allGenerations) +
+                " generations fit across the page; the totals count them all.";
+    if (text.empty()) return;
+    PageLog& log = chart.log;
+    log.fontSize(kFootNoteSize);
+    double y = chart.bottom + kFootNoteDrop;
+    for (const std::string& line : wrapName(log, text, chart.right - chart.left)) {
+        log.text(chart.left, y, line);
+        y += double(kFootNoteSize) * kCellHeight / 72;
+    }
+}
+
+// The texts of the totals box, at the rows' type, and the note beside it stay clear
+// of its sides.
+bool totalsFit(const Chart& chart) {
+    return chart.right - kTotalsLabelEnd - rowTextWidth(chart, kFamilyTotals) >= totalsBoxLeft(chart) + kTextClearance;
+}
+
+// Whether a text of the current type centred at x stays within left and right.
+bool centredWithin(const PageLog& log, std::string_view text, double x, double left, double right) {
+    const double half = inches(log, text) / 2;
+    return x - half >= left + kTextClearance && x + half <= right - kTextClearance;
+}
+
+// The header row under the rows: the children, then one box per generation with
+// the number of descendants first met there, as long as a generation adds someone;
+// then the totals box. Returns the top of the header row.
+double drawHeaderAndTotals(Chart& chart) {
+    const DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    const ChildRow& first = chart.rows.front();
+    const double bottom = chart.bottom;
+    const double right = chart.right;
+    const double k = chart.furniture;
+    const double totalsTop = bottom - 0.5 * k;
+    const double headerTop = headerRowTop(chart);
+    const double headerBottom = headerTop + 0.5 * k;
+    chart.headerMid = (headerTop + headerBottom) / 2;
+
+    log.fontSize(t.rowFont);
+    log.penWidth(t.dlinew);
+    const double x0 = chart.format == 1 ? first.x : chart.left;
+    drawBox(log, x0, headerTop, first.x + first.width, headerBottom);
+    if (chart.format == 1) arrowInto(chart, first.x, chart.headerMid);
+    log.penWidth(t.dlinew);
+    drawBox(log, totalsBoxLeft(chart), totalsTop, right, bottom);
+
+    const int64_t children = first.empty ? 0 : int64_t(chart.rows.size());
+    int64_t spouses = 0;
+    if (!first.empty)
+        for (const ChildRow& row : chart.rows) spouses += row.marriageCount;
+    // In the middle of the header box, which in the banner forms reaches left to the
+    // margin, beyond the rows.
+    const double centre = (x0 + first.x + first.width) / 2;
+    log.textCentered(centre, headerTop + 0.26 * k, children == 1 ? "child" : "children");
+    log.textCentered(centre, headerTop + 0.08 * k, std::to_string(children));
+
+    int64_t total = children;
+    drawGenerationHeaders(chart, headerTop, headerBottom, total, spouses);
+    log.textRight(right - 0.15, totalsTop + 0.09 * k, std::to_string(total));
+    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.09 * k, "total descendants:");
+    log.textRight(right - 0.15, totalsTop + 0.26 * k, std::to_string(total + spouses + 2));
+    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.26 * k, kFamilyTotals);
+    return headerTop;
+}
+
+// The couple banner from y1 to y3: names at the left, a rule, then the event texts.
+// False when they leave less than a quarter inch to spare, unless they may be
+// shortened to leave it.
+bool drawBanner(Chart& chart, double y1, double y3, BannerType type, bool shorten) {
+    const DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    BannerTexts texts = bannerTexts(chart);
+    const double across = chart.right - chart.left - 2 * double(t.dlinew) - t.slinew;
+    if (shorten) {
+        log.fontSize(type.events);
+        const double room = across - kBannerSpare - inches(log, "married: ") - kTextClearance;
+        shortenBannerTexts(log, texts, type, room);
+    }
+    log.fontSize(type.names);
+    const double nameWidth = std::max(inches(log, texts.husband), inches(log, texts.wife));
+    log.fontSize(type.events);
+    const double eventWidth = std::max({inches(log, texts.married), inches(log, texts.husbandBorn),
+                                        inches(log, texts.wifeBorn)});
+    const double labelWidth = inches(log, "married: ");
+    const double free = across - (nameWidth + eventWidth + labelWidth);
+    if (free < kBannerSpare) return false;
+
+    log.penWidth(t.slinew);
+    const double xd = chart.left + 0.6 * free + nameWidth;
+    log.moveTo(xd, y1);
+    log.lineTo(xd, y3);
+    const double h = y3 - y1;
+    const double ya = y1 + 0.15 * h;
+    const double yb = ya + 0.25 * h;
+    const double yc = yb + 0.25 * h;
+    const double xl = xd + 0.2 * free + labelWidth;
+    if (texts.hasHusband) log.textRight(xl, ya, "born: ");
+    if (texts.hasWife) log.textRight(xl, yc, "born: ");
+    log.textRight(xl, yb, "married: ");
+    // An event with neither date nor place: its label alone.
+    if (!texts.husbandBorn.empty()) log.text(xl, ya, texts.husbandBorn);
+    if (!texts.married.empty()) log.text(xl, yb, texts.married);
+    if (!texts.wifeBorn.empty()) log.text(xl, yc, texts.wifeBorn);
+    const double xc = (xd + chart.left) / 2;
+    if (texts.hasHusband && texts.hasWife) log.textCentered(xc, yb, "and");
+    log.fontSize(type.names);
+    if (texts.hasHusband) log.textCentered(xc, ya, texts.husband);
+    if (texts.hasWife) log.textCentered(xc, yc, texts.wife);
+    return true;
+}
+
+// The settings a banner format starts from.
+void applyFormatSettings(Chart& chart, int format) {
+    DscTuning& t = chart.tuning;
+    chart.format = format;
+    if (format == 3) {
+        t.right_margin = 10.25F;
+        t.bottom_margin = 7.75F;
+        t.boxcc = 0.35F;
+        t.boxheight = 0.3F;
+        t.inter_column_space = 0.2F;
+    } else if (format == 4) {
+        t.right_margin = t.DSC4rightMargin;
+        t.bottom_margin = t.DSC4bottomMargin;
+        t.boxcc = t.DSC4boxCc;
+        t.boxheight = t.DSC4boxHeight;
+    }
+}
 
 int drawFormat1(Chart& chart) {
     DscTuning& t = chart.tuning;
@@ -606,142 +588,6 @@ int drawBannerFormat(Chart& chart, int format) {
     drawFootNotes(chart);
     log.commit();
     return 0;
-}
-
-namespace {
-
-// The compact forms: half an inch from the sheet's edges (a little more at the foot,
-// for the notes of what is left out), the header row and totals box this share of
-// the formats' heights, rows at most this far apart with boxes this share of it,
-// their type no larger than the furniture holds, and names at most this share of
-// the width.
-constexpr double kCompactMargin = 0.5;
-constexpr double kCompactFoot = 0.6;
-constexpr double kCompactFurniture = 0.65;
-constexpr double kCompactRowPitch = 0.35;
-constexpr double kCompactBoxShare = 0.85;
-constexpr int32_t kCompactLargestRowFont = 8;
-constexpr double kCompactNameShare = 0.3;
-constexpr float kCompactGap = 0.2F;
-constexpr float kCompactBoxPen = 0.02F;
-constexpr float kCompactLinePen = 0.01F;
-constexpr std::array<int32_t, 4> kCompactTitleSizes{18, 14, 12, 10};
-// How far a text's ink reaches below the middle of its box, per point of its type:
-// rows drop their text rowFont / 140 in above the middle.
-constexpr double kInkBelowMiddle = 1.12 / 72 - 1.0 / 140;
-
-// A pen width of the tuning where it is sensible, else the compact forms' own.
-float sensiblePen(float pen, float own) { return pen > 0 && pen <= own ? pen : own; }
-
-// The title left of today's date, in the largest size that fits there; the bottom of
-// the title, or none when no size fits.
-std::optional<double> drawCompactTitle(Chart& chart) {
-    PageLog& log = chart.log;
-    const double dateStart = chart.right - log.textWidthInFont(chart.today, "Times", 12) * log.pageWidth();
-    log.fontName("Times");
-    for (const int32_t size : kCompactTitleSizes) {
-        log.fontSize(size);
-        const double titleX = (chart.left + dateStart) / 2;
-        if (!centredWithin(log, kTitle, titleX, chart.left, dateStart)) continue;
-        log.textCentered(titleX, chart.top, kTitle);
-        log.fontSize(12);
-        log.textRight(chart.right, chart.top + 0.1, chart.today);
-        return chart.top + double(std::max(size, 12)) * kCellHeight / 72;
-    }
-    chart.whyNot = "its title does not fit across the page.";
-    return std::nullopt;
-}
-
-// Rows as close as the room between the banner and the header row asks, their type
-// as large as their boxes hold; the top of the first row, or none when the type
-// would be smaller than kSmallestRowFont.
-std::optional<double> sizeCompactRows(Chart& chart, double bannerBottom) {
-    DscTuning& t = chart.tuning;
-    const size_t n = chart.rows.size();
-    const double room = (headerRowTop(chart) - kRowClearance) - (bannerBottom + kRowClearance);
-    const double pitch = std::min(kCompactRowPitch, room / double(n));
-    t.boxcc = float(pitch);
-    t.boxheight = float(pitch * kCompactBoxShare);
-    const double holds = (double(t.boxheight) - double(t.dlinew)) / 2 / kInkBelowMiddle;
-    t.rowFont = int32_t(std::min(double(kCompactLargestRowFont), std::max(0.0, holds)));
-    if (t.rowFont < kSmallestRowFont) {
-        char why[160];
-        std::snprintf(why, sizeof why,
-                      "the rows of its %zu children would stand %.2f in apart, too close for the smallest type (%d "
-                      "points).",
-                      n, pitch, kSmallestRowFont);
-        chart.whyNot = why;
-        return std::nullopt;
-    }
-    const double rowsHeight = double(n - 1) * double(t.boxcc) + double(t.boxheight);
-    return bannerBottom + kRowClearance + (room - rowsHeight) / 2;
-}
-
-// One attempt of a compact form with a banner of the given type: 0 when drawn.
-int drawCompactAttempt(Chart& chart, BannerType type, bool shorten) {
-    DscTuning& t = chart.tuning;
-    PageLog& log = chart.log;
-    const std::optional<double> titleBottom = drawCompactTitle(chart);
-    if (!titleBottom) return 1;
-    const double y1 = *titleBottom + kRowClearance;
-    const double y3 = y1 + double(type.names) / double(kBannerType.names);
-    log.penWidth(t.dlinew);
-    drawBox(log, chart.left, y1, chart.right, y3);
-    if (!drawBanner(chart, y1, y3, type, shorten)) {
-        chart.whyNot = "the couple's names and dates do not fit across the page.";
-        return 1;
-    }
-    chart.coupleLineX = chart.left + 0.1;
-    ensureOneRow(chart);
-    const std::optional<double> y0 = sizeCompactRows(chart, y3);
-    if (!y0) return 1;
-    if (!totalsFit(chart)) {
-        chart.whyNot = "its totals do not fit across the page.";
-        return 1;
-    }
-    if (layoutPass(chart, chart.coupleLineX + t.inter_column_space, *y0) == 1) return 1;
-    const double headerTop = drawHeaderAndTotals(chart);
-    const double arrowStart = headerTop - t.inter_column_space;
-    log.moveTo(chart.coupleLineX, y3);
-    log.lineTo(chart.coupleLineX, arrowStart);
-    log.arrow(chart.coupleLineX, arrowStart, chart.coupleLineX, headerTop, t.slinew);
-    drawRepeatNote(chart);
-    drawFootNotes(chart);
-    log.commit();
-    return 0;
-}
-
-}  // namespace
-
-int drawCompactForm(Chart& chart, int format, bool cut, bool shorten) {
-    applyFormatSettings(chart, format);
-    DscTuning& t = chart.tuning;
-    PageLog& log = chart.log;
-    fitMarginsToPage(chart);
-    chart.compact = true;
-    chart.cutsGenerations = cut;
-    chart.left = kCompactMargin;
-    chart.top = kCompactMargin;
-    chart.right = log.pageWidth() - kCompactMargin;
-    chart.bottom = log.pageHeight() - kCompactFoot;
-    chart.furniture = kCompactFurniture;
-    chart.widestName = kCompactNameShare * (chart.right - chart.left);
-    t.inter_column_space = kCompactGap;
-    t.dlinew = sensiblePen(t.dlinew, kCompactBoxPen);
-    t.slinew = sensiblePen(t.slinew, kCompactLinePen);
-    // The banner in its own type and then smaller, its texts whole; or in the
-    // smallest type, shortened.
-    std::vector<BannerType> banners = {kSmallerBannerTypes.back()};
-    if (!shorten) {
-        banners.assign(1, kBannerType);
-        banners.insert(banners.end(), kSmallerBannerTypes.begin(), kSmallerBannerTypes.end());
-    }
-    log.snapshot();
-    for (const BannerType& type : banners) {
-        log.restoreSnapshot();
-        if (drawCompactAttempt(chart, type, shorten) == 0) return 0;
-    }
-    return 1;
 }
 
 void drawRows(Chart& chart) {
