@@ -15,6 +15,7 @@
 #include "charts/dsc.h"
 #include "charts/dsc_tuning.h"
 #include "files/paf_image_file.h"
+#include "output/font_metrics.h"
 #include "support/descendant_lists.h"
 #include "support/page_checker.h"
 
@@ -257,6 +258,30 @@ TEST_F(DscChart, LegalLandscapeCutsGenerationsAfterANoteButCountsThemAll) {
                            " of 27 generations fit across the page; the totals count them all.");
     ASSERT_TRUE(foot);
     EXPECT_TRUE(near(foot->x, 0.75) && near(foot->y, 7.75 + 0.06));
+}
+
+// Where generations would be left off, a long name in a row gives way first: it
+// takes at most 0.3 of the chart's width, and the chart shows nearly as many
+// generations as with a short one (without giving way it would show 5).
+TEST_F(DscChart, LongNamesGiveWayBeforeGenerationsAreLeftOff) {
+    const auto shownWith = [&](const std::string& name) {
+        WriterFamily f = coupleWithChildren(0);
+        lineBelow(f, addChild(f, 1, "Anton /Tamble/"), 25);
+        addChild(f, 1, name + " /Tamble/");
+        chart(f);
+        EXPECT_EQ(pageMode(), 3);
+        EXPECT_EQ(run->host.messages.size(), 1u);
+        const std::string note = run->host.messages.empty() ? "" : run->host.messages[0].text;
+        return std::stoi(note.substr(note.find("first ") + 6));
+    };
+    std::string longName;
+    while (longName.size() < 170) longName += "Bartholomew ";
+    const int shown = shownWith("Bertl");
+    EXPECT_GE(shownWith(longName), shown - 4);
+    const auto row = std::find_if(texts.begin(), texts.end(), [](const Placed& t) { return t.text.starts_with("Bartholomew"); });
+    ASSERT_NE(row, texts.end());
+    EXPECT_TRUE(row->text.ends_with("...")) << row->text;
+    EXPECT_LE(textWidthPixels(row->text, "Times", 8, 600) / 600.0, 0.3 * (13.25 - 0.75));
 }
 
 // The four formats on other papers: the first two upright and the third turned on

@@ -322,6 +322,11 @@ double headerWordNeeds(Chart& chart, double x0) {
 
 int layoutPass(Chart& chart, double x0, double y0) {
     if (placeRowsAndColumns(chart, x0, y0, 0) == 1) return 1;
+    // Generations left off while long names take the width: the names give way first.
+    if (chart.shownGenerations > 0 && chart.widestName == 0) {
+        chart.widestName = kLongestNameShare * (chart.right - chart.left);
+        placeRowsAndColumns(chart, x0, y0, 0);
+    }
     // A name column left too narrow for its header's word: again, with it as wide.
     const double needs = headerWordNeeds(chart, x0);
     if (!chart.rows.empty() && chart.rows.front().width < needs && placeRowsAndColumns(chart, x0, y0, needs) == 1)

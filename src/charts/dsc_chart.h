@@ -81,6 +81,9 @@ struct Chart {
 
 // Texts keep this far from the sides of the box they stand in.
 inline constexpr double kTextClearance = 0.05;
+// The share of the chart's width that the children's names take at most where the
+// chart would otherwise leave generations off.
+inline constexpr double kLongestNameShare = 0.3;
 
 // Places the margins of the current format on the page being written.
 void fitMarginsToPage(Chart& chart);

@@ -18,15 +18,14 @@ namespace {
 // The compact forms: half an inch from the sheet's edges (a little more at the foot,
 // for the notes of what is left out), the header row and totals box this share of
 // the formats' heights, rows at most this far apart with boxes this share of it,
-// their type no larger than the furniture holds, and names at most this share of
-// the width.
+// and their type no larger than the furniture holds; names take at most
+// kLongestNameShare of the width.
 constexpr double kCompactMargin = 0.5;
 constexpr double kCompactFoot = 0.6;
 constexpr double kCompactFurniture = 0.65;
 constexpr double kCompactRowPitch = 0.35;
 constexpr double kCompactBoxShare = 0.85;
 constexpr int32_t kCompactLargestRowFont = 8;
-constexpr double kCompactNameShare = 0.3;
 constexpr float kCompactGap = 0.2F;
 constexpr float kCompactBoxPen = 0.02F;
 constexpr float kCompactLinePen = 0.01F;
@@ -130,7 +129,7 @@ int drawCompactForm(Chart& chart, int format, bool cut, bool shorten) {
     chart.right = log.pageWidth() - kCompactMargin;
     chart.bottom = log.pageHeight() - kCompactFoot;
     chart.furniture = kCompactFurniture;
-    chart.widestName = kCompactNameShare * (chart.right - chart.left);
+    chart.widestName = kLongestNameShare * (chart.right - chart.left);
     t.inter_column_space = kCompactGap;
     t.dlinew = sensiblePen(t.dlinew, kCompactBoxPen);
     t.slinew = sensiblePen(t.slinew, kCompactLinePen);
