@@ -107,10 +107,10 @@ struct StressFamilies {
         ancestors(wife, 4);
         husbandOnly = couple(partner('M'), 0, 3);
         wifeOnly = couple(0, partner('F'), 3);
-        // A line 90 generations deep below a couple of three children.
+        // A line 90 generations deep below a couple of four children.
         deepLine = couple(partner('M'), partner('F'), 3);
-        int32_t parent = f.marriage(deepLine).children.front();
-        f.person(parent).sex = 'M';
+        int32_t parent = f.addPerson(person("Anton /Line/"));
+        f.marriage(deepLine).children.push_back(parent);
         for (int g = 0; g < 90; ++g) {
             WriterMarriage m;
             m.husband = parent;
