@@ -496,6 +496,8 @@ TEST_F(DscChart, AFamilyThatLoopsStopsAfter299Generations) {
     EXPECT_FALSE(find("G g'ch"));
     EXPECT_TRUE(find(" 1  G g'ch*"));
     EXPECT_EQ(totals(13.25, 7.75), std::make_pair(std::string("2"), std::string("6")));
+    EXPECT_TRUE(find("Only the first 299 generations below the couple are counted: the chart counts no further. Only "
+                     "the first 16 of 300 generations fit across the page; the totals count them all."));
 }
 
 TEST_F(DscChart, ALoopThatBranchesStopsAtTheEntryLimit) {

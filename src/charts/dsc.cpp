@@ -93,6 +93,9 @@ void countDescendants(Chart& chart, const IntList& mrins) {
         }
         ctx.host.showProgress(g);
         marriages = marriagesInFileOrder(ctx, persons);
+        if (g == kGenerationLimit && marriages.size() > 0)
+            chart.footNotes.push_back("Only the first " + std::to_string(kGenerationLimit) +
+                                      " generations below the couple are counted: the chart counts no further.");
     }
 }
 
