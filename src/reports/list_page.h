@@ -159,6 +159,9 @@ void drawPageLabel(PageLog& log, int& pageCounter, double x, double y);
 // entry limit (a family that loops back on itself grows with every generation).
 std::string listStopMessage(int lastGeneration, int64_t limit);
 
+// How every note begins that says on the page where a list stops and why.
+inline constexpr std::string_view kListStopsWords = "The list stops";
+
 // What a list prints in place of its body when it has nothing to list.
 inline constexpr std::string_view kNoChildren = "No children are recorded.";
 inline constexpr std::string_view kNoRepeatedAncestor = "No ancestor appears more than once.";
