@@ -11,6 +11,7 @@
 
 #include "support/list_checker.h"
 #include "support/page_lines.h"
+#include "support/stress_families.h"
 
 namespace tw::test {
 namespace {
@@ -155,6 +156,170 @@ TEST(ListChecker, CoupleTitles) {
     for (const TitleCase& c : cases)
         EXPECT_EQ(namesCouple(c.title, c.husband, c.wife, " and "), c.names) << '"' << c.title << '"';
 }
+
+}  // namespace
+}  // namespace tw::test
+
+namespace tw::test {
+namespace {
+
+// A name of the given number of words (a word is about a third of a list's name
+// column), with a surname.
+std::string nameOfWords(int words, int n, const std::string& surname = "Ashgrove") {
+    static const char* const kWords[] = {"Ermengarde", "Wilhelmina", "Bartholomew", "Konstantin", "Theodora",
+                                         "Friedrich", "Christabel", "Maximilian", "Gwenllian", "Aurelius"};
+    std::string name;
+    for (int w = 0; w < words; ++w) name += std::string(kWords[(n + w) % 10]) + " ";
+    return name + "/" + surname + "/";
+}
+
+// Entries of one to seven lines: the word counts of the children's names in turn.
+constexpr int kWordsByLines[] = {1, 5, 8, 11, 14, 17, 2};
+
+WriterPerson bornIn(std::string name, char sex, int year) {
+    WriterPerson p = person(std::move(name), sex);
+    p.birth = makeDate({1 + year % 28, 1 + year % 12, year});
+    return p;
+}
+
+// Couples whose children's names take one to seven lines, with a few one-line
+// children first (none for MRIN 1, one for MRIN 2, ... five for MRIN 6), so that
+// every length of entry meets the page foot at every position. Each child marries a
+// spouse of a long name; their children, cousins, marry each other in pairs, so that
+// the great-grandchildren are reached twice and the repeat lists have entries of
+// every length too.
+WriterFamily wrappedEntriesAtEveryPosition() {
+    WriterFamily f;
+    for (int pad = 0; pad < 6; ++pad) {
+        WriterMarriage top;
+        top.husband = f.addPerson(bornIn("Padding" + std::to_string(pad) + " /Ashgrove/", 'M', 1700));
+        top.wife = f.addPerson(bornIn("Rosamund /Fenwright/", 'F', 1702));
+        f.addMarriage(top);  // its children are added below
+        const int32_t mrin = int32_t(f.marriages.size());
+        for (int k = 0; k < pad; ++k)
+            f.marriages[size_t(mrin - 1)].children.push_back(f.addPerson(bornIn("Jo /Ashgrove/", 'F', 1730 + k)));
+        std::vector<int32_t> grandchildren;
+        for (int c = 0; c < 28; ++c) {
+            const int words = kWordsByLines[c % 7];
+            const int32_t child = f.addPerson(bornIn(nameOfWords(words, c), 'M', 1740 + c));
+            f.marriages[size_t(mrin - 1)].children.push_back(child);
+            WriterMarriage m;
+            m.husband = child;
+            m.wife = f.addPerson(bornIn(nameOfWords(kWordsByLines[(c + 3) % 7], c + 1, "Verrall"), 'F', 1741 + c));
+            for (int g = 0; g <= c % 2; ++g)
+                m.children.push_back(
+                    f.addPerson(bornIn(nameOfWords(kWordsByLines[(c + g) % 7], c + g, "Ashgrove"), g ? 'F' : 'M', 1770 + c)));
+            grandchildren.insert(grandchildren.end(), m.children.begin(), m.children.end());
+            f.addMarriage(m);
+        }
+        for (size_t g = 0; g + 1 < grandchildren.size(); g += 2) {
+            WriterMarriage cousins;
+            cousins.husband = grandchildren[g];
+            cousins.wife = grandchildren[g + 1];
+            f.person(cousins.husband).sex = 'M';
+            f.person(cousins.wife).sex = 'F';
+            cousins.children.push_back(
+                f.addPerson(bornIn(nameOfWords(kWordsByLines[g % 7], int(g), "Quillfeather"), 'M', 1800 + int(g))));
+            f.addMarriage(cousins);
+        }
+    }
+    return f;
+}
+
+const std::string kLongName = nameOfWords(16, 3, "de la Tour d'Auvergne-Lauraguais");  // about 180 characters
+
+// The names that lists have mangled, in one-partner and two-partner couples and in
+// couples of 21 and 40 children.
+WriterFamily namesOfEveryShape() {
+    static const char* const kNames[] = {"/Zaynab/", "Zaynab", "/William Pitt Leleiohoku/ I", "Abu /Talib/, Caliph",
+                                         "Adam //", "Gofraid of Lochlan", "Eve", "John /Smith/ Jr."};
+    WriterFamily f;
+    const auto child = [&](int n) {
+        const std::string name = n % 9 == 8 ? kLongName : kNames[n % 8];
+        return f.addPerson(bornIn(name, n % 2 ? 'F' : 'M', 1800 + n));
+    };
+    const struct {
+        const char* husband;
+        const char* wife;
+        int children;
+    } couples[] = {{"Gofraid of Lochlan", nullptr, 3}, {nullptr, "/Zaynab/", 3}, {"Adam //", "Eve", 21},
+                   {"/William Pitt Leleiohoku/ I", "Abu /Talib/, Caliph", 40}, {"", "", 2}};
+    int n = 0;
+    for (const auto& c : couples) {
+        WriterMarriage m;
+        if (c.husband != nullptr) m.husband = f.addPerson(bornIn(c.husband, 'M', 1770));
+        if (c.wife != nullptr) m.wife = f.addPerson(bornIn(c.wife, 'F', 1772));
+        for (int k = 0; k < c.children; ++k) m.children.push_back(child(n++));
+        f.addMarriage(m);
+    }
+    WriterMarriage longNames;
+    longNames.husband = f.addPerson(bornIn(kLongName, 'M', 1770));
+    longNames.wife = f.addPerson(bornIn(nameOfWords(15, 7, "Wolfeschlegelsteinhausenbergerdorff"), 'F', 1771));
+    for (int k = 0; k < 5; ++k) longNames.children.push_back(child(n++));
+    f.addMarriage(longNames);
+    return f;
+}
+
+// A line ninety generations deep, every fifth person with a long name: RIN 1 is the
+// last of the line; MRIN 1 is the couple at its top.
+WriterFamily ninetyGenerationLine() {
+    WriterFamily f;
+    f.addPerson(bornIn("Last /Ashgrove/", 'M', 1990));
+    std::vector<int32_t> line;
+    for (int g = 0; g < 90; ++g)
+        line.push_back(g == 89 ? 1 : f.addPerson(bornIn(nameOfWords(g % 5 == 0 ? 9 : 1, g), 'M', 100 + 20 * g)));
+    for (int g = 0; g + 1 < 90; ++g) {
+        WriterMarriage m;
+        m.husband = line[size_t(g)];
+        m.wife = f.addPerson(bornIn(nameOfWords(g % 3 == 0 ? 6 : 1, g + 4, "Verrall"), 'F', 102 + 20 * g));
+        m.children.push_back(line[size_t(g + 1)]);
+        f.addMarriage(m);
+    }
+    return f;
+}
+
+bool isList(const std::string& finding) { return finding.find("-chart,") == std::string::npos; }
+
+// The findings of the lists (the charts are read by their own tests) from each start.
+std::vector<std::string> listFindings(const WriterFamily& family, Paper paper,
+                                      const std::vector<std::pair<int32_t, int32_t>>& starts) {
+    const std::vector<uint8_t> image = buildPafImage(family).flatten();
+    std::vector<std::string> findings;
+    for (const auto& [rin, mrin] : starts)
+        for (const std::string& found : findingsOfEveryReport(image, deepPath(), paper, rin, mrin))
+            if (isList(found))
+                findings.push_back("from RIN " + std::to_string(rin) + ", MRIN " + std::to_string(mrin) + ": " + found);
+    return findings;
+}
+
+class CleanLists : public ::testing::TestWithParam<Paper> {};
+
+TEST_P(CleanLists, EntriesOfOneToSevenLinesAtEveryPageFoot) {
+    const WriterFamily family = wrappedEntriesAtEveryPosition();
+    std::vector<std::pair<int32_t, int32_t>> starts;
+    // From each couple at the top, and for the ancestor lists from great-grandchildren.
+    for (int32_t mrin = 1; mrin <= int32_t(family.marriages.size()); ++mrin)
+        if (family.people[size_t(family.marriages[size_t(mrin - 1)].husband - 1)].name.starts_with("Padding"))
+            starts.push_back({int32_t(family.people.size()) - int32_t(starts.size()), mrin});
+    const auto findings = listFindings(family, GetParam(), starts);
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
+}
+
+TEST_P(CleanLists, NamesOfEveryShapeAndOnePartnerCouples) {
+    const WriterFamily family = namesOfEveryShape();
+    std::vector<std::pair<int32_t, int32_t>> starts;
+    for (int32_t mrin = 1; mrin <= int32_t(family.marriages.size()); ++mrin) starts.push_back({mrin * 7, mrin});
+    const auto findings = listFindings(family, GetParam(), starts);
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
+}
+
+TEST_P(CleanLists, LineNinetyGenerationsDeep) {
+    const auto findings = listFindings(ninetyGenerationLine(), GetParam(), {{1, 1}, {1, 45}});
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings:\n" << joined(findings);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPaper, CleanLists, ::testing::ValuesIn(kAllPapers),
+                         [](const auto& info) { return std::string(paperTitle(info.param)); });
 
 }  // namespace
 }  // namespace tw::test
