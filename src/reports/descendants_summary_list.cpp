@@ -165,7 +165,7 @@ private:
     const ReportInput& input_;
     ListNames names_;
     const std::string date_;
-    std::string runTitle_;
+    CoupleNames couple_;  // named in the title
     Layout at_{};
     PageCursor page_;
     std::string childLabel_;
@@ -179,7 +179,7 @@ void SummaryList::run() {
     at_ = layoutOn(log_.page());
     page_.y = at_.beforeFirstPage;
     counted_.reset(ctx_.file.highestRin());
-    runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");
+    couple_ = startCoupleNames(ctx_, input_.mrins);
     const IntList couples = startCouples(input_.mrins);
     page_.y = check(page_.y);
     const IntList children = getChildRins(ctx_, couples);
@@ -353,7 +353,7 @@ void SummaryList::drawHeader() {
     log_.fontSize(18);
     log_.textCentered(at_.centre, kTitleY, "Descendants Summary List");
     log_.fontSize(14);
-    log_.textCentered(at_.centre, kRunTitleY, shortenInMiddle(log_, runTitle_, at_.right - at_.left));
+    log_.textCentered(at_.centre, kRunTitleY, fitCouple(log_, couple_.husband, couple_.wife, " / ", at_.right - at_.left));
     log_.penWidth(kFramePen);
     drawBox(log_, at_.left, kTop, at_.right, at_.bottom);
     log_.moveTo(at_.left, kTop + kBandDepth);

@@ -117,7 +117,7 @@ private:
     PageLog& log_;
     const ReportInput& input_;
     const std::string date_;
-    std::string runTitle_;
+    CoupleNames couple_;  // named in the title
     Layout at_{};
     PageCursor page_;
 };
@@ -128,11 +128,11 @@ void FamilySummary::run() {
     page_.y = at_.beforeFirstPage;
     RinMarks counted;
     counted.reset(ctx_.file.highestRin());
-    runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");
+    couple_ = startCoupleNames(ctx_, input_.mrins);
 
     // The couple line: the first start couple themselves.
     MarriageRecord couple;
-    readMarriage(ctx_.file, input_.mrins.fetch(0), couple);  // read by coupleTitle already
+    readMarriage(ctx_.file, input_.mrins.fetch(0), couple);  // read for the title already
     YearRange range;
     updateYearRange(ctx_, couple.husband, range);
     updateYearRange(ctx_, couple.wife, range);
@@ -219,7 +219,7 @@ void FamilySummary::drawHeader() {
     log_.fontSize(18);
     log_.textCentered(at_.centre, kTitleY, "Family Summary List");
     log_.fontSize(14);
-    log_.textCentered(at_.centre, kRunTitleY, shortenInMiddle(log_, runTitle_, at_.right - at_.left));
+    log_.textCentered(at_.centre, kRunTitleY, fitCouple(log_, couple_.husband, couple_.wife, " / ", at_.right - at_.left));
     log_.penWidth(kFramePen);
     drawBox(log_, at_.left, kTop, at_.right, at_.bottom);
     log_.penWidth(kRulePen);

@@ -158,6 +158,10 @@ void drawPageLabel(PageLog& log, int& pageCounter, double x, double y);
 // The message of a list that stops before a generation would take it past the
 // entry limit (a family that loops back on itself grows with every generation).
 std::string listStopMessage(int lastGeneration, int64_t limit);
+// The message of a list that reaches the most generations a list goes down (or up).
+std::string generationLimitMessage(int lastGeneration);
+// A message as the one line of a note on the page (its line breaks as blanks).
+std::string onOneLine(std::string message);
 
 // How every note begins that says on the page where a list stops and why.
 inline constexpr std::string_view kListStopsWords = "The list stops";

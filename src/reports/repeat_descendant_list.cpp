@@ -102,7 +102,7 @@ private:
     const ReportInput& input_;
     ListNames names_;
     const std::string date_;
-    std::string coupleTitle_;
+    CoupleNames couple_;  // named in the title
     Layout at_{};
     PageCursor page_;
     RinMarks printed_;
@@ -115,7 +115,7 @@ void RepeatList::run() {
     at_ = layoutOn(log_.page(), log_.pixelsPerInch());
     page_.y = at_.beforeFirstPage;
     printed_.reset(ctx_.file.highestRin());
-    coupleTitle_ = coupleTitle(ctx_, input_.mrins, " and ");
+    couple_ = startCoupleNames(ctx_, input_.mrins);
     columns_.nameX = at_.nameX;
     columns_.parentX = at_.parentX;
     columns_.lineHeight = kLineHeight;
@@ -193,7 +193,7 @@ void RepeatList::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(14);
     log_.textCentered(at_.centre, 0.9, "Descendants of");
-    log_.textCentered(at_.centre, 1.1, shortenInMiddle(log_, coupleTitle_, at_.right - at_.left));
+    log_.textCentered(at_.centre, 1.1, fitCouple(log_, couple_.husband, couple_.wife, " and ", at_.right - at_.left));
     log_.fontSize(18);
     log_.textCentered(at_.centre, 1.4, "Repeat Descendants");
     log_.penWidth(kFramePen);

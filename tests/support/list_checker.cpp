@@ -91,7 +91,9 @@ bool isNumber(std::string_view text) {
 
 // What a list prints in place of entries: that it has none, or where it stops.
 bool isNote(std::string_view text) {
-    return text == kNoChildren || text == kNoRepeatedAncestor || text == kNoRepeatedDescendant ||
+    // A note too wide for its column is wrapped: its first line begins the note.
+    const auto begins = [&](std::string_view note) { return !text.empty() && note.starts_with(text); };
+    return begins(kNoChildren) || begins(kNoRepeatedAncestor) || begins(kNoRepeatedDescendant) ||
            text.starts_with(kListStopsWords);
 }
 
