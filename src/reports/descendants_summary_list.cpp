@@ -116,9 +116,6 @@ Layout layoutOn(const PageGeometry& page) {
     return at;
 }
 
-constexpr const char* kIntermarriageNote =
-    "Descendants of this couple intermarried resulting in repeat descendants.  Grand totals have been adjusted so "
-    "each descendant is counted only once.";
 
 // Descendants per generation. A family that loops back on itself multiplies its
 // descendants with every generation, so the counts are 64-bit and stop growing at
@@ -158,6 +155,7 @@ private:
     void printCounts(const Counts& counts, double y);
     void printBlock(const NameLines& lines, double x);
     double check(double y);
+    double keepTogether(double y, size_t lines);
     void drawHeader();
 
     AppContext& ctx_;
@@ -276,11 +274,12 @@ int SummaryList::showSpouses(int32_t child, Counts& counts, char sex, int32_t fi
         const int32_t spouse = sex == 'M' ? marriage.wife : marriage.husband;
         Counts local{};
         countMarriage(mrin, local);
-        // The counts and the "-" stay on the page of the spouse's name.
-        page_.y = check(page_.y);
+        // The counts, the "-" and every line of the spouse's name stay on one page.
+        const NameLines spouseName = wrapName(log_, names_.of(spouse), at_.spouseNameWidth);
+        page_.y = keepTogether(page_.y, spouseName.size());
         printCounts(local, page_.y);
         log_.textRight(at_.spouseMarkRight, page_.y, "-");
-        for (const std::string& line : wrapName(log_, names_.of(spouse), at_.spouseNameWidth)) {
+        for (const std::string& line : spouseName) {
             page_.y = check(page_.y);
             log_.text(at_.spouseNameX, page_.y, line);
             page_.y += kLineHeight;
@@ -333,6 +332,21 @@ void SummaryList::countMarriage(int32_t mrin, Counts& counts) {
 void SummaryList::printCounts(const Counts& counts, double y) {
     for (int i = 0; i < kColumns && counts[size_t(i)] != 0; ++i)
         log_.textCentered(at_.middle[size_t(i)], y, std::to_string(counts[size_t(i)]));
+}
+
+// y (after a page check), or the first line of a new page when lines lines from y
+// would pass the last line of this page (unless they would not fit on a whole page
+// either).
+double SummaryList::keepTogether(double y, size_t lines) {
+    const auto lastLine = [&](double first) {
+        for (size_t k = 1; k < lines; ++k) first += kLineHeight;
+        return first;
+    };
+    y = check(y);
+    const double lastOnThePage = at_.bottom - kLineHeight;
+    const double firstOnAPage = childLabel_.empty() ? kFirstLineY : kFirstLineY + kLineHeight;  // after "(cont'd)"
+    if (lastOnThePage >= lastLine(y) || lastOnThePage < lastLine(firstOnAPage)) return y;
+    return check(at_.bottom);
 }
 
 double SummaryList::check(double y) {

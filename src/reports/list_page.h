@@ -170,5 +170,9 @@ inline constexpr std::string_view kListStopsWords = "The list stops";
 inline constexpr std::string_view kNoChildren = "No children are recorded.";
 inline constexpr std::string_view kNoRepeatedAncestor = "No ancestor appears more than once.";
 inline constexpr std::string_view kNoRepeatedDescendant = "No descendant appears more than once.";
+// The Descendants Summary List's note under the grand totals of a family that intermarried.
+inline constexpr std::string_view kIntermarriageNote =
+    "Descendants of this couple intermarried resulting in repeat descendants.  Grand totals have been adjusted so "
+    "each descendant is counted only once.";
 
 }  // namespace tw

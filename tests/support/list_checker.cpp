@@ -94,7 +94,7 @@ bool isNote(std::string_view text) {
     // A note too wide for its column is wrapped: its first line begins the note.
     const auto begins = [&](std::string_view note) { return !text.empty() && note.starts_with(text); };
     return begins(kNoChildren) || begins(kNoRepeatedAncestor) || begins(kNoRepeatedDescendant) ||
-           text.starts_with(kListStopsWords);
+           begins(kIntermarriageNote) || text.starts_with(kListStopsWords);
 }
 
 bool isMark(std::string_view text) { return text == "cont'd" || text == "Cont'd" || text == "(cont'd)"; }
