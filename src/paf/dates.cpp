@@ -26,7 +26,7 @@ constexpr size_t kPartDayNumber = 2;
 constexpr int kDaysPer4Years = 4 * 365 + 1;
 
 constexpr std::array<const char*, 23> kEventQualifiers{
-    "",      "Abt",   "mAft",  "Bef",   "Est",       "Cal",   "Mod6",      "Mod7",
+    "",      "Abt",   "Aft",   "Bef",   "Est",       "Cal",   "Mod6",      "Mod7",
     "Mod8",  "DNS",   "Mod10", "Mod11", "Mod12",     "Mod13", "Stillborn", "Mod15",
     "Uncleared", "Mod17", "Mod18", "Mod19", "Mod20", "Mod21", "Mod22"};
 
