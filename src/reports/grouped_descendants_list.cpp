@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/ordinal.h"
 #include "paf/navigation.h"
 #include "reports/descendant_entry.h"
 #include "reports/descendant_page.h"
@@ -26,9 +27,7 @@ std::string groupTitle(int g) {
     case 3: return "Children";
     case 4: return "Grandchildren";
     case 5: return "Great Grandchildren";
-    case 6: return "2nd Great Grandchildren";
-    case 7: return "3rd Great Grandchildren";
-    default: return std::to_string(g - 4) + "th Great Grandchildren";
+    default: return ordinal(g - 4) + " Great Grandchildren";
     }
 }
 
