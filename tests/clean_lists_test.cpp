@@ -9,8 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "reports/ancestor_list.h"
+#include "reports/descendants_list.h"
+#include "reports/family_summary_list.h"
+#include "reports/grouped_descendants_list.h"
+#include "reports/list_page.h"
+#include "reports/repeat_ancestors_list.h"
+#include "reports/repeat_descendant_list.h"
+#include "reports/rsl.h"
+#include "run/app_context.h"
 #include "support/list_checker.h"
 #include "support/page_lines.h"
+#include "support/pedigree.h"
 #include "support/stress_families.h"
 
 namespace tw::test {
@@ -320,6 +330,78 @@ TEST_P(CleanLists, LineNinetyGenerationsDeep) {
 
 INSTANTIATE_TEST_SUITE_P(EveryPaper, CleanLists, ::testing::ValuesIn(kAllPapers),
                          [](const auto& info) { return std::string(paperTitle(info.param)); });
+
+}  // namespace
+}  // namespace tw::test
+
+namespace tw::test {
+namespace {
+
+struct StopCase {
+    const char* name;
+    ReportGenerator generate;
+    const WriterFamily* family;
+    ReportInput input;
+    int64_t entryLimit;
+    std::string note;  // as the last page says it
+};
+
+ReportInput from(int32_t rin, int32_t mrin) {
+    ReportInput input;
+    input.startRin = rin;
+    input.mrins.push(mrin);
+    return input;
+}
+
+// Lists that stop before the family's end say so on their last page, where and why,
+// besides the message.
+TEST(ListStops, TheLastPageSaysWhereAndWhy) {
+    // RIN 1 is the last of 302 generations; MRIN 301 is the couple at the top.
+    const WriterFamily line = pedigree::lineOfFathers(302);
+    const WriterFamily loop = pedigree::adamAndEva();  // parents and children of themselves
+    const std::string deepest = "no list goes further than ";
+    const std::vector<StopCase> cases = {
+        {"descendants", generateDescendantsList, &line, from(1, 301), 1'000'000,
+         "The list stops after generation 298: " + deepest + "298 generations."},
+        {"grouped descendants", generateGroupedDescendantsList, &line, from(1, 301), 1'000'000,
+         "The list stops after generation 298: " + deepest + "298 generations."},
+        {"repeat descendants", generateRepeatDescendantList, &line, from(1, 301), 1'000'000,
+         "The list stops after generation 298: " + deepest + "298 generations."},
+        {"family summary", generateFamilySummaryList, &line, from(1, 301), 1'000'000,
+         "The list stops after generation 298: " + deepest + "298 generations."},
+        {"ancestors", generateAncestorListWithRepeats, &line, from(1, 1), 1'000'000,
+         "The list stops after generation 299: " + deepest + "299 generations."},
+        {"ancestors without repeats", generateAncestorListWithoutRepeats, &line, from(1, 1), 1'000'000,
+         "The list stops after generation 299: " + deepest + "299 generations."},
+        {"repeat ancestors", generateRepeatAncestorsList, &line, from(1, 1), 1'000'000,
+         "The list stops after generation 299: " + deepest + "299 generations."},
+        {"research status", generateResearchStatusList, &line, from(1, 1), 1'000'000,
+         "The list stops after generation 299: " + deepest + "299 generations."},
+        {"descendants at the entry limit", generateDescendantsList, &loop, from(1, 1), 1000,
+         "The list stops after generation 9: the next generation would take it past 1000 entries."},
+        {"ancestors at the entry limit", generateAncestorListWithRepeats, &loop, from(1, 1), 1024,
+         "The list stops after generation 10: the next generation would take it past 1024 entries."},
+        {"repeat ancestors at the entry limit", generateRepeatAncestorsList, &loop, from(1, 1), 256,
+         "The list stops after generation 8: the next generation would take it past 256 entries."},
+    };
+    for (const StopCase& c : cases) {
+        RecordingHost host;
+        AppContext ctx(host);
+        ASSERT_EQ(ctx.file.openImage(buildPafImage(*c.family).flatten()), PafFile::kOpened);
+        ctx.listEntryLimit = c.entryLimit;
+        c.generate(ctx, c.input);
+        ASSERT_GT(ctx.pageLog.storedPageCount(), 0) << c.name;
+        // The note's lines, wrapped to their column, read as one text.
+        std::string lastPage;
+        for (const std::string& command : pageCommands(ctx.pageLog.pagelogg(ctx.pageLog.storedPageCount() - 1)))
+            if (const auto t = textCommand(command); t && t->code == "TO") lastPage += " " + t->text;
+        EXPECT_NE(lastPage.find(c.note), std::string::npos) << c.name << ":" << lastPage;
+        bool said = false;
+        for (const RecordedMessage& m : host.messages) said = said || (onOneLine(m.text) == c.note && m.caption == "Note");
+        EXPECT_TRUE(said) << c.name;
+        EXPECT_TRUE(checkListPages(ctx.pageLog, {}).empty()) << c.name;
+    }
+}
 
 }  // namespace
 }  // namespace tw::test

@@ -227,9 +227,11 @@ double drawHeaderAndTotals(Chart& chart) {
     return headerTop;
 }
 
-// "date, place" of an event.
+// "date, place" of an event; the one alone where the other is empty.
 std::string eventText(AppContext& ctx, const PafDate& date, int32_t placeOffset) {
-    return formatDateText(ctx, date).str() + ", " + ctx.file.readText(placeOffset).value_or("");
+    const std::string when = formatDateText(ctx, date).str();
+    const std::string where = ctx.file.readText(placeOffset).value_or("");
+    return when.empty() || where.empty() ? when + where : when + ", " + where;
 }
 
 struct BannerTexts {

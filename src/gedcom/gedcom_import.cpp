@@ -59,7 +59,7 @@ bool isPafForm(std::string_view v) {
     const size_t close = slash == std::string_view::npos ? slash : v.find('/', slash + 1);
     if (slash == std::string_view::npos || slash < 2 || v[slash - 1] != ' ' || close == std::string_view::npos)
         return false;
-    if (close + 1 < v.size() && (v[close + 1] != ' ' || close + 2 == v.size())) return false;
+    if (close + 1 < v.size() && (v[close + 1] != ' ' || close + 2 == v.size() || v[close + 2] == ',')) return false;
     if (v.front() == ' ' || v.back() == ' ') return false;
     for (size_t i = 0; i < v.size(); ++i) {
         const char c = v[i];

@@ -249,6 +249,26 @@ int birthYear(PafContext& ctx, const IndividualRecord& person) {
     return 0;
 }
 
+int32_t lastYearOf(PafContext& ctx, const PafDate& date) {
+    const DecodedDate d = decodeDate(ctx, date);
+    if (d.textFlag != kDateStoredAsText) return d.kind < 2 ? 0 : d.year2 != 0 ? d.year2 : d.year1;
+    const auto text = ctx.file.readText(readInt32le(std::span<const uint8_t>(date.bytes), kTextOffset));
+    if (!text) return 0;
+    const std::string_view t = *text;
+    for (size_t end = t.size(); end > 0; --end) {
+        if (!isDigit(t[end - 1])) continue;
+        size_t begin = end;
+        while (begin > 0 && isDigit(t[begin - 1])) --begin;
+        if (end - begin == 3 || end - begin == 4) {
+            int32_t year = 0;
+            for (size_t i = begin; i < end; ++i) year = year * 10 + (t[i] - '0');
+            return year;
+        }
+        end = begin + 1;  // the loop steps over the number
+    }
+    return 0;
+}
+
 TextBuffer todayText(PafContext& ctx) {
     const CalendarDate today = ctx.host.today();
     const char* monthName = today.month >= 1 && today.month <= 12 ? kMonthNames[size_t(today.month - 1)] : "";
