@@ -33,6 +33,12 @@ TEST(CommandLine, PeopleListsNamesInIndexOrderWithBirthOrChristeningYears) {
     WriterPerson textDate = person("Dora /Berger/", 'F');
     textDate.birth = WriterDate::asText("in the spring");
     family.addPerson(textDate);
+    WriterPerson dualYear = person("Ebba /Berger/", 'F');
+    dualYear.birth = makeDateRange({0, 0, 600}, {0, 0, 601});
+    family.addPerson(dualYear);
+    WriterPerson yearInText = person("Frida /Berger/", 'F');
+    yearInText.birth = WriterDate::asText("Genesis 1:27, about 1850");
+    family.addPerson(yearInText);
     TempDir dir;
     const std::string path = dir.file("family.paf");
     ASSERT_TRUE(writePafFile(family, path));
@@ -42,7 +48,9 @@ TEST(CommandLine, PeopleListsNamesInIndexOrderWithBirthOrChristeningYears) {
     EXPECT_EQ(r.out,
               "2\tAnton /Berger/    (c. 1799)\n"
               "3\tCarla /Berger/\n"
-              "4\tDora /Berger/    (b. )\n"
+              "4\tDora /Berger/\n"
+              "5\tEbba /Berger/    (b. 601)\n"
+              "6\tFrida /Berger/    (b. 1850)\n"
               "1\tZoë /Åberg/    (b. 1901)\n");
 }
 
