@@ -2,12 +2,12 @@
 
 #include <sys/stat.h>
 
-#include <cctype>
 #include <cstdio>
 #include <iostream>
 #include <new>
 #include <optional>
 
+#include "base/build_info.h"
 #include "cli/cli_host.h"
 #include "cli/open_file.h"
 #include "files/paf_image_file.h"
@@ -18,10 +18,6 @@
 #include "gedcom/gedcom_import.h"
 #include "paf/paf_context.h"
 #include "wizard/browse_list.h"
-
-#ifndef TAMBLEWIN_VERSION
-#define TAMBLEWIN_VERSION "0.0.0"
-#endif
 
 namespace tw::cli {
 
@@ -47,8 +43,9 @@ constexpr const char* kUsage =
     "  tamblewin import FILE.ged -o FILE.paf\n"
     "                                build a PAF 5 file from a GEDCOM file; letters PAF cannot\n"
     "                                hold become plain letters. report, info, people and\n"
-    "                                families also take a .ged file directly\n"
-    "  tamblewin FILE.paf | FILE.ged  the windows, with that data file chosen\n"
+    "                                families also take a GEDCOM file directly, known by its\n"
+    "                                first line (0 HEAD) whatever its name\n"
+    "  tamblewin FILE                the windows, with that PAF or GEDCOM file chosen\n"
     "  tamblewin --help | --version\n"
     "\n"
     "Without --paper the paper is the one PAPERSIZE names, else the first word of the\n"
@@ -170,7 +167,7 @@ int runCommand(const std::vector<std::string>& args) {
         return 0;
     }
     if (command == "--version") {
-        std::printf("tamblewin %s\n", TAMBLEWIN_VERSION);
+        std::printf("tamblewin %s\n", kProgramVersion);
         return 0;
     }
     if (command == "report") return reportCommand(std::vector<std::string>(args.begin() + 1, args.end()));
@@ -185,12 +182,8 @@ int runCommand(const std::vector<std::string>& args) {
 
 bool isDataFileArgument(const std::vector<std::string>& args) {
     if (args.size() != 1) return false;
-    const std::string& path = args[0];
     struct stat info{};
-    if (path.size() < 5 || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    std::string extension = path.substr(path.size() - 4);
-    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return extension == ".paf" || extension == ".ged";
+    return stat(args[0].c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 int runCommandLine(const std::vector<std::string>& args) {
