@@ -43,22 +43,47 @@ desktop_key() { sed -n "s/^$1=//p" "$desktop" | head -n1; }
 read -r -a exec_words <<<"$(desktop_key Exec)"
 wm_class=$(desktop_key StartupWMClass)
 
-# Waits until the given window is the last one shown; fails when the program ends
-# or shows a message box first.
+# Fails when the program has ended or shows a message box.
+still_going() {
+    if ! kill -0 "$app" 2>/dev/null; then
+        echo "the program ended; windows shown: $(tr '\n' ' ' <"$TAMBLEWIN_WINDOW_TRACE")"
+        cat "$work/log"
+        return 1
+    fi
+    if xdotool search --name '^(Alert!|Whoops|Error)$' >/dev/null 2>&1; then
+        echo "a message box came up; windows shown: $(tr '\n' ' ' <"$TAMBLEWIN_WINDOW_TRACE")"
+        return 1
+    fi
+}
+
+up() { [ "$(tail -n 1 "$TAMBLEWIN_WINDOW_TRACE")" = "$1" ]; }
+
+# Waits until the given window is the last one shown.
 wait_for() {
-    while [ "$(tail -n 1 "$TAMBLEWIN_WINDOW_TRACE")" != "$1" ]; do
-        if ! kill -0 "$app" 2>/dev/null; then
-            echo "the program ended before $1 came up; windows shown: $(tr '\n' ' ' <"$TAMBLEWIN_WINDOW_TRACE")"
-            cat "$work/log"
-            return 1
-        fi
-        if xdotool search --name '^(Alert!|Whoops|Error)$' >/dev/null 2>&1; then
-            echo "a message box came up before $1; windows shown: $(tr '\n' ' ' <"$TAMBLEWIN_WINDOW_TRACE")"
-            return 1
-        fi
+    until up "$1"; do
+        still_going || return 1
         sleep 0.1
     done
     sleep 0.3
+}
+
+# Presses the keys until the next window comes up: keys pressed while the window
+# system is still handing the keyboard to the window just shown are lost, and are
+# pressed again after a while.
+press_until() {
+    local next=$1
+    shift
+    while :; do
+        xdotool key "$@"
+        for _ in $(seq 30); do
+            if up "$next"; then
+                sleep 0.3
+                return 0
+            fi
+            still_going || return 1
+            sleep 0.1
+        done
+    done
 }
 
 # What the desktop knows the title window by.
@@ -100,11 +125,13 @@ for file in "$@"; do
     if wait_for TTitleScreen; then
         [ "$first" = 1 ] && check_identity
         first=0
-        xdotool key Return                    # Next
-        wait_for TChooseList && xdotool key Down Down Down space alt+n &&   # a report, Next
-            wait_for TChooseFile && xdotool key Return &&   # Next, with the file it was started with
-            wait_for TChooseRin && echo "ok: '${command[*]}' opens $(basename "$file") in the windows" ||
+        # Next; a report and Next; Next with the file the program was started with.
+        if press_until TChooseList Return && press_until TChooseFile Down space alt+n &&
+           press_until TChooseRin Return; then
+            echo "ok: '${command[*]}' opens $(basename "$file") in the windows"
+        else
             fail "'${command[*]}' did not open $(basename "$file")"
+        fi
     else
         fail "'${command[*]}' did not bring up the title window"
     fi
