@@ -8,6 +8,7 @@
 #include <new>
 #include <optional>
 
+#include "base/version.h"
 #include "cli/cli_host.h"
 #include "cli/open_file.h"
 #include "files/paf_image_file.h"
@@ -18,10 +19,6 @@
 #include "gedcom/gedcom_import.h"
 #include "paf/paf_context.h"
 #include "wizard/browse_list.h"
-
-#ifndef TAMBLEWIN_VERSION
-#define TAMBLEWIN_VERSION "0.0.0"
-#endif
 
 namespace tw::cli {
 
@@ -170,7 +167,7 @@ int runCommand(const std::vector<std::string>& args) {
         return 0;
     }
     if (command == "--version") {
-        std::printf("tamblewin %s\n", TAMBLEWIN_VERSION);
+        std::printf("tamblewin %s\n", std::string(programVersion()).c_str());
         return 0;
     }
     if (command == "report") return reportCommand(std::vector<std::string>(args.begin() + 1, args.end()));

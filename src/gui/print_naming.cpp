@@ -1,42 +1,13 @@
 #include "gui/print_naming.h"
 
-#include "output/qt/qt_surface.h"
-#include "paf/records.h"
-#include "wizard/report_kind.h"
+#include "wizard/report_title.h"
 
 namespace tw::gui {
-
-namespace {
-
-// The name of one individual, without a message when the record cannot be read.
-QString nameOf(const PafFile& file, int32_t rin) {
-    IndividualRecord person;
-    if (rin <= 0 || !readIndividual(file, rin, person)) return {};
-    return QtSurface::fromText(recordNameNoSlashes(file, person).view()).simplified();
-}
-
-QString coupleNames(const PafFile& file, int32_t mrin) {
-    MarriageRecord couple;
-    if (mrin <= 0 || !readMarriage(file, mrin, couple)) return {};
-    const QString husband = nameOf(file, couple.husband);
-    const QString wife = nameOf(file, couple.wife);
-    if (husband.isEmpty() || wife.isEmpty()) return husband + wife;
-    return husband + QStringLiteral(" and ") + wife;
-}
-
-}  // namespace
 
 QString reportTitle(AppContext& ctx, const ReportFlags& flags, std::string_view startField) {
     for (const ReportInfo& report : allReports()) {
         if (flags[size_t(report.kind)] == 0) continue;
-        QString caption = QString::fromUtf8(report.caption.data(), qsizetype(report.caption.size()));
-        caption.remove(u'&');
-        QString subject;
-        if (report.start == StartKind::Mrin)
-            subject = coupleNames(ctx.file, parseStartNumber(startField));
-        else if (report.kind != ReportKind::SurnameDistributionList)
-            subject = nameOf(ctx.file, parseStartNumber(startField));
-        return subject.isEmpty() ? caption : caption + QStringLiteral(" - ") + subject;
+        return QString::fromStdString(tw::reportTitle(ctx.file, report.kind, startField));
     }
     return QStringLiteral("Tamblewin");
 }
