@@ -16,6 +16,7 @@
 #include "charts/dsc_tuning.h"
 #include "files/paf_image_file.h"
 #include "support/descendant_lists.h"
+#include "support/pdf_checks.h"
 
 namespace tw::test {
 namespace {
@@ -425,6 +426,7 @@ TEST_F(DscChart, PdfPageTakesThePaperOfTheFormatThatFitted) {
     std::ifstream in(pdf, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(bytes.find("/MediaBox[0 0 1008 612]"), std::string::npos) << "legal landscape";
+    if (pdfToolsInstalled()) { EXPECT_EQ(pdfProblems(pdf), ""); }
 }
 #endif
 
