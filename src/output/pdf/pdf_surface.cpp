@@ -39,6 +39,19 @@ void appendCode(std::string& out, uint16_t code) {
     }
 }
 
+// The clusters of a text in the order they come in it.
+std::vector<uint32_t> textOrder(size_t count) {
+    std::vector<uint32_t> order(count);
+    std::iota(order.begin(), order.end(), 0u);
+    return order;
+}
+
+std::u32string concatenated(const std::vector<std::u32string>& parts) {
+    std::u32string whole;
+    for (const std::u32string& part : parts) whole += part;
+    return whole;
+}
+
 bool hasRightToLeft(std::u32string_view text) { return std::any_of(text.begin(), text.end(), isRightToLeft); }
 
 bool printableAscii(std::string_view text) {
@@ -265,31 +278,26 @@ void PdfSurface::drawText(std::string_view text, int face, DevicePoint origin, d
     for (const std::u32string& drawn : drawn_) letters.push_back(lettersOfDrawnText(drawn));
 
     std::vector<uint32_t> order;
-    if (needsVisualOrder(logical)) {
+    if (needsVisualOrder(logical))
         order = readingOrder(letters, reading);
-    } else {
-        std::u32string spelt;
-        for (const std::u32string& part : letters) spelt += part;
-        if (spelt == reading) order.resize(letters.size());
-        std::iota(order.begin(), order.end(), 0u);
-    }
-    bool asWritten = !order.empty();
-    if (!asWritten) {
-        order.resize(letters.size());
-        std::iota(order.begin(), order.end(), 0u);
-    }
+    else if (concatenated(letters) == reading)
+        order = textOrder(letters.size());
+    const bool asWritten = !order.empty();
+    if (!asWritten) order = textOrder(letters.size());
     bool ownGlyphs = asWritten;
     for (size_t k = 0, at = 0; k < order.size(); ++k) {
         DrawnCluster& cluster = clusters_[order[k]];
         const std::u32string& part = letters[order[k]];
         const std::u32string_view piece = asWritten ? std::u32string_view(reading).substr(at, part.size()) : part;
         at += part.size();
-        auto glyphs = std::span(glyphs_).subspan(cluster.firstGlyph, cluster.glyphCount);
         PdfFont& font = document_.font(cluster.font);
-        ownGlyphs = font.giveCodes(glyphs, piece) && ownGlyphs;
-        for (const PlacedGlyph& g : glyphs) ownGlyphs = ownGlyphs && g.code != 0;
-        if (glyphs.size() == 1 && piece.size() > 1 && hasRightToLeft(piece) && font.codesHaveOwnWidths())
+        if (cluster.glyphCount == 1 && piece.size() > 1 && hasRightToLeft(piece) && font.codesHaveOwnWidths()) {
             shareOutLigature(cluster, piece);
+            continue;
+        }
+        const auto glyphs = std::span(glyphs_).subspan(cluster.firstGlyph, cluster.glyphCount);
+        ownGlyphs = font.giveCodes(glyphs, piece) && ownGlyphs;
+        ownGlyphs = ownGlyphs && std::none_of(glyphs.begin(), glyphs.end(), [](const PlacedGlyph& g) { return g.code == 0; });
     }
     // Right-to-left letters drawn from the right need nothing more: readers that take
     // glyphs by their place on the line find the order for themselves, and reverse a
