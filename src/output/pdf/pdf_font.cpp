@@ -176,7 +176,8 @@ bool PdfFont::giveCodes(std::span<PlacedGlyph> glyphs, std::u32string_view readi
         std::optional<int32_t> width;
         // The last glyph with a code reaches over those without, so that readers
         // that go by the codes' widths see no gap between words there.
-        if (i + 1 == coded && coded < count) width = glyphs[count - 1].x + advanceOf(glyphs[count - 1].glyph) - glyphs[i].x;
+        if (i + 1 == coded && coded < count)
+            width = std::max(advanceOf(glyphs[i].glyph), glyphs[count - 1].x + advanceOf(glyphs[count - 1].glyph) - glyphs[i].x);
         glyphs[i].code = codeFor(glyphs[i].glyph, reading.substr(i, length), width);
     }
     for (size_t i = coded; i < count; ++i) glyphs[i].code = 0;
