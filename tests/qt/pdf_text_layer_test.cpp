@@ -44,6 +44,47 @@ TEST(TextReading, ComposedAndDecomposedForms) {
     }
 }
 
+// Characters the writer draws one glyph each, in the order written, without asking
+// how they were shaped: only those that read back unchanged that way.
+TEST(TextReading, CharactersThatReadAsDrawn) {
+    struct Case {
+        const char* what;
+        char32_t c;
+        bool asDrawn;
+    };
+    const Case cases[] = {
+        {"Latin with a diacritic", U'\u0159', true},
+        {"Vietnamese, composed", U'\u1EC5', true},
+        {"Greek", U'\u03B5', true},
+        {"Cyrillic", U'\u0411', true},
+        {"Armenian", U'\u0531', true},
+        {"Georgian", U'\u10DC', true},
+        {"an ideograph", U'\u9AD8', true},
+        {"Hiragana", U'\u306F', true},
+        {"a Hangul syllable", U'\uC11C', true},
+        {"a combining acute", U'\u0301', false},
+        {"a Greek letter with oxia, a singleton", U'\u1F71', false},
+        {"the ohm sign, a singleton", U'\u2126', false},
+        {"a Kangxi radical", U'\u2FBC', false},
+        {"a compatibility ideograph", U'\uF900', false},
+        {"Hebrew", U'\u05D9', false},
+        {"Arabic", U'\u0645', false},
+        {"an Arabic presentation form", U'\uFEE3', false},
+        {"a Devanagari vowel sign", U'\u093F', false},
+        {"Tamil", U'\u0B9A', false},
+        {"Thai", U'\u0E2A', false},
+        {"a right-to-left mark", U'\u200F', false},
+        {"a conjoining Hangul vowel", U'\u1161', false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(readsAsDrawn(c.c), c.asDrawn);
+        if (readsAsDrawn(c.c)) {
+            EXPECT_EQ(composedText(std::u32string(1, c.c)), std::u32string(1, c.c));
+        }
+    }
+}
+
 // The letters of each character of a text as visualText draws it, in visual order.
 std::vector<std::u32string> drawnLetters(std::u32string_view text) {
     std::vector<std::u32string> letters;

@@ -225,10 +225,15 @@ void PdfSurface::text(DevicePoint p, std::string_view text) {
     useFill(0);  // text is black whatever the pen and fill
     const PdfFont& faceMetrics = document_.font(face);
     const double ascent = double(faceMetrics.ascender()) * size / faceMetrics.unitsPerEm();
-    if (printableAscii(text))
+    if (printableAscii(text)) {
         drawAscii(text, face, p, ascent);
+        return;
+    }
+    const std::u32string logical = decodeText(text);
+    if (std::all_of(logical.begin(), logical.end(), readsAsDrawn))
+        drawPlainText(text, face, p, ascent);
     else
-        drawText(text, face, p, ascent);
+        drawText(text, logical, face, p, ascent);
 }
 
 // Most names and dates: the face's font draws every character, each glyph its own
@@ -243,6 +248,26 @@ void PdfSurface::drawAscii(std::string_view text, int face, DevicePoint origin, 
     PdfFont& font = document_.font(face);
     for (const char c : text) appendCode(content_, font.codeOfCharacter(char32_t(c)));
     content_ += ")Tj\nET\n";
+    if (actualText) content_ += "EMC\n";
+}
+
+// Text in scripts drawn as written, a glyph for each character (Latin, Greek,
+// Cyrillic, CJK, ...): each run of one font in one piece, each glyph its own character.
+void PdfSurface::drawPlainText(std::string_view text, int face, DevicePoint origin, double ascent) {
+    const int size = std::clamp(font_->pixelHeight, 1, kLargestPixelHeight);
+    const bool actualText = turned();
+    if (actualText) beginActualText(decodeText(text));
+    content_ += "BT\n";
+    for (const FontRun& run : fontRuns(text, font_->face, size)) {
+        const int fontNumber = run.font == 0 ? face : fallbackFont(run.font, face);
+        PdfFont& font = document_.font(fontNumber);
+        selectFont(fontNumber, size);
+        moveAlongBaseline(origin, run.offsetPixels, ascent);
+        content_ += '(';
+        for (const char32_t c : run.text) appendCode(content_, font.codeOfCharacter(c));
+        content_ += ")Tj\n";
+    }
+    content_ += "ET\n";
     if (actualText) content_ += "EMC\n";
 }
 
@@ -268,10 +293,10 @@ void PdfSurface::layOut(std::string_view text, int face) {
 // cluster's glyphs given codes for its part of it. Where no order spells it (the
 // drawing lost or changed what the reading cannot account for), they are drawn in
 // visual order reading as their own letters, and the text as written goes with them.
-void PdfSurface::drawText(std::string_view text, int face, DevicePoint origin, double ascent) {
+void PdfSurface::drawText(std::string_view text, std::u32string_view logical, int face, DevicePoint origin,
+                          double ascent) {
     layOut(text, face);
     if (clusters_.empty()) return;
-    const std::u32string logical = decodeText(text);
     const std::u32string reading = readingText(logical);
     std::vector<std::u32string> letters;
     letters.reserve(drawn_.size());

@@ -81,7 +81,8 @@ private:
         uint32_t glyphCount = 0;
     };
     void drawAscii(std::string_view text, int face, DevicePoint origin, double ascent);
-    void drawText(std::string_view text, int face, DevicePoint origin, double ascent);
+    void drawPlainText(std::string_view text, int face, DevicePoint origin, double ascent);
+    void drawText(std::string_view text, std::u32string_view logical, int face, DevicePoint origin, double ascent);
     // Lays the text's runs out into clusters_, glyphs_ and drawn_ (each cluster's characters).
     void layOut(std::string_view text, int face);
     void shareOutLigature(DrawnCluster& cluster, std::u32string_view letters);

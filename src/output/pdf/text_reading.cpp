@@ -127,6 +127,20 @@ std::u32string composedText(std::u32string_view text) {
     return composed;
 }
 
+bool readsAsDrawn(char32_t c) {
+    if (c < 0x0300) return true;
+    const bool simpleScript = (c >= 0x0370 && c <= 0x0482) || (c >= 0x048A && c <= 0x058F) ||
+                              (c >= 0x10A0 && c <= 0x10FF) || (c >= 0x1C90 && c <= 0x1CBF) ||
+                              (c >= 0x1E00 && c <= 0x1FFF) || (c >= 0x2010 && c <= 0x2027) ||
+                              (c >= 0x2030 && c <= 0x205E) || (c >= 0x2070 && c <= 0x2BFF) ||
+                              (c >= 0x3000 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xFF00 && c <= 0xFFEF);
+    if (!simpleScript || combiningClass(c) != 0) return false;
+    hb_codepoint_t a = 0, b = 0, again = 0;
+    if (!hb_unicode_decompose(unicode(), c, &a, &b)) return true;
+    // Composed as it is unless NFC changes it: a singleton, an excluded composition.
+    return b != 0 && hb_unicode_compose(unicode(), a, b, &again) && again == c;
+}
+
 std::u32string readingText(std::u32string_view logical) {
     if (!needsVisualOrder(logical)) return composedText(logical);
     std::u32string kept;

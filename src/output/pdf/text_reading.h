@@ -18,6 +18,11 @@ namespace tw {
 std::u32string composedText(std::u32string_view text);
 std::u32string decomposedText(std::u32string_view text);
 
+// A character drawn as its own glyph in the order written reads back as it is: a
+// letter of a script that needs no shaping and no reordering (Latin, Greek, Cyrillic,
+// Armenian, Georgian, CJK, Hangul syllables, punctuation), composed already.
+bool readsAsDrawn(char32_t c);
+
 // What a text written in logical order reads back as: composed, without the bidi
 // controls that are dropped when it is drawn in visual order.
 std::u32string readingText(std::u32string_view logical);
