@@ -2,6 +2,7 @@
 
 #include "output/visual_text.h"
 #include "paf/records.h"
+#include "reports/descent.h"
 #include "wizard/dispatcher.h"
 
 namespace tw {
@@ -36,13 +37,11 @@ std::string nameOf(const PafFile& file, int32_t rin) {
     return withBlanksRunTogether(recordNameNoSlashes(file, person).view());
 }
 
+// The couple as the lists title it: one partner alone where the other has no name.
 std::string coupleNames(const PafFile& file, int32_t mrin) {
     MarriageRecord couple;
     if (mrin <= 0 || !readMarriage(file, mrin, couple)) return {};
-    const std::string husband = nameOf(file, couple.husband);
-    const std::string wife = nameOf(file, couple.wife);
-    if (husband.empty() || wife.empty()) return husband + wife;
-    return husband + " and " + wife;
+    return joinCouple(CoupleNames{nameOf(file, couple.husband), nameOf(file, couple.wife)}, " and ");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <charconv>
 #include <ctime>
 
-#include "base/version.h"
+#include "base/build_info.h"
 #include "output/pdf/pdf_numbers.h"
 #include "output/visual_text.h"
 
@@ -304,7 +304,7 @@ void PdfDocument::writeInfo(int object) {
     const std::string date = pdfDate(description_.madeAt ? *description_.madeAt : int64_t(std::time(nullptr)));
     beginObject(object);
     info_ = "<</Title " + textString(description_.title) + "/Creator(Tamblewin)/Producer(Tamblewin " +
-            std::string(programVersion()) + ")/CreationDate(" + date + ")/ModDate(" + date + ")>>";
+            std::string(kProgramVersion) + ")/CreationDate(" + date + ")/ModDate(" + date + ")>>";
     write(info_ + "\nendobj\n");
 }
 
