@@ -241,7 +241,9 @@ fi
 gedcom_text=$'0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Anna /Berg/\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME Olof /Berg/\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I1@\n0 TRLR'
 printf '%s\n' "$gedcom_text" >"$run_dir/family tree.gedcom"
 printf '\xef\xbb\xbf%s\n' "$gedcom_text" >"$run_dir/exported.txt"
-if xvfb-run -a -s "-screen 0 1280x1024x24" bash "$source_dir/tests/install/open_with.sh" "$desktop" "$prefix/bin" \
+# -noreset: the virtual display stays up between the program runs, which otherwise
+# may find it resetting after the last client left and fail to connect.
+if xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$source_dir/tests/install/open_with.sh" "$desktop" "$prefix/bin" \
         "$version" "$demo" "$run_dir/family tree.gedcom" "$run_dir/exported.txt" >"$work/open.log" 2>&1; then
     cat "$work/open.log"
 else
