@@ -13,12 +13,6 @@
 namespace tw::test {
 namespace {
 
-size_t occurrences(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-    return count;
-}
-
 // A couple and their child, in UTF-8; the husband's name holds U+10FFFD, a character
 // of the private use planes that no font has.
 std::unique_ptr<OpenedFamily> familyNamed(const std::string& husband) {
@@ -66,6 +60,12 @@ TEST(MissingFonts, EveryReportSaysOnceWhatNoInstalledFontDraws) {
 }
 
 #if TAMBLEWIN_HAS_FILE_OUTPUT
+size_t occurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
+}
+
 // A font configuration of Liberation and the Noto fonts of one script a file, without
 // Noto Sans CJK: the command writes the PDF and says once which font Chinese names
 // need and how many texts they are.
