@@ -150,6 +150,8 @@ WriterFamily manIsChildOfHisOwnMarriage() {
 TEST_F(SafetyFiles, ExitStatusesSayWhatHappened) {
     const std::string loop = dir.file("loop.paf");
     ASSERT_TRUE(writePafFile(manIsChildOfHisOwnMarriage(), loop));
+    const std::string ring = dir.file("ring.paf");
+    ASSERT_TRUE(writePafFile(ringOf(300), ring));
     std::ofstream(dir.file("notes.paf")) << "just some notes, long enough to be read as a header or two\n";
     const std::string log = dir.file("out.log");
     struct Case {
@@ -166,6 +168,7 @@ TEST_F(SafetyFiles, ExitStatusesSayWhatHappened) {
          "The start number must be 1 or more"},
         {{"report", "descendants-list", "--paf", loop, "-o", log}, 4, "Corrupt Data"},
         {{"report", "ancestors-list-with-repeats", "--paf", loop, "-o", log}, 4, "Corrupt Data"},
+        {{"report", "ancestors-list-with-repeats", "--paf", ring, "-o", log}, 4, "Corrupt Data"},
         {{"report", "descendants-list", "--paf", paf, "-o", log}, 0, ""},
     };
     for (const Case& c : cases) {

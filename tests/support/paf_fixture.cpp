@@ -74,6 +74,20 @@ std::string readAll(const std::string& path) {
 
 }  // namespace
 
+// A ring of n generations: person i (1..n) is the son of marriage i, whose husband
+// is person i + 1, and person n the son of person 1's marriage (MRIN n).
+WriterFamily ringOf(int n) {
+    WriterFamily f;
+    for (int i = 1; i <= n; ++i) f.addPerson(person("Ring" + std::to_string(i) + " /Loop/", 'M'));
+    for (int i = 1; i <= n; ++i) {
+        WriterMarriage m;
+        m.husband = i % n + 1;
+        m.children = {i};
+        f.addMarriage(m);
+    }
+    return f;
+}
+
 CommandResult runTamblewin(const std::vector<std::string>& args,
                            const std::vector<std::pair<std::string, std::string>>& environment) {
     TempDir dir;

@@ -46,6 +46,10 @@ WriterPerson person(const std::string& name, char sex = 'M', DateValue birth = {
 // RIN 3.., MRIN 1.
 WriterFamily coupleWithChildren(int children);
 
+// A ring of n generations: person i (1..n) is the son of marriage i, whose husband
+// is person i + 1, and person n the son of person 1's marriage (MRIN n).
+WriterFamily ringOf(int n);
+
 // The result of running the tamblewin executable: exit status and all it printed.
 struct CommandResult {
     int status = -1;
