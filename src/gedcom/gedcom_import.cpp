@@ -676,12 +676,6 @@ ImportResult importGedcomFile(const std::string& path) {
     return importGedcom(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-bool isGedcomPath(std::string_view path) {
-    if (path.size() < 4) return false;
-    const std::string_view ext = path.substr(path.size() - 4);
-    return ext[0] == '.' && (ext[1] | 0x20) == 'g' && (ext[2] | 0x20) == 'e' && (ext[3] | 0x20) == 'd';
-}
-
 }  // namespace tw::gedcom
 namespace tw::gedcom {
 

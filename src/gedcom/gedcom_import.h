@@ -51,7 +51,4 @@ ImportResult importGedcomFile(const std::string& path);
 // and places changed.
 size_t reduceToWindows1252(WriterFamily& family);
 
-// True when the path ends in ".ged", in any case.
-bool isGedcomPath(std::string_view path);
-
 }  // namespace tw::gedcom
