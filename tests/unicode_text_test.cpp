@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/utf8.h"
 #include "files/paf_image_file.h"
 #include "gedcom/gedcom_import.h"
 #include "paf/codepage.h"
@@ -61,6 +62,24 @@ TEST(NameOrder, Windows1252TextKeepsItsByteOrderAndOtherScriptsComeAfter) {
     }
     EXPECT_EQ(compareNameText("Wałęsa", "Wałęsa"), 0);
     EXPECT_LT(compareNameText("Wa", "Wał"), 0) << "a start sorts first";
+}
+
+TEST(TerminalText, ControlBytesAndBrokenUtf8BecomeTheReplacementCharacter) {
+    const std::string bad = "\xEF\xBF\xBD";
+    struct Case {
+        std::string in, shown;
+    };
+    const Case cases[] = {
+        {"Jos\xC3\xA9 /Tamble/", "Jos\xC3\xA9 /Tamble/"},
+        {"Ann\x1b[2J /Smith/", "Ann" + bad + "[2J /Smith/"},
+        {"a\tb", "a\tb"},
+        {std::string("nul\0x", 5), "nul" + bad + "x"},
+        {"del\x7f", "del" + bad},
+        {"c1\xC2\x9B" "31m", "c1" + bad + "31m"},
+        {"cut\xE2\x82", "cut" + bad},
+        {"\xE6\x9D\x8E \xF0\x9F\x98\x80", "\xE6\x9D\x8E \xF0\x9F\x98\x80"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(terminalSafe(c.in), c.shown);
 }
 
 TEST(Utf8Steps, CutsFallBetweenCharacters) {

@@ -1,5 +1,6 @@
 #include "cli/cli_host.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -32,6 +33,10 @@ bool CliHost::writeFile(const std::string& path, std::string_view text) {
         refusedOutput_ = true;
         return false;
     }
+    if (const std::string refusal = outputRefusal(path); !refusal.empty()) {
+        std::fprintf(stderr, "tamblewin: will not write %s\n", refusal.c_str());
+        return false;
+    }
     return writeWholeFile(path, text);
 }
 
@@ -43,21 +48,26 @@ void CliHost::showFatal(std::string_view text, std::string_view caption) {
     std::fflush(stdout);
 }
 
+std::optional<CalendarDate> sourceDateEpochDay(const char* value) {
+    // 0001-01-01T00:00:00Z and 9999-12-31T23:59:59Z: the years a date heading can show.
+    constexpr long long kFirst = -62135596800LL, kLast = 253402300799LL;
+    if (value == nullptr) return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const long long seconds = std::strtoll(value, &end, 10);
+    if (end == value || *end != '\0' || errno == ERANGE || seconds < kFirst || seconds > kLast) return std::nullopt;
+    const std::time_t time = std::time_t(seconds);
+    std::tm parts{};
+    if (gmtime_r(&time, &parts) == nullptr) return std::nullopt;
+    return CalendarDate{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
+}
+
 CalendarDate CliHost::today() {
     if (fixedToday_) return *fixedToday_;
-    std::time_t now = std::time(nullptr);
-    bool utc = false;
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
-        char* end = nullptr;
-        const long long value = std::strtoll(epoch, &end, 10);
-        if (end != epoch && *end == '\0') {
-            now = std::time_t(value);
-            utc = true;
-        }
-    }
+    if (const auto fixed = sourceDateEpochDay(std::getenv("SOURCE_DATE_EPOCH"))) return *fixed;
+    const std::time_t now = std::time(nullptr);
     std::tm parts{};
-    if (utc) gmtime_r(&now, &parts);
-    else localtime_r(&now, &parts);
+    localtime_r(&now, &parts);
     return CalendarDate{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
 }
 

@@ -12,6 +12,11 @@ namespace tw::cli {
 
 class ProgressLine;
 
+// The day (UTC) of SOURCE_DATE_EPOCH's value, seconds since 1970 as a decimal
+// number; none when the value is missing, no such number, or outside the years 1 to
+// 9999.
+std::optional<CalendarDate> sourceDateEpochDay(const char* value);
+
 class CliHost : public Host {
 public:
     void message(std::string_view text, std::string_view caption) override;

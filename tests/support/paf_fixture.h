@@ -1,4 +1,6 @@
 #pragma once
+
+#include <chrono>
 // Families for tests: built in code with PafWriter, opened from memory or from a
 // temporary file, with a recording host.
 
@@ -60,5 +62,16 @@ struct CommandResult {
 // paper (PAPERSIZE=letter), and the given variables set on top.
 CommandResult runTamblewin(const std::vector<std::string>& args,
                            const std::vector<std::pair<std::string, std::string>>& environment = {});
+
+// How runTamblewinShaped runs the program beyond what runTamblewin does.
+struct RunShape {
+    std::string standardOutput;               // a file to write into (/dev/full); empty: captured
+    int signal = 0;                           // sent after signalAfter, when not 0
+    std::chrono::milliseconds signalAfter{0};
+    unsigned long long addressSpace = 0;      // bytes (setrlimit in the child); 0: no limit
+    unsigned long long largestFile = 0;       // bytes a file may grow to; 0: no limit
+};
+CommandResult runTamblewinShaped(const std::vector<std::string>& args, const RunShape& shape,
+                                 const std::vector<std::pair<std::string, std::string>>& environment = {});
 
 }  // namespace tw::test
