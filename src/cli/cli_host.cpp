@@ -48,27 +48,48 @@ void CliHost::showFatal(std::string_view text, std::string_view caption) {
     std::fflush(stdout);
 }
 
-std::optional<CalendarDate> sourceDateEpochDay(const char* value) {
+namespace {
+
+// SOURCE_DATE_EPOCH as a number of seconds; nothing when it is unset or refused.
+std::optional<int64_t> sourceDateEpoch() { return sourceDateEpochSeconds(std::getenv("SOURCE_DATE_EPOCH")); }
+
+// Days from 1970-01-01 to a date of the Gregorian calendar.
+int64_t daysSince1970(CalendarDate date) {
+    const int64_t y = date.year - (date.month <= 2 ? 1 : 0);
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yearOfEra = y - era * 400;
+    const int64_t dayOfYear = (153 * (date.month + (date.month > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+}  // namespace
+
+std::optional<int64_t> sourceDateEpochSeconds(const char* value) {
     // 0001-01-01T00:00:00Z and 9999-12-31T23:59:59Z: the years a date heading can show.
     constexpr long long kFirst = -62135596800LL, kLast = 253402300799LL;
-    if (value == nullptr) return std::nullopt;
+    if (value == nullptr || *value == '\0') return std::nullopt;
     errno = 0;
     char* end = nullptr;
     const long long seconds = std::strtoll(value, &end, 10);
     if (end == value || *end != '\0' || errno == ERANGE || seconds < kFirst || seconds > kLast) return std::nullopt;
-    const std::time_t time = std::time_t(seconds);
-    std::tm parts{};
-    if (gmtime_r(&time, &parts) == nullptr) return std::nullopt;
-    return CalendarDate{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
+    return int64_t(seconds);
 }
 
 CalendarDate CliHost::today() {
     if (fixedToday_) return *fixedToday_;
-    if (const auto fixed = sourceDateEpochDay(std::getenv("SOURCE_DATE_EPOCH"))) return *fixed;
-    const std::time_t now = std::time(nullptr);
+    std::time_t now = std::time(nullptr);
+    const std::optional<int64_t> epoch = sourceDateEpoch();
+    if (epoch) now = std::time_t(*epoch);
     std::tm parts{};
-    localtime_r(&now, &parts);
+    if (epoch) gmtime_r(&now, &parts);
+    else localtime_r(&now, &parts);
     return CalendarDate{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
+}
+
+std::optional<int64_t> CliHost::documentTime() const {
+    if (fixedToday_) return daysSince1970(*fixedToday_) * 86400;
+    return sourceDateEpoch();
 }
 
 }  // namespace tw::cli

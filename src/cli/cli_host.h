@@ -4,6 +4,7 @@
 // the run are never written, and the date of page headings
 // is fixed by --date or SOURCE_DATE_EPOCH so that output can be reproduced.
 
+#include <cstdint>
 #include <optional>
 
 #include "base/host.h"
@@ -12,10 +13,9 @@ namespace tw::cli {
 
 class ProgressLine;
 
-// The day (UTC) of SOURCE_DATE_EPOCH's value, seconds since 1970 as a decimal
-// number; none when the value is missing, no such number, or outside the years 1 to
-// 9999.
-std::optional<CalendarDate> sourceDateEpochDay(const char* value);
+// SOURCE_DATE_EPOCH's value (seconds since 1970 UTC as a decimal number); none when
+// it is missing or empty, no such number, or outside the years 1 to 9999.
+std::optional<int64_t> sourceDateEpochSeconds(const char* value);
 
 class CliHost : public Host {
 public:
@@ -31,6 +31,9 @@ public:
     Printer* printer() override { return printer_; }
 
     void setToday(CalendarDate date) { fixedToday_ = date; }
+    // When the documents written are said to be made, in seconds since 1970 UTC:
+    // midnight of --date, else SOURCE_DATE_EPOCH, else nothing (the clock).
+    std::optional<int64_t> documentTime() const;
     void setPrinter(Printer* printer) { printer_ = printer; }
     // Where the progress of a run is shown (none: nowhere).
     void setProgress(ProgressLine* progress) { progress_ = progress; }

@@ -16,6 +16,7 @@
 #include "output/page_command.h"
 #include "output/printing.h"
 #include "wizard/dispatcher.h"
+#include "wizard/report_title.h"
 
 namespace tw::cli {
 
@@ -128,12 +129,10 @@ int parseOptions(const std::vector<std::string>& args, ReportOptions& options) {
         options.format = ext.size() > 1 ? formatNamed(ext.substr(1)) : OutputFormat::Pdf;
         if (!options.format) return fail("cannot tell the format from '" + options.out + "'; give --format");
     }
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0' && !options.date) {
-        options.date = sourceDateEpochDay(epoch);
-        if (!options.date)
-            return fail(std::string("SOURCE_DATE_EPOCH wants seconds since 1970 within the years 1 to 9999, not '") +
-                        epoch + "'");
-    }
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && !options.date &&
+                                                                 !sourceDateEpochSeconds(epoch))
+        return fail(std::string("SOURCE_DATE_EPOCH wants seconds since 1970 within the years 1 to 9999, not '") + epoch +
+                    "'");
     if (options.out.empty()) options.out = std::string(reportInfo(options.kind).commandName) + extensionOf(*options.format);
     return -1;
 }
@@ -364,6 +363,9 @@ int reportCommand(const std::vector<std::string>& args) {
     ctx.detailedFoliage = !options.plainBackground;
     ctx.paper = options.paper ? *options.paper : systemPaper().paper;
     ctx.largeSheets = options.largeSheets;
+    if (files.output() != nullptr)
+        files.output()->printer().describeDocument(
+            DocumentDescription{reportTitle(ctx.file, options.kind, options.start), host.documentTime()});
 
     const DispatchOutcome outcome = dispatchReports(ctx, flagsFor(options.kind), options.start);
     if (const int status = statusOfRun(outcome, ctx, host); status >= 0) return status;
