@@ -129,7 +129,7 @@ int parseOptions(const std::vector<std::string>& args, ReportOptions& options) {
         options.format = ext.size() > 1 ? formatNamed(ext.substr(1)) : OutputFormat::Pdf;
         if (!options.format) return fail("cannot tell the format from '" + options.out + "'; give --format");
     }
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && !options.date &&
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0' && !options.date &&
                                                                  !sourceDateEpochSeconds(epoch))
         return fail(std::string("SOURCE_DATE_EPOCH wants seconds since 1970 within the years 1 to 9999, not '") + epoch +
                     "'");
