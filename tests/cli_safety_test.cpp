@@ -5,9 +5,13 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -150,6 +154,8 @@ WriterFamily manIsChildOfHisOwnMarriage() {
 TEST_F(SafetyFiles, ExitStatusesSayWhatHappened) {
     const std::string loop = dir.file("loop.paf");
     ASSERT_TRUE(writePafFile(manIsChildOfHisOwnMarriage(), loop));
+    const std::string ring = dir.file("ring.paf");
+    ASSERT_TRUE(writePafFile(ringOf(300), ring));
     std::ofstream(dir.file("notes.paf")) << "just some notes, long enough to be read as a header or two\n";
     const std::string log = dir.file("out.log");
     struct Case {
@@ -166,6 +172,7 @@ TEST_F(SafetyFiles, ExitStatusesSayWhatHappened) {
          "The start number must be 1 or more"},
         {{"report", "descendants-list", "--paf", loop, "-o", log}, 4, "Corrupt Data"},
         {{"report", "ancestors-list-with-repeats", "--paf", loop, "-o", log}, 4, "Corrupt Data"},
+        {{"report", "ancestors-list-with-repeats", "--paf", ring, "-o", log}, 4, "Corrupt Data"},
         {{"report", "descendants-list", "--paf", paf, "-o", log}, 0, ""},
     };
     for (const Case& c : cases) {
@@ -175,6 +182,236 @@ TEST_F(SafetyFiles, ExitStatusesSayWhatHappened) {
         if (c.status == 2) {
             EXPECT_EQ(r.err.find("Corrupt"), std::string::npos) << "the user's typing, not the file";
         }
+    }
+}
+
+// The kind of file at path (links not followed), to show a special file stayed one.
+mode_t kindAt(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+
+// Binds a socket at path (kept open by the caller).
+int socketAt(const std::string& path) {
+    const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) return -1;
+    std::copy(path.begin(), path.end(), address.sun_path);
+    return bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 ? sock : -1;
+}
+
+TEST_F(SafetyFiles, SpecialFilesAsOutputsAreRefusedAndStaySpecial) {
+    const fs::path outs = dir.path() / "outs";
+    fs::create_directory(outs);
+    std::vector<std::string> specials;
+    for (const char* name : {"fifo", "fifo-1"}) {
+        ASSERT_EQ(mkfifo((outs / name).c_str(), 0600), 0);
+        specials.push_back((outs / name).string());
+    }
+    const int sock = socketAt((outs / "sock").string());
+    ASSERT_GE(sock, 0);
+    specials.push_back((outs / "sock").string());
+    if (geteuid() == 0) {
+        // A copy of /dev/null, made in the test's own folder: a device is never replaced.
+        ASSERT_EQ(mknod((outs / "null").c_str(), S_IFCHR | 0600, makedev(1, 3)), 0);
+        specials.push_back((outs / "null").string());
+    } else {
+        std::printf("the device row is skipped: making a device needs root\n");
+    }
+    fs::create_symlink(outs / "fifo", outs / "link");
+    specials.push_back((outs / "link").string());
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string special;
+    };
+    std::vector<Case> cases;
+    for (const std::string& special : specials) {
+        if (special.ends_with("-1")) continue;
+        cases.push_back({"log", {"report", "descendants-list", "--paf", paf, "--format", "log", "-o", special}, special});
+        cases.push_back({"import", {"import", ged, "-o", special}, special});
+#if TAMBLEWIN_HAS_FILE_OUTPUT
+        cases.push_back({"pdf", {"report", "descendants-list", "--paf", paf, "--format", "pdf", "-o", special}, special});
+#endif
+    }
+#if TAMBLEWIN_HAS_FILE_OUTPUT
+    // A page file that is a FIFO: "fifo" names pages fifo-1.png and fifo-1.svg.
+    for (const char* format : {"png", "svg"}) {
+        const std::string page = (outs / (std::string("fifo-1.") + format)).string();
+        ASSERT_EQ(mkfifo(page.c_str(), 0600), 0);
+        cases.push_back({format, {"report", "descendants-list", "--paf", paf, "--format", format, "-o",
+                                  (outs / (std::string("fifo.") + format)).string()}, page});
+    }
+#endif
+    for (const Case& c : cases) {
+        const mode_t kind = kindAt(c.special);
+        const auto names = namesIn(outs);
+        const CommandResult r = runTamblewin(c.args);
+        SCOPED_TRACE(std::string(c.what) + " into " + c.special + "\n" + r.err);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("will not write"), std::string::npos);
+        EXPECT_EQ(kindAt(c.special), kind) << "still the special file it was";
+        EXPECT_EQ(namesIn(outs), names) << "no file made, no temporary file left";
+    }
+    close(sock);
+}
+
+#if TAMBLEWIN_HAS_FILE_OUTPUT
+// Some 3,000 children: a report that writes for long enough to be stopped.
+std::string largeFamily(TempDir& dir) {
+    const std::string path = dir.file("large.paf");
+    EXPECT_TRUE(writePafFile(coupleWithChildren(3000), path));
+    return path;
+}
+
+TEST_F(SafetyFiles, EverySignalThatEndsTheRunLeavesNoTemporaryFile) {
+    const std::string large = largeFamily(dir);
+    const fs::path outs = dir.path() / "outs";
+    fs::create_directory(outs);
+    const std::string out = (outs / "r.pdf").string();
+    std::ofstream(out) << "an earlier run\n";
+    const int signals[] = {SIGINT,  SIGTERM,   SIGHUP,  SIGQUIT, SIGUSR1, SIGUSR2,
+                           SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU, SIGXFSZ, SIGPWR};
+    for (const int signal : signals) {
+        for (const int delay : {150, 600}) {
+            const std::string before = readFile(out);
+            RunShape shape;
+            shape.signal = signal;
+            shape.signalAfter = std::chrono::milliseconds(delay);
+            const CommandResult r = runTamblewinShaped({"report", "descendants-list", "--paf", large, "-o", out}, shape);
+            SCOPED_TRACE(std::string(strsignal(signal)) + " after " + std::to_string(delay) + " ms\n" + r.err);
+            EXPECT_EQ(namesIn(outs), std::vector<std::string>{"r.pdf"}) << "no temporary file left";
+            if (r.status == 0) {
+                EXPECT_EQ(readFile(out).substr(0, 5), "%PDF-") << "a run that ended well wrote the whole file";
+            } else {
+                EXPECT_TRUE(r.status == 1 || r.status == 128 + signal) << r.status;
+                EXPECT_TRUE(readFile(out) == before) << "the earlier file as it was";
+            }
+        }
+    }
+}
+
+TEST_F(SafetyFiles, TemporaryFilesOfAKilledRunAreRemovedByTheNext) {
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    waitpid(ended, nullptr, 0);
+    const fs::path outs = dir.path() / "outs";
+    fs::create_directory(outs);
+    const std::string dead = std::to_string(ended), alive = std::to_string(getpid());
+    for (const std::string& name : {".r.pdf.tmp" + dead + "-1", ".r.tmp" + dead + "-1-2.png", ".r.pdf.tmp" + alive + "-1",
+                                   ".other.pdf.tmp" + dead + "-1", std::string(".r.pdf.tmpnotes")})
+        std::ofstream(outs / name) << "left\n";
+    const CommandResult r =
+        runTamblewin({"report", "descendants-list", "--paf", paf, "--format", "pdf", "-o", (outs / "r.pdf").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(namesIn(outs), (std::vector<std::string>{".other.pdf.tmp" + dead + "-1", ".r.pdf.tmp" + alive + "-1",
+                                                        ".r.pdf.tmpnotes", "r.pdf"}))
+        << "only the files of an ended run for this output go";
+}
+
+TEST_F(SafetyFiles, AFullDiskIsAFailedRunThatLeavesTheEarlierOutput) {
+    const fs::path outs = dir.path() / "outs";
+    fs::create_directory(outs);
+    const std::string large = largeFamily(dir);
+    for (const char* format : {"pdf", "png", "svg", "log"}) {
+        const std::string out = (outs / (std::string("r.") + format)).string();
+        const std::string page = std::string(format) == "png" || std::string(format) == "svg"
+                                     ? (outs / (std::string("r-1.") + format)).string()
+                                     : out;
+        std::ofstream(page) << "an earlier run\n";
+        const auto names = namesIn(outs);
+        RunShape shape;
+        shape.largestFile = 4096;  // the disk is full after 4 KB
+        const CommandResult r = runTamblewinShaped(
+            {"report", "descendants-list", "--paf", large, "--format", format, "-o", out}, shape);
+        SCOPED_TRACE(std::string(format) + "\n" + r.err);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("cannot write"), std::string::npos);
+        EXPECT_EQ(readFile(page), "an earlier run\n");
+        EXPECT_EQ(namesIn(outs), names) << "no temporary file left";
+    }
+    RunShape shape;
+    shape.largestFile = 4096;
+    const CommandResult imported = runTamblewinShaped({"import", ged, "-o", (outs / "big.paf").string()}, shape);
+    EXPECT_EQ(imported.status, 1) << imported.err;
+    EXPECT_FALSE(fs::exists(outs / "big.paf"));
+}
+TEST_F(SafetyFiles, OutOfMemoryInEveryFormatExitsFiveWithTheMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "an address-space limit stops the sanitizer's own start";
+#endif
+    const std::string large = largeFamily(dir);
+    const fs::path outs = dir.path() / "outs";
+    fs::create_directory(outs);
+    for (const char* format : {"pdf", "png", "svg", "log"}) {
+        for (const unsigned long long megabytes : {120ULL, 250ULL}) {
+            RunShape shape;
+            shape.addressSpace = megabytes << 20;
+            const CommandResult r = runTamblewinShaped(
+                {"report", "descendants-list", "--paf", large, "--format", format, "-o", (outs / "r").string() + "." + format},
+                shape);
+            SCOPED_TRACE(std::string(format) + " within " + std::to_string(megabytes) + " MB\n" + r.err);
+            // Done, or said: never an abort from a helper thread, never a half-written file.
+            EXPECT_TRUE(r.status == 0 || r.status == 5) << r.status;
+            if (r.status == 5) {
+                EXPECT_NE(r.err.find("Out of memory"), std::string::npos);
+            }
+            for (const std::string& name : namesIn(outs)) EXPECT_NE(name[0], '.') << name;
+            fs::remove_all(outs);
+            fs::create_directory(outs);
+        }
+    }
+}
+#endif
+
+TEST_F(SafetyFiles, AFailedWriteToStandardOutputFails) {
+    RunShape full;
+    full.standardOutput = "/dev/full";
+    const std::vector<std::vector<std::string>> commands = {
+        {"people", paf}, {"info", paf}, {"families", paf}, {"report", "descendants-list", "--paf", paf, "--format", "log", "-o", "-"}};
+    for (const auto& args : commands) {
+        const CommandResult r = runTamblewinShaped(args, full);
+        EXPECT_EQ(r.status, 1) << args[0] << "\n" << r.err;
+        EXPECT_NE(r.err.find("cannot write"), std::string::npos) << args[0] << "\n" << r.err;
+    }
+}
+
+TEST_F(SafetyFiles, SourceDateEpochOutsideTheYearsOneTo9999IsRefused) {
+    const std::string log = dir.file("dated.log");
+    struct Case {
+        const char* value;
+        int status;
+    };
+    const Case cases[] = {{"0", 0},
+                          {"253402300799", 0},   // 9999-12-31T23:59:59Z
+                          {"-62135596800", 0},   // 0001-01-01T00:00:00Z
+                          {"253402300800", 2},   // year 10000
+                          {"-62135596801", 2},   // year 0
+                          {"9223372036854775807", 2},
+                          {"99999999999999999999", 2},
+                          {"12 o'clock", 2}};
+    for (const Case& c : cases) {
+        const CommandResult r =
+            runTamblewin({"report", "descendants-list", "--paf", paf, "-o", log}, {{"SOURCE_DATE_EPOCH", c.value}});
+        EXPECT_EQ(r.status, c.status) << c.value << "\n" << r.err;
+        if (c.status == 2) {
+            EXPECT_NE(r.err.find("SOURCE_DATE_EPOCH"), std::string::npos) << r.err;
+        }
+    }
+}
+
+TEST_F(SafetyFiles, APipeWhereAFileIsReadIsPassedOver) {
+    // The chart's positions file, the tuning file and the paper configuration.
+    ASSERT_EQ(mkfifo(dir.file("familym1.twft").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(dir.file("tuning.txt").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(dir.file("papersize").c_str(), 0600), 0);
+    const std::vector<std::pair<std::string, std::string>> environment = {
+        {"TAMBLEWIN_DSC_TUNING", dir.file("tuning.txt")}, {"PAPERCONF", dir.file("papersize")}, {"PAPERSIZE", ""}};
+    for (const char* kind : {"family-tree-chart", "descendant-summary-chart"}) {
+        const CommandResult r =
+            runTamblewin({"report", kind, "--paf", paf, "--format", "log", "-o", dir.file("chart.log")}, environment);
+        EXPECT_EQ(r.status, 0) << kind << "\n" << r.err;
     }
 }
 

@@ -120,5 +120,23 @@ TEST(FamilyLoops, EveryReportCutsALoopOnceAndCollapseIsNoLoop) {
     }
 }
 
+TEST(FamilyLoops, RingsLongerThanTheWalksGoAreCutWithTheMessage) {
+    for (const int n : {297, 298, 299, 300, 10000}) {
+        auto opened = openFamily(ringOf(n));
+        ASSERT_NE(opened, nullptr);
+        for (const ReportInfo& info : allReports()) {
+            if (info.generator == nullptr) continue;
+            RecordingHost host;
+            AppContext ctx(host);
+            ASSERT_EQ(ctx.file.openImage(opened->image), PafFile::kOpened);
+            SCOPED_TRACE("a ring of " + std::to_string(n) + ", " + std::string(info.commandName));
+            EXPECT_EQ(dispatchReports(ctx, flagsFor(info.kind), "1"), DispatchOutcome::Ran);
+            // Every report says it once, those whose walks stop short of the loop too.
+            EXPECT_EQ(corruptMessages(host), 1);
+            EXPECT_EQ(host.startWindowClosed, 0) << "a cut loop still gives the pages";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tw::test

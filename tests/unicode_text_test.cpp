@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/utf8.h"
 #include "files/paf_image_file.h"
 #include "gedcom/gedcom_import.h"
 #include "paf/codepage.h"
@@ -62,6 +63,24 @@ TEST(NameOrder, Windows1252TextKeepsItsByteOrderAndOtherScriptsComeAfter) {
     }
     EXPECT_EQ(compareNameText("Wałęsa", "Wałęsa"), 0);
     EXPECT_LT(compareNameText("Wa", "Wał"), 0) << "a start sorts first";
+}
+
+TEST(TerminalText, ControlBytesAndBrokenUtf8BecomeTheReplacementCharacter) {
+    const std::string bad = "\xEF\xBF\xBD";
+    struct Case {
+        std::string in, shown;
+    };
+    const Case cases[] = {
+        {"Jos\xC3\xA9 /Tamble/", "Jos\xC3\xA9 /Tamble/"},
+        {"Ann\x1b[2J /Smith/", "Ann" + bad + "[2J /Smith/"},
+        {"a\tb", "a\tb"},
+        {std::string("nul\0x", 5), "nul" + bad + "x"},
+        {"del\x7f", "del" + bad},
+        {"c1\xC2\x9B" "31m", "c1" + bad + "31m"},
+        {"cut\xE2\x82", "cut" + bad},
+        {"\xE6\x9D\x8E \xF0\x9F\x98\x80", "\xE6\x9D\x8E \xF0\x9F\x98\x80"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(terminalSafe(c.in), c.shown);
 }
 
 TEST(Utf8Steps, CutsFallBetweenCharacters) {
@@ -128,6 +147,53 @@ TEST(GedcomText, NamesLongerThanPafHoldsKeepTheirSurname) {
     const std::string& fourth = r.family.people[3].name;
     EXPECT_TRUE(isValidUtf8(fourth));
     EXPECT_TRUE(fourth.ends_with(" /X/")) << fourth;
+}
+
+// A name of exactly `bytes` bytes: the letter repeated as the given names, topped
+// up with "a", then " /" surname "/".
+std::string nameOfBytes(const std::string& letter, const std::string& surname, size_t bytes) {
+    const std::string tail = " /" + surname + "/";
+    std::string given;
+    while (given.size() + letter.size() + tail.size() <= bytes) given += letter;
+    given.append(bytes - tail.size() - given.size(), 'a');
+    return given + tail;
+}
+
+TEST(LongNames, EveryByteOfTheStoredNameReachesTheReports) {
+    // Letters of one to four bytes, in Latin, Cyrillic, Greek, Hebrew, Arabic,
+    // Devanagari, Thai, Han and a letter beyond the first plane.
+    const char* const letters[] = {"a", "ł", "Ж", "λ", "ש", "م", "ह", "ก", "王", "𠀀"};
+    for (const char* letter : letters) {
+        for (const size_t bytes : {253u, 254u, 255u, 400u}) {
+            const std::string written = nameOfBytes(letter, "Ende", bytes);
+            const gedcom::ImportResult imported = gedcom::importGedcom(gedcom(
+                "0 @I1@ INDI\n1 NAME " + written + "\n1 SEX M\n1 FAMS @F1@\n"
+                "0 @I2@ INDI\n1 NAME Eve /Ende/\n1 SEX F\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n"));
+            ASSERT_TRUE(imported.ok()) << imported.error;
+            const std::string& stored = imported.family.people[0].name;
+            if (bytes <= 255) {
+                EXPECT_EQ(stored, written) << letter << " " << bytes;
+            }
+            EXPECT_TRUE(stored.ends_with(" /Ende/")) << stored;
+            RecordingHost host;
+            PafContext ctx(host);
+            ASSERT_EQ(ctx.file.openImage(buildPafImage(imported.family).flatten(), TextEncoding::Utf8), PafFile::kOpened);
+            EXPECT_EQ(individualName(ctx, 1).view(), stored) << letter << " " << bytes;
+            const std::vector<CoupleLine> couples = buildCoupleList(ctx);
+            ASSERT_EQ(couples.size(), 1u);
+            EXPECT_EQ(couples[0].husband, stored) << letter << " " << bytes;
+            const std::vector<BrowseLine> browse = buildBrowseList(ctx);
+            ASSERT_EQ(browse.size(), 2u);
+            EXPECT_TRUE(browse[0].text.starts_with(stored) || browse[1].text.starts_with(stored)) << letter << " " << bytes;
+        }
+    }
+    // A Windows-1252 file: 255 one-byte letters, the last of them outside ASCII.
+    WriterFamily family = coupleWithChildren(0);
+    family.people[0].name = std::string(247, 'a') + " /Lind\xE9/";
+    ASSERT_EQ(family.people[0].name.size(), 255u);
+    const auto opened = openFamily(family);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(individualName(opened->ctx, 1).view(), std::string(247, 'a') + " /Lindé/");
 }
 
 TEST(GedcomText, ImportOfEveryProblemIsCountedBeyondTheListedOnes) {

@@ -65,4 +65,19 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
+std::string terminalSafe(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        char32_t c = 0;
+        size_t length = 0;
+        const bool wellFormed = decodeUtf8(text, pos, c, length);
+        const bool control = (c < 0x20 && c != '\t') || (c >= 0x7F && c <= 0x9F);
+        if (wellFormed && !control) out.append(text.substr(pos, length));
+        else appendUtf8(out, 0xFFFD);
+        pos += length;
+    }
+    return out;
+}
+
 }  // namespace tw

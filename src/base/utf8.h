@@ -18,4 +18,9 @@ bool decodeUtf8(std::string_view text, size_t pos, char32_t& c, size_t& length);
 // U+10FFFF is written as U+FFFD.
 void appendUtf8(std::string& out, char32_t c);
 
+// The text as a terminal may show it: every control character (C0 but the tab,
+// DEL, C1) and every byte that is no well-formed UTF-8 becomes U+FFFD, so that an
+// escape sequence in a name cannot work the terminal.
+std::string terminalSafe(std::string_view text);
+
 }  // namespace tw

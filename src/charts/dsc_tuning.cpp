@@ -9,6 +9,9 @@
 #include <filesystem>
 #include <limits>
 #include <system_error>
+#include <vector>
+
+#include "paf/file_bytes.h"
 
 namespace tw {
 
@@ -136,15 +139,11 @@ void applyDscTuningText(DscTuning& tuning, std::string_view fileText) {
 
 void readDscTuningFile(DscTuning& tuning, const std::string& path) {
     if (path.empty()) return;
-    std::error_code error;
-    // A directory, a pipe or a device is no tuning file (a pipe could block the run).
-    if (!std::filesystem::is_regular_file(path, error)) return;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return;
-    std::string text(kFileLimit, '\0');
-    text.resize(std::fread(text.data(), 1, text.size(), file));
-    std::fclose(file);
-    applyDscTuningText(tuning, text);
+    // Opened and checked as the data file is: a folder, a pipe or a device is no
+    // tuning file (a pipe could block the run).
+    std::vector<uint8_t> bytes;
+    if (!readFileStart(path, kFileLimit, bytes).ok()) return;
+    applyDscTuningText(tuning, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 DscTuning& dscTuning(AppContext& ctx) {

@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <fstream>
 #include <optional>
+#include <vector>
+
+#include "paf/file_bytes.h"
 
 namespace tw {
 
@@ -171,15 +174,11 @@ std::string formatFtcPositions(const std::vector<FamilyBranch>& branches) {
 }
 
 int32_t readFtcPositionsFile(std::vector<FamilyBranch>& branches, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return 0;
-    in.seekg(0, std::ios::end);
-    const std::streamsize size = std::min<std::streamsize>(std::max<std::streamsize>(in.tellg(), 0), kLargestFile);
-    in.seekg(0, std::ios::beg);
-    std::string text(size_t(size), '\0');
-    in.read(text.data(), size);
-    text.resize(size_t(in.gcount()));
-    return applyFtcPositionsText(branches, text);
+    // Opened and checked as the data file is: a pipe, socket or device is no
+    // positions file (a pipe would block the run).
+    std::vector<uint8_t> bytes;
+    if (!readFileStart(path, uint64_t(kLargestFile), bytes).ok()) return 0;
+    return applyFtcPositionsText(branches, std::string(bytes.begin(), bytes.end()));
 }
 
 bool writeFtcPositionsFile(Host& host, const std::vector<FamilyBranch>& branches, const std::string& path) {

@@ -1,5 +1,6 @@
 #include "cli/cli_host.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -32,6 +33,10 @@ bool CliHost::writeFile(const std::string& path, std::string_view text) {
         refusedOutput_ = true;
         return false;
     }
+    if (const std::string refusal = outputRefusal(path); !refusal.empty()) {
+        std::fprintf(stderr, "tamblewin: will not write %s\n", refusal.c_str());
+        return false;
+    }
     return writeWholeFile(path, text);
 }
 
@@ -45,15 +50,8 @@ void CliHost::showFatal(std::string_view text, std::string_view caption) {
 
 namespace {
 
-// SOURCE_DATE_EPOCH as a number of seconds; nothing when it is unset or no number.
-std::optional<int64_t> sourceDateEpoch() {
-    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (epoch == nullptr) return std::nullopt;
-    char* end = nullptr;
-    const long long value = std::strtoll(epoch, &end, 10);
-    if (end == epoch || *end != '\0') return std::nullopt;
-    return int64_t(value);
-}
+// SOURCE_DATE_EPOCH as a number of seconds; nothing when it is unset or refused.
+std::optional<int64_t> sourceDateEpoch() { return sourceDateEpochSeconds(std::getenv("SOURCE_DATE_EPOCH")); }
 
 // Days from 1970-01-01 to a date of the Gregorian calendar.
 int64_t daysSince1970(CalendarDate date) {
@@ -66,6 +64,17 @@ int64_t daysSince1970(CalendarDate date) {
 }
 
 }  // namespace
+
+std::optional<int64_t> sourceDateEpochSeconds(const char* value) {
+    // 0001-01-01T00:00:00Z and 9999-12-31T23:59:59Z: the years a date heading can show.
+    constexpr long long kFirst = -62135596800LL, kLast = 253402300799LL;
+    if (value == nullptr || *value == '\0') return std::nullopt;
+    errno = 0;
+    char* end = nullptr;
+    const long long seconds = std::strtoll(value, &end, 10);
+    if (end == value || *end != '\0' || errno == ERANGE || seconds < kFirst || seconds > kLast) return std::nullopt;
+    return int64_t(seconds);
+}
 
 CalendarDate CliHost::today() {
     if (fixedToday_) return *fixedToday_;

@@ -13,6 +13,10 @@ namespace tw::cli {
 
 class ProgressLine;
 
+// SOURCE_DATE_EPOCH's value (seconds since 1970 UTC as a decimal number); none when
+// it is missing or empty, no such number, or outside the years 1 to 9999.
+std::optional<int64_t> sourceDateEpochSeconds(const char* value);
+
 class CliHost : public Host {
 public:
     void message(std::string_view text, std::string_view caption) override;

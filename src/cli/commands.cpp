@@ -1,8 +1,11 @@
 #include "cli/commands.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <iostream>
 #include <iterator>
@@ -11,6 +14,7 @@
 #include <string_view>
 
 #include "base/build_info.h"
+#include "base/utf8.h"
 #include "cli/cli_host.h"
 #include "cli/open_file.h"
 #include "files/paf_image_file.h"
@@ -72,6 +76,24 @@ int usageError(const std::string& problem) {
     return kExitUsage;
 }
 
+bool standardOutputIsTerminal() { return ::isatty(STDOUT_FILENO) == 1; }
+
+// Names as they are printed: on a terminal, control bytes and escape sequences
+// become U+FFFD; into a file or a pipe, every byte as it is.
+std::string shownText(const std::string& text, bool terminal) { return terminal ? terminalSafe(text) : text; }
+
+// Standard output flushed; a write that failed on the way or now (a full disk, a
+// reader gone) is said, and a run that had succeeded fails.
+int finishStandardOutput(int status) {
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && !std::ferror(stdout)) return status;
+    std::fprintf(stderr, "tamblewin: cannot write to standard output%s%s\n", error != 0 ? ": " : "",
+                 error != 0 ? std::strerror(error) : "");
+    return status == kExitComplete || status == kExitPagesButDamaged ? kExitFailure : status;
+}
+
 int infoCommand(const std::string& path) {
     CliHost host;
     PafContext ctx(host);
@@ -86,8 +108,10 @@ int peopleCommand(const std::string& path) {
     CliHost host;
     PafContext ctx(host);
     if (const int status = openForCommand(ctx, path); status != 0) return status;
+    const bool terminal = standardOutputIsTerminal();
     for (const BrowseLine& line : buildBrowseList(ctx)) {
-        std::printf("%d\t%s\n", line.rin, line.text.c_str());
+        std::printf("%d\t%s\n", line.rin, shownText(line.text, terminal).c_str());
+        if (std::ferror(stdout)) break;  // said once the command ends
     }
     return ctx.corruptDataReported() ? kExitPagesButDamaged : kExitComplete;
 }
@@ -96,9 +120,12 @@ int familiesCommand(const std::string& path) {
     CliHost host;
     PafContext ctx(host);
     if (const int status = openForCommand(ctx, path); status != 0) return status;
+    const bool terminal = standardOutputIsTerminal();
     for (const CoupleLine& line : buildCoupleList(ctx)) {
         const std::string year = line.year != 0 ? std::to_string(line.year) : std::string();
-        std::printf("%d\t%s\t%s\t%s\n", line.mrin, line.husband.c_str(), line.wife.c_str(), year.c_str());
+        std::printf("%d\t%s\t%s\t%s\n", line.mrin, shownText(line.husband, terminal).c_str(),
+                    shownText(line.wife, terminal).c_str(), year.c_str());
+        if (std::ferror(stdout)) break;  // said once the command ends
     }
     return ctx.corruptDataReported() ? kExitPagesButDamaged : kExitComplete;
 }
@@ -121,6 +148,11 @@ int importCommand(const std::vector<std::string>& args) {
     protectInput(input);
     if (output == input || isProtectedInput(output))
         return usageError("the PAF file must not be the GEDCOM file itself");
+    if (const std::string refusal = outputRefusal(output); !refusal.empty()) {
+        std::fprintf(stderr, "tamblewin: will not write %s; choose another output\n", refusal.c_str());
+        return kExitUsage;
+    }
+    removeTemporariesOfEndedRuns(output);
     gedcom::ImportResult imported = gedcom::importGedcomFile(input);
     if (!imported.ok()) {
         std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), imported.error.c_str());
@@ -143,7 +175,7 @@ int importCommand(const std::vector<std::string>& args) {
     }
     const std::string temporary = temporaryPathBeside(output);
     setTemporaryFiles({temporary});
-    stopAtOnce();
+    holdStopSignals();  // written whole once begun: a stop now waits for the end
     if (!writePafImage(image, output, temporary)) {
         std::fprintf(stderr, "tamblewin: %s: cannot be written\n", output.c_str());
         return kExitFailure;
@@ -209,8 +241,9 @@ bool isDataFileArgument(const std::vector<std::string>& args) {
 }
 
 int runCommandLine(const std::vector<std::string>& args) {
+    ignoreWriteSignals();
     try {
-        return runCommand(args);
+        return finishStandardOutput(runCommand(args));
     } catch (const std::bad_alloc&) {
         removeTemporaryFiles();
         std::fputs("tamblewin: Out of memory\n", stderr);

@@ -1,6 +1,7 @@
 #include "cli/report_command.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -128,6 +129,10 @@ int parseOptions(const std::vector<std::string>& args, ReportOptions& options) {
         options.format = ext.size() > 1 ? formatNamed(ext.substr(1)) : OutputFormat::Pdf;
         if (!options.format) return fail("cannot tell the format from '" + options.out + "'; give --format");
     }
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0' && !options.date &&
+                                                                 !sourceDateEpochSeconds(epoch))
+        return fail(std::string("SOURCE_DATE_EPOCH wants seconds since 1970 within the years 1 to 9999, not '") + epoch +
+                    "'");
     if (options.out.empty()) options.out = std::string(reportInfo(options.kind).commandName) + extensionOf(*options.format);
     return -1;
 }
@@ -151,6 +156,16 @@ int refuseInput(const std::string& output) {
     return fail("will not write " + output + ": it is the data file being read; choose another output", kExitUsage);
 }
 
+bool writesPageFiles(OutputFormat format) { return format == OutputFormat::Png || format == OutputFormat::Svg; }
+
+// An output that is a device, FIFO, socket or folder is refused before the report
+// runs; only "-" streams (the page log) into standard output.
+int refuseSpecialFile(const std::string& output) {
+    if (const std::string refusal = outputRefusal(output); !refusal.empty())
+        return fail("will not write " + refusal + "; choose another output", kExitUsage);
+    return -1;
+}
+
 // A folder given as -o takes the pages of PNG or SVG, named after the report;
 // one document cannot be written as a folder. Returns an exit status on refusal.
 int resolveOutputPath(ReportOptions& options) {
@@ -169,10 +184,9 @@ int resolveOutputPath(ReportOptions& options) {
                           .string();
     }
     if (isProtectedInput(options.out)) return refuseInput(options.out);
-    return -1;
+    // PNG and SVG pages are files of their own, checked by name before they are written.
+    return writesPageFiles(*options.format) ? -1 : refuseSpecialFile(options.out);
 }
-
-bool writesPageFiles(OutputFormat format) { return format == OutputFormat::Png || format == OutputFormat::Svg; }
 
 // The files of one run: the printer writes temporary files beside the final ones,
 // which are renamed into place only once every page is written. Until then (a
@@ -215,6 +229,7 @@ public:
     // Renames the temporary files into place; false when one could not be.
     bool commit(int pages) {
         output_.reset();  // a PDF document is complete once its writer is gone
+        holdStopSignals();
         const std::vector<std::string> finals = finalFiles(pages);
         bool ok = true;
         for (size_t i = 0; i < finals.size() && i < temporaries_.size(); ++i)
@@ -262,20 +277,36 @@ int writePageLogFile(const PageLog& log, const std::string& out) {
         return 0;
     }
     if (isProtectedInput(out)) return refuseInput(out);
+    if (const int status = refuseSpecialFile(out); status >= 0) return status;
     if (!writeWholeFile(out, text)) return fail("cannot write " + out, kExitFailure);
     std::printf("Wrote the page log of %s to %s\n", pageCountText(log.lastPageIndex() + 1).c_str(), out.c_str());
     return 0;
 }
 
+// The progress line, and the end of printing at the first file that could not be
+// written (a full disk): the pages after it are not drawn in vain.
+class StopAtFailedWrite : public PrintProgress {
+public:
+    StopAtFailedWrite(ProgressLine& line, const FileOutput& output) : line_(line), output_(output) {}
+    bool pagePrinted(int printed, int total) override { return line_.pagePrinted(printed, total) && output_.ok(); }
+
+private:
+    ProgressLine& line_;
+    const FileOutput& output_;
+};
+
 int printPageFiles(AppContext& ctx, CliHost& host, RunFiles& files, const std::string& out, ProgressLine& progress) {
     const int pages = ctx.pageLog.lastPageIndex() + 1;
     const std::vector<std::string> finals = files.finalFiles(pages);
-    for (const std::string& file : finals)
+    files.expectPages(pages);  // a refusal removes the pages begun during the layout
+    for (const std::string& file : finals) {
         if (isProtectedInput(file)) return refuseInput(file);
-    files.expectPages(pages);
+        if (const int status = refuseSpecialFile(file); status >= 0) return status;
+    }
     stopAtOnce();
     FileOutput& output = *files.output();
-    const bool printed = printPages(ctx.pageLog, host, 1, pages, false, &progress);
+    StopAtFailedWrite watch(progress, output);
+    const bool printed = printPages(ctx.pageLog, host, 1, pages, false, &watch);
     progress.finish();
     if (!printed || !output.ok())
         return fail("cannot write " + out + (output.ok() ? "" : ": " + output.errorText()), kExitFailure);
@@ -311,6 +342,7 @@ int reportCommand(const std::vector<std::string>& args) {
     installStopSignals();
     protectInput(options.paf);
     if (const int status = resolveOutputPath(options); status >= 0) return status;
+    if (options.out != "-") removeTemporariesOfEndedRuns(options.out);
 
     CliHost host;
     if (options.date) host.setToday(*options.date);

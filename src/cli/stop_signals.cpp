@@ -44,18 +44,27 @@ void onStopSignal(int) {
     }
 }
 
+// Every signal whose default is to end the process.
+constexpr int kStopSignals[] = {SIGINT,  SIGTERM,   SIGHUP,  SIGQUIT, SIGUSR1, SIGUSR2,
+                                SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU, SIGPWR};
+
 }  // namespace
 
 void installStopSignals() {
     struct sigaction action {};
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const int signal : kStopSignals) {
         struct sigaction before {};
         sigaction(signal, &action, &before);
         // A signal the caller ignores (nohup, a background job) stays ignored.
         if (before.sa_handler == SIG_IGN) sigaction(signal, &before, nullptr);
     }
+}
+
+void ignoreWriteSignals() {
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool stopRequested() { return stopSignals != 0; }
@@ -69,6 +78,13 @@ void setTemporaryFiles(const std::vector<std::string>& paths) {
 }
 
 void stopAtOnce() { atOnce = 1; }
+
+void holdStopSignals() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : kStopSignals) sigaddset(&held, signal);
+    sigprocmask(SIG_BLOCK, &held, nullptr);
+}
 
 void removeTemporaryFiles() { unlinkPublished(); }
 

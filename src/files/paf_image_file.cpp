@@ -31,7 +31,7 @@ bool writePafImage(const PafImage& image, const std::string& path) {
 }
 
 bool writePafImage(const PafImage& image, const std::string& path, const std::string& temporary) {
-    if (isProtectedInput(path)) return false;
+    if (!outputRefusal(path).empty()) return false;
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     bool ok = true;

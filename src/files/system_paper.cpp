@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "paf/file_bytes.h"
 
 namespace tw {
 
@@ -49,7 +52,11 @@ PaperSources paperSourcesOfEnvironment() {
 
 std::optional<Paper> paperOfConfigFile(const std::string& path) {
     if (path.empty()) return std::nullopt;
-    std::ifstream file(path);
+    // Opened and checked as the data file is: a pipe there would block the run.
+    constexpr uint64_t kLargestConfigFile = 64 << 10;
+    std::vector<uint8_t> bytes;
+    if (!readFileStart(path, kLargestConfigFile, bytes).ok()) return std::nullopt;
+    std::istringstream file(std::string(bytes.begin(), bytes.end()));
     std::string line;
     while (std::getline(file, line)) {
         const std::string_view word = firstWord(line);

@@ -1,9 +1,14 @@
 #include "files/user_files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -29,6 +34,32 @@ bool writeAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(size_t(written));
     }
     return true;
+}
+
+// Temporary names keep at most this many bytes of the final name, so that they stay
+// within the 255 bytes a file name may have, page numbers and all.
+constexpr size_t kTemporaryNameBytes = 200;
+
+// ".NAME", NAME cut to kTemporaryNameBytes (at a character's start).
+std::string temporaryPrefix(const std::string& name) {
+    size_t keep = std::min(name.size(), kTemporaryNameBytes);
+    while (keep > 0 && keep < name.size() && (uint8_t(name[keep]) & 0xC0) == 0x80) --keep;
+    return "." + name.substr(0, keep);
+}
+
+// True when name, from position from on, holds ".tmpPID-N" and no process PID runs:
+// the temporary file of a run that was killed (SIGKILL, a power cut).
+bool temporaryOfEndedRun(const std::string& name, size_t from) {
+    for (size_t at = name.find(".tmp", from); at != std::string::npos; at = name.find(".tmp", at + 1)) {
+        size_t end = at + 4;
+        while (end < name.size() && std::isdigit(uint8_t(name[end]))) ++end;
+        if (end == at + 4 || end - at - 4 > 9 || end + 1 >= name.size() || name[end] != '-' ||
+            !std::isdigit(uint8_t(name[end + 1])))
+            continue;
+        const pid_t pid = pid_t(std::stol(name.substr(at + 4, end - at - 4)));
+        return pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
+    }
+    return false;
 }
 
 }  // namespace
@@ -63,13 +94,44 @@ RunPaths runPathsFor(std::string_view dataFilePath) {
 std::string temporaryPathBeside(const std::string& path) {
     static int made = 0;
     const std::filesystem::path target(path);
-    const std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                             std::to_string(++made);
+    const std::string name = temporaryPrefix(target.filename().string()) + ".tmp" + std::to_string(::getpid()) +
+                             "-" + std::to_string(++made);
     return (target.parent_path() / name).string();
 }
 
+int removeTemporariesOfEndedRuns(const std::string& path) {
+    const std::filesystem::path target(path);
+    const std::string prefix = temporaryPrefix(target.stem().string());
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder, error);
+    int removed = 0;
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::string name = entries->path().filename().string();
+        if (!name.starts_with(prefix) || !temporaryOfEndedRun(name, prefix.size())) continue;
+        std::error_code ignored;
+        if (!entries->is_regular_file(ignored) || entries->is_symlink(ignored)) continue;
+        if (std::filesystem::remove(entries->path(), ignored)) ++removed;
+    }
+    return removed;
+}
+
+std::string outputRefusal(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return {};
+    const char* kind = S_ISREG(info.st_mode)    ? nullptr
+                       : S_ISDIR(info.st_mode)  ? "a folder"
+                       : S_ISFIFO(info.st_mode) ? "a FIFO"
+                       : S_ISSOCK(info.st_mode) ? "a socket"
+                       : S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode) ? "a device"
+                                                                      : "no regular file";
+    if (kind != nullptr) return path + " is " + kind + ", not a file to write";
+    if (isProtectedInput(path)) return path + " is the data file being read";
+    return {};
+}
+
 bool moveIntoPlace(const std::string& temporary, const std::string& path) {
-    if (isProtectedInput(path) || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!outputRefusal(path).empty() || std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
         return false;
     }
@@ -77,7 +139,7 @@ bool moveIntoPlace(const std::string& temporary, const std::string& path) {
 }
 
 bool writeWholeFile(const std::string& path, std::string_view bytes) {
-    if (isProtectedInput(path)) return false;
+    if (!outputRefusal(path).empty()) return false;
     const std::filesystem::path target(path);
     std::error_code ignored;
     if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ignored);

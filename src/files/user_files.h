@@ -29,10 +29,20 @@ RunPaths runPathsFor(std::string_view dataFilePath);
 bool writeWholeFile(const std::string& path, std::string_view bytes);
 
 // A name for a temporary file in the folder of path, unique in this process: a
-// hidden file, ".NAME.tmpPID-N".
+// hidden file, ".NAME.tmpPID-N" (NAME cut short when long, so that the name fits).
 std::string temporaryPathBeside(const std::string& path);
-// Renames temporary over path; when that fails, or path is an input of the run, the
-// temporary file is removed and path left as it was.
+// Removes the temporary files that runs which ended without removing them (killed)
+// left for an output of path's name: ".NAME...tmpPID-N..." in its folder, where no
+// process PID runs any more. Returns how many.
+int removeTemporariesOfEndedRuns(const std::string& path);
+// Why path may not be written as an output, as "NAME is a FIFO" and the like; empty
+// when it may: it does not exist yet, or (links followed) it is a regular file that
+// is no input of the run. A device, FIFO, socket or folder is never replaced by a
+// file, nor written into.
+std::string outputRefusal(const std::string& path);
+
+// Renames temporary over path; when that fails, or path is an input of the run or
+// no regular file, the temporary file is removed and path left as it was.
 bool moveIntoPlace(const std::string& temporary, const std::string& path);
 
 // Removes a file; a missing one is no failure. An input of the run is never removed.

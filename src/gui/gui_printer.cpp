@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "files/user_files.h"
 #include "gui/ui_dialogs.h"
 #include "output/qt/qt_surface.h"
 
@@ -160,10 +161,8 @@ void GuiPrinter::placePdfFile() {
     if (pdfPartial_.isEmpty()) return;
     const QByteArray from = QFile::encodeName(pdfPartial_);
     const QByteArray to = QFile::encodeName(pdfTarget_);
-    if (std::rename(from.constData(), to.constData()) != 0) {
-        error_ = QStringLiteral("Cannot write ") + pdfTarget_;
-        QFile::remove(pdfPartial_);
-    }
+    // Never over a device, FIFO, folder or the data file: the partial file goes then.
+    if (!moveIntoPlace(from.toStdString(), to.toStdString())) error_ = QStringLiteral("Cannot write ") + pdfTarget_;
     pdfPartial_.clear();
     printer_.setOutputFileName(pdfTarget_);
 }

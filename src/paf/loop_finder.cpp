@@ -60,6 +60,10 @@ std::vector<int32_t> recordedMarriages(const PafFile& file, int32_t rin) {
 
 }  // namespace
 
+void reportLoopCut(PafContext& ctx, int32_t rin, std::string_view field, int32_t other) {
+    reportCorruptData(ctx, {"individual", rin, field, other, 0, "closes a loop (someone is his own ancestor); cut there"});
+}
+
 void findAncestorLoops(PafContext& ctx, int32_t start) {
     const size_t size = size_t(std::max(ctx.file.highestRin(), 0)) + 1;
     if (!inRange(start, size)) return;
@@ -78,10 +82,12 @@ void findAncestorLoops(PafContext& ctx, int32_t start) {
             path.pop_back();
             continue;
         }
-        const int32_t parent = step.parents[size_t(step.next++)];
+        const int which = step.next++;
+        const int32_t parent = step.parents[size_t(which)];
         if (!inRange(parent, size)) continue;
         if (state[size_t(parent)] == kOnPath) {
             ctx.loopCuts.addParentLink(step.rin, parent);
+            if (path.size() - 1 >= kLoopDepthBeyondWalks) reportLoopCut(ctx, step.rin, which == 0 ? "father" : "mother", parent);
         } else if (state[size_t(parent)] == kNew) {
             state[size_t(parent)] = kOnPath;
             path.push_back({parent, recordedParents(ctx.file, parent), 0});
@@ -121,6 +127,7 @@ void findDescendantLoops(PafContext& ctx, const IntList& mrins) {
             if (!inRange(marriage, size)) continue;
             if (state[size_t(marriage)] == kOnPath) {
                 ctx.loopCuts.addMarriageLink(child, marriage);
+                if (path.size() - 1 >= kLoopDepthBeyondWalks) reportLoopCut(ctx, child, "own marriage", marriage);
             } else if (state[size_t(marriage)] == kNew) {
                 state[size_t(marriage)] = kOnPath;
                 path.push_back({marriage, linksOf(marriage), 0});

@@ -1,5 +1,6 @@
 #include "paf/navigation.h"
 
+#include "paf/loop_finder.h"
 #include "paf/loop_guard.h"
 #include "paf/records.h"
 
@@ -35,10 +36,6 @@ void appendChildren(PafContext& ctx, int32_t mrin, const MarriageRecord& family,
         link = child.next;
         if (link == family.firstChildLink) return;
     }
-}
-
-void reportLoopCut(PafContext& ctx, int32_t rin, std::string_view field, int32_t other) {
-    reportCorruptData(ctx, {"individual", rin, field, other, 0, "closes a loop (someone is his own ancestor); cut there"});
 }
 
 }  // namespace

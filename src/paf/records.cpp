@@ -101,11 +101,12 @@ struct NameWindow {
 
 // The name (UTF-8) of an individual record, pointing into window.
 std::string_view recordName(const PafFile& file, const IndividualRecord& person, NameWindow& window) {
-    // The name entry read as a text record begins with two bytes that are not part
-    // of the name.
-    const auto text = file.readStoredText(person.nameOffset, window.stored);
-    if (!text || text->size() < 2) return "";
-    return file.utf8Text(text->substr(2), window.converted);
+    // The name entry is read as a text record that starts two bytes later, where the
+    // text window then begins exactly at the name and holds all of its 255 bytes.
+    if (person.nameOffset < 1) return "";
+    const auto text = file.readStoredText(int64_t(person.nameOffset) + 2, window.stored);
+    if (!text) return "";
+    return file.utf8Text(*text, window.converted);
 }
 
 // The name of an individual, pointing into window; "Invalid Rin" (after its

@@ -1,9 +1,12 @@
 #include "support/paf_fixture.h"
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
+#include <thread>
 #include <random>
 #include <sstream>
 
@@ -74,15 +77,43 @@ std::string readAll(const std::string& path) {
 
 }  // namespace
 
+// A ring of n generations: person i (1..n) is the son of marriage i, whose husband
+// is person i + 1, and person n the son of person 1's marriage (MRIN n).
+WriterFamily ringOf(int n) {
+    WriterFamily f;
+    for (int i = 1; i <= n; ++i) f.addPerson(person("Ring" + std::to_string(i) + " /Loop/", 'M'));
+    for (int i = 1; i <= n; ++i) {
+        WriterMarriage m;
+        m.husband = i % n + 1;
+        m.children = {i};
+        f.addMarriage(m);
+    }
+    return f;
+}
+
 CommandResult runTamblewin(const std::vector<std::string>& args,
                            const std::vector<std::pair<std::string, std::string>>& environment) {
+    return runTamblewinShaped(args, RunShape{}, environment);
+}
+
+CommandResult runTamblewinShaped(const std::vector<std::string>& args, const RunShape& shape,
+                                 const std::vector<std::pair<std::string, std::string>>& environment) {
     TempDir dir;
     const std::string out = dir.file("out.txt");
     const std::string err = dir.file("err.txt");
     CommandResult result;
     const pid_t pid = fork();
     if (pid == 0) {
-        if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(127);
+        const std::string& into = shape.standardOutput.empty() ? out : shape.standardOutput;
+        if (!freopen(into.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(127);
+        if (shape.addressSpace != 0) {
+            const rlimit limit{rlim_t(shape.addressSpace), rlim_t(shape.addressSpace)};
+            setrlimit(RLIMIT_AS, &limit);
+        }
+        if (shape.largestFile != 0) {
+            const rlimit limit{rlim_t(shape.largestFile), rlim_t(shape.largestFile)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
         // The program's own files (tuning file, listing, settings) go to a home of the
         // run's own, never the user's.
         setenv("HOME", dir.path().c_str(), 1);
@@ -100,6 +131,10 @@ CommandResult runTamblewin(const std::vector<std::string>& args,
         _exit(127);
     }
     int status = 0;
+    if (shape.signal != 0) {
+        std::this_thread::sleep_for(shape.signalAfter);
+        kill(pid, shape.signal);
+    }
     waitpid(pid, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.out = readAll(out);

@@ -1,4 +1,6 @@
 #pragma once
+
+#include <chrono>
 // Families for tests: built in code with PafWriter, opened from memory or from a
 // temporary file, with a recording host.
 
@@ -46,6 +48,10 @@ WriterPerson person(const std::string& name, char sex = 'M', DateValue birth = {
 // RIN 3.., MRIN 1.
 WriterFamily coupleWithChildren(int children);
 
+// A ring of n generations: person i (1..n) is the son of marriage i, whose husband
+// is person i + 1, and person n the son of person 1's marriage (MRIN n).
+WriterFamily ringOf(int n);
+
 // The result of running the tamblewin executable: exit status and all it printed.
 struct CommandResult {
     int status = -1;
@@ -56,5 +62,16 @@ struct CommandResult {
 // paper (PAPERSIZE=letter), and the given variables set on top.
 CommandResult runTamblewin(const std::vector<std::string>& args,
                            const std::vector<std::pair<std::string, std::string>>& environment = {});
+
+// How runTamblewinShaped runs the program beyond what runTamblewin does.
+struct RunShape {
+    std::string standardOutput;               // a file to write into (/dev/full); empty: captured
+    int signal = 0;                           // sent after signalAfter, when not 0
+    std::chrono::milliseconds signalAfter{0};
+    unsigned long long addressSpace = 0;      // bytes (setrlimit in the child); 0: no limit
+    unsigned long long largestFile = 0;       // bytes a file may grow to; 0: no limit
+};
+CommandResult runTamblewinShaped(const std::vector<std::string>& args, const RunShape& shape,
+                                 const std::vector<std::pair<std::string, std::string>>& environment = {});
 
 }  // namespace tw::test

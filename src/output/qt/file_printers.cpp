@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -105,7 +106,11 @@ PngFilePrinter::PngFilePrinter(std::string path, int dpi)
 
 PngFilePrinter::~PngFilePrinter() {
     stopPainting();
-    writeEncodedPages(true);
+    try {
+        writeEncodedPages(true);
+    } catch (const std::bad_alloc&) {
+        encoder_->clear();  // memory ran out before: the run is failing already
+    }
 }
 
 bool PngFilePrinter::startDocument(std::string_view title) {
@@ -127,11 +132,9 @@ bool PngFilePrinter::startPage() {
     ++page_;
     const PrinterGeometry sheet = geometry();
     image_ = QImage(sheet.physicalWidth, sheet.physicalHeight, QImage::Format_RGB32);
-    if (image_.isNull()) {
-        fail("Cannot make an image of " + std::to_string(sheet.physicalWidth) + " x " +
-             std::to_string(sheet.physicalHeight) + " pixels");
-        return false;
-    }
+    // A sheet is at most some 20 MB of pixels: an image that cannot be made is the
+    // end of memory.
+    if (image_.isNull()) throw std::bad_alloc();
     mostInFlight_ = int(std::clamp<qsizetype>(kPagesInFlightBytes / std::max<qsizetype>(image_.sizeInBytes(), 1), 1,
                                               kMostPagesInFlight));
     const int dotsPerMetre = int(dpi_ / 0.0254 + 0.5);
@@ -162,7 +165,7 @@ void PngFilePrinter::writeEncodedPages(bool waitForAll) {
         // The pages with the encoder are the last ones finished, up to page_.
         const std::string file = pageFilePath(path_, page_ - pending + 1, ".png");
         const QByteArray png = encoder_->takeOldest();
-        if (!png.isEmpty() && writeWholeFile(file, png))
+        if (writeWholeFile(file, png))
             written_.push_back(file);
         else
             fail("Cannot write " + file);

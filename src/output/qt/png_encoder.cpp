@@ -2,6 +2,9 @@
 
 #include <QBuffer>
 #include <algorithm>
+#include <exception>
+#include <new>
+#include <system_error>
 
 #if defined(__unix__)
 #include <pthread.h>
@@ -30,10 +33,16 @@ void PngEncoder::startThreads() {
     sigfillset(&all);
     pthread_sigmask(SIG_SETMASK, &all, &before);
 #endif
-    for (int i = 0; i < threadCount_; ++i) threads_.emplace_back([this] { work(); });
+    // Too little memory for a helper's stack leaves fewer helpers; none at all is the
+    // end of memory.
+    try {
+        for (int i = 0; i < threadCount_; ++i) threads_.emplace_back([this] { work(); });
+    } catch (const std::system_error&) {
+    }
 #if defined(__unix__)
     pthread_sigmask(SIG_SETMASK, &before, nullptr);
 #endif
+    if (threads_.empty()) throw std::bad_alloc();
 }
 
 void PngEncoder::add(QImage image) {
@@ -63,6 +72,8 @@ QByteArray PngEncoder::takeOldest() {
     jobDone_.wait(lock, [&] { return jobs_.front()->done; });
     QByteArray png = std::move(jobs_.front()->png);
     jobs_.pop_front();
+    // An image in memory fails to encode only when memory runs out.
+    if (png.isEmpty()) throw std::bad_alloc();
     return png;
 }
 
@@ -88,7 +99,12 @@ void PngEncoder::work() {
         job->running = true;
         const QImage image = std::move(job->image);
         lock.unlock();
-        QByteArray png = encode(image);
+        QByteArray png;
+        try {
+            png = encode(image);
+        } catch (const std::exception&) {
+            png.clear();  // out of memory: said by the thread that takes the page
+        }
         lock.lock();
         job->png = std::move(png);
         job->running = false;

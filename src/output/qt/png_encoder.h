@@ -24,7 +24,8 @@ namespace tw {
 
 class PngEncoder {
 public:
-    // threads: how many helpers (at least 1); they start with the first image.
+    // threads: how many helpers (at least 1); they start with the first image (as
+    // many as memory allows; add() throws std::bad_alloc when not even one can).
     explicit PngEncoder(int threads);
     ~PngEncoder();  // drops the images not yet taken
     PngEncoder(const PngEncoder&) = delete;
@@ -34,8 +35,9 @@ public:
     // Images added and not yet taken back.
     int pending() const;
     bool oldestReady() const;
-    // The PNG data of the oldest image not yet taken, once it is encoded; empty when
-    // it could not be encoded. Only when pending() > 0.
+    // The PNG data of the oldest image not yet taken, once it is encoded. Throws
+    // std::bad_alloc when it could not be encoded (memory ran out on the helper
+    // thread). Only when pending() > 0.
     QByteArray takeOldest();
     // Drops every image not yet taken (waiting for those being encoded).
     void clear();
