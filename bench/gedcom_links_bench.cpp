@@ -96,7 +96,7 @@ double measure(const char* shape, const std::string& text, double baseline) {
     const double cpuStart = threadSeconds();
     tw::gedcom::ImportResult imported = tw::gedcom::importGedcom(text);
     const double importSeconds = threadSeconds() - cpuStart;
-    const tw::PafImage image = tw::buildPafImage(imported.family);
+    const tw::PafImage image = tw::buildPafImage(std::move(imported.family));
     const double wholeSeconds = secondsSince(start);
     if (!imported.ok() || !image.error().empty()) {
         std::printf("%-18s failed: %s%s\n", shape, imported.error.c_str(), image.error().c_str());

@@ -2,6 +2,7 @@
 // processes of the program itself.
 //
 //   import_bench [--tamblewin PATH]... [--people N]... [--rounds R] [--dir DIR] [--demo FILE.paf]
+//   import_bench --write N FILE.ged      (only writes the family of N people)
 //
 // Writes the benchmarks' family of N people (default 200,000 and 1,000,000; the
 // family of descendants_bench and output_bench, with birth places and marriages) as
@@ -258,6 +259,8 @@ int main(int argc, char** argv) {
 #else
     std::string demo;
 #endif
+    // --write N FILE: only writes the benchmark family of N people as GEDCOM.
+    if (argc == 4 && std::strcmp(argv[1], "--write") == 0) return writeGedcom(int32_t(std::atol(argv[2])), argv[3]) ? 0 : 1;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string arg = argv[i];
         if (arg == "--tamblewin") programs.push_back(argv[i + 1]);

@@ -96,6 +96,26 @@ int compareNameText(std::string_view a, std::string_view b) {
     return j < b.size() ? -1 : 0;
 }
 
+void appendNameOrderKey(std::string_view text, std::string& key) {
+    for (size_t i = 0; i < text.size();) {
+        if (uint8_t(text[i]) < 0x80) {  // ASCII: the byte itself
+            key += text[i++];
+            continue;
+        }
+        const Utf8Char c = utf8CharAt(text, i);
+        i += c.length;
+        const uint32_t k = nameOrderKey(c.code);
+        if (k < 0xFF) {
+            key += char(k);
+        } else {
+            key += char(0xFF);
+            key += char(k >> 16);
+            key += char(k >> 8);
+            key += char(k);
+        }
+    }
+}
+
 std::string utf8ToPlainWindows1252(std::string_view utf8, bool* changed) {
     std::string out;
     out.reserve(utf8.size());
