@@ -119,56 +119,62 @@ void pafPlace(std::string_view value, std::string& out) {
     std::replace(out.begin(), out.end(), '\n', ' ');
 }
 
-// Cross-reference ids to record numbers: open addressing over the records' own ids,
-// each slot with the id's hash beside the record number, so that a probe rarely has
-// to compare ids.
-class XrefIndex {
+// The cross-reference ids of the file ("@I1@"), each kept once and numbered from 1
+// in the order they are met, so that records and links refer to an id by number
+// and nothing of the file's text has to be kept: open addressing over the ids, each
+// slot with the id's hash beside its number so that a probe rarely compares ids.
+class IdTable {
 public:
-    // ids[i] is the id of record i+1 (empty when the record has none). Duplicates
-    // are reported through the callback (record, earlier record).
-    template <typename OnDuplicate>
-    void build(const std::vector<std::string_view>& ids, OnDuplicate onDuplicate) {
-        ids_ = &ids;
+    explicit IdTable(size_t expected) {
         size_t size = 16;
-        while (size < ids.size() * 2) size *= 2;
+        while (size < expected * 2) size *= 2;
         slots_.assign(size, Slot{});
-        for (size_t i = 0; i < ids.size(); ++i) {
-            if (ids[i].empty()) continue;
-            const uint64_t h = hash(ids[i]);
-            size_t at = h & (size - 1);
-            while (slots_[at].record != 0) {
-                if (slots_[at].hash == uint32_t(h >> 32) && ids[size_t(slots_[at].record - 1)] == ids[i]) break;
-                at = (at + 1) & (size - 1);
-            }
-            if (slots_[at].record != 0) {
-                onDuplicate(int32_t(i + 1), slots_[at].record);
-                continue;
-            }
-            slots_[at] = Slot{uint32_t(h >> 32), int32_t(i + 1)};
-        }
     }
-    // The record number, or 0.
-    int32_t find(std::string_view id) const {
-        const size_t mask = slots_.size() - 1;
+    // The number of the id (0 for no id), numbering it when it is new.
+    uint32_t number(std::string_view id) {
+        if (id.empty()) return 0;
         const uint64_t h = hash(id);
-        for (size_t at = h & mask; slots_[at].record != 0; at = (at + 1) & mask) {
-            if (slots_[at].hash == uint32_t(h >> 32) && (*ids_)[size_t(slots_[at].record - 1)] == id)
-                return slots_[at].record;
+        const size_t mask = slots_.size() - 1;
+        size_t at = size_t(h) & mask;
+        for (; slots_[at].id != 0; at = (at + 1) & mask) {
+            if (slots_[at].hash == uint32_t(h >> 32) && text(slots_[at].id) == id) return slots_[at].id;
         }
-        return 0;
+        bytes_.append(id);
+        ends_.push_back(bytes_.size());
+        const auto n = uint32_t(ends_.size());
+        slots_[at] = Slot{uint32_t(h >> 32), n};
+        if (ends_.size() * 2 > slots_.size()) grow();
+        return n;
     }
+    std::string_view text(uint32_t n) const {
+        const size_t start = n > 1 ? ends_[n - 2] : 0;
+        return std::string_view(bytes_).substr(start, ends_[n - 1] - start);
+    }
+    size_t size() const { return ends_.size(); }
 
 private:
     struct Slot {
         uint32_t hash = 0;
-        int32_t record = 0;
+        uint32_t id = 0;
     };
     static uint64_t hash(std::string_view s) {
         uint64_t h = 1469598103934665603ull;
         for (const char c : s) h = (h ^ uint8_t(c)) * 1099511628211ull;
         return h ^ (h >> 31);
     }
-    const std::vector<std::string_view>* ids_ = nullptr;
+    void grow() {
+        std::vector<Slot> slots(slots_.size() * 2);
+        const size_t mask = slots.size() - 1;
+        for (uint32_t n = 1; n <= ends_.size(); ++n) {
+            const uint64_t h = hash(text(n));
+            size_t at = size_t(h) & mask;
+            while (slots[at].id != 0) at = (at + 1) & mask;
+            slots[at] = Slot{uint32_t(h >> 32), n};
+        }
+        slots_ = std::move(slots);
+    }
+    std::string bytes_;
+    std::vector<uint64_t> ends_;  // where id n ends in bytes_, at n - 1
     std::vector<Slot> slots_;
 };
 
@@ -209,20 +215,19 @@ private:
 struct ChildSealing {
     int32_t person;
     uint32_t line;
-    std::string_view famc;
+    uint32_t famc;  // the id its FAMC names, or 0
     WriterDate date;
 };
 
-// A link as kept until the records are all read: its target as a place in the text.
+// A link as kept until the records are all read, in 12 bytes.
 struct KeptLink {
-    int32_t owner;
+    uint32_t ownerAndKind;  // the owner's record number, then 3 bits of the kind
     uint32_t line;
-    uint32_t targetLow;    // the target's offset in the text: low 32 bits,
-    uint16_t targetLength;
-    uint8_t targetHigh;    // and the bits above them
-    LinkKind kind;
+    uint32_t target;        // the id it names
+    int32_t owner() const { return int32_t(ownerAndKind >> 3); }
+    LinkKind kind() const { return LinkKind(ownerAndKind & 7); }
 };
-static_assert(sizeof(KeptLink) == 16);
+static_assert(sizeof(KeptLink) == 12 && kMaxRecords < (size_t(1) << 29));
 
 struct RecordCount {
     size_t people = 0;
@@ -232,6 +237,7 @@ struct RecordCount {
 
 // The INDI and FAM records of the text and the links they hold: lines
 // "0 [@ID@ ]INDI", "0 [@ID@ ]FAM" and level-1 link lines, counted to reserve room.
+// Only the start of each line is looked at.
 RecordCount countRecords(std::string_view text) {
     RecordCount count;
     LineCursor cursor(text);
@@ -239,16 +245,18 @@ RecordCount countRecords(std::string_view text) {
     for (std::string_view raw; cursor.next(raw);) {
         size_t i = 0;
         while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t')) ++i;
-        if (i == raw.size() || (raw[i] != '0' && raw[i] != '1')) continue;
-        if (parseGedcomLine(raw, line) != LineShape::Good) continue;
-        if (line.level == 0) {
-            if (line.code == tagCode("INDI")) ++count.people;
-            else if (line.code == tagCode("FAM")) ++count.families;
-        } else if (line.level == 1) {
-            const uint32_t c = line.code;
+        if (i + 1 >= raw.size()) continue;
+        if (raw[i] == '1' && (raw[i + 1] == ' ' || raw[i + 1] == '\t')) {
+            i += 2;
+            while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t')) ++i;
+            if (i + 4 > raw.size() || (i + 4 < raw.size() && raw[i + 4] != ' ' && raw[i + 4] != '\t')) continue;
+            const uint32_t c = tagCode(raw.substr(i, 4));
             if (c == tagCode("FAMC") || c == tagCode("FAMS") || c == tagCode("HUSB") || c == tagCode("WIFE") ||
                 c == tagCode("CHIL"))
                 ++count.links;
+        } else if (raw[i] == '0' && parseGedcomLine(raw, line) == LineShape::Good && line.level == 0) {
+            if (line.code == tagCode("INDI")) ++count.people;
+            else if (line.code == tagCode("FAM")) ++count.families;
         }
     }
     return count;
@@ -276,22 +284,25 @@ bool reduce(std::string& text) {
 class Importer : private RecordSink {
 public:
     Importer(ImportResult& result, const ImportOptions& options)
-        : r_(result), options_(options), family_(result.family), warnings_(result.warnings) {}
+        : r_(result), options_(options), family_(result.family), warnings_(result.warnings), ids_(0) {}
 
-    // Imports the bytes of a file; owner (when given) holds them, and they are let
-    // go once converted to UTF-8.
-    void run(std::string_view bytes, std::vector<uint8_t>* owner) {
+    // Imports the bytes of a file; owner (when given) holds them: they are let go
+    // once converted to UTF-8, else as they are read.
+    void run(std::string_view bytes, ZeroedBytes* owner) {
         if (bytes.size() > kMaxFileBytes) {
             r_.error = "the file is larger than 2 GiB";
             return;
         }
         const DecodedText decoded = decodeGedcomText(bytes);
-        if (owner != nullptr && !decoded.converted.empty()) *owner = std::vector<uint8_t>();
+        if (owner != nullptr && !decoded.converted.empty()) *owner = ZeroedBytes();
+        if (owner != nullptr && decoded.converted.empty()) {
+            owner_ = owner;
+            ownerStart_ = size_t(decoded.text.data() - bytes.data());
+        }
         if (!decoded.note.empty()) warn(0, decoded.note);
         r_.error = headError(decoded.text);
         if (!r_.error.empty()) return;
         const std::string_view text = decoded.text;
-        text_ = text;
         // Room for exactly the records and links the text holds: vectors that grow by
         // doubling would need up to three times the memory of millions of records.
         const RecordCount records = countRecords(text);
@@ -299,9 +310,11 @@ public:
         personIds_.reserve(std::min(records.people, kMaxRecords));
         personLines_.reserve(personIds_.capacity());
         familyIds_.reserve(family_.couples.capacity());
+        ids_ = IdTable(personIds_.capacity() + familyIds_.capacity());
         familyLines_.reserve(family_.couples.capacity());
         links_.reserve(std::min(records.links, kMaxLinks));
         r_.counts.lines = readRecords(text, *this, warnings_);
+        if (owner_ != nullptr) *owner_ = ZeroedBytes();  // read: the links hold ids of their own
         finishRecord();
         resolve();
         findAncestorLoops();
@@ -316,8 +329,10 @@ private:
     const ImportOptions& options_;
     PackedFamily& family_;
     Warnings warnings_;
-    std::string_view text_;
-    std::vector<std::string_view> personIds_, familyIds_;
+    ZeroedBytes* owner_ = nullptr;  // the file's bytes, let go as they are read
+    size_t ownerStart_ = 0;         // where the text starts in them
+    IdTable ids_;
+    std::vector<uint32_t> personIds_, familyIds_;  // the id of each record, or 0
     std::vector<uint32_t> personLines_, familyLines_;
     std::vector<KeptLink> links_;
     std::vector<ChildSealing> sealings_;
@@ -340,7 +355,7 @@ private:
                               &person_.endowment})
             clearDate(*d);
         person_.birthPlace.clear();
-        personIds_.push_back(xref);
+        personIds_.push_back(ids_.number(xref));
         personLines_.push_back(line);
     }
 
@@ -350,7 +365,7 @@ private:
         clearDate(marriage_.date);
         clearDate(marriage_.sealing);
         marriage_.place.clear();
-        familyIds_.push_back(xref);
+        familyIds_.push_back(ids_.number(xref));
         familyLines_.push_back(line);
     }
 
@@ -383,13 +398,11 @@ private:
 
     void link(const Link& link) override {
         if (!roomForLink(link.line)) return;
-        const auto at = uint64_t(link.target.data() - text_.data());
-        links_.push_back({link.owner, link.line, uint32_t(at), uint16_t(link.target.size()), uint8_t(at >> 32),
-                          link.kind});
+        links_.push_back({uint32_t(link.owner) << 3 | uint32_t(link.kind), link.line, ids_.number(link.target)});
     }
 
-    std::string_view target(const KeptLink& link) const {
-        return text_.substr(size_t(uint64_t(link.targetHigh) << 32 | link.targetLow), link.targetLength);
+    void passed(size_t offset) override {
+        if (owner_ != nullptr) owner_->releaseFront(ownerStart_ + offset);
     }
 
     bool roomForLink(size_t number) {
@@ -434,7 +447,7 @@ private:
             case Field::ChildSealing: {
                 WriterDate date = eventDate(s);
                 if (isSet(date) && roomForLink(s.line))
-                    sealings_.push_back({int32_t(personIds_.size()), s.line, s.famc, std::move(date)});
+                    sealings_.push_back({int32_t(personIds_.size()), s.line, ids_.number(s.famc), std::move(date)});
                 break;
             }
             case Field::Marriage: {
@@ -450,27 +463,34 @@ private:
 
     // ---- Links -----------------------------------------------------------------
 
-    XrefIndex people_, families_;
+    std::vector<int32_t> personOfId_, familyOfId_;  // by id: the first record that has it
 
     std::string who(int32_t rin) const {
-        const std::string_view id = personIds_[size_t(rin - 1)];
-        return id.empty() ? "the INDI record of line " + std::to_string(personLines_[size_t(rin - 1)])
-                          : std::string(id);
+        const uint32_t id = personIds_[size_t(rin - 1)];
+        return id == 0 ? "the INDI record of line " + std::to_string(personLines_[size_t(rin - 1)])
+                       : std::string(ids_.text(id));
+    }
+
+    // The record of each id, the first where two records have the same.
+    void indexRecords(const std::vector<uint32_t>& recordIds, const std::vector<uint32_t>& lines, const char* tag,
+                      std::vector<int32_t>& recordOfId) {
+        recordOfId.assign(ids_.size() + 1, 0);
+        for (size_t i = 0; i < recordIds.size(); ++i) {
+            const uint32_t id = recordIds[i];
+            if (id == 0) continue;
+            int32_t& first = recordOfId[id];
+            if (first == 0) {
+                first = int32_t(i + 1);
+                continue;
+            }
+            warn(lines[i], std::string(ids_.text(id)) + " is also the id of the " + tag + " record of line " +
+                               std::to_string(lines[size_t(first - 1)]) + "; links to it go to that one");
+        }
     }
 
     void resolve() {
-        people_.build(personIds_, [&](int32_t rin, int32_t first) {
-            warn(personLines_[size_t(rin - 1)], std::string(personIds_[size_t(rin - 1)]) +
-                                                    " is also the id of the INDI record of line " +
-                                                    std::to_string(personLines_[size_t(first - 1)]) +
-                                                    "; links to it go to that one");
-        });
-        families_.build(familyIds_, [&](int32_t mrin, int32_t first) {
-            warn(familyLines_[size_t(mrin - 1)], std::string(familyIds_[size_t(mrin - 1)]) +
-                                                     " is also the id of the FAM record of line " +
-                                                     std::to_string(familyLines_[size_t(first - 1)]) +
-                                                     "; links to it go to that one");
-        });
+        indexRecords(personIds_, personLines_, "INDI", personOfId_);
+        indexRecords(familyIds_, familyLines_, "FAM", familyOfId_);
         std::vector<Pair> children = resolveFamilyLinks();
         PairSet childOf(personIds_.size());
         for (const Pair& p : children) childOf.add(p.second, p.first);
@@ -482,15 +502,15 @@ private:
     }
 
     int32_t findPerson(const KeptLink& link, const char* tag) {
-        const std::string_view id = target(link);
-        const int32_t rin = people_.find(id);
-        if (rin == 0) warn(link.line, std::string(tag) + " " + shown(id) + " names no INDI record; dropped");
+        const int32_t rin = personOfId_[link.target];
+        if (rin == 0)
+            warn(link.line, std::string(tag) + " " + shown(ids_.text(link.target)) + " names no INDI record; dropped");
         return rin;
     }
 
-    int32_t findFamily(std::string_view id, uint32_t line, const char* tag) {
-        const int32_t mrin = families_.find(id);
-        if (mrin == 0) warn(line, std::string(tag) + " " + shown(id) + " names no FAM record; dropped");
+    int32_t findFamily(uint32_t id, uint32_t line, const char* tag) {
+        const int32_t mrin = familyOfId_[id];
+        if (mrin == 0) warn(line, std::string(tag) + " " + shown(ids_.text(id)) + " names no FAM record; dropped");
         return mrin;
     }
 
@@ -500,20 +520,20 @@ private:
         std::vector<Pair> children;
         std::vector<int32_t> lastFamily(personIds_.size() + 1, 0);  // CHIL lines of one family are together
         for (const KeptLink& link : links_) {
-            if (link.kind == LinkKind::Famc || link.kind == LinkKind::Fams) continue;
-            if (link.kind == LinkKind::Chil) {
+            if (link.kind() == LinkKind::Famc || link.kind() == LinkKind::Fams) continue;
+            if (link.kind() == LinkKind::Chil) {
                 const int32_t rin = findPerson(link, "CHIL");
                 if (rin == 0) continue;
-                if (lastFamily[size_t(rin)] == link.owner) {
+                if (lastFamily[size_t(rin)] == link.owner()) {
                     warn(link.line, "CHIL " + who(rin) + " is already a child of this family; dropped");
                     continue;
                 }
-                lastFamily[size_t(rin)] = link.owner;
-                children.emplace_back(link.owner, rin);
+                lastFamily[size_t(rin)] = link.owner();
+                children.emplace_back(link.owner(), rin);
                 continue;
             }
-            PackedFamily::Couple& m = family_.couples[size_t(link.owner - 1)];
-            const bool husband = link.kind == LinkKind::Husb;
+            PackedFamily::Couple& m = family_.couples[size_t(link.owner() - 1)];
+            const bool husband = link.kind() == LinkKind::Husb;
             const int32_t rin = findPerson(link, husband ? "HUSB" : "WIFE");
             if (rin == 0) continue;
             int32_t& slot = husband ? m.husband : m.wife;
@@ -558,13 +578,13 @@ private:
         // family last met this person.
         std::vector<int32_t> famsOf(family_.couples.size() + 1, 0), addedTo(family_.couples.size() + 1, 0);
         for (const KeptLink& link : links_) {
-            if (link.kind != LinkKind::Famc && link.kind != LinkKind::Fams) continue;
-            const bool famc = link.kind == LinkKind::Famc;
-            const std::string_view id = target(link);
-            const int32_t mrin = findFamily(id, link.line, famc ? "FAMC" : "FAMS");
+            if (link.kind() != LinkKind::Famc && link.kind() != LinkKind::Fams) continue;
+            const bool famc = link.kind() == LinkKind::Famc;
+            const std::string_view id = ids_.text(link.target);
+            const int32_t mrin = findFamily(link.target, link.line, famc ? "FAMC" : "FAMS");
             if (mrin == 0) continue;
             const PackedFamily::Couple& m = family_.couples[size_t(mrin - 1)];
-            const int32_t rin = link.owner;
+            const int32_t rin = link.owner();
             if (!famc) {
                 if (m.husband != rin && m.wife != rin) {
                     warn(link.line, "FAMS " + shown(id) + ": the family does not name " + who(rin) +
@@ -651,7 +671,7 @@ private:
         std::vector<std::pair<uint32_t, WriterDate>>& sealed = family_.childSealings;
         for (ChildSealing& s : sealings_) {
             int32_t mrin = 0;
-            if (!s.famc.empty()) {
+            if (s.famc != 0) {
                 mrin = findFamily(s.famc, s.line, "SLGC FAMC");
                 if (mrin == 0) continue;
             } else {
@@ -665,7 +685,7 @@ private:
             }
             const auto at = positions.find(uint64_t(uint32_t(s.person)) << 32 | uint32_t(mrin));
             if (at == positions.end()) {
-                warn(s.line, "SLGC: " + who(s.person) + " is not a child of " + std::string(familyIds_[size_t(mrin - 1)]) +
+                warn(s.line, "SLGC: " + who(s.person) + " is not a child of " + std::string(ids_.text(familyIds_[size_t(mrin - 1)])) +
                                  "; dropped");
                 continue;
             }
@@ -737,7 +757,7 @@ ImportResult importGedcom(std::string_view bytes, const ImportOptions& options) 
 
 ImportResult importGedcomFile(const std::string& path, const ImportOptions& options) {
     ImportResult result;
-    std::vector<uint8_t> bytes;
+    ZeroedBytes bytes;
     const FileRead read = readWholeFile(path, kMaxFileBytes, bytes);
     if (read.result == FileReadResult::CannotOpen) result.error = "cannot be read: " + read.problem;
     else if (read.result == FileReadResult::TooLarge) result.error = "the file is larger than 2 GiB";

@@ -1,5 +1,8 @@
 #include "gedcom/gedcom_lines.h"
 
+#include <bit>
+#include <cstring>
+
 namespace tw::gedcom {
 
 namespace {
@@ -10,7 +13,31 @@ bool isTagChar(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+// Bytes of a word equal to CR or LF get their top bit set; the lowest such byte is
+// always right (a borrow can only mark bytes above a true one).
+inline uint64_t lineEndBytes(uint64_t word) {
+    constexpr uint64_t kOnes = 0x0101010101010101ull, kTops = 0x8080808080808080ull;
+    const uint64_t lf = word ^ (kOnes * '\n'), cr = word ^ (kOnes * '\r');
+    return ((lf - kOnes) & ~lf & kTops) | ((cr - kOnes) & ~cr & kTops);
+}
+
 }  // namespace
+
+size_t lineEnd(std::string_view text, size_t from) {
+    const char* p = text.data();
+    const size_t n = text.size();
+    size_t i = from;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Eight bytes at a time.
+        for (; i + 8 <= n; i += 8) {
+            uint64_t word;
+            std::memcpy(&word, p + i, 8);
+            if (const uint64_t found = lineEndBytes(word); found != 0) return i + size_t(std::countr_zero(found)) / 8;
+        }
+    }
+    while (i < n && p[i] != '\n' && p[i] != '\r') ++i;
+    return i;
+}
 
 LineShape parseGedcomLine(std::string_view text, GedcomLine& line) {
     line = GedcomLine();

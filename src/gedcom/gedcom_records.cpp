@@ -65,7 +65,13 @@ public:
     size_t read(std::string_view text) {
         LineCursor cursor(text);
         std::string_view raw;
+        constexpr size_t kPassedStep = size_t(8) << 20;
+        size_t nextPassed = kPassedStep;
         while (cursor.next(raw)) {
+            if (cursor.position() >= nextPassed) {  // the line before this one is done with
+                sink_.passed(size_t(raw.data() - text.data()));
+                nextPassed = cursor.position() + kPassedStep;
+            }
             const size_t number = cursor.number();
             if (raw.size() > kMaxLineBytes) {
                 warn(number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes; cut there");
@@ -153,22 +159,22 @@ private:
             const uint32_t tag = line.code;
             continued_ = 0;
             if (tag == tagCode("DATE")) {
-                if (open_.date.empty()) open_.date = line.value;
+                if (open_.date.empty()) open_.date.assign(line.value);
             } else if (tag == tagCode("PLAC")) {
                 if (open_.place.empty()) {
-                    open_.place = std::string(line.value.substr(0, kMaxValueBytes));
+                    open_.place.assign(line.value.substr(0, kMaxValueBytes));
                     continued_ = 2;
                 }
             } else if (tag == tagCode("STAT")) {
-                open_.stat = line.value;
+                open_.stat.assign(line.value);
             } else if (tag == tagCode("FAMC") && open_.field == Field::ChildSealing) {
-                open_.famc = trimmed(line.value);
+                open_.famc.assign(trimmed(line.value));
             } else if (open_.field == Field::Name && (tag == tagCode("CONC") || tag == tagCode("CONT"))) {
                 continueValue(open_.value, tag, line.value);
             } else if (open_.field == Field::Name && tag == tagCode("GIVN")) {
-                open_.givn = line.value;
+                open_.givn.assign(line.value);
             } else if (open_.field == Field::Name && tag == tagCode("SURN")) {
-                open_.surn = line.value;
+                open_.surn.assign(line.value);
             }
             return;
         }
@@ -209,7 +215,7 @@ private:
 
     bool pointer(const GedcomLine& line, size_t number, std::string_view& target) {
         target = trimmed(line.value);
-        if (target == "@VOID@") return false;  // GEDCOM 7: a link left empty on purpose
+        if (target == std::string_view("@VOID@")) return false;  // GEDCOM 7: a link left empty on purpose
         if (target.size() < 3 || target.front() != '@' || target.back() != '@') {
             warn(number, std::string(line.tag) + " \"" + shown(target) +
                              "\" is not a link to a record; ignored");
@@ -228,7 +234,8 @@ private:
         const uint32_t tag = line.code;
         if (tag == tagCode("SEX")) {
             const std::string_view v = trimmed(line.value);
-            sink_.sex(v == "M" || v == "m" ? 'M' : v == "F" || v == "f" ? 'F' : 'U');
+            const char c = v.size() == 1 ? v[0] : 0;
+            sink_.sex(c == 'M' || c == 'm' ? 'M' : c == 'F' || c == 'f' ? 'F' : 'U');
         } else if (tag == tagCode("FAMC")) {
             addLink(line, number, LinkKind::Famc, rin);
         } else if (tag == tagCode("FAMS")) {
@@ -237,7 +244,7 @@ private:
             open_.field = f;
             open_.line = uint32_t(number);
             if (f == Field::Name) {
-                open_.value = std::string(line.value.substr(0, kMaxValueBytes));
+                open_.value.assign(line.value.substr(0, kMaxValueBytes));
                 continued_ = 1;
             }
         }

@@ -24,7 +24,11 @@ bool sameState(const struct stat& a, const struct stat& b) {
     return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
-FileRead readOpenFile(int fd, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
+void allocate(std::vector<uint8_t>& bytes, size_t size) { bytes.resize(size); }
+void allocate(ZeroedBytes& bytes, size_t size) { bytes = ZeroedBytes(size); }
+
+template <typename Bytes>
+FileRead readOpenFile(int fd, uint64_t maxBytes, Bytes& bytes) {
     struct stat before {};
     if (fstat(fd, &before) != 0) return systemFailure();
     if (!S_ISREG(before.st_mode))
@@ -33,7 +37,7 @@ FileRead readOpenFile(int fd, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
     const auto size = uint64_t(before.st_size);
     if (size > maxBytes)
         return failure(FileReadResult::TooLarge, EFBIG, "the file is larger than " + std::to_string(maxBytes >> 20) + " MiB");
-    bytes.resize(size_t(size));
+    allocate(bytes, size_t(size));
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, off_t(done));
@@ -58,8 +62,11 @@ std::string describeFileKind(unsigned mode) {
     return "it is not a regular file";
 }
 
-FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
-    bytes.clear();
+namespace {
+
+template <typename Bytes>
+FileRead readWhole(const std::string& path, uint64_t maxBytes, Bytes& bytes) {
+    bytes = Bytes();
     // Without O_NONBLOCK, opening a named pipe would wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -72,8 +79,18 @@ FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<u
     }
     FileRead read = readOpenFile(fd, maxBytes, bytes);
     ::close(fd);
-    if (!read.ok()) bytes.clear();
+    if (!read.ok()) bytes = Bytes();
     return read;
+}
+
+}  // namespace
+
+FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
+    return readWhole(path, maxBytes, bytes);
+}
+
+FileRead readWholeFile(const std::string& path, uint64_t maxBytes, ZeroedBytes& bytes) {
+    return readWhole(path, maxBytes, bytes);
 }
 
 }  // namespace tw

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "paf/zeroed_bytes.h"
+
 namespace tw {
 
 enum class FileReadResult {
@@ -30,5 +32,7 @@ struct FileRead {
 std::string describeFileKind(unsigned mode);
 
 FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes);
+// The same into memory that is not cleared before the file is read into it.
+FileRead readWholeFile(const std::string& path, uint64_t maxBytes, ZeroedBytes& bytes);
 
 }  // namespace tw

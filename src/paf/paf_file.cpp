@@ -30,7 +30,7 @@ int PafFile::open(const std::string& path) {
         openProblem_ = "the path cannot be used";
         return kNotPafFile;
     }
-    std::vector<uint8_t> bytes;
+    ZeroedBytes bytes;
     const FileRead read = readWholeFile(path, kMaxFileBytes, bytes);
     openProblem_ = read.problem;
     systemError_ = read.systemError;

@@ -362,38 +362,88 @@ int32_t buildSubtree(const std::vector<int32_t>& sorted, int lo, int hi, NameTre
     return rin;
 }
 
-// The people who are not deleted, in name order.
+// The distinct keys of many names, each kept once: most names are shared by many
+// people, and a family of a million has some ten thousand different ones.
+class DistinctKeys {
+public:
+    explicit DistinctKeys(size_t names) {
+        size_t size = 64;
+        while (size < names * 2) size *= 2;
+        slots_.assign(size, 0);
+    }
+    // The number of the key that was appended to bytes() last, which is taken back
+    // out of bytes() when it is there already.
+    uint32_t take(size_t start) {
+        const std::string_view key(bytes_.data() + start, bytes_.size() - start);
+        const size_t mask = slots_.size() - 1;
+        for (size_t at = std::hash<std::string_view>{}(key) & mask;; at = (at + 1) & mask) {
+            if (slots_[at] == 0) {
+                keys_.push_back({start, key.size()});
+                slots_[at] = uint32_t(keys_.size());
+                if (keys_.size() * 2 > slots_.size()) grow();
+                return uint32_t(keys_.size() - 1);
+            }
+            if (this->key(slots_[at] - 1) == key) {
+                bytes_.resize(start);
+                return slots_[at] - 1;
+            }
+        }
+    }
+    std::string& bytes() { return bytes_; }
+    size_t size() const { return keys_.size(); }
+    std::string_view key(uint32_t n) const { return std::string_view(bytes_.data() + keys_[n].first, keys_[n].second); }
+
+private:
+    void grow() {
+        std::vector<uint32_t> slots(slots_.size() * 2, 0);
+        const size_t mask = slots.size() - 1;
+        for (uint32_t n = 0; n < keys_.size(); ++n) {
+            size_t at = std::hash<std::string_view>{}(key(n)) & mask;
+            while (slots[at] != 0) at = (at + 1) & mask;
+            slots[at] = n + 1;
+        }
+        slots_ = std::move(slots);
+    }
+    std::string bytes_;
+    std::vector<std::pair<size_t, size_t>> keys_;  // start and length in bytes_
+    std::vector<uint32_t> slots_;                  // key number + 1, or 0
+};
+
+// The people who are not deleted, in name order, those of the same name by RIN.
 std::vector<int32_t> peopleByName(const RecordBlocks& people) {
-    struct Keyed {
-        uint64_t head;    // the key's first eight bytes, big-endian: most comparisons end here
-        size_t at;        // the whole key in keys
-        uint32_t length;
-        int32_t rin;
-    };
-    std::string keys, upper;
-    keys.reserve(people.bytes() / 2);
-    std::vector<Keyed> keyed;
-    keyed.reserve(people.count());
+    DistinctKeys keys(std::min<size_t>(people.count(), size_t(1) << 16));
+    std::vector<uint32_t> keyOf(people.count() + 1, 0);  // by RIN
+    std::vector<bool> named(people.count() + 1, false);
+    std::string upper;
     RecordBlocks::Reader reader(people);
-    int32_t rin = 0;
+    size_t rin = 0;
     for (std::string_view record; reader.next(record);) {
         ++rin;
         const PersonFields p = readPerson(record);
         if (p.deleted) continue;
-        const size_t at = keys.size();
-        nameKey(p.name, upper, keys);
-        uint64_t head = 0;
-        for (size_t i = 0; i < 8; ++i) head = head << 8 | (at + i < keys.size() ? uint8_t(keys[at + i]) : 0);
-        keyed.push_back({head, at, uint32_t(keys.size() - at), rin});
+        const size_t start = keys.bytes().size();
+        nameKey(p.name, upper, keys.bytes());
+        keyOf[rin] = keys.take(start);
+        named[rin] = true;
     }
-    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-        if (a.head != b.head) return a.head < b.head;
-        const std::string_view ka(keys.data() + a.at, a.length), kb(keys.data() + b.at, b.length);
-        const int order = ka.compare(kb);
-        return order != 0 ? order < 0 : a.rin < b.rin;
-    });
-    std::vector<int32_t> sorted(keyed.size());
-    for (size_t i = 0; i < keyed.size(); ++i) sorted[i] = keyed[i].rin;
+    // The rank of each distinct key, then the people by rank: counted, so that
+    // people of one name stay in RIN order.
+    std::vector<uint32_t> byKey(keys.size());
+    std::iota(byKey.begin(), byKey.end(), 0u);
+    std::sort(byKey.begin(), byKey.end(), [&](uint32_t a, uint32_t b) { return keys.key(a) < keys.key(b); });
+    std::vector<uint32_t> first(keys.size() + 1, 0);  // by key: where its people start
+    for (size_t r = 1; r <= rin; ++r) {
+        if (named[r]) ++first[keyOf[r] + 1];
+    }
+    std::vector<uint32_t> rankOf(keys.size());
+    for (uint32_t rank = 0; rank < byKey.size(); ++rank) rankOf[byKey[rank]] = rank;
+    std::vector<uint32_t> count(keys.size() + 1, 0);  // by rank
+    for (uint32_t k = 0; k < keys.size(); ++k) count[rankOf[k] + 1] = first[k + 1];
+    std::partial_sum(count.begin(), count.end(), count.begin());
+    std::vector<int32_t> sorted(count.back());
+    for (size_t r = 1; r <= rin; ++r) {
+        if (named[r]) sorted[count[rankOf[keyOf[r]]]++] = int32_t(r);
+    }
     return sorted;
 }
 

@@ -28,9 +28,16 @@ public:
     std::span<uint8_t> span() { return {data_, size_}; }
     std::span<const uint8_t> span() const { return {data_, size_}; }
 
+    // Hands the whole pages before offset back to the system, for a buffer read once
+    // from front to back: nothing before offset may be read again. Only a large
+    // buffer gives its pages back; a small one keeps them until it goes.
+    void releaseFront(size_t offset);
+
 private:
+    void release();
     uint8_t* data_ = nullptr;
     size_t size_ = 0;
+    size_t released_ = 0;  // the front already handed back
 };
 
 }  // namespace tw
