@@ -229,39 +229,6 @@ struct KeptLink {
 };
 static_assert(sizeof(KeptLink) == 12 && kMaxRecords < (size_t(1) << 29));
 
-struct RecordCount {
-    size_t people = 0;
-    size_t families = 0;
-    size_t links = 0;  // FAMC, FAMS, HUSB, WIFE and CHIL lines
-};
-
-// The INDI and FAM records of the text and the links they hold: lines
-// "0 [@ID@ ]INDI", "0 [@ID@ ]FAM" and level-1 link lines, counted to reserve room.
-// Only the start of each line is looked at.
-RecordCount countRecords(std::string_view text) {
-    RecordCount count;
-    LineCursor cursor(text);
-    GedcomLine line;
-    for (std::string_view raw; cursor.next(raw);) {
-        size_t i = 0;
-        while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t')) ++i;
-        if (i + 1 >= raw.size()) continue;
-        if (raw[i] == '1' && (raw[i + 1] == ' ' || raw[i + 1] == '\t')) {
-            i += 2;
-            while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t')) ++i;
-            if (i + 4 > raw.size() || (i + 4 < raw.size() && raw[i + 4] != ' ' && raw[i + 4] != '\t')) continue;
-            const uint32_t c = tagCode(raw.substr(i, 4));
-            if (c == tagCode("FAMC") || c == tagCode("FAMS") || c == tagCode("HUSB") || c == tagCode("WIFE") ||
-                c == tagCode("CHIL"))
-                ++count.links;
-        } else if (raw[i] == '0' && parseGedcomLine(raw, line) == LineShape::Good && line.level == 0) {
-            if (line.code == tagCode("INDI")) ++count.people;
-            else if (line.code == tagCode("FAM")) ++count.families;
-        }
-    }
-    return count;
-}
-
 bool isOrdinance(Field f) {
     return f == Field::Baptism || f == Field::Endowment || f == Field::ChildSealing || f == Field::Sealing;
 }
@@ -302,18 +269,11 @@ public:
         if (!decoded.note.empty()) warn(0, decoded.note);
         r_.error = headError(decoded.text);
         if (!r_.error.empty()) return;
-        const std::string_view text = decoded.text;
-        // Room for exactly the records and links the text holds: vectors that grow by
-        // doubling would need up to three times the memory of millions of records.
-        const RecordCount records = countRecords(text);
-        family_.couples.reserve(std::min(records.families, kMaxRecords));
-        personIds_.reserve(std::min(records.people, kMaxRecords));
-        personLines_.reserve(personIds_.capacity());
-        familyIds_.reserve(family_.couples.capacity());
-        ids_ = IdTable(personIds_.capacity() + familyIds_.capacity());
-        familyLines_.reserve(family_.couples.capacity());
-        links_.reserve(std::min(records.links, kMaxLinks));
-        r_.counts.lines = readRecords(text, *this, warnings_);
+        // The text is read in one pass, without counting its records first: the
+        // tables grow as they come, and what a table has room for but has not filled
+        // takes no memory until it is written.
+        ids_ = IdTable(decoded.text.size() / 128);  // some 170 bytes a record
+        r_.counts.lines = readRecords(decoded.text, *this, warnings_);
         if (owner_ != nullptr) *owner_ = ZeroedBytes();  // read: the links hold ids of their own
         finishRecord();
         resolve();

@@ -16,6 +16,9 @@ constexpr uint32_t tagCode(std::string_view tag) {
     return code;
 }
 
+// The number of a tag the reader knows, worked out while compiling.
+consteval uint32_t knownTag(std::string_view tag) { return tagCode(tag); }
+
 struct GedcomLine {
     int level = -1;
     std::string_view xref;   // "@I1@" on record lines, else empty

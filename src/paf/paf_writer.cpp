@@ -4,6 +4,10 @@
 #include <cstring>
 #include <numeric>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "paf/byte_order.h"
 #include "paf/codepage.h"
 #include "paf/date_encoding.h"
@@ -477,7 +481,6 @@ public:
         indexMarriagesByPerson();
         writeIndividuals();
         writeMarriagesAndChildLinks();
-        writeNameIndex();
         writeMapsAndCounts();
         writeHeader();
         return std::move(image_);
@@ -624,8 +627,6 @@ private:
     void writeIndividuals() {
         namespace f = paf::individual;
         nextInChain_.assign(marriages_ * 2, 0);
-        nameEntry_.assign(people_ + 1, 0);
-        deleted_.assign(people_ + 1, false);
         const std::vector<int32_t> childLinkOf = firstChildLinks();
         auto order = family_.marriageOrders.cbegin();
         RecordBlocks::Reader people = RecordBlocks::Reader::consuming(family_.people);
@@ -633,12 +634,12 @@ private:
         for (std::string_view text; people.next(text);) {
             ++rin;
             const PersonFields p = readPerson(text);
-            nameEntry_[size_t(rin)] = putNameEntry(rin, p.name);
+            const int32_t nameEntry = putNameEntry(rin, p.name);
             const int32_t birthPlace = putTextRecord(p.birthPlace);
             PafDate dates[kPersonDates];
             for (int d = 0; d < kPersonDates; ++d) dates[d] = putDate(p.dates[d]);
             auto r = record(paf::kIndividuals, size_t(rin));
-            writeInt32le(r, f::kNameOffset, nameEntry_[size_t(rin)]);
+            writeInt32le(r, f::kNameOffset, nameEntry);
             std::span<const int32_t> marriages(namingMarriages_.data() + namingStart_[size_t(rin - 1)],
                                                namingStart_[size_t(rin)] - namingStart_[size_t(rin - 1)]);
             while (order != family_.marriageOrders.cend() && order->first < rin) ++order;
@@ -655,8 +656,10 @@ private:
             copyDate(r, f::kBaptism, dates[4]);
             copyDate(r, f::kEndowment, dates[5]);
             r[f::kSex] = p.deleted ? uint8_t('D') : uint8_t(p.sex);
-            deleted_[size_t(rin)] = p.deleted;
+            if (!p.deleted) writeNameNode(rin, nameEntry);
         }
+        tree_.left = {};
+        tree_.right = {};
         family_.marriageOrders = {};
         namingMarriages_ = {};
         namingStart_ = {};
@@ -705,19 +708,21 @@ private:
             copyDate(r, f::kSealing, sealingDate);
             if (m.deleted) r[f::kStatus] = 'D';
         }
+        // What is left of the family is not needed for the rest of the image.
         family_.childSealings = {};
+        family_.couples = {};
+        family_.childStart = {};
+        family_.children = {};
         nextInChain_ = {};
     }
 
-    void writeNameIndex() {
+    // The person's node of the name index (a deleted person has none).
+    void writeNameNode(int32_t rin, int32_t nameEntry) {
         namespace f = paf::namenode;
-        for (size_t rin = 1; rin <= people_; ++rin) {
-            if (deleted_[rin]) continue;
-            auto r = record(paf::kNameNodes, rin);
-            writeInt32le(r, f::kRight, tree_.right[rin]);
-            writeInt32le(r, f::kLeft, tree_.left[rin]);
-            writeInt32le(r, f::kNameEntry, nameEntry_[rin]);
-        }
+        auto r = record(paf::kNameNodes, size_t(rin));
+        writeInt32le(r, f::kRight, tree_.right[size_t(rin)]);
+        writeInt32le(r, f::kLeft, tree_.left[size_t(rin)]);
+        writeInt32le(r, f::kNameEntry, nameEntry);
     }
 
     void writeMapsAndCounts() {
@@ -760,8 +765,6 @@ private:
     Placement placement_;
     TextCursor text_;
     NameTree tree_;
-    std::vector<int32_t> nameEntry_;  // by RIN
-    std::vector<bool> deleted_;       // by RIN
     std::vector<int32_t> nextInChain_;
     std::vector<uint32_t> namingStart_;
     std::vector<int32_t> namingMarriages_;
@@ -771,6 +774,11 @@ private:
 
 PafImage buildPafImage(PackedFamily&& family, const WriterOptions& options) {
     PackedFamily owned = std::move(family);
+#ifdef __GLIBC__
+    // The memory the family's making let go (tables that grew, tables that are gone)
+    // goes back to the system before the image takes its own.
+    malloc_trim(0);
+#endif
     return ImageWriter(owned, options).build();
 }
 
