@@ -66,7 +66,7 @@ std::string manyChildren(int n, bool sealed) {
     std::string text = kHead;
     for (int p = 1; p <= n; ++p) {
         person(text, p, 'F');
-        if (sealed) appendf(text, "1 SLGC\n2 DATE 1990\n2 FAMC @F1@\n");
+        if (sealed) text += "1 SLGC\n2 DATE 1990\n2 FAMC @F1@\n";
     }
     text += "0 @F1@ FAM\n";
     for (int p = 1; p <= n; ++p) appendf(text, "1 CHIL @I%d@\n", p);

@@ -15,12 +15,14 @@
 #include "charts/dsc.h"
 #include "charts/dsc_tuning.h"
 #include "files/paf_image_file.h"
+#include "output/font_metrics.h"
 #include "support/descendant_lists.h"
+#include "support/page_checker.h"
 
 namespace tw::test {
 namespace {
 
-const char* const kProblem = "This information could not\nbe formatted into any of\nthe 4 forms of this chart.";
+const std::string kProblem = "This information could not\nbe formatted into any of\nthe 4 forms of this chart";
 
 int32_t marry(WriterFamily& f, int32_t husband, int32_t wife) {
     WriterMarriage m;
@@ -78,6 +80,12 @@ struct DscChart : testing::Test {
         for (const Placed& t : texts)
             if (t.text == text) return t;
         return std::nullopt;
+    }
+    std::vector<Placed> rowsStartingWith(const std::string& start) const {
+        std::vector<Placed> found;
+        for (const Placed& t : texts)
+            if (t.code == "TO" && t.text.starts_with(start)) found.push_back(t);
+        return found;
     }
     // The texts right-aligned at x, top to bottom.
     std::vector<std::string> rightAlignedAt(double x) const {
@@ -194,7 +202,7 @@ TEST_F(DscChart, EighteenRowsGoToTheBannerFormatShrunkToFit) {
     EXPECT_TRUE(find("Berta Kessling"));
     EXPECT_TRUE(find("married: "));
     EXPECT_EQ(find("born: ")->code, "TOR");
-    EXPECT_TRUE(find("3 Apr 1820, ") || find("3 April 1820, ")) << "the husband's birth";
+    EXPECT_TRUE(find("3 Apr 1820") || find("3 April 1820")) << "the husband's birth, with no comma where the place is not recorded";
     // 18 rows fill 2.4 .. 8.85: 0.3583 apart, font 12 scaled by 0.3583 / 0.5 -> 8.
     EXPECT_TRUE(hasCommand("FS,8"));
     const double boxcc = (10.25 - 1.4 - 2.4) / 18;
@@ -245,6 +253,35 @@ TEST_F(DscChart, LegalLandscapeCutsGenerationsAfterANoteButCountsThemAll) {
     EXPECT_EQ(cells, shown - 2);
     // 26 descendants, each but the last married once.
     EXPECT_EQ(totals(13.25, 7.75), std::make_pair(std::string("26"), std::string("53")));
+    // The chart's foot says it too.
+    const auto foot = find("Only the first " + std::to_string(shown) +
+                           " of 27 generations fit across the page; the totals count them all.");
+    ASSERT_TRUE(foot);
+    EXPECT_TRUE(near(foot->x, 0.75) && near(foot->y, 7.75 + 0.06));
+}
+
+// Where generations would be left off, a long name in a row gives way first: it
+// takes at most 0.3 of the chart's width, and the chart shows nearly as many
+// generations as with a short one (without giving way it would show 5).
+TEST_F(DscChart, LongNamesGiveWayBeforeGenerationsAreLeftOff) {
+    const auto shownWith = [&](const std::string& name) {
+        WriterFamily f = coupleWithChildren(0);
+        lineBelow(f, addChild(f, 1, "Anton /Tamble/"), 25);
+        addChild(f, 1, name + " /Tamble/");
+        chart(f);
+        EXPECT_EQ(pageMode(), 3);
+        EXPECT_EQ(run->host.messages.size(), 1u);
+        const std::string note = run->host.messages.empty() ? "" : run->host.messages[0].text;
+        return std::stoi(note.substr(note.find("first ") + 6));
+    };
+    std::string longName;
+    while (longName.size() < 170) longName += "Bartholomew ";
+    const int shown = shownWith("Bertl");
+    EXPECT_GE(shownWith(longName), shown - 4);
+    const auto row = std::find_if(texts.begin(), texts.end(), [](const Placed& t) { return t.text.starts_with("Bartholomew"); });
+    ASSERT_NE(row, texts.end());
+    EXPECT_TRUE(row->text.ends_with("...")) << row->text;
+    EXPECT_LE(textWidthPixels(row->text, "Times", 8, 600) / 600.0, 0.3 * (13.25 - 0.75));
 }
 
 // The four formats on other papers: the first two upright and the third turned on
@@ -321,15 +358,97 @@ TEST_F(DscChart, BannerTooNarrowForTheNamesTriesTheWiderPaper) {
     EXPECT_TRUE(find("Adalbert Maximilian Friedrich Ferdinand Leopold Hieronymus Bonifatius Tamblewinkelsteiner"));
 }
 
-TEST_F(DscChart, TuningFileIsReadAtEachRunAndANoFitEndsWithoutAPage) {
+TEST_F(DscChart, TuningFileIsReadAtEachRunAndItsLimitsBindTheFourFormats) {
     tune("# = limits\nDSC1mk=2\n");
     chart(coupleWithChildren(3));
     EXPECT_TRUE(find("married: ")) << "three rows are too many for format 1 now";
 
+    // No format takes a row: the compact form does, with the rows' type no larger
+    // than its furniture holds.
     tune("DSC1mk=0\nDSC2mk=0\nDSC3mk=0\nDSC4mk=0\n");
     again();
+    ASSERT_EQ(run->ctx.pageLog.storedPageCount(), 1);
+    EXPECT_TRUE(run->host.messages.empty());
+    EXPECT_TRUE(find("Child3 "));
+    EXPECT_TRUE(hasCommand("FS,8"));
+    EXPECT_EQ(pageMode(), 0);
+    // The compact form's sizes are not kept for later runs.
+    EXPECT_FLOAT_EQ(dscTuning(run->ctx).inter_column_space, 0.2F) << "as format 3 left it";
+}
+
+TEST_F(DscChart, ChildrenTooManyForTheSmallestTypeEndWithoutAPageSayingWhy) {
+    chart(coupleWithChildren(300));
     EXPECT_EQ(run->ctx.pageLog.storedPageCount(), 0);
-    EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{kProblem, "Problem!"}}));
+    const std::string why =
+        ":\nthe rows of its 300 children would stand 0.03 in apart, too close for the smallest type (5 points).";
+    ASSERT_EQ(run->host.messages.size(), 1u);
+    EXPECT_EQ(run->host.messages[0].caption, "Problem!");
+    EXPECT_EQ(run->host.messages[0].text, kProblem + why);
+}
+
+// Families that no format took, printed in a compact form on every paper: narrower
+// margins, a lower banner and header row, rows as close as their type allows, names
+// shortened where they would leave no room.
+TEST_F(DscChart, FamiliesThatNoFormatTakesPrintInACompactForm) {
+    WriterFamily twentyOne = coupleWithChildren(21);
+    WriterFamily forty = coupleWithChildren(40);
+    WriterFamily deepAndWide = coupleWithChildren(21);
+    lineBelow(deepAndWide, 3, 30);
+    // A husband's name of 180 characters, and a child's given names of 170.
+    const auto words = [](size_t length) {
+        std::string text;
+        while (text.size() < length) text += text.empty() ? "Maximilian" : " Maximilian";
+        return text.substr(0, length);
+    };
+    WriterFamily longNames = coupleWithChildren(2);
+    longNames.person(1).name = words(157) + " /Tamblewinkelsteiner/";
+    longNames.person(3).name = "Child" + words(165) + " /Tamble/";
+    struct Case {
+        const char* name;
+        const WriterFamily& family;
+        Paper paper;
+        bool landscape;
+        size_t rows;
+    };
+    const std::vector<Case> cases = {
+        {"21 children on letter", twentyOne, Paper::Letter, false, 21},
+        {"40 children on A5", forty, Paper::A5, false, 40},
+        {"21 children on A5, 30 generations", deepAndWide, Paper::A5, true, 21},
+        {"180 characters on letter", longNames, Paper::Letter, true, 2},
+        {"180 characters on A5", longNames, Paper::A5, false, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        chart(c.family, {1}, c.paper);
+        ASSERT_EQ(run->ctx.pageLog.storedPageCount(), 1);
+        EXPECT_EQ(run->ctx.pageLog.page().landscape, c.landscape);
+        size_t rows = 0;
+        int32_t rowSize = 0;
+        for (const std::string& command : commands()) {
+            if (command.starts_with("FS,")) rowSize = std::stoi(command.substr(3));
+            if (command.starts_with("TO,") && command.find(",Child") != std::string::npos) {
+                ++rows;
+                EXPECT_GE(rowSize, 5);
+                EXPECT_LE(rowSize, 8);
+            }
+        }
+        EXPECT_EQ(rows, c.rows);
+        const auto findings = checkPageLog(run->ctx.pageLog);
+        EXPECT_TRUE(findings.empty()) << describe(findings.front());
+    }
+    // The turned sheet shows the husband's name whole; the rows' names take at most
+    // a share of the width.
+    chart(longNames, {1}, Paper::Letter);
+    EXPECT_TRUE(find(words(157) + " Tamblewinkelsteiner"));
+    const std::vector<Placed> shortened = rowsStartingWith("ChildMaximilian");
+    ASSERT_EQ(shortened.size(), 1u);
+    EXPECT_TRUE(shortened[0].text.ends_with("...")) << shortened[0].text;
+    // On A5 even the smallest banner shortens the name, in its middle.
+    chart(longNames, {1}, Paper::A5);
+    EXPECT_FALSE(find(words(157) + " Tamblewinkelsteiner"));
+    bool middle = false;
+    for (const Placed& t : texts) middle = middle || (t.text.starts_with("Maximilian") && t.text.ends_with("Tamblewinkelsteiner") && t.text.find("...") != std::string::npos);
+    EXPECT_TRUE(middle);
 }
 
 TEST_F(DscChart, AbsurdTuningValuesEndTheChartWithFiniteNumbers) {
@@ -377,6 +496,8 @@ TEST_F(DscChart, AFamilyThatLoopsStopsAfter299Generations) {
     EXPECT_FALSE(find("G g'ch"));
     EXPECT_TRUE(find(" 1  G g'ch*"));
     EXPECT_EQ(totals(13.25, 7.75), std::make_pair(std::string("2"), std::string("6")));
+    EXPECT_TRUE(find("Only the first 299 generations below the couple are counted: the chart counts no further. Only "
+                     "the first 16 of 300 generations fit across the page; the totals count them all."));
 }
 
 TEST_F(DscChart, ALoopThatBranchesStopsAtTheEntryLimit) {
@@ -393,6 +514,68 @@ TEST_F(DscChart, ALoopThatBranchesStopsAtTheEntryLimit) {
     EXPECT_EQ(run->host.messages[0].text,
               "The chart counts the first 9 generations:\nthe next generation would take the count past 1000 entries.");
     EXPECT_EQ(run->ctx.pageLog.storedPageCount(), 1);
+    EXPECT_TRUE(find("Only the first 9 generations below the couple are counted: the next would take the count past "
+                     "1000 people."));
+}
+
+// A child recorded by a surname alone, or with no name, is named in its row; a
+// couple with one partner recorded shows that one alone, without "and".
+TEST_F(DscChart, EveryChildNamedAndCouplesWithOnePartnerWithoutAnd) {
+    WriterFamily f = coupleWithChildren(3);
+    f.person(3).name = "/Zaynab/";
+    f.person(4).name = "";
+    f.person(5).name = "  /  /";
+    WriterFamily husbandOnly = f;
+    husbandOnly.marriage(1).wife = 0;
+    WriterFamily wifeOnly = f;
+    wifeOnly.marriage(1).husband = 0;
+    struct Case {
+        const char* name;
+        const WriterFamily& family;
+        const char* tuning;
+        std::vector<std::string> present, absent;
+    };
+    const std::vector<Case> cases = {
+        {"both, stacked", f, "", {"Zaynab", "(no name)", "and", "Adam", "Kessling"}, {""}},
+        {"husband, stacked", husbandOnly, "", {"Adam", "Tamble"}, {"and", "Berta", ""}},
+        {"wife, stacked", wifeOnly, "", {"Berta", "Kessling"}, {"and", "Adam", ""}},
+        {"husband, banner", husbandOnly, "DSC1mk=0\n", {"Adam Tamble", "born: ", "married: "}, {"and", ""}},
+        {"wife, banner", wifeOnly, "DSC1mk=0\n", {"Berta Kessling", "born: "}, {"and", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tune(c.tuning);
+        chart(c.family);
+        ASSERT_EQ(run->ctx.pageLog.storedPageCount(), 1);
+        for (const std::string& text : c.present) EXPECT_TRUE(find(text)) << text;
+        for (const std::string& text : c.absent) EXPECT_FALSE(find(text)) << '"' << text << '"';
+        EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const Placed& t) { return t.text == "(no name)"; }), 2);
+        if (std::string(c.tuning).empty()) continue;
+        // One partner, one birth.
+        EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const Placed& t) { return t.text == "born: "; }), 1);
+    }
+}
+
+// In the banner forms the children's header box reaches from the left margin to the
+// rows' right side: its word and count stand in its middle.
+TEST_F(DscChart, TheChildrenHeaderIsCentredInItsBox) {
+    WriterFamily f = coupleWithChildren(0);
+    addChild(f, 1, "Al /Tamble/");
+    lineBelow(f, 3, 8);
+    chart(f);
+    ASSERT_EQ(pageMode(), 1);
+    const double headerTop = 7.75 - 1.2;
+    double right = 0;
+    const auto all = commands();
+    char start[32];
+    std::snprintf(start, sizeof start, "M,0.75,%.4f", headerTop);
+    const auto box = std::find(all.begin(), all.end(), start);
+    ASSERT_NE(box, all.end());
+    right = std::stod(box[1].substr(2));
+    const auto word = find("child");
+    ASSERT_TRUE(word);
+    EXPECT_NEAR(word->x, (0.75 + right) / 2, 1e-4);
+    EXPECT_NEAR(find("1")->x, word->x, 1e-4);
 }
 
 TEST_F(DscChart, RunsFromTheCommandLine) {
@@ -404,12 +587,13 @@ TEST_F(DscChart, RunsFromTheCommandLine) {
     EXPECT_NE(log.out.find("TOC,4.5,1.15,DESCENDANTS SUMMARY CHART"), std::string::npos) << log.out;
     EXPECT_NE(log.out.find("family totals (parents, descendants, and all spouses):"), std::string::npos);
 
-    tune("DSC1mk=0\nDSC2mk=0\nDSC3mk=0\nDSC4mk=0\n");
+    const std::string crowded = dir.file("crowded.paf");
+    ASSERT_TRUE(writePafFile(coupleWithChildren(300), crowded));
     const CommandResult none = runTamblewin(
-        {"report", "descendant-summary-chart", "--paf", paf, "--format", "log", "-o", dir.file("none.log")},
-        {{"TAMBLEWIN_DSC_TUNING", dir.file("DSCtest.txt")}});
+        {"report", "descendant-summary-chart", "--paf", crowded, "--format", "log", "-o", dir.file("none.log")});
     EXPECT_NE(none.status, 0);
     EXPECT_NE(none.err.find("Problem!: This information could not"), std::string::npos) << none.err;
+    EXPECT_NE(none.err.find("the rows of its 300 children would stand"), std::string::npos) << none.err;
     EXPECT_NE(none.err.find("the report produced no page"), std::string::npos) << none.err;
 }
 

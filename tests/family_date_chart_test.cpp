@@ -173,6 +173,42 @@ std::vector<double> rulesDown(const std::string& pageText, double top) {
 // The table on every paper, turned: the frame at the page's margins, the name column
 // taking the width the page gives or takes, smaller margins and then a smaller table
 // only on a sheet narrower than letter turned, and the page break at the frame's foot.
+// A couple with one partner recorded is titled by that one alone; a title too wide
+// for the page is shortened in each partner's name, never across the "and".
+TEST(FamilyDateChart, TheCouplesTitleNamesEachPartnerRecorded) {
+    const std::string longName = "Theuderic Maximilian Konstantinopolous Bartholomew Friedrich Wilhelm Leopold";
+    struct Case {
+        const char* name;
+        int32_t husband, wife;
+        std::string husbandName, title;
+    };
+    const std::vector<Case> cases = {
+        {"both", 1, 2, "Adam /Tamble/", "Adam Tamble and Berta Kessling"},
+        {"husband alone", 1, 0, "Adam /Tamble/", "Adam Tamble"},
+        {"wife alone", 0, 2, "Adam /Tamble/", "Berta Kessling"},
+        {"a long husband's name", 1, 2, longName + " " + longName + " /Martel/", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriterFamily f = coupleWithChildren(1);
+        f.person(1).name = c.husbandName;
+        f.marriage(1).husband = c.husband;
+        f.marriage(1).wife = c.wife;
+        const Chart chart(f);
+        std::string title;
+        for (const Placed& t : chart.texts)
+            if (t.code == "TOC" && near(t.y, 1.4)) title = t.text;
+        if (!c.title.empty()) {
+            EXPECT_EQ(title, c.title);
+            continue;
+        }
+        // Shortened in the husband's name; the wife's stays whole after the "and".
+        EXPECT_TRUE(title.ends_with(" and Berta Kessling")) << title;
+        EXPECT_NE(title.find("..."), std::string::npos) << title;
+        EXPECT_TRUE(title.starts_with("Theuderic")) << title;
+    }
+}
+
 TEST(FamilyDateChart, TheTableFollowsThePaper) {
     constexpr double kMm = 1 / 25.4;
     // A5 turned: a 0.4 in margin at the sides, the letter table smaller by the ratio

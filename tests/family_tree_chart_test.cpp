@@ -18,6 +18,7 @@
 #include "charts/ftc_positions.h"
 #include "paf/navigation.h"
 #include "support/descendant_lists.h"
+#include "support/page_checker.h"
 
 namespace tw::test {
 namespace {
@@ -324,16 +325,116 @@ TEST_F(FtcTest, InitialsAndMarriageDatesOfEveryShape) {
     EXPECT_EQ(ftcInitials("John William /Smith/"), "JWS");
     EXPECT_EQ(ftcInitials("Mary (Polly) /Ann/"), "MA");
     EXPECT_EQ(ftcInitials("Cher"), "C");
-    EXPECT_EQ(ftcInitials("/Smith/"), "/");
+    EXPECT_EQ(ftcInitials("/Smith/"), "S") << "a surname alone";
+    EXPECT_EQ(ftcInitials("/van der Merwe/ III"), "vdM");
     EXPECT_EQ(ftcInitials("Ann  Lee /Ray/ "), "ALR");
     EXPECT_EQ(ftcInitials(""), "");
     EXPECT_EQ(ftcInitials("Иван Ильич /Петров/"), "ИИП");
+    // Fewer, for a plate too narrow for all.
+    EXPECT_EQ(ftcShortInitials("John William /Smith/"), "JS");
+    EXPECT_EQ(ftcShortInitials("Mary (Polly) /de la Tour/"), "Md");
+    EXPECT_EQ(ftcShortInitials("/Smith/"), "S");
+    EXPECT_EQ(ftcShortInitials("Cher"), "C");
+    EXPECT_EQ(ftcShortInitials(""), "");
     EXPECT_EQ(ftcMarriageDate("12 Jun 1936"), "12 June 1936");
     EXPECT_EQ(ftcMarriageDate("Abt 1613"), "Abt 1613");
     EXPECT_EQ(ftcMarriageDate(""), "");
     EXPECT_EQ(ftcMarriageDate("1 May"), "1 May");
     EXPECT_EQ(ftcMarriageDate("Bet 2 Sep 1850 and 1851"), "Bet 2 Sep 1850 and 1851");
     EXPECT_EQ(ftcMarriageDate("1 Junk"), "1 Junk");
+}
+
+// The names along the branches: the whole given names in one line where that
+// keeps a readable size, in two where it does not, the surname of someone recorded
+// by a surname alone, "(no name)" for someone without a name.
+TEST_F(FtcTest, BranchesNameEveryChildWithAllTheGivenNames) {
+    struct Case {
+        std::string name;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"Johan Joseph /Tamble/", {"Johan Joseph"}},
+        {"Konstantinopolous Bartholomew /Tamble/", {"Konstantinopolous", "Bartholomew"}},
+        {"/Zaynab/", {"Zaynab"}},
+        {"", {"(no name)"}},
+        {"Al Hasan /Talib/", {"Al Hasan"}},
+    };
+    WriterFamily family = coupleWithChildren(int(cases.size()));
+    for (size_t k = 0; k < cases.size(); ++k) family.person(3 + int32_t(k)).name = cases[k].name;
+    Chart chart(family);
+    std::vector<std::vector<std::string>> drawn(cases.size());
+    size_t branch = 0;
+    int32_t lastY = -1;
+    for (const std::string& c : chart.commands) {
+        if (c.rfind("TOA,", 0) != 0) continue;
+        // The lines of one name stand within a line's height of each other.
+        const auto y = int32_t(numbersOf(c)[1] * 4);
+        if (lastY >= 0 && std::abs(y - lastY) > 1) ++branch;
+        lastY = y;
+        ASSERT_LT(branch, cases.size());
+        drawn[branch].push_back(c.substr(c.rfind(',') + 1));
+    }
+    // Drawn in branch order, which is the children's order here.
+    for (size_t k = 0; k < cases.size(); ++k) EXPECT_EQ(drawn[k], cases[k].lines) << cases[k].name;
+    EXPECT_EQ(chart.state().branches[2].firstName, "Zaynab");
+    EXPECT_EQ(chart.state().branches[4].firstName, "Al");
+}
+
+// Long names on the trunk, in the roots and along the branches of a large family
+// keep apart: the trunk's names off the marriage plate and off each other, the
+// ancestors' initials on their plates (fewer of them where all would not fit).
+TEST_F(FtcTest, LongNamesOfALargeFamilyKeepApart) {
+    WriterFamily family = coupleWithChildren(21);
+    const std::string many = "Maximilian Wilhelmina Bartholomew Christabel Friedrich Theodora";
+    family.person(1).name = many + " /Wolfeschlegelsteinhausenbergerdorff/";
+    family.person(2).name = many + " Ulrich /de la Tour d'Auvergne-Lauraguais/";
+    const int32_t father = family.addPerson(person(many + " /Featherstonehaugh/"));
+    addCouple(family, father, 0, {1});
+    for (int c = 0; c < 21; ++c) {
+        family.person(3 + c).name = c % 2 ? "Konstantinopolous Bartholomew /Tamble/" : "Wilhelmina Christabel /Tamble/";
+        addCouple(family, 3 + c, 0, {family.addPerson(person("Grandchild /Tamble/"))});
+    }
+    Chart chart(family);
+    const auto findings = checkPageLog(chart.run->ctx.pageLog);
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings, the first: " << describe(findings.front());
+    const auto at = [&](double fx, double fy) -> std::string {
+        for (const Placed& t : chart.texts)
+            if (t.code == "TOC" && near(t.x, fx * W) && near(t.y, fy * H)) return t.text;
+        return "?";
+    };
+    EXPECT_EQ(at(0.31, 0.705), "MF") << "the father's seven initials are too wide for his plate";
+}
+
+// Count columns that do not fit beside the boxes are left out, and the chart's foot
+// says so, under the title plate.
+TEST_F(FtcTest, CountsLeftOutAreSaidAtTheFoot) {
+    WriterFamily family = coupleWithChildren(1);
+    int32_t rin = family.addPerson(person("Grandchild /Tamble/"));
+    addCouple(family, 3, 0, {rin});
+    for (int g = 0; g < 69; ++g) {
+        const int32_t next = family.addPerson(person("Son /Line/"));
+        addCouple(family, rin, 0, {next});
+        rin = next;
+    }
+    Chart chart(family);
+    std::string foot;
+    for (const Placed& t : chart.texts)
+        if (t.y >= 0.925 * H - 1e-9 && t.code == "TOC" && near(t.x, 0.5 * W)) foot += (foot.empty() ? "" : " ") + t.text;
+    const std::string lead = "Counts of only ";
+    ASSERT_EQ(foot.substr(0, lead.size()), lead) << foot;
+    const int shown = std::stoi(foot.substr(lead.size()));
+    EXPECT_GT(shown, 3);
+    EXPECT_LT(shown, 69);
+    EXPECT_EQ(foot, lead + std::to_string(shown) + " of 69 generations fit beside the boxes: the deeper ones are left out.");
+    EXPECT_TRUE(checkPageLog(chart.run->ctx.pageLog).empty());
+
+    // Nothing left out, nothing said.
+    Chart small(SmallFamily().family);
+    for (const Placed& t : small.texts) {
+        if (near(t.x, 0.5 * W)) {
+            EXPECT_LT(t.y, 0.925 * H - 1e-9) << t.text;
+        }
+    }
 }
 
 TEST_F(FtcTest, FirstFormatBoxesLinesAndCountColumns) {
@@ -461,9 +562,9 @@ TEST_F(FtcTest, ChildlessFamiliesAndOddNamesStillDraw) {
     odd.person(5).deleted = true;
     Chart chart(odd);
     EXPECT_TRUE(chart.run->host.messages.empty()) << chart.run->host.messages.front().text;
-    EXPECT_EQ(chart.state().branches[2].firstName, "") << "a deleted child has no name";
+    EXPECT_EQ(chart.state().branches[2].firstName, "(no name)") << "a deleted child has no name";
     EXPECT_GT(chart.state().branches[0].firstName.size(), 100U);
-    EXPECT_EQ(chart.state().branches[1].firstName, "");
+    EXPECT_EQ(chart.state().branches[1].firstName, "(no name)");
     expectOnPage(chart);
     EXPECT_TRUE(chart.has("TOD,3.6550,8.2500,600,Times,14,Nobody"));
     EXPECT_TRUE(chart.has("TOD,4.8450,8.2610,-620,Times,14,"));

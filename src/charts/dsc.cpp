@@ -6,11 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "charts/chart_names.h"
 #include "charts/dsc_chart.h"
 #include "paf/dates.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
 #include "reports/descent.h"
+#include "reports/wrap_name.h"
 
 namespace tw {
 
@@ -21,17 +23,19 @@ namespace {
 // Generations below the couple that the walk visits at most.
 constexpr int kGenerationLimit = 299;
 
-// The child's name as the row shows it: the name as entered, cut before the surname.
-std::string rowName(PafContext& ctx, int32_t rin) {
-    const std::string name = individualName(ctx, rin).str();
-    return name.substr(0, name.find('/'));
+// The child's name as the row shows it: the name as entered, cut before the surname;
+// for someone recorded by a surname alone, the surname, or "(no name)".
+std::string rowName(const std::string& name) {
+    const std::string given = name.substr(0, name.find('/'));
+    return given.find_first_not_of(' ') != std::string::npos ? given : givenNamesOrSurname(name);
 }
 
 void addChild(Chart& chart, int32_t rin) {
     ChildRow& row = chart.rows.emplace_back();
     row.rin = rin;
     row.marriageCount = marriageCount(chart.ctx, rin);
-    row.nameText = rowName(chart.ctx, rin);
+    row.fullName = rowName(individualName(chart.ctx, rin).str());
+    row.nameText = row.fullName;
 }
 
 // A descendant met depth generations below the child of row branch (counted from 1).
@@ -56,6 +60,12 @@ std::string walkStopMessage(int lastGeneration, int64_t limit) {
            " generations:\nthe next generation would take the count past " + std::to_string(limit) + " entries.";
 }
 
+std::string walkStopFootNote(int lastGeneration, int64_t limit) {
+    return "Only the first " + std::to_string(lastGeneration) +
+           " generations below the couple are counted: the next would take the count past " + std::to_string(limit) +
+           " people.";
+}
+
 // Counts the descendants of the start couples, generation by generation. Everyone
 // met is counted in every line that reaches him or her, and his or her own
 // descendants are walked again, so a family that loops back on itself grows with
@@ -71,6 +81,7 @@ void countDescendants(Chart& chart, const IntList& mrins) {
         IntList persons;
         if (!childrenWithin(ctx, marriages, ctx.listEntryLimit - entries, persons)) {
             ctx.host.message(walkStopMessage(g - 1, ctx.listEntryLimit), "Note");
+            chart.footNotes.push_back(walkStopFootNote(g - 1, ctx.listEntryLimit));
             break;
         }
         if (persons.size() == 0) break;
@@ -82,13 +93,10 @@ void countDescendants(Chart& chart, const IntList& mrins) {
         }
         ctx.host.showProgress(g);
         marriages = marriagesInFileOrder(ctx, persons);
+        if (g == kGenerationLimit && marriages.size() > 0)
+            chart.footNotes.push_back("Only the first " + std::to_string(kGenerationLimit) +
+                                      " generations below the couple are counted: the chart counts no further.");
     }
-}
-
-// "husband / wife"; a partner not recorded gives an empty name.
-std::string coupleName(AppContext& ctx, const MarriageRecord& couple) {
-    ListNames names(ctx);
-    return names.of(couple.husband) + " / " + names.of(couple.wife);
 }
 
 double measured(PageLog& log, std::string_view text) {
@@ -108,9 +116,10 @@ std::string cellLabel(const GenerationCell& cell, size_t depth, int format) {
     return label;
 }
 
-// Rows from y0 down, boxcc apart; returns the width of the name column. The empty
-// row of a childless couple is placed but not measured.
-double placeRows(Chart& chart, double x0, double y0) {
+// Rows from y0 down, boxcc apart; returns the width of the name column, at least
+// narrowest. The empty row of a childless couple is placed but not measured.
+double placeRows(Chart& chart, double x0, double y0, double narrowest) {
+    PageLog& log = chart.log;
     double y = y0;
     double widest = 0;
     for (ChildRow& row : chart.rows) {
@@ -118,10 +127,12 @@ double placeRows(Chart& chart, double x0, double y0) {
         row.y = y;
         y += double(chart.tuning.boxcc);
         if (row.empty) break;
-        chart.log.fontSize(chart.tuning.rowFont);
-        row.width = measured(chart.log, row.nameText);
+        log.fontSize(chart.tuning.rowFont);
+        row.nameText = chart.widestName > 0 ? shortenToWidth(log, row.fullName, chart.widestName) : row.fullName;
+        row.width = measured(log, row.nameText);
         widest = std::max(widest, row.width);
     }
+    widest = std::max(widest, narrowest);
     for (ChildRow& row : chart.rows) row.width = widest;
     return widest;
 }
@@ -153,6 +164,13 @@ void alignColumn(Chart& chart, size_t d, double edge) {
         GenerationCell& cell = row.cells[d - 1];
         if (cell.x + cell.width < edge) cell.width = edge - cell.x;
     }
+}
+
+// The deepest generation below the children that any row reaches.
+size_t deepestDepth(const Chart& chart) {
+    size_t deepest = 0;
+    for (const ChildRow& row : chart.rows) deepest = std::max(deepest, row.cells.size());
+    return deepest;
 }
 
 std::string truncationNote(size_t generations) {
@@ -191,7 +209,26 @@ void runFormats(Chart& chart) {
     if (log.begin("Descendant Summary Chart (f4)", larger) == 1) log.begin("Descendant Summary Chart (f4a)", larger);
     if (drawBannerFormat(chart, 4) == 0) return finishPage(chart);
 
-    chart.ctx.host.message("This information could not\nbe formatted into any of\nthe 4 forms of this chart.",
+    // None fits: the compact forms, first showing every generation, then leaving off
+    // those that do not fit across (on the wider page, then on the taller); first
+    // with the couple's names and dates whole, then shortened.
+    const DscTuning formatsLeft = chart.tuning;
+    const auto compact = [&](int format, bool cut, bool shorten) {
+        log.abandonPrinting();
+        const PageRequest page = format == 2 ? upright : format == 3 ? turned : larger;
+        if (log.begin("Descendant Summary Chart", page) == 1) log.begin("Descendant Summary Chart", page);
+        return drawCompactForm(chart, format, cut, shorten) == 0;
+    };
+    const auto anyCompact = [&](bool shorten) {
+        return compact(2, false, shorten) || compact(3, false, shorten) || compact(4, false, shorten) ||
+               compact(4, true, shorten) || compact(2, true, shorten);
+    };
+    const bool drawn = anyCompact(false) || anyCompact(true);
+    // The compact forms' sizes are their own: later runs start from what the formats left.
+    chart.tuning = formatsLeft;
+    if (drawn) return finishPage(chart);
+
+    chart.ctx.host.message("This information could not\nbe formatted into any of\nthe 4 forms of this chart:\n" + chart.whyNot,
                            "Problem!");
     log.abandonPrinting();
 }
@@ -208,6 +245,8 @@ std::string generationLabel(int index, int format) {
 void fitMarginsToPage(Chart& chart) {
     const DscTuning& t = chart.tuning;
     chart.shift = differenceFrom(chart.log.page(), chart.format == 4 ? Paper::Legal : Paper::Letter);
+    chart.left = t.left_margin;
+    chart.top = t.top_margin;
     chart.right = double(t.right_margin) + chart.shift.width;
     chart.bottom = double(t.bottom_margin) + chart.shift.height;
 }
@@ -218,13 +257,18 @@ int32_t fontPoints(double value, int32_t fallback) {
     return int32_t(std::clamp(std::trunc(value), 1.0, kLargest));
 }
 
-int layoutPass(Chart& chart, double x0, double y0) {
+namespace {
+
+// The rows, and the columns to their right with the spare width spread over them; 1
+// when they do not fit across.
+int placeRowsAndColumns(Chart& chart, double x0, double y0, double narrowestRow) {
     const DscTuning& tuning = chart.tuning;
     const double gap = tuning.inter_column_space;
     const double rightMargin = chart.right;
+    chart.shownGenerations = chart.allGenerations = 0;
     for (ChildRow& row : chart.rows)
         for (GenerationCell& cell : row.cells) cell.width = 0;
-    const double rowWidth = placeRows(chart, x0, y0);
+    const double rowWidth = placeRows(chart, x0, y0, narrowestRow);
 
     // Columns left to right until the deepest generation, or until one reaches the
     // right margin.
@@ -234,13 +278,20 @@ int layoutPass(Chart& chart, double x0, double y0) {
         const std::optional<double> end = placeColumn(chart, d, r, true);
         if (!end || *end == r) break;
         if (*end >= rightMargin) {
-            if (!chart.cutsGenerations) return 1;
-            chart.ctx.host.message(truncationNote(d + 1), "Note");
+            if (!chart.cutsGenerations) {
+                chart.whyNot = "its " + std::to_string(deepestDepth(chart) + 2) + " generations do not fit across the page.";
+                return 1;
+            }
+            chart.shownGenerations = d + 1;
+            chart.allGenerations = deepestDepth(chart) + 2;
             break;
         }
         r = *end;
     }
-    if (r > rightMargin && !chart.cutsGenerations) return 1;
+    if (r > rightMargin && !chart.cutsGenerations) {
+        chart.whyNot = "its " + std::to_string(deepestDepth(chart) + 2) + " generations do not fit across the page.";
+        return 1;
+    }
 
     // The spare width goes in equal parts to the columns that fit.
     const double extra = (gap + rightMargin - r) / double(d);
@@ -256,6 +307,34 @@ int layoutPass(Chart& chart, double x0, double y0) {
         if (*end == r) break;
         r = *end;
     }
+    return 0;
+}
+
+// How wide the name column must be for the header box under it to hold its word
+// ("child" or "children"): the box is the column's width, in the banner forms from
+// the left margin.
+double headerWordNeeds(Chart& chart, double x0) {
+    const size_t children = chart.rows.front().empty ? 0 : chart.rows.size();
+    const double word = chart.log.textWidthInFont(children == 1 ? "child" : "children", "Times", chart.tuning.rowFont) *
+                        chart.log.pageWidth();
+    const double headerLeft = chart.format == 1 ? x0 : chart.left;
+    return word + 2 * kTextClearance - (x0 - headerLeft);
+}
+
+}  // namespace
+
+int layoutPass(Chart& chart, double x0, double y0) {
+    if (placeRowsAndColumns(chart, x0, y0, 0) == 1) return 1;
+    // Generations left off while long names take the width: the names give way first.
+    if (chart.shownGenerations > 0 && chart.widestName == 0) {
+        chart.widestName = kLongestNameShare * (chart.right - chart.left);
+        placeRowsAndColumns(chart, x0, y0, 0);
+    }
+    // A name column left too narrow for its header's word: again, with it as wide.
+    const double needs = headerWordNeeds(chart, x0);
+    if (!chart.rows.empty() && chart.rows.front().width < needs && placeRowsAndColumns(chart, x0, y0, needs) == 1)
+        return 1;
+    if (chart.shownGenerations > 0) chart.ctx.host.message(truncationNote(chart.shownGenerations), "Note");
     drawRows(chart);
     return 0;
 }
@@ -269,12 +348,7 @@ void generateDescendantSummaryChart(AppContext& ctx, const ReportInput& input) {
     ctx.pageLog.begin("Summary Descendants Chart", runPage(ctx));
 
     chart.firstMrin = input.mrins.fetch(0);
-    MarriageRecord couple;
-    if (!readMarriage(ctx.file, chart.firstMrin, couple)) {
-        ctx.host.message("The RIN is invalid", "Error");
-        abortRun(ctx, "DLgetchildrins b", chart.firstMrin, -1);
-    }
-    chart.coupleName = dsc::coupleName(ctx, couple);
+    chart.couple = startCoupleNames(ctx, input.mrins);
     dsc::countDescendants(chart, input.mrins);
     dsc::runFormats(chart);
 }

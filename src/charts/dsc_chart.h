@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "charts/dsc_tuning.h"
+#include "reports/descent.h"
 #include "run/app_context.h"
 
 namespace tw::dsc {
@@ -28,7 +29,8 @@ struct ChildRow {
     int32_t marriageCount = 0;
     double y = 0, x = 0, width = 0;
     std::vector<GenerationCell> cells;  // cells[d - 1] is depth d
-    std::string nameText;
+    std::string fullName;  // the given names, or the surname where there are none
+    std::string nameText;  // as the row shows it: whole, or shortened in a compact form
 };
 
 struct Chart {
@@ -39,7 +41,7 @@ struct Chart {
     DscTuning& tuning;
     std::vector<ChildRow> rows;
     bool repeatSeen = false;
-    std::string coupleName;  // "husband / wife"
+    CoupleNames couple;  // empty for a partner not recorded
     int32_t firstMrin = 0;
     int format = 1;
     std::string today;
@@ -50,6 +52,8 @@ struct Chart {
     // measured from its right and bottom edges; shift is how much wider and taller the
     // page is than that sheet, and right and bottom are the margins on the page.
     SheetDifference shift;
+    double left = 0;
+    double top = 0;
     double right = 0;
     double bottom = 0;
     // The width of format 3's page, which format 4 compares its own with.
@@ -57,7 +61,29 @@ struct Chart {
     // Columns that do not fit across are left off (with a note) instead of failing
     // the format: the last resort, format 4 at its smallest type.
     bool cutsGenerations = false;
+    // The generations shown and in all when columns were left off, the couple's
+    // and the children's included; 0 when none were.
+    size_t shownGenerations = 0;
+    size_t allGenerations = 0;
+
+    // The compact forms, tried when none of the four formats fits: narrower margins,
+    // a lower banner, header row and totals box, and rows as close as their type
+    // allows, their names shortened to widestName (0: never).
+    bool compact = false;
+    double furniture = 1;  // the header row's and totals box's heights, as a share of the formats'
+    double widestName = 0;
+
+    // What the walk left out, said at the chart's foot.
+    std::vector<std::string> footNotes;
+    // Why the last form tried did not fit.
+    std::string whyNot;
 };
+
+// Texts keep this far from the sides of the box they stand in.
+inline constexpr double kTextClearance = 0.05;
+// The share of the chart's width that the children's names take at most where the
+// chart would otherwise leave generations off.
+inline constexpr double kLongestNameShare = 0.3;
 
 // Places the margins of the current format on the page being written.
 void fitMarginsToPage(Chart& chart);
@@ -74,6 +100,9 @@ std::string generationLabel(int index, int format);
 // The formats: 0 when drawn, 1 when the chart does not fit.
 int drawFormat1(Chart& chart);
 int drawBannerFormat(Chart& chart, int format);  // formats 2, 3 and 4
+// A compact form on the page of format 2, 3 or 4; cut: generations that do not fit
+// across are left off; shorten: the couple's names and dates are shortened to fit.
+int drawCompactForm(Chart& chart, int format, bool cut, bool shorten);
 
 // Drawing pieces used by the layout pass.
 void drawRows(Chart& chart);

@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "charts/dsc_chart.h"
+#include "charts/dsc_parts.h"
 #include "paf/dates.h"
 #include "paf/records.h"
 #include "reports/list_page.h"
+#include "reports/wrap_name.h"
 
 namespace tw::dsc {
 
 namespace {
 
-constexpr const char* kTitle = "DESCENDANTS SUMMARY CHART";
 constexpr const char* kRepeatNote = "*repeat descendants involved";
 
 // Positions on upright letter; other pages move those measured from the right or the
@@ -33,24 +33,15 @@ constexpr double kRowsMiddle = 5.46;
 constexpr double kTitleBoxBottom = 1.7;
 // Formats 2 to 4: the title stands this far from the sheet's left edge on every page.
 constexpr double kBannerTitleX = 3.5;
-// Rows keep this far from the banner (or title box) above them and the header row
-// below them.
-constexpr double kRowClearance = 0.1;
-// Texts keep this far from the sides of the box they stand in.
-constexpr double kTextClearance = 0.05;
 // The totals box: this wide at the right margin, narrower where the repeat note
 // beside it or the left margin leaves less.
 constexpr double kTotalsBoxWidth = 4.75;
 constexpr double kTotalsLabelEnd = 0.85;  // the labels end this far left of the right margin
 constexpr const char* kFamilyTotals = "family totals (parents, descendants, and all spouses):";
-// The smallest type of the rows on a page smaller than the sheet a format was drawn
-// for: the size format 3 itself shrinks to with its most rows on letter.
-constexpr int32_t kSmallestRowFont = 5;
-// A text's cell is this many times its type size high.
-constexpr double kCellHeight = 1.15;
-
-// The header row's top: 1.2 in above the bottom margin (the totals box, a gap, the row).
-double headerRowTop(const Chart& chart) { return chart.bottom - 1.2; }
+// The notes of what the chart leaves out: their type, and how far below the bottom
+// margin they start.
+constexpr int32_t kFootNoteSize = 7;
+constexpr double kFootNoteDrop = 0.06;
 
 bool rowsClear(const Chart& chart, double firstRowTop, size_t rows, double above) {
     const DscTuning& t = chart.tuning;
@@ -63,9 +54,8 @@ double rowTextWidth(const Chart& chart, std::string_view text) {
 }
 
 double totalsBoxLeft(const Chart& chart) {
-    const DscTuning& t = chart.tuning;
-    const double noteEnd = chart.repeatSeen ? t.left_margin + rowTextWidth(chart, kRepeatNote) + kTextClearance
-                                            : double(t.left_margin);
+    const double noteEnd = chart.repeatSeen ? chart.left + rowTextWidth(chart, kRepeatNote) + kTextClearance
+                                            : chart.left;
     return std::max(chart.right - kTotalsBoxWidth, noteEnd);
 }
 
@@ -91,24 +81,9 @@ std::vector<std::string> splitAtBlanks(const std::string& text) {
     return words;
 }
 
-void ensureOneRow(Chart& chart) {
-    if (!chart.rows.empty()) return;
-    chart.rows.emplace_back().empty = true;
-}
-
 // The arrow that leads into a box's left side at height y.
 void arrowInto(Chart& chart, double x, double y) {
     chart.log.arrow(x - double(chart.tuning.inter_column_space), y, x, y, chart.tuning.slinew);
-}
-
-void drawRepeatNote(Chart& chart) {
-    if (chart.repeatSeen) chart.log.text(chart.tuning.left_margin, chart.bottom - 0.3, kRepeatNote);
-}
-
-// The texts of the totals box, at the rows' type, and the note beside it stay clear
-// of its sides.
-bool totalsFit(const Chart& chart) {
-    return chart.right - kTotalsLabelEnd - rowTextWidth(chart, kFamilyTotals) >= totalsBoxLeft(chart) + kTextClearance;
 }
 
 // The words nearest "and" stand half above and below it; half shrinks as the names
@@ -126,35 +101,60 @@ CoupleBox coupleBox(const Chart& chart) {
     return {kCoupleBoxTop, kCoupleBoxBottom + chart.shift.height, kCoupleMiddle + chart.shift.height / 2};
 }
 
+// The couple's names word by word, as format 1 stacks them.
+struct StackedCouple {
+    std::vector<std::string> husband, wife;
+};
+
+StackedCouple stackedCouple(const CoupleNames& couple) {
+    const auto words = [](const std::string& name) {
+        return name.empty() ? std::vector<std::string>{} : splitAtBlanks(name);
+    };
+    return {words(couple.husband), words(couple.wife)};
+}
+
+// Where the first word stands and how many there are: with both partners, the
+// husband's words above "and" and the wife's below; with one, that one's words
+// centred where "and" would stand.
+struct StackedWords {
+    double highest, lowest;
+};
+
+StackedWords stackedWords(const StackedCouple& couple, const CoupleBox& box) {
+    if (couple.husband.empty() || couple.wife.empty()) {
+        const size_t n = std::max(couple.husband.size(), couple.wife.size());
+        const double highest = box.middle - kWordStep * double(n - std::min<size_t>(n, 1)) / 2;
+        return {highest, highest + kWordStep * double(n - std::min<size_t>(n, 1))};
+    }
+    const double half = stackedHalf(couple.husband.size(), couple.wife.size());
+    return {box.middle - half - kWordStep * double(couple.husband.size() - 1),
+            box.middle + half + kWordStep * double(couple.wife.size() - 1)};
+}
+
 // The stacked names fit when half leaves a whole word step to "and" and the box
 // holds the first and the last word.
-bool stackedCoupleFits(const std::vector<std::string>& words, size_t slash, const CoupleBox& box) {
-    const size_t husbandWords = slash;
-    const size_t wifeWords = words.size() - slash - 1;
-    const double half = stackedHalf(husbandWords, wifeWords);
-    const double highest = box.middle - half - kWordStep * double(std::max<size_t>(husbandWords, 1) - 1);
-    const double lowest = box.middle + half + kWordStep * double(std::max<size_t>(wifeWords, 1) - 1);
-    return half >= kWordStep - 1e-9 && highest >= box.top + kRowClearance && lowest + kWordStep <= box.bottom;
+bool stackedCoupleFits(const StackedCouple& couple, const CoupleBox& box) {
+    const StackedWords at = stackedWords(couple, box);
+    const bool both = !couple.husband.empty() && !couple.wife.empty();
+    const bool roomForAnd = !both || stackedHalf(couple.husband.size(), couple.wife.size()) >= kWordStep - 1e-9;
+    return roomForAnd && at.highest >= box.top + kRowClearance && at.lowest + kWordStep <= box.bottom;
 }
 
-// The husband's words above "and", ending 'half' above it, the wife's below.
-void drawStackedCouple(Chart& chart, const std::vector<std::string>& words, size_t slash, double cx,
-                       const CoupleBox& box) {
-    const size_t husbandWords = slash;
-    const size_t wifeWords = words.size() - slash - 1;
-    const double half = stackedHalf(husbandWords, wifeWords);
+void drawStackedCouple(Chart& chart, const StackedCouple& couple, double cx, const CoupleBox& box) {
     PageLog& log = chart.log;
+    const size_t husbandWords = couple.husband.size(), wifeWords = couple.wife.size();
+    if (husbandWords == 0 || wifeWords == 0) {
+        const std::vector<std::string>& words = husbandWords == 0 ? couple.wife : couple.husband;
+        const double highest = stackedWords(couple, box).highest;
+        for (size_t i = 0; i < words.size(); ++i) log.textCentered(cx, highest + kWordStep * double(i), words[i]);
+        return;
+    }
+    const double half = stackedHalf(husbandWords, wifeWords);
     log.textCentered(cx, box.middle, "and");
     for (size_t i = 0; i < husbandWords; ++i)
-        log.textCentered(cx, box.middle - half - kWordStep * double(husbandWords - 1 - i), words[i]);
+        log.textCentered(cx, box.middle - half - kWordStep * double(husbandWords - 1 - i), couple.husband[i]);
     for (size_t i = 0; i < wifeWords; ++i)
-        log.textCentered(cx, box.middle + half + kWordStep * double(i), words[slash + 1 + i]);
-}
-
-// Whether a text of the current type centred at x stays within left and right.
-bool centredWithin(const PageLog& log, std::string_view text, double x, double left, double right) {
-    const double half = inches(log, text) / 2;
-    return x - half >= left + kTextClearance && x + half <= right - kTextClearance;
+        log.textCentered(cx, box.middle + half + kWordStep * double(i), couple.wife[i]);
 }
 
 // One header box per depth below the children, from the couple's view, with the
@@ -183,142 +183,65 @@ void drawGenerationHeaders(Chart& chart, double headerTop, double headerBottom, 
         drawBox(log, first->x, headerTop, first->x + first->width, headerBottom);
         arrowInto(chart, first->x, chart.headerMid);
         const double centre = first->x + first->width / 2;
-        log.textCentered(centre, headerTop + 0.26, generationLabel(int(d) + 1, chart.format));
-        log.textCentered(centre, headerTop + 0.08, std::to_string(column));
+        log.textCentered(centre, headerTop + 0.26 * chart.furniture, generationLabel(int(d) + 1, chart.format));
+        log.textCentered(centre, headerTop + 0.08 * chart.furniture, std::to_string(column));
     }
 }
 
-// The header row under the rows: the children, then one box per generation with
-// the number of descendants first met there, as long as a generation adds someone;
-// then the totals box. Returns the top of the header row.
-double drawHeaderAndTotals(Chart& chart) {
-    const DscTuning& t = chart.tuning;
-    PageLog& log = chart.log;
-    const ChildRow& first = chart.rows.front();
-    const double bottom = chart.bottom;
-    const double right = chart.right;
-    const double totalsTop = bottom - 0.5;
-    const double headerTop = headerRowTop(chart);
-    const double headerBottom = headerTop + 0.5;
-    chart.headerMid = (headerTop + headerBottom) / 2;
-
-    log.fontSize(t.rowFont);
-    log.penWidth(t.dlinew);
-    const double x0 = chart.format == 1 ? first.x : double(t.left_margin);
-    drawBox(log, x0, headerTop, first.x + first.width, headerBottom);
-    if (chart.format == 1) arrowInto(chart, first.x, chart.headerMid);
-    log.penWidth(t.dlinew);
-    drawBox(log, totalsBoxLeft(chart), totalsTop, right, bottom);
-
-    const int64_t children = first.empty ? 0 : int64_t(chart.rows.size());
-    int64_t spouses = 0;
-    if (!first.empty)
-        for (const ChildRow& row : chart.rows) spouses += row.marriageCount;
-    const double centre = first.x + first.width / 2;
-    log.textCentered(centre, headerTop + 0.26, children == 1 ? "child" : "children");
-    log.textCentered(centre, headerTop + 0.08, std::to_string(children));
-
-    int64_t total = children;
-    drawGenerationHeaders(chart, headerTop, headerBottom, total, spouses);
-    log.textRight(right - 0.15, totalsTop + 0.09, std::to_string(total));
-    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.09, "total descendants:");
-    log.textRight(right - 0.15, totalsTop + 0.26, std::to_string(total + spouses + 2));
-    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.26, kFamilyTotals);
-    return headerTop;
-}
-
-// "date, place" of an event.
+// "date, place" of an event; the one alone where the other is not recorded.
 std::string eventText(AppContext& ctx, const PafDate& date, int32_t placeOffset) {
-    return formatDateText(ctx, date).str() + ", " + ctx.file.readText(placeOffset).value_or("");
+    const std::string when = formatDateText(ctx, date).str();
+    const std::string where = ctx.file.readText(placeOffset).value_or("");
+    return when.empty() || where.empty() ? when + where : when + ", " + where;
 }
 
+// The banner's texts; a partner not recorded has neither name nor birth.
 struct BannerTexts {
+    bool hasHusband = false, hasWife = false;
     std::string husband, wife;
     std::string married, husbandBorn, wifeBorn;
 };
 
 BannerTexts bannerTexts(Chart& chart) {
     BannerTexts texts;
-    const size_t split = chart.coupleName.find(" / ");
-    texts.husband = chart.coupleName.substr(0, split);
-    if (split != std::string::npos) texts.wife = chart.coupleName.substr(split + 3);
-
     AppContext& ctx = chart.ctx;
     MarriageRecord couple;
     readMarriage(ctx.file, chart.firstMrin, couple);
+    texts.hasHusband = couple.husband != 0;
+    texts.hasWife = couple.wife != 0;
+    const auto named = [](const std::string& name) { return name.empty() ? std::string("(no name)") : name; };
+    if (texts.hasHusband) texts.husband = named(chart.couple.husband);
+    if (texts.hasWife) texts.wife = named(chart.couple.wife);
     IndividualRecord husband, wife;
     readIndividual(ctx.file, couple.husband, husband);
     readIndividual(ctx.file, couple.wife, wife);
     texts.married = eventText(ctx, couple.date, couple.placeOffset);
-    texts.husbandBorn = eventText(ctx, husband.birth, husband.birthPlaceOffset);
-    texts.wifeBorn = eventText(ctx, wife.birth, wife.birthPlaceOffset);
+    if (texts.hasHusband) texts.husbandBorn = eventText(ctx, husband.birth, husband.birthPlaceOffset);
+    if (texts.hasWife) texts.wifeBorn = eventText(ctx, wife.birth, wife.birthPlaceOffset);
     return texts;
 }
 
-// The type of the banner: the couple's names, and the event texts with their labels.
-struct BannerType {
-    int32_t names, events;
-};
-constexpr BannerType kBannerType{16, 12};
-// Format 4 on the paper of format 3 tries these in turn when the banner does not
-// fit in its own type.
-constexpr std::array<BannerType, 5> kSmallerBannerTypes{{{14, 11}, {13, 10}, {12, 9}, {11, 8}, {9, 7}}};
+// What the banner's names and events leave free across it at least.
+constexpr double kBannerSpare = 0.25;
 
-// The couple banner from y1 to y3: names at the left, a rule, then the three event
-// texts. False when they leave less than a quarter inch to spare.
-bool drawBanner(Chart& chart, double y1, double y3, BannerType type = kBannerType) {
-    const DscTuning& t = chart.tuning;
-    PageLog& log = chart.log;
-    const BannerTexts texts = bannerTexts(chart);
+
+// Names and event texts that leave less than room: the shorter of the two kinds
+// keeps its width where it needs no more than half, the other takes the rest; names
+// are shortened in the middle, events at the end.
+void shortenBannerTexts(PageLog& log, BannerTexts& texts, BannerType type, double room) {
     log.fontSize(type.names);
     const double nameWidth = std::max(inches(log, texts.husband), inches(log, texts.wife));
     log.fontSize(type.events);
     const double eventWidth = std::max({inches(log, texts.married), inches(log, texts.husbandBorn),
                                         inches(log, texts.wifeBorn)});
-    const double labelWidth = inches(log, "married: ");
-    const double free = (chart.right - t.left_margin - 2 * double(t.dlinew) - t.slinew) -
-                        (nameWidth + eventWidth + labelWidth);
-    if (free < 0.25) return false;
-
-    log.penWidth(t.slinew);
-    const double xd = t.left_margin + 0.6 * free + nameWidth;
-    log.moveTo(xd, y1);
-    log.lineTo(xd, y3);
-    const double h = y3 - y1;
-    const double ya = y1 + 0.15 * h;
-    const double yb = ya + 0.25 * h;
-    const double yc = yb + 0.25 * h;
-    const double xl = xd + 0.2 * free + labelWidth;
-    log.textRight(xl, ya, "born: ");
-    log.textRight(xl, yc, "born: ");
-    log.textRight(xl, yb, "married: ");
-    log.text(xl, ya, texts.husbandBorn);
-    log.text(xl, yb, texts.married);
-    log.text(xl, yc, texts.wifeBorn);
-    const double xc = (xd + t.left_margin) / 2;
-    log.textCentered(xc, yb, "and");
+    if (nameWidth + eventWidth <= room) return;
+    double nameRoom = room / 2, eventRoom = room / 2;
+    if (eventWidth <= room / 2) nameRoom = room - eventWidth;
+    else if (nameWidth <= room / 2) eventRoom = room - nameWidth;
+    for (std::string* event : {&texts.married, &texts.husbandBorn, &texts.wifeBorn})
+        *event = shortenToWidth(log, *event, eventRoom);
     log.fontSize(type.names);
-    log.textCentered(xc, ya, texts.husband);
-    log.textCentered(xc, yc, texts.wife);
-    return true;
-}
-
-// The settings a banner format starts from.
-void applyFormatSettings(Chart& chart, int format) {
-    DscTuning& t = chart.tuning;
-    chart.format = format;
-    if (format == 3) {
-        t.right_margin = 10.25F;
-        t.bottom_margin = 7.75F;
-        t.boxcc = 0.35F;
-        t.boxheight = 0.3F;
-        t.inter_column_space = 0.2F;
-    } else if (format == 4) {
-        t.right_margin = t.DSC4rightMargin;
-        t.bottom_margin = t.DSC4bottomMargin;
-        t.boxcc = t.DSC4boxCc;
-        t.boxheight = t.DSC4boxHeight;
-    }
+    for (std::string* name : {&texts.husband, &texts.wife}) *name = shortenInMiddle(log, *name, nameRoom);
 }
 
 // A banner format's own values for row sizing.
@@ -380,6 +303,156 @@ std::optional<double> sizeRows(Chart& chart, int format, double bannerBottom) {
 
 }  // namespace
 
+// The header row's top: 1.2 in above the bottom margin (the totals box, a gap, the
+// row), less in a compact form.
+double headerRowTop(const Chart& chart) { return chart.bottom - 1.2 * chart.furniture; }
+
+void ensureOneRow(Chart& chart) {
+    if (!chart.rows.empty()) return;
+    chart.rows.emplace_back().empty = true;
+}
+
+void drawRepeatNote(Chart& chart) {
+    if (chart.repeatSeen) chart.log.text(chart.left, chart.bottom - 0.3 * chart.furniture, kRepeatNote);
+}
+
+// What the chart leaves out, under its totals box: what the walk did not count, and
+// the generations that did not fit across.
+void drawFootNotes(Chart& chart) {
+    std::string text;
+    for (const std::string& note : chart.footNotes) text += (text.empty() ? "" : " ") + note;
+    if (chart.shownGenerations > 0)
+        text += (text.empty() ? "" : " ") + std::string("Only the first ") + std::to_string(chart.shownGenerations) +
+                " of " + std::to_string(chart.allGenerations) +
+                " generations fit across the page; the totals count them all.";
+    if (text.empty()) return;
+    PageLog& log = chart.log;
+    log.fontSize(kFootNoteSize);
+    double y = chart.bottom + kFootNoteDrop;
+    for (const std::string& line : wrapName(log, text, chart.right - chart.left)) {
+        log.text(chart.left, y, line);
+        y += double(kFootNoteSize) * kCellHeight / 72;
+    }
+}
+
+// The texts of the totals box, at the rows' type, and the note beside it stay clear
+// of its sides.
+bool totalsFit(const Chart& chart) {
+    return chart.right - kTotalsLabelEnd - rowTextWidth(chart, kFamilyTotals) >= totalsBoxLeft(chart) + kTextClearance;
+}
+
+// Whether a text of the current type centred at x stays within left and right.
+bool centredWithin(const PageLog& log, std::string_view text, double x, double left, double right) {
+    const double half = inches(log, text) / 2;
+    return x - half >= left + kTextClearance && x + half <= right - kTextClearance;
+}
+
+// The header row under the rows: the children, then one box per generation with
+// the number of descendants first met there, as long as a generation adds someone;
+// then the totals box. Returns the top of the header row.
+double drawHeaderAndTotals(Chart& chart) {
+    const DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    const ChildRow& first = chart.rows.front();
+    const double bottom = chart.bottom;
+    const double right = chart.right;
+    const double k = chart.furniture;
+    const double totalsTop = bottom - 0.5 * k;
+    const double headerTop = headerRowTop(chart);
+    const double headerBottom = headerTop + 0.5 * k;
+    chart.headerMid = (headerTop + headerBottom) / 2;
+
+    log.fontSize(t.rowFont);
+    log.penWidth(t.dlinew);
+    const double x0 = chart.format == 1 ? first.x : chart.left;
+    drawBox(log, x0, headerTop, first.x + first.width, headerBottom);
+    if (chart.format == 1) arrowInto(chart, first.x, chart.headerMid);
+    log.penWidth(t.dlinew);
+    drawBox(log, totalsBoxLeft(chart), totalsTop, right, bottom);
+
+    const int64_t children = first.empty ? 0 : int64_t(chart.rows.size());
+    int64_t spouses = 0;
+    if (!first.empty)
+        for (const ChildRow& row : chart.rows) spouses += row.marriageCount;
+    // In the middle of the header box, which in the banner forms reaches left to the
+    // margin, beyond the rows.
+    const double centre = (x0 + first.x + first.width) / 2;
+    log.textCentered(centre, headerTop + 0.26 * k, children == 1 ? "child" : "children");
+    log.textCentered(centre, headerTop + 0.08 * k, std::to_string(children));
+
+    int64_t total = children;
+    drawGenerationHeaders(chart, headerTop, headerBottom, total, spouses);
+    log.textRight(right - 0.15, totalsTop + 0.09 * k, std::to_string(total));
+    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.09 * k, "total descendants:");
+    log.textRight(right - 0.15, totalsTop + 0.26 * k, std::to_string(total + spouses + 2));
+    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.26 * k, kFamilyTotals);
+    return headerTop;
+}
+
+// The couple banner from y1 to y3: names at the left, a rule, then the event texts.
+// False when they leave less than a quarter inch to spare, unless they may be
+// shortened to leave it.
+bool drawBanner(Chart& chart, double y1, double y3, BannerType type, bool shorten) {
+    const DscTuning& t = chart.tuning;
+    PageLog& log = chart.log;
+    BannerTexts texts = bannerTexts(chart);
+    const double across = chart.right - chart.left - 2 * double(t.dlinew) - t.slinew;
+    if (shorten) {
+        log.fontSize(type.events);
+        const double room = across - kBannerSpare - inches(log, "married: ") - kTextClearance;
+        shortenBannerTexts(log, texts, type, room);
+    }
+    log.fontSize(type.names);
+    const double nameWidth = std::max(inches(log, texts.husband), inches(log, texts.wife));
+    log.fontSize(type.events);
+    const double eventWidth = std::max({inches(log, texts.married), inches(log, texts.husbandBorn),
+                                        inches(log, texts.wifeBorn)});
+    const double labelWidth = inches(log, "married: ");
+    const double free = across - (nameWidth + eventWidth + labelWidth);
+    if (free < kBannerSpare) return false;
+
+    log.penWidth(t.slinew);
+    const double xd = chart.left + 0.6 * free + nameWidth;
+    log.moveTo(xd, y1);
+    log.lineTo(xd, y3);
+    const double h = y3 - y1;
+    const double ya = y1 + 0.15 * h;
+    const double yb = ya + 0.25 * h;
+    const double yc = yb + 0.25 * h;
+    const double xl = xd + 0.2 * free + labelWidth;
+    if (texts.hasHusband) log.textRight(xl, ya, "born: ");
+    if (texts.hasWife) log.textRight(xl, yc, "born: ");
+    log.textRight(xl, yb, "married: ");
+    // An event with neither date nor place: its label alone.
+    if (!texts.husbandBorn.empty()) log.text(xl, ya, texts.husbandBorn);
+    if (!texts.married.empty()) log.text(xl, yb, texts.married);
+    if (!texts.wifeBorn.empty()) log.text(xl, yc, texts.wifeBorn);
+    const double xc = (xd + chart.left) / 2;
+    if (texts.hasHusband && texts.hasWife) log.textCentered(xc, yb, "and");
+    log.fontSize(type.names);
+    if (texts.hasHusband) log.textCentered(xc, ya, texts.husband);
+    if (texts.hasWife) log.textCentered(xc, yc, texts.wife);
+    return true;
+}
+
+// The settings a banner format starts from.
+void applyFormatSettings(Chart& chart, int format) {
+    DscTuning& t = chart.tuning;
+    chart.format = format;
+    if (format == 3) {
+        t.right_margin = 10.25F;
+        t.bottom_margin = 7.75F;
+        t.boxcc = 0.35F;
+        t.boxheight = 0.3F;
+        t.inter_column_space = 0.2F;
+    } else if (format == 4) {
+        t.right_margin = t.DSC4rightMargin;
+        t.bottom_margin = t.DSC4bottomMargin;
+        t.boxcc = t.DSC4boxCc;
+        t.boxheight = t.DSC4boxHeight;
+    }
+}
+
 int drawFormat1(Chart& chart) {
     DscTuning& t = chart.tuning;
     PageLog& log = chart.log;
@@ -398,21 +471,17 @@ int drawFormat1(Chart& chart) {
     drawBox(log, t.left_margin, t.top_margin, chart.right, kTitleBoxBottom);
 
     log.fontSize(16);
-    const std::vector<std::string> words = splitAtBlanks(chart.coupleName);
-    double widest = 0;
-    for (const std::string& word : words) widest = std::max(widest, inches(log, word));
+    const StackedCouple couple = stackedCouple(chart.couple);
+    double widest = couple.husband.empty() || couple.wife.empty() ? 0 : inches(log, "/");
+    for (const auto* words : {&couple.husband, &couple.wife})
+        for (const std::string& word : *words) widest = std::max(widest, inches(log, word));
     const CoupleBox box = coupleBox(chart);
     const double boxRight = t.left_margin + widest + 0.3;
     drawBox(log, t.left_margin, box.top, boxRight, box.bottom);
     const double cx = (t.left_margin + boxRight) / 2;
     log.penWidth(t.slinew);
-    const auto slash = std::find(words.begin(), words.end(), "/");
-    if (slash == words.end()) {
-        chart.ctx.host.message("no '/' in couple name in DSC1()", "Error");
-        return 1;
-    }
-    if (!stackedCoupleFits(words, size_t(slash - words.begin()), box)) return 1;  // a banner format names them
-    drawStackedCouple(chart, words, size_t(slash - words.begin()), cx, box);
+    if (!stackedCoupleFits(couple, box)) return 1;  // a banner format names them
+    drawStackedCouple(chart, couple, cx, box);
 
     ensureOneRow(chart);
     const size_t n = chart.rows.size();
@@ -435,6 +504,7 @@ int drawFormat1(Chart& chart) {
     log.lineTo(cx, chart.headerMid);
     log.lineTo(boxRight, chart.headerMid);
     drawRepeatNote(chart);
+    drawFootNotes(chart);
     log.commit();
     return 0;
 }
@@ -515,6 +585,7 @@ int drawBannerFormat(Chart& chart, int format) {
     log.lineTo(chart.coupleLineX, arrowStart);
     log.arrow(chart.coupleLineX, arrowStart, chart.coupleLineX, headerTop, t.slinew);
     drawRepeatNote(chart);
+    drawFootNotes(chart);
     log.commit();
     return 0;
 }
@@ -522,7 +593,7 @@ int drawBannerFormat(Chart& chart, int format) {
 void drawRows(Chart& chart) {
     const DscTuning& t = chart.tuning;
     PageLog& log = chart.log;
-    const double pad = chart.format <= 2 ? 0.1 : 0.05;
+    const double pad = chart.format <= 2 && !chart.compact ? 0.1 : 0.05;
     const float textDrop = float(t.rowFont) / 140.0F;
     const double height = t.boxheight;
     for (const ChildRow& row : chart.rows) {

@@ -231,7 +231,7 @@ private:
     ListNames names_;
     const std::string date_;
     std::optional<TableGeometry> table_;
-    std::string runTitle_;
+    CoupleNames couple_;  // the title: "husband and wife", or the one partner recorded
     std::string mrinText_;
     int32_t layoutPage_ = 1;
     int pageCounter_ = 1;
@@ -249,7 +249,7 @@ void FamilyDateChart::run() {
         ctx_.host.message("The MRIN is invalid", "Error");
         abortRun(ctx_, "rptFamilyDateChart a", mrin, -1);
     }
-    runTitle_ = names_.of(couple.husband) + " and " + names_.of(couple.wife);
+    couple_ = {names_.of(couple.husband), names_.of(couple.wife)};
     mrinText_ = "MRIN: " + std::to_string(mrin);
     const IntList marriages = startCouples(input_.mrins);
 
@@ -417,7 +417,8 @@ void FamilyDateChart::drawHeader() {
     log_.fontSize(g.titleSize);
     log_.textCentered(g.centre, g.map.fromTop(kTitleY), "Family Date Chart");
     log_.fontSize(g.runTitleSize);
-    log_.textCentered(g.centre, g.map.fromTop(kRunTitleY), shortenInMiddle(log_, runTitle_, g.right - g.left));
+    log_.textCentered(g.centre, g.map.fromTop(kRunTitleY),
+                      fitCouple(log_, couple_.husband, couple_.wife, " and ", g.right - g.left));
 
     log_.penWidth(kFramePen);
     drawBox(log_, g.left, g.top, g.right, g.bottom);

@@ -34,10 +34,7 @@ constexpr std::array<Box, 4> kCrown{{
     {0.12, 0.17, 0.88, 0.59}, {0.15, 0.11, 0.85, 0.18}, {0.22, 0.09, 0.78, 0.11}, {0.34, 0.07, 0.66, 0.11},
 }};
 
-// The plates under the initials, per root row: width and height; each stands just
-// below its text's top, centred on it.
-constexpr std::array<double, 4> kPlateWidth{0.08, 0.08, 0.07, 0.06};
-constexpr std::array<double, 4> kPlateHeight{0.018, 0.018, 0.0155, 0.0125};
+// Each plate under initials stands just below its text's top, centred on it.
 constexpr double kPlateDrop = 0.001;
 constexpr double kBarHalfWidth = 0.005;
 
@@ -126,7 +123,7 @@ void drawRoots(FtcPage& page) {
             const FtcRootRow& row = kFtcRootRows[r];
             const double x = 0.5 + side * row.xOffset;
             const double lastTop = row.firstY + (row.count - 1) * row.yStep;
-            page.rectangle(x - kBarHalfWidth, acrossTop, x + kBarHalfWidth, lastTop + kPlateHeight[r]);
+            page.rectangle(x - kBarHalfWidth, acrossTop, x + kBarHalfWidth, lastTop + kFtcPlateHeight[r]);
         }
     }
     for (const int side : {-1, 1}) {
@@ -135,7 +132,7 @@ void drawRoots(FtcPage& page) {
             const double x = 0.5 + side * row.xOffset;
             for (int32_t j = 0; j < row.count; ++j) {
                 const double top = row.firstY + j * row.yStep + kPlateDrop;
-                page.rectangle(x - kPlateWidth[r] / 2, top, x + kPlateWidth[r] / 2, top + kPlateHeight[r]);
+                page.rectangle(x - kFtcPlateWidth[r] / 2, top, x + kFtcPlateWidth[r] / 2, top + kFtcPlateHeight[r]);
             }
         }
     }
@@ -156,12 +153,12 @@ void drawPlates(FtcPage& page) {
     page.log.penColor(0);
     page.pen(kPlatePen);
     page.log.brushColor(kWhite);
-    page.rectangle(0.37, 0.66, 0.63, 0.69);
+    page.rectangle(kFtcMarriagePlate.x1, kFtcMarriagePlate.y1, kFtcMarriagePlate.x2, kFtcMarriagePlate.y2);
     page.colours(kWhite, kWhite);
     for (const auto& [x, y] : {std::pair{0.435, 0.83}, {0.5, 0.735}, {0.565, 0.83}}) page.vertex(x, y);
     page.log.polygonEnd();
     page.log.penColor(0);
-    page.rectangle(0.38, 0.85, 0.62, 0.92);
+    page.rectangle(kFtcTitlePlate.x1, kFtcTitlePlate.y1, kFtcTitlePlate.x2, kFtcTitlePlate.y2);
 }
 
 }  // namespace

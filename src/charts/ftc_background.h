@@ -74,6 +74,20 @@ inline constexpr std::array<FtcRootRow, 4> kFtcRootRows{{
     {16, 16, 0.36, 0.639, 0.02, 10},
 }};
 
+// The plates under the initials, per root row, as fractions of the page: width and
+// height.
+inline constexpr std::array<double, 4> kFtcPlateWidth{0.08, 0.08, 0.07, 0.06};
+inline constexpr std::array<double, 4> kFtcPlateHeight{0.018, 0.018, 0.0155, 0.0125};
+
+// An area of the page in fractions of its width (x) and height (y).
+struct FtcArea {
+    double x1, y1, x2, y2;
+};
+// The white plates with a black edge: behind the marriage line, and behind the title
+// lines under the trunk.
+inline constexpr FtcArea kFtcMarriagePlate{0.37, 0.66, 0.63, 0.69};
+inline constexpr FtcArea kFtcTitlePlate{0.38, 0.85, 0.62, 0.92};
+
 inline constexpr uint32_t kFtcBark = 0x699DCD;
 inline constexpr uint32_t kFtcBarkOutline = 0x1F5981;
 

@@ -1,10 +1,12 @@
 #include "charts/ftc_chart.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 
 #include "charts/ftc_draw.h"
+#include "charts/ftc_labels.h"
 #include "charts/ftc_positions.h"
 #include "paf/codepage.h"
 #include "paf/dates.h"
@@ -18,6 +20,10 @@ namespace {
 
 constexpr std::array<int32_t, 6> kTrunkNameSizes{16, 14, 12, 10, 9, 0};
 constexpr double kWidestTrunkName = 0.19;
+// What initials keep from the sides of their plates, in inches.
+constexpr double kInitialsInset = 0.02;
+// What the trunk names keep between them and from the plates, in inches.
+constexpr double kTrunkGap = 0.02;
 constexpr int32_t kPedigreeSlots = 34;  // slots 1..33
 constexpr int32_t kLastParentSlot = 16;
 // What the background's plates hold, as fractions of the page width: a little less
@@ -47,29 +53,64 @@ SplitName splitName(std::string_view name) {
     return {withoutTrailingBlanks(std::string(name.substr(0, slash))), std::string(rest.substr(0, rest.find('/')))};
 }
 
-// The first size, from table index first on, in which the text is narrow enough;
-// the last size when none is.
-int32_t trunkNameSize(FtcPage& page, const std::string& text, size_t first) {
-    size_t index = first;
-    while (kTrunkNameSizes[index + 1] != 0 &&
-           page.log.textWidthInFont(text, "Times", page.points(kTrunkNameSizes[index])) > kWidestTrunkName)
-        ++index;
-    return page.points(kTrunkNameSizes[index]);
+// A trunk name as drawn: its text, size and cell.
+struct TrunkText {
+    std::string text;
+    int32_t size = 0;
+    TextCell cell;
+};
+
+// The ways a trunk name may be written, best first: the sizes of the table from
+// index first on in which it is narrow enough (at least the last), then shorter and
+// shorter in the last size.
+std::vector<std::pair<std::string, int32_t>> trunkWordings(FtcPage& page, const std::string& text, size_t first) {
+    std::vector<std::pair<std::string, int32_t>> all;
+    size_t last = first;
+    while (kTrunkNameSizes[last + 1] != 0) ++last;
+    for (size_t index = first; index <= last; ++index) {
+        const int32_t size = page.points(kTrunkNameSizes[index]);
+        if (page.log.textWidthInFont(text, "Times", size) <= kWidestTrunkName) all.emplace_back(text, size);
+    }
+    // Too long even in the smallest size, or meeting a neighbour in it: shortened.
+    const int32_t smallest = page.points(kTrunkNameSizes[last]);
+    for (const double share : {1.0, 0.8, 0.65, 0.5, 0.35}) {
+        const std::string shortened =
+            shortenToWidth(text, share * kWidestTrunkName * page.W, "Times", smallest, page.log.pixelsPerInch());
+        if (all.empty() || all.back().first != shortened) all.emplace_back(shortened, smallest);
+    }
+    return all;
 }
 
-void drawTrunkName(FtcPage& page, const std::string& name, double givenX, double givenY, double surnameX,
-                   double surnameY, int32_t angle) {
-    const SplitName split = splitName(name);
-    // Too long even in the smallest size: shortened.
-    const auto fitted = [&](const std::string& text, int32_t size) {
-        return shortenToWidth(text, kWidestTrunkName * page.W, "Times", size, page.log.pixelsPerInch());
+// The first wording of a trunk name that keeps clear of the plates and of the trunk
+// names placed before it (the last one when none does).
+TrunkText placeTrunkText(FtcPage& page, const std::string& text, size_t first, double x, double y, int32_t angle,
+                         const std::vector<TextCell>& taken) {
+    TrunkText chosen;
+    for (const auto& [wording, size] : trunkWordings(page, text, first)) {
+        const double width = page.log.textWidthInFont(wording, "Times", size) * page.W;
+        chosen = {wording, size, turnedCentredCell(x, y, width, size, angle)};
+        if (wording.empty()) break;
+        const bool clear = std::none_of(taken.begin(), taken.end(),
+                                        [&](const TextCell& c) { return cellsMeet(c, chosen.cell, kTrunkGap); });
+        if (clear) break;
+    }
+    return chosen;
+}
+
+// The couple's names on the trunk's foot: the given names and the surname of each
+// along the foot's two legs.
+void drawTrunkNames(FtcPage& page, const std::string& husband, const std::string& wife) {
+    std::vector<TextCell> taken = {ftcAreaCell(page, kFtcMarriagePlate), ftcAreaCell(page, kFtcTitlePlate)};
+    const auto draw = [&](const std::string& text, size_t first, double x, double y, int32_t angle) {
+        const TrunkText t = placeTrunkText(page, text, first, x * page.W, y * page.H, angle, taken);
+        page.log.textAngledCentered(x * page.W, y * page.H, t.text, "Times", t.size, angle);
+        taken.push_back(t.cell);
     };
-    const int32_t givenSize = trunkNameSize(page, split.given, 1);
-    page.log.textAngledCentered(givenX * page.W, givenY * page.H, fitted(split.given, givenSize), "Times", givenSize,
-                                angle);
-    const int32_t surnameSize = trunkNameSize(page, split.surname, 0);
-    page.log.textAngledCentered(surnameX * page.W, surnameY * page.H, fitted(split.surname, surnameSize), "Times",
-                                surnameSize, angle);
+    const SplitName his = splitName(husband), hers = splitName(wife);
+    draw(his.given, 1, 0.43, 0.75, 600);
+    draw(his.surname, 0, 0.457, 0.76, 600);
+    draw(hers.given, 1, 0.57, 0.751, -620);
+    draw(hers.surname, 0, 0.542, 0.7605, -620);
 }
 
 // Pedigree slots from the person in slot 1: the father of slot k in 2k, the mother
@@ -87,13 +128,28 @@ std::array<int32_t, kPedigreeSlots> fillPedigree(PafContext& ctx, int32_t rin) {
     return slots;
 }
 
+// The initials of a name that stay on their plate: all of them, else the first of
+// the given names and of the surname.
+std::string initialsWithin(FtcPage& page, const std::string& name, int32_t size, double width) {
+    const auto fitsPlate = [&](const std::string& text) {
+        return page.log.textWidthInFont(text, "Times", size) * page.W <= width;
+    };
+    const std::string all = ftcInitials(name);
+    if (fitsPlate(all)) return all;
+    const std::string two = ftcShortInitials(name);
+    return fitsPlate(two) ? two : shortenToWidth(two, width, "Times", size, page.log.pixelsPerInch());
+}
+
 void drawRoots(AppContext& ctx, FtcPage& page, int32_t rin, int side) {
     const std::array<int32_t, kPedigreeSlots> slots = fillPedigree(ctx, rin);
-    for (const FtcRootRow& row : kFtcRootRows) {
-        page.log.fontSize(page.points(row.fontSize));
+    for (size_t r = 0; r < kFtcRootRows.size(); ++r) {
+        const FtcRootRow& row = kFtcRootRows[r];
+        const int32_t size = page.points(row.fontSize);
+        const double width = kFtcPlateWidth[r] * page.W - 2 * kInitialsInset;
+        page.log.fontSize(size);
         for (int32_t j = 0; j < row.count; ++j) {
             const int32_t slotRin = slots[size_t(row.firstSlot + j)];
-            const std::string initials = ftcInitials(ftcNameOf(ctx, slotRin));
+            const std::string initials = initialsWithin(page, ftcNameOf(ctx, slotRin), size, width);
             page.log.textCentered((0.5 + side * row.xOffset) * page.W, (row.firstY + j * row.yStep) * page.H,
                                   initials);
         }
@@ -164,19 +220,43 @@ std::string ftcMarriageDate(std::string_view dateText) {
     return std::string(dateText.substr(0, blank + 1)) + std::string(month) + std::string(dateText.substr(blank + 4));
 }
 
-std::string ftcInitials(std::string_view name) {
+namespace {
+
+std::string withoutParenthesis(std::string_view name) {
     std::string text(name);
     const size_t open = text.find('(');
     if (open != std::string::npos) {
         const size_t close = text.find(')', open);
         text.erase(open, close == std::string::npos ? std::string::npos : close - open + 1);
     }
-    if (!text.empty() && text.front() != '/') {
-        const size_t slash = text.find('/');
-        if (slash != std::string::npos) {
-            text.erase(slash, 1);
-            text.resize(std::min(text.size(), text.find('/', slash)));
-        }
+    return text;
+}
+
+// The first character of the first word of a text, empty when it has none.
+std::string firstInitial(std::string_view text) {
+    const size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) return {};
+    return std::string(text.substr(start, utf8CharAt(text, start).length));
+}
+
+}  // namespace
+
+std::string ftcShortInitials(std::string_view name) {
+    const std::string text = withoutParenthesis(name);
+    const size_t slash = text.find('/');
+    if (slash == std::string::npos) return firstInitial(text);
+    const std::string_view rest = std::string_view(text).substr(slash + 1);
+    return firstInitial(std::string_view(text).substr(0, slash)) + firstInitial(rest.substr(0, rest.find('/')));
+}
+
+std::string ftcInitials(std::string_view name) {
+    // The given names and the surname, without what follows it; someone recorded by a
+    // surname alone has its initials (not a "/").
+    std::string text = withoutParenthesis(name);
+    const size_t slash = text.find('/');
+    if (slash != std::string::npos) {
+        text.erase(slash, 1);
+        text.resize(std::min(text.size(), text.find('/', slash)));
     }
     // The first character of every word; a run of blanks (left where "(...)" was
     // removed) separates two words like one blank.
@@ -223,14 +303,15 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     const std::string husband = nameOf(ctx, couple.husband);
     const std::string wife = nameOf(ctx, couple.wife);
     log.fontSize(page.points(14));
-    log.textCentered(0.5 * page.W, 0.855 * page.H, shortenToWidth(log, splitName(husband).surname, kNamePlateWidth * page.W));
+    // The family's surname: the husband's, or the wife's where he is not recorded.
+    const std::string surname = husband.empty() ? splitName(wife).surname : splitName(husband).surname;
+    log.textCentered(0.5 * page.W, 0.855 * page.H, shortenToWidth(log, surname, kNamePlateWidth * page.W));
     log.textCentered(0.5 * page.W, 0.875 * page.H, "Family Tree");
     log.textCentered(0.5 * page.W, 0.895 * page.H, todayText(ctx).view());
-    drawTrunkName(page, husband, 0.43, 0.75, 0.457, 0.76, 600);
-    drawTrunkName(page, wife, 0.57, 0.751, 0.542, 0.7605, -620);
+    drawTrunkNames(page, husband, wife);
 
     log.snapshot();
-    chart.branches = buildFamilyBranches(ctx, input.mrins);
+    chart.branches = buildFamilyBranches(ctx, input.mrins, &chart.branchesCut);
     layOutAndDraw(log, chart);
     chart.listing = ftcListingText(chart.branches);
     if (!ctx.paths.ftcListingFile.empty()) ctx.host.writeFile(ctx.paths.ftcListingFile, chart.listing);

@@ -26,5 +26,8 @@ std::string ftcMarriageDate(std::string_view dateText);
 // Initials of a name as entered: the first letter of each word of the given names
 // and the surname, without a "(...)" part.
 std::string ftcInitials(std::string_view name);
+// Fewer initials, for a plate too narrow for all: the first letter of the given names
+// and of the surname.
+std::string ftcShortInitials(std::string_view name);
 
 }  // namespace tw

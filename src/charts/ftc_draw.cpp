@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "charts/ftc_labels.h"
 #include "reports/wrap_name.h"
 
 namespace tw {
@@ -21,13 +22,15 @@ constexpr double kBranchPen = 0.004;
 constexpr double kCountPad = 0.02;
 constexpr int32_t kTotalsSize = 10;
 constexpr double kTotalsToBoxHeight = 0.7;
+// The note of what the chart leaves out: its type, and where it stands (fractions
+// of the page) below the title plate and between the roots.
+constexpr int32_t kFootSize = 8;
+constexpr double kFootTop = 0.925;
+constexpr double kFootWidth = 0.28;
 constexpr double kHalfLetterHeight = 0.55;  // em, from the cell's top to the letters' middle
 // The first names in a name box keep this far (fraction of the page width) from
 // its sides.
 constexpr double kNameInset = 0.01;
-// The widest a child's name on a branch may be, as a fraction of the page width.
-constexpr double kWidestChildName = 65.88 / 600;
-constexpr int32_t kChildNameSize = 15;
 
 int32_t side(const FamilyBranch& branch) { return 2 * branch.rhs - 1; }
 
@@ -61,10 +64,65 @@ CountColumns countColumns(FtcPage& page, const FamilyBranch& branch, int32_t dig
     return c;
 }
 
+// Count columns that did not fit beside their boxes: the fewest shown of a branch
+// that lost some, and the most it had.
+struct ColumnsLeftOut {
+    int32_t shown = 0;
+    int32_t of = 0;
+    void note(int32_t shownHere, int32_t columns) {
+        if (shownHere >= columns) return;
+        shown = of == 0 ? shownHere : std::min(shown, shownHere);
+        of = std::max(of, columns);
+    }
+};
+
+// What the chart leaves out, said at its foot (under the title plate, between the
+// roots).
+std::string leftOutText(const FamilyTreeChartState& chart, const ColumnsLeftOut& columns) {
+    std::string text;
+    const auto add = [&](const std::string& sentence) { text += (text.empty() ? "" : " ") + sentence; };
+    if (chart.branchesCut)
+        add("Only the first " + std::to_string(kFtcMaxBranches) + " children have branches: the trunk has no room for more.");
+    if (columns.of > 0)
+        add("Counts of only " + std::to_string(columns.shown) + " of " + std::to_string(columns.of) +
+            " generations fit beside the boxes: the deeper ones are left out.");
+    const bool countsCut = std::any_of(chart.branches.begin(), chart.branches.end(), [](const FamilyBranch& b) {
+        return std::any_of(b.lines.begin(), b.lines.end(), [](const GrandchildLine& l) { return l.countsCut; });
+    });
+    if (countsCut) add("Some lines are counted only in part: the chart stops counting at its limit of generations and people.");
+    return text;
+}
+
+void drawFootNote(FtcPage& page, const std::string& text) {
+    if (text.empty()) return;
+    const int32_t size = page.points(kFootSize);
+    page.log.fontName("Times");
+    page.log.fontSize(size);
+    double y = kFootTop * page.H;
+    for (const std::string& line : wrapName(page.log, text, kFootWidth * page.W)) {
+        page.log.textCentered(0.5 * page.W, y, line);
+        y += lineHeightInches(size);
+    }
+}
+
 void useColumnColour(PageLog& log, int32_t depth) {
     const uint32_t colour = depth % 2 == 0 ? kEvenColumn : kOddColumn;
     log.penColor(colour);
     log.brushColor(colour);
+}
+
+// As many whole words from the start of a name as fit the width, at least the first
+// (shortened when even it is too wide).
+std::string leadingWords(const PageLog& log, const std::string& name, double width) {
+    const auto fitsWidth = [&](const std::string& text) { return shortenToWidth(log, text, width) == text; };
+    size_t end = name.find(' ');
+    if (!fitsWidth(name.substr(0, end))) return shortenToWidth(log, name.substr(0, end), width);
+    while (end != std::string::npos) {
+        const size_t next = name.find(' ', end + 1);
+        if (!fitsWidth(name.substr(0, next))) break;
+        end = next;
+    }
+    return name.substr(0, end);
 }
 
 double lineY(const FamilyBranch& branch, int32_t k, int32_t lines) {
@@ -82,7 +140,7 @@ void drawNameBox(FtcPage& page, FamilyBranch& branch) {
     for (int32_t k = 0; k < lines; ++k) {
         GrandchildLine& line = branch.lines[size_t(k)];
         line.y = lineY(branch, k, lines) * page.H;
-        const std::string name = shortenToWidth(page.log, line.firstName, (0.1 - 2 * kNameInset) * page.W);
+        const std::string name = leadingWords(page.log, line.givenNames, (0.1 - 2 * kNameInset) * page.W);
         if (branch.rhs == 0) {
             page.log.text((0.3 + kNameInset) * page.W, line.y, name);
         } else {
@@ -91,10 +149,11 @@ void drawNameBox(FtcPage& page, FamilyBranch& branch) {
     }
 }
 
-void drawCountColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits) {
+void drawCountColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits, ColumnsLeftOut& leftOut) {
     const double x0 = branch.rhs == 0 ? 0.3 : 0.7;
     const int32_t boxSize = ftcBoxFontSize(branch.D, page.boxScale);
     const CountColumns columns = countColumns(page, branch, digits, x0, deepestLength(branch), boxSize);
+    leftOut.note(columns.shown, deepestLength(branch));
     const double w = columns.width;
     page.log.fontSize(columns.fontSize);
     for (int32_t d = columns.shown - 1; d >= 0; --d) {
@@ -107,7 +166,7 @@ void drawCountColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits)
     }
 }
 
-void drawTotalColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits) {
+void drawTotalColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits, ColumnsLeftOut& leftOut) {
     page.colours(kSecondFormatStart, kSecondFormatStart);
     const double x0 = branch.rhs == 0 ? 0.4 : 0.6;
     // The totals stand in boxes that a large family makes low: their type shrinks with them.
@@ -115,6 +174,7 @@ void drawTotalColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits)
     const int32_t totalsSize = page.points(kTotalsSize);
     const int32_t size = std::clamp(boxPoints, std::min(kFtcSmallestType, totalsSize), totalsSize);
     const CountColumns columns = countColumns(page, branch, digits, x0, deepestLength(branch) + 1, size);
+    leftOut.note(columns.shown, deepestLength(branch) + 1);
     const double w = columns.width;
     const double middle = (branch.t + branch.b) / 2 * page.H;
     // Type smaller than usual is centred on the box's middle by its letters' height.
@@ -127,29 +187,6 @@ void drawTotalColumns(FtcPage& page, const FamilyBranch& branch, int32_t digits)
         page.log.fontName("Arial");
         const int32_t total = size_t(d) < branch.depthTotals.size() ? branch.depthTotals[size_t(d)] : 0;
         page.log.textCentered(left + w / 2, textY, std::to_string(total));
-    }
-}
-
-// The child's first name along the branch, in the largest size up to 15 points
-// that keeps it on the branch.
-void drawChildName(FtcPage& page, const FamilyBranch& branch) {
-    const std::string& name = branch.firstName;
-    int32_t size = page.points(kChildNameSize);
-    while (size > 1 && page.log.textWidthInFont(name, "Times", size) > kWidestChildName) {
-        --size;
-        page.log.fontSize(size);
-    }
-    if (branch.rhs == 1) {
-        const double y = (branch.t + branch.b) / 2 - 0.005;
-        page.log.fontName("Times");
-        page.log.fontSize(size);
-        const double widthFraction = page.log.textWidthInFont(name, "Times", size);
-        const double length = widthFraction * page.W;
-        page.log.textAngled((0.588 - widthFraction * 0.993572) * page.W, (y - length / page.H * 0.113203) * page.H,
-                            name, "Times", size, 65);
-    } else {
-        const double y = (branch.t + branch.b) / 2 - 0.015;
-        page.log.textAngled(0.41 * page.W, y * page.H, name, "Times", size, -65);
     }
 }
 
@@ -194,13 +231,15 @@ void drawFtcFirstFormat(PageLog& log, FamilyTreeChartState& chart) {
     chart.format = 1;
     chart.maxDigits = maxCountDigits(chart.branches);
     chart.trunkBottom = 0.05;
+    ColumnsLeftOut leftOut;
     drawShapesAndTrunk(page, chart);
     for (FamilyBranch& branch : chart.branches) {
         if (branch.lines.empty()) continue;
         drawNameBox(page, branch);
-        drawCountColumns(page, branch, chart.maxDigits);
+        drawCountColumns(page, branch, chart.maxDigits, leftOut);
     }
-    for (const FamilyBranch& branch : chart.branches) drawChildName(page, branch);
+    drawBranchNames(page, chart.branches);
+    drawFootNote(page, leftOutText(chart, leftOut));
 }
 
 void drawFtcSecondFormat(PageLog& log, FamilyTreeChartState& chart) {
@@ -208,10 +247,12 @@ void drawFtcSecondFormat(PageLog& log, FamilyTreeChartState& chart) {
     chart.format = 2;
     chart.maxDigits = maxCountDigits(chart.branches);
     placeSecondFormat(chart.branches);
+    ColumnsLeftOut leftOut;
     drawShapesAndTrunk(page, chart);
     for (const FamilyBranch& branch : chart.branches)
-        if (!branch.lines.empty()) drawTotalColumns(page, branch, chart.maxDigits);
-    for (const FamilyBranch& branch : chart.branches) drawChildName(page, branch);
+        if (!branch.lines.empty()) drawTotalColumns(page, branch, chart.maxDigits, leftOut);
+    drawBranchNames(page, chart.branches);
+    drawFootNote(page, leftOutText(chart, leftOut));
 }
 
 }  // namespace tw

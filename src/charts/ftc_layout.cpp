@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "charts/chart_names.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
 
@@ -41,16 +42,21 @@ IntList nextGeneration(PafContext& ctx, const IntList& people) { return getChild
 // budget: the entries the whole chart may still walk. In a family whose descent
 // loops back on itself every line doubles with each generation; without one budget
 // for all lines, each of many lines would walk millions of entries.
-std::vector<int32_t> descendantCounts(PafContext& ctx, int32_t rin, int64_t& budget) {
-    std::vector<int32_t> counts;
-    IntList generation = nextGeneration(ctx, personTriple(rin));
-    while (generation.size() > 0 && int32_t(counts.size()) < kFtcMaxDepth) {
-        counts.push_back(generation.size() / 3);
+void countDescendants(PafContext& ctx, GrandchildLine& line, int64_t& budget) {
+    IntList generation = nextGeneration(ctx, personTriple(line.rin));
+    while (generation.size() > 0) {
+        if (line.length() >= kFtcMaxDepth) {
+            line.countsCut = true;
+            break;
+        }
+        line.counts.push_back(generation.size() / 3);
         budget -= generation.size();
-        if (generation.size() > kLargestGeneration || budget < 0 || ctx.host.cancelRequested()) break;
+        if (generation.size() > kLargestGeneration || budget < 0 || ctx.host.cancelRequested()) {
+            line.countsCut = true;
+            break;
+        }
         generation = nextGeneration(ctx, generation);
     }
-    return counts;
 }
 
 FamilyBranch buildBranch(PafContext& ctx, int32_t rin, int32_t index, int64_t& budget) {
@@ -58,13 +64,17 @@ FamilyBranch buildBranch(PafContext& ctx, int32_t rin, int32_t index, int64_t& b
     branch.rin = rin;
     branch.i = index;
     branch.rhs = index % 2;
-    branch.firstName = ftcFirstName(ftcNameOf(ctx, rin));
+    const std::string name = ftcNameOf(ctx, rin);
+    branch.firstName = firstWordOfName(name);
+    branch.givenNames = givenNamesOrSurname(name);
     const IntList grandchildren = nextGeneration(ctx, personTriple(rin));
     for (int32_t g = 0; g + 2 < grandchildren.size(); g += 3) {
         GrandchildLine& line = branch.lines.emplace_back();
         line.rin = grandchildren.fetch(g);
-        line.firstName = ftcFirstName(ftcNameOf(ctx, line.rin));
-        line.counts = descendantCounts(ctx, line.rin, budget);
+        const std::string lineName = ftcNameOf(ctx, line.rin);
+        line.firstName = firstWordOfName(lineName);
+        line.givenNames = givenNamesOrSurname(lineName);
+        countDescendants(ctx, line, budget);
         branch.depthCount = std::max(branch.depthCount, line.length() + 1);
     }
     branch.grandchildCount = int32_t(branch.lines.size());
@@ -126,14 +136,7 @@ std::string ftcNameOf(PafContext& ctx, int32_t rin) {
     return recordName(ctx.file, person).str();
 }
 
-std::string ftcFirstName(std::string_view name) {
-    const size_t blank = name.find(' ');
-    if (blank != std::string_view::npos) return std::string(name.substr(0, blank));
-    // A single word: the given name before the surname's slash, if any.
-    return std::string(name.substr(0, name.find('/')));
-}
-
-std::vector<FamilyBranch> buildFamilyBranches(PafContext& ctx, const IntList& mrins) {
+std::vector<FamilyBranch> buildFamilyBranches(PafContext& ctx, const IntList& mrins, bool* cut) {
     IntList families;
     for (int32_t m = 0; m < mrins.size(); ++m) families.pushTriple(mrins.fetch(m), 0, 0);
     const IntList children = getChildRins(ctx, families);
@@ -143,6 +146,7 @@ std::vector<FamilyBranch> buildFamilyBranches(PafContext& ctx, const IntList& mr
         if (ctx.host.cancelRequested()) break;
         branches.push_back(buildBranch(ctx, children.fetch(c), int32_t(branches.size()), budget));
     }
+    if (cut != nullptr) *cut = int32_t(branches.size()) == kFtcMaxBranches && children.size() / 3 > kFtcMaxBranches;
     return branches;
 }
 

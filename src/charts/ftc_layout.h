@@ -34,8 +34,12 @@ struct GrandchildLine {
     // counts[k]: descendants k+1 generations below the grandchild, repeats included.
     std::vector<int32_t> counts;
     int32_t rin = 0;
-    std::string firstName;
+    std::string firstName;   // the first given name (for the listing)
+    std::string givenNames;  // all of them, or the surname where there are none
     double y = 0;  // inches; where drawing put the line's text
+    // Counting stopped before the line's descendants ran out (the chart's limits on
+    // generations and entries).
+    bool countsCut = false;
 
     int32_t length() const { return int32_t(counts.size()); }
 };
@@ -46,7 +50,8 @@ struct FamilyBranch {
     int32_t depthCount = 0;  // largest line length + 1; 0 without grandchildren
     // Second format only: [0] the number of lines, [k] the sum of counts[k-1].
     std::vector<int32_t> depthTotals;
-    std::string firstName;
+    std::string firstName;   // the first given name (for the listing)
+    std::string givenNames;  // all of them, or the surname where there are none
     std::vector<GrandchildLine> lines;
     double D = 0;  // the unit: one text line of the box
     double t = 0;  // top of the box
@@ -64,11 +69,9 @@ struct FamilyBranch {
 // person.
 std::string ftcNameOf(PafContext& ctx, int32_t rin);
 
-// The first word of a name: its text up to the first blank, empty without a blank.
-std::string ftcFirstName(std::string_view name);
-
-// Reads the children of every marriage in mrins and their descendants.
-std::vector<FamilyBranch> buildFamilyBranches(PafContext& ctx, const IntList& mrins);
+// Reads the children of every marriage in mrins and their descendants. cut is set
+// when there are more children than the chart draws.
+std::vector<FamilyBranch> buildFamilyBranches(PafContext& ctx, const IntList& mrins, bool* cut = nullptr);
 
 void placeBranch(FamilyBranch& branch, double anchor, int32_t side, int32_t index, double unit);
 

@@ -30,6 +30,8 @@ struct FamilyTreeChartState {
     int32_t format = 0;  // 1 or 2: the format last drawn; 0 before the chart ran
     double trunkBottom = 0.05;
     int32_t maxDigits = 1;
+    // More children than the chart draws branches for.
+    bool branchesCut = false;
     FtcDrag drag;
     // Set by the first drag after the report was chosen: Save and Print then write
     // the positions file.

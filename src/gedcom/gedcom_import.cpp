@@ -48,7 +48,10 @@ std::string fittedName(std::string name) {
 bool isSet(const WriterDate& d) { return !d.text.empty() || d.value.bytes[0] != 0; }
 
 // The name as PAF keeps it: given names, then the surname between slashes, then a
-// suffix. A name written surname first ("/Smith/ John") is turned round.
+// suffix, each part where the name has it: "/William Pitt Leleiohoku/ I" keeps its
+// suffix after the surname (a name is printed in the order it was written), and a
+// suffix that begins with a comma ("Abu /Talib/, Caliph") follows the surname
+// without a blank.
 // True for a name already in that form: "Given /Surname/" or "Given /Surname/ Suffix",
 // single blanks, nothing to turn round.
 bool isPafForm(std::string_view v) {
@@ -56,7 +59,7 @@ bool isPafForm(std::string_view v) {
     const size_t close = slash == std::string_view::npos ? slash : v.find('/', slash + 1);
     if (slash == std::string_view::npos || slash < 2 || v[slash - 1] != ' ' || close == std::string_view::npos)
         return false;
-    if (close + 1 < v.size() && (v[close + 1] != ' ' || close + 2 == v.size())) return false;
+    if (close + 1 < v.size() && (v[close + 1] != ' ' || close + 2 == v.size() || v[close + 2] == ',')) return false;
     if (v.front() == ' ' || v.back() == ' ') return false;
     for (size_t i = 0; i < v.size(); ++i) {
         const char c = v[i];
@@ -87,18 +90,18 @@ void pafName(std::string_view value, std::string_view givn, std::string_view sur
             name = std::string(value);
         } else {
             const size_t close = value.find('/', slash + 1);
-            std::string_view given = trimmed(value.substr(0, slash));
+            const std::string_view given = trimmed(value.substr(0, slash));
             const std::string_view surname =
                 trimmed(value.substr(slash + 1, close == std::string_view::npos ? std::string_view::npos : close - slash - 1));
-            std::string_view after = close == std::string_view::npos ? std::string_view() : trimmed(value.substr(close + 1));
-            if (given.empty()) std::swap(given, after);
+            const std::string_view after =
+                close == std::string_view::npos ? std::string_view() : trimmed(value.substr(close + 1));
             name = std::string(given);
             if (!name.empty()) name += ' ';
             name += '/';
             name += surname;
             name += '/';
             if (!after.empty()) {
-                name += ' ';
+                if (after.front() != ',') name += ' ';
                 name += after;
             }
         }
@@ -114,8 +117,20 @@ void pafName(std::string_view value, std::string_view givn, std::string_view sur
     if (out.size() > kPafTextBytes) out = fittedName(std::move(out));
 }
 
+// A place as the reports print it, into out: the jurisdictions a GEDCOM place
+// leaves empty (",,London,England") are left out, with their commas.
 void pafPlace(std::string_view value, std::string& out) {
-    out.assign(clipUtf8(trimmed(value), kPafTextBytes));
+    out.clear();
+    for (std::string_view rest = trimmed(value); !rest.empty();) {
+        const size_t comma = rest.find(',');
+        const std::string_view part = rest.substr(0, comma);
+        if (!trimmed(part).empty()) {
+            if (!out.empty()) out += ',';
+            out += out.empty() ? trimmed(part) : part;
+        }
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+    }
+    out.resize(clipUtf8(out, kPafTextBytes).size());
     std::replace(out.begin(), out.end(), '\n', ' ');
 }
 
@@ -725,12 +740,6 @@ ImportResult importGedcomFile(const std::string& path, const ImportOptions& opti
     if (!read.ok()) return result;
     Importer(result, options).run(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &bytes);
     return result;
-}
-
-bool isGedcomPath(std::string_view path) {
-    if (path.size() < 4) return false;
-    const std::string_view ext = path.substr(path.size() - 4);
-    return ext[0] == '.' && (ext[1] | 0x20) == 'g' && (ext[2] | 0x20) == 'e' && (ext[3] | 0x20) == 'd';
 }
 
 }  // namespace tw::gedcom

@@ -54,7 +54,4 @@ ImportResult importGedcom(std::string_view bytes, const ImportOptions& options =
 // it returns (a file converted to UTF-8, as soon as it is converted).
 ImportResult importGedcomFile(const std::string& path, const ImportOptions& options = {});
 
-// True when the path ends in ".ged", in any case.
-bool isGedcomPath(std::string_view path);
-
 }  // namespace tw::gedcom

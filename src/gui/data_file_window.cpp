@@ -17,7 +17,6 @@
 
 #include "files/input_guard.h"
 #include "files/user_files.h"
-#include "gedcom/gedcom_import.h"
 #include "gui/recent_files.h"
 #include "gui/start_window.h"
 #include "gui/tamblewin_app.h"
@@ -157,7 +156,7 @@ TChooseFile::Opening TChooseFile::openChosenFile(const QString& path) {
     const std::string native = QFile::encodeName(path).toStdString();
     // A GEDCOM file is imported into a PAF image in memory and only read; whether
     // it is there at all is asked first, so that a typo is reported as for a PAF file.
-    if (gedcom::isGedcomPath(native)) {
+    if (readsAsGedcom(native)) {
         const QFileInfo info(path);
         if (info.exists() && !info.isDir()) return openGedcomOrPaf(ctx, native) ? Opening::Opened : Opening::NotUsable;
         showOpenFailure(path, info.isDir() ? EISDIR : ENOENT);
@@ -187,6 +186,19 @@ void TChooseFile::showOpenFailure(const QString& path, int systemError) {
 }
 
 void TChooseFile::presetPath(const QString& path) { presetPath_ = path; }
+
+void TChooseFile::startWith(const QString& path) {
+    std::string problem;
+    switch (dataFileKind(QFile::encodeName(path).toStdString(), &problem)) {
+    case DataFileKind::Paf:
+    case DataFileKind::Gedcom: presetPath(path); return;
+    case DataFileKind::Neither: break;
+    }
+    QString text = QDir::toNativeSeparators(path) + QStringLiteral("\n\n");
+    text += problem.empty() ? QStringLiteral("is neither a PAF 5 data file nor a GEDCOM file, so it cannot be opened.")
+                            : QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(problem.c_str()) + u'.';
+    app_.dialogs().message(nullptr, text, QStringLiteral("Alert!"));
+}
 
 bool TChooseFile::eventFilter(QObject* watched, QEvent* event) {
     // Enter in the path goes straight to Next, also while the path's completion is

@@ -32,6 +32,10 @@ public:
     // The data file the program was started with ("tamblewin FILE.paf"): the path
     // offered until the user opens another.
     void presetPath(const QString& path);
+    // The file the program was started with ("tamblewin FILE", as the desktop's "Open
+    // with" runs it), whatever its name: offered when it holds PAF or GEDCOM, else a
+    // message says why it cannot be opened and the windows start without it.
+    void startWith(const QString& path);
 
 protected:
     void beforeShowing() override;

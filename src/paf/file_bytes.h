@@ -35,4 +35,8 @@ FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<u
 // The same into memory that is not cleared before the file is read into it.
 FileRead readWholeFile(const std::string& path, uint64_t maxBytes, ZeroedBytes& bytes);
 
+// Reads at most maxBytes from the start of the file, opened and checked as
+// readWholeFile does (a file longer than maxBytes is no fault here).
+FileRead readFileStart(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes);
+
 }  // namespace tw

@@ -7,6 +7,7 @@
 
 #include "output/font_metrics.h"
 #include "output/page_command.h"
+#include "support/chart_checks.h"
 
 namespace tw::test {
 
@@ -242,6 +243,7 @@ private:
 }  // namespace
 
 std::string describe(const PageFinding& finding) {
+    if (finding.overflow == 0) return "page " + std::to_string(finding.page) + ": \"" + finding.text + "\" " + finding.problem;
     char overflow[32];
     std::snprintf(overflow, sizeof overflow, "%.3f in", finding.overflow);
     return "page " + std::to_string(finding.page) + ": \"" + finding.text + "\" " + finding.problem + " by " +
@@ -251,7 +253,7 @@ std::string describe(const PageFinding& finding) {
 std::vector<PageFinding> checkPage(std::string_view page, int pageNumber, SheetSize sheet, int dpi) {
     PageReading reading(pageNumber, sheet, dpi);
     reading.read(page);
-    return reading.findings();
+    return withChartFindings(reading.findings(), page, pageNumber, dpi);
 }
 
 std::vector<PageFinding> checkPageLog(const PageLog& log) {
