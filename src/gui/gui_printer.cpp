@@ -147,7 +147,7 @@ bool GuiPrinter::startPainting() {
 bool GuiPrinter::startPdfDocument() {
     const QString title = printer_.docName();
     const QByteArray utf8Title = title.toUtf8();
-    if (!pdf_.open(QFile::encodeName(pdfPartial_).toStdString(), std::string_view(utf8Title.data(), size_t(utf8Title.size())))) {
+    if (!pdf_.open(QFile::encodeName(pdfPartial_).toStdString(), DocumentDescription{utf8Title.toStdString(), std::nullopt})) {
         error_ = QStringLiteral("Cannot write ") + pdfTarget_;
         dropPdfFile();
         return false;
