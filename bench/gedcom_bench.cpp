@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
         const double seconds = secondsSince(start);
         const double cpu = cpuSeconds() - cpuStart;
         const long peak = statusKib("VmHWM");
-        if (!imported.ok() || imported.family.people.size() != size_t(people) || !imported.warnings.empty()) {
+        if (!imported.ok() || imported.family.personCount() != size_t(people) || !imported.warnings.empty()) {
             std::fprintf(stderr, "gedcom_bench: the import failed: %s %s\n", imported.error.c_str(),
                          imported.warnings.empty() ? "" : imported.warnings.front().c_str());
             return 1;
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
         start = Clock::now();
         const double cpuStart = cpuSeconds();
         tw::gedcom::ImportResult imported = tw::gedcom::importGedcom(text);
-        const tw::PafImage image = tw::buildPafImage(imported.family);
+        const tw::PafImage image = tw::buildPafImage(std::move(imported.family));
         const double seconds = secondsSince(start);
         const double cpu = cpuSeconds() - cpuStart;
         const long peak = statusKib("VmHWM");

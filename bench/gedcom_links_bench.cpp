@@ -66,7 +66,7 @@ std::string manyChildren(int n, bool sealed) {
     std::string text = kHead;
     for (int p = 1; p <= n; ++p) {
         person(text, p, 'F');
-        if (sealed) appendf(text, "1 SLGC\n2 DATE 1990\n2 FAMC @F1@\n");
+        if (sealed) text += "1 SLGC\n2 DATE 1990\n2 FAMC @F1@\n";
     }
     text += "0 @F1@ FAM\n";
     for (int p = 1; p <= n; ++p) appendf(text, "1 CHIL @I%d@\n", p);
@@ -96,7 +96,7 @@ double measure(const char* shape, const std::string& text, double baseline) {
     const double cpuStart = threadSeconds();
     tw::gedcom::ImportResult imported = tw::gedcom::importGedcom(text);
     const double importSeconds = threadSeconds() - cpuStart;
-    const tw::PafImage image = tw::buildPafImage(imported.family);
+    const tw::PafImage image = tw::buildPafImage(std::move(imported.family));
     const double wholeSeconds = secondsSince(start);
     if (!imported.ok() || !image.error().empty()) {
         std::printf("%-18s failed: %s%s\n", shape, imported.error.c_str(), image.error().c_str());

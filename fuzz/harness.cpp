@@ -119,7 +119,7 @@ ImportOutcome importAndRunEverything(std::string_view gedcom, const RunLimits& l
         outcome.importError = imported.error;
         return outcome;
     }
-    const PafImage image = buildPafImage(imported.family);
+    const PafImage image = buildPafImage(std::move(imported.family));
     if (!image.error().empty()) {
         outcome.importError = image.error();
         return outcome;

@@ -46,28 +46,28 @@ TEST(GedcomLinkShapes, ManyLinksOfOneRecordAreKeptOnceInFileOrder) {
     const Case cases[] = {
         {"many FAMS", fams,
          [](const gedcom::ImportResult& r) {
-             const std::vector<int32_t>& order = r.family.people[0].marriageOrder;
+             const std::vector<int32_t> order = unpackFamily(r.family).people[0].marriageOrder;
              ASSERT_EQ(order.size(), size_t(kLinks));
              EXPECT_EQ(order.front(), kLinks) << "the order of the FAMS lines";
              EXPECT_EQ(order.back(), 1);
          }},
         {"many FAMC to a family that lists nobody", famc,
          [](const gedcom::ImportResult& r) {
-             const std::vector<int32_t>& children = r.family.marriages[0].children;
+             const std::vector<int32_t> children = unpackFamily(r.family).marriages[0].children;
              ASSERT_EQ(children.size(), size_t(kLinks)) << "each added once";
              EXPECT_EQ(children.front(), 1);
              EXPECT_EQ(children.back(), kLinks);
          }},
         {"many SLGC", slgc,
          [](const gedcom::ImportResult& r) {
-             const WriterMarriage& m = r.family.marriages[0];
+             const WriterMarriage m = unpackFamily(r.family).marriages[0];
              ASSERT_EQ(m.childSealings.size(), size_t(kLinks));
              EXPECT_EQ(m.children.front(), kLinks);
              EXPECT_NE(m.childSealings.front().value, m.childSealings[1].value) << "each child its own date";
          }},
         {"many HUSB", husb,
          [](const gedcom::ImportResult& r) {
-             EXPECT_EQ(r.family.marriages[0].husband, 1);
+             EXPECT_EQ(r.family.couples[0].husband, 1);
              EXPECT_EQ(r.warnings.size(), 1001u) << "warnings are kept up to their limit, then counted";
          }},
     };

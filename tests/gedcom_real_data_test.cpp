@@ -102,7 +102,7 @@ TEST_P(GedcomRealData, ImportsEveryPersonFamilyChildAndDate) {
     const gedcom::ImportResult imported = gedcom::importGedcom(text);
     ASSERT_TRUE(imported.ok()) << imported.error;
     for (const std::string& w : imported.warnings) ADD_FAILURE() << "unexpected warning: " << w;
-    auto f = test::openFamily(imported.family);
+    auto f = test::openFamily(unpackFamily(imported.family));
     PafContext& ctx = f->ctx;
     ASSERT_EQ(size_t(ctx.file.highestRin()), source.people.size());
     ASSERT_EQ(size_t(ctx.file.highestMrin()), source.families.size());

@@ -153,18 +153,21 @@ int importCommand(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     removeTemporariesOfEndedRuns(output);
-    gedcom::ImportResult imported = gedcom::importGedcomFile(input);
+    gedcom::ImportOptions options;
+    options.windows1252 = true;  // what a PAF file holds
+    gedcom::ImportResult imported = gedcom::importGedcomFile(input, options);
     if (!imported.ok()) {
         std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), imported.error.c_str());
         return kExitFailure;
     }
     for (const std::string& w : imported.warnings) std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), w.c_str());
-    if (const size_t reduced = gedcom::reduceToWindows1252(imported.family); reduced > 0)
+    if (const size_t reduced = imported.counts.reducedTexts; reduced > 0)
         std::fprintf(stderr,
                      "tamblewin: %s: %zu names and places hold letters a PAF file cannot; they were written "
                      "with plain letters, and \"?\" where there is none\n",
                      input.c_str(), reduced);
-    const PafImage image = buildPafImage(imported.family);
+    const size_t people = imported.family.personCount(), marriages = imported.family.marriageCount();
+    const PafImage image = buildPafImage(std::move(imported.family));
     if (!image.error().empty()) {
         std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), image.error().c_str());
         return kExitFailure;
@@ -180,8 +183,7 @@ int importCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "tamblewin: %s: cannot be written\n", output.c_str());
         return kExitFailure;
     }
-    std::printf("Wrote %zu individuals and %zu marriages to %s\n", imported.family.people.size(),
-                imported.family.marriages.size(), output.c_str());
+    std::printf("Wrote %zu individuals and %zu marriages to %s\n", people, marriages, output.c_str());
     return 0;
 }
 

@@ -52,9 +52,12 @@ std::string pageFilePath(OutputFormat format, const std::string& path, int page)
 }
 
 std::unique_ptr<FileOutput> makeFileOutput(OutputFormat format, const std::string& path, std::string& error) {
+    // Tamblewin's own PDF writer finds and embeds its fonts itself; only the pages
+    // painted through Qt (PNG, SVG) need its application object.
+    if (format == OutputFormat::Pdf) return std::make_unique<QtFileOutput<PdfFilePrinter>>(path);
     ensureGuiApplication();
     switch (format) {
-    case OutputFormat::Pdf: return std::make_unique<QtFileOutput<PdfFilePrinter>>(path);
+    case OutputFormat::Pdf: break;
     case OutputFormat::Png: return std::make_unique<QtFileOutput<PngFilePrinter>>(path);
     case OutputFormat::Svg: return std::make_unique<QtFileOutput<SvgFilePrinter>>(path);
     case OutputFormat::Log: break;

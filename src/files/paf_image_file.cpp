@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -13,10 +14,12 @@ namespace tw {
 
 namespace {
 
-bool writeRegion(int fd, uint64_t start, const std::vector<uint8_t>& bytes) {
+// The whole image in writes of at most 8 MiB.
+bool writeAll(int fd, std::span<const uint8_t> bytes) {
+    constexpr size_t kWriteBytes = size_t(8) << 20;
     size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, off_t(start + done));
+        const ssize_t n = ::write(fd, bytes.data() + done, std::min(kWriteBytes, bytes.size() - done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += size_t(n);
@@ -34,9 +37,7 @@ bool writePafImage(const PafImage& image, const std::string& path, const std::st
     if (!outputRefusal(path).empty()) return false;
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    bool ok = true;
-    for (const auto& [start, bytes] : image.regions()) ok = ok && writeRegion(fd, start, bytes);
-    ok = ok && ::ftruncate(fd, off_t(image.size())) == 0;
+    bool ok = writeAll(fd, image.bytes());
     ok = ::close(fd) == 0 && ok;
     if (!ok) {
         std::remove(temporary.c_str());

@@ -8,7 +8,7 @@
 
 namespace tw {
 
-// Writes the image (holes left sparse) into a temporary file beside path and renames
+// Writes the image into a temporary file beside path and renames
 // it into place when complete. False on an I/O error; path is then untouched.
 bool writePafImage(const PafImage& image, const std::string& path);
 // The same through the given temporary file (in the folder of path), for a caller

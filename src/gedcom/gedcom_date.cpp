@@ -71,14 +71,15 @@ int32_t number(std::string_view w, size_t maxDigits) {
 }
 
 uint8_t qualifierOf(std::string_view w) {
+    using namespace std::literals;  // views on both sides: nothing to build for a comparison
     if (w.size() != 3) return kQualNone;
     const char u[3] = {char(w[0] & ~0x20), char(w[1] & ~0x20), char(w[2] & ~0x20)};
     const std::string_view word(u, 3);
-    if (word == "ABT") return kQualAbout;
-    if (word == "AFT") return kQualAfter;
-    if (word == "BEF") return kQualBefore;
-    if (word == "EST") return kQualEstimated;
-    if (word == "CAL") return kQualCalculated;
+    if (word == "ABT"sv) return kQualAbout;
+    if (word == "AFT"sv) return kQualAfter;
+    if (word == "BEF"sv) return kQualBefore;
+    if (word == "EST"sv) return kQualEstimated;
+    if (word == "CAL"sv) return kQualCalculated;
     return kQualNone;
 }
 
@@ -165,6 +166,10 @@ bool spelledOutDate(std::string_view value, WriterDate& date) {
 }  // namespace
 
 WriterDate gedcomDate(std::string_view original) {
+    // Most dates are plain: read at once, without copying them.
+    if (const std::string_view value = trimmed(original); value.find('-') == std::string_view::npos) {
+        if (WriterDate fast; plainDate(value, fast)) return fast;
+    }
     const std::string dual = withDualYearSlash(trimmed(original));
     const std::string_view value = dual;
     if (value.empty()) return {};

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <numeric>
+#include <span>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 #include "gedcom/gedcom_date.h"
+#include "gedcom/gedcom_lines.h"
 #include "gedcom/gedcom_records.h"
 #include "gedcom/gedcom_text.h"
 #include "paf/codepage.h"
@@ -17,9 +19,7 @@ namespace tw::gedcom {
 
 namespace {
 
-using Pair = std::pair<int32_t, int32_t>;  // (person, marriage)
-
-constexpr size_t kReserveLimit = 2'000'000;
+using Pair = std::pair<int32_t, int32_t>;  // (person, marriage), or (marriage, child)
 
 // The most a PAF name entry or text record holds, in bytes.
 constexpr size_t kPafTextBytes = 255;
@@ -70,8 +70,13 @@ bool isPafForm(std::string_view v) {
     return true;
 }
 
-std::string pafName(std::string_view value, std::string_view givn, std::string_view surn) {
-    if (isPafForm(value)) return fittedName(std::string(value));
+// The name as PAF keeps it, into out (which keeps its memory from name to name).
+void pafName(std::string_view value, std::string_view givn, std::string_view surn, std::string& out) {
+    if (isPafForm(value)) {
+        out.assign(value);
+        if (out.size() > kPafTextBytes) out = fittedName(std::move(out));
+        return;
+    }
     std::string name;
     value = trimmed(value);
     if (value.empty()) {
@@ -85,7 +90,7 @@ std::string pafName(std::string_view value, std::string_view givn, std::string_v
             name = std::string(value);
         } else {
             const size_t close = value.find('/', slash + 1);
-            std::string_view given = trimmed(value.substr(0, slash));
+            const std::string_view given = trimmed(value.substr(0, slash));
             const std::string_view surname =
                 trimmed(value.substr(slash + 1, close == std::string_view::npos ? std::string_view::npos : close - slash - 1));
             const std::string_view after =
@@ -102,21 +107,20 @@ std::string pafName(std::string_view value, std::string_view givn, std::string_v
         }
     }
     // Blanks runs (and the line breaks of CONT) become one blank.
-    std::string out;
-    out.reserve(name.size());
+    out.clear();
     for (const char c : name) {
         const bool blank = c == ' ' || c == '\t' || c == '\n';
         if (blank && (out.empty() || out.back() == ' ')) continue;
         out += blank ? ' ' : c;
     }
     while (!out.empty() && out.back() == ' ') out.pop_back();
-    return fittedName(std::move(out));
+    if (out.size() > kPafTextBytes) out = fittedName(std::move(out));
 }
 
-// A place as the reports print it: the jurisdictions a GEDCOM place leaves empty
-// (",,London,England") are left out, with their commas.
-std::string pafPlace(std::string_view value) {
-    std::string out;
+// A place as the reports print it, into out: the jurisdictions a GEDCOM place
+// leaves empty (",,London,England") are left out, with their commas.
+void pafPlace(std::string_view value, std::string& out) {
+    out.clear();
     for (std::string_view rest = trimmed(value); !rest.empty();) {
         const size_t comma = rest.find(',');
         const std::string_view part = rest.substr(0, comma);
@@ -126,61 +130,66 @@ std::string pafPlace(std::string_view value) {
         }
         rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     }
-    out = std::string(clipUtf8(out, kPafTextBytes));
+    out.resize(clipUtf8(out, kPafTextBytes).size());
     std::replace(out.begin(), out.end(), '\n', ' ');
-    return out;
 }
 
-// Cross-reference ids to record numbers: open addressing over the records' own ids,
-// each slot with the id's hash beside the record number, so that a probe rarely has
-// to compare ids.
-class XrefIndex {
+// The cross-reference ids of the file ("@I1@"), each kept once and numbered from 1
+// in the order they are met, so that records and links refer to an id by number
+// and nothing of the file's text has to be kept: open addressing over the ids, each
+// slot with the id's hash beside its number so that a probe rarely compares ids.
+class IdTable {
 public:
-    // ids[i] is the id of record i+1 (empty when the record has none). Duplicates
-    // are reported through the callback (record, earlier record).
-    template <typename OnDuplicate>
-    void build(const std::vector<std::string_view>& ids, OnDuplicate onDuplicate) {
-        ids_ = &ids;
+    explicit IdTable(size_t expected) {
         size_t size = 16;
-        while (size < ids.size() * 2) size *= 2;
+        while (size < expected * 2) size *= 2;
         slots_.assign(size, Slot{});
-        for (size_t i = 0; i < ids.size(); ++i) {
-            if (ids[i].empty()) continue;
-            const uint64_t h = hash(ids[i]);
-            size_t at = h & (size - 1);
-            while (slots_[at].record != 0) {
-                if (slots_[at].hash == uint32_t(h >> 32) && ids[size_t(slots_[at].record - 1)] == ids[i]) break;
-                at = (at + 1) & (size - 1);
-            }
-            if (slots_[at].record != 0) {
-                onDuplicate(int32_t(i + 1), slots_[at].record);
-                continue;
-            }
-            slots_[at] = Slot{uint32_t(h >> 32), int32_t(i + 1)};
-        }
     }
-    // The record number, or 0.
-    int32_t find(std::string_view id) const {
-        const size_t mask = slots_.size() - 1;
+    // The number of the id (0 for no id), numbering it when it is new.
+    uint32_t number(std::string_view id) {
+        if (id.empty()) return 0;
         const uint64_t h = hash(id);
-        for (size_t at = h & mask; slots_[at].record != 0; at = (at + 1) & mask) {
-            if (slots_[at].hash == uint32_t(h >> 32) && (*ids_)[size_t(slots_[at].record - 1)] == id)
-                return slots_[at].record;
+        const size_t mask = slots_.size() - 1;
+        size_t at = size_t(h) & mask;
+        for (; slots_[at].id != 0; at = (at + 1) & mask) {
+            if (slots_[at].hash == uint32_t(h >> 32) && text(slots_[at].id) == id) return slots_[at].id;
         }
-        return 0;
+        bytes_.append(id);
+        ends_.push_back(bytes_.size());
+        const auto n = uint32_t(ends_.size());
+        slots_[at] = Slot{uint32_t(h >> 32), n};
+        if (ends_.size() * 2 > slots_.size()) grow();
+        return n;
     }
+    std::string_view text(uint32_t n) const {
+        const size_t start = n > 1 ? ends_[n - 2] : 0;
+        return std::string_view(bytes_).substr(start, ends_[n - 1] - start);
+    }
+    size_t size() const { return ends_.size(); }
 
 private:
     struct Slot {
         uint32_t hash = 0;
-        int32_t record = 0;
+        uint32_t id = 0;
     };
     static uint64_t hash(std::string_view s) {
         uint64_t h = 1469598103934665603ull;
         for (const char c : s) h = (h ^ uint8_t(c)) * 1099511628211ull;
         return h ^ (h >> 31);
     }
-    const std::vector<std::string_view>* ids_ = nullptr;
+    void grow() {
+        std::vector<Slot> slots(slots_.size() * 2);
+        const size_t mask = slots.size() - 1;
+        for (uint32_t n = 1; n <= ends_.size(); ++n) {
+            const uint64_t h = hash(text(n));
+            size_t at = size_t(h) & mask;
+            while (slots[at].id != 0) at = (at + 1) & mask;
+            slots[at] = Slot{uint32_t(h >> 32), n};
+        }
+        slots_ = std::move(slots);
+    }
+    std::string bytes_;
+    std::vector<uint64_t> ends_;  // where id n ends in bytes_, at n - 1
     std::vector<Slot> slots_;
 };
 
@@ -218,83 +227,70 @@ private:
     std::vector<Pair> more_;
 };
 
-// Pairs met so far, each found in constant time: many links of one person or one
-// family must not make the import quadratic.
-class SeenPairs {
-public:
-    // True when the pair was added before.
-    bool add(int32_t rin, int32_t mrin) { return !seen_.insert(key(rin, mrin)).second; }
-    bool contains(int32_t rin, int32_t mrin) const { return seen_.contains(key(rin, mrin)); }
-
-private:
-    static uint64_t key(int32_t rin, int32_t mrin) { return uint64_t(uint32_t(rin)) << 32 | uint32_t(mrin); }
-    std::unordered_set<uint64_t> seen_;
-};
-
 struct ChildSealing {
     int32_t person;
     uint32_t line;
-    std::string_view famc;
+    uint32_t famc;  // the id its FAMC names, or 0
     WriterDate date;
 };
 
-struct RecordCount {
-    size_t people = 0;
-    size_t families = 0;
+// A link as kept until the records are all read, in 12 bytes.
+struct KeptLink {
+    uint32_t ownerAndKind;  // the owner's record number, then 3 bits of the kind
+    uint32_t line;
+    uint32_t target;        // the id it names
+    int32_t owner() const { return int32_t(ownerAndKind >> 3); }
+    LinkKind kind() const { return LinkKind(ownerAndKind & 7); }
 };
-
-// The INDI and FAM records of the text: lines "0 [@ID@ ]INDI" and "0 [@ID@ ]FAM".
-RecordCount countRecords(std::string_view text) {
-    RecordCount count;
-    for (size_t at = 0; at < text.size();) {
-        size_t end = text.find_first_of("\r\n", at);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = trimmed(text.substr(at, end - at));
-        at = end + 1;
-        if (line.size() < 5 || line[0] != '0' || (line[1] != ' ' && line[1] != '\t')) continue;
-        line = trimmed(line.substr(2));
-        if (!line.empty() && line[0] == '@') {
-            const size_t blank = line.find_first_of(" \t");
-            if (blank == std::string_view::npos) continue;
-            line = trimmed(line.substr(blank));
-        }
-        const std::string_view tag = line.substr(0, line.find_first_of(" \t"));
-        if (tag == "INDI") ++count.people;
-        else if (tag == "FAM") ++count.families;
-    }
-    return count;
-}
+static_assert(sizeof(KeptLink) == 12 && kMaxRecords < (size_t(1) << 29));
 
 bool isOrdinance(Field f) {
     return f == Field::Baptism || f == Field::Endowment || f == Field::ChildSealing || f == Field::Sealing;
 }
 
+void clearDate(WriterDate& date) {
+    date.value = PafDate{};
+    date.text.clear();
+}
+
+// Reduces one text to Windows-1252; true when it changed.
+bool reduce(std::string& text) {
+    bool changed = false;
+    if (!text.empty()) text = utf8ToPlainWindows1252(text, &changed);
+    return changed;
+}
+
 // Maps the records onto the family: each INDI record becomes a person and each FAM
 // record a marriage, in file order; the links are looked up once all are read.
+// Each record is filled in while it is read and packed when the next one starts.
 class Importer : private RecordSink {
 public:
-    explicit Importer(ImportResult& result) : r_(result), family_(result.family), warnings_(result.warnings) {}
+    Importer(ImportResult& result, const ImportOptions& options)
+        : r_(result), options_(options), family_(result.family), warnings_(result.warnings), ids_(0) {}
 
-    void run(std::string_view bytes) {
+    // Imports the bytes of a file; owner (when given) holds them: they are let go
+    // once converted to UTF-8, else as they are read.
+    void run(std::string_view bytes, ZeroedBytes* owner) {
         if (bytes.size() > kMaxFileBytes) {
             r_.error = "the file is larger than 2 GiB";
             return;
         }
-        DecodedText decoded = decodeGedcomText(bytes);
+        const DecodedText decoded = decodeGedcomText(bytes);
+        if (owner != nullptr && !decoded.converted.empty()) *owner = ZeroedBytes();
+        if (owner != nullptr && decoded.converted.empty()) {
+            owner_ = owner;
+            ownerStart_ = size_t(decoded.text.data() - bytes.data());
+        }
         if (!decoded.note.empty()) warn(0, decoded.note);
         r_.error = headError(decoded.text);
         if (!r_.error.empty()) return;
-        // Room for exactly the records the text holds: a vector that grows by doubling
-        // would need three times the memory of millions of small records.
-        const RecordCount records = countRecords(decoded.text);
-        family_.people.reserve(std::min(records.people, kMaxRecords + 1));
-        family_.marriages.reserve(std::min(records.families, kMaxRecords + 1));
-        personIds_.reserve(family_.people.capacity());
-        personLines_.reserve(family_.people.capacity());
-        familyIds_.reserve(family_.marriages.capacity());
-        familyLines_.reserve(family_.marriages.capacity());
-        links_.reserve(std::min(decoded.text.size() / 48, 4 * kReserveLimit));
+        // The text is read in one pass, without counting its records first: the
+        // tables grow as they come, and what a table has room for but has not filled
+        // takes no memory until it is written.
+        ids_ = IdTable(decoded.text.size() / 128);  // some 170 bytes a record
         r_.counts.lines = readRecords(decoded.text, *this, warnings_);
+        if (owner_ != nullptr) *owner_ = ZeroedBytes();  // read: the links hold ids of their own
+        finishRecord();
         resolve();
         findAncestorLoops();
         warnings_.finish();
@@ -302,35 +298,86 @@ public:
     }
 
 private:
+    enum class Open : uint8_t { None, Person, Marriage };
+
     ImportResult& r_;
-    WriterFamily& family_;
+    const ImportOptions& options_;
+    PackedFamily& family_;
     Warnings warnings_;
-    std::vector<std::string_view> personIds_, familyIds_;
+    ZeroedBytes* owner_ = nullptr;  // the file's bytes, let go as they are read
+    size_t ownerStart_ = 0;         // where the text starts in them
+    IdTable ids_;
+    std::vector<uint32_t> personIds_, familyIds_;  // the id of each record, or 0
     std::vector<uint32_t> personLines_, familyLines_;
-    std::vector<Link> links_;
+    std::vector<KeptLink> links_;
     std::vector<ChildSealing> sealings_;
     bool linksFull_ = false;
+    // The record being read, packed once it ends.
+    Open open_ = Open::None;
+    WriterPerson person_;
+    WriterMarriage marriage_;
 
     void warn(size_t line, const std::string& text) { warnings_.add(line, text); }
 
     // ---- Records ---------------------------------------------------------------
 
     void startPerson(std::string_view xref, uint32_t line) override {
-        family_.people.emplace_back().sex = 'U';
-        personIds_.push_back(xref);
+        finishRecord();
+        open_ = Open::Person;
+        person_.name.clear();
+        person_.sex = 'U';
+        for (WriterDate* d : {&person_.birth, &person_.christening, &person_.death, &person_.burial, &person_.baptism,
+                              &person_.endowment})
+            clearDate(*d);
+        person_.birthPlace.clear();
+        personIds_.push_back(ids_.number(xref));
         personLines_.push_back(line);
     }
 
     void startFamily(std::string_view xref, uint32_t line) override {
-        family_.marriages.emplace_back();
-        familyIds_.push_back(xref);
+        finishRecord();
+        open_ = Open::Marriage;
+        clearDate(marriage_.date);
+        clearDate(marriage_.sealing);
+        marriage_.place.clear();
+        familyIds_.push_back(ids_.number(xref));
         familyLines_.push_back(line);
     }
 
-    void sex(char sex) override { family_.people.back().sex = sex; }
+    void countDate(WriterDate& date) {
+        if (!isSet(date)) return;
+        ++r_.counts.dates;
+        if (!date.text.empty()) {
+            ++r_.counts.textDates;
+            if (options_.windows1252) reduce(date.text);
+        }
+    }
+
+    void finishRecord() {
+        if (open_ == Open::Person) {
+            for (WriterDate* d : {&person_.birth, &person_.christening, &person_.death, &person_.burial,
+                                  &person_.baptism, &person_.endowment})
+                countDate(*d);
+            if (options_.windows1252) r_.counts.reducedTexts += size_t(reduce(person_.name)) + size_t(reduce(person_.birthPlace));
+            appendPerson(family_, person_);
+        } else if (open_ == Open::Marriage) {
+            countDate(marriage_.date);
+            countDate(marriage_.sealing);
+            if (options_.windows1252) r_.counts.reducedTexts += size_t(reduce(marriage_.place));
+            appendMarriage(family_, marriage_);
+        }
+        open_ = Open::None;
+    }
+
+    void sex(char sex) override { person_.sex = sex; }
 
     void link(const Link& link) override {
-        if (roomForLink(link.line)) links_.push_back(link);
+        if (!roomForLink(link.line)) return;
+        links_.push_back({uint32_t(link.owner) << 3 | uint32_t(link.kind), link.line, ids_.number(link.target)});
+    }
+
+    void passed(size_t offset) override {
+        if (owner_ != nullptr) owner_->releaseFront(ownerStart_ + offset);
     }
 
     bool roomForLink(size_t number) {
@@ -358,119 +405,110 @@ private:
         };
         switch (s.field) {
             case Field::Name: {
-                WriterPerson& p = family_.people.back();
-                if (p.name.empty()) p.name = pafName(s.value, s.givn, s.surn);
+                if (person_.name.empty()) pafName(s.value, s.givn, s.surn, person_.name);
                 break;
             }
             case Field::Birth: {
-                WriterPerson& p = family_.people.back();
-                const bool first = !isSet(p.birth) && p.birthPlace.empty();
-                keep(p.birth);
-                if (first) p.birthPlace = pafPlace(s.place);
+                const bool first = !isSet(person_.birth) && person_.birthPlace.empty();
+                keep(person_.birth);
+                if (first) pafPlace(s.place, person_.birthPlace);
                 break;
             }
-            case Field::Christening: keep(family_.people.back().christening); break;
-            case Field::Death: keep(family_.people.back().death); break;
-            case Field::Burial: keep(family_.people.back().burial); break;
-            case Field::Baptism: keep(family_.people.back().baptism); break;
-            case Field::Endowment: keep(family_.people.back().endowment); break;
+            case Field::Christening: keep(person_.christening); break;
+            case Field::Death: keep(person_.death); break;
+            case Field::Burial: keep(person_.burial); break;
+            case Field::Baptism: keep(person_.baptism); break;
+            case Field::Endowment: keep(person_.endowment); break;
             case Field::ChildSealing: {
                 WriterDate date = eventDate(s);
                 if (isSet(date) && roomForLink(s.line))
-                    sealings_.push_back({int32_t(family_.people.size()), s.line, s.famc, std::move(date)});
+                    sealings_.push_back({int32_t(personIds_.size()), s.line, ids_.number(s.famc), std::move(date)});
                 break;
             }
             case Field::Marriage: {
-                WriterMarriage& m = family_.marriages.back();
-                const bool first = !isSet(m.date) && m.place.empty();
-                keep(m.date);
-                if (first) m.place = pafPlace(s.place);
+                const bool first = !isSet(marriage_.date) && marriage_.place.empty();
+                keep(marriage_.date);
+                if (first) pafPlace(s.place, marriage_.place);
                 break;
             }
-            case Field::Sealing: keep(family_.marriages.back().sealing); break;
+            case Field::Sealing: keep(marriage_.sealing); break;
             case Field::None: break;
         }
     }
 
     // ---- Links -----------------------------------------------------------------
 
-    XrefIndex people_, families_;
+    std::vector<int32_t> personOfId_, familyOfId_;  // by id: the first record that has it
 
     std::string who(int32_t rin) const {
-        const std::string_view id = personIds_[size_t(rin - 1)];
-        return id.empty() ? "the INDI record of line " + std::to_string(personLines_[size_t(rin - 1)])
-                          : std::string(id);
+        const uint32_t id = personIds_[size_t(rin - 1)];
+        return id == 0 ? "the INDI record of line " + std::to_string(personLines_[size_t(rin - 1)])
+                       : std::string(ids_.text(id));
+    }
+
+    // The record of each id, the first where two records have the same.
+    void indexRecords(const std::vector<uint32_t>& recordIds, const std::vector<uint32_t>& lines, const char* tag,
+                      std::vector<int32_t>& recordOfId) {
+        recordOfId.assign(ids_.size() + 1, 0);
+        for (size_t i = 0; i < recordIds.size(); ++i) {
+            const uint32_t id = recordIds[i];
+            if (id == 0) continue;
+            int32_t& first = recordOfId[id];
+            if (first == 0) {
+                first = int32_t(i + 1);
+                continue;
+            }
+            warn(lines[i], std::string(ids_.text(id)) + " is also the id of the " + tag + " record of line " +
+                               std::to_string(lines[size_t(first - 1)]) + "; links to it go to that one");
+        }
     }
 
     void resolve() {
-        people_.build(personIds_, [&](int32_t rin, int32_t first) {
-            warn(personLines_[size_t(rin - 1)], std::string(personIds_[size_t(rin - 1)]) +
-                                                    " is also the id of the INDI record of line " +
-                                                    std::to_string(personLines_[size_t(first - 1)]) +
-                                                    "; links to it go to that one");
-        });
-        families_.build(familyIds_, [&](int32_t mrin, int32_t first) {
-            warn(familyLines_[size_t(mrin - 1)], std::string(familyIds_[size_t(mrin - 1)]) +
-                                                     " is also the id of the FAM record of line " +
-                                                     std::to_string(familyLines_[size_t(first - 1)]) +
-                                                     "; links to it go to that one");
-        });
-        PairSet childOf = resolveFamilyLinks();
-        resolvePersonLinks(childOf);
+        indexRecords(personIds_, personLines_, "INDI", personOfId_);
+        indexRecords(familyIds_, familyLines_, "FAM", familyOfId_);
+        std::vector<Pair> children = resolveFamilyLinks();
+        PairSet childOf(personIds_.size());
+        for (const Pair& p : children) childOf.add(p.second, p.first);
+        childOf.freeze();
+        resolvePersonLinks(childOf, children);
+        links_ = {};
+        setChildren(children);
         resolveSealings(childOf);
-        countDates();
     }
 
-    void countDates() {
-        auto count = [&](const WriterDate& d) {
-            if (!isSet(d)) return;
-            ++r_.counts.dates;
-            if (!d.text.empty()) ++r_.counts.textDates;
-        };
-        for (const WriterPerson& p : family_.people) {
-            for (const WriterDate* d : {&p.birth, &p.christening, &p.death, &p.burial, &p.baptism, &p.endowment})
-                count(*d);
-        }
-        for (const WriterMarriage& m : family_.marriages) {
-            r_.counts.children += m.children.size();
-            count(m.date);
-            count(m.sealing);
-            for (const WriterDate& d : m.childSealings) count(d);
-        }
-    }
-
-    int32_t findPerson(const Link& link, const char* tag) {
-        const int32_t rin = people_.find(link.target);
+    int32_t findPerson(const KeptLink& link, const char* tag) {
+        const int32_t rin = personOfId_[link.target];
         if (rin == 0)
-            warn(link.line, std::string(tag) + " " + shown(link.target) + " names no INDI record; dropped");
+            warn(link.line, std::string(tag) + " " + shown(ids_.text(link.target)) + " names no INDI record; dropped");
         return rin;
     }
 
-    int32_t findFamily(std::string_view target, uint32_t line, const char* tag) {
-        const int32_t mrin = families_.find(target);
-        if (mrin == 0) warn(line, std::string(tag) + " " + shown(target) + " names no FAM record; dropped");
+    int32_t findFamily(uint32_t id, uint32_t line, const char* tag) {
+        const int32_t mrin = familyOfId_[id];
+        if (mrin == 0) warn(line, std::string(tag) + " " + shown(ids_.text(id)) + " names no FAM record; dropped");
         return mrin;
     }
 
-    // HUSB, WIFE and CHIL; returns the (child, family) pairs.
-    PairSet resolveFamilyLinks() {
-        std::vector<Pair> childOf;
-        std::vector<int32_t> lastFamily(family_.people.size() + 1, 0);  // CHIL lines of one family are together
-        for (const Link& link : links_) {
-            if (link.kind == LinkKind::Famc || link.kind == LinkKind::Fams) continue;
-            WriterMarriage& m = family_.marriage(link.owner);
-            if (link.kind == LinkKind::Chil) {
+    // HUSB, WIFE and CHIL; returns the (family, child) pairs, by family and in each
+    // family's child order.
+    std::vector<Pair> resolveFamilyLinks() {
+        std::vector<Pair> children;
+        std::vector<int32_t> lastFamily(personIds_.size() + 1, 0);  // CHIL lines of one family are together
+        for (const KeptLink& link : links_) {
+            if (link.kind() == LinkKind::Famc || link.kind() == LinkKind::Fams) continue;
+            if (link.kind() == LinkKind::Chil) {
                 const int32_t rin = findPerson(link, "CHIL");
                 if (rin == 0) continue;
-                if (lastFamily[size_t(rin)] == link.owner) {
+                if (lastFamily[size_t(rin)] == link.owner()) {
                     warn(link.line, "CHIL " + who(rin) + " is already a child of this family; dropped");
                     continue;
                 }
-                lastFamily[size_t(rin)] = link.owner;
-                m.children.push_back(rin);
+                lastFamily[size_t(rin)] = link.owner();
+                children.emplace_back(link.owner(), rin);
                 continue;
             }
-            const bool husband = link.kind == LinkKind::Husb;
+            PackedFamily::Couple& m = family_.couples[size_t(link.owner() - 1)];
+            const bool husband = link.kind() == LinkKind::Husb;
             const int32_t rin = findPerson(link, husband ? "HUSB" : "WIFE");
             if (rin == 0) continue;
             int32_t& slot = husband ? m.husband : m.wife;
@@ -482,70 +520,92 @@ private:
                 slot = rin;
             }
         }
-        PairSet children(family_.people.size());
-        for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
-            WriterMarriage& m = family_.marriages[mi];
-            // A spouse listed as a child of the same family would be his own parent.
-            const auto own = std::find_if(m.children.begin(), m.children.end(),
-                                          [&](int32_t c) { return c != 0 && (c == m.husband || c == m.wife); });
-            if (own != m.children.end()) {
-                warn(familyLines_[mi], who(*own) + " is a spouse and a child of the same family; the child link dropped");
-                m.children.erase(own);
+        // A spouse listed as a child of the same family would be his own parent: the
+        // first such child link of each family goes. The CHIL lines were read family
+        // by family, in file order.
+        std::vector<Pair> kept;
+        kept.reserve(children.size());
+        for (size_t i = 0; i < children.size();) {
+            const int32_t mrin = children[i].first;
+            const PackedFamily::Couple& m = family_.couples[size_t(mrin - 1)];
+            bool dropped = false;
+            for (; i < children.size() && children[i].first == mrin; ++i) {
+                const int32_t c = children[i].second;
+                if (!dropped && (c == m.husband || c == m.wife)) {
+                    warn(familyLines_[size_t(mrin - 1)],
+                         who(c) + " is a spouse and a child of the same family; the child link dropped");
+                    dropped = true;
+                    continue;
+                }
+                kept.push_back(children[i]);
             }
-            for (const int32_t c : m.children) children.add(c, int32_t(mi + 1));
         }
-        children.freeze();
-        return children;
+        return kept;
     }
 
     // FAMC and FAMS: the order of each person's marriages, and children that only
-    // their own record links to a family.
-    void resolvePersonLinks(PairSet& childOf) {
+    // their own record links to a family (added to children, each as the last child
+    // of its family).
+    void resolvePersonLinks(PairSet& childOf, std::vector<Pair>& children) {
         std::vector<Pair> spouseOf;  // (person, family) in the order of the FAMS lines
-        std::vector<Pair> extraChildren;
-        SeenPairs famsListed, addedChildren;
-        for (const Link& link : links_) {
-            if (link.kind != LinkKind::Famc && link.kind != LinkKind::Fams) continue;
-            const bool famc = link.kind == LinkKind::Famc;
+        const size_t listedChildren = children.size();
+        // A person's links are together in the file: a pair met before is one whose
+        // family last met this person.
+        std::vector<int32_t> famsOf(family_.couples.size() + 1, 0), addedTo(family_.couples.size() + 1, 0);
+        for (const KeptLink& link : links_) {
+            if (link.kind() != LinkKind::Famc && link.kind() != LinkKind::Fams) continue;
+            const bool famc = link.kind() == LinkKind::Famc;
+            const std::string_view id = ids_.text(link.target);
             const int32_t mrin = findFamily(link.target, link.line, famc ? "FAMC" : "FAMS");
             if (mrin == 0) continue;
-            WriterMarriage& m = family_.marriage(mrin);
-            const int32_t rin = link.owner;
+            const PackedFamily::Couple& m = family_.couples[size_t(mrin - 1)];
+            const int32_t rin = link.owner();
             if (!famc) {
                 if (m.husband != rin && m.wife != rin) {
-                    warn(link.line, "FAMS " + shown(link.target) + ": the family does not name " + who(rin) +
+                    warn(link.line, "FAMS " + shown(id) + ": the family does not name " + who(rin) +
                                         " as husband or wife; dropped");
-                } else if (!famsListed.add(rin, mrin)) {
+                } else if (famsOf[size_t(mrin)] != rin) {
+                    famsOf[size_t(mrin)] = rin;
                     spouseOf.emplace_back(rin, mrin);
                 }
                 continue;
             }
-            if (childOf.contains(rin, mrin) || addedChildren.contains(rin, mrin)) continue;
+            if (childOf.contains(rin, mrin) || addedTo[size_t(mrin)] == rin) continue;
             if (m.husband == rin || m.wife == rin) {
-                warn(link.line, "FAMC " + shown(link.target) + ": " + who(rin) +
-                                    " is husband or wife of that family; dropped");
+                warn(link.line, "FAMC " + shown(id) + ": " + who(rin) + " is husband or wife of that family; dropped");
                 continue;
             }
-            warn(link.line, "FAMC " + shown(link.target) + ": the family does not list " + who(rin) +
+            warn(link.line, "FAMC " + shown(id) + ": the family does not list " + who(rin) +
                                 " as a child; added as its last child");
-            m.children.push_back(rin);
-            extraChildren.emplace_back(rin, mrin);
-            addedChildren.add(rin, mrin);
+            children.emplace_back(mrin, rin);
+            addedTo[size_t(mrin)] = rin;
         }
-        for (const Pair& p : extraChildren) childOf.add(p.first, p.second);
+        for (size_t i = listedChildren; i < children.size(); ++i) childOf.add(children[i].second, children[i].first);
         childOf.freeze();
+        // The added children after those listed, family by family.
+        std::stable_sort(children.begin(), children.end(), [](const Pair& a, const Pair& b) { return a.first < b.first; });
         orderMarriages(spouseOf);
+    }
+
+    void setChildren(const std::vector<Pair>& children) {
+        r_.counts.children = children.size();
+        if (children.empty()) return;
+        family_.childStart.assign(family_.couples.size() + 1, 0);
+        for (const Pair& p : children) ++family_.childStart[size_t(p.first)];
+        std::partial_sum(family_.childStart.begin(), family_.childStart.end(), family_.childStart.begin());
+        family_.children.resize(children.size());
+        for (size_t i = 0; i < children.size(); ++i) family_.children[i] = children[i].second;
     }
 
     // Each person's marriages in the order of the FAMS lines, then any other family
     // that names the person, in file order.
     void orderMarriages(const std::vector<Pair>& spouseOf) {
-        PairSet listed(family_.people.size());
+        PairSet listed(personIds_.size());
         for (const Pair& p : spouseOf) listed.add(p.first, p.second);
         listed.freeze();
         std::vector<Pair> unlisted;
-        for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
-            const WriterMarriage& m = family_.marriages[mi];
+        for (size_t mi = 0; mi < family_.couples.size(); ++mi) {
+            const PackedFamily::Couple& m = family_.couples[mi];
             for (const int32_t rin : {m.husband, m.wife}) {
                 if (rin != 0 && !listed.contains(rin, int32_t(mi + 1))) unlisted.emplace_back(rin, int32_t(mi + 1));
             }
@@ -562,17 +622,20 @@ private:
             std::vector<int32_t> order;
             for (size_t k = first; k < i; ++k) order.push_back(spouseOf[k].second);
             for (; more != unlisted.end() && more->first == rin; ++more) order.push_back(more->second);
-            if (!std::is_sorted(order.begin(), order.end())) family_.person(rin).marriageOrder = std::move(order);
+            if (!std::is_sorted(order.begin(), order.end())) family_.marriageOrders.emplace_back(rin, std::move(order));
         }
     }
 
-    // Where each child stands in each family's child list, for the sealings.
+    // Where each child stands among all children (its child link number - 1), by
+    // (child, family), for the sealings.
     std::unordered_map<uint64_t, uint32_t> childPositions() const {
         std::unordered_map<uint64_t, uint32_t> at;
-        for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
-            const std::vector<int32_t>& children = family_.marriages[mi].children;
+        for (size_t mi = 0; mi < family_.couples.size(); ++mi) {
+            const auto mrin = int32_t(mi + 1);
+            const std::span<const int32_t> children = family_.childrenOf(mrin);
+            const uint32_t first = children.empty() ? 0 : family_.childStart[mi];
             for (size_t k = 0; k < children.size(); ++k)
-                at.emplace(uint64_t(uint32_t(children[k])) << 32 | uint32_t(mi + 1), uint32_t(k));
+                at.emplace(uint64_t(uint32_t(children[k])) << 32 | uint32_t(mrin), first + uint32_t(k));
         }
         return at;
     }
@@ -580,9 +643,10 @@ private:
     void resolveSealings(const PairSet& childOf) {
         if (sealings_.empty()) return;
         const std::unordered_map<uint64_t, uint32_t> positions = childPositions();
+        std::vector<std::pair<uint32_t, WriterDate>>& sealed = family_.childSealings;
         for (ChildSealing& s : sealings_) {
             int32_t mrin = 0;
-            if (!s.famc.empty()) {
+            if (s.famc != 0) {
                 mrin = findFamily(s.famc, s.line, "SLGC FAMC");
                 if (mrin == 0) continue;
             } else {
@@ -594,33 +658,34 @@ private:
                 }
                 mrin = families.front();
             }
-            WriterMarriage& m = family_.marriage(mrin);
             const auto at = positions.find(uint64_t(uint32_t(s.person)) << 32 | uint32_t(mrin));
             if (at == positions.end()) {
-                warn(s.line, "SLGC: " + who(s.person) + " is not a child of " + std::string(familyIds_[size_t(mrin - 1)]) +
+                warn(s.line, "SLGC: " + who(s.person) + " is not a child of " + std::string(ids_.text(familyIds_[size_t(mrin - 1)])) +
                                  "; dropped");
                 continue;
             }
-            m.childSealings.resize(m.children.size());
-            WriterDate& target = m.childSealings[at->second];
-            if (!isSet(target)) target = std::move(s.date);
+            sealed.emplace_back(at->second, std::move(s.date));
         }
+        sealings_ = {};
+        // The first sealing of each child counts.
+        std::stable_sort(sealed.begin(), sealed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        sealed.erase(std::unique(sealed.begin(), sealed.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+                     sealed.end());
+        for (auto& s : sealed) countDate(s.second);
     }
 
     // A person who is his own ancestor: warned about once per loop. The data stays
     // as the file has it; the reports cut such loops where they meet them.
     void findAncestorLoops() {
-        const size_t n = family_.people.size();
+        const size_t n = personIds_.size();
         // Parents of each person, from the families he is a child of.
         std::vector<uint32_t> start(n + 2, 0);
-        for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
-            for (const int32_t c : family_.marriages[mi].children) ++start[size_t(c) + 1];
-        }
+        for (const int32_t c : family_.children) ++start[size_t(c) + 1];
         for (size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
         std::vector<uint32_t> fill(start.begin(), start.end() - 1);
         std::vector<int32_t> parentFamily(start.back());
-        for (size_t mi = 0; mi < family_.marriages.size(); ++mi) {
-            for (const int32_t c : family_.marriages[mi].children) parentFamily[fill[size_t(c)]++] = int32_t(mi + 1);
+        for (size_t mi = 0; mi < family_.couples.size(); ++mi) {
+            for (const int32_t c : family_.childrenOf(int32_t(mi + 1))) parentFamily[fill[size_t(c)]++] = int32_t(mi + 1);
         }
         enum : uint8_t { kNew, kOnPath, kDone };
         std::vector<uint8_t> state(n + 1, kNew);
@@ -641,7 +706,8 @@ private:
                     path.pop_back();
                     continue;
                 }
-                const WriterMarriage& m = family_.marriage(parentFamily[start[size_t(step.person)] + step.next / 2]);
+                const PackedFamily::Couple& m =
+                    family_.couples[size_t(parentFamily[start[size_t(step.person)] + step.next / 2] - 1)];
                 const int32_t parent = step.next % 2 == 0 ? m.husband : m.wife;
                 ++step.next;
                 if (parent == 0) continue;
@@ -658,55 +724,22 @@ private:
 
 }  // namespace
 
-ImportResult importGedcom(std::string_view bytes) {
+ImportResult importGedcom(std::string_view bytes, const ImportOptions& options) {
     ImportResult result;
-    Importer(result).run(bytes);
-    if (!result.ok()) result.family = WriterFamily();
+    Importer(result, options).run(bytes, nullptr);
     return result;
 }
 
-ImportResult importGedcomFile(const std::string& path) {
+ImportResult importGedcomFile(const std::string& path, const ImportOptions& options) {
     ImportResult result;
-    std::vector<uint8_t> bytes;
+    ZeroedBytes bytes;
     const FileRead read = readWholeFile(path, kMaxFileBytes, bytes);
     if (read.result == FileReadResult::CannotOpen) result.error = "cannot be read: " + read.problem;
     else if (read.result == FileReadResult::TooLarge) result.error = "the file is larger than 2 GiB";
     else if (!read.ok()) result.error = read.problem;
     if (!read.ok()) return result;
-    return importGedcom(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
-
-}  // namespace tw::gedcom
-namespace tw::gedcom {
-
-namespace {
-
-// Reduces one text; true when it changed.
-bool reduce(std::string& text) {
-    bool changed = false;
-    text = utf8ToPlainWindows1252(text, &changed);
-    return changed;
-}
-
-void reduce(WriterDate& date) {
-    if (!date.text.empty()) reduce(date.text);
-}
-
-}  // namespace
-
-size_t reduceToWindows1252(WriterFamily& family) {
-    size_t changed = 0;
-    for (WriterPerson& p : family.people) {
-        changed += size_t(reduce(p.name)) + size_t(reduce(p.birthPlace));
-        for (WriterDate* date : {&p.birth, &p.christening, &p.death, &p.burial, &p.baptism, &p.endowment}) reduce(*date);
-    }
-    for (WriterMarriage& m : family.marriages) {
-        changed += size_t(reduce(m.place));
-        reduce(m.date);
-        reduce(m.sealing);
-        for (WriterDate& date : m.childSealings) reduce(date);
-    }
-    return changed;
+    Importer(result, options).run(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &bytes);
+    return result;
 }
 
 }  // namespace tw::gedcom

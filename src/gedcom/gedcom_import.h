@@ -19,15 +19,22 @@
 
 namespace tw::gedcom {
 
+struct ImportOptions {
+    // The family's text in Windows-1252, as a PAF file on disk holds it: letters it
+    // lacks become their plain letters (utf8ToPlainWindows1252).
+    bool windows1252 = false;
+};
+
 struct ImportCounts {
     size_t lines = 0;
     size_t children = 0;  // child links written (CHIL, and FAMC lines no CHIL matched)
     size_t dates = 0;     // event and ordinance dates kept
     size_t textDates = 0; // of those, dates kept as text
+    size_t reducedTexts = 0;  // names and places that Windows-1252 text changed
 };
 
 struct ImportResult {
-    WriterFamily family;
+    PackedFamily family;
     // "line N: ..." for every problem that was passed over (at most kMaxWarnings,
     // then one line that says how many more there were).
     std::vector<std::string> warnings;
@@ -40,15 +47,11 @@ struct ImportResult {
 };
 
 // Imports GEDCOM from the bytes of a file, in any of the encodings GEDCOM allows.
-// The family's text (names, places, dates kept as text) is UTF-8, each at most the
-// 255 bytes PAF holds.
-ImportResult importGedcom(std::string_view bytes);
-// Reads the file (only reads it) and imports it.
-ImportResult importGedcomFile(const std::string& path);
-
-// The family's text in Windows-1252, as a PAF file on disk holds it: letters it
-// lacks become their plain letters (utf8ToPlainWindows1252). Returns how many names
-// and places changed.
-size_t reduceToWindows1252(WriterFamily& family);
+// The family's text (names, places, dates kept as text) is UTF-8 (or Windows-1252
+// when the options ask for it), each at most the 255 bytes PAF holds.
+ImportResult importGedcom(std::string_view bytes, const ImportOptions& options = {});
+// Reads the file (only reads it) and imports it. The file's bytes are let go before
+// it returns (a file converted to UTF-8, as soon as it is converted).
+ImportResult importGedcomFile(const std::string& path, const ImportOptions& options = {});
 
 }  // namespace tw::gedcom

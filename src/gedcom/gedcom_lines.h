@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 namespace tw::gedcom {
@@ -16,6 +15,9 @@ constexpr uint32_t tagCode(std::string_view tag) {
     for (const char c : tag) code = code << 8 | uint8_t(c);
     return code;
 }
+
+// The number of a tag the reader knows, worked out while compiling.
+consteval uint32_t knownTag(std::string_view tag) { return tagCode(tag); }
 
 struct GedcomLine {
     int level = -1;
@@ -35,7 +37,11 @@ enum class LineShape {
 // Splits one line (without its line ending).
 LineShape parseGedcomLine(std::string_view text, GedcomLine& line);
 
-// Walks the lines of a text, counting them from 1.
+// Where the line that starts at from ends: the first CR or LF at or after from, or
+// the end of the text.
+size_t lineEnd(std::string_view text, size_t from);
+
+// Walks the lines of a text, counting them from 1: one pass over the bytes.
 class LineCursor {
 public:
     explicit LineCursor(std::string_view text) : text_(text) {}
@@ -43,30 +49,22 @@ public:
     bool next(std::string_view& line) {
         if (pos_ >= text_.size()) return false;
         ++number_;
-        const char* start = text_.data() + pos_;
-        const size_t left = text_.size() - pos_;
-        if (first_ || nextLf_ < pos_) {  // the next LF, found once for every line it ends (or none)
-            first_ = false;
-            const void* lf = std::memchr(start, '\n', left);
-            nextLf_ = lf ? size_t(static_cast<const char*>(lf) - text_.data()) : text_.size();
-        }
-        size_t length = nextLf_ - pos_;
-        if (const void* cr = std::memchr(start, '\r', length)) length = size_t(static_cast<const char*>(cr) - start);
-        line = std::string_view(start, length);
-        pos_ += length;
+        const size_t end = lineEnd(text_, pos_);
+        line = text_.substr(pos_, end - pos_);
+        pos_ = end;
         if (pos_ < text_.size()) {
-            const char end = text_[pos_++];
-            if (end == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+            const char ending = text_[pos_++];
+            if (ending == '\r' && pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
         }
         return true;
     }
     size_t number() const { return number_; }
+    // Where the next line starts.
+    size_t position() const { return pos_; }
 
 private:
     std::string_view text_;
     size_t pos_ = 0;
-    size_t nextLf_ = 0;
-    bool first_ = true;
     size_t number_ = 0;
 };
 

@@ -39,20 +39,20 @@ std::string shown(std::string_view text) {
 namespace {
 
 Field indiField(uint32_t tag) {
-    if (tag == tagCode("NAME")) return Field::Name;
-    if (tag == tagCode("BIRT")) return Field::Birth;
-    if (tag == tagCode("CHR")) return Field::Christening;
-    if (tag == tagCode("DEAT")) return Field::Death;
-    if (tag == tagCode("BURI")) return Field::Burial;
-    if (tag == tagCode("BAPL")) return Field::Baptism;
-    if (tag == tagCode("ENDL")) return Field::Endowment;
-    if (tag == tagCode("SLGC")) return Field::ChildSealing;
+    if (tag == knownTag("NAME")) return Field::Name;
+    if (tag == knownTag("BIRT")) return Field::Birth;
+    if (tag == knownTag("CHR")) return Field::Christening;
+    if (tag == knownTag("DEAT")) return Field::Death;
+    if (tag == knownTag("BURI")) return Field::Burial;
+    if (tag == knownTag("BAPL")) return Field::Baptism;
+    if (tag == knownTag("ENDL")) return Field::Endowment;
+    if (tag == knownTag("SLGC")) return Field::ChildSealing;
     return Field::None;
 }
 
 Field famField(uint32_t tag) {
-    if (tag == tagCode("MARR")) return Field::Marriage;
-    if (tag == tagCode("SLGS")) return Field::Sealing;
+    if (tag == knownTag("MARR")) return Field::Marriage;
+    if (tag == knownTag("SLGS")) return Field::Sealing;
     return Field::None;
 }
 
@@ -65,7 +65,13 @@ public:
     size_t read(std::string_view text) {
         LineCursor cursor(text);
         std::string_view raw;
+        constexpr size_t kPassedStep = size_t(8) << 20;
+        size_t nextPassed = kPassedStep;
         while (cursor.next(raw)) {
+            if (cursor.position() >= nextPassed) {  // the line before this one is done with
+                sink_.passed(size_t(raw.data() - text.data()));
+                nextPassed = cursor.position() + kPassedStep;
+            }
             const size_t number = cursor.number();
             if (raw.size() > kMaxLineBytes) {
                 warn(number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes; cut there");
@@ -128,11 +134,12 @@ private:
 
     // Finishes the structures at this level and deeper.
     void closeLevel(int level) {
-        if (level <= 1 && open_.field != Field::None) sink_.structure(open_);
-        if (level <= 1) {
+        if (level > 1) return;
+        if (open_.field != Field::None) {  // nothing is kept while no structure is open
+            sink_.structure(open_);
             open_.clear();
-            continued_ = 0;
         }
+        continued_ = 0;
     }
 
     void take(const GedcomLine& line, size_t number) {
@@ -152,44 +159,44 @@ private:
         if (line.level == 2) {
             const uint32_t tag = line.code;
             continued_ = 0;
-            if (tag == tagCode("DATE")) {
-                if (open_.date.empty()) open_.date = line.value;
-            } else if (tag == tagCode("PLAC")) {
+            if (tag == knownTag("DATE")) {
+                if (open_.date.empty()) open_.date.assign(line.value);
+            } else if (tag == knownTag("PLAC")) {
                 if (open_.place.empty()) {
-                    open_.place = std::string(line.value.substr(0, kMaxValueBytes));
+                    open_.place.assign(line.value.substr(0, kMaxValueBytes));
                     continued_ = 2;
                 }
-            } else if (tag == tagCode("STAT")) {
-                open_.stat = line.value;
-            } else if (tag == tagCode("FAMC") && open_.field == Field::ChildSealing) {
-                open_.famc = trimmed(line.value);
-            } else if (open_.field == Field::Name && (tag == tagCode("CONC") || tag == tagCode("CONT"))) {
+            } else if (tag == knownTag("STAT")) {
+                open_.stat.assign(line.value);
+            } else if (tag == knownTag("FAMC") && open_.field == Field::ChildSealing) {
+                open_.famc.assign(trimmed(line.value));
+            } else if (open_.field == Field::Name && (tag == knownTag("CONC") || tag == knownTag("CONT"))) {
                 continueValue(open_.value, tag, line.value);
-            } else if (open_.field == Field::Name && tag == tagCode("GIVN")) {
-                open_.givn = line.value;
-            } else if (open_.field == Field::Name && tag == tagCode("SURN")) {
-                open_.surn = line.value;
+            } else if (open_.field == Field::Name && tag == knownTag("GIVN")) {
+                open_.givn.assign(line.value);
+            } else if (open_.field == Field::Name && tag == knownTag("SURN")) {
+                open_.surn.assign(line.value);
             }
             return;
         }
-        if (line.level == 3 && continued_ == 2 && (line.code == tagCode("CONC") || line.code == tagCode("CONT")))
+        if (line.level == 3 && continued_ == 2 && (line.code == knownTag("CONC") || line.code == knownTag("CONT")))
             continueValue(open_.place, line.code, line.value);
     }
 
     static void continueValue(std::string& value, uint32_t tag, std::string_view more) {
-        if (tag == tagCode("CONT")) value += '\n';
+        if (tag == knownTag("CONT")) value += '\n';
         value.append(more.substr(0, kMaxValueBytes - std::min(value.size(), kMaxValueBytes)));
     }
 
     void startRecord(const GedcomLine& line, size_t number) {
         const uint32_t tag = line.code;
         record_ = Record::Other;
-        if (tag == tagCode("HEAD")) {
+        if (tag == knownTag("HEAD")) {
             record_ = Record::Head;
-        } else if (tag == tagCode("TRLR")) {
+        } else if (tag == knownTag("TRLR")) {
             trailer_ = true;
-        } else if (tag == tagCode("INDI") || tag == tagCode("FAM")) {
-            const bool indi = tag == tagCode("INDI");
+        } else if (tag == knownTag("INDI") || tag == knownTag("FAM")) {
+            const bool indi = tag == knownTag("INDI");
             if ((indi ? people_ : families_) >= kMaxRecords) {
                 warn(number, "more than " + std::to_string(kMaxRecords) + " " + std::string(line.tag) +
                                  " records; this one and the rest ignored");
@@ -209,7 +216,7 @@ private:
 
     bool pointer(const GedcomLine& line, size_t number, std::string_view& target) {
         target = trimmed(line.value);
-        if (target == "@VOID@") return false;  // GEDCOM 7: a link left empty on purpose
+        if (target == std::string_view("@VOID@")) return false;  // GEDCOM 7: a link left empty on purpose
         if (target.size() < 3 || target.front() != '@' || target.back() != '@') {
             warn(number, std::string(line.tag) + " \"" + shown(target) +
                              "\" is not a link to a record; ignored");
@@ -226,18 +233,19 @@ private:
     void indiLine(const GedcomLine& line, size_t number) {
         const auto rin = int32_t(people_);
         const uint32_t tag = line.code;
-        if (tag == tagCode("SEX")) {
+        if (tag == knownTag("SEX")) {
             const std::string_view v = trimmed(line.value);
-            sink_.sex(v == "M" || v == "m" ? 'M' : v == "F" || v == "f" ? 'F' : 'U');
-        } else if (tag == tagCode("FAMC")) {
+            const char c = v.size() == 1 ? v[0] : 0;
+            sink_.sex(c == 'M' || c == 'm' ? 'M' : c == 'F' || c == 'f' ? 'F' : 'U');
+        } else if (tag == knownTag("FAMC")) {
             addLink(line, number, LinkKind::Famc, rin);
-        } else if (tag == tagCode("FAMS")) {
+        } else if (tag == knownTag("FAMS")) {
             addLink(line, number, LinkKind::Fams, rin);
         } else if (const Field f = indiField(tag); f != Field::None) {
             open_.field = f;
             open_.line = uint32_t(number);
             if (f == Field::Name) {
-                open_.value = std::string(line.value.substr(0, kMaxValueBytes));
+                open_.value.assign(line.value.substr(0, kMaxValueBytes));
                 continued_ = 1;
             }
         }
@@ -246,9 +254,9 @@ private:
     void famLine(const GedcomLine& line, size_t number) {
         const auto mrin = int32_t(families_);
         const uint32_t tag = line.code;
-        if (tag == tagCode("HUSB")) addLink(line, number, LinkKind::Husb, mrin);
-        else if (tag == tagCode("WIFE")) addLink(line, number, LinkKind::Wife, mrin);
-        else if (tag == tagCode("CHIL")) addLink(line, number, LinkKind::Chil, mrin);
+        if (tag == knownTag("HUSB")) addLink(line, number, LinkKind::Husb, mrin);
+        else if (tag == knownTag("WIFE")) addLink(line, number, LinkKind::Wife, mrin);
+        else if (tag == knownTag("CHIL")) addLink(line, number, LinkKind::Chil, mrin);
         else if (const Field f = famField(tag); f != Field::None) {
             open_.field = f;
             open_.line = uint32_t(number);
@@ -265,7 +273,7 @@ std::string headError(std::string_view text) {
         GedcomLine line;
         const LineShape shape = parseGedcomLine(raw, line);
         if (shape == LineShape::Blank) continue;
-        if (shape == LineShape::Good && line.level == 0 && line.code == tagCode("HEAD")) return {};
+        if (shape == LineShape::Good && line.level == 0 && line.code == knownTag("HEAD")) return {};
         return "not a GEDCOM file: it does not begin with \"0 HEAD\" (line " + std::to_string(cursor.number()) +
                ": \"" + shown(raw) + "\")";
     }

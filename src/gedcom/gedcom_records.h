@@ -6,7 +6,9 @@
 // sources, other records and tags) is passed over here.
 //
 // Lines that are not well formed are dropped with a warning that names the line.
-// The views handed to the sink point into the text read, which must outlive them.
+// The views handed to the sink (ids and link targets) point into the text read and
+// last only as long as the call; the reader itself keeps no view of a line once it
+// has passed it, and tells the sink how far it is.
 
 #include <cstddef>
 #include <cstdint>
@@ -41,7 +43,7 @@ enum class LinkKind : uint8_t { Husb, Wife, Chil, Famc, Fams };
 struct Link {
     int32_t owner;            // the record's number among the records of its kind, from 1
     uint32_t line;
-    std::string_view target;  // "@I1@": a well-formed pointer, not yet looked up
+    std::string_view target;  // "@I1@": a well-formed pointer, not yet looked up; during the call only
     LinkKind kind;
 };
 
@@ -55,18 +57,16 @@ enum class Field : uint8_t { None, Name, Birth, Christening, Death, Burial, Bapt
 struct Structure {
     Field field = Field::None;
     uint32_t line = 0;
-    std::string_view date;
+    std::string date;
     std::string value;  // NAME (with CONC/CONT)
     std::string place;  // PLAC (with CONC/CONT)
-    std::string_view givn, surn, stat, famc;
+    std::string givn, surn, stat, famc;
 
     // Ready for the next structure (the strings keep their memory).
     void clear() {
         field = Field::None;
         line = 0;
-        date = givn = surn = stat = famc = {};
-        value.clear();
-        place.clear();
+        for (std::string* s : {&date, &value, &place, &givn, &surn, &stat, &famc}) s->clear();
     }
 };
 
@@ -80,6 +80,8 @@ public:
     virtual void sex(char sex) = 0;                                      // 'M', 'F' or 'U'
     virtual void link(const Link& link) = 0;
     virtual void structure(const Structure& structure) = 0;
+    // Now and then: nothing before this offset of the text is looked at again.
+    virtual void passed(size_t /*offset*/) {}
 };
 
 // Why the UTF-8 text is not GEDCOM (its first line is not "0 HEAD"); empty when it is.

@@ -74,6 +74,7 @@ Utf8Char utf8CharAt(std::string_view text, size_t pos) {
 }
 
 std::string_view clipUtf8(std::string_view text, size_t maxBytes) {
+    if (text.size() <= maxBytes) return text;  // every character fits
     size_t end = 0;
     while (end < text.size()) {
         const size_t next = end + utf8CharAt(text, end).length;
@@ -94,6 +95,27 @@ int compareNameText(std::string_view a, std::string_view b) {
     }
     if (i < a.size()) return 1;
     return j < b.size() ? -1 : 0;
+}
+
+void appendNameOrderKey(std::string_view text, std::string& key) {
+    for (size_t i = 0; i < text.size();) {
+        size_t ascii = i;  // ASCII: the bytes themselves
+        while (ascii < text.size() && uint8_t(text[ascii]) < 0x80) ++ascii;
+        key.append(text.data() + i, ascii - i);
+        i = ascii;
+        if (i == text.size()) break;
+        const Utf8Char c = utf8CharAt(text, i);
+        i += c.length;
+        const uint32_t k = nameOrderKey(c.code);
+        if (k < 0xFF) {
+            key += char(k);
+        } else {
+            key += char(0xFF);
+            key += char(k >> 16);
+            key += char(k >> 8);
+            key += char(k);
+        }
+    }
 }
 
 std::string utf8ToPlainWindows1252(std::string_view utf8, bool* changed) {

@@ -43,6 +43,13 @@ std::string_view clipUtf8(std::string_view text, size_t maxBytes);
 // character after them in code point order. Negative, zero or positive.
 int compareNameText(std::string_view a, std::string_view b);
 
+// A key of the text in that order: byte strings that compare as plain bytes do
+// (shorter first) as their texts compare by compareNameText. Each character is one
+// byte below 0xFF (its Windows-1252 byte), or 0xFF and three bytes of its place in
+// the order. Sorting many names is faster by keys built once than by comparing
+// the texts themselves. The key is appended to key.
+void appendNameOrderKey(std::string_view text, std::string& key);
+
 // UTF-8 to Windows-1252 for a file PAF reads: a letter Windows-1252 lacks becomes
 // its plain letter (Ł to L, ő to o, ş to s, ệ to e), a combining mark is dropped, a
 // dash or blank becomes "-" or " ", anything else "?". changed (when given) tells

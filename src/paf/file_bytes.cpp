@@ -32,7 +32,8 @@ FileRead regularFileCheck(const struct stat& info) {
 }
 
 // Reads up to bytes.size() bytes from the start; returns how many were read, or -1.
-ssize_t readStart(int fd, std::vector<uint8_t>& bytes) {
+template <typename Bytes>
+ssize_t readStart(int fd, Bytes& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, off_t(done));
@@ -44,14 +45,18 @@ ssize_t readStart(int fd, std::vector<uint8_t>& bytes) {
     return ssize_t(done);
 }
 
-FileRead readOpenFile(int fd, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
+void allocate(std::vector<uint8_t>& bytes, size_t size) { bytes.resize(size); }
+void allocate(ZeroedBytes& bytes, size_t size) { bytes = ZeroedBytes(size); }
+
+template <typename Bytes>
+FileRead readOpenFile(int fd, uint64_t maxBytes, Bytes& bytes) {
     struct stat before {};
     if (fstat(fd, &before) != 0) return systemFailure();
     if (FileRead regular = regularFileCheck(before); !regular.ok()) return regular;
     const auto size = uint64_t(before.st_size);
     if (size > maxBytes)
         return failure(FileReadResult::TooLarge, EFBIG, "the file is larger than " + std::to_string(maxBytes >> 20) + " MiB");
-    bytes.resize(size_t(size));
+    allocate(bytes, size_t(size));
     const ssize_t done = readStart(fd, bytes);
     if (done < 0) return systemFailure();
     struct stat after {};
@@ -94,14 +99,27 @@ std::string describeFileKind(unsigned mode) {
     return "it is not a regular file";
 }
 
-FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
-    bytes.clear();
+namespace {
+
+template <typename Bytes>
+FileRead readWhole(const std::string& path, uint64_t maxBytes, Bytes& bytes) {
+    bytes = Bytes();
     int fd = -1;
     if (FileRead opened = openInput(path, fd); !opened.ok()) return opened;
     FileRead read = readOpenFile(fd, maxBytes, bytes);
     ::close(fd);
-    if (!read.ok()) bytes.clear();
+    if (!read.ok()) bytes = Bytes();
     return read;
+}
+
+}  // namespace
+
+FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
+    return readWhole(path, maxBytes, bytes);
+}
+
+FileRead readWholeFile(const std::string& path, uint64_t maxBytes, ZeroedBytes& bytes) {
+    return readWhole(path, maxBytes, bytes);
 }
 
 FileRead readFileStart(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes) {

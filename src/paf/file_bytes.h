@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "paf/zeroed_bytes.h"
+
 namespace tw {
 
 enum class FileReadResult {
@@ -30,6 +32,8 @@ struct FileRead {
 std::string describeFileKind(unsigned mode);
 
 FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes);
+// The same into memory that is not cleared before the file is read into it.
+FileRead readWholeFile(const std::string& path, uint64_t maxBytes, ZeroedBytes& bytes);
 
 // Reads at most maxBytes from the start of the file, opened and checked as
 // readWholeFile does (a file longer than maxBytes is no fault here).

@@ -30,7 +30,7 @@ int PafFile::open(const std::string& path) {
         openProblem_ = "the path cannot be used";
         return kNotPafFile;
     }
-    std::vector<uint8_t> bytes;
+    ZeroedBytes bytes;
     const FileRead read = readWholeFile(path, kMaxFileBytes, bytes);
     openProblem_ = read.problem;
     systemError_ = read.systemError;
@@ -47,15 +47,26 @@ int PafFile::open(const std::string& path) {
 
 int PafFile::openImage(std::vector<uint8_t> image, TextEncoding encoding) {
     close();
+    image_ = std::move(image);
+    return openBytes(image_, encoding);
+}
+
+int PafFile::openImage(ZeroedBytes image, TextEncoding encoding) {
+    close();
+    built_ = std::move(image);
+    return openBytes(built_.span(), encoding);
+}
+
+int PafFile::openBytes(std::span<const uint8_t> bytes, TextEncoding encoding) {
     textEncoding_ = encoding;
     systemError_ = 0;
     openProblem_.clear();
-    if (image.size() < size_t(paf::kHeaderSize)) {
-        openProblem_ = describe("the file is too short for a PAF header: bytes", int64_t(image.size()));
+    if (bytes.size() < size_t(paf::kHeaderSize)) {
+        openProblem_ = describe("the file is too short for a PAF header: bytes", int64_t(bytes.size()));
+        close();
         return kNotPafFile;
     }
-    image_ = std::move(image);
-    data_ = std::span<const uint8_t>(image_.data(), image_.size());
+    data_ = bytes;
     const int result = openData(openProblem_);
     if (result != kOpened) close();
     return result;
@@ -146,6 +157,7 @@ int32_t PafFile::recordCapacity(const paf::TableLayout& table) const {
 void PafFile::close() {
     image_.clear();
     image_.shrink_to_fit();
+    built_ = ZeroedBytes();
     data_ = {};
     pageLists_.clear();
     header_.fill(0);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "paf/paf_layout.h"
+#include "paf/zeroed_bytes.h"
 
 namespace tw {
 
@@ -51,6 +52,7 @@ public:
     // Opens an image held in memory (tests, fuzzing, imported GEDCOM): 1 or -1. An
     // imported GEDCOM file's image holds UTF-8; everything else holds Windows-1252.
     int openImage(std::vector<uint8_t> image, TextEncoding encoding = TextEncoding::Windows1252);
+    int openImage(ZeroedBytes image, TextEncoding encoding = TextEncoding::Windows1252);
     void close();
     bool isOpen() const { return !data_.empty(); }
 
@@ -96,6 +98,7 @@ public:
     uint64_t fileSize() const { return data_.size(); }
 
 private:
+    int openBytes(std::span<const uint8_t> bytes, TextEncoding encoding);
     int openData(std::string& problem);
     bool buildPageTypeMap(int space, std::string& problem);
     bool checkPageCounts(std::string& problem) const;
@@ -105,6 +108,7 @@ private:
 
     std::span<const uint8_t> data_;        // the whole file, as held in image_
     std::vector<uint8_t> image_;           // the file's bytes, read at open
+    ZeroedBytes built_;                    // or an image built in memory
     std::array<uint8_t, paf::kHeaderSize> header_{};
     std::array<uint8_t, paf::kPageCountTableSize> pageCounts_{};
     std::vector<PageTypeMap> pageLists_;

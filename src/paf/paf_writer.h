@@ -3,15 +3,18 @@
 // page-count table, the page-type maps, the record pages of individuals, marriages,
 // child links and name-index nodes, name entries, and text records for places and
 // dates stored as text. Everything it writes reads back identically through PafFile.
-// Tests build their families with it; GEDCOM import writes through it.
+// Tests build their families with it (WriterFamily); GEDCOM import fills the compact
+// PackedFamily, which holds a family of millions in a fraction of the memory.
 
 #include <cstdint>
-#include <map>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "paf/record_blocks.h"
 #include "paf/records.h"
+#include "paf/zeroed_bytes.h"
 
 namespace tw {
 
@@ -58,34 +61,77 @@ struct WriterFamily {
     WriterMarriage& marriage(int32_t mrin) { return marriages.at(size_t(mrin - 1)); }
 };
 
+// A family in the compact form the writer builds its images from, some 60 bytes a
+// person and 30 a marriage besides their text: the GEDCOM import fills one record by
+// record, and a WriterFamily is packed into one. People and marriages are records in
+// RIN and MRIN order (appendPerson, appendMarriage); the links between them are
+// tables of their own, set once known.
+struct PackedFamily {
+    struct Couple {
+        int32_t husband = 0;
+        int32_t wife = 0;
+    };
+    RecordBlocks people;     // name, sex, deleted mark, birth place and dates of each person
+    RecordBlocks marriages;  // date, place, sealing and deleted mark of each marriage
+    std::vector<Couple> couples;  // by MRIN - 1
+    // The children of MRIN m are children[childStart[m - 1]] .. children[childStart[m] - 1],
+    // in the family's child order; childStart holds a last entry after the last
+    // marriage (or is empty when no marriage has children).
+    std::vector<uint32_t> childStart;
+    std::vector<int32_t> children;
+    // Sealings to parents by the child's place in children (its child link number - 1),
+    // ascending.
+    std::vector<std::pair<uint32_t, WriterDate>> childSealings;
+    // Each person's own marriages in chain order, for those who have them in another
+    // order than by MRIN; by RIN, ascending.
+    std::vector<std::pair<int32_t, std::vector<int32_t>>> marriageOrders;
+
+    size_t personCount() const { return people.count(); }
+    size_t marriageCount() const { return marriages.count(); }
+    std::span<const int32_t> childrenOf(int32_t mrin) const;
+};
+
+// Appends the person as RIN personCount() + 1 (without the marriage order).
+void appendPerson(PackedFamily& family, const WriterPerson& person);
+// Appends the marriage as MRIN marriageCount() + 1 with its couple (without its
+// children and their sealings).
+void appendMarriage(PackedFamily& family, const WriterMarriage& marriage);
+// The whole family, packed.
+PackedFamily packFamily(const WriterFamily& family);
+// The family as a WriterFamily again, to look at field by field.
+WriterFamily unpackFamily(const PackedFamily& family);
+
 struct WriterOptions {
     // At most this many pages of each record table per page space (0: no limit), so
     // that tables spread over several page spaces. Each space is 64 MiB of file.
     int maxTablePagesPerSpace = 0;
 };
 
-// A PAF image held sparsely: the pages that hold data, and the size of the file.
+// A PAF image held in memory as one block of bytes.
 class PafImage {
 public:
     // Empty when the family was written; otherwise why it could not be.
     const std::string& error() const { return error_; }
-    uint64_t size() const { return size_; }
-    // The whole image as one byte vector (holes as zeros).
+    uint64_t size() const { return bytes_.size(); }
+    std::span<const uint8_t> bytes() const { return bytes_.span(); }
+    // A copy of the whole image.
     std::vector<uint8_t> flatten() const;
-    // The regions that hold data, by their start in the file (the rest is zeros).
-    const std::map<uint64_t, std::vector<uint8_t>>& regions() const { return chunks_; }
+    // The bytes themselves, for PafFile::openImage; the image is empty afterwards.
+    ZeroedBytes release() { return std::move(bytes_); }
 
-    // Used by the writer: the zero-filled region of the given length that starts at
-    // start (a page, or the block of header and page counts), created on first use.
-    std::span<uint8_t> region(uint64_t start, size_t length);
+    // Used by the writer.
+    void allocate(size_t size) { bytes_ = ZeroedBytes(size); }
+    std::span<uint8_t> region(uint64_t start, size_t length) { return bytes_.span().subspan(size_t(start), length); }
     void setError(std::string error) { error_ = std::move(error); }
 
 private:
-    std::map<uint64_t, std::vector<uint8_t>> chunks_;  // region start -> bytes
-    uint64_t size_ = 0;
+    ZeroedBytes bytes_;
     std::string error_;
 };
 
+// Builds the image of a packed family, handing the family's memory back as its
+// records are written: the family is empty afterwards.
+PafImage buildPafImage(PackedFamily&& family, const WriterOptions& options = {});
 PafImage buildPafImage(const WriterFamily& family, const WriterOptions& options = {});
 
 }  // namespace tw

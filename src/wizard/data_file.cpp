@@ -93,13 +93,13 @@ bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems)
         ctx.host.message(path + ": " + imported.error, "Alert!");
         return false;
     }
-    PafImage image = buildPafImage(imported.family);
-    imported.family = WriterFamily();  // the image holds it now
+    // The family gives its memory back as its image is written.
+    PafImage image = buildPafImage(std::move(imported.family));
     if (!image.error().empty()) {
         ctx.host.message(path + ": " + image.error(), "Alert!");
         return false;
     }
-    if (ctx.file.openImage(image.flatten(), TextEncoding::Utf8) != PafFile::kOpened) {
+    if (ctx.file.openImage(image.release(), TextEncoding::Utf8) != PafFile::kOpened) {
         ctx.host.message(path + ": the imported family could not be opened: " + ctx.file.openProblem(), "Alert!");
         return false;
     }
