@@ -258,7 +258,8 @@ bool isOrdinance(Field f) {
 // record a marriage, in file order; the links are looked up once all are read.
 class Importer : private RecordSink {
 public:
-    explicit Importer(ImportResult& result) : r_(result), family_(result.family), warnings_(result.warnings) {}
+    Importer(ImportResult& result, const KeepImporting& keepGoing)
+        : r_(result), family_(result.family), warnings_(result.warnings), keepGoing_(keepGoing) {}
 
     void run(std::string_view bytes) {
         if (bytes.size() > kMaxFileBytes) {
@@ -280,6 +281,10 @@ public:
         familyLines_.reserve(family_.marriages.capacity());
         links_.reserve(std::min(decoded.text.size() / 48, 4 * kReserveLimit));
         r_.counts.lines = readRecords(decoded.text, *this, warnings_);
+        if (stopped_) {
+            r_.error = kImportStopped;
+            return;
+        }
         resolve();
         findAncestorLoops();
         warnings_.finish();
@@ -287,9 +292,16 @@ public:
     }
 
 private:
+    bool stopped() override {
+        if (!stopped_ && keepGoing_ && !keepGoing_()) stopped_ = true;
+        return stopped_;
+    }
+
     ImportResult& r_;
     WriterFamily& family_;
     Warnings warnings_;
+    const KeepImporting& keepGoing_;
+    bool stopped_ = false;
     std::vector<std::string_view> personIds_, familyIds_;
     std::vector<uint32_t> personLines_, familyLines_;
     std::vector<Link> links_;
@@ -643,14 +655,14 @@ private:
 
 }  // namespace
 
-ImportResult importGedcom(std::string_view bytes) {
+ImportResult importGedcom(std::string_view bytes, const KeepImporting& keepGoing) {
     ImportResult result;
-    Importer(result).run(bytes);
+    Importer(result, keepGoing).run(bytes);
     if (!result.ok()) result.family = WriterFamily();
     return result;
 }
 
-ImportResult importGedcomFile(const std::string& path) {
+ImportResult importGedcomFile(const std::string& path, const KeepImporting& keepGoing) {
     ImportResult result;
     std::vector<uint8_t> bytes;
     const FileRead read = readWholeFile(path, kMaxFileBytes, bytes);
@@ -658,7 +670,7 @@ ImportResult importGedcomFile(const std::string& path) {
     else if (read.result == FileReadResult::TooLarge) result.error = "the file is larger than 2 GiB";
     else if (!read.ok()) result.error = read.problem;
     if (!read.ok()) return result;
-    return importGedcom(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return importGedcom(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), keepGoing);
 }
 
 bool isGedcomPath(std::string_view path) {

@@ -10,6 +10,7 @@
 // names the line; only a file that is not GEDCOM at all is refused.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,12 +40,17 @@ struct ImportResult {
     bool ok() const { return error.empty(); }
 };
 
+// Asked now and then while the records are read (every few thousand lines): false
+// stops the import, which then fails with the error kImportStopped.
+using KeepImporting = std::function<bool()>;
+inline constexpr std::string_view kImportStopped = "the import was stopped";
+
 // Imports GEDCOM from the bytes of a file, in any of the encodings GEDCOM allows.
 // The family's text (names, places, dates kept as text) is UTF-8, each at most the
 // 255 bytes PAF holds.
-ImportResult importGedcom(std::string_view bytes);
+ImportResult importGedcom(std::string_view bytes, const KeepImporting& keepGoing = {});
 // Reads the file (only reads it) and imports it.
-ImportResult importGedcomFile(const std::string& path);
+ImportResult importGedcomFile(const std::string& path, const KeepImporting& keepGoing = {});
 
 // The family's text in Windows-1252, as a PAF file on disk holds it: letters it
 // lacks become their plain letters (utf8ToPlainWindows1252). Returns how many names

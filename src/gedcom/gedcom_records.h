@@ -80,6 +80,8 @@ public:
     virtual void sex(char sex) = 0;                                      // 'M', 'F' or 'U'
     virtual void link(const Link& link) = 0;
     virtual void structure(const Structure& structure) = 0;
+    // Asked every few thousand lines: true ends the reading there.
+    virtual bool stopped() { return false; }
 };
 
 // Why the UTF-8 text is not GEDCOM (its first line is not "0 HEAD"); empty when it is.

@@ -262,7 +262,7 @@ bool TPB::choosePrinter() {
     }
     // Beside the last PDF file printed into, else in the documents folder.
     const QString folder =
-        printer.pdfFile().isEmpty() ? TChooseFile::browseFolder() : QFileInfo(printer.pdfFile()).absolutePath();
+        printer.pdfFile().isEmpty() ? TChooseFile::documentsFolder() : QFileInfo(printer.pdfFile()).absolutePath();
     const QString suggested = QDir(folder).filePath(pdfFileNameFor(app_.settings().reportTitle));
     const auto file = app_.dialogs().savePdfFile(this, suggested);
     if (!file) return false;
