@@ -227,7 +227,10 @@ TEST(AncestorList, BrokenRecordsGiveEachMessageOncePerRun) {
     EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{"Invalid start RIN", "Error"},
                                                                 {"The RIN is invalid", "Error"},
                                                                 {std::string(kCorruptDataMessage), "Abort"},
-                                                                {"RinX access out of range", "kk"}}));
+                                                                {"RinX access out of range", "kk"},
+                                                                {"The list stops after generation 299:\nno list goes "
+                                                                 "further than 299 generations.",
+                                                                 "Note"}}));
     EXPECT_EQ(run->host.startWindowClosed, 3);
 
     // Start RINs that pass the start window's checks but name no one.

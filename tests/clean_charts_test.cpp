@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "gedcom/gedcom_import.h"
+
 #include <string>
 #include <vector>
 
@@ -154,6 +158,35 @@ TEST_P(CleanCharts, EveryCoupleOfTheStressFamiliesPrintsClean) {
             for (const PageFinding& finding : checkPageLog(ctx.pageLog)) faults.push_back(where + describe(finding));
         }
     EXPECT_TRUE(faults.empty()) << faults.size() << " faults:\n" << joined(faults);
+}
+
+// The summary chart prints for every couple of the GEDCOM files other people wrote,
+// on every paper.
+TEST_P(CleanCharts, EverySummaryChartOfTheFetchedFilesPrints) {
+    for (const char* name : {"sample.ged", "royal.ged", "ti.ged"}) {
+        const std::filesystem::path path = gedcomSamples() / name;
+        if (!std::filesystem::exists(path))
+            GTEST_SKIP() << path << " is missing: run tools/fetch_gedcom_samples.sh (needs apt-get download)";
+        const std::vector<uint8_t> bytes = fileBytes(path);
+        const gedcom::ImportResult imported = gedcom::importGedcom(std::string(bytes.begin(), bytes.end()));
+        ASSERT_TRUE(imported.ok()) << imported.error;
+        const std::vector<uint8_t> image = buildPafImage(imported.family).flatten();
+        std::vector<std::string> faults;
+        for (int32_t mrin = 1; mrin <= int32_t(imported.family.marriages.size()); ++mrin) {
+            RecordingHost host;
+            AppContext ctx(host);
+            ASSERT_EQ(ctx.file.openImage(image), PafFile::kOpened);
+            ctx.paper = GetParam();
+            ReportInput input;
+            input.mrins.push(mrin);
+            generateDescendantSummaryChart(ctx, input);
+            const std::string where = std::string(name) + ", MRIN " + std::to_string(mrin) + ": ";
+            if (ctx.pageLog.storedPageCount() == 0) faults.push_back(where + "no page");
+            for (const RecordedMessage& m : host.messages)
+                if (m.caption == "Problem!") faults.push_back(where + m.text);
+        }
+        EXPECT_TRUE(faults.empty()) << faults.size() << " refused:\n" << joined(faults);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPaper, CleanCharts, ::testing::ValuesIn(kAllPapers),

@@ -1,10 +1,16 @@
 // The command line: info and people on families written by the tests, and the
 // messages and exit statuses of files that cannot be used.
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "files/paf_image_file.h"
 #include "paf/codepage.h"
@@ -33,6 +39,12 @@ TEST(CommandLine, PeopleListsNamesInIndexOrderWithBirthOrChristeningYears) {
     WriterPerson textDate = person("Dora /Berger/", 'F');
     textDate.birth = WriterDate::asText("in the spring");
     family.addPerson(textDate);
+    WriterPerson dualYear = person("Ebba /Berger/", 'F');
+    dualYear.birth = makeDateRange({0, 0, 600}, {0, 0, 601});
+    family.addPerson(dualYear);
+    WriterPerson yearInText = person("Frida /Berger/", 'F');
+    yearInText.birth = WriterDate::asText("Genesis 1:27, about 1850");
+    family.addPerson(yearInText);
     TempDir dir;
     const std::string path = dir.file("family.paf");
     ASSERT_TRUE(writePafFile(family, path));
@@ -42,7 +54,9 @@ TEST(CommandLine, PeopleListsNamesInIndexOrderWithBirthOrChristeningYears) {
     EXPECT_EQ(r.out,
               "2\tAnton /Berger/    (c. 1799)\n"
               "3\tCarla /Berger/\n"
-              "4\tDora /Berger/    (b. )\n"
+              "4\tDora /Berger/\n"
+              "5\tEbba /Berger/    (b. 601)\n"
+              "6\tFrida /Berger/    (b. 1850)\n"
               "1\tZoë /Åberg/    (b. 1901)\n");
 }
 
@@ -64,13 +78,48 @@ TEST(CommandLine, UnusableFilesGiveTheirMessageAndAFailureStatus) {
     EXPECT_TRUE(corrupted.out.empty());
 }
 
+// A GEDCOM file is known by its first line whatever its name, in UTF-8 with or
+// without a byte-order mark or in UTF-16; a PAF file by its header.
+TEST(CommandLine, DataFilesAreKnownByTheirContentWhateverTheirNames) {
+    const std::string gedcom =
+        "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Anna /Berg/\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME Olof /Berg/\n"
+        "1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I1@\n1 MARR\n2 DATE 1901\n0 TRLR\n";
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : gedcom) utf16 += std::string{c, '\0'};
+    TempDir dir;
+    std::ofstream(dir.file("tree.ged"), std::ios::binary) << gedcom;
+    std::ofstream(dir.file("tree.gedcom"), std::ios::binary) << gedcom;
+    std::ofstream(dir.file("tree.txt"), std::ios::binary) << "\xEF\xBB\xBF" << gedcom;
+    std::ofstream(dir.file("tree"), std::ios::binary) << utf16;
+    ASSERT_TRUE(writePafFile(coupleWithChildren(1), dir.file("family.ged")));
+    const CommandResult expected = runTamblewin({"families", dir.file("tree.ged")});
+    ASSERT_EQ(expected.status, 0) << expected.err;
+    ASSERT_EQ(expected.out, "1\tOlof /Berg/\tAnna /Berg/\t1901\n");
+    for (const char* name : {"tree.gedcom", "tree.txt", "tree"}) {
+        const CommandResult families = runTamblewin({"families", dir.file(name)});
+        EXPECT_EQ(families.status, 0) << name << "\n" << families.err;
+        EXPECT_EQ(families.out, expected.out) << name;
+        const CommandResult info = runTamblewin({"info", dir.file(name)});
+        EXPECT_EQ(info.status, 0) << name << "\n" << info.err;
+        EXPECT_NE(info.out.find("highestRin: 2\n"), std::string::npos) << name << "\n" << info.out;
+    }
+    const CommandResult report = runTamblewin(
+        {"report", "descendants-list", "--paf", dir.file("tree.gedcom"), "--format", "log", "-o", dir.file("d.log")});
+    EXPECT_EQ(report.status, 0) << report.err;
+    const CommandResult paf = runTamblewin({"info", dir.file("family.ged")});
+    EXPECT_EQ(paf.status, 0) << paf.err;
+    EXPECT_NE(paf.out.find("highestRin: 3\n"), std::string::npos) << paf.out;
+}
+
 #if TAMBLEWIN_HAS_FILE_OUTPUT
-// A lone argument naming an existing data file starts the windows (here without a
-// display, which says so); anything else is still an unknown command.
-TEST(CommandLine, ALoneDataFileStartsTheWindowsAndOtherWordsAreUnknownCommands) {
+// A lone argument naming an existing file, whatever its name, starts the windows
+// (here without a display, which says so): the desktop's "Open with" hands over any
+// file. Anything else is still an unknown command.
+TEST(CommandLine, ALoneExistingFileStartsTheWindowsAndOtherWordsAreUnknownCommands) {
     TempDir dir;
     ASSERT_TRUE(writePafFile(coupleWithChildren(1), dir.file("family.PAF")));
     std::ofstream(dir.file("tree.ged")) << "0 HEAD\n0 TRLR\n";
+    std::ofstream(dir.file("tree.gedcom")) << "0 HEAD\n0 TRLR\n";
     std::ofstream(dir.file("notes.txt")) << "notes\n";
     ASSERT_EQ(mkdir(dir.file("folder.paf").c_str(), 0700), 0);
     const std::vector<std::pair<std::string, std::string>> noDisplay{
@@ -81,13 +130,67 @@ TEST(CommandLine, ALoneDataFileStartsTheWindowsAndOtherWordsAreUnknownCommands) 
         std::string says;
     };
     for (const Case& c : {Case{dir.file("family.PAF"), 1, "no display"}, Case{dir.file("tree.ged"), 1, "no display"},
+                          Case{dir.file("tree.gedcom"), 1, "no display"}, Case{dir.file("notes.txt"), 1, "no display"},
                           Case{dir.file("missing.paf"), 2, "unknown command"},
-                          Case{dir.file("notes.txt"), 2, "unknown command"},
-                          Case{dir.file("folder.paf"), 2, "unknown command"}}) {
+                          Case{dir.file("folder.paf"), 2, "unknown command"}, Case{"frobnicate", 2, "unknown command"}}) {
         const CommandResult r = runTamblewin({c.argument}, noDisplay);
         EXPECT_EQ(r.status, c.status) << c.argument << "\n" << r.err;
         EXPECT_NE(r.err.find(c.says), std::string::npos) << c.argument << "\n" << r.err;
     }
+}
+
+// An X server on the local machine that takes connections and hangs up at once.
+class HangingUpServer {
+public:
+    HangingUpServer() {
+        fd_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(fd_, 8) != 0 ||
+            getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+            return;
+        port_ = ntohs(address.sin_port);
+        thread_ = std::thread([fd = fd_] {
+            for (int client; (client = accept(fd, nullptr, nullptr)) >= 0;) close(client);
+        });
+    }
+    ~HangingUpServer() {
+        shutdown(fd_, SHUT_RDWR);
+        if (thread_.joinable()) thread_.join();
+        close(fd_);
+    }
+    // The display's name: X servers listen on port 6000 + the display number.
+    std::string display() const { return "127.0.0.1:" + std::to_string(port_ - 6000); }
+    bool listening() const { return port_ > 6000; }
+
+private:
+    int fd_ = -1;
+    int port_ = 0;
+    std::thread thread_;
+};
+
+// A display that cannot be reached is said, and the program ends with status 1,
+// never with Qt's abort (134); so does one that takes the connection and then fails.
+TEST(CommandLine, ADisplayThatCannotBeReachedIsSaidWithAFailureStatus) {
+    int number = 90;
+    while (std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number))) ++number;
+    const CommandResult nothing = runTamblewin(
+        {}, {{"DISPLAY", ":" + std::to_string(number)}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}});
+    EXPECT_EQ(nothing.status, 1) << nothing.err;
+    EXPECT_NE(nothing.err.find("tamblewin: no display can be reached to show the windows on (DISPLAY is \":" +
+                               std::to_string(number) + "\""),
+              std::string::npos)
+        << nothing.err;
+
+    HangingUpServer server;
+    ASSERT_TRUE(server.listening());
+    const CommandResult refused =
+        runTamblewin({}, {{"DISPLAY", server.display()}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", "xcb"}});
+    EXPECT_EQ(refused.status, 1) << refused.err;
+    EXPECT_NE(refused.err.find("tamblewin: the windows cannot be shown"), std::string::npos) << refused.err;
+    EXPECT_EQ(refused.err.find("Reinstalling"), std::string::npos) << refused.err;
 }
 #endif
 

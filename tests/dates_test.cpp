@@ -98,6 +98,7 @@ TEST(DayNumbers, EncodingIsTheExactInverseOfDecoding) {
 TEST_F(DatesTest, EventAndOrdinanceTexts) {
     EXPECT_EQ(text(makeDate({12, 1, 1850})), "12 Jan 1850");
     EXPECT_EQ(text(makeDate({0, 0, 1850})), "1850");
+    EXPECT_EQ(text(makeDate({0, 3, 1850}, kQualAfter)), "Aft Mar 1850");  // the word of code 2, as ordinances spell it
     EXPECT_EQ(text(makeDate({}, kQualStillborn)), "Stillborn");
     EXPECT_EQ(text(makeDateRange({12, 1, 1850}, {3, 2, 1851})), "12 Jan 1850/3 Feb 1851");
     EXPECT_EQ(text(makeDateRange({12, 1, 1850}, {0, 2, 1851}, 4, kQualBefore)), "Bef 12 Jan 1850/Feb 1851");

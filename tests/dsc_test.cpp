@@ -202,7 +202,7 @@ TEST_F(DscChart, EighteenRowsGoToTheBannerFormatShrunkToFit) {
     EXPECT_TRUE(find("Berta Kessling"));
     EXPECT_TRUE(find("married: "));
     EXPECT_EQ(find("born: ")->code, "TOR");
-    EXPECT_TRUE(find("3 Apr 1820") || find("3 April 1820")) << "the husband's birth, without a place";
+    EXPECT_TRUE(find("3 Apr 1820") || find("3 April 1820")) << "the husband's birth, with no comma where the place is not recorded";
     // 18 rows fill 2.4 .. 8.85: 0.3583 apart, font 12 scaled by 0.3583 / 0.5 -> 8.
     EXPECT_TRUE(hasCommand("FS,8"));
     const double boxcc = (10.25 - 1.4 - 2.4) / 18;

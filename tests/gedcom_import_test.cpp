@@ -64,7 +64,7 @@ TEST(GedcomImport, RecordsNumberedInFileOrderWithLinksAndOrders) {
     ASSERT_EQ(ctx.file.highestRin(), 5);
     ASSERT_EQ(ctx.file.highestMrin(), 2);
     EXPECT_EQ(individualName(ctx, 1), "Tobias /Quillfeather/");
-    EXPECT_EQ(individualName(ctx, 2), "Ada /Brightwater/");  // surname first, turned round
+    EXPECT_EQ(individualName(ctx, 2), "/Brightwater/ Ada");  // in the order written
     EXPECT_EQ(individualName(ctx, 3), "Ruth");
     EXPECT_EQ(individualName(ctx, 5), "Otto /Quillfeather/");  // from GIVN and SURN
 
@@ -132,7 +132,10 @@ TEST(GedcomImport, NamesAsPafStoresThem) {
         {"John /Smith/ Jr.", "John /Smith/ Jr."},
         {"  John   Henry  /Smith/ ", "John Henry /Smith/"},
         {"John / Smith /Jr", "John /Smith/ Jr"},
-        {"/Smith/ John", "John /Smith/"},
+        {"/Smith/ John", "/Smith/ John"},
+        {"/William Pitt Leleiohoku/ I", "/William Pitt Leleiohoku/ I"},
+        {"Abu /Talib/, Caliph", "Abu /Talib/, Caliph"},
+        {"Abu /Talib/ , Caliph", "Abu /Talib/, Caliph"},
         {"/Smith/", "/Smith/"},
         {"John /Smith", "John /Smith/"},
         {"Mary", "Mary"},
@@ -141,6 +144,23 @@ TEST(GedcomImport, NamesAsPafStoresThem) {
         const ImportResult r = importGedcom("0 HEAD\n0 @I1@ INDI\n1 NAME " + std::string(gedcomName) + "\n0 TRLR\n");
         ASSERT_EQ(r.family.people.size(), 1u);
         EXPECT_EQ(r.family.people[0].name, stored) << gedcomName;
+    }
+}
+
+TEST(GedcomImport, PlacesWithoutTheirEmptyJurisdictions) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Lund, Sk\xC3\xA5ne", "Lund, Sk\xC3\xA5ne"},
+        {",,London,England", "London,England"},
+        {"Clarence House,St. James,,England", "Clarence House,St. James,England"},
+        {"Coppins, , England", "Coppins, England"},
+        {"Ely,", "Ely"},
+        {" , ", ""},
+    };
+    for (const auto& [gedcomPlace, stored] : cases) {
+        const ImportResult r =
+            importGedcom("0 HEAD\n0 @I1@ INDI\n1 NAME Jo /Ray/\n1 BIRT\n2 PLAC " + std::string(gedcomPlace) + "\n0 TRLR\n");
+        ASSERT_EQ(r.family.people.size(), 1u);
+        EXPECT_EQ(r.family.people[0].birthPlace, stored) << gedcomPlace;
     }
 }
 
@@ -157,7 +177,7 @@ TEST(GedcomImport, DatesOntoPafDates) {
         {" 1850 ", "1850", 2},
         {"12 jan 1850", "12 Jan 1850", 2},
         {"ABT 1850", "Abt 1850", 2},
-        {"AFT 3 MAR 1850", "mAft 3 Mar 1850", 2},
+        {"AFT 3 MAR 1850", "Aft 3 Mar 1850", 2},
         {"BEF 1850", "Bef 1850", 2},
         {"EST 1850", "Est 1850", 2},
         {"CAL DEC 1850", "Cal Dec 1850", 2},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/ordinal.h"
 #include "reports/grouped_descendants_list.h"
 #include "support/descendant_lists.h"
 
@@ -79,7 +80,16 @@ TEST(GroupedDescendantsList, GroupTitlesDownTheGenerations) {
     ASSERT_EQ(titles.size(), 24u);
     EXPECT_EQ(titles[4], "3rd Great Grandchildren");
     EXPECT_EQ(titles[5], "4th Great Grandchildren");
-    EXPECT_EQ(titles[22], "21th Great Grandchildren");
+    EXPECT_EQ(titles[22], "21st Great Grandchildren");
+    EXPECT_EQ(titles[23], "22nd Great Grandchildren");
+}
+
+TEST(Ordinal, EnglishSuffixes) {
+    const std::pair<int, const char*> cases[] = {{1, "1st"},     {2, "2nd"},     {3, "3rd"},     {4, "4th"},
+                                                 {11, "11th"},   {12, "12th"},   {13, "13th"},   {21, "21st"},
+                                                 {22, "22nd"},   {23, "23rd"},   {101, "101st"}, {111, "111th"},
+                                                 {112, "112th"}, {113, "113th"}, {293, "293rd"}, {0, "0th"}};
+    for (const auto& [n, text] : cases) EXPECT_EQ(ordinal(n), text);
 }
 
 }  // namespace

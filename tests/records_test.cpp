@@ -53,6 +53,32 @@ TEST(NameAccessors, NamesSurnamesAndAnUnreadableRin) {
     EXPECT_EQ(opened->host.messages, (std::vector<RecordedMessage>{{"The RIN is invalid", "Error"}}));
 }
 
+TEST(NameAccessors, NamesAsTheReportsPrintThem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"John /Smith/ Jr.", "John Smith Jr."},
+        {"/William Pitt Leleiohoku/ I", "William Pitt Leleiohoku I"},  // the suffix stays after the surname
+        {"/Zaynab/", "Zaynab"},
+        {"Abu /Talib/ , Caliph", "Abu Talib, Caliph"},
+        {"Abu /Talib/, Caliph", "Abu Talib, Caliph"},
+        {"Adam //", "Adam"},
+        {"  Mary  Ann   /Lee/ ", "Mary Ann Lee"},
+        {"//", ""},
+    };
+    WriterFamily family;
+    for (const auto& [stored, printed] : cases) family.addPerson(person(stored));
+    auto opened = openFamily(family);
+    ASSERT_NE(opened, nullptr);
+    for (int32_t rin = 1; rin <= int32_t(std::size(cases)); ++rin) {
+        const char* printed = cases[rin - 1].second;
+        EXPECT_EQ(individualNameNoSlashes(opened->ctx, rin), printed) << cases[rin - 1].first;
+        IndividualRecord record;
+        ASSERT_TRUE(readIndividual(opened->ctx.file, rin, record));
+        std::string reused = "a longer name left from before";
+        recordNameNoSlashes(opened->ctx.file, record, reused);
+        EXPECT_EQ(reused, printed) << cases[rin - 1].first;
+    }
+}
+
 TEST(AbortRun, UnwindsWithItsCaptionStatusAndDetail) {
     auto opened = openFamily(coupleWithChildren(0));
     ASSERT_NE(opened, nullptr);

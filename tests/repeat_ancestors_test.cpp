@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 
 #include "paf/dates.h"
 #include "reports/repeat_ancestors_list.h"
+#include "support/page_lines.h"
 #include "support/pedigree.h"
 
 namespace tw::test {
@@ -66,8 +68,17 @@ TEST(RepeatAncestorsList, ARepeatedGenerationContinuesOnTheNextPageAndTheListSto
     ASSERT_EQ(pages.size(), 7u);
     size_t repeats = 0;
     for (const auto& page : pages)
-        for (const std::string& command : textsOf(page, 1.8)) repeats += command.starts_with("TO,2.,");
+        for (const std::string& command : textsOf(page, 1.8)) {
+            const auto text = textCommand(command);
+            repeats += text && text->x == 2.0 && std::isdigit(static_cast<unsigned char>(text->text[0]));
+        }
     EXPECT_EQ(repeats, 1u + 4 + 8 + 16 + 32 + 64 + 128);  // all but Adam's and Eva's first positions
+    // The last page says where the list stops and why, a blank line under the last repeat.
+    const std::vector<std::string> texts = textsOf(pages.back(), 1.8);
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(texts.end()[-2], "TO,2.75,4.4,Eva Loop");
+    EXPECT_EQ(texts.end()[-1], "TO,2.,4.8,The list stops after generation 8: the next generation would take it past "
+                               "256 entries.");
     // Generation 6 starts at 8.6: seven of its 32 repeats fit on the first page.
     const std::vector<std::string> second(pages[1].begin() + std::ssize(kHeader), pages[1].begin() + std::ssize(kHeader) + 5);
     EXPECT_EQ(second, (std::vector<std::string>{"TO,1.65,1.8,6", "TOC,1.65,2.,Cont'd", "TO,2.,1.8,2",

@@ -203,19 +203,27 @@ TEST(ResearchStatusList, PedigreeLoopsEnd) {
     addParents(self, 1, 0, {1});
     auto run = openRun(self);
     const std::vector<Line> lines = generate(*run);
-    ASSERT_EQ(lines.size(), 300u);
+    ASSERT_EQ(lines.size(), 301u);
     EXPECT_EQ(lines[1].text, "2|     2|0|1|1|50||");
     EXPECT_EQ(lines[298].text, "299|5.09259e+89|0|1|1|0||");
     EXPECT_EQ(lines[298].page, 8);  // 36 lines a page
     EXPECT_EQ(lines[299].text, "Totals|1.01852e+90|1|298|299|0||");
+    // The walk goes on past the last generation listed: a note under the totals says so.
+    EXPECT_EQ(lines[300].text, "The list stops after generation 299: no list goes further than 299 generations.|||||||");
+    EXPECT_NEAR(lines[300].y - lines[299].y, 0.4, 1e-9);
+    EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{"The list stops after generation 299:\nno list goes "
+                                                                 "further than 299 generations.",
+                                                                 "Note"}}));
 
     // Adam and Eva fill every position: 2^53 positions in generation 54, and the
     // walk stops before a generation of more.
     run = openRun(adamAndEva());
     const std::vector<Line> full = generate(*run);
-    ASSERT_EQ(full.size(), 55u);
+    ASSERT_EQ(full.size(), 57u);
     EXPECT_EQ(full[53].text, "54|9007.1992 T|0|9007199254740992|9007199254740992|100|1800|1801");
     EXPECT_EQ(full[54].text, "Totals|18014.398 T|2|18014398509481981|18014398509481983|100||");
+    EXPECT_EQ(full[55].text.substr(0, 37), "The list stops after generation 54: t");  // the note, over two lines
+    EXPECT_EQ(full[56].page, full[55].page);
     EXPECT_EQ(run->host.messages,
               (std::vector<RecordedMessage>{
                   {"The list stops after generation 54:\nthe next generation would fill more than 9007199254740992 "
@@ -235,10 +243,12 @@ TEST(ResearchStatusList, DamagedRecordsGiveEachMessageOncePerRun) {
     auto good = openFamily(f);
     ASSERT_NE(good, nullptr);
     auto run = openRun(good->image);
+    const RecordedMessage stops{"The list stops after generation 299:\nno list goes further than 299 generations.",
+                                "Note"};
     std::vector<Line> lines = generate(*run);
-    ASSERT_EQ(lines.size(), 300u);
+    ASSERT_EQ(lines.size(), 301u);
     EXPECT_EQ(lines[2].text, "3|     4|0|2|2|50||");  // Mara counts, with no year and no parents
-    EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{std::string(kCorruptDataMessage), "Abort"}}));
+    EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{std::string(kCorruptDataMessage), "Abort"}, stops}));
     EXPECT_EQ(run->host.startWindowClosed, 1);
 
     std::vector<uint8_t> bytes = good->image;
@@ -247,9 +257,9 @@ TEST(ResearchStatusList, DamagedRecordsGiveEachMessageOncePerRun) {
     writeInt32le(bytes, size_t(at + paf::marriage::kWife), 5000);
     run = openRun(bytes);
     lines = generate(*run);
-    ASSERT_EQ(lines.size(), 300u);
+    ASSERT_EQ(lines.size(), 301u);
     EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{std::string(kCorruptDataMessage), "Abort"},
-                                                                {"RinX access out of range", "kk"}}));
+                                                                {"RinX access out of range", "kk"}, stops}));
     EXPECT_EQ(run->host.startWindowClosed, 2);
 }
 

@@ -2,12 +2,15 @@
 
 #include <sys/stat.h>
 
-#include <cctype>
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <iterator>
 #include <new>
 #include <optional>
+#include <string_view>
 
+#include "base/build_info.h"
 #include "cli/cli_host.h"
 #include "cli/open_file.h"
 #include "files/paf_image_file.h"
@@ -18,10 +21,6 @@
 #include "gedcom/gedcom_import.h"
 #include "paf/paf_context.h"
 #include "wizard/browse_list.h"
-
-#ifndef TAMBLEWIN_VERSION
-#define TAMBLEWIN_VERSION "0.0.0"
-#endif
 
 namespace tw::cli {
 
@@ -47,8 +46,9 @@ constexpr const char* kUsage =
     "  tamblewin import FILE.ged -o FILE.paf\n"
     "                                build a PAF 5 file from a GEDCOM file; letters PAF cannot\n"
     "                                hold become plain letters. report, info, people and\n"
-    "                                families also take a .ged file directly\n"
-    "  tamblewin FILE.paf | FILE.ged  the windows, with that data file chosen\n"
+    "                                families also take a GEDCOM file directly, known by its\n"
+    "                                first line (0 HEAD) whatever its name\n"
+    "  tamblewin FILE                the windows, with that PAF or GEDCOM file chosen\n"
     "  tamblewin --help | --version\n"
     "\n"
     "Without --paper the paper is the one PAPERSIZE names, else the first word of the\n"
@@ -159,38 +159,53 @@ int withOneFile(const std::vector<std::string>& args, int (*command)(const std::
     return command(args[1]);
 }
 
+int usageCommand(const std::vector<std::string>&) {
+    std::fputs(kUsage, stdout);
+    return 0;
+}
+
+int versionCommand(const std::vector<std::string>&) {
+    std::printf("tamblewin %s\n", kProgramVersion);
+    return 0;
+}
+
+// Each command with what runs it; every runner gets the whole command line.
+struct Command {
+    std::string_view name;
+    int (*run)(const std::vector<std::string>& args);
+};
+
+constexpr Command kCommands[] = {
+    {"report", [](const std::vector<std::string>& args) { return reportCommand({args.begin() + 1, args.end()}); }},
+    {"info", [](const std::vector<std::string>& args) { return withOneFile(args, infoCommand); }},
+    {"people", [](const std::vector<std::string>& args) { return withOneFile(args, peopleCommand); }},
+    {"families", [](const std::vector<std::string>& args) { return withOneFile(args, familiesCommand); }},
+    {"import", importCommand},
+    {"--help", usageCommand},
+    {"-h", usageCommand},
+    {"help", usageCommand},
+    {"--version", versionCommand},
+};
+
+const Command* findCommand(std::string_view name) {
+    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [name](const Command& command) { return command.name == name; });
+    return found != std::end(kCommands) ? found : nullptr;
+}
+
 int runCommand(const std::vector<std::string>& args) {
-    if (args.empty()) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    const std::string& command = args[0];
-    if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (command == "--version") {
-        std::printf("tamblewin %s\n", TAMBLEWIN_VERSION);
-        return 0;
-    }
-    if (command == "report") return reportCommand(std::vector<std::string>(args.begin() + 1, args.end()));
-    if (command == "info") return withOneFile(args, infoCommand);
-    if (command == "people") return withOneFile(args, peopleCommand);
-    if (command == "families") return withOneFile(args, familiesCommand);
-    if (command == "import") return importCommand(args);
-    return usageError("unknown command '" + command + "'");
+    if (args.empty()) return usageCommand(args);
+    if (const Command* command = findCommand(args[0])) return command->run(args);
+    return usageError("unknown command '" + args[0] + "'");
 }
 
 }  // namespace
 
 bool isDataFileArgument(const std::vector<std::string>& args) {
-    if (args.size() != 1) return false;
-    const std::string& path = args[0];
+    // A command stays a command, also where a file of its name lies in the folder.
+    if (args.size() != 1 || findCommand(args[0]) != nullptr) return false;
     struct stat info{};
-    if (path.size() < 5 || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    std::string extension = path.substr(path.size() - 4);
-    for (char& c : extension) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return extension == ".paf" || extension == ".ged";
+    return stat(args[0].c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 int runCommandLine(const std::vector<std::string>& args) {

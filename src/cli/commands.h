@@ -8,9 +8,9 @@ namespace tw::cli {
 
 int runCommandLine(const std::vector<std::string>& args);
 
-// A lone argument that names an existing data file (".paf" or ".ged", in any case):
-// "tamblewin FILE" opens the windows with that file chosen, as a desktop's "Open
-// with" starts the program.
+// A lone argument that names an existing file, whatever its name: "tamblewin FILE"
+// opens the windows, as a desktop's "Open with" starts the program, with the file
+// chosen when it holds PAF or GEDCOM, else with a message that says why not.
 bool isDataFileArgument(const std::vector<std::string>& args);
 
 }  // namespace tw::cli

@@ -3,15 +3,13 @@
 #include <cstdio>
 
 #include "files/input_guard.h"
-#include "gedcom/gedcom_import.h"
-
 #include "wizard/data_file.h"
 
 namespace tw::cli {
 
 int openForCommand(PafContext& ctx, const std::string& path) {
     protectInput(path);
-    if (gedcom::isGedcomPath(path)) {  // imported into a PAF image in memory
+    if (readsAsGedcom(path)) {  // imported into a PAF image in memory
         size_t problems = 0;
         const bool opened = openGedcomOrPaf(ctx, path, &problems);
         if (problems > 0) {

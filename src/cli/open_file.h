@@ -6,7 +6,8 @@
 
 namespace tw::cli {
 
-// Opens the data file read-only; a GEDCOM file (".ged") is imported into a PAF image
+// Opens the data file read-only; a GEDCOM file (by its content, else by a name
+// ending in ".ged" or ".gedcom") is imported into a PAF image
 // in memory, with one line on standard error that counts the problems it passed
 // over. The file is protected from every output of the run. Returns 0, or the exit
 // status after saying on standard error what exactly is wrong with the file and

@@ -48,7 +48,10 @@ std::string fittedName(std::string name) {
 bool isSet(const WriterDate& d) { return !d.text.empty() || d.value.bytes[0] != 0; }
 
 // The name as PAF keeps it: given names, then the surname between slashes, then a
-// suffix. A name written surname first ("/Smith/ John") is turned round.
+// suffix, each part where the name has it: "/William Pitt Leleiohoku/ I" keeps its
+// suffix after the surname (a name is printed in the order it was written), and a
+// suffix that begins with a comma ("Abu /Talib/, Caliph") follows the surname
+// without a blank.
 // True for a name already in that form: "Given /Surname/" or "Given /Surname/ Suffix",
 // single blanks, nothing to turn round.
 bool isPafForm(std::string_view v) {
@@ -56,7 +59,7 @@ bool isPafForm(std::string_view v) {
     const size_t close = slash == std::string_view::npos ? slash : v.find('/', slash + 1);
     if (slash == std::string_view::npos || slash < 2 || v[slash - 1] != ' ' || close == std::string_view::npos)
         return false;
-    if (close + 1 < v.size() && (v[close + 1] != ' ' || close + 2 == v.size())) return false;
+    if (close + 1 < v.size() && (v[close + 1] != ' ' || close + 2 == v.size() || v[close + 2] == ',')) return false;
     if (v.front() == ' ' || v.back() == ' ') return false;
     for (size_t i = 0; i < v.size(); ++i) {
         const char c = v[i];
@@ -85,15 +88,15 @@ std::string pafName(std::string_view value, std::string_view givn, std::string_v
             std::string_view given = trimmed(value.substr(0, slash));
             const std::string_view surname =
                 trimmed(value.substr(slash + 1, close == std::string_view::npos ? std::string_view::npos : close - slash - 1));
-            std::string_view after = close == std::string_view::npos ? std::string_view() : trimmed(value.substr(close + 1));
-            if (given.empty()) std::swap(given, after);
+            const std::string_view after =
+                close == std::string_view::npos ? std::string_view() : trimmed(value.substr(close + 1));
             name = std::string(given);
             if (!name.empty()) name += ' ';
             name += '/';
             name += surname;
             name += '/';
             if (!after.empty()) {
-                name += ' ';
+                if (after.front() != ',') name += ' ';
                 name += after;
             }
         }
@@ -110,8 +113,20 @@ std::string pafName(std::string_view value, std::string_view givn, std::string_v
     return fittedName(std::move(out));
 }
 
+// A place as the reports print it: the jurisdictions a GEDCOM place leaves empty
+// (",,London,England") are left out, with their commas.
 std::string pafPlace(std::string_view value) {
-    std::string out(clipUtf8(trimmed(value), kPafTextBytes));
+    std::string out;
+    for (std::string_view rest = trimmed(value); !rest.empty();) {
+        const size_t comma = rest.find(',');
+        const std::string_view part = rest.substr(0, comma);
+        if (!trimmed(part).empty()) {
+            if (!out.empty()) out += ',';
+            out += out.empty() ? trimmed(part) : part;
+        }
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+    }
+    out = std::string(clipUtf8(out, kPafTextBytes));
     std::replace(out.begin(), out.end(), '\n', ' ');
     return out;
 }
@@ -671,12 +686,6 @@ ImportResult importGedcomFile(const std::string& path, const KeepImporting& keep
     else if (!read.ok()) result.error = read.problem;
     if (!read.ok()) return result;
     return importGedcom(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), keepGoing);
-}
-
-bool isGedcomPath(std::string_view path) {
-    if (path.size() < 4) return false;
-    const std::string_view ext = path.substr(path.size() - 4);
-    return ext[0] == '.' && (ext[1] | 0x20) == 'g' && (ext[2] | 0x20) == 'e' && (ext[3] | 0x20) == 'd';
 }
 
 }  // namespace tw::gedcom

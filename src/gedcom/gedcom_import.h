@@ -57,7 +57,4 @@ ImportResult importGedcomFile(const std::string& path, const KeepImporting& keep
 // and places changed.
 size_t reduceToWindows1252(WriterFamily& family);
 
-// True when the path ends in ".ged", in any case.
-bool isGedcomPath(std::string_view path);
-
 }  // namespace tw::gedcom

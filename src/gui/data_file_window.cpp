@@ -22,7 +22,6 @@
 
 #include "files/input_guard.h"
 #include "files/user_files.h"
-#include "gedcom/gedcom_import.h"
 #include "gui/recent_files.h"
 #include "gui/start_window.h"
 #include "gui/tamblewin_app.h"
@@ -204,7 +203,7 @@ TChooseFile::Opening TChooseFile::openChosenFile(const QString& path) {
     openingStopped_ = false;
     // A GEDCOM file is imported into a PAF image in memory and only read; whether
     // it is there at all is asked first, so that a typo is reported as for a PAF file.
-    if (gedcom::isGedcomPath(native)) {
+    if (readsAsGedcom(native)) {
         const QFileInfo info(path);
         if (info.exists()) return openGedcom(path, native);
         showOpenFailure(path, ENOENT);
@@ -264,6 +263,19 @@ void TChooseFile::showOpenFailure(const QString& path, int systemError) {
 }
 
 void TChooseFile::presetPath(const QString& path) { presetPath_ = path; }
+
+void TChooseFile::startWith(const QString& path) {
+    std::string problem;
+    switch (dataFileKind(QFile::encodeName(path).toStdString(), &problem)) {
+    case DataFileKind::Paf:
+    case DataFileKind::Gedcom: presetPath(path); return;
+    case DataFileKind::Neither: break;
+    }
+    QString text = QDir::toNativeSeparators(path) + QStringLiteral("\n\n");
+    text += problem.empty() ? QStringLiteral("is neither a PAF 5 data file nor a GEDCOM file, so it cannot be opened.")
+                            : QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(problem.c_str()) + u'.';
+    app_.dialogs().message(nullptr, text, QStringLiteral("Alert!"));
+}
 
 void TChooseFile::btnBrowseClick() {
     if (const auto chosen = app_.dialogs().openDataFile(this, browseFolder())) cbFileName->setEditText(*chosen);

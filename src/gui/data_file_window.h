@@ -38,6 +38,10 @@ public:
     // The data file the program was started with ("tamblewin FILE.paf"): the path
     // offered until the user opens another.
     void presetPath(const QString& path);
+    // The file the program was started with ("tamblewin FILE", as the desktop's "Open
+    // with" runs it), whatever its name: offered when it holds PAF or GEDCOM, else a
+    // message says why it cannot be opened and the windows start without it.
+    void startWith(const QString& path);
 
     // Whether an open of a large GEDCOM file was stopped by its Cancel.
     bool openingStopped() const { return openingStopped_; }

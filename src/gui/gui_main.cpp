@@ -9,7 +9,9 @@
 #include <exception>
 #include <new>
 
+#include "gui/app_identity.h"
 #include "gui/data_file_window.h"
+#include "gui/display_check.h"
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
 #include "base/host.h"
@@ -18,17 +20,20 @@ namespace tw::gui {
 
 namespace {
 
-// Without a display Qt would abort; say what is wrong instead.
-bool displayAvailable() {
-#if defined(Q_OS_LINUX) || defined(Q_OS_UNIX)
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr && *value != '\0';
-    };
-    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
+constexpr const char* kUseACommand = "Run it in a desktop session, or use a command: tamblewin --help\n";
+
+// While the application object starts, Qt's fatal message (no platform could start:
+// the display refused the connection, a library is missing) ends the program with
+// the program's own words and status 1 instead of an abort; Qt's warnings before it,
+// written as Qt writes them, say why.
+void endOnPlatformFailure(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+        return;
+    }
+    std::fprintf(stderr, "tamblewin: the windows cannot be shown: Qt found no display it could use.\n%s", kUseACommand);
+    std::fflush(nullptr);
+    std::_Exit(kExitFailure);
 }
 
 // Every window action runs from an event; memory that runs out in one of them ends
@@ -50,23 +55,22 @@ public:
 }  // namespace
 
 int runGui(int argc, char** argv, const std::string& dataFile) {
-    if (!displayAvailable()) {
-        std::fputs("tamblewin: there is no display to show the windows on.\n"
-                   "Run it in a desktop session, or use a command: tamblewin --help\n",
-                   stderr);
+    if (const std::string problem = displayProblem(displayEnvironment()); !problem.empty()) {
+        std::fprintf(stderr, "tamblewin: %s\n%s", problem.c_str(), kUseACommand);
         return kExitFailure;
     }
     // A data file named on the command line is the program's, not Qt's.
     int argumentCount = std::min(argc, 1);
+    const QtMessageHandler qtMessages = qInstallMessageHandler(endOnPlatformFailure);
     SafeApplication application(argumentCount, argv);
-    QApplication::setApplicationName(QStringLiteral("Tamblewin"));
-    QApplication::setOrganizationName(QStringLiteral("Tamblewin"));
+    qInstallMessageHandler(qtMessages);
+    setApplicationIdentity();
     QApplication::setQuitOnLastWindowClosed(false);
     QtUiDialogs dialogs;
     try {
         TamblewinApp app(dialogs);
         if (!dataFile.empty())
-            app.chooseFile().presetPath(QFileInfo(QFile::decodeName(dataFile.c_str())).absoluteFilePath());
+            app.chooseFile().startWith(QFileInfo(QFile::decodeName(dataFile.c_str())).absoluteFilePath());
         return app.run();
     } catch (const std::exception& e) {
         dialogs.message(nullptr, QString::fromLocal8Bit(e.what()), QStringLiteral("Error"));

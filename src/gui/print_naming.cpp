@@ -2,6 +2,7 @@
 
 #include "output/qt/qt_surface.h"
 #include "paf/records.h"
+#include "reports/descent.h"
 #include "wizard/report_kind.h"
 
 namespace tw::gui {
@@ -15,13 +16,12 @@ QString nameOf(const PafFile& file, int32_t rin) {
     return QtSurface::fromText(recordNameNoSlashes(file, person).view()).simplified();
 }
 
+// The couple as the lists title it: one partner alone where the other has no name.
 QString coupleNames(const PafFile& file, int32_t mrin) {
     MarriageRecord couple;
     if (mrin <= 0 || !readMarriage(file, mrin, couple)) return {};
-    const QString husband = nameOf(file, couple.husband);
-    const QString wife = nameOf(file, couple.wife);
-    if (husband.isEmpty() || wife.isEmpty()) return husband + wife;
-    return husband + QStringLiteral(" and ") + wife;
+    const CoupleNames names{nameOf(file, couple.husband).toStdString(), nameOf(file, couple.wife).toStdString()};
+    return QString::fromStdString(joinCouple(names, " and "));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/build_info.h"
 #include "gui/report_choice_window.h"
 #include "gui/tamblewin_app.h"
 #include "gui/tree_picture.h"
@@ -13,7 +14,7 @@ namespace tw::gui {
 
 TTitleScreen::TTitleScreen(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TTitleScreen"));
-    setWindowTitle(QStringLiteral("Tamblewin V 2010.07.05"));
+    setWindowTitle(QStringLiteral("Tamblewin V ") + QLatin1String(kProgramVersion));
 
     auto* title = new QLabel(kProductTitle, this);
     title->setObjectName(QStringLiteral("Label1"));

@@ -42,7 +42,8 @@ std::optional<QString> QtUiDialogs::openDataFile(QWidget* parent, const QString&
     QFileDialog dialog(ownerFor(parent), QStringLiteral("Open"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("PAF 5 data files (*.paf)"), QStringLiteral("GEDCOM files (*.ged)")});
+    dialog.setNameFilters({QStringLiteral("PAF 5 data files (*.paf)"), QStringLiteral("GEDCOM files (*.ged *.gedcom)"),
+                            QStringLiteral("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("paf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -26,7 +26,7 @@ constexpr size_t kPartDayNumber = 2;
 constexpr int kDaysPer4Years = 4 * 365 + 1;
 
 constexpr std::array<const char*, 23> kEventQualifiers{
-    "",      "Abt",   "mAft",  "Bef",   "Est",       "Cal",   "Mod6",      "Mod7",
+    "",      "Abt",   "Aft",   "Bef",   "Est",       "Cal",   "Mod6",      "Mod7",
     "Mod8",  "DNS",   "Mod10", "Mod11", "Mod12",     "Mod13", "Stillborn", "Mod15",
     "Uncleared", "Mod17", "Mod18", "Mod19", "Mod20", "Mod21", "Mod22"};
 
@@ -246,6 +246,26 @@ int firstYear(PafContext& ctx, const PafDate& date) {
 int birthYear(PafContext& ctx, const IndividualRecord& person) {
     if (!leadingBytesZero(person.birth)) return firstYear(ctx, person.birth);
     if (!leadingBytesZero(person.christening)) return firstYear(ctx, person.christening);
+    return 0;
+}
+
+int32_t lastYearOf(PafContext& ctx, const PafDate& date) {
+    const DecodedDate d = decodeDate(ctx, date);
+    if (d.textFlag != kDateStoredAsText) return d.kind < 2 ? 0 : d.year2 != 0 ? d.year2 : d.year1;
+    const auto text = ctx.file.readText(readInt32le(std::span<const uint8_t>(date.bytes), kTextOffset));
+    if (!text) return 0;
+    const std::string_view t = *text;
+    for (size_t end = t.size(); end > 0; --end) {
+        if (!isDigit(t[end - 1])) continue;
+        size_t begin = end;
+        while (begin > 0 && isDigit(t[begin - 1])) --begin;
+        if (end - begin == 3 || end - begin == 4) {
+            int32_t year = 0;
+            for (size_t i = begin; i < end; ++i) year = year * 10 + (t[i] - '0');
+            return year;
+        }
+        end = begin + 1;  // the loop steps over the number
+    }
     return 0;
 }
 

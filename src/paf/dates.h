@@ -76,6 +76,11 @@ TextBuffer formatOrdinanceDate(const DecodedDate& decoded);
 TextBuffer formatDateText(PafContext& ctx, const PafDate& date);
 int compareDates(const DecodedDate& a, const DecodedDate& b);
 int birthYear(PafContext& ctx, const IndividualRecord& person);
+// The last year a date names, as the browse list shows it beside a name: the second
+// year of a range or a dual date ("600/601" gives 601), else the first; for a date
+// stored as text, the last number of three or four digits in the text ("Abt 1850");
+// 0 when the date names no year.
+int32_t lastYearOf(PafContext& ctx, const PafDate& date);
 TextBuffer todayText(PafContext& ctx);
 void setTextDateYears(PafContext& ctx, bool on);
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -24,28 +25,63 @@ bool sameState(const struct stat& a, const struct stat& b) {
     return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
-FileRead readOpenFile(int fd, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
-    struct stat before {};
-    if (fstat(fd, &before) != 0) return systemFailure();
-    if (!S_ISREG(before.st_mode))
-        return failure(FileReadResult::NotAFile, S_ISDIR(before.st_mode) ? EISDIR : EINVAL,
-                       describeFileKind(before.st_mode));
-    const auto size = uint64_t(before.st_size);
-    if (size > maxBytes)
-        return failure(FileReadResult::TooLarge, EFBIG, "the file is larger than " + std::to_string(maxBytes >> 20) + " MiB");
-    bytes.resize(size_t(size));
+// The failure for a file that is not a regular file, or Read.
+FileRead regularFileCheck(const struct stat& info) {
+    if (S_ISREG(info.st_mode)) return FileRead{FileReadResult::Read, 0, {}};
+    return failure(FileReadResult::NotAFile, S_ISDIR(info.st_mode) ? EISDIR : EINVAL, describeFileKind(info.st_mode));
+}
+
+// Reads up to bytes.size() bytes from the start; returns how many were read, or -1.
+ssize_t readStart(int fd, std::vector<uint8_t>& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::pread(fd, bytes.data() + done, bytes.size() - done, off_t(done));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return systemFailure();
+        if (n < 0) return -1;
         if (n == 0) break;
         done += size_t(n);
     }
+    return ssize_t(done);
+}
+
+FileRead readOpenFile(int fd, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
+    struct stat before {};
+    if (fstat(fd, &before) != 0) return systemFailure();
+    if (FileRead regular = regularFileCheck(before); !regular.ok()) return regular;
+    const auto size = uint64_t(before.st_size);
+    if (size > maxBytes)
+        return failure(FileReadResult::TooLarge, EFBIG, "the file is larger than " + std::to_string(maxBytes >> 20) + " MiB");
+    bytes.resize(size_t(size));
+    const ssize_t done = readStart(fd, bytes);
+    if (done < 0) return systemFailure();
     struct stat after {};
-    if (done != bytes.size() || fstat(fd, &after) != 0 || !sameState(before, after))
+    if (size_t(done) != bytes.size() || fstat(fd, &after) != 0 || !sameState(before, after))
         return failure(FileReadResult::Changed, 0, "the file changed while it was read");
     return FileRead{FileReadResult::Read, 0, {}};
+}
+
+FileRead readOpenFileStart(int fd, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0) return systemFailure();
+    if (FileRead regular = regularFileCheck(info); !regular.ok()) return regular;
+    bytes.resize(size_t(std::min(uint64_t(info.st_size), maxBytes)));
+    const ssize_t done = readStart(fd, bytes);
+    if (done < 0) return systemFailure();
+    bytes.resize(size_t(done));
+    return FileRead{FileReadResult::Read, 0, {}};
+}
+
+// Opens the path for reading into fd, or says why it cannot be opened.
+FileRead openInput(const std::string& path, int& fd) {
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer.
+    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) return FileRead{FileReadResult::Read, 0, {}};
+    // A socket cannot be opened at all; say what it is all the same.
+    const int error = errno;
+    struct stat info {};
+    if (error == ENXIO && ::stat(path.c_str(), &info) == 0)
+        return failure(FileReadResult::NotAFile, error, describeFileKind(info.st_mode));
+    return failure(FileReadResult::CannotOpen, error, std::strerror(error));
 }
 
 }  // namespace
@@ -60,17 +96,19 @@ std::string describeFileKind(unsigned mode) {
 
 FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
     bytes.clear();
-    // Without O_NONBLOCK, opening a named pipe would wait for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        // A socket cannot be opened at all; say what it is all the same.
-        const int error = errno;
-        struct stat info {};
-        if (error == ENXIO && ::stat(path.c_str(), &info) == 0)
-            return failure(FileReadResult::NotAFile, error, describeFileKind(info.st_mode));
-        return failure(FileReadResult::CannotOpen, error, std::strerror(error));
-    }
+    int fd = -1;
+    if (FileRead opened = openInput(path, fd); !opened.ok()) return opened;
     FileRead read = readOpenFile(fd, maxBytes, bytes);
+    ::close(fd);
+    if (!read.ok()) bytes.clear();
+    return read;
+}
+
+FileRead readFileStart(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes) {
+    bytes.clear();
+    int fd = -1;
+    if (FileRead opened = openInput(path, fd); !opened.ok()) return opened;
+    FileRead read = readOpenFileStart(fd, maxBytes, bytes);
     ::close(fd);
     if (!read.ok()) bytes.clear();
     return read;

@@ -31,4 +31,8 @@ std::string describeFileKind(unsigned mode);
 
 FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes);
 
+// Reads at most maxBytes from the start of the file, opened and checked as
+// readWholeFile does (a file longer than maxBytes is no fault here).
+FileRead readFileStart(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes);
+
 }  // namespace tw

@@ -119,13 +119,28 @@ std::string_view storedName(PafContext& ctx, int32_t rin, NameWindow& window) {
     return recordName(ctx.file, person, window);
 }
 
+// The parts of a name in the order entered, without the slashes around the
+// surname: one blank between words, none at either end or before a comma (an
+// empty surname, "Adam //", or a suffix entered as "/Talib/ , Caliph" leave no gap).
+size_t printedName(std::string_view name, char* out) {
+    size_t length = 0;
+    bool blank = false;  // a blank is owed before the next word
+    for (const char c : name) {
+        if (c == '/') continue;
+        if (c == ' ') {
+            blank = length > 0;
+            continue;
+        }
+        if (blank && c != ',') out[length++] = ' ';
+        blank = false;
+        out[length++] = c;
+    }
+    return length;
+}
+
 TextBuffer withoutSlashes(std::string_view name) {
     TextBuffer kept;
-    char* out = kept.reserve(int(name.size()));
-    int length = 0;
-    for (const char c : name)
-        if (c != '/') out[length++] = c;
-    kept.setLength(length);
+    kept.setLength(int(printedName(name, kept.reserve(int(name.size())))));
     return kept;
 }
 
@@ -153,8 +168,9 @@ TextBuffer recordNameNoSlashes(const PafFile& file, const IndividualRecord& pers
 
 void recordNameNoSlashes(const PafFile& file, const IndividualRecord& person, std::string& name) {
     NameWindow window;
-    name.assign(recordName(file, person, window));
-    name.erase(std::remove(name.begin(), name.end(), '/'), name.end());
+    const std::string_view stored = recordName(file, person, window);
+    name.resize(stored.size());
+    name.resize(printedName(stored, name.data()));
 }
 
 TextBuffer surnameOf(const TextBuffer& name) {

@@ -78,7 +78,10 @@ void reportCorruptDataAndCloseStart(PafContext& ctx, const CorruptDetail& detail
 // The individual's name as entered (surname between slashes). When the individual
 // cannot be read: the message "The RIN is invalid" and the text "Invalid Rin".
 TextBuffer individualName(PafContext& ctx, int32_t rin);
-// The same with every "/" removed.
+// The same as the reports print it: without the slashes around the surname, the
+// parts in the order entered with one blank between words, none at either end or
+// before a comma ("Abu /Talib/ , Caliph" prints "Abu Talib, Caliph", "Adam //"
+// prints "Adam").
 TextBuffer individualNameNoSlashes(PafContext& ctx, int32_t rin);
 // The names of an individual record just read (no second read of the record).
 TextBuffer recordName(const PafFile& file, const IndividualRecord& person);

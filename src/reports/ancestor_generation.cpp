@@ -130,14 +130,11 @@ void AncestorWalk::append(int32_t rin, int64_t count) {
 }
 
 void AncestorWalk::showBound() {
-    if (tooManyEntries_) {
-        ctx_.host.message(listStopMessage(generation_, ctx_.listEntryLimit), "Note");
-        return;
-    }
-    ctx_.host.message("The list stops after generation " + std::to_string(generation_) +
-                          ":\nthe next generation would fill more than " + std::to_string(kMaxGenerationFilled) +
-                          " positions.",
-                      "Note");
+    boundMessage_ = tooManyEntries_ ? listStopMessage(generation_, ctx_.listEntryLimit)
+                                    : "The list stops after generation " + std::to_string(generation_) +
+                                          ":\nthe next generation would fill more than " +
+                                          std::to_string(kMaxGenerationFilled) + " positions.";
+    ctx_.host.message(boundMessage_, "Note");
 }
 
 const AncestorWalk::Person& AncestorWalk::person(int32_t rin) {

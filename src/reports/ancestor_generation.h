@@ -29,6 +29,7 @@
 // meets a bound ends after the generation it has examined, with one message.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "reports/year_range.h"
@@ -63,6 +64,10 @@ public:
     // Entries examined so far: one per individual and generation, or one per
     // position with repeat collection on.
     int64_t entriesExamined() const { return examined_; }
+    // The message of a walk that met a bound (it was shown once); empty otherwise.
+    const std::string& boundMessage() const { return boundMessage_; }
+    // Whether a next step would examine anyone.
+    bool goesOn() const { return !rins_.empty(); }
 
 private:
     friend GenerationCounts ancestorGenerationStep(AncestorWalk& walk);
@@ -108,6 +113,7 @@ private:
     Person unreadable_;
 
     std::vector<int32_t> repeats_;
+    std::string boundMessage_;
     int64_t entriesBuilt_ = 1;  // entries of every generation so far (with repeat collection)
     int64_t examined_ = 0;
 };

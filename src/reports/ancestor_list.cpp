@@ -41,6 +41,7 @@ constexpr double kNameWidth = 2.25;  // ends clear of a four-digit birth year ce
 constexpr double kBirthYearX = 6.75;
 
 constexpr int kGenerationLimit = 300;  // generations 1 to 299
+constexpr double kNoteGap = 0.1;       // between a note and the frame
 constexpr size_t kMaxPpnDigits = 22;
 constexpr std::string_view kPpnTooLarge = "PPN too large to display.";
 constexpr std::string_view kUnreadableName = "Invalid Rin";
@@ -87,6 +88,7 @@ private:
     Parents readParents(int32_t rin);
     void printGeneration();
     bool printEntry(size_t index);
+    void printStopNote(const std::string& message);
     std::string_view nameOf(const IndividualRecord& person, bool readable);
 
     bool markable(int32_t rin) const { return rin >= 0 && size_t(rin) < listed_.size(); }
@@ -102,6 +104,7 @@ private:
     std::string date_;
     PageCursor page_{kFirstLineY};
     std::string generationText_;
+    bool generationShown_ = false;  // the generation's number is printed beside its first entry
     std::string name_;      // the entry being printed: its name,
     NameLines nameLines_;   // and that name cut to the column
     AncestorGeneration generation_;
@@ -129,23 +132,31 @@ void AncestorList::run() {
     drawHeader();
     page_.y = kFirstLineY;
 
-    for (int g = 1; g < kGenerationLimit; ++g) {
+    int g = 1;
+    for (; g < kGenerationLimit; ++g) {
         page_.y = pageCheck(page_.y, false);
         const int64_t consumed = nextGeneration();
         if (ctx_.host.cancelRequested()) break;
         if (generation_.tooLarge) {
-            ctx_.host.message(listStopMessage(g - 1, ctx_.listEntryLimit), "Note");
+            printStopNote(listStopMessage(g - 1, ctx_.listEntryLimit));
             break;
         }
         generationText_ = std::to_string(g);
-        log_.text(at_.generationX, page_.y, generationText_);
+        generationShown_ = false;
         if (consumed == 0) {
+            log_.text(at_.generationX, page_.y, generationText_);
             page_.y += kLineHeight;
             break;
         }
         ctx_.host.showProgress(g);
         printGeneration();
+        // A generation whose entries were all printed before still shows its number.
+        if (!generationShown_) log_.text(at_.generationX, page_.y, generationText_);
         page_.y += kLineHeight;  // a blank line between generations
+    }
+    if (g == kGenerationLimit && !generation_.rins.empty()) {
+        nextGeneration();
+        if (!generation_.rins.empty() || generation_.tooLarge) printStopNote(generationLimitMessage(g - 1));
     }
     ctx_.host.showProgress(-1);
     log_.end();
@@ -289,12 +300,15 @@ bool AncestorList::printEntry(size_t index) {
     const NameLines& lines = nameLines_;
     const double lastLineY = page_.y + double(lines.size() - 1) * kLineHeight;
     // A name whose last line would run past the frame starts a new page (unless it
-    // stands first on one already).
+    // stands first on one already). The generation's number goes with its first
+    // entry; "cont'd" only under a generation that goes on from the page before.
     if (page_.y > kFirstLineY + kRounding && lastLineY > at_.frame.pageBreakY + kRounding) {
-        page_.y = startPage(true);
+        page_.y = startPage(generationShown_);
     } else {
-        page_.y = pageCheck(page_.y, true);
+        page_.y = pageCheck(page_.y, generationShown_);
     }
+    if (!generationShown_) log_.text(at_.generationX, page_.y, generationText_);
+    generationShown_ = true;
 
     if (ppnsOn_) {
         const std::string& ppn = generation_.ppns[index];
@@ -317,6 +331,21 @@ bool AncestorList::printEntry(size_t index) {
     }
     log_.commit();
     return true;
+}
+
+// The note that says where the list stops and why (after the message of the same
+// words), across the columns from the generation's, kept whole on one page.
+void AncestorList::printStopNote(const std::string& message) {
+    ctx_.host.message(message, "Note");
+    const NameLines lines = wrapName(log_, onOneLine(message), at_.frame.right - kNoteGap - at_.generationX);
+    const double lastLineY = page_.y + double(lines.size() - 1) * kLineHeight;
+    if (page_.y > kFirstLineY + kRounding && lastLineY > at_.frame.pageBreakY + kRounding) page_.y = startPage(false);
+    for (const std::string& line : lines) {
+        page_.y = pageCheck(page_.y, false);
+        log_.text(at_.generationX, page_.y, line);
+        page_.y += kLineHeight;
+    }
+    log_.commit();
 }
 
 // The name without slashes of the record just read (kept in name_ until the next

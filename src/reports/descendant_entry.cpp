@@ -130,23 +130,38 @@ size_t firstLinePiece(const PageLog& log, std::string_view text, int32_t limit) 
     return piece.size();
 }
 
-double printNameColumns(PageLog& log, double y, std::string_view name, std::string_view parent,
-                        const NameColumns& columns, const std::function<double(double)>& pageCheck) {
+void layOutNameColumns(const PageLog& log, std::string_view name, std::string_view parent, const NameColumns& columns,
+                       NameColumnLines& lines) {
+    lines.clear();
     while (log.textWidth(name) > columns.nameLimit || log.textWidth(parent) > columns.parentLimit) {
-        y = pageCheck(y);
         const size_t namePiece = firstLinePiece(log, name, columns.nameLimit);
-        if (namePiece > 0) log.text(columns.nameX, y, name.substr(0, namePiece));
-        name.remove_prefix(namePiece);
         // The parent column is cut to the name column's width as well.
         const size_t parentPiece = firstLinePiece(log, parent, columns.nameLimit);
-        if (parentPiece > 0) log.text(columns.parentX, y, parent.substr(0, parentPiece));
+        lines.push_back({name.substr(0, namePiece), parent.substr(0, parentPiece)});
+        name.remove_prefix(namePiece);
         parent.remove_prefix(parentPiece);
+    }
+    lines.push_back({name, parent});
+}
+
+double printNameColumns(PageLog& log, double y, const NameColumnLines& lines, const NameColumns& columns,
+                        const std::function<double(double)>& pageCheck) {
+    for (size_t k = 0; k < lines.size(); ++k) {
+        y = pageCheck(y);
+        // A cut line prints its pieces only; the last line prints both columns.
+        const bool last = k + 1 == lines.size();
+        if (last || !lines[k].name.empty()) log.text(columns.nameX, y, lines[k].name);
+        if (last || !lines[k].parent.empty()) log.text(columns.parentX, y, lines[k].parent);
         y += columns.lineHeight;
     }
-    y = pageCheck(y);
-    log.text(columns.nameX, y, name);
-    log.text(columns.parentX, y, parent);
-    return y + columns.lineHeight;
+    return y;
+}
+
+double printNameColumns(PageLog& log, double y, std::string_view name, std::string_view parent,
+                        const NameColumns& columns, const std::function<double(double)>& pageCheck) {
+    NameColumnLines lines;
+    layOutNameColumns(log, name, parent, columns, lines);
+    return printNameColumns(log, y, lines, columns, pageCheck);
 }
 
 }  // namespace tw

@@ -74,12 +74,25 @@ struct NameColumns {
     double lineHeight = 0;
 };
 
-// Prints name and parent text side by side from y and returns the y below them.
-// While either is too wide for its column, each is cut at its last space (the rest
-// keeps the space), both to the name column's width, and the pieces printed on one
-// line; a word too wide on its own is split inside, so that every line advances.
-// Then what is left of both is printed on a line of its own. pageCheck runs before
-// every line and may start a new page.
+// The lines of a name and a parent text side by side: while either is too wide for
+// its column, each is cut at its last space (the rest keeps the space), both to the
+// name column's width, and the pieces go on one line; a word too wide on its own is
+// split inside, so that every line advances. Then what is left of both is the last
+// line. The pieces point into name and parent.
+struct NameColumnLine {
+    std::string_view name;
+    std::string_view parent;
+};
+using NameColumnLines = std::vector<NameColumnLine>;
+void layOutNameColumns(const PageLog& log, std::string_view name, std::string_view parent, const NameColumns& columns,
+                       NameColumnLines& lines);
+
+// Prints the lines from y and returns the y below them. pageCheck runs before every
+// line and may start a new page (only an entry taller than a page needs it: the
+// lists keep an entry whole by checking its height before they print it).
+double printNameColumns(PageLog& log, double y, const NameColumnLines& lines, const NameColumns& columns,
+                        const std::function<double(double)>& pageCheck);
+// Both at once.
 double printNameColumns(PageLog& log, double y, std::string_view name, std::string_view parent,
                         const NameColumns& columns, const std::function<double(double)>& pageCheck);
 

@@ -66,12 +66,12 @@ DescendantPage::Layout layoutOn(const PageGeometry& page, int32_t pixelsPerInch)
 
 }  // namespace
 
-DescendantPage::DescendantPage(AppContext& ctx, bool grouped, std::string coupleTitle)
+DescendantPage::DescendantPage(AppContext& ctx, bool grouped, CoupleNames couple)
     : ctx_(ctx),
       log_(ctx.pageLog),
       names_(ctx),
       grouped_(grouped),
-      coupleTitle_(std::move(coupleTitle)),
+      couple_(std::move(couple)),
       date_(todayText(ctx).str()),
       top_(grouped ? kGroupedTop : kPlainTop),
       layout_(layoutOn(log_.page(), log_.pixelsPerInch())) {
@@ -95,7 +95,7 @@ void DescendantPage::drawHeader() {
     log_.fontSize(kHeadingSize);
     log_.textCentered(at.centre, kTitleY, "Descendants of");
     log_.fontSize(14);
-    log_.textCentered(at.centre, kCoupleY, shortenInMiddle(log_, coupleTitle_, at.right - at.left));
+    log_.textCentered(at.centre, kCoupleY, fitCouple(log_, couple_.husband, couple_.wife, " and ", at.right - at.left));
     log_.penWidth(kFramePen);
     drawBox(log_, at.left, top, at.right, bottom);
     log_.penWidth(kRulePen);
@@ -134,19 +134,39 @@ void DescendantPage::drawHeader() {
     } else {
         log_.text(at.genHeadingX, top + kLowerHeading, "GEN");
         log_.textCentered(at.labelX, firstLineY(), label_);
-        if (pageCounter_ > 1) log_.textCentered(at.labelX, firstLineY() + kLineHeight, "cont'd");
+        if (continuing_) log_.textCentered(at.labelX, firstLineY() + kLineHeight, "cont'd");
     }
     drawPageLabel(log_, pageCounter_, at.centre, bottom + kPageLabelBelow);
 }
 
-double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number, RinMarks* printed) {
-    y = check(y);
-    // A date too wide for its column goes on over the next lines, as names do; the
-    // entry then starts where all of its date fits on the page.
+double DescendantPage::keepTogether(double y, size_t lines) {
+    const auto lastLine = [&](double first) {
+        for (size_t k = 1; k < lines; ++k) first += kLineHeight;
+        return first;
+    };
+    const double lastOnThePage = layout_.bottom - kLineHeight;
+    if (lastOnThePage >= lastLine(y) || y == firstLineY() || lastOnThePage < lastLine(firstLineY())) return y;
+    return check(pastThePage());
+}
+
+double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number, RinMarks* printed, int linesBelow) {
+    y = check(y);  // a page header sets the columns' widths
+    // A date too wide for its column goes on over the next lines, as names do.
     wrapName(log_, entry.date.text, kDateWidth, dateLines_);
     const NameLines& dateLines = dateLines_;
-    const double dateDepth = double(dateLines.size() - 1) * kLineHeight;
-    if (dateLines.size() > 1 && check(y + dateDepth) != y + dateDepth) y = firstLineY();
+    const std::string unreadable = entry.readable ? std::string() : names_.of(entry.rin, false);
+    std::string parentRead;
+    if (entry.parentRin != 0 && entry.parentName == nullptr) {
+        // A descendant parent was read when the walk took his or her marriages.
+        parentRead = names_.of(entry.parentRin, true);
+    }
+    const std::string_view parent = entry.parentName != nullptr ? std::string_view(*entry.parentName) : parentRead;
+    layOutNameColumns(log_, entry.readable ? entry.name : unreadable, parent, columns_, nameLines_);
+    y = keepTogether(y, std::max(dateLines.size(), nameLines_.size()) + size_t(std::max(linesBelow, 0)));
+
+    // A page's header labels its first line already.
+    if (!grouped_ && !continuing_ && y != firstLineY()) log_.textCentered(layout_.labelX, y, label_);
+    continuing_ = true;
     if (printed != nullptr) {
         if (printed->isSet(entry.rin)) {
             log_.textCentered(layout_.labelX, y, "*");
@@ -162,16 +182,21 @@ double DescendantPage::printEntry(double y, DescendantEntry& entry, int& number,
     for (size_t k = 0; k < dateLines.size(); ++k)
         log_.textRight(layout_.dateRight, y + double(k) * kLineHeight, dateLines[k]);
     log_.textCentered(layout_.childLineX, y, std::to_string(entry.childLine));
-    const std::string unreadable = entry.readable ? std::string() : names_.of(entry.rin, false);
-    std::string parentRead;
-    if (entry.parentRin != 0 && entry.parentName == nullptr) {
-        // A descendant parent was read when the walk took his or her marriages.
-        parentRead = names_.of(entry.parentRin, true);
-    }
-    const std::string_view parent = entry.parentName != nullptr ? std::string_view(*entry.parentName) : parentRead;
-    const double below = printNameColumns(log_, y, entry.readable ? entry.name : unreadable, parent, columns_,
-                                          [this](double at) { return check(at); });
+    const double below = printNameColumns(log_, y, nameLines_, columns_, [this](double at) { return check(at); });
+    const double dateDepth = double(dateLines.size() - 1) * kLineHeight;
     return std::max(below, y + dateDepth + kLineHeight);
+}
+
+void DescendantPage::printStopNote(double y, std::string_view note) {
+    y = check(y);
+    const NameLines lines = wrapName(log_, note, layout_.nameWidth);
+    y = keepTogether(y, lines.size());
+    for (const std::string& line : lines) {
+        y = check(y);
+        log_.text(layout_.nameX, y, line);
+        y += kLineHeight;
+    }
+    log_.commit();
 }
 
 void DescendantPage::printNoChildren(double y) {

@@ -25,11 +25,17 @@ public:
     static constexpr float kGroupedTop = 1.9F;
     static constexpr double kLineHeight = 2.0 / 11.0;
 
-    DescendantPage(AppContext& ctx, bool grouped, std::string coupleTitle);
+    DescendantPage(AppContext& ctx, bool grouped, CoupleNames couple);
 
-    // The generation label ("2" for the start couples' children), and the grouped
-    // list's group title: both appear in page headers.
-    void setLabel(std::string label) { label_ = std::move(label); }
+    // Begins a generation: its label ("2" for the start couples' children) heads
+    // every page it is printed on, and the plain list prints it beside the
+    // generation's first entry; "cont'd" goes under it on a page only when entries of
+    // the generation stand on the page before. The grouped list's group title also
+    // appears in page headers.
+    void startGeneration(std::string label) {
+        label_ = std::move(label);
+        continuing_ = false;
+    }
     const std::string& label() const { return label_; }
     void setGroupTitle(std::string title) { groupTitle_ = std::move(title); }
 
@@ -44,11 +50,16 @@ public:
     // print at.
     double check(double y);
 
-    // Prints an entry at y (after a page check) and returns the y below it; the
-    // entries come with their names (entriesOf with names). The
-    // grouped list passes its printed marks: the entry then gets the running number
-    // (which grows) or, when printed before, "*" and its repeat flag.
-    double printEntry(double y, DescendantEntry& entry, int& number, RinMarks* printed);
+    // Prints an entry at y and returns the y below it; the entries come with their
+    // names (entriesOf with names). An entry is kept whole: when all of its lines
+    // (and linesBelow more, for what must stay with it) do not fit below y, it starts
+    // a new page. The grouped list passes its printed marks: the entry then gets the
+    // running number (which grows) or, when printed before, "*" and its repeat flag.
+    double printEntry(double y, DescendantEntry& entry, int& number, RinMarks* printed, int linesBelow = 0);
+
+    // The note that the list stops here and why, in the name column from y, kept
+    // whole on one page.
+    void printStopNote(double y, std::string_view note);
 
     // Keeps a printed generation: its people are the descendant parents of the
     // next one, whose entries findParents then points at their names. (Done in list
@@ -77,20 +88,25 @@ public:
 
 private:
     void drawHeader();
+    // y, or the first line of a new page when lines lines from y would pass the last
+    // line of this page (unless they would not fit on a whole page either).
+    double keepTogether(double y, size_t lines);
 
     AppContext& ctx_;
     PageLog& log_;
     ListNames names_;
     const bool grouped_;
-    const std::string coupleTitle_;
+    const CoupleNames couple_;  // named in the title
     const std::string date_;
     const float top_;
     Layout layout_;
     std::string label_;
+    bool continuing_ = false;  // an entry of the generation was printed
     std::string groupTitle_;
     int pageCounter_ = 1;
     NameColumns columns_;
-    NameLines dateLines_;                   // the entry being printed: its date cut to the column
+    NameLines dateLines_;                   // the entry being printed: its date cut to the column,
+    NameColumnLines nameLines_;             // and its name and parent cut to theirs
     std::vector<DescendantEntry> parents_;  // the generation printed last
     std::vector<uint32_t> parentIndex_;     // per RIN: 1 + index in parents_, or 0
 };

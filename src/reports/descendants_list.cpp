@@ -15,7 +15,7 @@ namespace tw {
 void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
     PageLog& log = ctx.pageLog;
     log.begin("Descendants List", runPage(ctx));
-    DescendantPage page(ctx, false, coupleTitle(ctx, input.mrins, " and "));
+    DescendantPage page(ctx, false, startCoupleNames(ctx, input.mrins));
 
     double y = page.beforeFirstPage();
     IntList marriages = startCouples(input.mrins);
@@ -23,15 +23,24 @@ void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
     // without end: the list stops before it would pass the entry limit.
     int64_t entries = 0;
     for (int g = 2;;) {
-        page.setLabel(std::to_string(g));
+        page.startGeneration(std::to_string(g));
         ++g;
-        if (g == kDescentGenerationLimit) break;
+        if (g == kDescentGenerationLimit) {
+            if (childrenInFileOrder(ctx, marriages).size() != 0) {
+                const std::string message = generationLimitMessage(g - 2);
+                ctx.host.message(message, "Note");
+                page.printStopNote(y, onOneLine(message));
+            }
+            break;
+        }
         y = page.check(y);
         ctx.host.showProgress(g);
 
         IntList persons;
         if (!childrenWithin(ctx, marriages, ctx.listEntryLimit - entries, persons)) {
-            ctx.host.message(listStopMessage(g - 2, ctx.listEntryLimit), "Note");
+            const std::string message = listStopMessage(g - 2, ctx.listEntryLimit);
+            ctx.host.message(message, "Note");
+            page.printStopNote(y, onOneLine(message));
             break;
         }
         numberChildLines(persons);
@@ -41,14 +50,11 @@ void generateDescendantsList(AppContext& ctx, const ReportInput& input) {
         }
         entries += persons.size() / 3;
 
-        // A page's header labels its first line already.
-        if (y != page.firstLineY()) log.textCentered(page.labelX(), y, page.label());
         std::vector<DescendantEntry> generation = entriesOf(ctx, persons, true);
         page.findParents(generation);
         sortEntries(ctx.host, generation);
         int number = 0;
         for (DescendantEntry& entry : generation) {
-            y = page.check(y);
             y = page.printEntry(y, entry, number, nullptr);
             log.commit();
         }

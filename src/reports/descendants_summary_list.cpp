@@ -116,9 +116,6 @@ Layout layoutOn(const PageGeometry& page) {
     return at;
 }
 
-constexpr const char* kIntermarriageNote =
-    "Descendants of this couple intermarried resulting in repeat descendants.  Grand totals have been adjusted so "
-    "each descendant is counted only once.";
 
 // Descendants per generation. A family that loops back on itself multiplies its
 // descendants with every generation, so the counts are 64-bit and stop growing at
@@ -158,6 +155,7 @@ private:
     void printCounts(const Counts& counts, double y);
     void printBlock(const NameLines& lines, double x);
     double check(double y);
+    double keepTogether(double y, size_t lines);
     void drawHeader();
 
     AppContext& ctx_;
@@ -165,7 +163,7 @@ private:
     const ReportInput& input_;
     ListNames names_;
     const std::string date_;
-    std::string runTitle_;
+    CoupleNames couple_;  // named in the title
     Layout at_{};
     PageCursor page_;
     std::string childLabel_;
@@ -179,7 +177,7 @@ void SummaryList::run() {
     at_ = layoutOn(log_.page());
     page_.y = at_.beforeFirstPage;
     counted_.reset(ctx_.file.highestRin());
-    runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");
+    couple_ = startCoupleNames(ctx_, input_.mrins);
     const IntList couples = startCouples(input_.mrins);
     page_.y = check(page_.y);
     const IntList children = getChildRins(ctx_, couples);
@@ -279,11 +277,12 @@ int SummaryList::showSpouses(int32_t child, Counts& counts, char sex, int32_t fi
         const int32_t spouse = sex == 'M' ? marriage.wife : marriage.husband;
         Counts local{};
         countMarriage(mrin, local);
-        // The counts and the "-" stay on the page of the spouse's name.
-        page_.y = check(page_.y);
+        // The counts, the "-" and every line of the spouse's name stay on one page.
+        const NameLines spouseName = wrapName(log_, names_.of(spouse), at_.spouseNameWidth);
+        page_.y = keepTogether(page_.y, spouseName.size());
         printCounts(local, page_.y);
         log_.textRight(at_.spouseMarkRight, page_.y, "-");
-        for (const std::string& line : wrapName(log_, names_.of(spouse), at_.spouseNameWidth)) {
+        for (const std::string& line : spouseName) {
             page_.y = check(page_.y);
             log_.text(at_.spouseNameX, page_.y, line);
             page_.y += kLineHeight;
@@ -338,6 +337,21 @@ void SummaryList::printCounts(const Counts& counts, double y) {
         log_.textCentered(at_.middle[size_t(i)], y, std::to_string(counts[size_t(i)]));
 }
 
+// y (after a page check), or the first line of a new page when lines lines from y
+// would pass the last line of this page (unless they would not fit on a whole page
+// either).
+double SummaryList::keepTogether(double y, size_t lines) {
+    const auto lastLine = [&](double first) {
+        for (size_t k = 1; k < lines; ++k) first += kLineHeight;
+        return first;
+    };
+    y = check(y);
+    const double lastOnThePage = at_.bottom - kLineHeight;
+    const double firstOnAPage = childLabel_.empty() ? kFirstLineY : kFirstLineY + kLineHeight;  // after "(cont'd)"
+    if (lastOnThePage >= lastLine(y) || lastOnThePage < lastLine(firstOnAPage)) return y;
+    return check(at_.bottom);
+}
+
 double SummaryList::check(double y) {
     if (at_.bottom - kLineHeight >= y) return y;
     if (y < at_.pageBegun) log_.newPage();
@@ -356,7 +370,7 @@ void SummaryList::drawHeader() {
     log_.fontSize(18);
     log_.textCentered(at_.centre, kTitleY, "Descendants Summary List");
     log_.fontSize(14);
-    log_.textCentered(at_.centre, kRunTitleY, shortenInMiddle(log_, runTitle_, at_.right - at_.left));
+    log_.textCentered(at_.centre, kRunTitleY, fitCouple(log_, couple_.husband, couple_.wife, " / ", at_.right - at_.left));
     log_.penWidth(kFramePen);
     drawBox(log_, at_.left, kTop, at_.right, at_.bottom);
     log_.moveTo(at_.left, kTop + kBandDepth);

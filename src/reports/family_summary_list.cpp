@@ -110,6 +110,7 @@ public:
 
 private:
     void printYearRange(const YearRange& range);
+    void printStopNote(std::string_view note);
     double check(double y);
     void drawHeader();
 
@@ -117,7 +118,7 @@ private:
     PageLog& log_;
     const ReportInput& input_;
     const std::string date_;
-    std::string runTitle_;
+    CoupleNames couple_;  // named in the title
     Layout at_{};
     PageCursor page_;
 };
@@ -128,11 +129,11 @@ void FamilySummary::run() {
     page_.y = at_.beforeFirstPage;
     RinMarks counted;
     counted.reset(ctx_.file.highestRin());
-    runTitle_ = coupleTitle(ctx_, input_.mrins, " / ");
+    couple_ = startCoupleNames(ctx_, input_.mrins);
 
     // The couple line: the first start couple themselves.
     MarriageRecord couple;
-    readMarriage(ctx_.file, input_.mrins.fetch(0), couple);  // read by coupleTitle already
+    readMarriage(ctx_.file, input_.mrins.fetch(0), couple);  // read for the title already
     YearRange range;
     updateYearRange(ctx_, couple.husband, range);
     updateYearRange(ctx_, couple.wife, range);
@@ -148,10 +149,12 @@ void FamilySummary::run() {
 
     int64_t directTotal = 0;
     int64_t spouseTotal = 0;
+    int lastGeneration = 1;  // when the list stops at the most generations it lists
     for (int g = 2;;) {
         const std::string label = std::to_string(g);
         const int generation = g;
         ++g;
+        if (g == kDescentGenerationLimit && getChildRins(ctx_, marriages).size() != 0) lastGeneration = generation - 1;
         if (g == kDescentGenerationLimit || ctx_.host.cancelRequested()) break;
         IntList persons = getChildRins(ctx_, marriages);
         if (persons.size() == 0) break;
@@ -196,6 +199,11 @@ void FamilySummary::run() {
     log_.textCentered(at_.spousesX, page_.y, std::to_string(spouseTotal));
     log_.textCentered(at_.totalsX, page_.y, std::to_string(directTotal + spouseTotal + 2));
     log_.commit();
+    if (lastGeneration > 1) {
+        const std::string message = generationLimitMessage(lastGeneration);
+        ctx_.host.message(message, "Note");
+        printStopNote(onOneLine(message));
+    }
     ctx_.host.showProgress(-1);
     log_.newPage();
     log_.end();
@@ -205,6 +213,20 @@ void FamilySummary::printYearRange(const YearRange& range) {
     if (!range.any()) return;
     log_.textCentered(at_.lowX, page_.y, std::to_string(range.low));
     log_.textCentered(at_.highX, page_.y, std::to_string(range.high));
+}
+
+// After a blank line, in the relationship column, kept whole on one page.
+void FamilySummary::printStopNote(std::string_view note) {
+    const NameLines lines = wrapName(log_, note, at_.xb - kTotalsLabelBefore - at_.relationshipX);
+    double lastLine = page_.y + 2 * kLineHeight;
+    for (size_t k = 1; k < lines.size(); ++k) lastLine += kLineHeight;
+    page_.y = check(at_.bottom - kLineHeight >= lastLine ? page_.y + 2 * kLineHeight : at_.bottom);
+    for (const std::string& line : lines) {
+        page_.y = check(page_.y);
+        log_.text(at_.relationshipX, page_.y, line);
+        page_.y += kLineHeight;
+    }
+    log_.commit();
 }
 
 double FamilySummary::check(double y) {
@@ -219,7 +241,7 @@ void FamilySummary::drawHeader() {
     log_.fontSize(18);
     log_.textCentered(at_.centre, kTitleY, "Family Summary List");
     log_.fontSize(14);
-    log_.textCentered(at_.centre, kRunTitleY, shortenInMiddle(log_, runTitle_, at_.right - at_.left));
+    log_.textCentered(at_.centre, kRunTitleY, fitCouple(log_, couple_.husband, couple_.wife, " / ", at_.right - at_.left));
     log_.penWidth(kFramePen);
     drawBox(log_, at_.left, kTop, at_.right, at_.bottom);
     log_.penWidth(kRulePen);

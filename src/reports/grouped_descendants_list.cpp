@@ -4,10 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "base/ordinal.h"
 #include "paf/navigation.h"
 #include "reports/descendant_entry.h"
 #include "reports/descendant_page.h"
 #include "reports/descent.h"
+#include "reports/list_page.h"
 
 namespace tw {
 
@@ -16,6 +18,8 @@ namespace {
 // The note under a group with repeats, on letter: "*" in the number column, and
 // "repeated" this far right of it.
 constexpr double kRepeatedNoteAfterLabel = 0.75;
+// The note stands this many lines below the group's last line.
+constexpr int kLinesToRepeatedNote = 3;
 
 // The title of a group, by label + 1 (the children, label 2, are group 3).
 std::string groupTitle(int g) {
@@ -23,9 +27,7 @@ std::string groupTitle(int g) {
     case 3: return "Children";
     case 4: return "Grandchildren";
     case 5: return "Great Grandchildren";
-    case 6: return "2nd Great Grandchildren";
-    case 7: return "3rd Great Grandchildren";
-    default: return std::to_string(g - 4) + "th Great Grandchildren";
+    default: return ordinal(g - 4) + " Great Grandchildren";
     }
 }
 
@@ -36,14 +38,21 @@ void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
     log.begin("Grouped Descendants List", runPage(ctx));
     RinMarks printed;
     printed.reset(ctx.file.highestRin());
-    DescendantPage page(ctx, true, coupleTitle(ctx, input.mrins, " and "));
+    DescendantPage page(ctx, true, startCoupleNames(ctx, input.mrins));
 
     double y = page.beforeFirstPage();
     IntList marriages = startCouples(input.mrins);
     for (int g0 = 2; marriages.size() != 0; ++g0) {
-        page.setLabel(std::to_string(g0));
+        page.startGeneration(std::to_string(g0));
         const int g = g0 + 1;
-        if (g == kDescentGenerationLimit) break;
+        if (g == kDescentGenerationLimit) {
+            if (childrenInFileOrder(ctx, marriages).size() != 0) {
+                const std::string message = generationLimitMessage(g0 - 1);
+                ctx.host.message(message, "Note");
+                page.printStopNote(y, onOneLine(message));
+            }
+            break;
+        }
         if (g > 3) y = page.pastThePage();
         page.setGroupTitle(groupTitle(g));
         y = page.check(y);
@@ -64,15 +73,17 @@ void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
         int number = 1;
         IntList nextParents;
         page.groupRepeat = false;
-        for (DescendantEntry& entry : group) {
-            y = page.check(y);
-            y = page.printEntry(y, entry, number, &printed);
+        for (size_t k = 0; k < group.size(); ++k) {
+            DescendantEntry& entry = group[k];
+            // The note under a group with repeats stays on the page of its last entry.
+            const bool noteFollows = k + 1 == group.size() && (page.groupRepeat || printed.isSet(entry.rin));
+            y = page.printEntry(y, entry, number, &printed, noteFollows ? kLinesToRepeatedNote : 0);
             if (!entry.repeat) nextParents.pushTriple(entry.rin, entry.childLine, entry.parentRin);
             log.commit();
         }
         if (page.groupRepeat) {
             // The note stays inside the frame: at the page foot it opens the next page.
-            y = page.check(y + 2 * DescendantPage::kLineHeight);
+            y = page.check(y + (kLinesToRepeatedNote - 1) * DescendantPage::kLineHeight);
             log.textCentered(page.labelX(), y, "*");
             log.textCentered(page.labelX() + kRepeatedNoteAfterLabel, y, "repeated");
         }

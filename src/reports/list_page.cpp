@@ -163,4 +163,14 @@ std::string listStopMessage(int lastGeneration, int64_t limit) {
            ":\nthe next generation would take it past " + std::to_string(limit) + " entries.";
 }
 
+std::string generationLimitMessage(int lastGeneration) {
+    return "The list stops after generation " + std::to_string(lastGeneration) + ":\nno list goes further than " +
+           std::to_string(lastGeneration) + " generations.";
+}
+
+std::string onOneLine(std::string message) {
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    return message;
+}
+
 }  // namespace tw

@@ -158,10 +158,21 @@ void drawPageLabel(PageLog& log, int& pageCounter, double x, double y);
 // The message of a list that stops before a generation would take it past the
 // entry limit (a family that loops back on itself grows with every generation).
 std::string listStopMessage(int lastGeneration, int64_t limit);
+// The message of a list that reaches the most generations a list goes down (or up).
+std::string generationLimitMessage(int lastGeneration);
+// A message as the one line of a note on the page (its line breaks as blanks).
+std::string onOneLine(std::string message);
+
+// How every note begins that says on the page where a list stops and why.
+inline constexpr std::string_view kListStopsWords = "The list stops";
 
 // What a list prints in place of its body when it has nothing to list.
 inline constexpr std::string_view kNoChildren = "No children are recorded.";
 inline constexpr std::string_view kNoRepeatedAncestor = "No ancestor appears more than once.";
 inline constexpr std::string_view kNoRepeatedDescendant = "No descendant appears more than once.";
+// The Descendants Summary List's note under the grand totals of a family that intermarried.
+inline constexpr std::string_view kIntermarriageNote =
+    "Descendants of this couple intermarried resulting in repeat descendants.  Grand totals have been adjusted so "
+    "each descendant is counted only once.";
 
 }  // namespace tw

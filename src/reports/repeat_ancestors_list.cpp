@@ -31,6 +31,7 @@ constexpr double kBirthYearHeadingX = 6.6;
 constexpr double kGenerationHeadingX = 1.5;
 
 constexpr int kGenerationLimit = 300;  // generations 1 to 299
+constexpr double kNoteGap = 0.1;       // between a note and the frame
 
 // The layout on the page the list is given.
 struct Layout {
@@ -57,6 +58,7 @@ private:
     void drawHeader();
     double pageCheck(double y, bool continuation);
     void printRepeat(int32_t rin);
+    void printStopNote(const std::string& note);
     std::string nameOf(int32_t rin, const IndividualRecord& person, bool readable);
 
     AppContext& ctx_;
@@ -67,6 +69,7 @@ private:
     std::string date_;
     PageCursor page_{kFirstLineY};
     std::string generationText_;
+    bool generationShown_ = false;  // the generation's number is printed beside its first repeat
     bool listedAny_ = false;
 
     // A damaged file would give these once per repeat.
@@ -83,7 +86,8 @@ void RepeatAncestorsList::run() {
 
     AncestorWalk walk(ctx_, startRin_, true);
     bool stopped = false;
-    for (int g = 1; g < kGenerationLimit; ++g) {
+    int g = 1;
+    for (; g < kGenerationLimit; ++g) {
         page_.y = pageCheck(page_.y, false);
         const GenerationCounts counts = ancestorGenerationStep(walk);
         if (ctx_.host.cancelRequested()) {
@@ -92,14 +96,18 @@ void RepeatAncestorsList::run() {
             break;
         }
         generationText_ = std::to_string(g);
-        log_.text(at_.generationX, page_.y, generationText_);
-        if (counts.filled == 0) {
-            page_.y += kLineHeight;
-            break;
-        }
+        generationShown_ = false;
+        if (counts.filled == 0) break;
         ctx_.host.showProgress(g);
         for (const int32_t rin : walk.repeats()) printRepeat(rin);
+        if (!generationShown_) log_.text(at_.generationX, page_.y, generationText_);
         page_.y += kLineHeight;
+    }
+    // Where the walk stopped before its end, a note says so (after the message).
+    std::string stopNote = walk.boundMessage();
+    if (g == kGenerationLimit && walk.goesOn()) {
+        stopNote = generationLimitMessage(g - 1);
+        ctx_.host.message(stopNote, "Note");
     }
     // Ending the log drops what follows the last repeat. With no repeat at all the
     // list is one page that says so, also when the bare generation numbers had filled
@@ -110,7 +118,9 @@ void RepeatAncestorsList::run() {
         drawHeader();
         log_.text(at_.rinX, kFirstLineY, kNoRepeatedAncestor);
         log_.commit();
+        page_.y = kFirstLineY + 2 * kLineHeight;
     }
+    if (!stopNote.empty() && !stopped) printStopNote(onOneLine(stopNote));
     ctx_.host.showProgress(-1);
     log_.end();
 }
@@ -140,21 +150,49 @@ double RepeatAncestorsList::pageCheck(double y, bool continuation) {
     return kFirstLineY;
 }
 
+// A repeat is kept whole on one page: a name whose last line would run past the
+// frame starts a new page (unless it stands first on one already). The generation's
+// number goes with its first repeat; "Cont'd" only under a generation that goes on
+// from the page before.
 void RepeatAncestorsList::printRepeat(int32_t rin) {
-    page_.y = pageCheck(page_.y, true);
-    log_.text(at_.rinX, page_.y, std::to_string(rin));
     IndividualRecord person;
     const bool readable = readIndividual(ctx_.file, rin, person);
     if (!readable && messageOnce(ctx_, OnceMessage::InvalidStart, "Invalid start RIN", "Error"))
         ctx_.host.closeStartWindow();
+    const NameLines lines = wrapName(log_, nameOf(rin, person, readable), at_.nameWidth);
+    const double lastLineY = page_.y + double(lines.size() - 1) * kLineHeight;
+    if (page_.y > kFirstLineY + kRounding && lastLineY > at_.frame.pageBreakY + kRounding) {
+        page_.y = pageCheck(at_.frame.bottom, generationShown_);
+    } else {
+        page_.y = pageCheck(page_.y, generationShown_);
+    }
+    if (!generationShown_) log_.text(at_.generationX, page_.y, generationText_);
+    generationShown_ = true;
+    log_.text(at_.rinX, page_.y, std::to_string(rin));
     const std::string year = birthYearText(ctx_, person);
     if (!year.empty()) log_.textCentered(at_.birthYearX, page_.y, year);
-    for (const std::string& line : wrapName(log_, nameOf(rin, person, readable), at_.nameWidth)) {
+    for (const std::string& line : lines) {
         log_.text(at_.nameX, page_.y, line);
         page_.y += kLineHeight;
     }
     log_.commit();
     listedAny_ = true;
+}
+
+// The note that says where the list stops and why, from the RIN column to the
+// frame, kept whole on one page.
+void RepeatAncestorsList::printStopNote(const std::string& note) {
+    const NameLines lines = wrapName(log_, note, at_.frame.right - kNoteGap - at_.rinX);
+    const double lastLineY = page_.y + double(lines.size() - 1) * kLineHeight;
+    if (page_.y > kFirstLineY + kRounding && lastLineY > at_.frame.pageBreakY + kRounding) {
+        page_.y = pageCheck(at_.frame.bottom, false);
+    }
+    for (const std::string& line : lines) {
+        page_.y = pageCheck(page_.y, false);
+        log_.text(at_.rinX, page_.y, line);
+        page_.y += kLineHeight;
+    }
+    log_.commit();
 }
 
 // The name without slashes; for an individual that cannot be read, the text the

@@ -94,7 +94,10 @@ public:
 
 private:
     bool printIfRepeat(const DescendantEntry& entry);
+    void printHeading(double y);
+    void printStopNote(std::string_view note);
     double check(double y);
+    double keepTogether(double y, size_t lines);
     void drawHeader();
 
     AppContext& ctx_;
@@ -102,12 +105,18 @@ private:
     const ReportInput& input_;
     ListNames names_;
     const std::string date_;
-    std::string coupleTitle_;
+    CoupleNames couple_;  // named in the title
     Layout at_{};
     PageCursor page_;
     RinMarks printed_;
     bool anyRepeat_ = false;
     NameColumns columns_;
+    NameColumnLines lines_;  // the repeat being printed: its name and parent cut to their columns
+    // The generation being printed: its label and relation, and whether its heading
+    // line was printed (a page that goes on with it repeats the label, with "cont'd").
+    std::string label_;
+    std::string relation_;
+    bool headingShown_ = false;
 };
 
 void RepeatList::run() {
@@ -115,16 +124,23 @@ void RepeatList::run() {
     at_ = layoutOn(log_.page(), log_.pixelsPerInch());
     page_.y = at_.beforeFirstPage;
     printed_.reset(ctx_.file.highestRin());
-    coupleTitle_ = coupleTitle(ctx_, input_.mrins, " and ");
+    couple_ = startCoupleNames(ctx_, input_.mrins);
     columns_.nameX = at_.nameX;
     columns_.parentX = at_.parentX;
     columns_.lineHeight = kLineHeight;
 
     IntList marriages = startCouples(input_.mrins);
     for (int g0 = 2;; ++g0) {
-        const std::string label = std::to_string(g0);
         const int g = g0 + 1;
-        if (g == kDescentGenerationLimit) break;
+        headingShown_ = false;
+        if (g == kDescentGenerationLimit) {
+            if (childrenInFileOrder(ctx_, marriages).size() != 0) {
+                const std::string message = generationLimitMessage(g0 - 1);
+                ctx_.host.message(message, "Note");
+                printStopNote(onOneLine(message));
+            }
+            break;
+        }
         page_.y = check(page_.y);
         ctx_.host.showProgress(g);
         IntList persons = childrenInFileOrder(ctx_, marriages);
@@ -149,17 +165,19 @@ void RepeatList::run() {
         }
         page_.y += kLineHeight;  // after the couple's line, or a blank line
         page_.y = check(page_.y);
-        log_.textCentered(at_.labelX, page_.y, label);
-        log_.text(at_.relationX, page_.y, relation(g));
+        label_ = std::to_string(g0);
+        relation_ = relation(g);
 
-        // The first repeat stands on the heading line. Repeats are not followed
-        // again: their descendants were reached through the first appearance.
+        // The first repeat stands on the heading line, which goes to a new page with
+        // it when it does not fit. Repeats are not followed again: their descendants
+        // were reached through the first appearance.
         IntList nextParents;
         for (const DescendantEntry& entry : generation) {
             page_.y = check(page_.y);
             if (!printIfRepeat(entry)) nextParents.pushTriple(entry.rin, entry.childLine, entry.parentRin);
             log_.commit();
         }
+        if (!headingShown_) printHeading(page_.y);  // a generation without repeats
         log_.commit();
         marriages = marriagesInFileOrder(ctx_, nextParents);
     }
@@ -174,26 +192,65 @@ bool RepeatList::printIfRepeat(const DescendantEntry& entry) {
     page_.y = check(page_.y);
     if (!printed_.testAndSet(entry.rin)) return false;
     anyRepeat_ = true;
-    log_.textRight(at_.rinRight, page_.y, std::to_string(entry.rin));
     const std::string name = names_.of(entry.rin, entry.readable);
     // A descendant parent was read when the walk took his or her marriages.
     const std::string parent = entry.parentRin == 0 ? std::string() : names_.of(entry.parentRin, true);
-    page_.y = printNameColumns(log_, page_.y, name, parent, columns_, [this](double at) { return check(at); });
+    layOutNameColumns(log_, name, parent, columns_, lines_);
+    page_.y = keepTogether(page_.y, lines_.size());
+    if (!headingShown_) printHeading(page_.y);
+    log_.textRight(at_.rinRight, page_.y, std::to_string(entry.rin));
+    page_.y = printNameColumns(log_, page_.y, lines_, columns_, [this](double at) { return check(at); });
     return true;
+}
+
+void RepeatList::printHeading(double y) {
+    log_.textCentered(at_.labelX, y, label_);
+    log_.text(at_.relationX, y, relation_);
+    headingShown_ = true;
+}
+
+// The note beside the generations, after a blank line, kept whole on one page.
+void RepeatList::printStopNote(std::string_view note) {
+    page_.y = check(page_.y + kLineHeight);
+    const NameLines lines = wrapName(log_, note, at_.right - kGap - at_.relationX);
+    page_.y = keepTogether(page_.y, lines.size());
+    for (const std::string& line : lines) {
+        page_.y = check(page_.y);
+        log_.text(at_.relationX, page_.y, line);
+        page_.y += kLineHeight;
+    }
+    log_.commit();
 }
 
 double RepeatList::check(double y) {
     if (at_.bottom - kLineHeight >= y) return y;
     if (y < at_.pageBegun) log_.newPage();
     drawHeader();
+    // A page that goes on with a generation names it.
+    if (headingShown_) {
+        log_.textCentered(at_.labelX, at_.firstLineY, label_);
+        log_.textCentered(at_.labelX, at_.firstLineY + kLineHeight, "cont'd");
+    }
     return at_.firstLineY;
+}
+
+// y, or the first line of a new page when lines lines from y would pass the last
+// line of this page (unless they would not fit on a whole page either).
+double RepeatList::keepTogether(double y, size_t lines) {
+    const auto lastLine = [&](double first) {
+        for (size_t k = 1; k < lines; ++k) first += kLineHeight;
+        return first;
+    };
+    const double lastOnThePage = at_.bottom - kLineHeight;
+    if (lastOnThePage >= lastLine(y) || y == at_.firstLineY || lastOnThePage < lastLine(at_.firstLineY)) return y;
+    return check(at_.bottom);
 }
 
 void RepeatList::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(14);
     log_.textCentered(at_.centre, 0.9, "Descendants of");
-    log_.textCentered(at_.centre, 1.1, shortenInMiddle(log_, coupleTitle_, at_.right - at_.left));
+    log_.textCentered(at_.centre, 1.1, fitCouple(log_, couple_.husband, couple_.wife, " and ", at_.right - at_.left));
     log_.fontSize(18);
     log_.textCentered(at_.centre, 1.4, "Repeat Descendants");
     log_.penWidth(kFramePen);

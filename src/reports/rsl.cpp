@@ -9,6 +9,7 @@
 #include "paf/records.h"
 #include "reports/ancestor_generation.h"
 #include "reports/list_page.h"
+#include "reports/wrap_name.h"
 
 namespace tw {
 
@@ -37,6 +38,8 @@ constexpr double kBandBottom = 2.25;
 constexpr double kFrameBottom = 9.75;
 constexpr double kPageNumberY = 9.85;
 constexpr int kLinesPerPage = 36;
+constexpr double kLastLineAbove = 0.15;  // the lowest line stands this far above the frame's foot
+constexpr double kNoteGap = 0.1;         // between a note and the frame
 
 constexpr double kGenerationX = 1.65;  // left-aligned
 constexpr double kTotalsX = 1.6;       // left-aligned
@@ -110,6 +113,7 @@ private:
     void drawHeader();
     void printGeneration(int generation, double positions, const GenerationCounts& counts);
     void printTotals();
+    void printStopNote(const std::string& note);
     void printFigures(double positions, int64_t identified, int64_t repeats, int64_t filled);
 
     AppContext& ctx_;
@@ -149,7 +153,8 @@ void ResearchStatusList::run() {
 
     AncestorWalk walk(ctx_, startRin_, false);
     double positions = 1.0;
-    for (int g = 1; g < kGenerationLimit; ++g) {
+    int g = 1;
+    for (; g < kGenerationLimit; ++g) {
         const GenerationCounts counts = ancestorGenerationStep(walk);
         if (ctx_.host.cancelRequested()) break;
         if (counts.filled == 0) {
@@ -173,8 +178,34 @@ void ResearchStatusList::run() {
     }
     printTotals();
     log_.commit();
+    // Where the walk stopped before its end, a note under the totals says so.
+    if (g == kGenerationLimit && walk.goesOn()) {
+        const std::string message = generationLimitMessage(g - 1);
+        ctx_.host.message(message, "Note");
+        printStopNote(onOneLine(message));
+    } else if (!walk.boundMessage().empty() && !ctx_.host.cancelRequested()) {
+        printStopNote(onOneLine(walk.boundMessage()));
+    }
     ctx_.host.showProgress(-1);
     log_.end();
+}
+
+// After a blank line, across the columns from the generations' to the frame; on a
+// new page when it would reach the frame's foot.
+void ResearchStatusList::printStopNote(const std::string& note) {
+    const double x = kTotalsX + shifts_[kGeneration];
+    const NameLines lines = wrapName(log_, note, frame_.right - kNoteGap - x);
+    page_.y += 2 * kLineHeight;
+    if (page_.y + double(lines.size() - 1) * kLineHeight > frame_.bottom - kLastLineAbove + kRounding) {
+        log_.newPage();
+        drawHeader();
+        page_.y = kFirstLineY;
+    }
+    for (const std::string& line : lines) {
+        log_.text(x, page_.y, line);
+        page_.y += kLineHeight;
+    }
+    log_.commit();
 }
 
 void ResearchStatusList::drawHeader() {

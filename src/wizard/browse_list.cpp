@@ -9,11 +9,11 @@ namespace tw {
 
 namespace {
 
+// "    (b. 1850)": the last year the date names; nothing for a date that names none.
 std::string yearSuffix(PafContext& ctx, const char* label, const PafDate& date) {
-    const TextBuffer text = formatDate(decodeDate(ctx, date));
-    const std::string_view all = text.view();
-    const std::string_view year = all.size() < 4 ? all : all.substr(all.size() - 4);
-    return std::string("    (") + label + " " + std::string(year) + ")";
+    const int32_t year = lastYearOf(ctx, date);
+    if (year == 0) return {};
+    return std::string("    (") + label + " " + std::to_string(year) + ")";
 }
 
 bool isBlank(const PafDate& date) {

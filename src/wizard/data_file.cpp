@@ -1,9 +1,56 @@
 #include "wizard/data_file.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "gedcom/gedcom_import.h"
+#include "gedcom/gedcom_records.h"
+#include "gedcom/gedcom_text.h"
+#include "paf/file_bytes.h"
+#include "paf/paf_layout.h"
 #include "paf/paf_writer.h"
 
 namespace tw {
+
+namespace {
+
+bool endsWithNoCase(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() &&
+           std::equal(end.begin(), end.end(), text.end() - std::ptrdiff_t(end.size()), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+bool hasGedcomName(std::string_view path) { return endsWithNoCase(path, ".ged") || endsWithNoCase(path, ".gedcom"); }
+
+}  // namespace
+
+DataFileKind dataFileKindOf(std::string_view firstBytes) {
+    const std::string_view start = firstBytes.substr(0, kDataFileKindBytes);
+    constexpr std::string_view kPafSignature("PAF\0", 4);
+    if (start.size() >= paf::header::kSignature + kPafSignature.size() &&
+        start.substr(paf::header::kSignature, kPafSignature.size()) == kPafSignature)
+        return DataFileKind::Paf;
+    const gedcom::DecodedText decoded = gedcom::decodeGedcomText(start);
+    return gedcom::headError(decoded.text).empty() ? DataFileKind::Gedcom : DataFileKind::Neither;
+}
+
+DataFileKind dataFileKind(const std::string& path, std::string* readProblem) {
+    std::vector<uint8_t> bytes;
+    const FileRead read = readFileStart(path, kDataFileKindBytes, bytes);
+    if (readProblem != nullptr) *readProblem = read.problem;
+    if (!read.ok()) return DataFileKind::Neither;
+    return dataFileKindOf(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+bool readsAsGedcom(const std::string& path) {
+    switch (dataFileKind(path)) {
+    case DataFileKind::Gedcom: return true;
+    case DataFileKind::Paf: return false;
+    case DataFileKind::Neither: break;
+    }
+    return hasGedcomName(path);
+}
 
 std::string openFailureText(int result, int systemError) {
     if (result == PafFile::kNotPafFile) return "PAF file is corrupted.  Open failed.";
@@ -49,7 +96,7 @@ std::string gedcomProblemsText(const std::string& path, size_t problems, const s
 
 bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems,
                      const std::function<bool()>& keepGoing) {
-    if (!gedcom::isGedcomPath(path)) return openDataFile(ctx, path);
+    if (!readsAsGedcom(path)) return openDataFile(ctx, path);
     ctx.file.close();
     gedcom::ImportResult imported = gedcom::importGedcomFile(path, keepGoing);
     if (imported.error == gedcom::kImportStopped) return false;

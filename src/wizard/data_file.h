@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "paf/paf_context.h"
@@ -12,6 +13,25 @@ namespace tw {
 
 inline constexpr int kSharingViolation = 32;
 
+// What a data file holds, whatever its name.
+enum class DataFileKind { Paf, Gedcom, Neither };
+
+// How many bytes from a file's start dataFileKindOf looks at.
+inline constexpr size_t kDataFileKindBytes = 4096;
+
+// What the first bytes of a file say it is: PAF when they carry the PAF 5 header's
+// signature; GEDCOM when its first line that is not blank is "0 HEAD", in any
+// encoding the GEDCOM import reads (UTF-8 with or without a byte-order mark,
+// UTF-16 of either byte order, ANSEL, Windows-1252); else neither.
+DataFileKind dataFileKindOf(std::string_view firstBytes);
+// The same for a file on disk; neither when it cannot be read or is no regular file,
+// and then readProblem (when given) says why.
+DataFileKind dataFileKind(const std::string& path, std::string* readProblem = nullptr);
+// Whether the file is read as GEDCOM: its content says so, or says neither and its
+// name ends in ".ged" or ".gedcom" (in any case), so that a file that is not GEDCOM
+// after all, or cannot be read, gets the GEDCOM import's own words.
+bool readsAsGedcom(const std::string& path);
+
 // Opens path read-only into ctx.file. On -1 shows "PAF file is corrupted.  Open
 // failed." and returns false; for a path that is no regular file (a folder, a named
 // pipe, ...) says what it is and returns false; on any other -2 shows the
@@ -19,8 +39,7 @@ inline constexpr int kSharingViolation = 32;
 // the user can do in this run.
 bool openDataFile(PafContext& ctx, const std::string& path);
 
-// Opens a PAF file as openDataFile does, or, when the path ends in ".ged" (in any
-// case), imports the GEDCOM file into a PAF image held in memory and opens that; the
+// Opens a PAF file as openDataFile does, or, when readsAsGedcom, imports the GEDCOM file into a PAF image held in memory and opens that; the
 // GEDCOM file is only read. When the import fails, shows why ("Alert!") and returns
 // false. When problems is given it receives how many problems the import passed
 // over; otherwise one message shows how many there were, the first ten of them and

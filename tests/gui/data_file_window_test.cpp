@@ -97,6 +97,7 @@ private slots:
     void emptyPathStaysWithAMessage();
     void browseStartsInTheDocumentsFolder();
     void corruptFileKeepsTheDataFileWindow();
+    void gedcomFileIsImportedAndNeverWritten_data();
     void gedcomFileIsImportedAndNeverWritten();
     void mistypedPathStaysWithTheSystemsWords_data();
     void mistypedPathStaysWithTheSystemsWords();
@@ -279,11 +280,28 @@ void DataFileTest::corruptFileKeepsTheDataFileWindow() {
     QVERIFY(OwnRecentFiles().list().isEmpty());
 }
 
+void DataFileTest::gedcomFileIsImportedAndNeverWritten_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("start");  // what comes before the text
+    QTest::addColumn<bool>("utf16");
+    QTest::newRow(".GED") << "tree.GED" << QByteArray() << false;
+    QTest::newRow(".gedcom") << "tree.gedcom" << QByteArray() << false;
+    QTest::newRow(".txt, with a byte-order mark") << "tree.txt" << QByteArray("\xEF\xBB\xBF") << false;
+    QTest::newRow("no extension, UTF-16") << "tree" << QByteArray("\xFF\xFE") << true;
+}
+
+// A GEDCOM file is known by its content, whatever its name.
 void DataFileTest::gedcomFileIsImportedAndNeverWritten() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, start);
+    QFETCH(bool, utf16);
     tw::test::TempDir dir;
-    const std::string path = dir.file("tree.GED");
-    std::ofstream(path) << "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Anna /Berg/\n1 FAMS @F1@\n"
-                           "0 @I2@ INDI\n1 NAME Olof /Berg/\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I1@\n0 TRLR\n";
+    const std::string path = dir.file(name.toStdString());
+    const std::string text = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Anna /Berg/\n1 FAMS @F1@\n"
+                             "0 @I2@ INDI\n1 NAME Olof /Berg/\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I1@\n0 TRLR\n";
+    std::string bytes = start.toStdString();
+    for (const char c : text) bytes += utf16 ? std::string{c, '\0'} : std::string{c};
+    std::ofstream(path, std::ios::binary) << bytes;
     const QByteArray before = fileBytes(path);
     AppUnderTest t;
     TChooseFile& file = t.app.chooseFile();

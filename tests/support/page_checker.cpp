@@ -243,6 +243,7 @@ private:
 }  // namespace
 
 std::string describe(const PageFinding& finding) {
+    if (finding.overflow == 0) return "page " + std::to_string(finding.page) + ": \"" + finding.text + "\" " + finding.problem;
     char overflow[32];
     std::snprintf(overflow, sizeof overflow, "%.3f in", finding.overflow);
     return "page " + std::to_string(finding.page) + ": \"" + finding.text + "\" " + finding.problem + " by " +

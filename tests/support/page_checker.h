@@ -23,7 +23,7 @@ struct PageFinding {
     int page = 1;          // 1-based
     std::string text;      // the text that runs over (for the margin: the command's text or its code)
     std::string problem;   // what it runs over
-    double overflow = 0;   // inches
+    double overflow = 0;   // inches; 0 for a fault of reading, which has no size
 };
 
 std::string describe(const PageFinding& finding);

@@ -4,11 +4,32 @@
 #include <fstream>
 #include <iterator>
 
+#include "paf/records.h"
+#include "reports/descent.h"
+#include "support/list_checker.h"
 #include "support/page_checker.h"
 #include "run/app_context.h"
 #include "wizard/report_kind.h"
 
 namespace tw::test {
+
+ListExpectations expectationsOf(const std::vector<uint8_t>& image, int32_t startMrin) {
+    ListExpectations expect;
+    RecordingHost host;
+    PafContext ctx(host);
+    if (ctx.file.openImage(image) != PafFile::kOpened) return expect;
+    expect.everyoneNamed = true;
+    for (int32_t rin = 1; rin <= ctx.file.highestRin() && expect.everyoneNamed; ++rin) {
+        IndividualRecord person;
+        expect.everyoneNamed = readIndividual(ctx.file, rin, person) && !recordNameNoSlashes(ctx.file, person).empty();
+    }
+    MarriageRecord couple;
+    if (readMarriage(ctx.file, startMrin, couple)) {
+        ListNames names(ctx);
+        expect.couple = {{names.of(couple.husband), names.of(couple.wife)}};
+    }
+    return expect;
+}
 
 // Every report on one data file, each in a context of its own, from the given
 // start individual and couple, on the given paper; the findings of all their pages,
@@ -16,6 +37,7 @@ namespace tw::test {
 std::vector<std::string> findingsOfEveryReport(const std::vector<uint8_t>& image, const std::string& dataFilePath,
                                                Paper paper, int32_t startRin, int32_t startMrin) {
     std::vector<std::string> findings;
+    const ListExpectations expect = expectationsOf(image, startMrin);
     for (const ReportInfo& info : allReports()) {
         if (info.generator == nullptr) continue;
         RecordingHost host;
@@ -32,6 +54,9 @@ std::vector<std::string> findingsOfEveryReport(const std::vector<uint8_t>& image
         info.generator(ctx, input);
         for (const PageFinding& f : checkPageLog(ctx.pageLog))
             findings.push_back(std::string(info.commandName) + ", " + describe(f));
+        // Every report is also read as a genealogist reads it: whole entries, names, separators.
+        for (const PageFinding& f : checkListPages(ctx.pageLog, expect))
+                findings.push_back(std::string(info.commandName) + ", " + describe(f));
     }
     return findings;
 }

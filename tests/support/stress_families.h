@@ -9,9 +9,13 @@
 #include <vector>
 
 #include "output/paper.h"
+#include "support/list_checker.h"
 #include "support/paf_fixture.h"
 
 namespace tw::test {
+
+// What the list reader expects of a data file's lists from the given start couple.
+ListExpectations expectationsOf(const std::vector<uint8_t>& image, int32_t startMrin);
 
 // Every report on one data file, each in a context of its own, from the given start
 // individual and couple, on the given paper; the findings of all their pages,
