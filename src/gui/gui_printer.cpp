@@ -8,12 +8,25 @@
 #include <QPrinterInfo>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "gui/ui_dialogs.h"
 #include "output/qt/qt_surface.h"
 
 namespace tw::gui {
+
+namespace {
+
+// "Cannot write FILE: the system's words for why".
+QString cannotWrite(const QString& path, int systemError) {
+    QString text = QStringLiteral("Cannot write ") + path;
+    if (systemError != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(systemError));
+    return text;
+}
+
+}  // namespace
 
 QPageSize qtPageSize(Paper paper) {
     switch (paper) {
@@ -126,8 +139,9 @@ bool GuiPrinter::startPainting() {
         QTemporaryFile partial(target.absoluteDir().filePath(QStringLiteral(".") + target.completeBaseName() +
                                                              QStringLiteral(".XXXXXX.pdf")));
         partial.setAutoRemove(false);
+        errno = 0;
         if (!partial.open()) {
-            error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+            error_ = cannotWrite(pdfTarget_, errno);
             return false;
         }
         // Readable by others as a file the user saves normally is.
@@ -147,8 +161,9 @@ bool GuiPrinter::startPainting() {
 bool GuiPrinter::startPdfDocument() {
     const QString title = printer_.docName();
     const QByteArray utf8Title = title.toUtf8();
+    errno = 0;
     if (!pdf_.open(QFile::encodeName(pdfPartial_).toStdString(), std::string_view(utf8Title.data(), size_t(utf8Title.size())))) {
-        error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+        error_ = cannotWrite(pdfTarget_, errno);
         dropPdfFile();
         return false;
     }
@@ -161,7 +176,7 @@ void GuiPrinter::placePdfFile() {
     const QByteArray from = QFile::encodeName(pdfPartial_);
     const QByteArray to = QFile::encodeName(pdfTarget_);
     if (std::rename(from.constData(), to.constData()) != 0) {
-        error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+        error_ = cannotWrite(pdfTarget_, errno);
         QFile::remove(pdfPartial_);
     }
     pdfPartial_.clear();
@@ -194,8 +209,8 @@ void GuiPrinter::endDocument() {
         if (!pdfSurface_.missingFont().empty())
             error_ = QStringLiteral("Cannot write ") + pdfTarget_ + QStringLiteral(": the font ") +
                      QString::fromStdString(pdfSurface_.missingFont()) + QStringLiteral(" is not installed");
-        else if (!pdf_.finish())
-            error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+        else if (errno = 0; !pdf_.finish())
+            error_ = cannotWrite(pdfTarget_, errno);
         pdf_.abandon();
         if (!error_.isEmpty()) dropPdfFile();
     }

@@ -170,6 +170,7 @@ void TPagePreview::open() {
 }
 
 void TPagePreview::prepare() {
+    setWindowTitle(QStringLiteral("Page Preview - ") + chosenReportName(app_.settings().reportFlags));
     PageLog& log = app_.context().pageLog;
     log.setViewedPageIndex(log.lastPageIndex());
     ScrollBarV->setValue(0);
@@ -296,7 +297,10 @@ void TPagePreview::BtnGotoClick() {
 void TPagePreview::BtnPrintClick() {
     // The chart as edited is printed, and its branch positions are kept for later runs.
     if (chartChosen()) ftcSavePositions(app_.context());
-    if (app_.printBox().run() != 0) finish(Accepted);
+    // Printed, or nothing left to print: the preview closes. Back, Cancel and Esc in
+    // the print box return to it.
+    const int result = app_.printBox().run();
+    if (result == TPB::kPrint || result == TPB::kNoPages) finish(Accepted);
 }
 
 bool TPagePreview::chartChosen() const {
