@@ -291,7 +291,10 @@ void TPagePreview::BtnGotoClick() {
     bool ok = false;
     const int number = EdtGotoPage->text().trimmed().toInt(&ok);
     const int index = (ok ? number : 0) - 1;
-    if (index >= 0 && index <= app_.context().pageLog.lastPageIndex()) showPage(index);
+    if (index >= 0 && index <= app_.context().pageLog.lastPageIndex())
+        showPage(index);
+    else
+        updateButtons();  // the field shows the page on view again
 }
 
 void TPagePreview::BtnPrintClick() {
