@@ -11,6 +11,7 @@
 
 #include "files/paf_image_file.h"
 #include "support/paf_fixture.h"
+#include "support/pdf_checks.h"
 
 namespace tw::test {
 namespace {
@@ -189,6 +190,7 @@ TEST(ReportFiles, PdfPagesHaveTheSheetOfThePaperAsTheReportLiesOnIt) {
         args.insert(args.end(), c.options.begin(), c.options.end());
         const CommandResult r = runTamblewin(args);
         ASSERT_EQ(r.status, 0) << r.err;
+        if (pdfToolsInstalled()) { EXPECT_EQ(pdfProblems(pdf), ""); }
         // Every page has the one size (how many pages there are depends on the sheet).
         std::string sizes = pdfPageSizes(pdf);
         for (size_t at; (at = sizes.find(", ")) != std::string::npos;) {
@@ -208,6 +210,7 @@ TEST(ReportFiles, TheDemoFamilysAncestorListAsPdfHoldsItsPages) {
                                           "--start", "300", "--date", "2026-12-07", "-o", pdf});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
+    if (pdfToolsInstalled()) { EXPECT_EQ(pdfProblems(pdf), ""); }
     const std::string info = capture("pdfinfo '" + pdf + "'");
     EXPECT_NE(info.find("Page size:       612 x 792 pts (letter)"), std::string::npos) << info;
     const int pages = std::stoi(info.substr(info.find("Pages:") + 6));

@@ -18,6 +18,7 @@
 #include "output/font_metrics.h"
 #include "support/descendant_lists.h"
 #include "support/page_checker.h"
+#include "support/pdf_checks.h"
 
 namespace tw::test {
 namespace {
@@ -609,6 +610,7 @@ TEST_F(DscChart, PdfPageTakesThePaperOfTheFormatThatFitted) {
     std::ifstream in(pdf, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(bytes.find("/MediaBox[0 0 1008 612]"), std::string::npos) << "legal landscape";
+    if (pdfToolsInstalled()) { EXPECT_EQ(pdfProblems(pdf), ""); }
 }
 #endif
 

@@ -15,6 +15,7 @@
 #include "files/paf_image_file.h"
 #include "charts/fdc.h"
 #include "support/descendant_lists.h"
+#include "support/pdf_checks.h"
 
 namespace tw::test {
 namespace {
@@ -472,6 +473,7 @@ TEST(FamilyDateChart, FromTheCommandLine) {
         const std::string info((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         EXPECT_NE(info.find("792 x 612 pts (letter)"), std::string::npos) << info;
     }
+    if (pdfToolsInstalled()) { EXPECT_EQ(pdfProblems(pdf), ""); }
 #endif
 }
 

@@ -43,22 +43,44 @@ void CliHost::showFatal(const FatalStop& stop) {
     std::fflush(stdout);
 }
 
+namespace {
+
+// SOURCE_DATE_EPOCH as a number of seconds; nothing when it is unset or no number.
+std::optional<int64_t> sourceDateEpoch() {
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (epoch == nullptr) return std::nullopt;
+    char* end = nullptr;
+    const long long value = std::strtoll(epoch, &end, 10);
+    if (end == epoch || *end != '\0') return std::nullopt;
+    return int64_t(value);
+}
+
+// Days from 1970-01-01 to a date of the Gregorian calendar.
+int64_t daysSince1970(CalendarDate date) {
+    const int64_t y = date.year - (date.month <= 2 ? 1 : 0);
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yearOfEra = y - era * 400;
+    const int64_t dayOfYear = (153 * (date.month + (date.month > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
+    const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+}  // namespace
+
 CalendarDate CliHost::today() {
     if (fixedToday_) return *fixedToday_;
     std::time_t now = std::time(nullptr);
-    bool utc = false;
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
-        char* end = nullptr;
-        const long long value = std::strtoll(epoch, &end, 10);
-        if (end != epoch && *end == '\0') {
-            now = std::time_t(value);
-            utc = true;
-        }
-    }
+    const std::optional<int64_t> epoch = sourceDateEpoch();
+    if (epoch) now = std::time_t(*epoch);
     std::tm parts{};
-    if (utc) gmtime_r(&now, &parts);
+    if (epoch) gmtime_r(&now, &parts);
     else localtime_r(&now, &parts);
     return CalendarDate{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
+}
+
+std::optional<int64_t> CliHost::documentTime() const {
+    if (fixedToday_) return daysSince1970(*fixedToday_) * 86400;
+    return sourceDateEpoch();
 }
 
 }  // namespace tw::cli

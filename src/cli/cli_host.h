@@ -4,6 +4,7 @@
 // the run are never written, and the date of page headings
 // is fixed by --date or SOURCE_DATE_EPOCH so that output can be reproduced.
 
+#include <cstdint>
 #include <optional>
 
 #include "base/host.h"
@@ -28,6 +29,9 @@ public:
     Printer* printer() override { return printer_; }
 
     void setToday(CalendarDate date) { fixedToday_ = date; }
+    // When the documents written are said to be made, in seconds since 1970 UTC:
+    // midnight of --date, else SOURCE_DATE_EPOCH, else nothing (the clock).
+    std::optional<int64_t> documentTime() const;
     void setPrinter(Printer* printer) { printer_ = printer; }
     // Where the progress of a run is shown (none: nowhere).
     void setProgress(ProgressLine* progress) { progress_ = progress; }

@@ -15,6 +15,7 @@
 #include "output/page_command.h"
 #include "output/printing.h"
 #include "wizard/dispatcher.h"
+#include "wizard/report_title.h"
 
 namespace tw::cli {
 
@@ -331,6 +332,9 @@ int reportCommand(const std::vector<std::string>& args) {
     ctx.detailedFoliage = !options.plainBackground;
     ctx.paper = options.paper ? *options.paper : systemPaper().paper;
     ctx.largeSheets = options.largeSheets;
+    if (files.output() != nullptr)
+        files.output()->printer().describeDocument(
+            DocumentDescription{reportTitle(ctx.file, options.kind, options.start), host.documentTime()});
 
     const DispatchOutcome outcome = dispatchReports(ctx, flagsFor(options.kind), options.start);
     if (const int status = statusOfRun(outcome, ctx, host); status >= 0) return status;

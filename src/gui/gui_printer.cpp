@@ -162,7 +162,7 @@ bool GuiPrinter::startPdfDocument() {
     const QString title = printer_.docName();
     const QByteArray utf8Title = title.toUtf8();
     errno = 0;
-    if (!pdf_.open(QFile::encodeName(pdfPartial_).toStdString(), std::string_view(utf8Title.data(), size_t(utf8Title.size())))) {
+    if (!pdf_.open(QFile::encodeName(pdfPartial_).toStdString(), DocumentDescription{utf8Title.toStdString(), std::nullopt})) {
         error_ = cannotWrite(pdfTarget_, errno);
         dropPdfFile();
         return false;

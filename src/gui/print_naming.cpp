@@ -1,42 +1,13 @@
 #include "gui/print_naming.h"
 
-#include "output/qt/qt_surface.h"
-#include "paf/records.h"
-#include "reports/descent.h"
-#include "wizard/report_kind.h"
+#include "wizard/report_title.h"
 
 namespace tw::gui {
-
-namespace {
-
-// The name of one individual, without a message when the record cannot be read.
-QString nameOf(const PafFile& file, int32_t rin) {
-    IndividualRecord person;
-    if (rin <= 0 || !readIndividual(file, rin, person)) return {};
-    return QtSurface::fromText(recordNameNoSlashes(file, person).view()).simplified();
-}
-
-// The couple as the lists title it: one partner alone where the other has no name.
-QString coupleNames(const PafFile& file, int32_t mrin) {
-    MarriageRecord couple;
-    if (mrin <= 0 || !readMarriage(file, mrin, couple)) return {};
-    const CoupleNames names{nameOf(file, couple.husband).toStdString(), nameOf(file, couple.wife).toStdString()};
-    return QString::fromStdString(joinCouple(names, " and "));
-}
-
-}  // namespace
 
 QString reportTitle(AppContext& ctx, const ReportFlags& flags, std::string_view startField) {
     for (const ReportInfo& report : allReports()) {
         if (flags[size_t(report.kind)] == 0) continue;
-        QString caption = QString::fromUtf8(report.caption.data(), qsizetype(report.caption.size()));
-        caption.remove(u'&');
-        QString subject;
-        if (report.start == StartKind::Mrin)
-            subject = coupleNames(ctx.file, parseStartNumber(startField));
-        else if (report.kind != ReportKind::SurnameDistributionList)
-            subject = nameOf(ctx.file, parseStartNumber(startField));
-        return subject.isEmpty() ? caption : caption + QStringLiteral(" - ") + subject;
+        return QString::fromStdString(tw::reportTitle(ctx.file, report.kind, startField));
     }
     return QStringLiteral("Tamblewin");
 }

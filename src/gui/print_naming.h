@@ -11,9 +11,7 @@
 
 namespace tw::gui {
 
-// The chosen report's caption, then " - " and the start individual's name, or the
-// start couple's names ("Adam Smith and Berta Jones"); the caption alone for a
-// report that starts from no one, or when the start cannot be read.
+// The title of the chosen report (tw::reportTitle, as the command line names it).
 QString reportTitle(AppContext& ctx, const ReportFlags& flags, std::string_view startField);
 
 // The title as a file name: characters that no folder takes become "-", ".pdf" after.

@@ -5,6 +5,8 @@
 // files through printers of the same shape.
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "output/paper.h"
@@ -21,6 +23,14 @@ struct PrinterGeometry {
     int32_t offsetY = 0;
 };
 
+// What a document says about itself beside its pages: its title (the report and
+// whom it starts from) and when it was made, in seconds since 1970 UTC (nothing:
+// when it is written).
+struct DocumentDescription {
+    std::string title;
+    std::optional<int64_t> madeAt;
+};
+
 class Printer {
 public:
     virtual ~Printer() = default;
@@ -30,6 +40,9 @@ public:
     // ignore it (the page log checks the paper and asks the user to change it);
     // file printers take it.
     virtual void requestPaper(Paper) {}
+    // Describes the documents started from now on. Printers whose files carry no
+    // title or date ignore it; without it a document takes the job's short title.
+    virtual void describeDocument(const DocumentDescription&) {}
     virtual bool startDocument(std::string_view title) = 0;
     virtual void newPage() = 0;
     virtual void endDocument() = 0;

@@ -247,6 +247,7 @@ void FamilyTreePreviewTest::printingSavesThePositionsAndPrintsTheChartAsEdited()
     QCOMPARE(p.log().pagelogg(0), edited);
 
     QVERIFY(QFile::exists(pdf));
+    QCOMPARE(pdfProblems(pdf), QString());
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         QSKIP("pdftoppm is not installed: the printed page was not looked at");
     // The printed page has the moved box where the preview showed it: name-box blue

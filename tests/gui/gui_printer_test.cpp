@@ -64,6 +64,7 @@ void GuiPrinterTest::aJobReachesTheFileOnlyWhenPagesAreDrawn() {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().count("/Type/Page/") + 0, 2);
+    QCOMPARE(pdfProblems(path), QString());
     // A PDF file with no name cannot be printed into; the job says why.
     printer.usePdfFile();
     QVERIFY(printer.startDocument("RAL"));

@@ -12,6 +12,7 @@
 #include "gui/modal_window.h"
 #include "paf/date_encoding.h"
 #include "support/paf_fixture.h"
+#include "support/pdf_checks.h"
 
 namespace tw::gui::test {
 
@@ -98,6 +99,11 @@ void Driver::poll() {
         action();
         runningLevels_.pop_back();
     });
+}
+
+QString pdfProblems(const QString& path) {
+    if (!tw::test::pdfToolsInstalled()) return {};
+    return QString::fromStdString(tw::test::pdfProblems(QFile::encodeName(path).toStdString()));
 }
 
 QSize pdfPageSize(const QString& path) {

@@ -86,6 +86,9 @@ void click(QAbstractButton* button);
 
 // The first page's size in points, rounded, from a PDF file's MediaBox.
 QSize pdfPageSize(const QString& path);
+// What a strict reader finds wrong with a PDF file (tw::test::pdfProblems); empty
+// when it is sound, or when qpdf, poppler and MuPDF are not all installed.
+QString pdfProblems(const QString& path);
 
 // One application object with recording dialogs.
 struct AppUnderTest {

@@ -147,6 +147,7 @@ void PaperChoiceTest::anotherPaperLaysTheReportOutAgainAndPrintsOnIt() {
     QCOMPARE(widthAfter, int(preview.pixelsPerInch() * 297 / 25.4));
     QCOMPARE(pagesAfter, QStringLiteral("All 1 pages"));
     QCOMPARE(pdfPageSize(pdf), QSize(842, 595));
+    QCOMPARE(pdfProblems(pdf), QString());
     QVERIFY2(t.app.settings().reportTitle.endsWith(QStringLiteral("Berta Kessling")),
              qPrintable(t.app.settings().reportTitle));
     // Kept for the next start, whatever the system's paper.

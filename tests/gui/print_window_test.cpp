@@ -176,6 +176,7 @@ void PrintBoxTest::printsAllARangeOrTheCurrentPage() {
     QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
     QCOMPARE(t.dialogs.pdfFileAsked, 1);
     const PdfPages pages = readPdf(pdf);
+    QCOMPARE(pdfProblems(pdf), QString());
     QCOMPARE(pages.count, int(printed.size()));
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext is not installed: the pages were counted, not read");
@@ -279,6 +280,7 @@ void PrintBoxTest::cancelledPrintLeavesNoPartOfTheFile() {
     QCOMPARE(filesAfterCancel, QStringList{QStringLiteral("report.pdf")});
     QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
     QCOMPARE(readPdf(pdf).count, 30);
+    QCOMPARE(pdfProblems(pdf), QString());
     QCOMPARE(QDir(QFileInfo(pdf).absolutePath()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("report.pdf")});
     QVERIFY(!t.app.context().pageLog.printing());
@@ -320,6 +322,7 @@ void PrintBoxTest::theFileAndItsTitleAreNamedForTheReport() {
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
     QCOMPARE(QFileInfo(t.dialogs.pdfFileSuggested).fileName(),
              QStringLiteral("Ancestors List (with repeats) - Emil Rauch.pdf"));
+    QCOMPARE(pdfProblems(pdf), QString());
     if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
         QSKIP("pdfinfo is not installed: the PDF's title was not read");
     QProcess info;

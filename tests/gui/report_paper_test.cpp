@@ -118,6 +118,7 @@ void ReportPaperTest::eachReportPrintsOnItsOwnPaper() {
     printAllInto(t, pdf);
     QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
     QCOMPARE(pdfPageSize(pdf), points);
+    QCOMPARE(pdfProblems(pdf), QString());
 }
 
 TW_GUI_TEST(ReportPaperTest);

@@ -92,11 +92,18 @@ page_size() {
         awk '{ printf "%d x %d pts\n", $1 + 0.5, $2 + 0.5 }'
 }
 
+# qpdf --check finds no error and no warning in a PDF file (when qpdf is installed).
+check_pdf() {
+    command -v qpdf >/dev/null 2>&1 || return 0
+    qpdf --check "$1" >"$work/qpdf.log" 2>&1 || { echo "FAIL: qpdf --check $1:"; cat "$work/qpdf.log"; exit 1; }
+}
+
 # The printer: "PDF file", the last choice (four fields before Print).
 print_into "$pdf" shift+Tab shift+Tab shift+Tab shift+Tab End
 size=$(page_size "$pdf")
 echo "Ancestors List printed after a legal landscape chart: $size"
 [ "$size" = "612 x 792 pts" ] || { echo "FAIL: the Ancestors List is not on upright letter paper"; exit 1; }
+check_pdf "$pdf"
 
 # The file dialog took the keyboard; a click on the start window (centred on the
 # screen) gives it back.
@@ -106,4 +113,5 @@ print_into "$work/ancestors-a4.pdf" shift+Tab shift+Tab shift+Tab Down Down Down
 size=$(page_size "$work/ancestors-a4.pdf")
 echo "Ancestors List printed after choosing A4 in the print box: $size"
 [ "$size" = "595 x 842 pts" ] || { echo "FAIL: the Ancestors List is not on upright A4 paper"; exit 1; }
+check_pdf "$work/ancestors-a4.pdf"
 echo "PASS"

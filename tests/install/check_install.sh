@@ -221,7 +221,8 @@ for dir in "$build" "$source_dir"; do
 done
 if (cd "$run_dir" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
         "$exe" report descendants-list --paf "$demo" --start 1 -o out.pdf) >"$work/run.log" 2>&1 &&
-   head -c 5 "$run_dir/out.pdf" 2>/dev/null | grep -q '%PDF-'; then
+   head -c 5 "$run_dir/out.pdf" 2>/dev/null | grep -q '%PDF-' &&
+   { ! command -v qpdf >/dev/null 2>&1 || qpdf --check "$run_dir/out.pdf" >>"$work/run.log" 2>&1; }; then
     pass "installed program writes the Descendants List (MRIN 1) from another folder"
 else
     fail "installed program did not write out.pdf: $(cat "$work/run.log")"
@@ -367,7 +368,8 @@ unpacked=$work/unpacked
 dpkg-deb -x "$deb" "$unpacked"
 if (cd "$run_dir" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
         "$unpacked/usr/bin/tamblewin" report family-tree-chart --paf "$demo" --start 1 -o deb.pdf) >"$work/run.log" 2>&1 &&
-   head -c 5 "$run_dir/deb.pdf" 2>/dev/null | grep -q '%PDF-'; then
+   head -c 5 "$run_dir/deb.pdf" 2>/dev/null | grep -q '%PDF-' &&
+   { ! command -v qpdf >/dev/null 2>&1 || qpdf --check "$run_dir/deb.pdf" >>"$work/run.log" 2>&1; }; then
     pass "the packaged program writes the Family Tree Chart"
 else
     fail "the packaged program did not write deb.pdf: $(cat "$work/run.log")"

@@ -21,6 +21,7 @@
 #include "output/printing.h"
 #include "output/qt/png_encoder.h"
 #include "output/qt/qt_surface.h"
+#include "support/pdf_checks.h"
 #include "support/recording_host.h"
 #include "support/page_lines.h"
 
@@ -244,14 +245,16 @@ TEST(PngEncoderTest, OnlyAllGreyImagesBecomeGreyscale) {
 }
 
 TEST_F(FilePrintersTest, PdfIsOneDocumentOnTheRequestedPaper) {
-    if (!haveTool("pdfinfo") || !haveTool("pdftotext")) GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+    if (!test::pdfToolsInstalled() || !haveTool("pdfinfo")) GTEST_SKIP() << test::kPdfToolsMissing;
 
     PdfFilePrinter letter(file("list.pdf"));
     EXPECT_EQ(letter.geometry().physicalWidth, 5100);
     EXPECT_EQ(letter.geometry().offsetX, 0);
     print(letter, {kFirstPage, kSecondPage});
     ASSERT_TRUE(letter.ok()) << letter.errorText();
+    EXPECT_EQ(test::pdfProblems(file("list.pdf")), "");
     const std::string info = commandOutput("pdfinfo '" + file("list.pdf") + "'");
+    EXPECT_NE(info.find("Title:           Test\n"), std::string::npos) << "the job's title, without a description";
     EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
     EXPECT_NE(info.find("612 x 792 pts"), std::string::npos) << info;
     const std::string text = commandOutput("pdftotext '" + file("list.pdf") + "' -");
@@ -260,6 +263,7 @@ TEST_F(FilePrintersTest, PdfIsOneDocumentOnTheRequestedPaper) {
     // The same printer again: a new document with fonts of its own.
     print(letter, {kSecondPage});
     ASSERT_TRUE(letter.ok()) << letter.errorText();
+    EXPECT_EQ(test::pdfProblems(file("list.pdf")), "");
     EXPECT_NE(commandOutput("pdftotext '" + file("list.pdf") + "' -").find("Second page"), std::string::npos);
 
     // A landscape legal chart through the page log and the print loop, as the command
@@ -275,6 +279,7 @@ TEST_F(FilePrintersTest, PdfIsOneDocumentOnTheRequestedPaper) {
     log.end();
     ASSERT_TRUE(printPages(log, host, 1, 1));
     ASSERT_TRUE(legal.ok()) << legal.errorText();
+    EXPECT_EQ(test::pdfProblems(file("chart.pdf")), "");
     EXPECT_NE(commandOutput("pdfinfo '" + file("chart.pdf") + "'").find("1008 x 612 pts"), std::string::npos);
     EXPECT_NE(commandOutput("pdftotext '" + file("chart.pdf") + "' -").find("Far corner"), std::string::npos);
 }

@@ -22,6 +22,7 @@
 #include "output/page_log.h"
 #include "output/page_render.h"
 #include "output/qt/qt_surface.h"
+#include "support/pdf_checks.h"
 #include "support/recording_host.h"
 #include "run/app_context.h"
 #include "wizard/report_kind.h"
@@ -74,7 +75,7 @@ Mismatch compare(const QImage& a, const QImage& b) {
 class PdfMatchesPreview : public testing::Test {
 protected:
     void SetUp() override {
-        if (!haveTool("pdftoppm")) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+        if (!haveTool("pdftoppm") || !test::pdfToolsInstalled()) GTEST_SKIP() << test::kPdfToolsMissing;
         if (!QFontDatabase::hasFamily("Liberation Serif") || !QFontDatabase::hasFamily("Noto Sans CJK SC"))
             GTEST_SKIP() << "Liberation and Noto fonts are not installed (tools/setup.sh installs them)";
         std::string pattern = (fs::temp_directory_path() / "tamblewin-pdfcmp-XXXXXX").string();
@@ -126,6 +127,7 @@ bool writeOwnPdf(const std::string& path, const std::vector<std::string>& pages,
         renderPage(pages[i], printer.surface(), view, host);
     }
     printer.endDocument();
+    EXPECT_EQ(test::pdfProblems(path), "");
     return printer.ok();
 }
 

@@ -19,6 +19,7 @@
 #include "output/pdf/pdf_file_printer.h"
 #include "output/qt/file_printers.h"
 #include "output/qt/qt_surface.h"
+#include "support/pdf_checks.h"
 #include "support/recording_host.h"
 
 namespace tw {
@@ -27,17 +28,6 @@ namespace {
 namespace fs = std::filesystem;
 
 bool haveTool(const char* name) { return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0; }
-
-std::string commandOutput(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
 
 // The rightmost dark column in rows y1..y2, or -1.
 int inkRight(const QImage& image, int y1, int y2) {
@@ -88,10 +78,10 @@ TEST(UnicodeTextTest, DrawnWidthIsTheMeasuredWidth) {
 }
 
 // A mixed-script page through the PDF printer: every name comes back out of the PDF
-// as text, and every font it uses is embedded.
+// as text to both extractors, and every font it uses is embedded.
 TEST(UnicodeTextTest, PdfHoldsEveryScriptAsTextInEmbeddedFonts) {
     if (!haveFonts()) GTEST_SKIP() << "Liberation and Noto fonts are not installed (tools/setup.sh installs them)";
-    if (!haveTool("pdftotext") || !haveTool("pdffonts")) GTEST_SKIP() << "poppler-utils is not installed";
+    if (!test::pdfToolsInstalled() || !haveTool("pdffonts")) GTEST_SKIP() << test::kPdfToolsMissing;
     std::string pattern = (fs::temp_directory_path() / "tamblewin-unicode-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     const fs::path dir = pattern;
@@ -117,15 +107,18 @@ TEST(UnicodeTextTest, PdfHoldsEveryScriptAsTextInEmbeddedFonts) {
     printer.endDocument();
     ASSERT_TRUE(printer.ok()) << printer.errorText();
 
-    const std::string text = commandOutput("pdftotext -enc UTF-8 '" + pdf + "' -");
-    for (const std::string& name : names) EXPECT_NE(text.find(name), std::string::npos) << name << "\n" << text;
-    EXPECT_NE(text.find("François € Müller"), std::string::npos) << text;
-    // Arabic comes back in reading order as the presentation forms drawn (what any
-    // PDF made by Qt gives: a glyph maps back to the character the font maps to it);
-    // they are the letters of the name under Unicode compatibility normalization.
-    EXPECT_NE(text.find("\uFEE3\uFEA4\uFEE4\uFEAA \uFECB\uFEE0\uFEF2"), std::string::npos) << text;
+    EXPECT_EQ(test::pdfProblems(pdf), "");
+    for (const test::PdfExtractor extractor : {test::PdfExtractor::Poppler, test::PdfExtractor::MuPdf}) {
+        SCOPED_TRACE(test::extractorName(extractor));
+        const std::string text = test::foldedText(test::extractedText(pdf, extractor));
+        for (const std::string& name : names) EXPECT_NE(text.find(name), std::string::npos) << name << "\n" << text;
+        EXPECT_NE(text.find("François € Müller"), std::string::npos) << text;
+        // Arabic reads as its letters in the order written, not as the presentation
+        // forms drawn.
+        EXPECT_NE(text.find("محمد علي"), std::string::npos) << text;
+    }
 
-    const std::string fonts = commandOutput("pdffonts '" + pdf + "'");
+    const std::string fonts = test::commandOutput("pdffonts '" + pdf + "'");
     for (const char* family : {"LiberationSerif", "LiberationSans", "NotoSansCJK", "NotoSansDevanagari", "NotoNaskhArabic"})
         EXPECT_NE(fonts.find(family), std::string::npos) << family << "\n" << fonts;
     // pdffonts: a line per font, ending "emb sub uni object-id generation". Every

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <ctime>
 
+#include "base/build_info.h"
 #include "output/pdf/pdf_numbers.h"
 #include "output/visual_text.h"
 
@@ -42,19 +43,8 @@ namespace {
 
 // Text for a PDF text string: UTF-16BE with its byte-order mark, in hex.
 std::string textString(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out = "<FEFF";
-    auto unit = [&](uint32_t u) {
-        for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(u >> shift) & 0xF];
-    };
-    for (char32_t c : decodeText(text)) {
-        if (c >= 0x10000) {
-            unit(0xD800 + ((c - 0x10000) >> 10));
-            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            unit(c);
-        }
-    }
+    appendUtf16Hex(out, decodeText(text));
     return out + ">";
 }
 
@@ -67,6 +57,18 @@ std::string subsetTag(int number) {
 
 std::string reference(int object) { return std::to_string(object) + " 0 R"; }
 
+// Sixteen bytes in hex: two 64-bit FNV-1a hashes of the text, from different bases.
+std::string documentId(std::string_view text) {
+    std::string out;
+    for (uint64_t hash : {uint64_t(0xCBF29CE484222325), uint64_t(0x84222325CBF29CE4)}) {
+        for (const char c : text) hash = (hash ^ uint8_t(c)) * 0x100000001B3;
+        char digits[17];
+        std::snprintf(digits, sizeof digits, "%016llX", static_cast<unsigned long long>(hash));
+        out += digits;
+    }
+    return out;
+}
+
 std::string hex16(uint32_t value) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out(4, '0');
@@ -74,37 +76,24 @@ std::string hex16(uint32_t value) {
     return out;
 }
 
-std::string unicodeHex(std::u32string_view text) {
-    std::string out;
-    for (char32_t c : text) {
-        if (c >= 0x10000) {
-            out += hex16(0xD800 + ((c - 0x10000) >> 10));
-            out += hex16(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            out += hex16(c);
-        }
-    }
-    return out;
-}
-
-// The map from glyphs back to the characters they stand for.
-std::string toUnicodeMap(const std::map<uint32_t, PdfFont::UsedGlyph>& used) {
-    std::vector<std::pair<uint32_t, const std::u32string*>> entries;
-    for (const auto& [glyph, use] : used)
-        if (!use.text.empty()) entries.emplace_back(glyph, &use.text);
+// The map from codes back to the text each was drawn for.
+std::string toUnicodeMap(const std::vector<PdfFont::Code>& codes) {
+    std::vector<uint32_t> mapped;
+    for (size_t i = 0; i < codes.size(); ++i)
+        if (!codes[i].text.empty()) mapped.push_back(uint32_t(i + 1));
     std::string cmap =
         "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
         "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
         "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
         "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
-    for (size_t start = 0; start < entries.size(); start += 100) {
-        const size_t end = std::min(entries.size(), start + 100);
+    for (size_t start = 0; start < mapped.size(); start += 100) {
+        const size_t end = std::min(mapped.size(), start + 100);
         cmap += std::to_string(end - start) + " beginbfchar\n";
         for (size_t i = start; i < end; ++i) {
             cmap += '<';
-            cmap += hex16(entries[i].first);
+            cmap += hex16(mapped[i]);
             cmap += "> <";
-            cmap += unicodeHex(*entries[i].second);
+            appendUtf16Hex(cmap, codes[mapped[i] - 1].text);
             cmap += ">\n";
         }
         cmap += "endbfchar\n";
@@ -112,31 +101,63 @@ std::string toUnicodeMap(const std::map<uint32_t, PdfFont::UsedGlyph>& used) {
     return cmap + "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
 }
 
-// The widths of the glyphs drawn, in thousandths of an em, as runs of consecutive glyphs.
-std::string widthArray(const PdfFont& font) {
+// The map from codes to the CIDs of a CFF font, which are its glyphs' numbers.
+std::string encodingMap(const std::vector<PdfFont::Code>& codes, const std::string& name) {
+    std::string cmap =
+        "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+        "/CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> def\n"
+        "/CMapName /" + name + " def\n/CMapType 1 def\n"
+        "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+    for (size_t start = 0; start < codes.size(); start += 100) {
+        const size_t end = std::min(codes.size(), start + 100);
+        cmap += std::to_string(end - start) + " begincidchar\n";
+        for (size_t i = start; i < end; ++i) {
+            cmap += '<';
+            cmap += hex16(uint32_t(i + 1));
+            cmap += "> ";
+            cmap += std::to_string(codes[i].glyph);
+            cmap += '\n';
+        }
+        cmap += "endcidchar\n";
+    }
+    return cmap + "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+}
+
+// The widths of the CIDs drawn, in thousandths of an em, as runs of consecutive CIDs.
+std::string widthArray(const PdfFont& font, const std::map<uint32_t, int32_t>& widthOfCid) {
     std::string out = "[";
     uint32_t next = 0;
     bool open = false;
-    for (const auto& [glyph, use] : font.usedGlyphs()) {
-        if (!open || glyph != next) {
+    for (const auto& [cid, width] : widthOfCid) {
+        if (!open || cid != next) {
             if (open) out += "]";
-            out += std::to_string(glyph) + "[";
+            out += std::to_string(cid) + "[";
             open = true;
         } else {
             out += ' ';
         }
-        out += pdfNumber(use.advance * 1000.0 / font.unitsPerEm());
-        next = glyph + 1;
+        appendPdfNumber(out, width * 1000.0 / font.unitsPerEm());
+        next = cid + 1;
     }
     if (open) out += "]";
     return out + "]";
+}
+
+// A PDF date: "D:" and the moment in UTC, to the second.
+std::string pdfDate(int64_t secondsSince1970) {
+    const auto time = std::time_t(secondsSince1970);
+    std::tm utc{};
+    char date[32] = "D:19700101000000Z";
+    if (gmtime_r(&time, &utc) != nullptr && utc.tm_year >= -1900 && utc.tm_year <= 9999 - 1900)
+        std::strftime(date, sizeof date, "D:%Y%m%d%H%M%SZ", &utc);
+    return date;
 }
 
 }  // namespace
 
 PdfDocument::~PdfDocument() { abandon(); }
 
-bool PdfDocument::open(const std::string& path, std::string_view title) {
+bool PdfDocument::open(const std::string& path, const DocumentDescription& description) {
     abandon();
     file_ = std::fopen(path.c_str(), "wb");
     if (file_ == nullptr) return false;
@@ -147,7 +168,7 @@ bool PdfDocument::open(const std::string& path, std::string_view title) {
     offsets_.clear();
     pages_.clear();
     fonts_.clear();
-    title_ = std::string(title);
+    description_ = description;
     pagesObject_ = newObject();
     resourcesObject_ = newObject();
     infoObject_ = newObject();
@@ -205,14 +226,15 @@ int PdfDocument::fontFor(std::string_view family) {
     return found ? int(fonts_.size()) - 1 : -1;
 }
 
-// A Type 0 font over the glyphs of the font file (the page content names glyphs by
-// their index in the whole font), its subset embedded.
+// A Type 0 font, its subset embedded. The page content draws by code (PdfFont): a
+// TrueType font's codes are its CIDs, which a map takes to the glyphs of the subset;
+// a CFF subset keeps the glyphs' numbers as CIDs, to which an encoding takes the codes.
 void PdfDocument::writeFont(const EmbeddedFont& embedded, int tag) {
     PdfFont& font = *embedded.font;
-    font.preferLowestCharacters();
     const PdfFont::Subset subset = font.subset();
     const std::string name = subsetTag(tag) + "+" + font.postScriptName();
     const double toThousandths = 1000.0 / font.unitsPerEm();
+    const std::vector<PdfFont::Code>& codes = font.codes();
 
     int programObject = 0;
     if (!subset.program.empty()) {
@@ -222,18 +244,28 @@ void PdfDocument::writeFont(const EmbeddedFont& embedded, int tag) {
         else
             writeStream(programObject, "/Length1 " + std::to_string(subset.program.size()), subset.program, true);
     }
-    // TrueType glyphs are renumbered in the subset: the map takes each glyph of the
-    // whole font to its place in the subset. CFF subsets keep the glyphs' numbers.
+    std::map<uint32_t, int32_t> widthOfCid;
+    for (size_t i = 0; i < codes.size(); ++i) widthOfCid[font.isCff() ? codes[i].glyph : uint32_t(i + 1)] = codes[i].advance;
     int glyphMapObject = 0;
     if (!subset.program.empty() && !font.isCff()) {
-        const uint32_t last = font.usedGlyphs().empty() ? 0 : font.usedGlyphs().rbegin()->first;
-        std::string map(size_t(last + 1) * 2, '\0');
-        for (const auto& [glyph, newGlyph] : subset.newGlyph) {
-            map[size_t(glyph) * 2] = char(newGlyph >> 8);
-            map[size_t(glyph) * 2 + 1] = char(newGlyph & 0xFF);
+        std::string map(size_t(codes.size() + 1) * 2, '\0');
+        for (size_t i = 0; i < codes.size(); ++i) {
+            const auto found = subset.newGlyph.find(codes[i].glyph);
+            const uint32_t newGlyph = found == subset.newGlyph.end() ? 0 : found->second;
+            map[(i + 1) * 2] = char(newGlyph >> 8);
+            map[(i + 1) * 2 + 1] = char(newGlyph & 0xFF);
         }
         glyphMapObject = newObject();
         writeStream(glyphMapObject, "", map, true);
+    }
+    int encodingObject = 0;
+    const std::string encodingName = "TW" + std::to_string(tag) + "-Codes-H";
+    if (font.isCff()) {
+        encodingObject = newObject();
+        writeStream(encodingObject,
+                    "/Type/CMap/CMapName/" + encodingName +
+                        "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>",
+                    encodingMap(codes, encodingName), true);
     }
     const std::vector<int> box = font.boundingBox();
     const int descriptor = newObject();
@@ -256,25 +288,24 @@ void PdfDocument::writeFont(const EmbeddedFont& embedded, int tag) {
     beginObject(descendant);
     text = std::string("<</Type/Font/Subtype/") + (font.isCff() ? "CIDFontType0" : "CIDFontType2") + "/BaseFont/" +
            name + "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>/FontDescriptor " +
-           reference(descriptor) + "/DW 0/W " + widthArray(font);
+           reference(descriptor) + "/DW 0/W " + widthArray(font, widthOfCid);
     if (glyphMapObject != 0) text += "/CIDToGIDMap " + reference(glyphMapObject);
     write(text + ">>\nendobj\n");
 
     const int toUnicode = newObject();
-    writeStream(toUnicode, "", toUnicodeMap(font.usedGlyphs()), true);
+    writeStream(toUnicode, "", toUnicodeMap(codes), true);
     beginObject(embedded.object);
-    write("<</Type/Font/Subtype/Type0/BaseFont/" + name + "/Encoding/Identity-H/DescendantFonts[" +
+    write("<</Type/Font/Subtype/Type0/BaseFont/" + name + "/Encoding " +
+          (encodingObject != 0 ? reference(encodingObject) : std::string("/Identity-H")) + "/DescendantFonts[" +
           reference(descendant) + "]/ToUnicode " + reference(toUnicode) + ">>\nendobj\n");
 }
 
 void PdfDocument::writeInfo(int object) {
-    char date[32] = "";
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    if (gmtime_r(&now, &utc) != nullptr) std::strftime(date, sizeof date, "D:%Y%m%d%H%M%SZ", &utc);
+    const std::string date = pdfDate(description_.madeAt ? *description_.madeAt : int64_t(std::time(nullptr)));
     beginObject(object);
-    write("<</Title " + textString(title_) + "/Creator(Tamblewin)/Producer(Tamblewin)/CreationDate(" + date +
-          ")>>\nendobj\n");
+    info_ = "<</Title " + textString(description_.title) + "/Creator(Tamblewin)/Producer(Tamblewin " +
+            std::string(kProgramVersion) + ")/CreationDate(" + date + ")/ModDate(" + date + ")>>";
+    write(info_ + "\nendobj\n");
 }
 
 bool PdfDocument::finish() {
@@ -282,7 +313,7 @@ bool PdfDocument::finish() {
     std::string resources = "<</Font<<";
     int tag = 0;
     for (EmbeddedFont& embedded : fonts_) {
-        if (!embedded.font || embedded.font->usedGlyphs().empty()) continue;
+        if (!embedded.font || embedded.font->codes().empty()) continue;
         embedded.object = newObject();
         resources += "/F" + std::to_string(&embedded - fonts_.data()) + " " + reference(embedded.object);
         writeFont(embedded, tag++);
@@ -308,8 +339,12 @@ bool PdfDocument::finish() {
         table += line;
     }
     write(table);
+    // The file's identifier, from what it says about itself and where each of its
+    // objects lies: the same document gives the same bytes.
+    const std::string id = documentId(info_ + table);
     write("trailer\n<</Size " + std::to_string(objectCount_ + 1) + "/Root " + reference(catalog) + "/Info " +
-          reference(infoObject_) + ">>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n");
+          reference(infoObject_) + "/ID[<" + id + "><" + id + ">]>>\nstartxref\n" + std::to_string(xref) +
+          "\n%%EOF\n");
     const bool ok = !failed_ && std::fflush(file_) == 0 && std::ferror(file_) == 0;
     const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;

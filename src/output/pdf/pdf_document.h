@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "output/pdf/pdf_font.h"
+#include "output/printer.h"
 
 namespace tw {
 
@@ -39,8 +40,9 @@ public:
     PdfDocument(const PdfDocument&) = delete;
     PdfDocument& operator=(const PdfDocument&) = delete;
 
-    // Starts the file; false when it cannot be created.
-    bool open(const std::string& path, std::string_view title);
+    // Starts the file, which says what the description says of it; false when it
+    // cannot be created.
+    bool open(const std::string& path, const DocumentDescription& description);
     bool isOpen() const { return file_ != nullptr; }
     // Adds a page of the given size in points whose content is `content`.
     void addPage(double widthPoints, double heightPoints, std::string_view content);
@@ -80,7 +82,8 @@ private:
     int pagesObject_ = 0, resourcesObject_ = 0, infoObject_ = 0;
     std::vector<int> pages_;
     std::vector<EmbeddedFont> fonts_;
-    std::string title_;
+    DocumentDescription description_;
+    std::string info_;  // the information dictionary as written
     Deflater deflater_;
 };
 

@@ -18,7 +18,9 @@ bool PdfFilePrinter::startDocument(std::string_view title) {
     abortDocument();
     error_.clear();
     written_.clear();
-    if (!document_.open(path_, title)) {
+    DocumentDescription description = description_;
+    if (description.title.empty()) description.title = std::string(title);
+    if (!document_.open(path_, description)) {
         fail("Cannot write " + path_);
         return false;
     }

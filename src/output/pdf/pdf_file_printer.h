@@ -23,6 +23,7 @@ public:
     void setLandscape(bool landscape) override { landscape_ = landscape; }
     void requestPaper(Paper paper) override { paper_ = paper; }
     PrinterGeometry geometry() const override;
+    void describeDocument(const DocumentDescription& description) override { description_ = description; }
     Surface& surface() override { return surface_; }
     bool startDocument(std::string_view title) override;
     void newPage() override;
@@ -42,6 +43,7 @@ private:
     std::string path_;
     bool landscape_ = false;
     Paper paper_ = Paper::Letter;
+    DocumentDescription description_;
     std::string error_;
     std::vector<std::string> written_;
     PdfDocument document_;

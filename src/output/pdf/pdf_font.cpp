@@ -8,12 +8,17 @@
 #include <algorithm>
 #include <cstring>
 
+#include "output/pdf/pdf_numbers.h"
+#include "output/pdf/text_reading.h"
+
 namespace tw {
 
 namespace {
 
 constexpr uint32_t kUnknownGlyph = 0xFFFFFFFF;
 constexpr char32_t kBasicLimit = 0x3000;
+// Two-byte codes from 1: 0 is left out, as readers take CID 0 for the missing glyph.
+constexpr size_t kMostCodes = 0xFFFF;
 
 // Characters that only a shaper places right: combining marks, joiners, and the
 // scripts whose letters reorder, join into conjuncts or stack.
@@ -103,7 +108,7 @@ std::unique_ptr<PdfFont> PdfFont::open(const FontFileName& file) {
     font->postScriptName_ = postScriptNameOf(font->face_);
     font->basicGlyphs_.assign(kBasicLimit, kUnknownGlyph);
     font->advances_.assign(glyphCount, -1);
-    font->usedFlags_.assign(glyphCount, 0);
+    font->basicCodes_.assign(kBasicLimit, 0);
     return font;
 }
 
@@ -127,46 +132,78 @@ int32_t PdfFont::advanceOf(uint32_t glyph) {
     return advance;
 }
 
-void PdfFont::use(uint32_t glyph, std::u32string_view text) {
-    if (usedFlags_[glyph] != 0) return;
-    usedFlags_[glyph] = 1;
-    used_.emplace(glyph, UsedGlyph{advanceOf(glyph), std::u32string(text)});
+uint16_t PdfFont::codeFor(uint32_t glyph, std::u32string_view text, std::optional<int32_t> width) {
+    const int32_t advance = width && !cff_ ? *width : advanceOf(glyph);
+    uint16_t* found = nullptr;
+    if (text.size() == 1 && advance == advanceOf(glyph))
+        found = &characterCodes_[uint64_t(glyph) << 32 | text[0]];
+    else
+        found = &otherCodes_[{glyph, advance, std::u32string(text)}];
+    if (*found != 0) return *found;
+    if (codes_.size() >= kMostCodes) return 0;
+    codes_.push_back(Code{glyph, advance, std::u32string(text)});
+    *found = uint16_t(codes_.size());
+    return *found;
+}
+
+uint16_t PdfFont::codeOfCharacter(char32_t c) {
+    if (c < kBasicLimit && basicCodes_[c] != 0) return basicCodes_[c];
+    const uint16_t code = codeFor(glyphOf(c), std::u32string_view(&c, 1), std::nullopt);
+    if (c < kBasicLimit) basicCodes_[c] = code;
+    return code;
+}
+
+bool PdfFont::giveCodes(std::span<PlacedGlyph> glyphs, std::u32string_view reading) {
+    const size_t count = glyphs.size();
+    if (count == 0) return true;
+    if (count == 1) {
+        glyphs[0].code = codeFor(glyphs[0].glyph, reading, std::nullopt);
+        return true;
+    }
+    bool own = count == reading.size();
+    for (size_t i = 0; own && i < count; ++i) own = glyphOf(reading[i]) == glyphs[i].glyph;
+    // A vowel drawn in two parts (Tamil, Bengali, Malayalam o) has a glyph for each
+    // part of its decomposition: the glyphs read back decomposed rather than leave
+    // one glyph that stands for nothing.
+    std::u32string decomposed;
+    if (count > reading.size()) {
+        decomposed = decomposedText(reading);
+        if (decomposed.size() > reading.size()) reading = decomposed;
+    }
+    const size_t coded = std::min(count, reading.size());
+    for (size_t i = 0; i < coded; ++i) {
+        const size_t length = i + 1 == coded ? reading.size() - i : 1;
+        std::optional<int32_t> width;
+        // The last glyph with a code reaches over those without, so that readers
+        // that go by the codes' widths see no gap between words there.
+        if (i + 1 == coded && coded < count)
+            width = std::max(advanceOf(glyphs[i].glyph), glyphs[count - 1].x + advanceOf(glyphs[count - 1].glyph) - glyphs[i].x);
+        glyphs[i].code = codeFor(glyphs[i].glyph, reading.substr(i, length), width);
+    }
+    for (size_t i = coded; i < count; ++i) glyphs[i].code = 0;
+    return own;
 }
 
 void PdfFont::layOut(std::u32string_view text, Run& out) {
     out.glyphs.clear();
+    out.clusters.clear();
     out.placed = std::any_of(text.begin(), text.end(), needsShaping);
     if (out.placed) {
         shape(text, out);
         return;
     }
+    int32_t x = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const uint32_t glyph = glyphOf(text[i]);
-        use(glyph, text.substr(i, 1));
-        out.glyphs.push_back({glyph, 0, 0});
+        out.clusters.push_back({uint32_t(i), 1, uint32_t(i), uint32_t(i + 1)});
+        out.glyphs.push_back({glyph, x, 0, 0});
+        x += advanceOf(glyph);
     }
 }
 
-// The characters a cluster's glyphs stand for: a glyph that is a character's own
-// glyph stands for that character; the first of the others (a conjunct, a
-// ligature) stands for the characters left.
-void PdfFont::mapCluster(const hb_glyph_info_t* infos, unsigned count, std::u32string_view text) {
-    std::u32string left(text);
-    std::vector<uint32_t> others;
-    for (unsigned i = 0; i < count; ++i) {
-        const uint32_t glyph = infos[i].codepoint < advances_.size() ? infos[i].codepoint : 0;
-        const auto own = std::find_if(left.begin(), left.end(), [&](char32_t c) { return glyphOf(c) == glyph; });
-        if (own != left.end()) {
-            use(glyph, std::u32string_view(&*own, 1));
-            left.erase(own);
-        } else {
-            others.push_back(glyph);
-        }
-    }
-    for (size_t i = 0; i < others.size(); ++i) use(others[i], i == 0 ? std::u32string_view(left) : std::u32string_view());
-}
-
-// Shaped as one run of its script, without kerning.
+// Shaped as one run of its script, without kerning. A cluster's characters run from
+// its own start to the next larger start of any cluster (the glyphs of a right-to-
+// left run come with their clusters in falling order).
 void PdfFont::shape(std::u32string_view text, Run& out) {
     hb_buffer_t* buffer = hb_buffer_create();
     hb_buffer_add_utf32(buffer, reinterpret_cast<const uint32_t*>(text.data()), int(text.size()), 0, int(text.size()));
@@ -176,19 +213,22 @@ void PdfFont::shape(std::u32string_view text, Run& out) {
     unsigned count = 0;
     const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
     const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, nullptr);
+    std::vector<uint32_t> starts;
+    starts.reserve(count + 1);
+    for (unsigned i = 0; i < count; ++i) starts.push_back(infos[i].cluster);
+    starts.push_back(uint32_t(text.size()));
+    std::sort(starts.begin(), starts.end());
     int32_t x = 0, y = 0;
     for (unsigned i = 0; i < count;) {
-        // One cluster: glyphs i..next-1 drawing the characters start..end-1.
         unsigned next = i + 1;
         while (next < count && infos[next].cluster == infos[i].cluster) ++next;
-        const uint32_t start = infos[i].cluster;
-        uint32_t end = uint32_t(text.size());
-        for (unsigned j = 0; j < count; ++j)
-            if (infos[j].cluster > start) end = std::min(end, infos[j].cluster);
-        mapCluster(infos + i, next - i, start < end ? text.substr(start, end - start) : std::u32string_view());
+        const uint32_t start = std::min(infos[i].cluster, uint32_t(text.size()));
+        const auto later = std::upper_bound(starts.begin(), starts.end(), start);
+        const uint32_t end = later == starts.end() ? start : *later;
+        out.clusters.push_back({uint32_t(out.glyphs.size()), next - i, start, end});
         for (; i < next; ++i) {
             const uint32_t glyph = infos[i].codepoint < advances_.size() ? infos[i].codepoint : 0;
-            out.glyphs.push_back({glyph, x + positions[i].x_offset, y + positions[i].y_offset});
+            out.glyphs.push_back({glyph, x + positions[i].x_offset, y + positions[i].y_offset, 0});
             x += positions[i].x_advance;
             y += positions[i].y_advance;
         }
@@ -196,17 +236,79 @@ void PdfFont::shape(std::u32string_view text, Run& out) {
     hb_buffer_destroy(buffer);
 }
 
-void PdfFont::preferLowestCharacters() {
-    hb_set_t* characters = hb_set_create();
-    hb_face_collect_unicodes(face_, characters);
-    hb_codepoint_t c = HB_SET_VALUE_INVALID;
-    while (hb_set_next(characters, &c)) {
-        hb_codepoint_t glyph = 0;
-        if (!hb_font_get_nominal_glyph(font_, c, &glyph) || glyph >= usedFlags_.size() || usedFlags_[glyph] == 0) continue;
-        std::u32string& text = used_[glyph].text;
-        if (text.size() == 1 && c < text[0]) text = std::u32string(1, char32_t(c));
+namespace {
+
+// Path operators of an outline in font units, the quadratic curves of TrueType
+// outlines raised to cubic ones.
+struct OutlineWriter {
+    std::string* out;
+    double scale = 1;
+    float x = 0, y = 0;
+    void point(float px, float py) {
+        appendPdfNumber(*out, px * scale);
+        *out += ' ';
+        appendPdfNumber(*out, py * scale);
+        *out += ' ';
     }
-    hb_set_destroy(characters);
+};
+
+void outlineMoveTo(hb_draw_funcs_t*, void* data, hb_draw_state_t*, float x, float y, void*) {
+    auto& w = *static_cast<OutlineWriter*>(data);
+    w.point(x, y);
+    *w.out += "m\n";
+    w.x = x;
+    w.y = y;
+}
+
+void outlineLineTo(hb_draw_funcs_t*, void* data, hb_draw_state_t*, float x, float y, void*) {
+    auto& w = *static_cast<OutlineWriter*>(data);
+    w.point(x, y);
+    *w.out += "l\n";
+    w.x = x;
+    w.y = y;
+}
+
+void outlineCubicTo(hb_draw_funcs_t*, void* data, hb_draw_state_t*, float x1, float y1, float x2, float y2, float x,
+                    float y, void*) {
+    auto& w = *static_cast<OutlineWriter*>(data);
+    w.point(x1, y1);
+    w.point(x2, y2);
+    w.point(x, y);
+    *w.out += "c\n";
+    w.x = x;
+    w.y = y;
+}
+
+void outlineQuadraticTo(hb_draw_funcs_t* funcs, void* data, hb_draw_state_t* state, float cx, float cy, float x,
+                        float y, void* user) {
+    auto& w = *static_cast<OutlineWriter*>(data);
+    outlineCubicTo(funcs, data, state, w.x + 2 * (cx - w.x) / 3, w.y + 2 * (cy - w.y) / 3, x + 2 * (cx - x) / 3,
+                   y + 2 * (cy - y) / 3, x, y, user);
+}
+
+void outlineClose(hb_draw_funcs_t*, void* data, hb_draw_state_t*, void*) { *static_cast<OutlineWriter*>(data)->out += "h\n"; }
+
+}  // namespace
+
+void PdfFont::appendOutline(uint32_t glyph, double scale, std::string& out) {
+    static hb_draw_funcs_t* const funcs = [] {
+        hb_draw_funcs_t* f = hb_draw_funcs_create();
+        hb_draw_funcs_set_move_to_func(f, outlineMoveTo, nullptr, nullptr);
+        hb_draw_funcs_set_line_to_func(f, outlineLineTo, nullptr, nullptr);
+        hb_draw_funcs_set_quadratic_to_func(f, outlineQuadraticTo, nullptr, nullptr);
+        hb_draw_funcs_set_cubic_to_func(f, outlineCubicTo, nullptr, nullptr);
+        hb_draw_funcs_set_close_path_func(f, outlineClose, nullptr, nullptr);
+        hb_draw_funcs_make_immutable(f);
+        return f;
+    }();
+    OutlineWriter writer{&out, scale};
+    const size_t before = out.size();
+#if HB_VERSION_ATLEAST(7, 0, 0)
+    hb_font_draw_glyph(font_, glyph, funcs, &writer);
+#else
+    hb_font_get_glyph_shape(font_, glyph, funcs, &writer);
+#endif
+    if (out.size() > before) out += "f\n";
 }
 
 PdfFont::Subset PdfFont::subset() const {
@@ -217,7 +319,7 @@ PdfFont::Subset PdfFont::subset() const {
     if (cff_) hb_subset_input_set_flags(input, HB_SUBSET_FLAGS_RETAIN_GIDS);
     hb_set_t* glyphs = hb_subset_input_glyph_set(input);
     hb_set_add(glyphs, 0);
-    for (const auto& [glyph, used] : used_) hb_set_add(glyphs, glyph);
+    for (const Code& code : codes_) hb_set_add(glyphs, code.glyph);
     // The PDF reaches glyphs by index: no character map, layout or names needed.
     hb_set_t* dropped = hb_subset_input_set(input, HB_SUBSET_SETS_DROP_TABLE_TAG);
     for (hb_tag_t tag : {HB_TAG('G', 'S', 'U', 'B'), HB_TAG('G', 'P', 'O', 'S'), HB_TAG('G', 'D', 'E', 'F'),
@@ -231,9 +333,9 @@ PdfFont::Subset PdfFont::subset() const {
     hb_subset_input_destroy(input);
     if (plan == nullptr) return result;
     const hb_map_t* oldToNew = hb_subset_plan_old_to_new_glyph_mapping(plan);
-    for (const auto& [glyph, used] : used_) {
-        const hb_codepoint_t mapped = hb_map_get(oldToNew, glyph);
-        if (mapped != HB_MAP_VALUE_INVALID) result.newGlyph[glyph] = mapped;
+    for (const Code& code : codes_) {
+        const hb_codepoint_t mapped = hb_map_get(oldToNew, code.glyph);
+        if (mapped != HB_MAP_VALUE_INVALID) result.newGlyph[code.glyph] = mapped;
     }
     if (hb_face_t* cut = hb_subset_plan_execute_or_fail(plan)) {
         hb_blob_t* program = hb_face_reference_blob(cut);

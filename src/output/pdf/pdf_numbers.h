@@ -1,11 +1,12 @@
 #pragma once
 // Numbers as PDF writes them: integers as they are, other numbers with at most three
-// decimals and no trailing zeros.
+// decimals and no trailing zeros. And text in a hex string, as UTF-16BE.
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tw {
 
@@ -39,6 +40,22 @@ inline void appendPdfNumber(std::string& out, double value) {
     const std::string text = std::to_string(fraction);
     out.append(size_t(digits) - text.size(), '0');
     out += text;
+}
+
+// The text's UTF-16 code units, big-endian, four hex digits each.
+inline void appendUtf16Hex(std::string& out, std::u32string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    auto unit = [&](uint32_t u) {
+        for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(u >> shift) & 0xF];
+    };
+    for (const char32_t c : text) {
+        if (c >= 0x10000 && c <= 0x10FFFF) {
+            unit(0xD800 + ((c - 0x10000) >> 10));
+            unit(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            unit(c <= 0xFFFF ? uint32_t(c) : 0xFFFD);
+        }
+    }
 }
 
 inline std::string pdfNumber(double value) {

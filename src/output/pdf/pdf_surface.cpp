@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 
 #include "output/pdf/pdf_numbers.h"
+#include "output/pdf/text_reading.h"
+#include "output/visual_text.h"
 
 namespace tw {
 
@@ -23,10 +26,10 @@ void appendColour(std::string& out, Colour colour, const char* op) {
     out += '\n';
 }
 
-// Two bytes a glyph, in a literal string: the few bytes a literal string cannot
+// Two bytes a code, in a literal string: the few bytes a literal string cannot
 // hold as they are escaped.
-void appendGlyph(std::string& out, uint32_t glyph) {
-    for (const char byte : {char(glyph >> 8), char(glyph & 0xFF)}) {
+void appendCode(std::string& out, uint16_t code) {
+    for (const char byte : {char(code >> 8), char(code & 0xFF)}) {
         if (byte == '(' || byte == ')' || byte == '\\') out += '\\';
         if (byte == '\r') {
             out += "\\r";
@@ -35,6 +38,21 @@ void appendGlyph(std::string& out, uint32_t glyph) {
         out += byte;
     }
 }
+
+// The clusters of a text in the order they come in it.
+std::vector<uint32_t> textOrder(size_t count) {
+    std::vector<uint32_t> order(count);
+    std::iota(order.begin(), order.end(), 0u);
+    return order;
+}
+
+std::u32string concatenated(const std::vector<std::u32string>& parts) {
+    std::u32string whole;
+    for (const std::u32string& part : parts) whole += part;
+    return whole;
+}
+
+bool hasRightToLeft(std::u32string_view text) { return std::any_of(text.begin(), text.end(), isRightToLeft); }
 
 bool printableAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
@@ -207,91 +225,284 @@ void PdfSurface::text(DevicePoint p, std::string_view text) {
     useFill(0);  // text is black whatever the pen and fill
     const PdfFont& faceMetrics = document_.font(face);
     const double ascent = double(faceMetrics.ascender()) * size / faceMetrics.unitsPerEm();
-    content_ += "BT\n";
     if (printableAscii(text)) {
-        // Most names and dates: the face's font draws every character, in one run
-        // from the start, as fontRuns would give it.
-        asciiRun_.text.assign(text.begin(), text.end());
-        drawRun(asciiRun_, face, p, ascent);
-    } else {
-        for (const FontRun& run : fontRuns(text, font_->face, size)) {
-            const int font = run.font == 0 ? face : fallbackFont(run.font, face);
-            drawRun(run, font, p, ascent);
-        }
-    }
-    content_ += "ET\n";
-}
-
-// The run's glyphs from its start on the baseline: the text matrix turns the
-// baseline by the font's angle (counter-clockwise on the page, whose y runs down).
-void PdfSurface::drawRun(const FontRun& run, int font, DevicePoint origin, double ascent) {
-    PdfFont& pdfFont = document_.font(font);
-    pdfFont.layOut(run.text, glyphs_);
-    if (glyphs_.glyphs.empty()) return;
-    const int size = std::clamp(font_->pixelHeight, 1, kLargestPixelHeight);
-    if (page_.font != font || page_.fontSize != size) {
-        content_ += "/F";
-        appendPdfInteger(content_, font);
-        content_ += ' ';
-        appendPdfInteger(content_, size);
-        content_ += " Tf\n";
-        page_.font = font;
-        page_.fontSize = size;
-    }
-    // Along the baseline (cos, -sin) and up the glyphs (-sin, -cos), in pixels.
-    auto place = [&](double along, double up) {
-        const double x = origin.x + along * cos_ + ascent * sin_ - up * sin_;
-        const double y = origin.y - along * sin_ + ascent * cos_ - up * cos_;
-        if (cos_ == 1.0) {
-            content_ += "1 0 0 -1 ";
-        } else {
-            appendPdfNumber(content_, cos_);
-            content_ += ' ';
-            appendPdfNumber(content_, -sin_);
-            content_ += ' ';
-            appendPdfNumber(content_, -sin_);
-            content_ += ' ';
-            appendPdfNumber(content_, -cos_);
-            content_ += ' ';
-        }
-        appendPdfNumber(content_, x);
-        content_ += ' ';
-        appendPdfNumber(content_, y);
-        content_ += " Tm";
-    };
-    if (!glyphs_.placed) {
-        place(run.offsetPixels, 0);
-        content_ += '(';
-        for (const PlacedGlyph& g : glyphs_.glyphs) appendGlyph(content_, g.glyph);
-        content_ += ")Tj\n";
+        drawAscii(text, face, p, ascent);
         return;
     }
-    // Shaped glyphs: one text object still, so that the run reads back as one word.
-    // A glyph away from where the last one's advance leaves off is moved there in
-    // thousandths of an em; a mark above or below is raised for itself.
-    place(run.offsetPixels, 0);
-    content_ += '[';
-    int32_t pen = 0;  // font units from the run's start
-    const double unitsToRise = double(size) / pdfFont.unitsPerEm();
-    for (const PlacedGlyph& g : glyphs_.glyphs) {
+    const std::u32string logical = decodeText(text);
+    if (std::all_of(logical.begin(), logical.end(), readsAsDrawn))
+        drawPlainText(text, face, p, ascent);
+    else
+        drawText(text, logical, face, p, ascent);
+}
+
+// Most names and dates: the face's font draws every character, each glyph its own
+// character, in one run from the start, as fontRuns would give it.
+void PdfSurface::drawAscii(std::string_view text, int face, DevicePoint origin, double ascent) {
+    const bool actualText = turned();
+    if (actualText) beginActualText(decodeText(text));
+    content_ += "BT\n";
+    selectFont(face, std::clamp(font_->pixelHeight, 1, kLargestPixelHeight));
+    moveAlongBaseline(origin, 0, ascent);
+    content_ += '(';
+    PdfFont& font = document_.font(face);
+    for (const char c : text) appendCode(content_, font.codeOfCharacter(char32_t(c)));
+    content_ += ")Tj\nET\n";
+    if (actualText) content_ += "EMC\n";
+}
+
+// Text in scripts drawn as written, a glyph for each character (Latin, Greek,
+// Cyrillic, CJK, ...): each run of one font in one piece, each glyph its own character.
+void PdfSurface::drawPlainText(std::string_view text, int face, DevicePoint origin, double ascent) {
+    const int size = std::clamp(font_->pixelHeight, 1, kLargestPixelHeight);
+    const bool actualText = turned();
+    if (actualText) beginActualText(decodeText(text));
+    content_ += "BT\n";
+    for (const FontRun& run : fontRuns(text, font_->face, size)) {
+        const int fontNumber = run.font == 0 ? face : fallbackFont(run.font, face);
+        PdfFont& font = document_.font(fontNumber);
+        selectFont(fontNumber, size);
+        moveAlongBaseline(origin, run.offsetPixels, ascent);
+        content_ += '(';
+        for (const char32_t c : run.text) appendCode(content_, font.codeOfCharacter(c));
+        content_ += ")Tj\n";
+    }
+    content_ += "ET\n";
+    if (actualText) content_ += "EMC\n";
+}
+
+void PdfSurface::layOut(std::string_view text, int face) {
+    glyphs_.clear();
+    clusters_.clear();
+    drawn_.clear();
+    const int size = std::clamp(font_->pixelHeight, 1, kLargestPixelHeight);
+    const std::vector<FontRun> runs = fontRuns(text, font_->face, size);
+    for (size_t r = 0; r < runs.size(); ++r) {
+        const int font = runs[r].font == 0 ? face : fallbackFont(runs[r].font, face);
+        document_.font(font).layOut(runs[r].text, run_);
+        for (const PdfFont::Cluster& cluster : run_.clusters) {
+            clusters_.push_back(DrawnCluster{font, uint32_t(r), runs[r].offsetPixels,
+                                             uint32_t(glyphs_.size() + cluster.firstGlyph), cluster.glyphCount});
+            drawn_.push_back(runs[r].text.substr(cluster.textBegin, cluster.textEnd - cluster.textBegin));
+        }
+        glyphs_.insert(glyphs_.end(), run_.glyphs.begin(), run_.glyphs.end());
+    }
+}
+
+// The clusters are drawn in the order that spells the text as written, each
+// cluster's glyphs given codes for its part of it. Where no order spells it (the
+// drawing lost or changed what the reading cannot account for), they are drawn in
+// visual order reading as their own letters, and the text as written goes with them.
+void PdfSurface::drawText(std::string_view text, std::u32string_view logical, int face, DevicePoint origin,
+                          double ascent) {
+    layOut(text, face);
+    if (clusters_.empty()) return;
+    const std::u32string reading = readingText(logical);
+    std::vector<std::u32string> letters;
+    letters.reserve(drawn_.size());
+    for (const std::u32string& drawn : drawn_) letters.push_back(lettersOfDrawnText(drawn));
+
+    std::vector<uint32_t> order;
+    if (needsVisualOrder(logical))
+        order = readingOrder(letters, reading);
+    else if (concatenated(letters) == reading)
+        order = textOrder(letters.size());
+    const bool asWritten = !order.empty();
+    if (!asWritten) order = textOrder(letters.size());
+    bool ownGlyphs = asWritten;
+    for (size_t k = 0, at = 0; k < order.size(); ++k) {
+        DrawnCluster& cluster = clusters_[order[k]];
+        const std::u32string& part = letters[order[k]];
+        const std::u32string_view piece = asWritten ? std::u32string_view(reading).substr(at, part.size()) : part;
+        at += part.size();
+        PdfFont& font = document_.font(cluster.font);
+        if (cluster.glyphCount == 1 && piece.size() > 1 && hasRightToLeft(piece) && font.codesHaveOwnWidths()) {
+            shareOutLigature(cluster, piece);
+            continue;
+        }
+        const auto glyphs = std::span(glyphs_).subspan(cluster.firstGlyph, cluster.glyphCount);
+        ownGlyphs = font.giveCodes(glyphs, piece) && ownGlyphs;
+        ownGlyphs = ownGlyphs && std::none_of(glyphs.begin(), glyphs.end(), [](const PlacedGlyph& g) { return g.code == 0; });
+    }
+    // Right-to-left letters drawn from the right need nothing more: readers that take
+    // glyphs by their place on the line find the order for themselves, and reverse a
+    // text given as written (poppler does).
+    const bool actualText = (!ownGlyphs || turned()) && !hasRightToLeft(logical);
+    if (actualText) beginActualText(reading);
+    content_ += "BT\n";
+    drawClusters(order, origin, ascent);
+    content_ += "ET\n";
+    drawOutlines(origin, ascent);
+    if (actualText) content_ += "EMC\n";
+}
+
+// One glyph for several right-to-left letters (lam-alef, the word Allah): readers
+// that put the letters in order by their place on the line would read a ligature's
+// letters backwards. Each letter gets its own slice of the glyph's width, from the
+// right: the glyph itself, drawn on the leftmost slice, stands for the last letter,
+// and invisible copies on the slices to its right for the others.
+void PdfSurface::shareOutLigature(DrawnCluster& cluster, std::u32string_view letters) {
+    const PlacedGlyph ligature = glyphs_[cluster.firstGlyph];
+    PdfFont& font = document_.font(cluster.font);
+    const int64_t width = font.advance(ligature.glyph);
+    const auto count = int64_t(letters.size());
+    cluster.firstGlyph = uint32_t(glyphs_.size());
+    cluster.glyphCount = uint32_t(count);
+    for (int64_t i = 0; i < count; ++i) {
+        const auto left = int32_t(width * (count - 1 - i) / count), right = int32_t(width * (count - i) / count);
+        PlacedGlyph slice = ligature;
+        slice.x = ligature.x + left;
+        slice.code = font.codeFor(ligature.glyph, letters.substr(size_t(i), 1), right - left);
+        slice.hidden = i + 1 < count;
+        glyphs_.push_back(slice);
+    }
+}
+
+void PdfSurface::selectFont(int font, int size) {
+    if (page_.font == font && page_.fontSize == size) return;
+    content_ += "/F";
+    appendPdfInteger(content_, font);
+    content_ += ' ';
+    appendPdfInteger(content_, size);
+    content_ += " Tf\n";
+    page_.font = font;
+    page_.fontSize = size;
+}
+
+// The text matrix turns the baseline by the font's angle (counter-clockwise on the
+// page, whose y runs down): along the baseline is (cos, -sin), up the glyphs
+// (-sin, -cos), in pixels.
+void PdfSurface::moveAlongBaseline(DevicePoint origin, double along, double ascent) {
+    const double x = origin.x + along * cos_ + ascent * sin_;
+    const double y = origin.y - along * sin_ + ascent * cos_;
+    if (cos_ == 1.0) {
+        content_ += "1 0 0 -1 ";
+    } else {
+        appendPdfNumber(content_, cos_);
+        content_ += ' ';
+        appendPdfNumber(content_, -sin_);
+        content_ += ' ';
+        appendPdfNumber(content_, -sin_);
+        content_ += ' ';
+        appendPdfNumber(content_, -cos_);
+        content_ += ' ';
+    }
+    appendPdfNumber(content_, x);
+    content_ += ' ';
+    appendPdfNumber(content_, y);
+    content_ += " Tm";
+}
+
+void PdfSurface::beginActualText(std::u32string_view text) {
+    content_ += "/Span<</ActualText<FEFF";
+    appendUtf16Hex(content_, text);
+    content_ += ">>>BDC\n";
+}
+
+// The clusters in the given order; those that follow each other in their run are
+// drawn from one text position.
+void PdfSurface::drawClusters(std::span<const uint32_t> order, DevicePoint origin, double ascent) {
+    outlines_.clear();
+    const int size = std::clamp(font_->pixelHeight, 1, kLargestPixelHeight);
+    for (size_t k = 0; k < order.size();) {
+        size_t end = k + 1;
+        while (end < order.size() && order[end] == order[end - 1] + 1 &&
+               clusters_[order[end]].run == clusters_[order[k]].run &&
+               clusters_[order[end]].firstGlyph ==
+                   clusters_[order[end - 1]].firstGlyph + clusters_[order[end - 1]].glyphCount)
+            ++end;
+        const DrawnCluster& first = clusters_[order[k]];
+        const size_t glyphBegin = first.firstGlyph;
+        const size_t glyphEnd = clusters_[order[end - 1]].firstGlyph + clusters_[order[end - 1]].glyphCount;
+        if (glyphBegin < glyphEnd) drawGlyphs(first, glyphBegin, glyphEnd, order[k], origin, ascent, size);
+        k = end;
+    }
+}
+
+// Glyphs [begin, end) of one run from one text position: each glyph moved from where
+// the last one's width leaves off in thousandths of an em, a mark above or below
+// raised for itself, a hidden one drawn invisibly. A glyph without a code is left
+// for drawOutlines.
+void PdfSurface::drawGlyphs(const DrawnCluster& cluster, size_t begin, size_t end, uint32_t clusterIndex,
+                            DevicePoint origin, double ascent, int size) {
+    PdfFont& font = document_.font(cluster.font);
+    selectFont(cluster.font, size);
+    const double unitsToPixels = double(size) / font.unitsPerEm();
+    int32_t pen = glyphs_[begin].x;
+    moveAlongBaseline(origin, cluster.runOffset + pen * unitsToPixels, ascent);
+    bool plain = true;  // each glyph where the last one's width leaves off
+    for (size_t i = begin; i < end && plain; ++i) {
+        const PlacedGlyph& g = glyphs_[i];
+        plain = g.x == pen && g.y == 0 && g.code != 0 && !g.hidden;
+        if (plain) pen += font.codeAdvance(g.code);
+    }
+    pen = glyphs_[begin].x;
+    content_ += plain ? "(" : "[(";
+    bool inString = true, hidden = false;
+    auto leaveString = [&] {
+        if (inString) content_ += ')';
+        inString = false;
+    };
+    for (size_t i = begin; i < end; ++i) {
+        const PlacedGlyph& g = glyphs_[i];
+        if (g.code == 0) {
+            outlines_.emplace_back(clusterIndex, i);
+            continue;
+        }
+        if (g.hidden != hidden) {
+            leaveString();
+            content_ += g.hidden ? "]TJ 3 Tr[" : "]TJ 0 Tr[";
+            hidden = g.hidden;
+        }
         if (g.x != pen) {
-            appendPdfNumber(content_, -(g.x - pen) * 1000.0 / pdfFont.unitsPerEm());
+            leaveString();
+            appendPdfNumber(content_, -(g.x - pen) * 1000.0 / font.unitsPerEm());
             pen = g.x;
         }
         if (g.y != 0) {
+            leaveString();
             content_ += "]TJ ";
-            appendPdfNumber(content_, g.y * unitsToRise);
+            appendPdfNumber(content_, g.y * unitsToPixels);
             content_ += " Ts(";
-            appendGlyph(content_, g.glyph);
+            appendCode(content_, g.code);
             content_ += ")Tj 0 Ts[";
         } else {
-            content_ += '(';
-            appendGlyph(content_, g.glyph);
-            content_ += ')';
+            if (!inString) content_ += '(';
+            inString = true;
+            appendCode(content_, g.code);
         }
-        pen += pdfFont.advance(g.glyph);
+        pen += font.codeAdvance(g.code);
     }
-    content_ += "]TJ\n";
+    if (inString) content_ += ')';
+    content_ += plain ? "Tj\n" : hidden ? "]TJ 0 Tr\n" : "]TJ\n";
+}
+
+// Glyphs no code can stand for, filled as their outlines where they are drawn.
+void PdfSurface::drawOutlines(DevicePoint origin, double ascent) {
+    const int size = std::clamp(font_->pixelHeight, 1, kLargestPixelHeight);
+    for (const auto& [clusterIndex, glyphIndex] : outlines_) {
+        const DrawnCluster& cluster = clusters_[clusterIndex];
+        PdfFont& font = document_.font(cluster.font);
+        const double unitsToPixels = double(size) / font.unitsPerEm();
+        const PlacedGlyph& g = glyphs_[glyphIndex];
+        const double along = cluster.runOffset + g.x * unitsToPixels;
+        const double up = g.y * unitsToPixels;
+        content_ += "q ";
+        appendPdfNumber(content_, cos_);
+        content_ += ' ';
+        appendPdfNumber(content_, -sin_);
+        content_ += ' ';
+        appendPdfNumber(content_, -sin_);
+        content_ += ' ';
+        appendPdfNumber(content_, -cos_);
+        content_ += ' ';
+        appendPdfNumber(content_, origin.x + along * cos_ + ascent * sin_ - up * sin_);
+        content_ += ' ';
+        appendPdfNumber(content_, origin.y - along * sin_ + ascent * cos_ - up * cos_);
+        content_ += " cm\n";
+        font.appendOutline(g.glyph, unitsToPixels, content_);
+        content_ += "Q\n";
+    }
 }
 
 }  // namespace tw

@@ -8,9 +8,19 @@
 // Liberation Serif, Times New Roman or Times, "Arial" as Liberation Sans or Arial),
 // the characters it lacks in the fallback font the metric tables name, each run
 // where the tables put it, on the face's baseline, in black.
+//
+// And it reads back as it was written. Each glyph's code stands for the characters
+// it was drawn for (PdfFont), and the glyphs are drawn in the order of the text:
+// right-to-left letters from the right, so that a reader that takes glyphs in the
+// order drawn gets the letters in the order written. Where the glyphs do not stand
+// one by one for their own characters (reordered, joined into presentation forms,
+// a vowel sign before its consonant) or the text is turned at an angle that is not
+// a quarter turn, the text object also carries the text as written (/ActualText),
+// which readers take instead of the glyphs.
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -62,7 +72,29 @@ private:
     void point(DevicePoint p, const char* op);
     int faceFont(std::string_view face);
     int fallbackFont(int fallback, int faceFont);
-    void drawRun(const FontRun& run, int font, DevicePoint origin, double ascent);
+    // A cluster of glyphs (PdfFont::Cluster) of one of the text's runs, as drawn.
+    struct DrawnCluster {
+        int font = 0;
+        uint32_t run = 0;
+        int32_t runOffset = 0;  // pixels from the text's start to its run's start
+        uint32_t firstGlyph = 0;  // in glyphs_
+        uint32_t glyphCount = 0;
+    };
+    void drawAscii(std::string_view text, int face, DevicePoint origin, double ascent);
+    void drawPlainText(std::string_view text, int face, DevicePoint origin, double ascent);
+    void drawText(std::string_view text, std::u32string_view logical, int face, DevicePoint origin, double ascent);
+    // Lays the text's runs out into clusters_, glyphs_ and drawn_ (each cluster's characters).
+    void layOut(std::string_view text, int face);
+    void shareOutLigature(DrawnCluster& cluster, std::u32string_view letters);
+    void drawClusters(std::span<const uint32_t> order, DevicePoint origin, double ascent);
+    void drawGlyphs(const DrawnCluster& cluster, size_t begin, size_t end, uint32_t clusterIndex, DevicePoint origin,
+                    double ascent, int size);
+    void drawOutlines(DevicePoint origin, double ascent);
+    void selectFont(int font, int size);
+    // The text matrix at `along` pixels along the baseline from origin.
+    void moveAlongBaseline(DevicePoint origin, double along, double ascent);
+    void beginActualText(std::u32string_view text);
+    bool turned() const { return font_ && font_->angleTenths % 900 != 0; }
 
     PdfDocument& document_;
     std::string content_;
@@ -80,8 +112,12 @@ private:
     std::vector<int> fallbackFonts_;                       // by fallback number - 1; -2 until looked up
     std::string missingFont_;
     int documentNumber_ = 0;  // the document the fonts above belong to
-    PdfFont::Run glyphs_;
-    FontRun asciiRun_;  // reused for texts of printable ASCII
+    // The text being drawn, reused from text to text.
+    PdfFont::Run run_;
+    std::vector<PlacedGlyph> glyphs_;
+    std::vector<DrawnCluster> clusters_;
+    std::vector<std::u32string> drawn_;
+    std::vector<std::pair<size_t, size_t>> outlines_;  // cluster and glyph drawn as outlines
     double cos_ = 1, sin_ = 0;  // of the font's angle
 };
 
