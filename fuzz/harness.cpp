@@ -39,9 +39,10 @@ ReportRun runOneReport(const ReportInfo& info, const std::vector<uint8_t>& image
         AppContext ctx(host);
         ctx.listEntryLimit = limits.listEntryLimit;
         if (ctx.file.openImage(image, encoding) != PafFile::kOpened) {
-            run.fatal = FatalStop{"the image opened once but not again", "harness"};
+            run.fatal = FatalStop{"the image opened once but not again", "harness", kExitFailure, ""};
         } else {
             dispatchReports(ctx, flagsFor(info.kind), start);
+            run.fatal = host.fatal;
             run.pages = ctx.pageLog.storedPageCount();
             if (limits.renderPages) renderAll(ctx, host);
         }
@@ -88,9 +89,6 @@ void FuzzHost::message(std::string_view text, std::string_view caption) {
     keep(messages, text, caption);
 }
 
-void FuzzHost::showFatal(std::string_view text, std::string_view caption) {
-    throw FatalStop{std::string(text), std::string(caption)};
-}
 
 RunOutcome openAndRunEverything(std::vector<uint8_t> image, const RunLimits& limits, std::string_view rinStart,
                                 std::string_view mrinStart, TextEncoding encoding) {
@@ -222,6 +220,7 @@ void runStartField(uint8_t kindByte, std::string_view field) {
                 if (info.start == StartKind::Mrin && input->mrins.fetch(i) < 1) numberBelowOne = true;
         }
         if (info.generator != nullptr) dispatchReports(ctx, flagsFor(info.kind), field);
+        if (host.fatal) throw *host.fatal;
     } catch (const FatalStop& stop) {
         // The family is sound: only a start number below 1 may lead to a corrupt-data stop.
         if (numberBelowOne && isDataFatal(stop)) return;

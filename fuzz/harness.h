@@ -5,9 +5,9 @@
 // ends with a message, a corrupt-data stop or a normal result, never with a crash,
 // a hang, or memory beyond what the bytes justify.
 //
-// A fatal stop normally ends the program. Here the host's showFatal throws FatalStop
-// instead, so one run can be abandoned and the next one started; every object of the
-// run is owned by the run and unwinds with it.
+// A fatal stop unwinds the run: the dispatcher hands it to the host's showFatal, which
+// keeps it here; outside the dispatcher (the browse list, the renderer) it is caught
+// by the harness. Every object of the run is owned by the run and unwinds with it.
 
 #include <cstdint>
 #include <optional>
@@ -21,10 +21,7 @@
 
 namespace tw::fuzz {
 
-struct FatalStop {
-    std::string text;
-    std::string caption;
-};
+using FatalStop = tw::FatalStop;
 
 // A fatal stop that damaged data may cause: the corrupt-data stop (a link to a
 // record that cannot be read) and a date of unknown type. Every other fatal stop
@@ -37,21 +34,20 @@ struct Message {
 };
 
 // A host that records messages (the first kKeptMessages of them, and how many there
-// were), never asks to stop, and throws FatalStop from a fatal stop.
+// were), never asks to stop, and keeps the fatal stop the dispatcher shows.
 class FuzzHost : public Host {
 public:
     static constexpr size_t kKeptMessages = 64;
     std::vector<Message> messages;
     size_t messageCount = 0;
+    std::optional<FatalStop> fatal;
 
     void message(std::string_view text, std::string_view caption) override;
     void showProgress(int) override {}
     bool cancelRequested() override { return false; }
     void closeStartWindow() override {}
     CalendarDate today() override { return {2026, 12, 7}; }
-
-protected:
-    void showFatal(std::string_view text, std::string_view caption) override;
+    void showFatal(const FatalStop& stop) override { fatal = stop; }
 };
 
 // Bounds of one run, so that a fuzzer's executions stay quick. The tests use the

@@ -132,7 +132,10 @@ TEST_F(DatesTest, DecodedFieldsAndUnknownKind) {
 
     PafDate unknown = range;
     unknown.bytes[0] = 0xc5;  // bits 6-7 are not part of the kind
-    EXPECT_EXIT(decodeDate(ctx, unknown), ::testing::ExitedWithCode(kExitUnknownDateType), "Error: Unknown date type");
+    const auto stop = test::fatalStopOf([&] { decodeDate(ctx, unknown); });
+    ASSERT_TRUE(stop);
+    EXPECT_EQ(stop->caption + ": " + stop->text, "Error: Unknown date type");
+    EXPECT_EQ(stop->status, kExitUnknownDateType);
 }
 
 TEST_F(DatesTest, CompareDates) {

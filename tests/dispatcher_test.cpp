@@ -55,7 +55,7 @@ TEST(StartField, CoupleReportsTakeEveryCommaSeparatedMrin) {
     EXPECT_TRUE(host.messages.empty());
 
     EXPECT_FALSE(checkStartField(ctx, StartKind::Mrin, "23,99999"));
-    EXPECT_EQ(host.messages, (std::vector<RecordedMessage>{{"This MRin is out of range", "Error"}}));
+    EXPECT_EQ(host.messages, (std::vector<RecordedMessage>{{"This MRin is out of range\n(MRINs in this file run from 1 to 30)", "Error"}}));
 }
 
 TEST(StartField, IndividualReportsCheckOneRin) {

@@ -146,16 +146,28 @@ TEST(NavigationDamage, LinksToUnreadableRecordsEndTheRun) {
     auto good = openFamily(coupleWithChildren(2));
     ASSERT_NE(good, nullptr);
     auto badLink = patched(*good, paf::kMarriages, 1, paf::marriage::kFirstChildLink, 5000);
-    EXPECT_EXIT(getChildRins(badLink->ctx, triples({1, 0, 0})), testing::ExitedWithCode(kExitCorruptData),
-                "myABORT 5000 -1: DLgetchildrins a");
-    // A marriage page holds 77 records: MRIN 78 is the first beyond the table.
-    EXPECT_EXIT(getChildRins(good->ctx, triples({78, 0, 0})), testing::ExitedWithCode(kExitCorruptData),
-                "myABORT 78 -1: DLgetchildrins b");
     auto badMarriage = patched(*good, paf::kIndividuals, 1, paf::individual::kFirstMrin, 900);
-    EXPECT_EXIT(getMrins(badMarriage->ctx, triples({1, 0, 0})), testing::ExitedWithCode(kExitCorruptData),
-                "myABORT 900 1: Invalid MRin in DLgetmrins");
-    EXPECT_EXIT(getMrins(good->ctx, triples({40, 0, 0})), testing::ExitedWithCode(kExitCorruptData),
-                "myABORT 40 -1: Invalid Rin  in DLgetmrins");
+    // A marriage page holds 77 records: MRIN 78 is the first beyond the table.
+    const struct {
+        std::optional<FatalStop> stop;
+        std::string caption, text, detail;
+    } cases[] = {
+        {fatalStopOf([&] { getChildRins(badLink->ctx, triples({1, 0, 0})); }), "myABORT 5000 -1", "DLgetchildrins a",
+         "marriage 1: child link 5000 cannot be read"},
+        {fatalStopOf([&] { getChildRins(good->ctx, triples({78, 0, 0})); }), "myABORT 78 -1", "DLgetchildrins b",
+         "marriage 78: record 78 cannot be read (the last is 1)"},
+        {fatalStopOf([&] { getMrins(badMarriage->ctx, triples({1, 0, 0})); }), "myABORT 900 1",
+         "Invalid MRin in DLgetmrins", "individual 1: marriage 900 cannot be read (the last is 1)"},
+        {fatalStopOf([&] { getMrins(good->ctx, triples({40, 0, 0})); }), "myABORT 40 -1", "Invalid Rin  in DLgetmrins",
+         "individual 40: record 40 cannot be read (the last is 4)"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(c.stop) << c.text;
+        EXPECT_EQ(c.stop->caption, c.caption);
+        EXPECT_EQ(c.stop->text, c.text);
+        EXPECT_EQ(c.stop->status, kExitCorruptData);
+        EXPECT_EQ(c.stop->detail, c.detail);
+    }
 }
 
 }  // namespace

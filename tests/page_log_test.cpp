@@ -182,12 +182,18 @@ TEST_F(PageLogTest, TwentyFivePagesAreStoredInThreeBlocks) {
     EXPECT_EQ(log.pagelogg(3), "rewritten");
 }
 
-TEST_F(PageLogTest, StoredPageInternalErrorsEndTheProgram) {
-    EXPECT_EXIT(log.pagelogs(12, "x"), testing::ExitedWithCode(13), "Bad: pagelogs\\(13,..\\) on first call");
+TEST_F(PageLogTest, StoredPageInternalErrorsAreFatalStops) {
+    const auto first = fatalStopOf([&] { log.pagelogs(12, "x"); });
     log.begin("T");
     log.end();
-    EXPECT_EXIT(log.pagelogg(30), testing::ExitedWithCode(kExitInternalError), "in pagelogg\\(\\) g went null");
-    EXPECT_EXIT(log.pagelogs(35, "x"), testing::ExitedWithCode(kExitInternalError), "in pagelogs\\(\\) g went null");
+    const auto read = fatalStopOf([&] { log.pagelogg(30); });
+    const auto written = fatalStopOf([&] { log.pagelogs(35, "x"); });
+    ASSERT_TRUE(first && read && written);
+    EXPECT_EQ(first->caption + ": " + first->text, "Bad: pagelogs(13,..) on first call");
+    EXPECT_EQ(first->status, 13);
+    EXPECT_EQ(read->text, "in pagelogg() g went null");
+    EXPECT_EQ(written->text, "in pagelogs() g went null");
+    EXPECT_EQ(read->status, kExitInternalError);
 }
 
 TEST_F(PageLogTest, AnExactPaperIsCheckedAndRetriedAfterSetUp) {

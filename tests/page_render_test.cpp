@@ -200,33 +200,27 @@ TEST(PageRenderTest, DragFeedbackFillsTheBandBetweenOldAndNewPlace) {
     EXPECT_TRUE(none.calls.empty());
 }
 
-TEST(PageRenderDeathTest, MalformedCommandsEndTheProgram) {
+TEST(PageRenderTest, MalformedCommandsAreFatalStops) {
     const RenderView view = printerView();
     RecordingHost host;
     RecordingSurface surface;
-    auto renders = [&](const std::string& text) { renderPage(text, surface, view, host); };
+    const auto expectStop = [&](const std::string& text, int status, std::string_view words) {
+        const auto stop = test::fatalStopOf([&] { renderPage(text, surface, view, host); });
+        ASSERT_TRUE(stop) << text;
+        EXPECT_EQ(stop->status, status) << text;
+        EXPECT_NE(stop->text.find(words), std::string::npos) << stop->text;
+    };
     for (std::string_view bad : {"BX", "BC", "FS10", "FN", "N", "E", "AH", "PX", "PW", "DX,1", "DE,1.,2.,3.",
                                  "L,abc,1", "M", "TOC1,1,x", "Tx", "PV,1.;2."}) {
         SCOPED_TRACE(bad);
-        EXPECT_EXIT(renders(page({bad})), testing::ExitedWithCode(kExitPageLogError), "malformed page command");
+        expectStop(page({bad}), kExitPageLogError, "malformed page command");
     }
-    EXPECT_EXIT(renders(page({"TO,1.5;2.,x"})), testing::ExitedWithCode(9), "comma after x");
-    EXPECT_EXIT(renders(page({"TO,;2.,x"})), testing::ExitedWithCode(9), "comma after x");
-    EXPECT_EXIT(renders(page({"TOR,1.5,2.;x"})), testing::ExitedWithCode(10), "comma before the text");
-    EXPECT_EXIT(renders(page({"TOA,1.5,2.,900;Arial,12,x"})), testing::ExitedWithCode(10), "comma before the text");
-    EXPECT_EXIT(renders(page({"TOD,1.5,2.,900,Arial", "NP"})), testing::ExitedWithCode(10), "comma before the text");
+    expectStop(page({"TO,1.5;2.,x"}), 9, "comma after x");
+    expectStop(page({"TO,;2.,x"}), 9, "comma after x");
+    expectStop(page({"TOR,1.5,2.;x"}), 10, "comma before the text");
+    expectStop(page({"TOA,1.5,2.,900;Arial,12,x"}), 10, "comma before the text");
+    expectStop(page({"TOD,1.5,2.,900,Arial", "NP"}), 10, "comma before the text");
 }
-
-// A host whose fatal stop unwinds back to the test instead of ending the process,
-// so that thousands of damaged pages can be tried in one run.
-struct FatalStop {
-    std::string text;
-};
-
-class UnwindingHost : public RecordingHost {
-protected:
-    void showFatal(std::string_view text, std::string_view) override { throw FatalStop{std::string(text)}; }
-};
 
 TEST(PageRenderTest, DamagedPagesEndCleanlyAtAnyCut) {
     // Every prefix of a page, and the page with each byte replaced, either draws or
@@ -244,7 +238,7 @@ TEST(PageRenderTest, DamagedPagesEndCleanlyAtAnyCut) {
             damaged.push_back(text);
         }
     }
-    UnwindingHost host;
+    RecordingHost host;
     int drawn = 0;
     int stopped = 0;
     for (const std::string& text : damaged) {

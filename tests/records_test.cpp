@@ -30,9 +30,9 @@ TEST(StartNumberChecks, RinAndMrinBoundsAndDeletedRecords) {
     EXPECT_TRUE(validateMrin(ctx, 3));
     EXPECT_TRUE(validateMrin(ctx, 2));
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{
-                            {"This Rin is out of range", "Error"},
+                            {"This Rin is out of range\n(RINs in this file run from 1 to 4)", "Error"},
                             {"This Rin references a record\nwhich has been deleted.", "Error"},
-                            {"This MRin is out of range", "Error"},
+                            {"This MRin is out of range\n(MRINs in this file run from 1 to 2)", "Error"},
                             {"This MRin references a record\nwhich has been deleted.", "Error"},
                         }));
 }
@@ -79,11 +79,16 @@ TEST(NameAccessors, NamesAsTheReportsPrintThem) {
     }
 }
 
-TEST(AbortRun, ShowsItsCaptionAndEndsWithAFailureStatus) {
+TEST(AbortRun, UnwindsWithItsCaptionStatusAndDetail) {
     auto opened = openFamily(coupleWithChildren(0));
     ASSERT_NE(opened, nullptr);
-    EXPECT_EXIT(abortRun(opened->ctx, "DLgetchildrins a", 17, -1), testing::ExitedWithCode(kExitCorruptData),
-                "myABORT 17 -1: DLgetchildrins a");
+    const auto stop =
+        fatalStopOf([&] { abortRun(opened->ctx, "DLgetchildrins a", 17, -1, {"marriage", 3, "child link", 17}); });
+    ASSERT_TRUE(stop);
+    EXPECT_EQ(stop->caption + ": " + stop->text, "myABORT 17 -1: DLgetchildrins a");
+    EXPECT_EQ(stop->status, kExitCorruptData);
+    EXPECT_EQ(stop->detail, "marriage 3: child link 17 cannot be read");
+    EXPECT_TRUE(opened->host.messages.empty()) << "the front end shows it";
 }
 
 TEST(IntListTest, GrowsTo16ThenDoublesAndIgnoresOutOfRangeAccess) {

@@ -3,7 +3,6 @@
 // the stop request and the end of the program after a fatal message. The windows,
 // the command line and the tests each implement it.
 
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -12,6 +11,18 @@
 namespace tw {
 
 class Printer;
+
+// A fatal stop: damaged data a run cannot go past (a link to a record that cannot be
+// read), or an internal error. It unwinds the run to the front end, which shows the
+// message (Host::showFatal) and decides what follows: the command line ends with
+// the status, the windows return to the start window.
+struct FatalStop {
+    std::string text;
+    std::string caption;
+    int status = kExitFailure;
+    // What exactly is damaged ("marriage 78: record 78 cannot be read"); may be empty.
+    std::string detail;
+};
 
 struct CalendarDate {
     int year = 0;
@@ -40,10 +51,18 @@ public:
     // The start-selection window is closed (a report that was stopped).
     virtual void closeStartWindow() = 0;
 
-    // Shows a fatal message and ends the program with the given (non-zero) status.
-    [[noreturn]] void fatal(std::string_view text, std::string_view caption, int exitStatus) {
-        showFatal(text, caption);
-        std::exit(exitStatus == 0 ? int(kExitFailure) : exitStatus);
+    // Ends the run with a fatal stop: throws FatalStop with the given (non-zero) status.
+    [[noreturn]] void fatal(std::string_view text, std::string_view caption, int exitStatus,
+                            std::string_view detail = {}) {
+        throw FatalStop{std::string(text), std::string(caption), exitStatus == 0 ? int(kExitFailure) : exitStatus,
+                        std::string(detail)};
+    }
+
+    // Shows the message of a fatal stop that ended a run: its text under its caption,
+    // then its detail as messageDetail does.
+    virtual void showFatal(const FatalStop& stop) {
+        message(stop.text, stop.caption);
+        if (!stop.detail.empty()) messageDetail(stop.detail);
     }
 
     // The date printed in page headings.
@@ -63,10 +82,6 @@ public:
     // The current printer: page logs are laid out for it and printed on it. None
     // means a letter-size page at 600 pixels per inch, for measuring only.
     virtual Printer* printer() { return nullptr; }
-
-protected:
-    // Shows the message of a fatal stop; the program ends when it returns.
-    virtual void showFatal(std::string_view text, std::string_view caption) = 0;
 };
 
 }  // namespace tw

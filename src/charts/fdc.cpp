@@ -247,7 +247,7 @@ void FamilyDateChart::run() {
     MarriageRecord couple;
     if (!readMarriage(ctx_.file, mrin, couple)) {
         ctx_.host.message("The MRIN is invalid", "Error");
-        abortRun(ctx_, "rptFamilyDateChart a", mrin, -1);
+        abortRun(ctx_, "rptFamilyDateChart a", mrin, -1, {"marriage", mrin, "record", mrin, ctx_.file.highestMrin()});
     }
     couple_ = {names_.of(couple.husband), names_.of(couple.wife)};
     mrinText_ = "MRIN: " + std::to_string(mrin);
@@ -389,7 +389,8 @@ void FamilyDateChart::personRow(double y, int32_t rin, int32_t marriage) {
         MarriageRecord family;
         if (!readMarriage(ctx_.file, marriage, family)) {
             ctx_.host.message("Error reading a marriage record", "Error");
-            abortRun(ctx_, "display", marriage, -1);
+            abortRun(ctx_, "display", marriage, -1,
+                     {"marriage", marriage, "record", marriage, ctx_.file.highestMrin()});
         }
         rightDate(g.dateEnd(SealedSpouse), y, family.date, false);
         rightDate(g.right - g.map.length(kSealedSpouseInset), y, family.sealing, true);

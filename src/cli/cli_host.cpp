@@ -42,9 +42,9 @@ bool CliHost::writeFile(const std::string& path, std::string_view text) {
 
 void CliHost::removeFile(const std::string& path) { removeFileIfPresent(path); }
 
-void CliHost::showFatal(std::string_view text, std::string_view caption) {
-    removeTemporaryFiles();  // the program ends now: nothing half written stays behind
-    message(text, caption);
+void CliHost::showFatal(const FatalStop& stop) {
+    removeTemporaryFiles();
+    Host::showFatal(stop);
     std::fflush(stdout);
 }
 

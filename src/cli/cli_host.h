@@ -25,6 +25,8 @@ public:
     void closeStartWindow() override { ++startWindowClosed_; }
     CalendarDate today() override;
     void messageDetail(std::string_view detail) override;
+    // The run ends now: nothing half written stays behind.
+    void showFatal(const FatalStop& stop) override;
     bool writeFile(const std::string& path, std::string_view text) override;
     void removeFile(const std::string& path) override;
 
@@ -41,9 +43,6 @@ public:
     int startWindowClosed() const { return startWindowClosed_; }
     // True once the run asked to write a file that is one of its inputs (refused).
     bool refusedOutput() const { return refusedOutput_; }
-
-protected:
-    void showFatal(std::string_view text, std::string_view caption) override;
 
 private:
     std::optional<CalendarDate> fixedToday_;

@@ -246,6 +246,13 @@ int runCommandLine(const std::vector<std::string>& args) {
     ignoreWriteSignals();
     try {
         return finishStandardOutput(runCommand(args));
+    } catch (const FatalStop& stop) {
+        // Damaged data or an internal error outside a report's run (the browse list,
+        // the renderer while pages are written): its message, then its status.
+        removeTemporaryFiles();
+        CliHost host;
+        host.showFatal(stop);
+        return stop.status;
     } catch (const std::bad_alloc&) {
         removeTemporaryFiles();
         std::fputs("tamblewin: Out of memory\n", stderr);

@@ -327,6 +327,7 @@ int statusOfRun(DispatchOutcome outcome, const AppContext& ctx, const CliHost& h
     case DispatchOutcome::StartRejected: return fail("no report was written: the start field was refused", kExitUsage);
     case DispatchOutcome::NotAvailable: return kExitFailure;
     case DispatchOutcome::Stopped: return fail("the report was stopped; nothing was written", kExitFailure);
+    case DispatchOutcome::Failed: return ctx.failedStatus;
     }
     if (host.refusedOutput()) return kExitUsage;
     if (host.startWindowClosed()) return fail("the report stopped on bad data; nothing was written", kExitCorruptData);

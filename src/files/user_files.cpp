@@ -132,7 +132,9 @@ std::string outputRefusal(const std::string& path) {
 
 bool moveIntoPlace(const std::string& temporary, const std::string& path) {
     if (!outputRefusal(path).empty() || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int reason = errno;  // the rename's, for the caller's message
         std::remove(temporary.c_str());
+        errno = reason;
         return false;
     }
     return true;

@@ -291,6 +291,11 @@ public:
         r_.counts.lines = readRecords(decoded.text, *this, warnings_);
         if (owner_ != nullptr) *owner_ = ZeroedBytes();  // read: the links hold ids of their own
         finishRecord();
+        if (stopped_) {
+            r_.error = kImportStopped;
+            family_ = PackedFamily();  // nothing half read is kept
+            return;
+        }
         resolve();
         findAncestorLoops();
         warnings_.finish();
@@ -300,6 +305,11 @@ public:
 private:
     enum class Open : uint8_t { None, Person, Marriage };
 
+    bool stopped() override {
+        if (!stopped_ && options_.keepGoing && !options_.keepGoing()) stopped_ = true;
+        return stopped_;
+    }
+
     ImportResult& r_;
     const ImportOptions& options_;
     PackedFamily& family_;
@@ -307,6 +317,7 @@ private:
     ZeroedBytes* owner_ = nullptr;  // the file's bytes, let go as they are read
     size_t ownerStart_ = 0;         // where the text starts in them
     IdTable ids_;
+    bool stopped_ = false;
     std::vector<uint32_t> personIds_, familyIds_;  // the id of each record, or 0
     std::vector<uint32_t> personLines_, familyLines_;
     std::vector<KeptLink> links_;

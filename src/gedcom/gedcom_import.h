@@ -10,6 +10,7 @@
 // names the line; only a file that is not GEDCOM at all is refused.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +20,16 @@
 
 namespace tw::gedcom {
 
+// Asked now and then while the records are read (every few thousand lines): false
+// stops the import, which then fails with the error kImportStopped.
+using KeepImporting = std::function<bool()>;
+inline constexpr std::string_view kImportStopped = "the import was stopped";
+
 struct ImportOptions {
     // The family's text in Windows-1252, as a PAF file on disk holds it: letters it
     // lacks become their plain letters (utf8ToPlainWindows1252).
     bool windows1252 = false;
+    KeepImporting keepGoing;  // empty: the import runs to the end
 };
 
 struct ImportCounts {

@@ -58,6 +58,9 @@ Field famField(uint32_t tag) {
 
 enum class Record : uint8_t { None, Head, Indi, Fam, Other };
 
+// How often the sink is asked whether to stop: cheap next to the lines between.
+constexpr size_t kLinesBetweenStopChecks = 4096;
+
 class RecordReader {
 public:
     RecordReader(RecordSink& sink, Warnings& warnings) : sink_(sink), warnings_(warnings) {}
@@ -73,6 +76,7 @@ public:
                 nextPassed = cursor.position() + kPassedStep;
             }
             const size_t number = cursor.number();
+            if (number % kLinesBetweenStopChecks == 0 && sink_.stopped()) return number;
             if (raw.size() > kMaxLineBytes) {
                 warn(number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes; cut there");
                 raw = raw.substr(0, kMaxLineBytes);

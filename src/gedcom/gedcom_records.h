@@ -82,6 +82,8 @@ public:
     virtual void structure(const Structure& structure) = 0;
     // Now and then: nothing before this offset of the text is looked at again.
     virtual void passed(size_t /*offset*/) {}
+    // Asked every few thousand lines: true ends the reading there.
+    virtual bool stopped() { return false; }
 };
 
 // Why the UTF-8 text is not GEDCOM (its first line is not "0 HEAD"); empty when it is.

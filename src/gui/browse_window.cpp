@@ -1,6 +1,7 @@
 #include "gui/browse_window.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +21,7 @@ namespace tw::gui {
 
 TchooseRinBrowse::TchooseRinBrowse(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TchooseRinBrowse"));
-    setWindowTitle(QStringLiteral("Browser"));
+    setWindowTitle(QStringLiteral("Choose a person"));
 
     Label1 = new QLabel(QStringLiteral("Loading ... "), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -30,38 +31,50 @@ TchooseRinBrowse::TchooseRinBrowse(TamblewinApp& app) : app_(app) {
     edtFind->setClearButtonEnabled(true);
     auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
     findLabel->setBuddy(edtFind);
+    lblNotFound = new QLabel(this);
+    lblNotFound->setObjectName(QStringLiteral("lblNotFound"));
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setUniformItemSizes(true);
-    btnCancel = makeButton(QStringLiteral("Cancel"), "btnCancel", this);
-    connect(ListBox1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { lineChosen(ListBox1->row(item)); });
-    // Enter (and a double click) on a line chooses it too.
-    connect(ListBox1, &QListWidget::itemActivated, this,
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    btnChoose = makeButton(QStringLiteral("C&hoose"), "btnChoose", this);
+    btnChoose->setDefault(true);
+    btnCancel = makeButton(QStringLiteral("&Cancel"), "btnCancel", this);
+    // One click selects; a double click (or Enter, or Choose) chooses. A click that
+    // chose would close the window under the second click of a double click, which
+    // would then press a button of the window behind.
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { lineChosen(ListBox1->row(item)); });
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) { btnChoose->setEnabled(row >= 0); });
+    connect(btnChoose, &QPushButton::clicked, this, [this] { btnChooseClick(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
     connect(edtFind, &QLineEdit::textEdited, this, [this](const QString& text) { findLine(text); });
-    // Enter in the find field chooses the line found; the arrows move in the list.
-    connect(edtFind, &QLineEdit::returnPressed, this, [this] { lineChosen(ListBox1->currentRow()); });
     edtFind->installEventFilter(this);
+    ListBox1->installEventFilter(this);
 
     auto* find = new QHBoxLayout;
     find->addWidget(findLabel);
     find->addWidget(edtFind, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(lblNotFound, 1);
+    buttons->addWidget(btnChoose);
     buttons->addWidget(btnCancel);
     auto* all = new QVBoxLayout(this);
     all->addWidget(Label1);
     all->addLayout(find);
     all->addWidget(ListBox1, 1);
     all->addLayout(buttons);
-    resize(440, 560);
+    setTabOrder(edtFind, ListBox1);
+    setTabOrder(ListBox1, btnChoose);
+    setTabOrder(btnChoose, btnCancel);
+    fitToContents(this, QSize(440, 560));
 }
 
 int32_t TchooseRinBrowse::choose() {
     chosen_ = 0;
     showModal();
     numbers_.clear();
+    folded_.clear();
     return chosen_;
 }
 
@@ -70,25 +83,35 @@ void TchooseRinBrowse::beforeShowing() {
     fill();
 }
 
-void TchooseRinBrowse::fill() {
+void TchooseRinBrowse::setLines(const QStringList& lines) {
     ListBox1->clear();
+    folded_.clear();
+    folded_.reserve(size_t(lines.size()));
+    for (const QString& line : lines) folded_.push_back(foldedForFinding(line));
+    ListBox1->addItems(lines);
+    ListBox1->setCurrentRow(-1);
+    btnChoose->setEnabled(false);
+    lblNotFound->clear();
+}
+
+void TchooseRinBrowse::fill() {
     numbers_.clear();
     Label1->setText(QStringLiteral("Loading ... "));
     AppContext& ctx = app_.context();
+    QStringList texts;
     if (ctx.file.isOpen()) {
         clearRunMessages(ctx);
-        const std::vector<BrowseLine> lines = buildBrowseList(ctx);
-        QStringList texts;
+        std::vector<BrowseLine> lines;
+        runGuarded(app_.host(), [&] { lines = buildBrowseList(ctx); });
         texts.reserve(qsizetype(lines.size()));
         numbers_.reserve(lines.size());
         for (const BrowseLine& line : lines) {
             texts << shownLine(QtSurface::fromText(line.text));
             numbers_.push_back(line.rin);
         }
-        ListBox1->addItems(texts);
     }
+    setLines(texts);
     Label1->setText(QStringLiteral("Loading ... Done"));
-    if (ListBox1->count() > 0) ListBox1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     edtFind->clear();
     edtFind->setFocus();
 }
@@ -99,32 +122,76 @@ QString TchooseRinBrowse::shownLine(const QString& line) {
     return line;
 }
 
-int TchooseRinBrowse::findLine(const QString& text) {
-    const QString wanted = text.trimmed();
-    if (wanted.isEmpty()) return -1;
-    // A line that starts with the text, else the first that holds it anywhere.
-    int found = -1;
-    for (int row = 0; row < ListBox1->count() && found < 0; ++row)
-        if (ListBox1->item(row)->text().startsWith(wanted, Qt::CaseInsensitive)) found = row;
-    for (int row = 0; row < ListBox1->count() && found < 0; ++row)
-        if (ListBox1->item(row)->text().contains(wanted, Qt::CaseInsensitive)) found = row;
-    if (found >= 0) {
-        ListBox1->setCurrentRow(found);
-        ListBox1->scrollToItem(ListBox1->item(found), QAbstractItemView::PositionAtTop);
+QString TchooseRinBrowse::foldedForFinding(const QString& text) {
+    // Letters that Unicode does not take apart into a letter and an accent.
+    static const QHash<QChar, QString> plain{
+        {QChar(0x0141), QStringLiteral("l")}, {QChar(0x0142), QStringLiteral("l")},
+        {QChar(0x00D8), QStringLiteral("o")}, {QChar(0x00F8), QStringLiteral("o")},
+        {QChar(0x0110), QStringLiteral("d")}, {QChar(0x0111), QStringLiteral("d")},
+        {QChar(0x00D0), QStringLiteral("d")}, {QChar(0x00F0), QStringLiteral("d")},
+        {QChar(0x0126), QStringLiteral("h")}, {QChar(0x0127), QStringLiteral("h")},
+        {QChar(0x0131), QStringLiteral("i")}, {QChar(0x00DF), QStringLiteral("ss")},
+        {QChar(0x00C6), QStringLiteral("ae")}, {QChar(0x00E6), QStringLiteral("ae")},
+        {QChar(0x0152), QStringLiteral("oe")}, {QChar(0x0153), QStringLiteral("oe")},
+        {QChar(0x00DE), QStringLiteral("th")}, {QChar(0x00FE), QStringLiteral("th")},
+    };
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() == QChar::Mark_NonSpacing) continue;
+        if (c.unicode() < 0x80) {
+            folded += c.toLower();
+            continue;
+        }
+        const auto it = plain.constFind(c);
+        folded += it != plain.constEnd() ? *it : QString(c).toCaseFolded();
     }
+    return folded;
+}
+
+int TchooseRinBrowse::findLine(const QString& text) {
+    const QString wanted = foldedForFinding(text.trimmed());
+    lblNotFound->clear();
+    if (wanted.isEmpty()) return ListBox1->currentRow();
+    // A line that starts with the text, else the first that holds it anywhere. The
+    // lines were folded once when the list was filled: a search is a pass over
+    // them, quick enough for every key typed over hundreds of thousands of names.
+    int found = -1;
+    for (size_t row = 0; row < folded_.size() && found < 0; ++row)
+        if (folded_[row].startsWith(wanted)) found = int(row);
+    for (size_t row = 0; row < folded_.size() && found < 0; ++row)
+        if (folded_[row].contains(wanted)) found = int(row);
+    if (found < 0) {
+        // Nothing stays chosen that does not hold what was typed.
+        ListBox1->setCurrentRow(-1);
+        ListBox1->clearSelection();
+        lblNotFound->setText(QStringLiteral("No name holds \"%1\"").arg(text.trimmed()));
+        return -1;
+    }
+    ListBox1->setCurrentRow(found);
+    ListBox1->scrollToItem(ListBox1->item(found), QAbstractItemView::PositionAtTop);
     return found;
 }
 
 bool TchooseRinBrowse::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edtFind && event->type() == QEvent::KeyPress) {
+    if ((watched == edtFind || watched == ListBox1) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+        // Enter chooses the line found or selected; with none, nothing happens.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            btnChooseClick();
+            return true;
+        }
+        if (watched == edtFind &&
+            (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown)) {
             QCoreApplication::sendEvent(ListBox1, event);
             return true;
         }
     }
     return ModalWindow::eventFilter(watched, event);
 }
+
+void TchooseRinBrowse::btnChooseClick() { lineChosen(ListBox1->currentRow()); }
 
 void TchooseRinBrowse::lineChosen(int row) {
     if (row < 0 || size_t(row) >= numbers_.size()) return;
@@ -161,8 +228,8 @@ void TchooseRinBrowse::showSpouses(int32_t rin, const QString& line) {
     AppContext& ctx = app_.context();
     IndividualRecord person;
     readIndividual(ctx.file, rin, person);
-    ListBox1->clear();
     numbers_.clear();
+    QStringList spouses;
     // A chain that comes back to a marriage already listed is cut there.
     std::unordered_set<int32_t> seen;
     for (int32_t mrin = person.firstMrin; mrin != 0 && seen.insert(mrin).second;) {
@@ -170,10 +237,14 @@ void TchooseRinBrowse::showSpouses(int32_t rin, const QString& line) {
         if (!readMarriage(ctx.file, mrin, marriage)) break;
         const int32_t spouse = person.sex == 'M' ? marriage.wife : marriage.husband;
         const QString name = spouse != 0 ? QtSurface::fromText(individualName(ctx, spouse).view()) : QString();
-        ListBox1->addItem(shownLine(name));
+        spouses << shownLine(name);
         numbers_.push_back(mrin);
         mrin = marriage.nextFor(person.sex);
     }
+    setLines(spouses);
+    edtFind->clear();
+    if (!spouses.isEmpty()) ListBox1->setCurrentRow(0);
+    ListBox1->setFocus();
     app_.settings().startMode = -2;
 }
 

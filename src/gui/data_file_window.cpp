@@ -1,13 +1,18 @@
 #include "gui/data_file_window.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -27,7 +32,6 @@ namespace tw::gui {
 
 TChooseFile::TChooseFile(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TChooseFile"));
-    setWindowTitle(QString());
 
     auto* title = new QLabel(kProductTitle, this);
     title->setObjectName(QStringLiteral("Label1"));
@@ -36,17 +40,22 @@ TChooseFile::TChooseFile(TamblewinApp& app) : app_(app) {
     question->setObjectName(QStringLiteral("Label2"));
     question->setFont(questionFont());
 
-    btnCancel = makeButton(QStringLiteral("Cancel"), "btnCancel", this);
-    btnNext = makeButton(QStringLiteral("Next"), "btnNext", this);
-    btnBrowse = makeButton(QStringLiteral("Browse"), "btnBrowse", this);
+    btnCancel = makeButton(QStringLiteral("&Cancel"), "btnCancel", this);
+    btnNext = makeButton(QStringLiteral("&Next"), "btnNext", this);
+    btnBrowse = makeButton(QStringLiteral("B&rowse..."), "btnBrowse", this);
     cbFileName = new QComboBox(this);
     cbFileName->setObjectName(QStringLiteral("cbFileName"));
     cbFileName->setEditable(true);
     cbFileName->setInsertPolicy(QComboBox::NoInsert);
-    cbFileName->setMinimumContentsLength(40);
+    cbFileName->setMinimumContentsLength(30);
     cbFileName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cbFileName->lineEdit()->installEventFilter(this);
-    btnBack = makeButton(QStringLiteral("Back"), "btnBack", this);
+    // The recent files are offered in a list under the path as it is typed; what the
+    // user typed stays as typed until he picks one of them.
+    cbFileName->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    cbFileName->completer()->setFilterMode(Qt::MatchContains);
+    connect(cbFileName->lineEdit(), &QLineEdit::returnPressed, this, [this] { returnPressed(); });
+    question->setBuddy(cbFileName);
+    btnBack = makeButton(QStringLiteral("&Back"), "btnBack", this);
     btnNext->setDefault(true);
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
     connect(btnNext, &QPushButton::clicked, this, [this] { btnNextClick(); });
@@ -70,18 +79,29 @@ TChooseFile::TChooseFile(TamblewinApp& app) : app_(app) {
     all->addStretch();
     all->addLayout(buttons);
 
-    setTabOrder(btnCancel, btnNext);
-    setTabOrder(btnNext, btnBrowse);
-    setTabOrder(btnBrowse, cbFileName);
-    setTabOrder(cbFileName, btnBack);
+    // As the controls lie on the screen.
+    setTabOrder(cbFileName, btnBrowse);
+    setTabOrder(btnBrowse, btnBack);
+    setTabOrder(btnBack, btnNext);
+    setTabOrder(btnNext, btnCancel);
 
-    setFixedSize(600, 260);
+    fitToContents(this, QSize(600, 260));
     centreOnMonitor(this);
 }
 
-QString TChooseFile::browseFolder() {
+QString TChooseFile::documentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return documents.isEmpty() || !QDir(documents).exists() ? QDir::homePath() : documents;
+}
+
+QString TChooseFile::browseFolder() const {
+    const QString typed = cbFileName->currentText().trimmed();
+    if (!typed.isEmpty()) {
+        const QFileInfo info(typed);
+        if (info.isDir()) return info.absoluteFilePath();
+        if (info.absoluteDir().exists()) return info.absolutePath();
+    }
+    return documentsFolder();
 }
 
 // PAF's own list first, as PAF keeps it; then the files this program opened lately.
@@ -98,7 +118,7 @@ void TChooseFile::fillRecentFiles() {
     QString text = typed;
     if (!presetPath_.isEmpty())
         text = presetPath_;
-    else if (!paf.isEmpty())
+    else if (text.isEmpty() && !paf.isEmpty())
         text = paf.constFirst();
     else if (text.isEmpty() && !own.isEmpty())
         text = own.constFirst();
@@ -106,27 +126,40 @@ void TChooseFile::fillRecentFiles() {
 }
 
 void TChooseFile::beforeShowing() {
+    setWindowTitle(QStringLiteral("Data file - ") + chosenReportName(app_.settings().reportFlags));
     fillRecentFiles();
     cbFileName->setFocus();
     cbFileName->lineEdit()->selectAll();
 }
 
+void TChooseFile::returnPressed() {
+    // A path picked in the popup is in the field already; the popup goes with it.
+    if (QAbstractItemView* popup = cbFileName->completer()->popup(); popup->isVisible()) popup->hide();
+    btnNextClick();
+}
+
 void TChooseFile::btnNextClick() {
-    const QString path = cbFileName->currentText();
+    const QString path = cbFileName->currentText().trimmed();
     if (path.isEmpty()) {
         app_.dialogs().message(this, QStringLiteral("There must be a valid PAF file name."), QStringLiteral("Whoops"));
         return;
     }
-    AppContext& ctx = app_.context();
-    switch (openChosenFile(path)) {
-    case Opening::CannotOpen:
-        return;  // a mistyped path: the window stays for another
-    case Opening::NotUsable:
-        ctx.file.close();
-        finish(Rejected);
+    // A folder: the user is looking for his file there.
+    if (QFileInfo(path).isDir()) {
+        btnBrowseClick();
         return;
-    case Opening::Opened:
-        break;
+    }
+    AppContext& ctx = app_.context();
+    if (!alreadyOpen(path)) {
+        const Opening opening = openChosenFile(path);
+        if (opening != Opening::Opened) {
+            // The window stays for another file, or another try.
+            openedPath_.clear();
+            cbFileName->setFocus();
+            cbFileName->lineEdit()->selectAll();
+            return;
+        }
+        rememberOpened(path);
     }
     // No output of the run may replace the file just read.
     clearProtectedInputs();
@@ -151,27 +184,71 @@ void TChooseFile::btnNextClick() {
     }
 }
 
+bool TChooseFile::alreadyOpen(const QString& path) const {
+    if (path != openedPath_ || !app_.context().file.isOpen()) return false;
+    const QFileInfo info(path);
+    return info.size() == openedSize_ && info.lastModified() == openedChanged_;
+}
+
+void TChooseFile::rememberOpened(const QString& path) {
+    const QFileInfo info(path);
+    openedPath_ = path;
+    openedSize_ = info.size();
+    openedChanged_ = info.lastModified();
+}
+
 TChooseFile::Opening TChooseFile::openChosenFile(const QString& path) {
     AppContext& ctx = app_.context();
     const std::string native = QFile::encodeName(path).toStdString();
+    openingStopped_ = false;
     // A GEDCOM file is imported into a PAF image in memory and only read; whether
     // it is there at all is asked first, so that a typo is reported as for a PAF file.
     if (readsAsGedcom(native)) {
         const QFileInfo info(path);
-        if (info.exists() && !info.isDir()) return openGedcomOrPaf(ctx, native) ? Opening::Opened : Opening::NotUsable;
-        showOpenFailure(path, info.isDir() ? EISDIR : ENOENT);
-        return Opening::CannotOpen;
+        if (info.exists()) return openGedcom(path, native);
+        showOpenFailure(path, ENOENT);
+        return Opening::Failed;
     }
     const int result = ctx.file.open(native);
     if (result == PafFile::kOpened) return Opening::Opened;
-    if (result == PafFile::kCannotOpen) {
+    if (result == PafFile::kCannotOpen)
         showOpenFailure(path, ctx.file.systemError());
-        ctx.file.close();
-        return Opening::CannotOpen;
-    }
-    app_.dialogs().message(this, QString::fromStdString(openFailureText(result, ctx.file.systemError())),
-                           QStringLiteral("Alert!"));
-    return Opening::NotUsable;
+    else
+        app_.dialogs().message(this, QString::fromStdString(openFailureText(result, ctx.file.systemError())),
+                               QStringLiteral("Alert!"));
+    ctx.file.close();
+    return Opening::Failed;
+}
+
+// A GEDCOM file of hundreds of thousands of people takes seconds to read: the cursor
+// says the program is busy, and a box with Cancel comes up while it reads.
+TChooseFile::Opening TChooseFile::openGedcom(const QString& path, const std::string& native) {
+    QProgressDialog box(QStringLiteral("Opening ") + QFileInfo(path).fileName() + QStringLiteral(" ..."),
+                        QStringLiteral("&Cancel"), 0, 0, this);
+    box.setObjectName(QStringLiteral("OpeningProgress"));
+    box.setWindowTitle(QStringLiteral("Opening"));
+    box.setWindowModality(Qt::WindowModal);
+    box.setMinimumDuration(400);
+    box.setAutoReset(false);
+    box.setValue(0);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    const auto keepGoing = [&] {
+        if (sinceEvents.elapsed() >= 50) {
+            box.setValue(0);  // shows the box once its minimum duration is over
+            QCoreApplication::processEvents();
+            sinceEvents.restart();
+        }
+        return !box.wasCanceled();
+    };
+    bool opened = false;
+    runGuarded(app_.host(), [&] { opened = openGedcomOrPaf(app_.context(), native, nullptr, keepGoing); });
+    QApplication::restoreOverrideCursor();
+    openingStopped_ = box.wasCanceled();
+    box.reset();
+    if (opened) return Opening::Opened;
+    return openingStopped_ ? Opening::Stopped : Opening::Failed;
 }
 
 // The described message with the system's words for the fault after it.
@@ -198,19 +275,6 @@ void TChooseFile::startWith(const QString& path) {
     text += problem.empty() ? QStringLiteral("is neither a PAF 5 data file nor a GEDCOM file, so it cannot be opened.")
                             : QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(problem.c_str()) + u'.';
     app_.dialogs().message(nullptr, text, QStringLiteral("Alert!"));
-}
-
-bool TChooseFile::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the path goes straight to Next, also while the path's completion is
-    // still offered (the line would otherwise take the first Enter for itself).
-    if (watched == cbFileName->lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            btnNextClick();
-            return true;
-        }
-    }
-    return ModalWindow::eventFilter(watched, event);
 }
 
 void TChooseFile::btnBrowseClick() {

@@ -1,7 +1,10 @@
 #pragma once
 // The data-file window: "Which data file do you want to use?". Offers PAF's recent
 // files and this program's own, lets the user type or browse for another, opens the
-// chosen file read-only and goes on to the start window.
+// chosen file read-only and goes on to the start window. A file that cannot be
+// opened, or is no family file, is said so and the window stays for another.
+
+#include <QDateTime>
 
 #include "gui/modal_window.h"
 
@@ -27,8 +30,11 @@ public:
     void btnBackClick();
     void btnCancelClick();
 
-    // The folder the Browse dialog starts in.
-    static QString browseFolder();
+    // The folder the Browse dialog starts in: the folder of the path in the field
+    // (or the path itself when it is a folder), else the documents folder.
+    QString browseFolder() const;
+    // The documents folder, else the home folder.
+    static QString documentsFolder();
     // The data file the program was started with ("tamblewin FILE.paf"): the path
     // offered until the user opens another.
     void presetPath(const QString& path);
@@ -37,20 +43,35 @@ public:
     // message says why it cannot be opened and the windows start without it.
     void startWith(const QString& path);
 
+    // Whether an open of a large GEDCOM file was stopped by its Cancel.
+    bool openingStopped() const { return openingStopped_; }
+
 protected:
     void beforeShowing() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closedByFrame() override { btnBackClick(); }
 
 private:
-    enum class Opening { Opened, CannotOpen, NotUsable };
+    enum class Opening { Opened, Failed, Stopped };
 
     void fillRecentFiles();
     // Opens the path into the program's one PafFile; says why when it cannot.
     Opening openChosenFile(const QString& path);
+    Opening openGedcom(const QString& path, const std::string& native);
     void showOpenFailure(const QString& path, int systemError);
+    // The file open now is this path, unchanged since it was opened.
+    bool alreadyOpen(const QString& path) const;
+    void rememberOpened(const QString& path);
+    // The path's completion popup: Enter goes straight on, with what it offers
+    // highlighted or else with the path as typed.
+    void returnPressed();
 
     TamblewinApp& app_;
     QString presetPath_;
+    // The file open now, and its size and time of change when it was opened.
+    QString openedPath_;
+    qint64 openedSize_ = -1;
+    QDateTime openedChanged_;
+    bool openingStopped_ = false;
 };
 
 }  // namespace tw::gui

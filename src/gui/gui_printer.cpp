@@ -8,13 +8,26 @@
 #include <QPrinterInfo>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "files/user_files.h"
 #include "gui/ui_dialogs.h"
 #include "output/qt/qt_surface.h"
 
 namespace tw::gui {
+
+namespace {
+
+// "Cannot write FILE: the system's words for why".
+QString cannotWrite(const QString& path, int systemError) {
+    QString text = QStringLiteral("Cannot write ") + path;
+    if (systemError != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(systemError));
+    return text;
+}
+
+}  // namespace
 
 QPageSize qtPageSize(Paper paper) {
     switch (paper) {
@@ -127,8 +140,9 @@ bool GuiPrinter::startPainting() {
         QTemporaryFile partial(target.absoluteDir().filePath(QStringLiteral(".") + target.completeBaseName() +
                                                              QStringLiteral(".XXXXXX.pdf")));
         partial.setAutoRemove(false);
+        errno = 0;
         if (!partial.open()) {
-            error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+            error_ = cannotWrite(pdfTarget_, errno);
             return false;
         }
         // Readable by others as a file the user saves normally is.
@@ -148,8 +162,9 @@ bool GuiPrinter::startPainting() {
 bool GuiPrinter::startPdfDocument() {
     const QString title = printer_.docName();
     const QByteArray utf8Title = title.toUtf8();
+    errno = 0;
     if (!pdf_.open(QFile::encodeName(pdfPartial_).toStdString(), DocumentDescription{utf8Title.toStdString(), std::nullopt})) {
-        error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+        error_ = cannotWrite(pdfTarget_, errno);
         dropPdfFile();
         return false;
     }
@@ -162,7 +177,13 @@ void GuiPrinter::placePdfFile() {
     const QByteArray from = QFile::encodeName(pdfPartial_);
     const QByteArray to = QFile::encodeName(pdfTarget_);
     // Never over a device, FIFO, folder or the data file: the partial file goes then.
-    if (!moveIntoPlace(from.toStdString(), to.toStdString())) error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+    const std::string target = to.toStdString();
+    if (const std::string refusal = outputRefusal(target); !refusal.empty()) {
+        QFile::remove(pdfPartial_);
+        error_ = QStringLiteral("Cannot write ") + pdfTarget_ + QStringLiteral(": ") + QString::fromStdString(refusal);
+    } else if (!moveIntoPlace(from.toStdString(), target)) {
+        error_ = cannotWrite(pdfTarget_, errno);
+    }
     pdfPartial_.clear();
     printer_.setOutputFileName(pdfTarget_);
 }
@@ -193,8 +214,8 @@ void GuiPrinter::endDocument() {
         if (!pdfSurface_.missingFont().empty())
             error_ = QStringLiteral("Cannot write ") + pdfTarget_ + QStringLiteral(": the font ") +
                      QString::fromStdString(pdfSurface_.missingFont()) + QStringLiteral(" is not installed");
-        else if (!pdf_.finish())
-            error_ = QStringLiteral("Cannot write ") + pdfTarget_;
+        else if (errno = 0; !pdf_.finish())
+            error_ = cannotWrite(pdfTarget_, errno);
         pdf_.abandon();
         if (!error_.isEmpty()) dropPdfFile();
     }

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 
 #include "output/qt/qt_surface.h"
 
@@ -65,13 +66,44 @@ QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) 
     return button;
 }
 
+namespace {
+
+// What a window frame takes from the room on the screen, where the window system
+// does not say yet (before the window was first shown).
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 40;
+
+}  // namespace
+
+QSize roomOnScreen(const QWidget* window) {
+    QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const QRect free = screen->availableGeometry();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const int frameWidth = frame.width() > 0 ? frame.width() : kFrameWidth;
+    const int frameHeight = frame.height() > 0 ? frame.height() : kFrameHeight;
+    return {free.width() - frameWidth, free.height() - frameHeight};
+}
+
+void fitToContents(QWidget* window, QSize designed) {
+    const QSize needed = window->minimumSizeHint();
+    window->setMinimumSize(needed);
+    const QSize room = roomOnScreen(window);
+    window->resize(designed.expandedTo(window->sizeHint()).boundedTo(room).expandedTo(needed));
+}
+
 void centreOnMonitor(QWidget* window) {
     QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
     const QRect monitor = screen->geometry();
+    const QRect free = screen->availableGeometry();
     const QSize size = window->frameGeometry().size().expandedTo(window->size());
-    window->move(monitor.left() + (monitor.width() - size.width()) / 2,
-                 monitor.top() + (monitor.height() - size.height()) / 2);
+    // Centred, and wholly on the free area where the window is not larger than it.
+    const int left = std::clamp(monitor.left() + (monitor.width() - size.width()) / 2, free.left(),
+                                std::max(free.left(), free.right() + 1 - size.width()));
+    const int top = std::clamp(monitor.top() + (monitor.height() - size.height()) / 2, free.top(),
+                               std::max(free.top(), free.bottom() + 1 - size.height()));
+    window->move(left, top);
 }
 
 void traceShown(QWidget* window) {

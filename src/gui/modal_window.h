@@ -4,6 +4,7 @@
 // would when hidden). Every window is created once and hidden between uses.
 
 #include <QDialog>
+#include <QSize>
 #include <QString>
 
 class QEventLoop;
@@ -47,6 +48,15 @@ inline const QString kProductTitle = QStringLiteral("Tamblewin for PAF");
 
 // A push button that Enter does not press unless it is made the default.
 QPushButton* makeButton(const QString& text, const char* name, QWidget* parent);
+
+// Sizes a window laid out by its layout: the size it was designed at, or what its
+// contents need where that is more (large fonts, a scaled screen), and never more
+// than the screen's free area. The user may make it larger, and no smaller than its
+// contents need.
+void fitToContents(QWidget* window, QSize designed);
+// The room a window has on its screen: the screen's free area less the window
+// frame's title bar and borders.
+QSize roomOnScreen(const QWidget* window);
 
 // Centres the window on its monitor: left = (monitor width - window width) / 2,
 // top likewise, with the division truncating.

@@ -170,6 +170,7 @@ void TPagePreview::open() {
 }
 
 void TPagePreview::prepare() {
+    setWindowTitle(QStringLiteral("Page Preview - ") + chosenReportName(app_.settings().reportFlags));
     PageLog& log = app_.context().pageLog;
     log.setViewedPageIndex(log.lastPageIndex());
     ScrollBarV->setValue(0);
@@ -290,13 +291,19 @@ void TPagePreview::BtnGotoClick() {
     bool ok = false;
     const int number = EdtGotoPage->text().trimmed().toInt(&ok);
     const int index = (ok ? number : 0) - 1;
-    if (index >= 0 && index <= app_.context().pageLog.lastPageIndex()) showPage(index);
+    if (index >= 0 && index <= app_.context().pageLog.lastPageIndex())
+        showPage(index);
+    else
+        updateButtons();  // the field shows the page on view again
 }
 
 void TPagePreview::BtnPrintClick() {
     // The chart as edited is printed, and its branch positions are kept for later runs.
     if (chartChosen()) ftcSavePositions(app_.context());
-    if (app_.printBox().run() != 0) finish(Accepted);
+    // Printed, or nothing left to print: the preview closes. Back, Cancel and Esc in
+    // the print box return to it.
+    const int result = app_.printBox().run();
+    if (result == TPB::kPrint || result == TPB::kNoPages) finish(Accepted);
 }
 
 bool TPagePreview::chartChosen() const {

@@ -11,6 +11,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <optional>
 
@@ -59,9 +61,27 @@ private:
 
 }  // namespace
 
+QString fittedFileName(const QString& name, int maxBytes) {
+    if (name.toUtf8().size() <= maxBytes) return name;
+    const int dot = int(name.lastIndexOf(u'.'));
+    const QString suffix = dot > 0 ? name.mid(dot) : QString();
+    QString base = dot > 0 ? name.left(dot) : name;
+    const int room = maxBytes - int(suffix.toUtf8().size());
+    // Whole characters (a letter and its accents, a pair of surrogates) come off the end.
+    while (!base.isEmpty() && base.toUtf8().size() > room) {
+        QChar last;
+        do {
+            last = base.back();
+            base.chop(1);
+            if (last.isLowSurrogate() && !base.isEmpty() && base.back().isHighSurrogate()) base.chop(1);
+        } while (!base.isEmpty() && last.category() == QChar::Mark_NonSpacing);
+    }
+    return base.trimmed() + suffix;
+}
+
 TPB::TPB(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TPB"));
-    setWindowTitle(QStringLiteral("PB"));
+    setWindowTitle(QStringLiteral("Print"));
 
     auto* title = new QLabel(kProductTitle, this);
     title->setObjectName(QStringLiteral("Label1"));
@@ -79,6 +99,9 @@ TPB::TPB(TamblewinApp& app) : app_(app) {
     edtEndPage = new QLineEdit(this);
     edtEndPage->setObjectName(QStringLiteral("edtEndPage"));
     edtEndPage->setMaxLength(7);
+    // Page numbers only: anything else is refused as it is typed.
+    for (QLineEdit* field : {edtStartPage, edtEndPage})
+        field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
     rbCurrentPage = new QRadioButton(QStringLiteral("Current Page"), this);
     rbCurrentPage->setObjectName(QStringLiteral("rbCurrentPage"));
     auto* printerLabel = new QLabel(QStringLiteral("Printer:"), this);
@@ -239,7 +262,7 @@ void TPB::layoutChoiceChanged() {
     // The report could not be laid out again (its messages were shown): there are no
     // pages left to print.
     if (!wrote) {
-        finish(kCancel);
+        finish(kNoPages);
         return;
     }
     if (!laidOut) return;
@@ -262,8 +285,8 @@ bool TPB::choosePrinter() {
     }
     // Beside the last PDF file printed into, else in the documents folder.
     const QString folder =
-        printer.pdfFile().isEmpty() ? TChooseFile::browseFolder() : QFileInfo(printer.pdfFile()).absolutePath();
-    const QString suggested = QDir(folder).filePath(pdfFileNameFor(app_.settings().reportTitle));
+        printer.pdfFile().isEmpty() ? TChooseFile::documentsFolder() : QFileInfo(printer.pdfFile()).absolutePath();
+    const QString suggested = QDir(folder).filePath(fittedFileName(pdfFileNameFor(app_.settings().reportTitle)));
     const auto file = app_.dialogs().savePdfFile(this, suggested);
     if (!file) return false;
     printer.usePdfFile(*file);
@@ -282,23 +305,35 @@ void TPB::btnPrintClick() {
     } else if (rbCurrentPage->isChecked()) {
         first = last = log.viewedPageNumber();
     }
-    // A range printPages refuses is refused before a PDF file is asked for.
-    const bool printable = first > 0 && last >= first && last <= pages;
-    if (printable && !choosePrinter()) return;
+    // A range that cannot be printed is refused before a PDF file is asked for, and
+    // the box stays for another.
+    if (first <= 0 || last < first || last > pages) {
+        app_.dialogs().message(this, QStringLiteral("Invalid page range."), QStringLiteral("Whoops!"));
+        edtStartPage->setFocus();
+        edtStartPage->selectAll();
+        return;
+    }
+    if (!choosePrinter()) return;
     app_.printer().setDocumentTitle(app_.settings().reportTitle);
-    // A refused range only shows its message; no progress box comes up behind it.
     std::optional<PrintProgressBox> progress;
-    if (printable) progress.emplace(this, last - first + 1);
+    progress.emplace(this, last - first + 1);
     printing_ = true;
     updateButtons();
-    const bool printed = printPages(log, app_.host(), first, last, familyTreeChart(app_.context()).positionsChanged,
-                                    progress ? &*progress : nullptr);
+    const bool printed =
+        printPages(log, app_.host(), first, last, familyTreeChart(app_.context()).positionsChanged, &*progress);
     printing_ = false;
     updateButtons();
     // A print stopped by its Cancel left nothing behind; the box stays for another try.
-    if (progress && progress->cancelled()) return;
-    if (printed && !app_.printer().errorText().isEmpty())
-        app_.dialogs().message(this, app_.printer().errorText(), QStringLiteral("Whoops!"));
+    const bool cancelled = progress->cancelled();
+    progress.reset();  // the progress box goes before any message comes up
+    if (cancelled) return;
+    // A print that failed (a PDF file that could not be written, say) says why, and
+    // the box stays for another printer or file.
+    if (!printed || !app_.printer().errorText().isEmpty()) {
+        if (!app_.printer().errorText().isEmpty())
+            app_.dialogs().message(this, app_.printer().errorText(), QStringLiteral("Whoops!"));
+        return;
+    }
     finish(kPrint);
 }
 

@@ -20,12 +20,17 @@ namespace tw::gui {
 
 class TamblewinApp;
 
+// A file name cut to what file systems take (255 bytes), its suffix kept.
+QString fittedFileName(const QString& name, int maxBytes = 255);
+
 class TPB : public ModalWindow {
 public:
     static constexpr int kBack = 0;
     static constexpr int kPrint = 1;
     static constexpr int kCancel = 2;
     static constexpr int kClosed = -2;
+    // The report could not be laid out again for the printer chosen: no pages are left.
+    static constexpr int kNoPages = 3;
 
     explicit TPB(TamblewinApp& app);
 

@@ -16,12 +16,13 @@
 #include "gui/data_file_window.h"
 #include "gui/preview_window.h"
 #include "gui/tamblewin_app.h"
+#include "gui/ui_dialogs.h"
 
 namespace tw::gui {
 
 TChooseList::TChooseList(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TChooseList"));
-    setWindowTitle(QString());
+    setWindowTitle(QStringLiteral("Choose a report"));
 
     auto* title = new QLabel(kProductTitle, this);
     title->setObjectName(QStringLiteral("Label1"));
@@ -83,22 +84,33 @@ TChooseList::TChooseList(TamblewinApp& app) : app_(app) {
     all->addSpacing(8);
     all->addLayout(buttons);
 
-    // Tab order: the buttons first, then the reports.
-    setTabOrder(btnExit, btnNext);
-    setTabOrder(btnNext, btnBack);
-    QWidget* previous = btnBack;
+    // As the controls lie on the screen: the reports, then the buttons from left to
+    // right.
+    QWidget* previous = nullptr;
     for (const ReportInfo* info : ordered) {
-        setTabOrder(previous, radioButtons[size_t(info->kind)]);
-        previous = radioButtons[size_t(info->kind)];
+        QWidget* button = radioButtons[size_t(info->kind)];
+        if (previous != nullptr) setTabOrder(previous, button);
+        previous = button;
     }
+    setTabOrder(previous, btnBack);
+    setTabOrder(btnBack, btnNext);
+    setTabOrder(btnNext, btnExit);
 
-    setFixedSize(560, 520);
+    lists->setSpacing(2);
+    charts->setSpacing(2);
+    fitToContents(this, QSize(560, 420));
     centreOnMonitor(this);
 }
 
 void TChooseList::beforeShowing() {
-    // The user starts among the reports: the arrow keys move through them.
-    radioButtons[size_t(ReportKind::ResearchStatusList)]->setFocus();
+    // The user starts among the reports (at the one chosen last): the arrow keys move
+    // through them.
+    focusReports();
+}
+
+void TChooseList::focusReports() {
+    QAbstractButton* chosen = group_->checkedButton();
+    (chosen != nullptr ? chosen : radioButtons[size_t(ReportKind::ResearchStatusList)])->setFocus();
 }
 
 void TChooseList::uncheckAll() {
@@ -108,6 +120,11 @@ void TChooseList::uncheckAll() {
 }
 
 void TChooseList::btnNextClick() {
+    if (group_->checkedButton() == nullptr) {
+        app_.dialogs().message(this, QStringLiteral("Choose a report"), QStringLiteral("Whoops"));
+        focusReports();
+        return;
+    }
     WizardSettings& settings = app_.settings();
     for (size_t i = 0; i < radioButtons.size(); ++i) settings.reportFlags[i] = radioButtons[i]->isChecked() ? 1 : 0;
 
@@ -117,11 +134,11 @@ void TChooseList::btnNextClick() {
     preview.resetChartControls();
 
     app_.chooseFile().showModal();
-    uncheckAll();
+    // The report stays chosen for the next run.
     settings.wentBack = false;
     // The window is the one the user works in again, among the reports.
     if (isShowingModal()) {
-        radioButtons[size_t(ReportKind::ResearchStatusList)]->setFocus();
+        focusReports();
         traceShown(this);
     }
 }

@@ -38,8 +38,13 @@ public:
 
 protected:
     void beforeShowing() override;
+    // Esc and the window frame go back to the title window, as Back does.
+    void closedByFrame() override { btnBackClick(); }
 
 private:
+    // The focus on the report chosen, else the first.
+    void focusReports();
+
     TamblewinApp& app_;
     QButtonGroup* group_ = nullptr;
 };

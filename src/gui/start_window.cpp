@@ -1,7 +1,6 @@
 #include "gui/start_window.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,7 +28,6 @@ const QString kCoupleNote = QStringLiteral(
 
 TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TChooseRin"));
-    setWindowTitle(QString());
 
     auto* title = new QLabel(kProductTitle, this);
     title->setObjectName(QStringLiteral("Label1"));
@@ -55,18 +53,20 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     progressBar->setTextVisible(false);
     progressBar->setMaximumHeight(12);
 
-    btnNext = makeButton(QStringLiteral("Next"), "btnNext", this);
-    btnCancel = makeButton(QStringLiteral("Cancel"), "btnCancel", this);
-    btnBrowse = makeButton(QStringLiteral("Browse"), "btnBrowse", this);
-    btnBack = makeButton(QStringLiteral("Back"), "btnBack", this);
+    btnNext = makeButton(QStringLiteral("&Next"), "btnNext", this);
+    btnCancel = makeButton(QStringLiteral("&Cancel"), "btnCancel", this);
+    btnBrowse = makeButton(QStringLiteral("Bro&wse"), "btnBrowse", this);
+    btnBack = makeButton(QStringLiteral("&Back"), "btnBack", this);
     edtStart = new QLineEdit(QStringLiteral("1"), this);
     edtStart->setObjectName(QStringLiteral("edtStart"));
     edtStart->setMaximumWidth(160);
+    lblField->setBuddy(edtStart);
     // RINs and MRINs: digits, with commas (and blanks) between several; anything
     // else is refused as it is typed.
     edtStart->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9, ]*")), edtStart));
-    btnPreview = makeButton(QStringLiteral("Preview"), "btnPreview", this);
-    cbFoliage = new QCheckBox(QStringLiteral("detailed foliage background"), this);
+    connect(edtStart, &QLineEdit::textEdited, this, [this] { startEdited(); });
+    btnPreview = makeButton(QStringLiteral("&Preview"), "btnPreview", this);
+    cbFoliage = new QCheckBox(QStringLiteral("detailed &foliage background"), this);
     cbFoliage->setObjectName(QStringLiteral("cbFoliage"));
     cbFoliage->setChecked(true);
     connect(btnNext, &QPushButton::clicked, this, [this] { btnNextClick(); });
@@ -104,12 +104,14 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     all->addSpacing(8);
     all->addLayout(buttons);
 
-    setTabOrder(btnNext, btnCancel);
-    setTabOrder(btnCancel, btnBrowse);
-    setTabOrder(btnBrowse, btnBack);
-    setTabOrder(btnBack, edtStart);
-    setTabOrder(edtStart, btnPreview);
-    setTabOrder(btnPreview, cbFoliage);
+    // As the controls lie on the screen: the field and its Browse, the foliage box,
+    // then the buttons from left to right.
+    setTabOrder(edtStart, btnBrowse);
+    setTabOrder(btnBrowse, cbFoliage);
+    setTabOrder(cbFoliage, btnBack);
+    setTabOrder(btnBack, btnNext);
+    setTabOrder(btnNext, btnPreview);
+    setTabOrder(btnPreview, btnCancel);
 
     // Keep the window's size while the progress display comes and goes.
     for (QWidget* w : {static_cast<QWidget*>(lblComputing), static_cast<QWidget*>(lblGeneration),
@@ -122,7 +124,7 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     lblGeneration->hide();
     updateButtons();
 
-    setFixedSize(600, 340);
+    fitToContents(this, QSize(600, 340));
     centreOnMonitor(this);
 }
 
@@ -135,56 +137,76 @@ void TChooseRin::activate() {
     lblComputing->hide();
     lblGeneration->hide();
     updateButtons();
-    if (startKindFor(settings.reportFlags) == StartKind::Mrin) {
+    const StartKind kind = startKindFor(settings.reportFlags);
+    setWindowTitle((kind == StartKind::Mrin ? QStringLiteral("Start couple - ") : QStringLiteral("Start individual - ")) +
+                   chosenReportName(settings.reportFlags));
+    if (kind == StartKind::Mrin) {
         lblQuestion->setText(QStringLiteral("Which couple do you want to start with?"));
-        lblField->setText(QStringLiteral("MRIN:"));
+        lblField->setText(QStringLiteral("&MRIN:"));
         lblNote->setText(kCoupleNote);
         settings.startMode = -1;
     } else {
         lblQuestion->setText(QStringLiteral("Which individual do you want to start with?"));
-        lblField->setText(QStringLiteral("RIN:"));
+        lblField->setText(QStringLiteral("&RIN:"));
         lblNote->setText(QStringLiteral(" "));
         settings.startMode = 0;
     }
     if (!running_) {
+        showStartFor(kind);
         edtStart->setFocus();
         edtStart->selectAll();
     }
 }
 
-DispatchOutcome TChooseRin::runReports(const QString& start) {
-    app_.host().clearStopRequest();
-    closeAfterRun_ = false;
+void TChooseRin::showStartFor(StartKind kind) {
+    // The starts typed belong to the file they were typed for.
+    const std::string& file = app_.context().dataFilePath;
+    if (file != startsFile_) {
+        starts_ = {QStringLiteral("1"), QStringLiteral("1")};
+        startsFile_ = file;
+        shownKind_.reset();
+    }
+    if (shownKind_ == kind) return;
+    if (shownKind_) starts_[size_t(*shownKind_)] = edtStart->text();
+    edtStart->setText(starts_[size_t(kind)]);
+    shownKind_ = kind;
+}
+
+void TChooseRin::startEdited() {
+    if (shownKind_) starts_[size_t(*shownKind_)] = edtStart->text();
+    if (!previewReady_) return;
+    previewReady_ = false;
+    updateButtons();
+}
+
+bool TChooseRin::runReports(const QString& start) {
+    GuiHost& host = app_.host();
+    host.clearStopRequest();
+    endedEarly_ = false;
     running_ = true;
     lastStart_ = start;
     updateButtons();
+    host.beginRun();
     const DispatchOutcome outcome = dispatchReports(app_.context(), app_.settings().reportFlags, start.toStdString());
+    const bool damaged = host.endRun();
     running_ = false;
     updateButtons();
-    return outcome;
+    // A report that gave up on damaged data (or was stopped) leaves no pages to preview.
+    return outcome == DispatchOutcome::Ran && !endedEarly_ && !damaged && !host.stopRequested() &&
+           app_.context().pageLog.storedPageCount() > 0;
 }
 
 void TChooseRin::btnNextClick() {
     if (running_) return;
     AppContext& ctx = app_.context();
-    GuiHost& host = app_.host();
     lblNote->setText(QString());
     previewReady_ = false;
     ctx.detailedFoliage = cbFoliage->isChecked();
+    if (shownKind_) starts_[size_t(*shownKind_)] = edtStart->text();
 
-    const DispatchOutcome outcome = runReports(edtStart->text());
-    // With no report chosen nothing was written, and there is nothing to preview.
-    const bool anyChosen = std::any_of(app_.settings().reportFlags.begin(), app_.settings().reportFlags.end(),
-                                       [](int32_t flag) { return flag != 0; });
-    if (outcome == DispatchOutcome::StartRejected || outcome == DispatchOutcome::NotAvailable || !anyChosen ||
-        ctx.pageLog.storedPageCount() == 0) {
-        edtStart->setFocus();
-        edtStart->selectAll();
-        return;
-    }
-    if (closeAfterRun_ || host.stopRequested()) {
-        closeAfterRun_ = false;
-        finish(Rejected);
+    // Stopped, refused or damaged: the window stays for another start.
+    if (!runReports(edtStart->text())) {
+        if (isShowingModal()) activate();
         return;
     }
     app_.settings().reportTitle = reportTitle(ctx, app_.settings().reportFlags, edtStart->text().toStdString());
@@ -198,9 +220,9 @@ void TChooseRin::updateButtons() {
     // would interleave the two, and Back and Next would leave or restart the run.
     btnBack->setEnabled(!running_);
     btnBrowse->setEnabled(!running_);
+    edtStart->setReadOnly(running_);
     progressBar->setVisible(running_);
     // After a run that wrote pages Preview takes Next's place, as the default button.
-    btnNext->setText(QStringLiteral("Next"));
     btnNext->setVisible(!previewReady_);
     btnNext->setEnabled(!previewReady_ && !running_);
     btnNext->setDefault(!previewReady_);
@@ -210,10 +232,11 @@ void TChooseRin::updateButtons() {
     // The foliage background belongs to the Family Tree Chart.
     const bool chart = app_.settings().reportFlags[size_t(ReportKind::FamilyTreeChart)] != 0;
     cbFoliage->setVisible(chart);
-    cbFoliage->setEnabled(chart);
+    cbFoliage->setEnabled(chart && !running_);
 }
 
 void TChooseRin::btnCancelClick() {
+    // During a run Cancel stops the report; the window stays, with the file still open.
     if (running_) {
         app_.host().requestStop();
         return;
@@ -225,7 +248,11 @@ void TChooseRin::closedByFrame() { btnCancelClick(); }
 
 void TChooseRin::btnBrowseClick() {
     const int32_t chosen = app_.browse().choose();
-    edtStart->setText(chosen > 0 ? QString::number(chosen) : QStringLiteral("1"));
+    // Cancel in the browse window leaves the start as it was.
+    if (chosen > 0) {
+        edtStart->setText(QString::number(chosen));
+        startEdited();
+    }
     activate();
 }
 
@@ -236,23 +263,16 @@ void TChooseRin::btnBackClick() {
 
 void TChooseRin::btnPreviewClick() {
     app_.pagePreview().open();
-    // A run from the preview stopped on bad data: the window closes, as after Next.
-    if (closeAfterRun_) {
-        closeAfterRun_ = false;
-        finish(Rejected);
-        return;
-    }
     activate();
     traceShown(this);
 }
 
 bool TChooseRin::runAgain() {
     if (running_) return false;
-    const DispatchOutcome outcome = runReports(lastStart_);
-    AppContext& ctx = app_.context();
-    const bool wrote = outcome == DispatchOutcome::Ran && ctx.pageLog.storedPageCount() > 0 && !closeAfterRun_ &&
-                       !app_.host().stopRequested();
-    if (wrote) app_.settings().reportTitle = reportTitle(ctx, app_.settings().reportFlags, lastStart_.toStdString());
+    const bool wrote = runReports(lastStart_);
+    if (wrote)
+        app_.settings().reportTitle =
+            reportTitle(app_.context(), app_.settings().reportFlags, lastStart_.toStdString());
     return wrote;
 }
 
@@ -277,11 +297,10 @@ void TChooseRin::showProgress(int generation) {
     QCoreApplication::processEvents();
 }
 
+// A report gave up (damaged data) or was stopped: the run leaves nothing to preview,
+// and the window stays for another start.
 void TChooseRin::closeStartWindow() {
-    if (running_)
-        closeAfterRun_ = true;
-    else
-        finish(Rejected);
+    if (running_) endedEarly_ = true;
 }
 
 }  // namespace tw::gui

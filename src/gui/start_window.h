@@ -4,6 +4,9 @@
 // with a progress display and a working Cancel; Preview then shows its pages.
 
 #include <QObject>
+#include <QString>
+#include <array>
+#include <optional>
 
 #include "gui/gui_host.h"
 #include "gui/modal_window.h"
@@ -58,6 +61,9 @@ public:
     bool runAgain();
 
     bool reportRunning() const { return running_; }
+    // The start last used for reports that start from an individual, or from a
+    // couple, in the data file open now ("1" until one was typed).
+    QString startFor(StartKind kind) const { return starts_[size_t(kind)]; }
 
     // StartWindowLink
     void showProgress(int generation) override;
@@ -74,14 +80,25 @@ protected:
 
 private:
     // Runs the chosen reports from the start given, with the progress display.
-    DispatchOutcome runReports(const QString& start);
+    // True when they wrote pages to preview: not stopped by the user, nor by damaged
+    // data.
+    bool runReports(const QString& start);
+    // The field shows the start kept for the kind of report chosen.
+    void showStartFor(StartKind kind);
+    // The field was typed in: a report run from another start is no longer the one
+    // Preview would show.
+    void startEdited();
 
     TamblewinApp& app_;
     bool running_ = false;
-    bool closeAfterRun_ = false;
+    bool endedEarly_ = false;     // the run was stopped, or ended on damaged data
     bool previewReady_ = false;  // the last run wrote pages: Preview shows them
     bool progressOnce_ = true;
     QString lastStart_;  // the start field of the last run, for running it again
+    // One start per kind of report, for the data file they were typed for.
+    std::array<QString, 2> starts_{QStringLiteral("1"), QStringLiteral("1")};
+    std::string startsFile_;
+    std::optional<StartKind> shownKind_;
 };
 
 }  // namespace tw::gui

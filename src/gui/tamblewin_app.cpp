@@ -37,6 +37,15 @@ TamblewinApp::~TamblewinApp() {
     ctx_.pageLog.abandonPrinting();
 }
 
+QString chosenReportName(const ReportFlags& flags) {
+    for (const ReportInfo& report : allReports()) {
+        if (flags[size_t(report.kind)] == 0) continue;
+        QString caption = QString::fromUtf8(report.caption.data(), qsizetype(report.caption.size()));
+        return caption.remove(u'&');
+    }
+    return {};
+}
+
 void TamblewinApp::choosePaper(const PaperChoice& choice) {
     ctx_.paper = choice.paper;
     ctx_.largeSheets = choice.largeSheets;

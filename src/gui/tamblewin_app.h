@@ -40,6 +40,10 @@ struct WizardSettings {
     QString reportTitle;
 };
 
+// The chosen report's name as window titles give it ("Ancestors List (with
+// repeats)"); empty when none is chosen.
+QString chosenReportName(const ReportFlags& flags);
+
 class TamblewinApp {
 public:
     explicit TamblewinApp(UiDialogs& dialogs);

@@ -26,8 +26,8 @@ TTitleScreen::TTitleScreen(TamblewinApp& app) : app_(app) {
     text->setWordWrap(true);
     auto* picture = new TreePicture(this);
 
-    btnNext = makeButton(QStringLiteral("Next"), "btnNext", this);
-    btnExit = makeButton(QStringLiteral("Exit"), "btnExit", this);
+    btnNext = makeButton(QStringLiteral("&Next"), "btnNext", this);
+    btnExit = makeButton(QStringLiteral("E&xit"), "btnExit", this);
     btnNext->setDefault(true);
     connect(btnNext, &QPushButton::clicked, this, [this] { btnNextClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExitClick(); });
@@ -49,7 +49,7 @@ TTitleScreen::TTitleScreen(TamblewinApp& app) : app_(app) {
     all->addLayout(top, 1);
     all->addLayout(buttons);
 
-    setFixedSize(600, 300);
+    fitToContents(this, QSize(600, 300));
     centreOnMonitor(this);
     btnNext->setFocus();
 }

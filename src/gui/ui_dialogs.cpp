@@ -19,10 +19,13 @@ QWidget* ownerFor(QWidget* parent) {
 }  // namespace
 
 MessageKind messageKindFor(const QString& caption) {
-    static const QStringList problems{QStringLiteral("Alert!"), QStringLiteral("Bad"), QStringLiteral("Error"),
-                                      QStringLiteral("Whoops!"), QStringLiteral("Problem!")};
-    static const QStringList warnings{QStringLiteral("Whoops"), QStringLiteral("Note"),
-                                      QStringLiteral("Multiple marriages"), QStringLiteral("Fonts")};
+    // A file that cannot be opened at all stops the user; what he can correct (a
+    // start, a choice, damaged data to mend in the family file) is a warning.
+    static const QStringList problems{QStringLiteral("Alert!")};
+    static const QStringList warnings{QStringLiteral("Whoops"), QStringLiteral("Whoops!"), QStringLiteral("Note"),
+                                      QStringLiteral("Multiple marriages"), QStringLiteral("Error"),
+                                      QStringLiteral("Bad"), QStringLiteral("Problem!"), QStringLiteral("Abort"),
+                                      QStringLiteral("Fonts")};
     if (problems.contains(caption)) return MessageKind::Problem;
     if (warnings.contains(caption)) return MessageKind::Warning;
     return MessageKind::Information;
@@ -42,7 +45,8 @@ std::optional<QString> QtUiDialogs::openDataFile(QWidget* parent, const QString&
     QFileDialog dialog(ownerFor(parent), QStringLiteral("Open"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("PAF 5 data files (*.paf)"), QStringLiteral("GEDCOM files (*.ged *.gedcom)"),
+    dialog.setNameFilters({QStringLiteral("Family files (*.paf *.ged *.gedcom)"), QStringLiteral("PAF 5 data files (*.paf)"),
+                            QStringLiteral("GEDCOM files (*.ged *.gedcom)"),
                             QStringLiteral("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("paf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -450,6 +450,17 @@ void PageLog::abandonPrinting() {
     printer->setLandscape(false);
 }
 
+void PageLog::discard() {
+    abandonPrinting();
+    current_.clear();
+    blocks_.clear();
+    currentPage_ = 0;
+    viewedPage_ = 0;
+    commitPage_ = 0;
+    commitLength_ = 0;
+    open_ = false;
+}
+
 void PageLog::dropOpenJob() {
     if (printer_ != nullptr) printer_->abortDocument();
     printer_ = nullptr;

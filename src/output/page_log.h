@@ -49,6 +49,9 @@ public:
     void rollback();
     int end();  // 1 when a print job is open
     bool isOpen() const { return open_; }
+    // Drops every page and the print job: a run that ended on a fatal stop leaves
+    // nothing to preview or print.
+    void discard();
 
     // Writers: each appends one command to the page being written.
     void penWidth(double inches);

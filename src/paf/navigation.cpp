@@ -11,13 +11,13 @@ namespace {
 void readFamilyOrAbort(PafContext& ctx, int32_t mrin, MarriageRecord& family) {
     if (readMarriage(ctx.file, mrin, family)) return;
     ctx.host.message("The RIN is invalid", "Error");
-    abortRun(ctx, "DLgetchildrins b", mrin, -1);
+    abortRun(ctx, "DLgetchildrins b", mrin, -1, {"marriage", mrin, "record", mrin, ctx.file.highestMrin()});
 }
 
 void readPersonOrAbort(PafContext& ctx, int32_t rin, IndividualRecord& person) {
     if (readIndividual(ctx.file, rin, person)) return;
     ctx.host.message("The RIN is invalid", "Error");
-    abortRun(ctx, "Invalid Rin  in DLgetmrins", rin, -1);
+    abortRun(ctx, "Invalid Rin  in DLgetmrins", rin, -1, {"individual", rin, "record", rin, ctx.file.highestRin()});
 }
 
 // Appends the children of one family, in the order of its child chain.
@@ -31,7 +31,8 @@ void appendChildren(PafContext& ctx, int32_t mrin, const MarriageRecord& family,
             return;
         }
         ChildLinkRecord child;
-        if (!readChildLink(ctx.file, link, child)) abortRun(ctx, "DLgetchildrins a", link, -1);
+        if (!readChildLink(ctx.file, link, child))
+            abortRun(ctx, "DLgetchildrins a", link, -1, {"marriage", mrin, "child link", link});
         children.pushTriple(child.child, a, b);
         link = child.next;
         if (link == family.firstChildLink) return;
@@ -67,7 +68,9 @@ IntList getMrins(PafContext& ctx, const IntList& individuals) {
             if (ctx.loopCuts.cutsMarriage(rin, mrin)) reportLoopCut(ctx, rin, "own marriage", mrin);
             else marriages.pushTriple(mrin, a, rin);
             MarriageRecord family;
-            if (!readMarriage(ctx.file, mrin, family)) abortRun(ctx, "Invalid MRin in DLgetmrins", person.firstMrin, rin);
+            if (!readMarriage(ctx.file, mrin, family))
+                abortRun(ctx, "Invalid MRin in DLgetmrins", person.firstMrin, rin,
+                         {"individual", rin, "marriage", mrin, ctx.file.highestMrin()});
             if (person.sex != 'M' && person.sex != 'F') break;
             mrin = family.nextFor(person.sex);
         }

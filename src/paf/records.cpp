@@ -183,9 +183,19 @@ TextBuffer surnameOf(const TextBuffer& name) {
     return TextBuffer(text.substr(first + 1, end - first - 1));
 }
 
+namespace {
+
+// Which numbers the file holds, for the message about one beyond them.
+std::string rangeText(std::string_view numbers, int32_t highest) {
+    if (highest < 1) return "(this file holds no " + std::string(numbers) + ")";
+    return "(" + std::string(numbers) + " in this file run from 1 to " + std::to_string(highest) + ")";
+}
+
+}  // namespace
+
 bool validateRin(PafContext& ctx, int32_t rin) {
     if (ctx.file.highestRin() < rin) {
-        ctx.host.message("This Rin is out of range", "Error");
+        ctx.host.message("This Rin is out of range\n" + rangeText("RINs", ctx.file.highestRin()), "Error");
         return true;
     }
     if (ctx.file.isDeleted(paf::kIndividuals.deletedTableId, rin)) {
@@ -197,7 +207,7 @@ bool validateRin(PafContext& ctx, int32_t rin) {
 
 bool validateMrin(PafContext& ctx, int32_t mrin) {
     if (ctx.file.highestMrin() < mrin) {
-        ctx.host.message("This MRin is out of range", "Error");
+        ctx.host.message("This MRin is out of range\n" + rangeText("MRINs", ctx.file.highestMrin()), "Error");
         return true;
     }
     if (ctx.file.isDeleted(paf::kMarriages.deletedTableId, mrin)) {
@@ -207,9 +217,9 @@ bool validateMrin(PafContext& ctx, int32_t mrin) {
     return false;
 }
 
-void abortRun(PafContext& ctx, std::string_view message, int a, int b) {
+void abortRun(PafContext& ctx, std::string_view message, int a, int b, const CorruptDetail& detail) {
     const std::string caption = "myABORT " + std::to_string(a) + " " + std::to_string(b);
-    ctx.host.fatal(message, caption, kExitCorruptData);
+    ctx.host.fatal(message, caption, kExitCorruptData, describeCorruptDetail(detail));
 }
 
 bool messageOnce(PafContext& ctx, OnceMessage m, std::string_view text, std::string_view caption) {

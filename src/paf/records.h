@@ -96,8 +96,9 @@ bool validateRin(PafContext& ctx, int32_t rin);
 bool validateMrin(PafContext& ctx, int32_t mrin);
 
 // Fatal stop for a link that points at a record that cannot be read: the message
-// with the caption "myABORT a b", then the end of the program (non-zero status).
-[[noreturn]] void abortRun(PafContext& ctx, std::string_view message, int a, int b);
+// with the caption "myABORT a b" and the status kExitCorruptData, with what exactly
+// is damaged as its detail. The run unwinds (Host::fatal).
+[[noreturn]] void abortRun(PafContext& ctx, std::string_view message, int a, int b, const CorruptDetail& detail);
 
 inline constexpr std::string_view kCorruptDataMessage = "Corrupt Data.  Run check/repair\nin PAF to repair data.";
 

@@ -261,15 +261,18 @@ int SummaryList::showSpouses(int32_t child, Counts& counts, char sex, int32_t fi
         MarriageRecord marriage;
         if (!readMarriage(ctx_.file, mrin, marriage)) {
             ctx_.host.message("The MRIN is invalid\nin DSL_show_spouses(): error b", "Error");
-            abortRun(ctx_, "DSL_show_spouses b", mrin, -1);
+            abortRun(ctx_, "DSL_show_spouses b", mrin, -1,
+                     {"individual", child, "marriage", mrin, ctx_.file.highestMrin()});
         }
         if (sex == 'M' && marriage.husband != child) {
             ctx_.host.message("in DSL_show_spouses(): error c", "Error");
-            abortRun(ctx_, "DSL_show_spouses c", child, -1);
+            abortRun(ctx_, "DSL_show_spouses c", child, -1,
+                     {"individual", child, "marriage", mrin, 0, "does not name him as husband"});
         }
         if (sex == 'F' && marriage.wife != child) {
             ctx_.host.message("in DSL_show_spouses(): error d", "Error");
-            abortRun(ctx_, "DSL_show_spouses d", child, -1);
+            abortRun(ctx_, "DSL_show_spouses d", child, -1,
+                     {"individual", child, "marriage", mrin, 0, "does not name her as wife"});
         }
         const int32_t spouse = sex == 'M' ? marriage.wife : marriage.husband;
         Counts local{};

@@ -25,7 +25,7 @@ CoupleNames startCoupleNames(PafContext& ctx, const IntList& mrins) {
     MarriageRecord couple;
     if (!readMarriage(ctx.file, mrin, couple)) {
         ctx.host.message("The RIN is invalid", "Error");
-        abortRun(ctx, "DLgetchildrins b", mrin, -1);
+        abortRun(ctx, "DLgetchildrins b", mrin, -1, {"marriage", mrin, "record", mrin, ctx.file.highestMrin()});
     }
     ListNames names(ctx);
     return {names.of(couple.husband), names.of(couple.wife)};

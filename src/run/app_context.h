@@ -38,6 +38,8 @@ struct AppContext : PafContext {
     std::string dataFilePath;
     // The start individual of the individual-based reports.
     int32_t startRin = 0;
+    // The status of the fatal stop that ended the last run (0: none).
+    int failedStatus = 0;
     RunPaths paths;
     // The paper the run's reports are laid out on (a system printer in the windows
     // keeps its own), and whether a chart that does not fit it may ask for a larger

@@ -85,10 +85,23 @@ constexpr size_t kWarningsShown = 10;
 
 }  // namespace
 
-bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems) {
+std::string gedcomProblemsText(const std::string& path, size_t problems, const std::vector<std::string>& warnings) {
+    std::string text = std::to_string(problems) + (problems == 1 ? " problem in " : " problems in ") + path +
+                       (problems == 1 ? " was" : " were") + " passed over:";
+    size_t shown = 0;
+    for (; shown < warnings.size() && shown < kWarningsShown && shown < problems; ++shown) text += "\n" + warnings[shown];
+    if (problems > shown) text += "\nand " + std::to_string(problems - shown) + " more";
+    return text;
+}
+
+bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems,
+                     const std::function<bool()>& keepGoing) {
     if (!readsAsGedcom(path)) return openDataFile(ctx, path);
     ctx.file.close();
-    gedcom::ImportResult imported = gedcom::importGedcomFile(path);
+    gedcom::ImportOptions options;
+    options.keepGoing = keepGoing;
+    gedcom::ImportResult imported = gedcom::importGedcomFile(path, options);
+    if (imported.error == gedcom::kImportStopped) return false;
     if (!imported.ok()) {
         ctx.host.message(path + ": " + imported.error, "Alert!");
         return false;
@@ -105,11 +118,8 @@ bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems)
     }
     if (problems != nullptr) {
         *problems = imported.problems;
-    } else if (!imported.warnings.empty()) {
-        std::string text = std::to_string(imported.problems) + " problems in " + path +
-                           " were passed over:";
-        for (size_t i = 0; i < imported.warnings.size() && i < kWarningsShown; ++i) text += "\n" + imported.warnings[i];
-        ctx.host.message(text, "GEDCOM import");
+    } else if (imported.problems > 0) {
+        ctx.host.message(gedcomProblemsText(path, imported.problems, imported.warnings), "GEDCOM import");
     }
     return true;
 }

@@ -99,14 +99,22 @@ DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::
         ctx.host.message("The " + caption + " is not available in this version of Tamblewin.", "Notice");
         return DispatchOutcome::NotAvailable;
     }
-    for (const ReportInfo* info : chosen) {
-        // Each report shows its once-per-run messages afresh, and works on its own
-        // copy of the start numbers.
-        clearRunMessages(ctx);
-        findLoops(ctx, info->start, *input);
-        const ReportInput copy = *input;
-        info->generator(ctx, copy);
-        sayMissingFonts(ctx);
+    ctx.failedStatus = 0;
+    try {
+        for (const ReportInfo* info : chosen) {
+            // Each report shows its once-per-run messages afresh, and works on its own
+            // copy of the start numbers.
+            clearRunMessages(ctx);
+            findLoops(ctx, info->start, *input);
+            const ReportInput copy = *input;
+            info->generator(ctx, copy);
+            sayMissingFonts(ctx);
+        }
+    } catch (const FatalStop& stop) {
+        ctx.pageLog.discard();
+        ctx.failedStatus = stop.status;
+        ctx.host.showFatal(stop);
+        return DispatchOutcome::Failed;
     }
     if (ctx.host.cancelRequested()) {
         ctx.host.closeStartWindow();

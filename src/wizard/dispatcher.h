@@ -35,10 +35,14 @@ enum class DispatchOutcome {
     StartRejected,  // a start number failed its check
     NotAvailable,   // a chosen report is not built yet; nothing ran
     Stopped,        // the user stopped the report; the start window is closed
+    Failed,         // a fatal stop ended the run (damaged data or an internal error):
+                    // its message was shown, ctx.failedStatus holds its status, and
+                    // the pages written are dropped
 };
 
 // Runs the generator of every flag that is set, in dispatch order. When a chosen
-// report is not built yet, a message says so and nothing runs.
+// report is not built yet, a message says so and nothing runs. A fatal stop in a
+// generator ends the run here (Host::showFatal), never the program.
 DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::string_view startField);
 
 }  // namespace tw

@@ -1,7 +1,9 @@
 // The data-file window: the recent-file lists, Browse, and what happens with a
 // missing, unreadable or corrupt file. The data file is never written.
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -94,7 +96,7 @@ private slots:
     void withoutPafTheLastFileOpenedIsOffered();
     void emptyPathStaysWithAMessage();
     void browseStartsInTheDocumentsFolder();
-    void corruptFileReturnsToReportSelection();
+    void corruptFileKeepsTheDataFileWindow();
     void gedcomFileIsImportedAndNeverWritten_data();
     void gedcomFileIsImportedAndNeverWritten();
     void mistypedPathStaysWithTheSystemsWords_data();
@@ -235,12 +237,13 @@ void DataFileTest::browseStartsInTheDocumentsFolder() {
     click(file.btnBrowse);  // cancelled: the path stays
     QCOMPARE(file.cbFileName->currentText(), QStringLiteral("/somewhere/chosen.paf"));
     QCOMPARE(t.dialogs.openFileFolders.size(), 2);
-    QCOMPARE(t.dialogs.openFileFolders.first(), TChooseFile::browseFolder());
+    QCOMPARE(t.dialogs.openFileFolders.first(), TChooseFile::documentsFolder());
     QVERIFY(QDir(t.dialogs.openFileFolders.first()).exists());
     file.hide();
 }
 
-void DataFileTest::corruptFileReturnsToReportSelection() {
+// A file that is no family file is said so, and the window stays for another.
+void DataFileTest::corruptFileKeepsTheDataFileWindow() {
     tw::test::TempDir dir;
     const std::string path = dir.file("notes.paf");
     std::ofstream(path) << "These are my notes, not a PAF file.\n";
@@ -248,7 +251,8 @@ void DataFileTest::corruptFileReturnsToReportSelection() {
     AppUnderTest t;
     TChooseList& list = t.app.chooseList();
     TChooseFile& file = t.app.chooseFile();
-    bool backAtList = false;
+    bool stayed = false;
+    bool reportKept = false;
     Driver driver;
     driver.onWindow(&t.app.titleScreen(), [&] { click(t.app.titleScreen().btnNext); })
         .onWindow(&list, [&] {
@@ -258,14 +262,18 @@ void DataFileTest::corruptFileReturnsToReportSelection() {
         .onWindow(&file, [&] {
             file.cbFileName->setEditText(QString::fromStdString(path));
             click(file.btnNext);
+            stayed = file.isVisible() && file.isShowingModal() &&
+                     file.cbFileName->currentText() == QString::fromStdString(path);
+            click(file.btnBack);
         })
         .onWindow(&list, [&] {
-            backAtList = !file.isVisible();
+            reportKept = list.radioButton(ReportKind::DescendantsList)->isChecked();
             click(list.btnExit);
         });
     t.app.run();
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
-    QVERIFY(backAtList);
+    QVERIFY(stayed);
+    QVERIFY(reportKept);
     QCOMPARE(t.dialogs.all(), QStringLiteral("Alert!: PAF file is corrupted.  Open failed.\n"));
     QVERIFY(!t.app.context().file.isOpen());
     QCOMPARE(fileBytes(path), before);
@@ -326,9 +334,9 @@ void DataFileTest::mistypedPathStaysWithTheSystemsWords_data() {
                                       << "Open failed.  Error code: 2\n\n%1: No such file or directory";
     QTest::newRow("missing GEDCOM file") << "missing.ged"
                                          << "Open failed.  Error code: 2\n\n%1: No such file or directory";
-    QTest::newRow("a folder") << "" << "Open failed.  Error code: 21\n\n%1 is a folder, not a data file.";
-    QTest::newRow("a folder named .ged") << "folder.ged"
-                                         << "Open failed.  Error code: 21\n\n%1 is a folder, not a data file.";
+    // A folder: the user looks for his file there, in the open dialog.
+    QTest::newRow("a folder") << "" << "";
+    QTest::newRow("a folder named .ged") << "folder.ged" << "";
 }
 
 // A path that cannot be opened no longer ends the program: the message (with the
@@ -363,7 +371,12 @@ void DataFileTest::mistypedPathStaysWithTheSystemsWords() {
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
     QVERIFY(stillUp);
     QVERIFY(startShown);
-    QCOMPARE(t.dialogs.all(), QStringLiteral("Alert!: ") + expected.arg(path) + u'\n');
+    if (expected.isEmpty()) {
+        QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
+        QCOMPARE(t.dialogs.openFileFolders, QStringList{path});
+    } else {
+        QCOMPARE(t.dialogs.all(), QStringLiteral("Alert!: ") + expected.arg(path) + u'\n');
+    }
 }
 
 // One Enter in the path presses Next, also while the path's completion is offered.
@@ -374,6 +387,7 @@ void DataFileTest::oneEnterPressesNextDuringCompletion() {
     AppUnderTest t;
     TChooseFile& file = t.app.chooseFile();
     QString typed;
+    bool offered = false;
     bool startShown = false;
     Driver driver;
     driver
@@ -381,10 +395,14 @@ void DataFileTest::oneEnterPressesNextDuringCompletion() {
                   [&] {
                       QLineEdit* line = file.cbFileName->lineEdit();
                       line->clear();
-                      // Typing the start of the recent path completes the rest, selected.
+                      // Typing the start of the recent path offers it in a list and
+                      // leaves the path as typed; Down picks it, one Enter goes on.
                       QTest::keyClicks(line, QString::fromStdString(path).chopped(5));
                       typed = line->text();
-                      QTest::keyClick(line, Qt::Key_Return);
+                      QAbstractItemView* popup = file.cbFileName->completer()->popup();
+                      offered = popup->isVisible();
+                      QTest::keyClick(popup->isVisible() ? static_cast<QWidget*>(popup) : line, Qt::Key_Down);
+                      QTest::keyClick(popup->isVisible() ? static_cast<QWidget*>(popup) : line, Qt::Key_Return);
                   })
         .onWindow(&t.app.chooseRin(), [&] {
             startShown = true;
@@ -392,7 +410,8 @@ void DataFileTest::oneEnterPressesNextDuringCompletion() {
         });
     file.showModal();
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
-    QCOMPARE(typed, QString::fromStdString(path));
+    QCOMPARE(typed, QString::fromStdString(path).chopped(5));
+    QVERIFY(offered);
     QVERIFY(startShown);
     QVERIFY2(t.dialogs.messages.empty(), qPrintable(t.dialogs.all()));
     QCOMPARE(t.app.context().dataFilePath, path);

@@ -107,12 +107,13 @@ void PreviewTest::pageButtonsGoAndKeysTurnThePages() {
     QCOMPARE(p.EdtGotoPage->text(), QStringLiteral("2"));
 
     // Go: 0, a page beyond the last, letters and a number with letters after it
-    // leave the page as it is.
+    // leave the page as it is, and the field shows it again.
     for (const QString& typed : {QStringLiteral("0"), QStringLiteral("6"), QStringLiteral("abc"),
                                  QStringLiteral("4x"), QStringLiteral("-1"), QString()}) {
         goTo(p, typed);
         QVERIFY2(viewedText(t).contains(u"Page 2"), qPrintable(typed));
         QCOMPARE(t.app.context().pageLog.viewedPageIndex(), 1);
+        QCOMPARE(p.EdtGotoPage->text(), QStringLiteral("2"));
     }
     goTo(p, QStringLiteral(" 4"));
     QCOMPARE(buttonsOf(p), (Buttons{true, true, true, true, QStringLiteral("4")}));

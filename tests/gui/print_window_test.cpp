@@ -78,6 +78,8 @@ private slots:
     void cancelledFileNameKeepsTheBoxOpen();
     void cancelledPrintLeavesNoPartOfTheFile();
     void theFileAndItsTitleAreNamedForTheReport();
+    void unwritablePdfSaysWhyAndKeepsThePreview();
+    void longFileNamesAreCutToWhatFileSystemsTake();
 
 private:
     tw::test::TempDir dir_;
@@ -99,7 +101,7 @@ void PrintBoxTest::printsAllARangeOrTheCurrentPage_data() {
     QTest::newRow("current page (4)") << "current" << "" << "" << sheets({4});
     QTest::newRow("5 to 2") << "range" << "5" << "2" << QStringList();
     QTest::newRow("0 to 3") << "range" << "0" << "3" << QStringList();
-    QTest::newRow("letters") << "range" << "x" << "3" << QStringList();
+    QTest::newRow("letters refused as typed") << "range" << "x" << "3" << sheets({1, 2, 3});
     QTest::newRow("beyond the last") << "range" << "4" << "6" << QStringList();
     QTest::newRow("huge") << "range" << "1" << "9999999" << QStringList();
 }
@@ -116,6 +118,9 @@ void PrintBoxTest::printsAllARangeOrTheCurrentPage() {
     TPagePreview& preview = t.app.pagePreview();
     TPB& box = t.app.printBox();
     BoxState state;
+    bool boxStayed = false;
+    bool previewStayed = false;
+    QString typedStart;
     Driver driver;
     driver
         .onWindow(&preview,
@@ -131,11 +136,21 @@ void PrintBoxTest::printsAllARangeOrTheCurrentPage() {
                 box.edtStartPage->setFocus();
                 QTest::keyClick(box.edtStartPage, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClicks(box.edtStartPage, first);
+                typedStart = box.edtStartPage->text();
                 box.edtEndPage->setText(last);
             } else if (choice == QStringLiteral("current")) {
                 click(box.rbCurrentPage);
             }
             click(box.btnPrint);
+            if (!printed.isEmpty()) return;
+            // A refused range keeps the box, and Cancel goes back to the preview.
+            boxStayed = box.isVisible() && box.isShowingModal();
+            click(box.btnCancel);
+        });
+    if (printed.isEmpty())
+        driver.onWindow(&preview, [&] {
+            previewStayed = true;
+            click(preview.BtnCancel);
         });
     preview.open();
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
@@ -144,12 +159,15 @@ void PrintBoxTest::printsAllARangeOrTheCurrentPage() {
     QCOMPARE(state.start, QStringLiteral("1"));
     QCOMPARE(state.end, QStringLiteral("5"));
     QVERIFY(state.currentShown);
-    // Print (or a refused range) closes the box and the preview.
+    // Print closes the box and the preview.
     QVERIFY(!box.isVisible());
     QVERIFY(!preview.isVisible());
-    // A printed range ends the job; a refused one leaves it for the next report.
-    QCOMPARE(t.app.context().pageLog.printing(), printed.isEmpty());
+    QVERIFY(!t.app.context().pageLog.printing());
+    // The page fields take digits only.
+    if (choice == QStringLiteral("range")) QCOMPARE(typedStart, first == QStringLiteral("x") ? QStringLiteral("1") : first);
     if (printed.isEmpty()) {
+        QVERIFY(boxStayed);
+        QVERIFY(previewStayed);
         QCOMPARE(t.dialogs.all(), QStringLiteral("Whoops!: Invalid page range.\n"));
         QCOMPARE(t.dialogs.pdfFileAsked, 0);
         QVERIFY(!QFile::exists(pdf));
@@ -196,20 +214,24 @@ void PrintBoxTest::cancelledFileNameKeepsTheBoxOpen() {
     TPagePreview& preview = t.app.pagePreview();
     TPB& box = t.app.printBox();
     bool boxStillUp = false;
+    bool previewJobOpen = false;
     Driver driver;
     driver.onWindow(&preview, [&] { click(preview.BtnPrint); })
         .onWindow(&box, [&] {
             click(box.btnPrint);  // no file named
             boxStillUp = box.isVisible();
             click(box.btnCancel);
+        })
+        .onWindow(&preview, [&] {
+            // Cancel in the box returns to the preview, without ending the job.
+            previewJobOpen = t.app.context().pageLog.printing();
+            click(preview.BtnCancel);
         });
     preview.open();
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
     QVERIFY(boxStillUp);
     QCOMPARE(t.dialogs.pdfFileAsked, 1);
-    // Cancel in the box closes the preview too, without ending the job.
-    QVERIFY(!preview.isVisible());
-    QVERIFY(t.app.context().pageLog.printing());
+    QVERIFY(previewJobOpen);
 }
 
 // A print stopped with the progress box's Cancel leaves neither a part of the new
@@ -309,6 +331,62 @@ void PrintBoxTest::theFileAndItsTitleAreNamedForTheReport() {
     static const QRegularExpression title(QStringLiteral("^Title:\\s+(.*)$"), QRegularExpression::MultilineOption);
     QCOMPARE(title.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1),
              QStringLiteral("Ancestors List (with repeats) - Emil Rauch"));
+}
+
+// A PDF file in a folder that is not there: the message says why, after the
+// progress box has gone; the box stays, and Cancel returns to the preview.
+void PrintBoxTest::unwritablePdfSaysWhyAndKeepsThePreview() {
+    AppUnderTest t;
+    writePages(t.app.context().pageLog, 2);
+    const QString pdf = QString::fromStdString(dir_.file("no-such-folder")) + QStringLiteral("/out.pdf");
+    t.dialogs.pdfFileAnswer = pdf;
+    TPagePreview& preview = t.app.pagePreview();
+    TPB& box = t.app.printBox();
+    bool boxStayed = false;
+    bool previewStayed = false;
+    bool progressGone = false;
+    t.dialogs.onMessage = [&](const ShownMessage&) {
+        progressGone = box.findChildren<QProgressDialog*>().isEmpty() ||
+                       !box.findChildren<QProgressDialog*>().constFirst()->isVisible();
+    };
+    Driver driver;
+    driver.onWindow(&preview, [&] { click(preview.BtnPrint); })
+        .onWindow(&box, [&] {
+            click(box.btnPrint);
+            boxStayed = box.isVisible() && box.isShowingModal();
+            QTest::keyClick(&box, Qt::Key_Escape);
+        })
+        .onWindow(&preview, [&] {
+            previewStayed = true;
+            click(preview.BtnCancel);
+        });
+    preview.open();
+    QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
+    QVERIFY(boxStayed);
+    QVERIFY(previewStayed);
+    QVERIFY(progressGone);
+    QCOMPARE(t.dialogs.all(), QStringLiteral("Whoops!: Cannot write ") + pdf + QStringLiteral(": No such file or directory\n"));
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void PrintBoxTest::longFileNamesAreCutToWhatFileSystemsTake() {
+    const QString longName = QString(300, u'a') + QStringLiteral(".pdf");
+    const QString accented = QString(126, QChar(0x00E9)) + QStringLiteral(".pdf");        // 2 bytes each
+    const QString emoji = QString(70, u'x') + QString::fromUtf8("\xF0\x9F\x8C\xB3").repeated(50) + ".pdf";
+    const struct {
+        QString name, expected;
+    } cases[] = {
+        {QStringLiteral("Ancestors List of Anna Berg.pdf"), QStringLiteral("Ancestors List of Anna Berg.pdf")},
+        {longName, QString(251, u'a') + QStringLiteral(".pdf")},
+        {accented, QString(125, QChar(0x00E9)) + QStringLiteral(".pdf")},
+        // Four-byte letters come off whole.
+        {emoji, QString(70, u'x') + QString::fromUtf8("\xF0\x9F\x8C\xB3").repeated(45) + ".pdf"},
+    };
+    for (const auto& c : cases) {
+        const QString fitted = fittedFileName(c.name);
+        QCOMPARE(fitted, c.expected);
+        QVERIFY(fitted.toUtf8().size() <= 255);
+    }
 }
 
 TW_GUI_TEST(PrintBoxTest);

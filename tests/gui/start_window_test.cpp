@@ -70,6 +70,16 @@ void clickLine(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
+// A double click chooses a line: the press, release, press, release and double-click
+// events a real mouse sends.
+void doubleClickLine(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    const QPoint at = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
 }  // namespace
 
 class StartWindowTest : public QObject {
@@ -128,11 +138,13 @@ void StartWindowTest::coupleReportChecksEveryMrin() {
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
 
     QCOMPARE(question, QStringLiteral("Which couple do you want to start with?"));
-    QCOMPARE(field, QStringLiteral("MRIN:"));
+    QCOMPARE(field, QStringLiteral("&MRIN:"));
     QCOMPARE(note, QStringLiteral("Note: If the same couple married more\n     than once, include both MRINs \n"
                                   "separated by a comma. example: 23,24"));
     QVERIFY(foliageShown);
-    QCOMPARE(afterOutOfRange, QStringList{QStringLiteral("Error:This MRin is out of range")});
+    // The range comes with the refusal, in the same box.
+    QCOMPARE(afterOutOfRange,
+             QStringList{QStringLiteral("Error:This MRin is out of range\n(MRINs in this file run from 1 to 25)")});
     QVERIFY(outOfRange.backEnabled && outOfRange.nextEnabled && outOfRange.nextVisible && !outOfRange.previewVisible);
     QCOMPARE(huge.messages, size_t(2));
     QVERIFY(huge.backEnabled && huge.nextEnabled && !huge.previewVisible);
@@ -167,11 +179,12 @@ void StartWindowTest::individualReportChecksTheRin() {
     t.app.run();
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
     QCOMPARE(question, QStringLiteral("Which individual do you want to start with?"));
-    QCOMPARE(field, QStringLiteral("RIN:"));
+    QCOMPARE(field, QStringLiteral("&RIN:"));
     QCOMPARE(note, QStringLiteral(" "));
     QVERIFY(foliageHidden);
     QVERIFY(letters.backEnabled && letters.nextEnabled && !letters.previewVisible);
-    QVERIFY(t.dialogs.shown(QStringLiteral("This Rin is out of range"), QStringLiteral("Error")));
+    QVERIFY2(t.dialogs.all().startsWith(QStringLiteral("Error: This Rin is out of range\n(RINs in this file run from 1 to ")),
+             qPrintable(t.dialogs.all()));
     // After a run Preview takes Next's place.
     QVERIFY(ran.previewVisible && !ran.nextVisible && ran.backEnabled);
     QCOMPARE(ran.messages, size_t(1));
@@ -187,15 +200,20 @@ void StartWindowTest::browseChoosesAPersonOrAMarriage() {
     QString label;
     QString afterPerson, afterNoMarriage, afterOneMarriage, afterSpouse, afterCancel;
     bool stayedOnNoMarriage = false;
+    bool oneClickSelects = false;
     QStringList spouses;
     Driver driver;
-    // An individual wanted: a click chooses the person.
+    // An individual wanted: a double click chooses the person.
     walkToStartWindow(t, driver, ReportKind::AncestorsListWithRepeats, path_);
     driver.onWindow(&start, [&] { click(start.btnBrowse); })
         .onWindow(&browse, [&] {
             label = browse.Label1->text();
             for (int i = 0; i < browse.ListBox1->count(); ++i) firstLines << browse.ListBox1->item(i)->text();
-            clickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Dora")));
+            // One click only selects: the window stays under a second click.
+            clickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Adam")));
+            oneClickSelects = browse.isVisible() && browse.ListBox1->currentItem() != nullptr &&
+                              browse.ListBox1->currentItem()->text().startsWith(u"Adam") && browse.btnChoose->isEnabled();
+            doubleClickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Dora")));
         })
         .onWindow(&start, [&] {
             afterPerson = start.edtStart->text();
@@ -210,9 +228,9 @@ void StartWindowTest::browseChoosesAPersonOrAMarriage() {
         .onWindow(&t.app.chooseFile(), [&] { click(t.app.chooseFile().btnNext); })
         .onWindow(&start, [&] { click(start.btnBrowse); })
         .onWindow(&browse, [&] {
-            clickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Dora")));
+            doubleClickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Dora")));
             stayedOnNoMarriage = browse.isVisible();
-            clickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Emil")));
+            doubleClickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Emil")));
         })
         .onWindow(&start, [&] {
             afterNoMarriage = t.dialogs.messages.empty() ? QString() : t.dialogs.messages.back().text;
@@ -220,9 +238,9 @@ void StartWindowTest::browseChoosesAPersonOrAMarriage() {
             click(start.btnBrowse);
         })
         .onWindow(&browse, [&] {
-            clickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Adam")));
+            doubleClickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Adam")));
             for (int i = 0; i < browse.ListBox1->count(); ++i) spouses << browse.ListBox1->item(i)->text();
-            clickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Clara")));
+            doubleClickLine(browse.ListBox1, lineOf(browse.ListBox1, QStringLiteral("Clara")));
         })
         .onWindow(&start, [&] {
             afterSpouse = start.edtStart->text();
@@ -242,6 +260,7 @@ void StartWindowTest::browseChoosesAPersonOrAMarriage() {
     QCOMPARE(firstLines.size(), 6 + 3 * 22);
     QVERIFY(firstLines.contains(QStringLiteral("Adam /Tamble/    (b. 1820)")));
     QVERIFY(firstLines.contains(QStringLiteral("Clara /Voss/    (c. 1830)")));
+    QVERIFY(oneClickSelects);
     QCOMPARE(afterPerson, QStringLiteral("4"));
     QVERIFY(stayedOnNoMarriage);
     QCOMPARE(afterNoMarriage, QStringLiteral("There is no marriage record for this person."));
@@ -251,7 +270,8 @@ void StartWindowTest::browseChoosesAPersonOrAMarriage() {
     QCOMPARE(afterOneMarriage, QStringLiteral("3"));
     QCOMPARE(spouses, (QStringList{QStringLiteral("Berta /Kessling/"), QStringLiteral("Clara /Voss/")}));
     QCOMPARE(afterSpouse, QStringLiteral("2"));
-    QCOMPARE(afterCancel, QStringLiteral("1"));
+    // Cancel in the browse window leaves the start typed.
+    QCOMPARE(afterCancel, QStringLiteral("17"));
 }
 
 void StartWindowTest::cancelStopsARunningReportAndTheNextRunStartsClear() {
@@ -277,7 +297,7 @@ void StartWindowTest::cancelStopsARunningReportAndTheNextRunStartsClear() {
         }
     });
     std::vector<int> firstRun;
-    bool backAtListAfterStop = false;
+    bool stayedAfterStop = false;
     bool stopClearAtSecondRun = false;
     QString previewPage;
     int lastPage = -1;
@@ -286,14 +306,12 @@ void StartWindowTest::cancelStopsARunningReportAndTheNextRunStartsClear() {
     Driver driver;
     walkToStartWindow(t, driver, ReportKind::AncestorsListWithRepeats, path);
     driver.onWindow(&start, [&] { click(start.btnNext); })
-        .onWindow(&t.app.chooseList(), [&] {
+        .onWindow(&start, [&] {
             firstRun = progress;
             progress.clear();
-            backAtListAfterStop = !start.isVisible() && !t.app.chooseFile().isVisible();
-            click(t.app.chooseList().radioButton(ReportKind::AncestorsListWithRepeats));
-            click(t.app.chooseList().btnNext);
+            stayedAfterStop = start.isVisible() && t.app.context().file.isOpen() && !t.app.chooseList().isActiveWindow() &&
+                              start.edtStart->text() == QStringLiteral("1") && !start.btnPreview->isVisible();
         })
-        .onWindow(&t.app.chooseFile(), [&] { click(t.app.chooseFile().btnNext); })
         .onWindow(&start, [&] {
             stopClearAtSecondRun = !t.app.host().stopRequested();
             click(start.btnNext);
@@ -312,14 +330,14 @@ void StartWindowTest::cancelStopsARunningReportAndTheNextRunStartsClear() {
     t.app.run();
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
 
-    // The first run stopped soon after Cancel, and the start and data-file windows
-    // closed: the user is back at the report selection.
+    // The first run stopped soon after Cancel; the start window stays, with the file
+    // open and nothing to preview.
     QVERIFY(cancelPressed);
     QVERIFY(labelsShownWhileRunning);
     QVERIFY(onlyCancelWhileRunning);
     QVERIFY(!firstRun.empty());
     QVERIFY2(*std::max_element(firstRun.begin(), firstRun.end()) <= 4, qPrintable(QString::number(firstRun.size())));
-    QVERIFY(backAtListAfterStop);
+    QVERIFY(stayedAfterStop);
     // The second run went through every generation to "done".
     QVERIFY(stopClearAtSecondRun);
     QCOMPARE(progress.back(), -1);

@@ -22,7 +22,7 @@ class WizardFlowTest : public QObject {
 
 private slots:
     void backFromReportSelectionShowsTheTitleAgainAndExitEnds();
-    void startWindowBackKeepsThePathAndCancelClearsTheReports();
+    void startWindowBackKeepsThePathAndCancelKeepsTheReport();
     void listAndChartButtonsExcludeEachOther();
 };
 
@@ -53,7 +53,7 @@ void WizardFlowTest::backFromReportSelectionShowsTheTitleAgainAndExitEnds() {
     QVERIFY(!t.app.settings().wentBack);
 }
 
-void WizardFlowTest::startWindowBackKeepsThePathAndCancelClearsTheReports() {
+void WizardFlowTest::startWindowBackKeepsThePathAndCancelKeepsTheReport() {
     tw::test::TempDir dir;
     const std::string path = writeFamily(wizardFamily(), dir.file("family.paf"));
     AppUnderTest t;
@@ -95,9 +95,10 @@ void WizardFlowTest::startWindowBackKeepsThePathAndCancelClearsTheReports() {
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
     QVERIFY(fileHiddenUnderStart);
     QCOMPARE(question, QStringLiteral("Which individual do you want to start with?"));
-    QCOMPARE(field, QStringLiteral("RIN:"));
+    QCOMPARE(field, QStringLiteral("&RIN:"));
     QCOMPARE(pathAfterBack, QString::fromStdString(path));
-    QCOMPARE(checkedAfterCancel, 0);
+    // The report stays chosen for the next run.
+    QCOMPARE(checkedAfterCancel, 1);
     QVERIFY(!file.isVisible());
     QCOMPARE(t.app.settings().reportFlags[size_t(ReportKind::AncestorsListWithRepeats)], 1);
     QCOMPARE(t.dialogs.messages.size(), size_t(0));
@@ -116,7 +117,7 @@ void WizardFlowTest::listAndChartButtonsExcludeEachOther() {
     click(list.radioButton(ReportKind::FamilyTreeChart));
 
     // Next stores one flag per report; the data-file window follows, and after it
-    // every button is clear again.
+    // the report stays chosen.
     Driver driver;
     driver.onWindow(&t.app.chooseFile(), [&] { click(t.app.chooseFile().btnCancel); });
     click(list.btnNext);
@@ -124,7 +125,8 @@ void WizardFlowTest::listAndChartButtonsExcludeEachOther() {
     ReportFlags expected{};
     expected[size_t(ReportKind::FamilyTreeChart)] = 1;
     QCOMPARE(t.app.settings().reportFlags, expected);
-    for (QRadioButton* b : list.radioButtons) QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
+    for (QRadioButton* b : list.radioButtons)
+        QVERIFY2(b->isChecked() == (b == list.radioButton(ReportKind::FamilyTreeChart)), qPrintable(b->objectName()));
     list.hide();
 }
 

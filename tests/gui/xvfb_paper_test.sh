@@ -64,7 +64,7 @@ open_preview
 print_into() {
     local file=$1
     shift
-    eval "$(xdotool search --name '^Page Preview$' getwindowgeometry --shell | head -n 6)"
+    eval "$(xdotool search --name '^Page Preview - ' getwindowgeometry --shell | head -n 6)"
     xdotool mousemove --sync "$((X + 420))" "$((Y + 60))" click 1   # Print
     wait_for TPB
     for key in "$@"; do

@@ -34,7 +34,7 @@ wait_for TPagePreview
 sleep 1
 
 # The page area of the preview: below the 82-pixel panel, left of the vertical bar.
-eval "$(xdotool search --name '^Page Preview$' getwindowgeometry --shell | head -n 6)"
+eval "$(xdotool search --name '^Page Preview - ' getwindowgeometry --shell | head -n 6)"
 echo "preview window: ${WIDTH}x${HEIGHT} at $X,$Y"
 "$check" "$out/preview.png" "$X" "$((Y + 90))" "$((WIDTH - 30))" "$((HEIGHT - 120))" 400
 echo "screenshot: $out/preview.png"

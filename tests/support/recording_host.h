@@ -1,11 +1,10 @@
 #pragma once
-// A Host for tests: records every message and progress call, asks to stop after a
-// chosen number of cancelRequested() polls, and ends the process on fatal() with
-// the message on standard error (observe it with EXPECT_EXIT).
+// A Host for tests: records every message and progress call, and asks to stop after
+// a chosen number of cancelRequested() polls. A fatal stop unwinds to the test
+// (fatalStopOf catches it).
 
-#include <cstdio>
-#include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,12 +44,17 @@ public:
         return true;
     }
     void removeFile(const std::string& path) override { files.erase(path); }
-
-protected:
-    void showFatal(std::string_view text, std::string_view caption) override {
-        std::fprintf(stderr, "%.*s: %.*s\n", int(caption.size()), caption.data(), int(text.size()), text.data());
-        std::fflush(stderr);
-    }
 };
+
+// The fatal stop a call ends with; none when it returns.
+template <class Call>
+std::optional<FatalStop> fatalStopOf(Call&& call) {
+    try {
+        call();
+    } catch (const FatalStop& stop) {
+        return stop;
+    }
+    return std::nullopt;
+}
 
 }  // namespace tw::test
