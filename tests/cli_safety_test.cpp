@@ -3,6 +3,7 @@
 // alone, and the exit status of each outcome.
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -157,6 +158,7 @@ TEST_F(SafetyFiles, ExitStatusesSayWhatHappened) {
     const std::string ring = dir.file("ring.paf");
     ASSERT_TRUE(writePafFile(ringOf(300), ring));
     std::ofstream(dir.file("notes.paf")) << "just some notes, long enough to be read as a header or two\n";
+    std::ofstream(dir.file("notes.ged")) << "just some notes, long enough to be read as a header or two\n";
     const std::string log = dir.file("out.log");
     struct Case {
         std::vector<std::string> args;
@@ -166,6 +168,12 @@ TEST_F(SafetyFiles, ExitStatusesSayWhatHappened) {
     const Case cases[] = {
         {{"info", dir.file("missing.paf")}, 1, "Open failed"},
         {{"info", dir.file("notes.paf")}, 3, "PAF file is corrupted"},
+        {{"info", dir.file("missing.ged")}, 1, "cannot be read"},
+        {{"info", dir.file("notes.ged")}, 3, "not a GEDCOM file"},
+        {{"people", dir.file("notes.ged")}, 3, "not a GEDCOM file"},
+        {{"report", "descendants-list", "--paf", dir.file("notes.ged"), "-o", log}, 3, "not a GEDCOM file"},
+        {{"import", dir.file("notes.ged"), "-o", dir.file("notes-imported.paf")}, 3, "not a GEDCOM file"},
+        {{"import", dir.file("missing.ged"), "-o", dir.file("missing-imported.paf")}, 1, "cannot be read"},
         {{"report", "descendants-list", "--paf", paf, "--start", "0", "-o", log}, 2,
          "The start number must be 1 or more"},
         {{"report", "ancestors-list-with-repeats", "--paf", paf, "--start", "-2", "-o", log}, 2,
@@ -337,6 +345,62 @@ TEST_F(SafetyFiles, AFullDiskIsAFailedRunThatLeavesTheEarlierOutput) {
     EXPECT_EQ(imported.status, 1) << imported.err;
     EXPECT_FALSE(fs::exists(outs / "big.paf"));
 }
+// A small file system of its own, mounted while the object lives (root only, and
+// only where mounting is allowed).
+class SmallDisk {
+public:
+    SmallDisk(const fs::path& at, const char* size) : at_(at) {
+        fs::create_directory(at_);
+        mounted_ = geteuid() == 0 && mount("tmpfs", at_.c_str(), "tmpfs", 0, (std::string("size=") + size).c_str()) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_) umount2(at_.c_str(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const { return mounted_; }
+
+private:
+    fs::path at_;
+    bool mounted_ = false;
+};
+
+// A disk that fills up during the run: every format and the import fail, say so,
+// leave the earlier output and no temporary file. (Without root, AFailedWriteTo-
+// StandardOutputFails has the full device.)
+TEST_F(SafetyFiles, ADiskThatFillsUpFailsEveryFormatAndKeepsTheEarlierOutput) {
+    const std::string large = largeFamily(dir);
+    const fs::path outs = dir.path() / "small";
+    SmallDisk disk(outs, "96k");
+    if (!disk.mounted()) GTEST_SKIP() << "no file system of its own can be mounted here";
+    struct Case {
+        std::vector<std::string> args;
+        std::string earlier;  // a file of an earlier run, kept as it was
+    };
+    const std::string out = outs.string() + "/r";
+    const Case cases[] = {
+        {{"report", "descendants-list", "--paf", large, "--format", "pdf", "-o", out + ".pdf"}, out + ".pdf"},
+        {{"report", "descendants-list", "--paf", large, "--format", "png", "-o", out + ".png"}, out + "-1.png"},
+        {{"report", "descendants-list", "--paf", large, "--format", "svg", "-o", out + ".svg"}, out + "-1.svg"},
+        {{"report", "descendants-list", "--paf", large, "--format", "log", "-o", out + ".log"}, out + ".log"},
+        {{"import", ged, "-o", out + ".paf"}, out + ".paf"},
+    };
+    for (const Case& c : cases) {
+        std::ofstream(c.earlier) << "an earlier run\n";
+        // The import's family is small: the disk is nearly full before it starts.
+        const bool import = c.args[0] == "import";
+        if (import) std::ofstream(outs / "filler") << std::string(90 << 10, 'x');
+        const auto names = namesIn(outs);
+        const CommandResult r = runTamblewin(c.args);
+        SCOPED_TRACE(c.args.back() + "\n" + r.err);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.find("cannot write") != std::string::npos || r.err.find("cannot be written") != std::string::npos);
+        EXPECT_EQ(readFile(c.earlier), "an earlier run\n");
+        EXPECT_EQ(namesIn(outs), names) << "no temporary file left";
+        for (const std::string& name : names) fs::remove(outs / name);
+    }
+}
+
 TEST_F(SafetyFiles, OutOfMemoryInEveryFormatExitsFiveWithTheMessage) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "an address-space limit stops the sanitizer's own start";
@@ -398,6 +462,26 @@ TEST_F(SafetyFiles, SourceDateEpochOutsideTheYearsOneTo9999IsRefused) {
         if (c.status == 2) {
             EXPECT_NE(r.err.find("SOURCE_DATE_EPOCH"), std::string::npos) << r.err;
         }
+    }
+}
+
+// No format makes a folder for its output: a missing one is refused before the run.
+TEST_F(SafetyFiles, AnOutputInAFolderThatDoesNotExistIsRefused) {
+    const fs::path missing = dir.path() / "missing" / "deeper";
+    const std::vector<std::vector<std::string>> commands = {
+        {"report", "descendants-list", "--paf", paf, "--format", "log", "-o", (missing / "r.log").string()},
+        {"report", "descendants-list", "--paf", paf, "--format", "pdf", "-o", (missing / "r.pdf").string()},
+        {"report", "descendants-list", "--paf", paf, "--format", "png", "-o", (missing / "r.png").string()},
+        {"report", "descendants-list", "--paf", paf, "--format", "svg", "-o", missing.string() + "/"},
+        {"report", "descendants-list", "--paf", paf, "-o", (dir.path() / "family.paf" / "r.pdf").string()},
+        {"import", ged, "-o", (missing / "r.paf").string()},
+    };
+    for (const auto& args : commands) {
+        const CommandResult r = runTamblewin(args);
+        SCOPED_TRACE(args.back() + "\n" + r.err);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.err.find("does not exist") != std::string::npos || r.err.find("is not a folder") != std::string::npos);
+        EXPECT_FALSE(fs::exists(dir.path() / "missing"));
     }
 }
 

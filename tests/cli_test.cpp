@@ -45,6 +45,12 @@ TEST(CommandLine, PeopleListsNamesInIndexOrderWithBirthOrChristeningYears) {
     WriterPerson yearInText = person("Frida /Berger/", 'F');
     yearInText.birth = WriterDate::asText("Genesis 1:27, about 1850");
     family.addPerson(yearInText);
+    // Years below 1000, as the reports' dates write them.
+    family.addPerson(person("Gerd /Berger/", 'M', {1, 1, 1}));
+    WriterPerson early = person("Hanna /Berger/", 'F');
+    early.birth = makeDate({0, 0, 45}, kQualAbout);
+    family.addPerson(early);
+    family.addPerson(person("Ida /Berger/", 'F', {15, 3, 999}));
     TempDir dir;
     const std::string path = dir.file("family.paf");
     ASSERT_TRUE(writePafFile(family, path));
@@ -57,6 +63,9 @@ TEST(CommandLine, PeopleListsNamesInIndexOrderWithBirthOrChristeningYears) {
               "4\tDora /Berger/\n"
               "5\tEbba /Berger/    (b. 601)\n"
               "6\tFrida /Berger/    (b. 1850)\n"
+              "7\tGerd /Berger/    (b. 1)\n"
+              "8\tHanna /Berger/    (b. 45)\n"
+              "9\tIda /Berger/    (b. 999)\n"
               "1\tZoë /Åberg/    (b. 1901)\n");
 }
 

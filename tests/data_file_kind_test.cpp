@@ -2,9 +2,14 @@
 // the commands open a GEDCOM or PAF file the desktop hands over under any name.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
+
+#include "gedcom/gedcom_import.h"
+#include "gedcom/gedcom_records.h"
 
 #include "paf/paf_writer.h"
 #include "support/paf_fixture.h"
@@ -87,6 +92,71 @@ TEST(DataFileKind, GedcomIsKnownByContentAndByNameOnlyWhereTheContentSaysNeither
     EXPECT_EQ(dataFileKind(dir.file("folder.ged"), &problem), DataFileKind::Neither);
     EXPECT_EQ(problem, "it is a folder, not a file");
     EXPECT_TRUE(readsAsGedcom(dir.file("folder.ged")));
+}
+
+// A start of a text refuses it only where no rest could make it GEDCOM: its first
+// line that is not blank ends inside the start, or is cut after a first byte that
+// is no level number.
+TEST(DataFileKind, TheStartOfALongTextRefusesItOnlyWhereTheRestCannotHelp) {
+    struct Case {
+        const char* what;
+        std::string start;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"zeros", std::string(4096, '\0'), true},
+        {"binary after blank lines", "\n\n  \x7F" + std::string(100, 'x'), true},
+        {"a whole first line that is not the header", "0 @I1@ INDI\n1 NAME", true},
+        {"the header", "0 HEAD\n1 CHAR UTF-8\n1 SO", false},
+        {"the header cut in its tag", "0 HE", false},
+        {"the header cut after its level", "\n\n0", false},
+        {"a long value cut", "0 HEAD " + std::string(4000, 'v'), false},
+        {"only blank lines so far", "\n \r\n\t", false},
+        {"blanks cut before the first line", "\n   ", false},
+        {"nothing", "", false},
+    };
+    const std::string rests[] = {"", "\n", "AD\n", " HEAD\n0 TRLR\n", "\n0 HEAD\n"};
+    for (const Case& c : cases) {
+        const std::string error = gedcom::headErrorOfStart(c.start);
+        EXPECT_EQ(!error.empty(), c.refused) << c.what << ": " << error;
+        if (error.empty()) continue;
+        // Whatever follows, the whole text is refused as well.
+        for (const std::string& rest : rests) EXPECT_NE(gedcom::headError(c.start + rest), "") << c.what << rest;
+    }
+}
+
+long peakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A file of 2 GiB of zeros (sparse: it takes no disk) is no data file, known by its
+// first bytes: its size, and what the whole of it would cost, never come into it.
+TEST(DataFileKind, AHugeFileThatIsNeitherIsRefusedByItsStartAlone) {
+    TempDir dir;
+    constexpr uintmax_t kTwoGiB = uintmax_t(1) << 31;
+    for (const uintmax_t size : {kTwoGiB, kTwoGiB + 1}) {
+        for (const char* name : {"zeros.paf", "zeros.ged"}) {
+            const std::string path = dir.file(name);
+            std::ofstream(path, std::ios::binary).close();
+            std::filesystem::resize_file(path, size);
+            SCOPED_TRACE(std::string(name) + " of " + std::to_string(size) + " bytes");
+            const long peakBefore = peakKilobytes();
+            std::string problem;
+            if (readsAsGedcom(path)) {
+                problem = gedcom::importGedcomFile(path).error;
+                EXPECT_EQ(problem.rfind("not a GEDCOM file", 0), 0u) << problem;
+            } else {
+                PafFile file;
+                EXPECT_EQ(file.open(path), PafFile::kNotPafFile);
+                problem = file.openProblem();
+                EXPECT_EQ(problem, "the file has no PAF signature");
+            }
+            EXPECT_LT(peakKilobytes() - peakBefore, 64 * 1024) << "read whole for: " << problem;
+            std::filesystem::remove(path);
+        }
+    }
 }
 
 }  // namespace

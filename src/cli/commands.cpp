@@ -152,13 +152,19 @@ int importCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "tamblewin: will not write %s; choose another output\n", refusal.c_str());
         return kExitUsage;
     }
+    if (const std::string refusal = outputFolderRefusal(output); !refusal.empty()) {
+        std::fprintf(stderr, "tamblewin: will not write %s: %s; choose another output\n", output.c_str(),
+                     refusal.c_str());
+        return kExitUsage;
+    }
     removeTemporariesOfEndedRuns(output);
     gedcom::ImportOptions options;
     options.windows1252 = true;  // what a PAF file holds
     gedcom::ImportResult imported = gedcom::importGedcomFile(input, options);
     if (!imported.ok()) {
         std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), imported.error.c_str());
-        return kExitFailure;
+        if (imported.error == gedcom::kImportStopped) return kExitFailure;
+        return imported.unreadable ? kExitFailure : kExitCorruptData;
     }
     for (const std::string& w : imported.warnings) std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), w.c_str());
     if (const size_t reduced = imported.counts.reducedTexts; reduced > 0)

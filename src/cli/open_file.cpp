@@ -10,9 +10,9 @@ namespace tw::cli {
 int openForCommand(PafContext& ctx, const std::string& path) {
     protectInput(path);
     if (readsAsGedcom(path)) {  // imported into a PAF image in memory
-        size_t problems = 0;
-        const bool opened = openGedcomOrPaf(ctx, path, &problems);
-        if (problems > 0) {
+        GedcomOpening opening;
+        const bool opened = openGedcomOrPaf(ctx, path, &opening);
+        if (const size_t problems = opening.problems; problems > 0) {
             const bool one = problems == 1;
             std::fprintf(stderr,
                          "tamblewin: %s: %zu %s in the GEDCOM file %s passed over; `tamblewin import %s -o X.paf` lists "
@@ -20,7 +20,8 @@ int openForCommand(PafContext& ctx, const std::string& path) {
                          path.c_str(), problems, one ? "problem" : "problems", one ? "was" : "were", path.c_str(),
                          one ? "it" : "them");
         }
-        return opened ? 0 : kExitFailure;
+        if (opened) return 0;
+        return opening.damaged ? kExitCorruptData : kExitFailure;
     }
     const int result = ctx.file.open(path);
     if (result == PafFile::kOpened) return 0;

@@ -13,6 +13,7 @@
 #include "files/input_guard.h"
 #include "files/system_paper.h"
 #include "files/user_files.h"
+#include "output/installed_fonts.h"
 #include "output/page_command.h"
 #include "output/printing.h"
 #include "wizard/dispatcher.h"
@@ -184,6 +185,8 @@ int resolveOutputPath(ReportOptions& options) {
                           .string();
     }
     if (isProtectedInput(options.out)) return refuseInput(options.out);
+    if (const std::string refusal = outputFolderRefusal(options.out); !refusal.empty())
+        return fail("will not write " + options.out + ": " + refusal + "; choose another output");
     // PNG and SVG pages are files of their own, checked by name before they are written.
     return writesPageFiles(*options.format) ? -1 : refuseSpecialFile(options.out);
 }
@@ -357,6 +360,9 @@ int reportCommand(const std::vector<std::string>& args) {
         host.setPrinter(&files.output()->printer());
     }
 
+    // The fonts are looked up before the data file takes its memory: fontconfig does
+    // not survive running out of memory while it reads its configuration and caches.
+    isInstalled("Liberation Serif");
     AppContext ctx(host);
     if (const int status = openForCommand(ctx, options.paf); status != 0) return status;
     ctx.dataFilePath = options.paf;

@@ -130,6 +130,15 @@ std::string outputRefusal(const std::string& path) {
     return {};
 }
 
+std::string outputFolderRefusal(const std::string& path) {
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (folder.empty()) return {};
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) return "the folder " + folder.string() + " does not exist";
+    if (!S_ISDIR(info.st_mode)) return folder.string() + " is not a folder";
+    return {};
+}
+
 bool moveIntoPlace(const std::string& temporary, const std::string& path) {
     if (!outputRefusal(path).empty() || std::rename(temporary.c_str(), path.c_str()) != 0) {
         const int reason = errno;  // the rename's, for the caller's message

@@ -41,6 +41,11 @@ int removeTemporariesOfEndedRuns(const std::string& path);
 // file, nor written into.
 std::string outputRefusal(const std::string& path);
 
+// Why no file can be written at path because of its folder, as "the folder X does
+// not exist"; empty when the folder is there (a name without a folder is in the
+// current folder). Outputs go only into folders that exist: none is made for them.
+std::string outputFolderRefusal(const std::string& path);
+
 // Renames temporary over path; when that fails, or path is an input of the run or
 // no regular file, the temporary file is removed and path left as it was.
 bool moveIntoPlace(const std::string& temporary, const std::string& path);

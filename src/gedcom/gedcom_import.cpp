@@ -741,13 +741,32 @@ ImportResult importGedcom(std::string_view bytes, const ImportOptions& options) 
     return result;
 }
 
+namespace {
+
+// How much of a file's start is read on its own before the whole file.
+constexpr size_t kStartBytes = 4096;
+
+// Why the file is no GEDCOM file, when its start alone shows it: a large file that
+// is not GEDCOM is refused without being read whole.
+std::string startError(const std::string& path) {
+    std::vector<uint8_t> start;
+    if (!readFileStart(path, kStartBytes, start).ok() || start.size() < kStartBytes) return {};
+    const DecodedText decoded = decodeGedcomText(std::string_view(reinterpret_cast<const char*>(start.data()), start.size()));
+    return headErrorOfStart(decoded.text);
+}
+
+}  // namespace
+
 ImportResult importGedcomFile(const std::string& path, const ImportOptions& options) {
     ImportResult result;
+    result.error = startError(path);
+    if (!result.error.empty()) return result;
     ZeroedBytes bytes;
     const FileRead read = readWholeFile(path, kMaxFileBytes, bytes);
     if (read.result == FileReadResult::CannotOpen) result.error = "cannot be read: " + read.problem;
     else if (read.result == FileReadResult::TooLarge) result.error = "the file is larger than 2 GiB";
     else if (!read.ok()) result.error = read.problem;
+    result.unreadable = read.result == FileReadResult::CannotOpen || read.result == FileReadResult::NotAFile;
     if (!read.ok()) return result;
     Importer(result, options).run(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &bytes);
     return result;

@@ -49,6 +49,9 @@ struct ImportResult {
     // Why nothing could be imported (the file is not GEDCOM, cannot be read); empty
     // when the family holds the file's data.
     std::string error;
+    // With an error: true when the file could not be read at all (it is missing, may
+    // not be read, or is no regular file), false when what it holds is no GEDCOM data.
+    bool unreadable = false;
     ImportCounts counts;
     bool ok() const { return error.empty(); }
 };

@@ -270,6 +270,15 @@ private:
 
 }  // namespace
 
+namespace {
+
+std::string notHeadText(size_t number, std::string_view raw) {
+    return "not a GEDCOM file: it does not begin with \"0 HEAD\" (line " + std::to_string(number) + ": \"" +
+           shown(raw) + "\")";
+}
+
+}  // namespace
+
 std::string headError(std::string_view text) {
     LineCursor cursor(text);
     std::string_view raw;
@@ -278,10 +287,30 @@ std::string headError(std::string_view text) {
         const LineShape shape = parseGedcomLine(raw, line);
         if (shape == LineShape::Blank) continue;
         if (shape == LineShape::Good && line.level == 0 && line.code == knownTag("HEAD")) return {};
-        return "not a GEDCOM file: it does not begin with \"0 HEAD\" (line " + std::to_string(cursor.number()) +
-               ": \"" + shown(raw) + "\")";
+        return notHeadText(cursor.number(), raw);
     }
     return "not a GEDCOM file: it holds no lines";
+}
+
+std::string headErrorOfStart(std::string_view start) {
+    LineCursor cursor(start);
+    std::string_view raw;
+    while (cursor.next(raw)) {
+        const bool cut = raw.data() + raw.size() == start.data() + start.size();
+        if (!cut) {
+            GedcomLine line;
+            const LineShape shape = parseGedcomLine(raw, line);
+            if (shape == LineShape::Blank) continue;
+            if (shape == LineShape::Good && line.level == 0 && line.code == knownTag("HEAD")) return {};
+            return notHeadText(cursor.number(), raw);
+        }
+        // The line goes on past the start: only its first byte that is not blank is
+        // known for sure, and a line that does not begin with a digit is no line.
+        const size_t first = raw.find_first_not_of(" \t");
+        if (first == std::string_view::npos || (raw[first] >= '0' && raw[first] <= '9')) return {};
+        return notHeadText(cursor.number(), raw);
+    }
+    return {};
 }
 
 size_t readRecords(std::string_view text, RecordSink& sink, Warnings& warnings) {

@@ -88,6 +88,9 @@ public:
 
 // Why the UTF-8 text is not GEDCOM (its first line is not "0 HEAD"); empty when it is.
 std::string headError(std::string_view text);
+// The same judged from the start of a longer text, when the start alone shows it:
+// empty when the text may be GEDCOM or only the rest can tell.
+std::string headErrorOfStart(std::string_view start);
 
 // Reads the records of a UTF-8 GEDCOM text (at most kMaxRecords of each kind) into
 // the sink and returns the number of lines.

@@ -1,5 +1,6 @@
 #include "gedcom/gedcom_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -83,6 +84,10 @@ bool isValidUtf8Text(std::string_view text) {
         if (p > start && !isValidUtf8(std::string_view(start, size_t(p - start)))) return false;
     }
     return true;
+}
+
+bool isAscii(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) { return uint8_t(c) >= 0x80; });
 }
 
 }  // namespace
@@ -176,6 +181,13 @@ DecodedText decodeGedcomText(std::string_view bytes) {
         return result;
     }
     const std::string charset = headerCharset(bytes);
+    if (charset == "ANSEL" && !isAscii(bytes) && isValidUtf8Text(bytes)) {
+        // ANSEL's letters with marks cannot read as UTF-8 (a mark comes before its
+        // letter): UTF-8 text saved under the wrong name.
+        result.text = bytes;
+        result.note = "the header says ANSEL but the file is UTF-8; it was read as UTF-8";
+        return result;
+    }
     if (charset == "ANSEL") {
         result.encoding = Encoding::Ansel;
         result.converted = anselToUtf8(bytes);

@@ -12,6 +12,13 @@ namespace tw {
 
 namespace {
 
+// "2048 MiB", "64 KiB", "100 bytes".
+std::string sizeText(uint64_t bytes) {
+    if (bytes >= (uint64_t(1) << 20) && bytes % (uint64_t(1) << 20) == 0) return std::to_string(bytes >> 20) + " MiB";
+    if (bytes >= 1024 && bytes % 1024 == 0) return std::to_string(bytes >> 10) + " KiB";
+    return std::to_string(bytes) + " bytes";
+}
+
 FileRead failure(FileReadResult result, int systemError, std::string problem) {
     return FileRead{result, systemError, std::move(problem)};
 }
@@ -54,8 +61,7 @@ FileRead readOpenFile(int fd, uint64_t maxBytes, Bytes& bytes) {
     if (fstat(fd, &before) != 0) return systemFailure();
     if (FileRead regular = regularFileCheck(before); !regular.ok()) return regular;
     const auto size = uint64_t(before.st_size);
-    if (size > maxBytes)
-        return failure(FileReadResult::TooLarge, EFBIG, "the file is larger than " + std::to_string(maxBytes >> 20) + " MiB");
+    if (size > maxBytes) return failure(FileReadResult::TooLarge, EFBIG, "the file is larger than " + sizeText(maxBytes));
     allocate(bytes, size_t(size));
     const ssize_t done = readStart(fd, bytes);
     if (done < 0) return systemFailure();
@@ -120,6 +126,24 @@ FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<u
 
 FileRead readWholeFile(const std::string& path, uint64_t maxBytes, ZeroedBytes& bytes) {
     return readWhole(path, maxBytes, bytes);
+}
+
+std::string inputFileRefusal(const std::string& path, uint64_t maxBytes) {
+    int fd = -1;
+    if (FileRead opened = openInput(path, fd); !opened.ok()) {
+        // Not to be opened (a socket, a device on a file system without devices): said by its kind all the same.
+        struct stat info {};
+        if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return describeFileKind(info.st_mode);
+        return {};
+    }
+    struct stat info {};
+    std::string refusal;
+    if (fstat(fd, &info) == 0) {
+        if (FileRead regular = regularFileCheck(info); !regular.ok()) refusal = regular.problem;
+        else if (uint64_t(info.st_size) > maxBytes) refusal = "it is larger than " + sizeText(maxBytes);
+    }
+    ::close(fd);
+    return refusal;
 }
 
 FileRead readFileStart(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes) {

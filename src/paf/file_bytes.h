@@ -35,6 +35,12 @@ FileRead readWholeFile(const std::string& path, uint64_t maxBytes, std::vector<u
 // The same into memory that is not cleared before the file is read into it.
 FileRead readWholeFile(const std::string& path, uint64_t maxBytes, ZeroedBytes& bytes);
 
+// Why a file read by other means (a settings file) may not be opened: "it is a
+// named pipe, not a file", "it is larger than 1 MiB" and the like, found without
+// blocking; empty when it is a regular file of at most maxBytes, or cannot be opened
+// at all (missing, not readable), which its reader copes with.
+std::string inputFileRefusal(const std::string& path, uint64_t maxBytes);
+
 // Reads at most maxBytes from the start of the file, opened and checked as
 // readWholeFile does (a file longer than maxBytes is no fault here).
 FileRead readFileStart(const std::string& path, uint64_t maxBytes, std::vector<uint8_t>& bytes);

@@ -17,6 +17,18 @@ std::string describe(const char* what, int64_t value) { return std::string(what)
 // PAF offsets are 32-bit.
 constexpr uint64_t kMaxFileBytes = uint64_t(1) << 31;
 
+// Why a file with this start (its first kHeaderSize bytes, or all of a shorter
+// file) is no PAF file; empty when its header may be one.
+std::string headerProblem(std::span<const uint8_t> start) {
+    if (start.size() < size_t(paf::kHeaderSize))
+        return describe("the file is too short for a PAF header: bytes", int64_t(start.size()));
+    if (std::memcmp(start.data() + paf::header::kSignature, "PAF", 4) != 0) return "the file has no PAF signature";
+    const int32_t spaces = readInt32le(start, size_t(paf::header::kSpaceCount));
+    if (spaces < 1 || spaces > paf::kMaxPageSpaces)
+        return describe("the header announces an impossible number of page spaces:", spaces);
+    return {};
+}
+
 }  // namespace
 
 PafFile::~PafFile() { close(); }
@@ -29,6 +41,13 @@ int PafFile::open(const std::string& path) {
     if (path.empty() || path.find('\0') != std::string::npos) {
         openProblem_ = "the path cannot be used";
         return kNotPafFile;
+    }
+    // The header is read on its own first: a file that is no PAF file (a large one
+    // above all) is refused by it, without reading the rest.
+    std::vector<uint8_t> start;
+    if (readFileStart(path, paf::kHeaderSize, start).ok()) {
+        openProblem_ = headerProblem(start);
+        if (!openProblem_.empty()) return kNotPafFile;
     }
     ZeroedBytes bytes;
     const FileRead read = readWholeFile(path, kMaxFileBytes, bytes);
@@ -61,8 +80,8 @@ int PafFile::openBytes(std::span<const uint8_t> bytes, TextEncoding encoding) {
     textEncoding_ = encoding;
     systemError_ = 0;
     openProblem_.clear();
-    if (bytes.size() < size_t(paf::kHeaderSize)) {
-        openProblem_ = describe("the file is too short for a PAF header: bytes", int64_t(bytes.size()));
+    openProblem_ = headerProblem(bytes.first(std::min(bytes.size(), size_t(paf::kHeaderSize))));
+    if (!openProblem_.empty()) {
         close();
         return kNotPafFile;
     }
@@ -75,15 +94,7 @@ int PafFile::openBytes(std::span<const uint8_t> bytes, TextEncoding encoding) {
 // Checks the header, builds the page lists of every space and reads the page counts.
 int PafFile::openData(std::string& problem) {
     std::copy_n(data_.begin(), paf::kHeaderSize, header_.begin());
-    if (std::memcmp(header_.data() + paf::header::kSignature, "PAF", 4) != 0) {
-        problem = "the file has no PAF signature";
-        return kNotPafFile;
-    }
-    const int32_t spaces = headerInt(paf::header::kSpaceCount);
-    if (spaces < 1 || spaces > paf::kMaxPageSpaces) {
-        problem = describe("the header announces an impossible number of page spaces:", spaces);
-        return kNotPafFile;
-    }
+    const int32_t spaces = headerInt(paf::header::kSpaceCount);  // checked by headerProblem
     for (int s = 0; s < spaces; ++s) {
         if (!buildPageTypeMap(s, problem)) return kNotPafFile;
     }

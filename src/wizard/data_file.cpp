@@ -94,7 +94,7 @@ std::string gedcomProblemsText(const std::string& path, size_t problems, const s
     return text;
 }
 
-bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems,
+bool openGedcomOrPaf(PafContext& ctx, const std::string& path, GedcomOpening* opening,
                      const std::function<bool()>& keepGoing) {
     if (!readsAsGedcom(path)) return openDataFile(ctx, path);
     ctx.file.close();
@@ -103,6 +103,7 @@ bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems,
     gedcom::ImportResult imported = gedcom::importGedcomFile(path, options);
     if (imported.error == gedcom::kImportStopped) return false;
     if (!imported.ok()) {
+        if (opening != nullptr) opening->damaged = !imported.unreadable;
         ctx.host.message(path + ": " + imported.error, "Alert!");
         return false;
     }
@@ -116,8 +117,8 @@ bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems,
         ctx.host.message(path + ": the imported family could not be opened: " + ctx.file.openProblem(), "Alert!");
         return false;
     }
-    if (problems != nullptr) {
-        *problems = imported.problems;
+    if (opening != nullptr) {
+        opening->problems = imported.problems;
     } else if (imported.problems > 0) {
         ctx.host.message(gedcomProblemsText(path, imported.problems, imported.warnings), "GEDCOM import");
     }

@@ -39,13 +39,21 @@ bool readsAsGedcom(const std::string& path);
 // the user can do in this run.
 bool openDataFile(PafContext& ctx, const std::string& path);
 
-// Opens a PAF file as openDataFile does, or, when readsAsGedcom, imports the GEDCOM file into a PAF image held in memory and opens that; the
-// GEDCOM file is only read. When the import fails, shows why ("Alert!") and returns
-// false. When problems is given it receives how many problems the import passed
-// over; otherwise one message shows how many there were, the first ten of them and
-// how many more. keepGoing is asked now and then during the import; when it answers
-// false the import stops and false is returned without a message.
-bool openGedcomOrPaf(PafContext& ctx, const std::string& path, size_t* problems = nullptr,
+// What openGedcomOrPaf tells a caller that says the import's problems itself.
+struct GedcomOpening {
+    size_t problems = 0;   // problems the import passed over
+    bool damaged = false;  // a failed import: the file was read but holds no GEDCOM data
+};
+
+// Opens a PAF file as openDataFile does, or, when readsAsGedcom, imports the GEDCOM
+// file into a PAF image held in memory and opens that; the GEDCOM file is only read.
+// When the import fails, shows why ("Alert!") and returns false. When opening is
+// given it receives how many problems the import passed over and, on failure,
+// whether the file was damaged rather than unreadable; otherwise one message shows
+// how many problems there were, the first ten of them and how many more. keepGoing
+// is asked now and then during the import; when it answers false the import stops
+// and false is returned without a message.
+bool openGedcomOrPaf(PafContext& ctx, const std::string& path, GedcomOpening* opening = nullptr,
                      const std::function<bool()>& keepGoing = {});
 
 // The message of a GEDCOM import that passed over problems: how many, the first
