@@ -158,6 +158,11 @@ TEST(NavigationDamage, LinksToUnreadableRecordsEndTheRun) {
          "marriage 78: record 78 cannot be read (the last is 1)"},
         {fatalStopOf([&] { getMrins(badMarriage->ctx, triples({1, 0, 0})); }), "myABORT 900 1",
          "Invalid MRin in DLgetmrins", "individual 1: marriage 900 cannot be read (the last is 1)"},
+        {fatalStopOf([&] {
+             FamilySlot slot;
+             DLgetmrins(badMarriage->ctx, 1, 0, 0, slot);
+         }),
+         "myABORT 900 -1", "DLgetchildrins b", "marriage 900: record 900 cannot be read (the last is 1)"},
         {fatalStopOf([&] { getMrins(good->ctx, triples({40, 0, 0})); }), "myABORT 40 -1", "Invalid Rin  in DLgetmrins",
          "individual 40: record 40 cannot be read (the last is 4)"},
     };

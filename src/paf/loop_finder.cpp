@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "paf/loop_guard.h"
+#include "paf/marriage_chain.h"
 #include "paf/records.h"
 
 namespace tw {
@@ -42,19 +43,16 @@ std::vector<int32_t> recordedChildren(const PafFile& file, int32_t mrin) {
     return children;
 }
 
-// The marriages of an individual: the husband's chain for 'M', else the wife's (the
-// widest of the walks' rules).
+// The marriages of an individual as the walks meet them (a looping chain ends where
+// it repeats, an unreadable marriage ends it).
 std::vector<int32_t> recordedMarriages(const PafFile& file, int32_t rin) {
     std::vector<int32_t> marriages;
     IndividualRecord person;
     if (!readIndividual(file, rin, person)) return marriages;
-    LoopGuard guard;
-    for (int32_t mrin = person.firstMrin; mrin != 0 && !guard.repeats(mrin);) {
-        MarriageRecord family;
-        if (!readMarriage(file, mrin, family)) break;
+    walkMarriageChain(file, person, [&](int32_t mrin, const MarriageRecord&) {
         marriages.push_back(mrin);
-        mrin = person.sex == 'M' ? family.husbandNext : family.wifeNext;
-    }
+        return true;
+    });
     return marriages;
 }
 

@@ -2,16 +2,20 @@
 
 #include "paf/loop_finder.h"
 #include "paf/loop_guard.h"
+#include "paf/marriage_chain.h"
 #include "paf/records.h"
 
 namespace tw {
 
 namespace {
 
-void readFamilyOrAbort(PafContext& ctx, int32_t mrin, MarriageRecord& family) {
-    if (readMarriage(ctx.file, mrin, family)) return;
+[[noreturn]] void abortOnUnreadableFamily(PafContext& ctx, int32_t mrin) {
     ctx.host.message("The RIN is invalid", "Error");
     abortRun(ctx, "DLgetchildrins b", mrin, -1, {"marriage", mrin, "record", mrin, ctx.file.highestMrin()});
+}
+
+void readFamilyOrAbort(PafContext& ctx, int32_t mrin, MarriageRecord& family) {
+    if (!readMarriage(ctx.file, mrin, family)) abortOnUnreadableFamily(ctx, mrin);
 }
 
 void readPersonOrAbort(PafContext& ctx, int32_t rin, IndividualRecord& person) {
@@ -51,6 +55,15 @@ IntList getChildRins(PafContext& ctx, const IntList& families) {
     return children;
 }
 
+namespace {
+
+void reportMarriageLoop(PafContext& ctx, int32_t rin, const MarriageChainEnd& end) {
+    if (end.kind == MarriageChainEnd::Loops)
+        reportCorruptData(ctx, {"individual", rin, "marriage chain at marriage", end.mrin, 0, "loops"});
+}
+
+}  // namespace
+
 IntList getMrins(PafContext& ctx, const IntList& individuals) {
     IntList marriages;
     for (int32_t i = 0; i + 2 < individuals.size() && !ctx.host.cancelRequested(); i += 3) {
@@ -59,21 +72,15 @@ IntList getMrins(PafContext& ctx, const IntList& individuals) {
         const int32_t a = individuals.fetch(i + 1);
         IndividualRecord person;
         readPersonOrAbort(ctx, rin, person);
-        LoopGuard guard;
-        for (int32_t mrin = person.firstMrin; mrin != 0;) {
-            if (guard.repeats(mrin)) {
-                reportCorruptData(ctx, {"individual", rin, "marriage chain at marriage", mrin, 0, "loops"});
-                break;
-            }
+        const MarriageChainEnd end = walkMarriageChain(ctx.file, person, [&](int32_t mrin, const MarriageRecord&) {
             if (ctx.loopCuts.cutsMarriage(rin, mrin)) reportLoopCut(ctx, rin, "own marriage", mrin);
             else marriages.pushTriple(mrin, a, rin);
-            MarriageRecord family;
-            if (!readMarriage(ctx.file, mrin, family))
-                abortRun(ctx, "Invalid MRin in DLgetmrins", person.firstMrin, rin,
-                         {"individual", rin, "marriage", mrin, ctx.file.highestMrin()});
-            if (person.sex != 'M' && person.sex != 'F') break;
-            mrin = family.nextFor(person.sex);
-        }
+            return person.sex == 'M' || person.sex == 'F';  // of any other sex, the first marriage only
+        });
+        reportMarriageLoop(ctx, rin, end);
+        if (end.kind == MarriageChainEnd::Unreadable)
+            abortRun(ctx, "Invalid MRin in DLgetmrins", person.firstMrin, rin,
+                     {"individual", rin, "marriage", end.mrin, ctx.file.highestMrin()});
     }
     return marriages;
 }
@@ -85,24 +92,21 @@ void DLgetmrins(PafContext& ctx, int32_t rin, int32_t x, int32_t row, FamilySlot
     slot.row = row;
     IndividualRecord person;
     readPersonOrAbort(ctx, rin, person);
-    LoopGuard guard;
-    for (int32_t mrin = person.firstMrin; mrin != 0;) {
-        if (guard.repeats(mrin)) {
-            reportCorruptData(ctx, {"individual", rin, "marriage chain at marriage", mrin, 0, "loops"});
-            break;
+    const MarriageChainEnd end = walkMarriageChain(ctx.file, person, [&](int32_t mrin, const MarriageRecord& family) {
+        if (ctx.loopCuts.cutsMarriage(rin, mrin)) {
+            reportLoopCut(ctx, rin, "own marriage", mrin);
+            return true;
         }
-        MarriageRecord family;
-        readFamilyOrAbort(ctx, mrin, family);
-        const bool cut = ctx.loopCuts.cutsMarriage(rin, mrin);
-        if (cut) reportLoopCut(ctx, rin, "own marriage", mrin);
-        if (!cut && slot.count < FamilySlot::kMaxMarriages) {
+        if (slot.count < FamilySlot::kMaxMarriages) {
             slot.spouses[size_t(slot.count)] = person.sex == 'M' ? family.wife : family.husband;
             slot.mrins[size_t(slot.count)] = mrin;
             ++slot.count;
         }
-        if (!cut) ++slot.totalMarriages;
-        mrin = person.sex == 'M' ? family.husbandNext : family.wifeNext;
-    }
+        ++slot.totalMarriages;
+        return true;
+    });
+    reportMarriageLoop(ctx, rin, end);
+    if (end.kind == MarriageChainEnd::Unreadable) abortOnUnreadableFamily(ctx, end.mrin);
 }
 
 Parents parentsOf(PafContext& ctx, int32_t rin) {
