@@ -1,6 +1,7 @@
 #include "base/windows1252.h"
 
 #include <array>
+#include <cstddef>
 
 namespace tw {
 namespace {
@@ -20,7 +21,7 @@ char32_t windows1252Char(uint8_t byte) { return byte >= 0x80 && byte <= 0x9F ? k
 int windows1252Byte(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return int(c);
     if (c <= 0x9F) return -1;  // a C1 control: the code page has none
-    for (size_t i = 0; i < kHighBytes.size(); ++i) {
+    for (std::size_t i = 0; i < kHighBytes.size(); ++i) {
         if (kHighBytes[i] == c) return int(0x80 + i);
     }
     return -1;
