@@ -203,8 +203,7 @@ TEST(LongNames, EveryByteOfTheStoredNameReachesTheReports) {
             EXPECT_TRUE(stored.ends_with(" /Ende/")) << stored;
             RecordingHost host;
             PafContext ctx(host);
-            ASSERT_EQ(ctx.file.openImage(buildPafImage(std::move(imported.family)).flatten(), TextEncoding::Utf8),
-                      PafFile::kOpened);
+            ASSERT_EQ(ctx.file.openImage(buildPafImage(std::move(imported.family)).flatten(), TextEncoding::Utf8), PafFile::kOpened);
             EXPECT_EQ(individualName(ctx, 1).view(), stored) << letter << " " << bytes;
             const std::vector<CoupleLine> couples = buildCoupleList(ctx);
             ASSERT_EQ(couples.size(), 1u);
