@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "paf/file_bytes.h"
 
 namespace tw::gui {
 
@@ -20,6 +24,28 @@ QString settingsFile(const QString& configHome) {
     return settingsFolder(configHome) + QStringLiteral("/tamblewin.conf");
 }
 
+// A settings file is a few lines; anything much larger is no settings file.
+constexpr uint64_t kLargestSettingsFile = uint64_t(1) << 20;
+
+// Why the settings file at path may not be read or written (a named pipe, a device,
+// a folder or a huge file in its place); empty when it may.
+std::string settingsFileRefusal(const QString& path) {
+    return inputFileRefusal(QFile::encodeName(path).toStdString(), kLargestSettingsFile);
+}
+
+// Where the settings of a run go whose settings file may not be used: a file of
+// this run's own, removed when it ends. Said once.
+QString runOnlySettingsFile(const QString& refused, const std::string& refusal) {
+    static QTemporaryDir folder;
+    static bool said = false;
+    if (!said) {
+        said = true;
+        std::fprintf(stderr, "tamblewin: the settings file %s is passed over: %s; settings are kept until the program ends\n",
+                     QFile::encodeName(refused).constData(), refusal.c_str());
+    }
+    return folder.isValid() ? folder.filePath(QStringLiteral("tamblewin.conf")) : QString();
+}
+
 // Copies every value of the old file into the new one, then removes the old file
 // (and its folder, when nothing else is left in it).
 void moveOldSettings(const QString& configHome) {
@@ -28,7 +54,8 @@ void moveOldSettings(const QString& configHome) {
     const QString oldFile = oldFolder + QStringLiteral("/Tamblewin.conf");
     // On a file system that ignores case the two names are one file.
     if (QFileInfo::exists(newFile) || !QFileInfo::exists(oldFile) ||
-        QFileInfo(oldFile).canonicalFilePath() == QFileInfo(newFile).canonicalFilePath())
+        QFileInfo(oldFile).canonicalFilePath() == QFileInfo(newFile).canonicalFilePath() ||
+        !settingsFileRefusal(oldFile).empty())
         return;
     {
         QSettings from(oldFile, QSettings::IniFormat);
@@ -46,8 +73,11 @@ void moveOldSettings(const QString& configHome) {
 QString settingsFolder(const QString& configHome) { return configHomeOr(configHome) + QStringLiteral("/tamblewin"); }
 
 std::unique_ptr<QSettings> openSettings(const QString& configHome) {
+    const QString file = settingsFile(configHome);
+    if (const std::string refusal = settingsFileRefusal(file); !refusal.empty())
+        return std::make_unique<QSettings>(runOnlySettingsFile(file, refusal), QSettings::IniFormat);
     moveOldSettings(configHome);
-    return std::make_unique<QSettings>(settingsFile(configHome), QSettings::IniFormat);
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
 PaperChoice loadPaperChoice(const QSettings& settings, Paper systemDefault) {

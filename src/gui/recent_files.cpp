@@ -4,14 +4,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStringConverter>
-#include <QTextStream>
+#include <vector>
 
 #include "gui/app_settings.h"
+#include "paf/file_bytes.h"
 
 namespace tw::gui {
 
 namespace {
+
+// Wine's user registry of a long-used prefix runs to a few MiB.
+constexpr uint64_t kLargestRegistryFile = uint64_t(64) << 20;
 
 const QString kPafKey = QStringLiteral("Software\\LDS Church\\FamilySearch\\Personal Ancestral File 5\\Recent File List");
 
@@ -108,11 +111,13 @@ QString wineToUnixPath(const QString& winePrefix, const QString& windowsPath) {
 
 std::array<QString, 4> wineRecentFileValues(const QString& winePrefix) {
     std::array<QString, 4> values;
-    QFile file(winePrefix + QStringLiteral("/user.reg"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return values;
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    const std::array<QString, 4> stored = parseWineRecentFiles(in.readAll(), kPafKey);
+    // Read as the data file is: a named pipe or a device there is passed over.
+    std::vector<uint8_t> bytes;
+    const QString path = winePrefix + QStringLiteral("/user.reg");
+    if (!readWholeFile(QFile::encodeName(path).toStdString(), kLargestRegistryFile, bytes).ok()) return values;
+    QString text = QString::fromUtf8(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const std::array<QString, 4> stored = parseWineRecentFiles(text, kPafKey);
     for (size_t i = 0; i < stored.size(); ++i)
         if (!stored[i].isEmpty()) values[i] = wineToUnixPath(winePrefix, stored[i]);
     return values;

@@ -10,8 +10,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -105,6 +107,8 @@ private slots:
     void oneEnterPressesNextDuringCompletion();
     void theFileTheProgramStartedWithIsOffered();
     void oldSettingsMoveIntoTheOneFolder();
+    void specialFilesInPlaceOfSettingsAreNeitherWaitedOnNorReplaced_data();
+    void specialFilesInPlaceOfSettingsAreNeitherWaitedOnNorReplaced();
 };
 
 void DataFileTest::wineRegistryValuesAreReadWithTheirEscapes() {
@@ -491,6 +495,52 @@ void DataFileTest::oldSettingsMoveIntoTheOneFolder() {
     QSettings(oldFile, QSettings::IniFormat).setValue(QStringLiteral("RecentFiles"), QStringLiteral("/data/old.paf"));
     QCOMPARE(openSettings(home.path())->value(QStringLiteral("RecentFiles")).toStringList(),
              QStringList{QStringLiteral("/data/b.paf")});
+}
+
+void DataFileTest::specialFilesInPlaceOfSettingsAreNeitherWaitedOnNorReplaced_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"named pipe", "folder", "huge file", "device"}) QTest::newRow(kind) << QString(kind);
+}
+
+// A named pipe, a folder, a device or a huge file where the settings file or Wine's
+// registry should be: never waited on, read or replaced; the settings of the run
+// are kept for the run.
+void DataFileTest::specialFilesInPlaceOfSettingsAreNeitherWaitedOnNorReplaced() {
+    QFETCH(QString, kind);
+    if (kind == QStringLiteral("device") && geteuid() != 0) QSKIP("only root makes device files");
+    QTemporaryDir home;
+    const QString settings = home.path() + QStringLiteral("/tamblewin/tamblewin.conf");
+    const QString registry = home.path() + QStringLiteral("/wine/user.reg");
+    const QByteArray registryText =
+        "WINE REGISTRY Version 2\n[Software\\\\LDS Church\\\\FamilySearch\\\\Personal Ancestral File 5\\\\Recent File "
+        "List] 1700000000\n\"File1\"=\"C:\\\\a.paf\"\n";
+    QDir(home.path()).mkpath(QStringLiteral("wine/dosdevices"));
+    QVERIFY(QFile::link(home.path(), home.path() + QStringLiteral("/wine/dosdevices/c:")));
+    for (const QString& path : {settings, registry}) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QByteArray name = QFile::encodeName(path);
+        if (kind == QStringLiteral("named pipe")) QCOMPARE(mkfifo(name.constData(), 0600), 0);
+        if (kind == QStringLiteral("folder")) QVERIFY(QDir().mkdir(path));
+        if (kind == QStringLiteral("device")) QCOMPARE(mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        if (kind == QStringLiteral("huge file")) {  // readable at its start, then a hole of zeros
+            writeText(path, path == registry ? registryText : QByteArray("[General]\nPaper=letter\n"));
+            std::filesystem::resize_file(name.constData(), uintmax_t(100) << 20);
+        }
+    }
+    struct stat before {};
+    QCOMPARE(stat(QFile::encodeName(settings).constData(), &before), 0);
+
+    openSettings(home.path())->setValue(QStringLiteral("Paper"), QStringLiteral("a5"));
+    QCOMPARE(openSettings(home.path())->value(QStringLiteral("Paper")).toString(), QStringLiteral("a5"));
+    QCOMPARE(wineRecentFileValues(home.path() + QStringLiteral("/wine")), (std::array<QString, 4>{}));
+
+    struct stat after {};
+    QCOMPARE(stat(QFile::encodeName(settings).constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_size, before.st_size);
+    QCOMPARE(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
 }
 
 TW_GUI_TEST(DataFileTest);
