@@ -145,6 +145,60 @@ std::vector<ReportKind> allKinds() {
 
 INSTANTIATE_TEST_SUITE_P(AllReports, EveryScriptPdf, testing::ValuesIn(allKinds()), paramName);
 
+// The scripts beyond the built-in families, drawn from the fonts found for them: a
+// line of ancestors, one person a script, read back from the Ancestors List.
+TEST(FoundFontPdf, NamesInScriptsOfFoundFontsReadBackAsWritten) {
+    if (!pdfToolsInstalled()) GTEST_SKIP() << kPdfToolsMissing;
+    struct Script {
+        const char* name;
+        const char* given;
+        const char* surname;
+        bool poppler;  // poppler gives the letters back in order (it orders Thaana and N'Ko as left to right)
+    };
+    const Script scripts[] = {
+        {"Odia", "ସୁଭାଷ", "ପଟ୍ଟନାୟକ", true},        {"Tibetan", "ཚེ་རིང", "རྡོ་རྗེ", true},
+        {"Syriac", "ܐܦܪܝܡ", "ܣܘܪܝܝܐ", true},       {"Thaana", "އަހުމަދު", "ނަޝީދު", false},
+        {"N'Ko", "ߡߊߡߊߘߎ", "ߞߊߣߕߍ", false},        {"Cherokee", "ᏌᏊ", "ᎠᏂᏴᏫᏯ", true},
+    };
+    // The extractors put blanks of their own between glyphs that overlap (marks,
+    // vowel signs): the letters are compared without them.
+    auto letters = [](const std::string& text) {
+        std::string out;
+        for (const char c : text)
+            if (c != ' ' && c != '\n') out += c;
+        return out;
+    };
+    std::string gedcom = "0 HEAD\n1 GEDC\n2 VERS 5.5.1\n1 CHAR UTF-8\n";
+    const size_t count = std::size(scripts);
+    for (size_t i = 0; i < count; ++i) {  // person i is the child of family i + 1, whose husband is person i + 1
+        const std::string n = std::to_string(i + 1);
+        gedcom += "0 @I" + n + "@ INDI\n1 NAME " + scripts[i].given + " /" + scripts[i].surname + "/\n1 SEX M\n";
+        if (i > 0) gedcom += "1 FAMS @F" + std::to_string(i) + "@\n";
+        if (i + 1 < count) gedcom += "1 FAMC @F" + n + "@\n";
+    }
+    for (size_t i = 1; i < count; ++i)
+        gedcom += "0 @F" + std::to_string(i) + "@ FAM\n1 HUSB @I" + std::to_string(i + 1) + "@\n1 CHIL @I" +
+                  std::to_string(i) + "@\n";
+    TempDir dir;
+    writeFile(dir.file("found.ged"), gedcom + "0 TRLR\n");
+    const std::string pdf = dir.file("found.pdf");
+    const CommandResult r = runTamblewin({"report", "ancestors-list-with-repeats", "--paf", dir.file("found.ged"),
+                                          "--start", "1", "--date", "2026-12-07", "-o", pdf});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "") << "no font is missing";
+    EXPECT_EQ(pdfProblems(pdf), "");
+    for (const PdfExtractor extractor : {PdfExtractor::Poppler, PdfExtractor::MuPdf}) {
+        const std::string text = letters(foldedText(extractedText(pdf, extractor)));
+        for (const Script& script : scripts) {
+            if (extractor == PdfExtractor::Poppler && !script.poppler) continue;
+            EXPECT_NE(text.find(letters(foldedText(script.given))), std::string::npos)
+                << script.name << " in " << extractorName(extractor) << "\n" << text;
+            EXPECT_NE(text.find(letters(foldedText(script.surname))), std::string::npos)
+                << script.name << " in " << extractorName(extractor) << "\n" << text;
+        }
+    }
+}
+
 // ---- Same input, same bytes; the title, the producer and the dates -----------------
 
 struct PdfFileInfo : testing::Test {

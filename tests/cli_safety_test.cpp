@@ -427,6 +427,45 @@ TEST_F(SafetyFiles, OutOfMemoryInEveryFormatExitsFiveWithTheMessage) {
         }
     }
 }
+
+// Memory that runs out for certain: the smallest limit (in steps of 8 MB) at which
+// a small family's report is written, then a family whose data file alone is larger
+// than the 16 MB more the second run is given. Every format then ends with status
+// 5 and the message, the earlier output kept and no temporary file left.
+TEST_F(SafetyFiles, MemoryThatRunsOutForCertainExitsFiveInEveryFormat) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "an address-space limit stops the sanitizer's own start";
+#endif
+    const std::string huge = dir.file("huge.paf");
+    ASSERT_TRUE(writePafFile(coupleWithChildren(100000), huge));
+    ASSERT_GT(fs::file_size(huge), uintmax_t(24) << 20);
+    const fs::path outs = dir.path() / "outs";
+    fs::create_directory(outs);
+    for (const char* format : {"pdf", "png", "svg", "log"}) {
+        const std::string out = (outs / "r").string() + "." + format;
+        unsigned long long enough = 0;
+        for (unsigned long long megabytes = 64; megabytes <= 512 && enough == 0; megabytes += 8) {
+            RunShape shape;
+            shape.addressSpace = megabytes << 20;
+            if (runTamblewinShaped({"report", "descendants-list", "--paf", paf, "--format", format, "-o", out}, shape)
+                    .status == 0)
+                enough = megabytes;
+        }
+        ASSERT_NE(enough, 0u) << format;
+        fs::remove_all(outs);
+        fs::create_directory(outs);
+        std::ofstream(out) << "an earlier run\n";
+        RunShape shape;
+        shape.addressSpace = (enough + 16) << 20;
+        const CommandResult r =
+            runTamblewinShaped({"report", "descendants-list", "--paf", huge, "--format", format, "-o", out}, shape);
+        SCOPED_TRACE(std::string(format) + " within " + std::to_string(enough + 16) + " MB\n" + r.err);
+        EXPECT_EQ(r.status, 5);
+        EXPECT_NE(r.err.find("Out of memory"), std::string::npos);
+        EXPECT_EQ(readFile(out), "an earlier run\n");
+        EXPECT_EQ(namesIn(outs), std::vector<std::string>{"r." + std::string(format)}) << "no temporary file left";
+    }
+}
 #endif
 
 TEST_F(SafetyFiles, AFailedWriteToStandardOutputFails) {

@@ -222,6 +222,49 @@ TEST(LongNames, EveryByteOfTheStoredNameReachesTheReports) {
     EXPECT_EQ(individualName(opened->ctx, 1).view(), std::string(247, 'a') + " /Lindé/");
 }
 
+std::string readFile(const std::string& path);
+
+// The last n characters of a UTF-8 text.
+std::string lastCharacters(const std::string& text, size_t n) {
+    size_t at = text.size();
+    while (n > 0 && at > 0) {
+        --at;
+        if ((uint8_t(text[at]) & 0xC0) != 0x80) --n;
+    }
+    return text.substr(at);
+}
+
+// The titles that shorten a long name in its middle keep its last bytes whole, in
+// every report that names the couple, at the lengths around the stored limit.
+TEST(LongNames, TheLastBytesOfANameReachTheReportTitles) {
+    const char* const letters[] = {"a", "Ж", "ह", "王", "𠀀"};
+    struct Report {
+        const char* kind;
+        const char* between;  // what joins the husband's name to the wife's
+    };
+    const Report reports[] = {{"descendants-list", " and "}, {"family-summary-list", " / "}, {"family-date-chart", " and "}};
+    TempDir dir;
+    size_t row = 0;
+    for (const char* letter : letters) {
+        for (const size_t bytes : {253u, 254u, 255u, 400u}) {
+            const Report& report = reports[row++ % std::size(reports)];
+            const std::string records = "0 @I1@ INDI\n1 NAME " + nameOfBytes(letter, "Ende", bytes) +
+                                        "\n1 SEX M\n1 FAMS @F1@\n0 @I2@ INDI\n1 NAME Eve /Ende/\n1 SEX F\n1 FAMS @F1@\n"
+                                        "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n";
+            const std::string stored = unpackFamily(gedcom::importGedcom(gedcom(records)).family).people[0].name;
+            const std::string given = stored.substr(0, stored.size() - std::string(" /Ende/").size());
+            const std::string expected = lastCharacters(given, 3) + " Ende" + report.between + "Eve Ende";
+            const std::string ged = dir.file("long.ged"), log = dir.file("long.log");
+            std::ofstream(ged, std::ios::binary) << gedcom(records);
+            const CommandResult r =
+                runTamblewin({"report", report.kind, "--paf", ged, "--start", "1", "--format", "log", "-o", log});
+            SCOPED_TRACE(std::string(letter) + " " + std::to_string(bytes) + " bytes, " + report.kind + "\n" + r.err);
+            ASSERT_EQ(r.status, 0);
+            EXPECT_NE(readFile(log).find(expected), std::string::npos) << expected;
+        }
+    }
+}
+
 TEST(GedcomText, ImportOfEveryProblemIsCountedBeyondTheListedOnes) {
     std::string records;
     for (size_t i = 0; i < gedcom::kMaxWarnings + 5; ++i) records += "0 @F" + std::to_string(i) + "@ FAM\n1 HUSB @NONE@\n";

@@ -1,3 +1,4 @@
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +29,10 @@ void ensureGuiApplication() {
     static char name[] = "tamblewin";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
+    // The font database is filled now, before the report takes its memory: Qt and
+    // fontconfig do not survive running out of memory while they fill it (a crash
+    // instead of "Out of memory" under a memory limit).
+    QFontDatabase::hasFamily(QStringLiteral("Liberation Serif"));
 }
 
 template <typename P>
