@@ -282,7 +282,7 @@ TEST_F(SafetyFiles, EverySignalThatEndsTheRunLeavesNoTemporaryFile) {
     const int signals[] = {SIGINT,  SIGTERM,   SIGHUP,  SIGQUIT, SIGUSR1, SIGUSR2,
                            SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU, SIGXFSZ, SIGPWR};
     for (const int signal : signals) {
-        for (const int delay : {150, 600}) {
+        for (const int delay : {30, 150, 600}) {  // early, midway and late in the run
             const std::string before = readFile(out);
             RunShape shape;
             shape.signal = signal;
