@@ -55,6 +55,10 @@ endforeach()
 add_custom_target(tamblewin_compressed_docs ALL DEPENDS ${TAMBLEWIN_COMPRESSED_DOCS})
 
 install(TARGETS tamblewin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The windows and the PNG and SVG printers: the module the program loads for them.
+if(TARGET tamblewin_qt)
+  install(TARGETS tamblewin_qt LIBRARY DESTINATION ${TAMBLEWIN_QT_MODULE_DIR})
+endif()
 # A stripped install (--strip, and the package) also drops the sections Debian's
 # dh_strip drops: the compiler's notes serve no one at run time.
 install(CODE "
