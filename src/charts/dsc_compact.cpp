@@ -104,14 +104,7 @@ int drawCompactAttempt(Chart& chart, BannerType type, bool shorten) {
         return 1;
     }
     if (layoutPass(chart, chart.coupleLineX + t.inter_column_space, *y0) == 1) return 1;
-    const double headerTop = drawHeaderAndTotals(chart);
-    const double arrowStart = headerTop - t.inter_column_space;
-    log.moveTo(chart.coupleLineX, y3);
-    log.lineTo(chart.coupleLineX, arrowStart);
-    log.arrow(chart.coupleLineX, arrowStart, chart.coupleLineX, headerTop, t.slinew);
-    drawRepeatNote(chart);
-    drawFootNotes(chart);
-    log.commit();
+    drawHeaderArrowAndNotes(chart, y3);
     return 0;
 }
 

@@ -389,6 +389,19 @@ double drawHeaderAndTotals(Chart& chart) {
     return headerTop;
 }
 
+void drawHeaderArrowAndNotes(Chart& chart, double coupleLineBottom) {
+    PageLog& log = chart.log;
+    const double headerTop = drawHeaderAndTotals(chart);
+    const double arrowStart = headerTop - chart.tuning.inter_column_space;
+    log.moveTo(chart.coupleLineX, coupleLineBottom);
+    log.lineTo(chart.coupleLineX, arrowStart);
+    log.arrow(chart.coupleLineX, arrowStart, chart.coupleLineX, headerTop, chart.tuning.slinew);
+    drawRepeatNote(chart);
+    drawFootNotes(chart);
+    log.commit();
+}
+
+
 // The couple banner from y1 to y3: names at the left, a rule, then the event texts.
 // False when they leave less than a quarter inch to spare, unless they may be
 // shortened to leave it.
@@ -579,14 +592,7 @@ int drawBannerFormat(Chart& chart, int format) {
         return 1;
     }
 
-    const double headerTop = drawHeaderAndTotals(chart);
-    const double arrowStart = headerTop - t.inter_column_space;
-    log.moveTo(chart.coupleLineX, y3);
-    log.lineTo(chart.coupleLineX, arrowStart);
-    log.arrow(chart.coupleLineX, arrowStart, chart.coupleLineX, headerTop, t.slinew);
-    drawRepeatNote(chart);
-    drawFootNotes(chart);
-    log.commit();
+    drawHeaderArrowAndNotes(chart, y3);
     return 0;
 }
 

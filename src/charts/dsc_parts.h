@@ -57,5 +57,9 @@ void drawRepeatNote(Chart& chart);
 // What the chart leaves out, under its totals box: what the walk did not count, and
 // the generations that did not fit across.
 void drawFootNotes(Chart& chart);
+// The portrait forms' end: the header row and totals, the couple's line from
+// coupleLineBottom down to an arrow on the header row, the notes; the page is then
+// committed.
+void drawHeaderArrowAndNotes(Chart& chart, double coupleLineBottom);
 
 }  // namespace tw::dsc

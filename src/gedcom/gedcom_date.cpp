@@ -7,6 +7,7 @@
 #include "paf/byte_order.h"
 #include "paf/codepage.h"
 #include "paf/date_encoding.h"
+#include "paf/dates.h"
 
 namespace tw::gedcom {
 
@@ -109,7 +110,7 @@ bool plainDate(std::string_view value, WriterDate& date) {
     if (count >= 2 && (v.month = monthOf(words[count - 2])) == 0) return false;
     if (count == 3 && (v.day = number(words[0], 2)) <= 0) return false;
     const PafDate made = makeDate(v, qualifier);
-    if (readUint24le(made.bytes, 4) == 0) return false;  // no day number: a date PAF cannot hold
+    if (readUint24le(made.bytes, date_bytes::kFirstPart + date_bytes::kPartDayNumber) == 0) return false;  // no day number: a date PAF cannot hold
     date = WriterDate(made);
     return true;
 }

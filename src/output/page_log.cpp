@@ -39,12 +39,7 @@ Printer& PageLog::measuringPrinter() {
 }
 
 int PageLog::begin(std::string_view title, const PageRequest& request) {
-    current_.clear();
-    blocks_.clear();
-    currentPage_ = 0;
-    viewedPage_ = 0;
-    commitPage_ = 0;
-    commitLength_ = 0;
+    clearPages();
     scaleOverride = 0;
     missingFonts_.clear();
     open_ = true;
@@ -452,13 +447,17 @@ void PageLog::abandonPrinting() {
 
 void PageLog::discard() {
     abandonPrinting();
+    clearPages();
+    open_ = false;
+}
+
+void PageLog::clearPages() {
     current_.clear();
     blocks_.clear();
     currentPage_ = 0;
     viewedPage_ = 0;
     commitPage_ = 0;
     commitLength_ = 0;
-    open_ = false;
 }
 
 void PageLog::dropOpenJob() {

@@ -137,6 +137,7 @@ private:
     void internalError(const std::string& text, std::string_view caption, int status) const;
     Printer& measuringPrinter();
     void dropOpenJob();
+    void clearPages();  // no page and nothing committed
 
     Host& host_;
     std::vector<Block> blocks_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/utf8.h"
+#include "base/windows1252.h"
 
 namespace tw {
 namespace {
@@ -45,15 +46,6 @@ constexpr std::array<std::pair<char32_t, char32_t>, 22> kMirrorPairs{{
     {0x3010, 0x3011}, {0x3014, 0x3015}, {0xFE59, 0xFE5A}, {0xFE5B, 0xFE5C}, {0xFF08, 0xFF09},
     {0xFF3B, 0xFF3D}, {0xFF5B, 0xFF5D},
 }};
-
-constexpr std::array<char32_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88..8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
-};
-
-char32_t fromWindows1252(uint8_t b) { return b >= 0x80 && b <= 0x9F ? kWindows1252High[b - 0x80] : char32_t(b); }
 
 bidi::Class bidiClassOf(char32_t c) {
     if (c < 0x80) {
@@ -264,7 +256,7 @@ size_t decodeNext(std::string_view text, size_t pos, char32_t& c) {
     if (decodeUtf8(text, pos, c, length)) return length;
     // Each byte of a stretch that is not UTF-8 is a character of its own: a byte
     // after the first never begins a sequence that the first could not.
-    c = fromWindows1252(uint8_t(text[pos]));
+    c = windows1252Char(uint8_t(text[pos]));
     return 1;
 }
 

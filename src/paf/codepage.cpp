@@ -5,29 +5,19 @@
 #include <cstdint>
 #include <iterator>
 
+#include "base/windows1252.h"
+
 namespace tw {
 namespace {
 
-constexpr char32_t kUnassigned = 0xFFFD;
-
-// The characters of bytes 0x80..0x9F; the rest of Windows-1252 is Latin-1.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, kUnassigned, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
-    0x02C6, 0x2030,      0x0160, 0x2039, 0x0152, kUnassigned, 0x017D, kUnassigned,  // 88..8F
-    kUnassigned, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
-    0x02DC, 0x2122,      0x0161, 0x203A, 0x0153, kUnassigned, 0x017E, 0x0178,  // 98..9F
-};
-
 // The Windows-1252 byte of a character, or '?' when it has none.
 char toWindows1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return char(c);
-    for (size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c && c != kUnassigned) return char(0x80 + i);
-    }
-    return '?';
+    const int byte = windows1252Byte(c);
+    return byte < 0 ? '?' : char(byte);
 }
 
-char32_t fromWindows1252(uint8_t b) { return b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : char32_t(b); }
+// A byte Windows-1252 leaves unassigned reads as U+FFFD.
+char32_t fromWindows1252(uint8_t b) { return isWindows1252Unassigned(b) ? U'\uFFFD' : windows1252Char(b); }
 
 // The place of a character in the order of names.
 uint32_t nameOrderKey(char32_t c) {

@@ -10,15 +10,7 @@ namespace tw {
 
 namespace {
 
-constexpr uint8_t kKindStatus = 1;
-constexpr uint8_t kKindSingle = 2;
-constexpr uint8_t kKindRange = 3;
-constexpr uint8_t kKindBetween = 4;
-constexpr size_t kFirstPart = 2;
-constexpr size_t kSecondPart = 7;
-constexpr size_t kTextOffset = 2;
-
-constexpr int64_t kDaysPer4Years = 4 * 365 + 1;
+using namespace date_bytes;
 
 // Days from 1 January to the date in a common or a leap year.
 int32_t dayOfYear(int32_t day, int32_t month, bool leap) {
@@ -63,7 +55,7 @@ int32_t dateToDayNumber(DateValue date, CenturyTable table) {
             start = starts[0] - kDaysPerJulianCentury * centuriesBack;
         }
         const int64_t yearsIn = year - baseYear;
-        number += start + kDaysPer4Years * (yearsIn / 4) + 365 * (yearsIn % 4);
+        number += start + int64_t(kDaysPer4Years) * (yearsIn / 4) + 365 * (yearsIn % 4);
         if (number <= kLastYearlessDayNumber) return 0;
     }
     if (number <= 0 || number >= kDayNumberLimit) return 0;
@@ -103,7 +95,7 @@ PafDate makeStatusDate(uint8_t statusCode) {
 
 PafDate makeTextDate(int32_t textRecordOffset) {
     PafDate result;
-    result.bytes[0] = uint8_t(kKindSingle | kDateStoredAsText << 4);
+    result.bytes[0] = uint8_t(kKindSingle | kDateStoredAsText << kTextFlagShift);
     writeInt32le(std::span<uint8_t>(result.bytes), kTextOffset, textRecordOffset);
     return result;
 }

@@ -7,6 +7,7 @@
 
 #include "paf/text_words.h"
 #include "paf/date_encoding.h"
+#include "paf/dates.h"
 
 namespace tw {
 namespace {
@@ -238,7 +239,7 @@ bool parseDatePhrase(std::string_view phrase, WriterDate& date, std::string& err
             error = "the second date comes before the first";
             return false;
         }
-        date = WriterDate(makeDateRange(first.value, second.value, between ? 4 : 3, kQualNone, table));
+        date = WriterDate(makeDateRange(first.value, second.value, between ? date_bytes::kKindBetween : date_bytes::kKindRange, kQualNone, table));
         return true;
     }
 
@@ -250,7 +251,7 @@ bool parseDatePhrase(std::string_view phrase, WriterDate& date, std::string& err
     SingleDate single;
     if (!parseSingle(rest, table, single, error)) return false;
     if (single.dualYear != 0) {
-        date = WriterDate(makeDateRange(single.value, DateValue{0, 0, single.dualYear}, 3, qualifier, table));
+        date = WriterDate(makeDateRange(single.value, DateValue{0, 0, single.dualYear}, date_bytes::kKindRange, qualifier, table));
     } else {
         date = WriterDate(makeDate(single.value, qualifier, table));
     }

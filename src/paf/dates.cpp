@@ -11,19 +11,7 @@ namespace tw {
 
 namespace {
 
-// PafDate layout.
-constexpr int kKindMask = 0x0f;
-constexpr int kTextFlagShift = 4;
-constexpr int kTextFlagMask = 3;
-constexpr size_t kCodeByte = 1;
-constexpr size_t kFirstPart = 2;
-constexpr size_t kSecondPart = 7;
-constexpr size_t kTextOffset = 2;
-// Date part layout: selector, flags, 24-bit day number.
-constexpr size_t kPartFlags = 1;
-constexpr size_t kPartDayNumber = 2;
-
-constexpr int kDaysPer4Years = 4 * 365 + 1;
+using namespace date_bytes;
 
 constexpr std::array<const char*, 23> kEventQualifiers{
     "",      "Abt",   "Aft",   "Bef",   "Est",       "Cal",   "Mod6",      "Mod7",
@@ -124,13 +112,13 @@ DecodedDate decodeDate(PafContext& ctx, const PafDate& date) {
     switch (d.kind) {
     case 0:
         break;
-    case 1:
+    case kKindStatus:
         d.statusCode = bytes[kCodeByte];
         break;
-    case 2:
-    case 3:
-    case 4: {
-        if (d.kind != 2) {
+    case kKindSingle:
+    case kKindRange:
+    case kKindBetween: {
+        if (d.kind != kKindSingle) {
             const DatePartValue second = decodePart(date, kSecondPart);
             d.day2 = second.day;
             d.month2 = second.month;
@@ -209,7 +197,7 @@ DatePartValue dayNumberToDate(uint8_t tableSelector, uint8_t flags, int32_t dayN
 }
 
 TextBuffer formatDate(const DecodedDate& decoded) {
-    if (decoded.textFlag != kDateStoredAsText && decoded.kind < 2) return TextBuffer();
+    if (decoded.textFlag != kDateStoredAsText && decoded.kind < kKindSingle) return TextBuffer();
     const TextBuffer date = dateText(decoded);
     if (decoded.qualifier.empty()) return date;
     if (date.empty()) return decoded.qualifier;
@@ -237,7 +225,7 @@ namespace {
 int firstYear(PafContext& ctx, const PafDate& date) {
     const uint8_t kind = uint8_t(date.bytes[0] & kKindMask);
     const auto textFlag = uint8_t((date.bytes[0] >> kTextFlagShift) & kTextFlagMask);
-    if (textFlag == kDateStoredAsText || kind < 2 || kind > 4) return decodeDate(ctx, date).year1;
+    if (textFlag == kDateStoredAsText || kind < kKindSingle || kind > kKindBetween) return decodeDate(ctx, date).year1;
     return decodePart(date, kFirstPart).year;
 }
 
@@ -251,7 +239,7 @@ int birthYear(PafContext& ctx, const IndividualRecord& person) {
 
 int32_t lastYearOf(PafContext& ctx, const PafDate& date) {
     const DecodedDate d = decodeDate(ctx, date);
-    if (d.textFlag != kDateStoredAsText) return d.kind < 2 ? 0 : d.year2 != 0 ? d.year2 : d.year1;
+    if (d.textFlag != kDateStoredAsText) return d.kind < kKindSingle ? 0 : d.year2 != 0 ? d.year2 : d.year1;
     const auto text = ctx.file.readText(readInt32le(std::span<const uint8_t>(date.bytes), kTextOffset));
     if (!text) return 0;
     const std::string_view t = *text;

@@ -61,6 +61,25 @@ inline constexpr bool isLeapYear(int32_t year) {
 }
 inline constexpr std::array<int32_t, 12> kMonthLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
+// The PafDate's bytes as the comment at the top of this file lays them out; the one
+// place the decoder, the encoder and the GEDCOM import take them from.
+namespace date_bytes {
+inline constexpr uint8_t kKindMask = 0x0f;  // byte 0, bits 0-3
+inline constexpr int kTextFlagShift = 4;    // byte 0, bits 4-5
+inline constexpr uint8_t kTextFlagMask = 3;
+inline constexpr size_t kCodeByte = 1;       // qualifier or status code
+inline constexpr size_t kFirstPart = 2;
+inline constexpr size_t kSecondPart = 7;
+inline constexpr size_t kTextOffset = 2;     // of a date kept as text
+inline constexpr size_t kPartFlags = 1;      // within a date part
+inline constexpr size_t kPartDayNumber = 2;  // within a date part, 24 bits
+inline constexpr uint8_t kKindStatus = 1;
+inline constexpr uint8_t kKindSingle = 2;
+inline constexpr uint8_t kKindRange = 3;
+inline constexpr uint8_t kKindBetween = 4;
+}  // namespace date_bytes
+inline constexpr int32_t kDaysPer4Years = 4 * 365 + 1;
+
 inline constexpr uint8_t kMonthUnknown = 0x40;
 inline constexpr uint8_t kDayUnknown = 0x20;
 inline constexpr uint8_t kDateStoredAsText = 2;

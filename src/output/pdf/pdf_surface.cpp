@@ -369,6 +369,19 @@ void PdfSurface::selectFont(int font, int size) {
     page_.fontSize = size;
 }
 
+// The first four numbers of a matrix along the font's angle, on a page whose y
+// runs down: the baseline (cos, -sin), up the glyphs (-sin, -cos).
+void PdfSurface::appendTurnedAxes() {
+    appendPdfNumber(content_, cos_);
+    content_ += ' ';
+    appendPdfNumber(content_, -sin_);
+    content_ += ' ';
+    appendPdfNumber(content_, -sin_);
+    content_ += ' ';
+    appendPdfNumber(content_, -cos_);
+    content_ += ' ';
+}
+
 // The text matrix turns the baseline by the font's angle (counter-clockwise on the
 // page, whose y runs down): along the baseline is (cos, -sin), up the glyphs
 // (-sin, -cos), in pixels.
@@ -378,14 +391,7 @@ void PdfSurface::moveAlongBaseline(DevicePoint origin, double along, double asce
     if (cos_ == 1.0) {
         content_ += "1 0 0 -1 ";
     } else {
-        appendPdfNumber(content_, cos_);
-        content_ += ' ';
-        appendPdfNumber(content_, -sin_);
-        content_ += ' ';
-        appendPdfNumber(content_, -sin_);
-        content_ += ' ';
-        appendPdfNumber(content_, -cos_);
-        content_ += ' ';
+        appendTurnedAxes();
     }
     appendPdfNumber(content_, x);
     content_ += ' ';
@@ -488,14 +494,7 @@ void PdfSurface::drawOutlines(DevicePoint origin, double ascent) {
         const double along = cluster.runOffset + g.x * unitsToPixels;
         const double up = g.y * unitsToPixels;
         content_ += "q ";
-        appendPdfNumber(content_, cos_);
-        content_ += ' ';
-        appendPdfNumber(content_, -sin_);
-        content_ += ' ';
-        appendPdfNumber(content_, -sin_);
-        content_ += ' ';
-        appendPdfNumber(content_, -cos_);
-        content_ += ' ';
+        appendTurnedAxes();
         appendPdfNumber(content_, origin.x + along * cos_ + ascent * sin_ - up * sin_);
         content_ += ' ';
         appendPdfNumber(content_, origin.y - along * sin_ + ascent * cos_ - up * cos_);

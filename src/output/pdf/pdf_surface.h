@@ -93,6 +93,7 @@ private:
     void selectFont(int font, int size);
     // The text matrix at `along` pixels along the baseline from origin.
     void moveAlongBaseline(DevicePoint origin, double along, double ascent);
+    void appendTurnedAxes();
     void beginActualText(std::u32string_view text);
     bool turned() const { return font_ && font_->angleTenths % 900 != 0; }
 
