@@ -74,9 +74,6 @@ public:
     bool cancelRequested() override { return false; }
     void closeStartWindow() override {}
     tw::CalendarDate today() override { return {2024, 1, 1}; }
-
-protected:
-    void showFatal(std::string_view text, std::string_view caption) override { message(text, caption); }
 };
 
 // A field of /proc/self/status in KiB ("VmRSS", "VmHWM"), or -1.

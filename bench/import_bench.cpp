@@ -2,6 +2,7 @@
 // processes of the program itself.
 //
 //   import_bench [--tamblewin PATH]... [--people N]... [--rounds R] [--dir DIR] [--demo FILE.paf]
+//                (--people 0: the start-up figures alone)
 //   import_bench --write N FILE.ged      (only writes the family of N people)
 //
 // Writes the benchmarks' family of N people (default 200,000 and 1,000,000; the
@@ -282,7 +283,8 @@ int main(int argc, char** argv) {
     std::string folder = dir + "/import_bench.XXXXXX";
     if (mkdtemp(folder.data()) == nullptr) return 1;
     startUp(programs, rounds, folder, demo);
-    for (const int32_t people : sizes) largeFile(people, programs, rounds, folder);
+    for (const int32_t people : sizes)
+        if (people > 0) largeFile(people, programs, rounds, folder);  // --people 0: the start-up figures only
     std::filesystem::remove_all(folder);
     return 0;
 }

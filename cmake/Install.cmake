@@ -55,17 +55,27 @@ endforeach()
 add_custom_target(tamblewin_compressed_docs ALL DEPENDS ${TAMBLEWIN_COMPRESSED_DOCS})
 
 install(TARGETS tamblewin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The windows and the PNG and SVG printers: the module the program loads for them.
+if(TARGET tamblewin_qt)
+  install(TARGETS tamblewin_qt LIBRARY DESTINATION ${TAMBLEWIN_QT_MODULE_DIR})
+endif()
 # A stripped install (--strip, and the package) also drops the sections Debian's
 # dh_strip drops: the compiler's notes serve no one at run time.
-install(CODE "
-  if(CMAKE_INSTALL_DO_STRIP)
-    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-                            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tamblewin\"
-                    RESULT_VARIABLE stripped)
-    if(NOT stripped EQUAL 0)
-      message(FATAL_ERROR \"${CMAKE_STRIP} could not strip ${CMAKE_INSTALL_BINDIR}/tamblewin\")
-    endif()
-  endif()")
+set(TAMBLEWIN_STRIPPED ${CMAKE_INSTALL_BINDIR}/tamblewin)
+if(TARGET tamblewin_qt)
+  list(APPEND TAMBLEWIN_STRIPPED ${TAMBLEWIN_QT_MODULE_DIR}/tamblewin-qt.so)
+endif()
+foreach(stripped_file ${TAMBLEWIN_STRIPPED})
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${stripped_file}\"
+                      RESULT_VARIABLE stripped)
+      if(NOT stripped EQUAL 0)
+        message(FATAL_ERROR \"${CMAKE_STRIP} could not strip ${stripped_file}\")
+      endif()
+    endif()")
+endforeach()
 install(FILES ${TAMBLEWIN_PACKAGING_DIR}/${TAMBLEWIN_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TAMBLEWIN_PACKAGING_DIR}/tamblewin.svg

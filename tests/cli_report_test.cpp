@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "files/paf_image_file.h"
@@ -241,6 +242,50 @@ TEST(ReportFiles, APdfWithoutItsFontIsNotWritten) {
     EXPECT_FALSE(std::filesystem::exists(pdf));
     for (const auto& entry : std::filesystem::directory_iterator(dir.file(".")))
         EXPECT_EQ(entry.path().filename().string().find(".list.pdf"), std::string::npos) << "no temporary file is left";
+}
+
+// The executable loads Qt's module only for the windows and for PNG and SVG pages: a
+// copy of it without the module still writes PDF and page logs, and says what is
+// missing for the others, leaving no page behind.
+TEST(ReportFiles, OnlyTheWindowsAndPngAndSvgPagesNeedTheQtModule) {
+    TempDir dir;
+    RunShape alone;
+    alone.program = dir.file("tamblewin");
+    std::filesystem::copy_file(TAMBLEWIN_EXE, alone.program);
+    std::filesystem::permissions(alone.program, std::filesystem::perms::owner_all);
+    struct Case {
+        std::vector<std::string> args;
+        std::string written;  // the file a run that needs no module writes; empty: needs the module
+    };
+    const auto report = [&](std::vector<std::string> tail) {
+        std::vector<std::string> args{"report", "descendants-list", "--paf", TAMBLEWIN_DEMO_PAF};
+        args.insert(args.end(), tail.begin(), tail.end());
+        return args;
+    };
+    const Case cases[] = {
+        {report({"-o", dir.file("list.pdf")}), dir.file("list.pdf")},
+        {report({"--format", "log", "-o", dir.file("list.log")}), dir.file("list.log")},
+        {report({"--format", "pdf", "-o", dir.file("pages.png")}), dir.file("pages.png")},
+        {report({"-o", dir.file("list.png")}), ""},
+        {report({"--format", "svg", "-o", dir.file("list.pdf.out")}), ""},
+        {{}, ""},
+        {{TAMBLEWIN_DEMO_PAF}, ""},
+    };
+    for (const Case& c : cases) {
+        const std::string shown = c.args.empty() ? "(no arguments)" : c.args.back();
+        const CommandResult r = runTamblewinShaped(c.args, alone);
+        if (!c.written.empty()) {
+            EXPECT_EQ(r.status, 0) << shown << ": " << r.err;
+            EXPECT_TRUE(std::filesystem::exists(c.written)) << shown;
+            continue;
+        }
+        EXPECT_EQ(r.status, 1) << shown;
+        EXPECT_NE(r.err.find("need Qt's module"), std::string::npos) << shown << ": " << r.err;
+    }
+    std::set<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.file(".")))
+        files.insert(entry.path().filename().string());
+    EXPECT_EQ(files, (std::set<std::string>{"tamblewin", "list.pdf", "list.log", "pages.png"}));
 }
 
 TEST(ReportFiles, PngPagesAreSheetsOfThePaperOneFilePerPage) {

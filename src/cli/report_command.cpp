@@ -88,8 +88,9 @@ bool plausibleStartField(const std::string& text) {
     return text.find_first_not_of("0123456789 ,+-") == std::string::npos;
 }
 
-// Parses the options; returns a non-negative exit status on error.
-int parseOptions(const std::vector<std::string>& args, ReportOptions& options) {
+// Parses the options; returns a non-negative exit status on error (said unless quiet).
+int parseOptions(const std::vector<std::string>& args, ReportOptions& options, bool quiet = false) {
+    const auto fail = [quiet](const std::string& problem) { return quiet ? kExitUsage : cli::fail(problem); };
     if (args.empty()) return fail("'report' needs a report kind; the kinds are:\n" + kindList());
     const auto kind = reportByCommandName(args[0]);
     if (!kind) return fail("unknown report kind '" + args[0] + "'; the kinds are:\n" + kindList());
@@ -339,6 +340,11 @@ int statusOfRun(DispatchOutcome outcome, const AppContext& ctx, const CliHost& h
 }
 
 }  // namespace
+
+bool reportWritesPageFiles(const std::vector<std::string>& args) {
+    ReportOptions options;
+    return parseOptions(args, options, true) < 0 && writesPageFiles(*options.format);
+}
 
 int reportCommand(const std::vector<std::string>& args) {
     ReportOptions options;

@@ -122,7 +122,7 @@ CommandResult runTamblewinShaped(const std::vector<std::string>& args, const Run
         setenv("PAPERSIZE", "letter", 1);
         for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
         std::vector<char*> argv;
-        std::string exe = TAMBLEWIN_EXE;
+        std::string exe = shape.program.empty() ? std::string(TAMBLEWIN_EXE) : shape.program;
         argv.push_back(exe.data());
         std::vector<std::string> copies = args;
         for (auto& a : copies) argv.push_back(a.data());

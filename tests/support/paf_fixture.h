@@ -70,6 +70,7 @@ struct RunShape {
     std::chrono::milliseconds signalAfter{0};
     unsigned long long addressSpace = 0;      // bytes (setrlimit in the child); 0: no limit
     unsigned long long largestFile = 0;       // bytes a file may grow to; 0: no limit
+    std::string program;                      // another copy of the program; empty: the one built
 };
 CommandResult runTamblewinShaped(const std::vector<std::string>& args, const RunShape& shape,
                                  const std::vector<std::pair<std::string, std::string>>& environment = {});

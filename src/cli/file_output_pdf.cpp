@@ -1,0 +1,33 @@
+#include "cli/file_output.h"
+#include "output/pdf/pdf_file_printer.h"
+
+// The executable without Qt: Tamblewin's own PDF writer. PNG and SVG pages are
+// written by the Qt module (cli/qt_module.h), which main hands those runs.
+
+namespace tw::cli {
+
+namespace {
+
+class PdfFileOutput : public FileOutput {
+public:
+    explicit PdfFileOutput(const std::string& path) : printer_(path) {}
+    Printer& printer() override { return printer_; }
+    bool ok() const override { return printer_.ok(); }
+    std::string errorText() const override { return printer_.errorText(); }
+    std::vector<std::string> writtenFiles() const override { return printer_.writtenFiles(); }
+
+private:
+    PdfFilePrinter printer_;
+};
+
+}  // namespace
+
+std::string pageFilePath(OutputFormat, const std::string& path, int) { return path; }
+
+std::unique_ptr<FileOutput> makeFileOutput(OutputFormat format, const std::string& path, std::string& error) {
+    if (format == OutputFormat::Pdf) return std::make_unique<PdfFileOutput>(path);
+    error = "PNG and SVG pages are written by the Qt module";
+    return nullptr;
+}
+
+}  // namespace tw::cli

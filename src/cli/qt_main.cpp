@@ -1,0 +1,18 @@
+// The Qt module's entry: the program's main with the windows and Qt's printers.
+
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/qt_module.h"
+#include "gui/gui_main.h"
+
+extern "C" __attribute__((visibility("default"))) int tamblewin_qt_main(int argc, char** argv) {
+    static_assert(std::is_same_v<decltype(tamblewin_qt_main), tw::cli::QtModuleMain>);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // Without a command the windows open (with a lone data file, with that file
+    // chosen); commands work without a display.
+    if (args.empty()) return tw::gui::runGui(argc, argv);
+    if (tw::cli::isDataFileArgument(args)) return tw::gui::runGui(argc, argv, args[0]);
+    return tw::cli::runCommandLine(args);
+}

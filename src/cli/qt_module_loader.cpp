@@ -1,0 +1,58 @@
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "base/exit_status.h"
+#include "cli/commands.h"
+#include "cli/qt_module.h"
+#include "cli/report_command.h"
+
+namespace tw::cli {
+
+namespace {
+
+// The module beside the executable (the build folder), else where it is installed
+// relative to the executable's folder.
+std::vector<std::filesystem::path> moduleCandidates() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    const std::filesystem::path folder = self.parent_path();
+    return {folder / kQtModuleFile, folder / TAMBLEWIN_QT_MODULE_FROM_BIN / kQtModuleFile};
+}
+
+}  // namespace
+
+bool needsQtModule(const std::vector<std::string>& args) {
+    if (args.empty() || isDataFileArgument(args)) return true;
+    return args[0] == "report" && reportWritesPageFiles({args.begin() + 1, args.end()});
+}
+
+int runInQtModule(int argc, char** argv) {
+    const std::vector<std::filesystem::path> candidates = moduleCandidates();
+    std::string problem = "the program's own folder is not known";
+    for (const std::filesystem::path& path : candidates) {
+        if (!std::filesystem::exists(path)) {
+            problem = path.string() + " is missing";
+            continue;
+        }
+        void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (module == nullptr) {
+            problem = dlerror();
+            break;
+        }
+        auto* entry = reinterpret_cast<QtModuleMain*>(dlsym(module, kQtModuleEntry));
+        if (entry == nullptr) {
+            problem = path.string() + " has no " + kQtModuleEntry;
+            break;
+        }
+        return entry(argc, argv);
+    }
+    std::fprintf(stderr, "tamblewin: the windows and PNG and SVG pages need Qt's module: %s\n", problem.c_str());
+    return kExitFailure;
+}
+
+}  // namespace tw::cli
