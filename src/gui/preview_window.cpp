@@ -428,7 +428,7 @@ int toolbarWidth(const QWidget* w) {
 
 std::vector<std::vector<QWidget*>> TPagePreview::toolbarWidgets() const {
     // The title with the chart's buttons and the zoom at the right; the page controls
-    // with Print, the paper and Cancel at the right. Controls not offered take no room.
+    // with the paper, Print and Cancel at the right. Controls not offered take no room.
     std::vector<QWidget*> chart;
     for (QWidget* w : {btnFormat2, btnSavePositions, btnNextSpring})
         if (!w->isHidden()) chart.push_back(w);
@@ -436,7 +436,7 @@ std::vector<std::vector<QWidget*>> TPagePreview::toolbarWidgets() const {
             chart,
             {cbZoom},
             {Label1, BtnRewind, BtnPrev, EdtGotoPage, LabelPageCount, BtnNext, BtnLastPg, BtnGoto},
-            {BtnPrint, LabelPaper, BtnCancel}};
+            {LabelPaper, BtnPrint, BtnCancel}};
 }
 
 std::vector<ToolGroup> TPagePreview::toolbarGroups() const {

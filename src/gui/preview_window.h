@@ -24,7 +24,7 @@ class TamblewinApp;
 class TPagePreview;
 
 // Around the page, so that its edges show.
-inline const QColor kBackdropColour{0x80, 0x80, 0x80};
+inline const QColor kBackdropColour{0xA0, 0xA0, 0xA0};
 
 // The client area below the button panel, where the page is drawn.
 class PageCanvas : public QWidget {

@@ -65,7 +65,8 @@ print_into() {
     local file=$1
     shift
     eval "$(xdotool search --name '^Page Preview - ' getwindowgeometry --shell | head -n 6)"
-    xdotool mousemove --sync "$((X + 420))" "$((Y + 60))" click 1   # Print
+    # Print: second from the right on the toolbar's second row.
+    xdotool mousemove --sync "$((X + WIDTH - 132))" "$((Y + 60))" click 1
     wait_for TPB
     for key in "$@"; do
         xdotool key "$key"
@@ -78,6 +79,10 @@ print_into() {
     sleep 0.5
     xdotool key ctrl+a
     xdotool type --delay 5 "$file"
+    xdotool key Return
+    echo "waiting for the notice of where the PDF file went"
+    xdotool search --sync --onlyvisible --name '^Notice$' >/dev/null
+    sleep 0.3
     xdotool key Return
     wait_for TChooseRin
     while [ ! -f "$file" ]; do
