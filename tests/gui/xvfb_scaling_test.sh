@@ -2,7 +2,7 @@
 # A real run of the windows on a small or scaled screen: the screen size and Qt's
 # scale factor come from the environment (TAMBLEWIN_XVFB_SCREEN, QT_SCALE_FACTOR).
 # The wizard is walked with the keyboard from the title window to the preview, with
-# the browse window and the print box on the way, and every window must lie wholly
+# the browse window on the way, and every window must lie wholly
 # on the screen (xdotool's geometry of each, against the screen's size).
 #
 #   usage: xvfb_scaling_test.sh TAMBLEWIN DEMO_PAF SCREEN_CHECK OUT_DIR
