@@ -19,7 +19,7 @@ screen_height=${screen#*x}
 # The window shown last lies on the screen: its left, top, right and bottom edges.
 fits() {
     local title=$1
-    eval "$(xdotool search --onlyvisible --name "$title" getwindowgeometry --shell | tail -n 6)"
+    eval "$(xdotool search --sync --onlyvisible --name "$title" getwindowgeometry --shell | tail -n 6)"
     echo "$title: ${WIDTH}x${HEIGHT} at $X,$Y on ${screen_width}x${screen_height}"
     if [ "$X" -lt 0 ] || [ "$Y" -lt 0 ] || [ $((X + WIDTH)) -gt "$screen_width" ] ||
         [ $((Y + HEIGHT)) -gt "$screen_height" ]; then
@@ -45,7 +45,8 @@ xdotool key alt+w                             # Bro&wse
 wait_for TchooseRinBrowse
 fits '^Choose a person$'
 xdotool key Escape                            # back to the start window
-sleep 1
+while xdotool search --onlyvisible --name '^Choose a person$' >/dev/null 2>&1; do sleep 0.2; done
+sleep 0.5
 xdotool key ctrl+a
 xdotool type --delay 5 300
 xdotool key Return                            # Next: the report runs
