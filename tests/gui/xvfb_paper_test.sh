@@ -81,7 +81,8 @@ print_into() {
     xdotool type --delay 5 "$file"
     xdotool key Return
     echo "waiting for the notice of where the PDF file went"
-    xdotool search --sync --onlyvisible --name '^Notice$' >/dev/null
+    # (a search that meets a window closing at that moment fails: it is tried again)
+    until xdotool search --onlyvisible --name '^Notice$' >/dev/null 2>&1; do sleep 0.2; done
     sleep 0.3
     xdotool key Return
     wait_for TChooseRin

@@ -19,7 +19,13 @@ screen_height=${screen#*x}
 # The window shown last lies on the screen: its left, top, right and bottom edges.
 fits() {
     local title=$1
-    eval "$(xdotool search --sync --onlyvisible --name "$title" getwindowgeometry --shell | tail -n 6)"
+    local geometry=
+    # A search that meets a window closing at that moment fails: it is tried again.
+    until geometry=$(xdotool search --onlyvisible --name "$title" getwindowgeometry --shell 2>/dev/null) &&
+        [ -n "$geometry" ]; do
+        sleep 0.2
+    done
+    eval "$(echo "$geometry" | tail -n 6)"
     echo "$title: ${WIDTH}x${HEIGHT} at $X,$Y on ${screen_width}x${screen_height}"
     if [ "$X" -lt 0 ] || [ "$Y" -lt 0 ] || [ $((X + WIDTH)) -gt "$screen_width" ] ||
         [ $((Y + HEIGHT)) -gt "$screen_height" ]; then
