@@ -76,6 +76,9 @@ public:
         (void)text;
         return false;
     }
+    // Why the last writeFile failed, as the system says it ("Permission denied");
+    // empty when the host does not know.
+    virtual std::string writeFailure() const { return {}; }
     // Removes a file the core wrote before; a missing file is no failure.
     virtual void removeFile(const std::string& path) { (void)path; }
 

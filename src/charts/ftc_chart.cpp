@@ -277,6 +277,8 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     chart.branches.clear();
     chart.drag = {};
     chart.format = 0;
+    // A chart drawn afresh has no moves of its own to save.
+    chart.positionsChanged = false;
 
     PageLog& log = ctx.pageLog;
     log.begin("Family Tree Chart", runPage(ctx));

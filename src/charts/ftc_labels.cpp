@@ -1,6 +1,7 @@
 #include "charts/ftc_labels.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 #include "charts/ftc_draw.h"
@@ -18,6 +19,9 @@ constexpr int32_t kChildNameSize = 15;
 constexpr int32_t kSmallestOneLineSize = 10;
 constexpr int32_t kRightAngle = 65;
 constexpr int32_t kLeftAngle = -65;
+// A joint this far (fraction of the page height) from its box's middle was moved; less
+// is the rounding of a positions file's six decimals.
+constexpr double kMovedJoint = 1e-5;
 // What names keep between them and from the plate, in inches.
 constexpr double kLabelGap = 0.02;
 // Shortened names, as shares of the widest, tried when even the smallest type meets
@@ -48,6 +52,14 @@ double inchesWide(FtcPage& page, const std::string& text, int32_t size) {
 
 int32_t angleOf(const FamilyBranch& branch) { return branch.rhs == 1 ? kRightAngle : kLeftAngle; }
 
+// The height (fraction of the page) the name stands at: the branch's arm, which the
+// layout puts at the box's middle. A joint the user moved takes the arm, and the
+// name with it, away from the middle.
+double nameMiddle(const FamilyBranch& branch) {
+    const double middle = (branch.t + branch.b) / 2;
+    return std::abs(branch.a - middle) > kMovedJoint ? branch.a : middle;
+}
+
 // Where the lines stand. One line: on the right, ending near the box and rising
 // towards it; on the left, starting near the box. Two lines lie either side of where
 // one would, aligned on the end near the box.
@@ -65,7 +77,7 @@ Placement place(FtcPage& page, const FamilyBranch& branch, const Wording& wordin
         DrawnLine line;
         line.text = text;
         if (branch.rhs == 1) {
-            const double y = (branch.t + branch.b) / 2 - 0.005;  // of the page height
+            const double y = nameMiddle(branch) - 0.005;  // of the page height
             const double l = inchesWide(page, text, wording.size);
             if (count == 1) {
                 line.x = (0.588 - page.log.textWidthInFont(text, "Times", wording.size) * 0.993572) * page.W;
@@ -78,7 +90,7 @@ Placement place(FtcPage& page, const FamilyBranch& branch, const Wording& wordin
             }
         } else {
             line.x = 0.41 * page.W + down.x * across;
-            line.y = ((branch.t + branch.b) / 2 - 0.015) * page.H + down.y * across;
+            line.y = (nameMiddle(branch) - 0.015) * page.H + down.y * across;
         }
         p.cells.push_back(turnedCell(line.x, line.y, inchesWide(page, text, wording.size), wording.size, angle));
         p.lines.push_back(std::move(line));

@@ -13,6 +13,9 @@ namespace {
 // The joint's rectangle around the anchor.
 constexpr double kJointAbove = 0.018;
 constexpr double kJointBelow = 0.028;
+// The trunk's half width at its widest, its foot (fraction of the page width): the
+// band shown while a joint is dragged starts beside it, so the trunk stays whole.
+constexpr double kTrunkHalfWidth = 0.032;
 
 struct Rect {
     int32_t left, right, top, bottom;
@@ -77,7 +80,11 @@ bool ftcMousePress(AppContext& ctx, const RenderView& view, int32_t x, int32_t y
     for (const FamilyBranch& branch : chart.branches) {
         const Rect rect = joint(branch, ctx.pageLog, view);
         if (rect.holds(x, y)) {
-            pick(chart.drag, branch.i, FtcPick::Joint, rect, y);
+            Rect shown = rect;
+            const double side = 2 * branch.rhs - 1;
+            const int32_t trunkEdge = toDeviceX((0.5 + kTrunkHalfWidth * side) * ctx.pageLog.pageWidth(), view);
+            (branch.rhs == 1 ? shown.left : shown.right) = trunkEdge;
+            pick(chart.drag, branch.i, FtcPick::Joint, shown, y);
             return true;
         }
     }
@@ -136,14 +143,20 @@ void ftcShowSecondFormat(AppContext& ctx) {
     finishPage(ctx.pageLog);
 }
 
-bool ftcSavePositions(AppContext& ctx) {
+FtcSaved ftcSavePositions(AppContext& ctx) {
     FamilyTreeChartState& chart = familyTreeChart(ctx);
     // The second format places every branch afresh; its places are not the user's.
-    if (!chart.positionsChanged || chart.format != 1) return true;
-    if (chart.positionsPath.empty()) return true;
-    if (writeFtcPositionsFile(ctx.host, chart.branches, chart.positionsPath)) return true;
-    ctx.host.message("The branch positions could not be saved in\n" + chart.positionsPath, "Whoops!");
-    return false;
+    if (!chart.positionsChanged || chart.format != 1) return FtcSaved::Nothing;
+    if (chart.positionsPath.empty()) return FtcSaved::Nothing;
+    if (writeFtcPositionsFile(ctx.host, chart.branches, chart.positionsPath)) {
+        chart.positionsChanged = false;
+        return FtcSaved::Saved;
+    }
+    const std::string reason = ctx.host.writeFailure();
+    ctx.host.message("The branch positions could not be saved in\n" + chart.positionsPath +
+                         (reason.empty() ? std::string() : ":\n" + reason),
+                     "Whoops!");
+    return FtcSaved::Failed;
 }
 
 }  // namespace tw

@@ -28,8 +28,10 @@ DragBox ftcSelection(const FamilyTreeChartState& chart);
 // The compact second format in place of the first. Drags do nothing afterwards.
 void ftcShowSecondFormat(AppContext& ctx);
 
-// Writes the positions file when branches were moved (for Save, and before
-// printing); a file that cannot be written is reported. False on that failure.
-bool ftcSavePositions(AppContext& ctx);
+// Writes the positions file when branches were moved since the chart was drawn or
+// last saved (for Save, and before printing); a file that cannot be written is
+// reported with the system's reason.
+enum class FtcSaved { Nothing, Saved, Failed };
+FtcSaved ftcSavePositions(AppContext& ctx);
 
 }  // namespace tw

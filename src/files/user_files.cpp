@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -149,21 +150,31 @@ bool moveIntoPlace(const std::string& temporary, const std::string& path) {
     return true;
 }
 
-bool writeWholeFile(const std::string& path, std::string_view bytes) {
-    if (!outputRefusal(path).empty()) return false;
+bool writeWholeFile(const std::string& path, std::string_view bytes, std::string* whyNot) {
+    const auto fail = [whyNot](std::string reason) {
+        if (whyNot != nullptr) *whyNot = std::move(reason);
+        return false;
+    };
+    if (std::string refused = outputRefusal(path); !refused.empty()) return fail(std::move(refused));
     const std::filesystem::path target(path);
     std::error_code ignored;
     if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ignored);
     const std::string temporary = temporaryPathBeside(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+    if (fd < 0) return fail(std::strerror(errno));
     const bool written = writeAll(fd, bytes);
+    const int writeError = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
+        const int reason = written ? errno : writeError;
         std::remove(temporary.c_str());
-        return false;
+        return fail(std::strerror(reason));
     }
-    return moveIntoPlace(temporary, path);
+    if (!moveIntoPlace(temporary, path)) {
+        std::string refused = outputRefusal(path);
+        return fail(refused.empty() ? std::string(std::strerror(errno)) : refused);
+    }
+    return true;
 }
 
 void removeFileIfPresent(const std::string& path) {

@@ -25,8 +25,8 @@ RunPaths runPathsFor(std::string_view dataFilePath);
 // Writes a whole file: into a temporary file beside it, then renamed over it, so a
 // failed write never leaves half a file under the name. Missing folders on the way
 // are made. False when the file could not be written or is an input of the run
-// (see input_guard.h).
-bool writeWholeFile(const std::string& path, std::string_view bytes);
+// (see input_guard.h); whyNot, when given, then says why ("Permission denied").
+bool writeWholeFile(const std::string& path, std::string_view bytes, std::string* whyNot = nullptr);
 
 // A name for a temporary file in the folder of path, unique in this process: a
 // hidden file, ".NAME.tmpPID-N" (NAME cut short when long, so that the name fits).

@@ -40,8 +40,9 @@ public:
     void btnChooseClick();
     void btnCancelClick();
 
-    // Makes the first line that starts with text (else that holds it) the current
-    // one, whatever the case and accents; returns its row. When none does, no line is
+    // Makes the line that starts with text, the first in alphabetical order (else
+    // the first line that holds it), the current one, whatever the case and accents;
+    // returns its row. When none does, no line is
     // current, the window says so and -1 is returned.
     int findLine(const QString& text);
     // A line as shown: "(no name)" for a person without a name.
@@ -65,6 +66,7 @@ private:
     TamblewinApp& app_;
     std::vector<int32_t> numbers_;
     std::vector<QString> folded_;  // each line as findLine compares it
+    std::vector<int> byFolded_;    // the rows, sorted by their folded lines
     int32_t chosen_ = 0;
 };
 

@@ -123,7 +123,10 @@ CalendarDate GuiHost::today() {
 
 Printer* GuiHost::printer() { return &printer_; }
 
-bool GuiHost::writeFile(const std::string& path, std::string_view text) { return writeWholeFile(path, text); }
+bool GuiHost::writeFile(const std::string& path, std::string_view text) {
+    writeFailure_.clear();
+    return writeWholeFile(path, text, &writeFailure_);
+}
 
 void GuiHost::removeFile(const std::string& path) { removeFileIfPresent(path); }
 

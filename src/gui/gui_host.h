@@ -54,6 +54,7 @@ public:
     void closeStartWindow() override;
     CalendarDate today() override;
     bool writeFile(const std::string& path, std::string_view text) override;
+    std::string writeFailure() const override { return writeFailure_; }
     void removeFile(const std::string& path) override;
     Printer* printer() override;
 
@@ -74,6 +75,7 @@ private:
     void show(const HeldMessage& message);
 
     UiDialogs& dialogs_;
+    std::string writeFailure_;
     GuiPrinter& printer_;
     StartWindowLink* startWindow_ = nullptr;
     bool stopRequested_ = false;

@@ -34,11 +34,19 @@ PageCanvas::PageCanvas(TPagePreview& preview) : QWidget(&preview), preview_(prev
 
 void PageCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    // A grey backdrop, so that the white page's edges show.
+    painter.fillRect(rect(), kBackdropColour);
     preview_.paintPage(painter);
 }
 
 void PageCanvas::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Ctrl and the wheel zoom, a step a notch.
+        const int delta = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->pixelDelta().y();
+        if (delta != 0) preview_.zoomBy(delta > 0);
+        event->accept();
+        return;
+    }
     const QPoint pixels = event->pixelDelta();
     if (!pixels.isNull()) {
         preview_.ScrollBarV->setValue(preview_.ScrollBarV->value() - pixels.y());
@@ -94,6 +102,7 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     EdtGotoPage->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), EdtGotoPage));
     LabelPageCount = new QLabel(Panel1);
     LabelPageCount->setObjectName(QStringLiteral("LabelPageCount"));
+    LabelPageCount->setMinimumWidth(54);
     LabelPaper = new QLabel(Panel1);
     LabelPaper->setObjectName(QStringLiteral("LabelPaper"));
     BtnNext = makeButton(QStringLiteral(" >"), "BtnNext", Panel1);
@@ -106,25 +115,24 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     btnNextSpring = makeButton(QStringLiteral("Next Pos"), "btnNextSpring", Panel1);
     cbZoom = new QComboBox(Panel1);
     cbZoom->setObjectName(QStringLiteral("cbZoom"));
-    cbZoom->addItems({QStringLiteral("100%"), QStringLiteral("Fit width"), QStringLiteral("Fit page")});
+    for (const int percent : kZoomSteps) cbZoom->addItem(QStringLiteral("%1%").arg(percent));
+    cbZoom->addItems({QStringLiteral("Fit width"), QStringLiteral("Fit page")});
+    cbZoom->setCurrentIndex(zoomIndex());
     cbZoom->setFocusPolicy(Qt::TabFocus);
 
-    // Fixed places on the panel: the title above, the page controls below it.
-    Label2->setGeometry(16, 4, 300, 34);
-    const int row = 46;
-    Label1->setGeometry(16, row + 4, 40, 22);
-    BtnRewind->setGeometry(56, row, 36, 28);
-    BtnPrev->setGeometry(94, row, 36, 28);
-    EdtGotoPage->setGeometry(134, row + 1, 56, 26);
-    LabelPageCount->setGeometry(194, row + 4, 62, 22);
-    BtnNext->setGeometry(256, row, 36, 28);
-    BtnLastPg->setGeometry(294, row, 36, 28);
-    BtnGoto->setGeometry(334, row, 40, 28);
-    btnFormat2->setGeometry(384, 8, 88, 28);
-    btnSavePositions->setGeometry(478, 8, 75, 28);
-    btnNextSpring->setGeometry(560, 8, 75, 28);
-    BtnPrint->resize(75, 28);
-    BtnCancel->resize(75, 28);
+    // Sizes at 96 pixels per inch; the layout places them (layoutToolbar).
+    BtnRewind->setFixedWidth(36);
+    BtnPrev->setFixedWidth(36);
+    EdtGotoPage->setFixedWidth(56);
+    BtnNext->setFixedWidth(36);
+    BtnLastPg->setFixedWidth(36);
+    BtnGoto->setFixedWidth(40);
+    btnFormat2->setFixedWidth(88);
+    btnSavePositions->setFixedWidth(75);
+    btnNextSpring->setFixedWidth(75);
+    BtnPrint->setFixedWidth(75);
+    BtnCancel->setFixedWidth(75);
+    cbZoom->setFixedWidth(100);
     updateButtons();
 
     connect(BtnRewind, &QPushButton::clicked, this, [this] { BtnRewindClick(); });
@@ -137,7 +145,13 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     connect(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
     connect(btnFormat2, &QPushButton::clicked, this, [this] { btnFormat2Click(); });
     connect(btnSavePositions, &QPushButton::clicked, this, [this] { btnSavePositionsClick(); });
-    connect(cbZoom, &QComboBox::activated, this, [this](int index) { setZoom(Zoom(index)); });
+    connect(cbZoom, &QComboBox::activated, this, [this](int index) {
+        const int steps = int(kZoomSteps.size());
+        if (index < steps)
+            setZoomPercent(kZoomSteps[size_t(index)]);
+        else
+            setZoom(index == steps ? Zoom::FitWidth : Zoom::FitPage);
+    });
 
     canvas = new PageCanvas(*this);
     ScrollBarV = new QScrollBar(Qt::Vertical, this);
@@ -184,8 +198,40 @@ void TPagePreview::prepare() {
 
 void TPagePreview::setZoom(Zoom zoom) {
     zoom_ = zoom;
-    cbZoom->setCurrentIndex(int(zoom));
+    if (zoom == Zoom::Actual) percent_ = 100;
+    cbZoom->setCurrentIndex(zoomIndex());
     layoutControls();
+}
+
+void TPagePreview::setZoomPercent(int percent) {
+    zoom_ = Zoom::Actual;
+    percent_ = std::clamp(percent, kZoomSteps.front(), kZoomSteps.back());
+    cbZoom->setCurrentIndex(zoomIndex());
+    layoutControls();
+}
+
+int TPagePreview::zoomIndex() const {
+    if (zoom_ == Zoom::FitWidth) return int(kZoomSteps.size());
+    if (zoom_ == Zoom::FitPage) return int(kZoomSteps.size()) + 1;
+    const auto step = std::find(kZoomSteps.begin(), kZoomSteps.end(), percent_);
+    return step != kZoomSteps.end() ? int(step - kZoomSteps.begin()) : -1;
+}
+
+int TPagePreview::shownPercent() const { return int(std::lround(100.0 * pixelsPerInch_ / screenPixelsPerInch())); }
+
+int TPagePreview::screenPixelsPerInch() const { return logicalDpiX() > 0 ? logicalDpiX() : 96; }
+
+void TPagePreview::zoomBy(bool larger) {
+    // From a fitted page to the step beyond the size it is shown at.
+    const int next = nextZoomStep(shownPercent(), larger);
+    // Keep the middle of what is on view in the middle.
+    const double oldScale = pixelsPerInch_;
+    const double middleX = ScrollBarH->value() + canvas->width() / 2.0;
+    const double middleY = ScrollBarV->value() + canvas->height() / 2.0;
+    setZoomPercent(next);
+    const double ratio = pixelsPerInch_ / oldScale;
+    ScrollBarH->setValue(int(std::lround(middleX * ratio - canvas->width() / 2.0)));
+    ScrollBarV->setValue(int(std::lround(middleY * ratio - canvas->height() / 2.0)));
 }
 
 // The page's size in screen pixels at the zoom chosen: at 100% the screen's own
@@ -195,7 +241,7 @@ void TPagePreview::applyZoom(int shownWidth, int shownHeight) {
     const PrinterGeometry& g = log.geometry();
     const double widthInches = g.pixelsPerInchX > 0 ? double(g.physicalWidth) / g.pixelsPerInchX : 0;
     const double heightInches = g.pixelsPerInchY > 0 ? double(g.physicalHeight) / g.pixelsPerInchY : 0;
-    int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    int dpi = std::max(1, int(std::lround(screenPixelsPerInch() * percent_ / 100.0)));
     if (zoom_ != Zoom::Actual && widthInches > 0 && heightInches > 0) {
         double fitted = shownWidth / widthInches;
         if (zoom_ == Zoom::FitPage) fitted = std::min(fitted, shownHeight / heightInches);
@@ -207,14 +253,14 @@ void TPagePreview::applyZoom(int shownWidth, int shownHeight) {
     app_.context().pageLog.scaleOverride = pixelsPerInch_;
 }
 
-int TPagePreview::pageLeftMargin() const { return std::max(0, (canvas->width() - pageWidth_) / 2); }
+int TPagePreview::pageLeftMargin() const { return std::max(kBackdropMargin, (canvas->width() - pageWidth_) / 2); }
 
 RenderView TPagePreview::renderView() const {
     RenderView view;
     view.scale = pixelsPerInch_;
     // A canvas wider than the page shows it in the middle.
     view.offsetX = ScrollBarH->value() - pageLeftMargin();
-    view.offsetY = ScrollBarV->value();
+    view.offsetY = ScrollBarV->value() - kBackdropMargin;
     view.onScreen = true;
     if (chartChosen()) view.selection = ftcSelection(familyTreeChart(app_.context()));
     return view;
@@ -226,11 +272,11 @@ void TPagePreview::paintPage(QPainter& painter) {
     if (text.empty()) return;
     log.scaleOverride = pixelsPerInch_;
     const RenderView view = renderView();
-    // The page's right and bottom edges, where the canvas is larger than the page.
-    painter.setPen(QColor(0xc0, 0xc0, 0xc0));
-    if (pageLeftMargin() > 0) painter.drawLine(-view.offsetX - 1, 0, -view.offsetX - 1, pageHeight_ - view.offsetY);
-    if (pageWidth_ > 0) painter.drawLine(pageWidth_ - view.offsetX, 0, pageWidth_ - view.offsetX, pageHeight_ - view.offsetY);
-    if (pageHeight_ > 0) painter.drawLine(0, pageHeight_ - view.offsetY, pageWidth_ - view.offsetX, pageHeight_ - view.offsetY);
+    // The sheet: white on the backdrop, with a dark edge.
+    const QRect sheet(-view.offsetX, -view.offsetY, pageWidth_, pageHeight_);
+    painter.fillRect(sheet, Qt::white);
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.drawRect(sheet.adjusted(-1, -1, 0, 0));
     surface_.begin(painter);
     renderPage(text, surface_, view, app_.host());
     if (dragging_ && familyTreeChart(app_.context()).drag.moved) drawDragFeedback(surface_, view.selection);
@@ -246,9 +292,12 @@ void TPagePreview::updateButtons() {
     // branch was dragged; the second format offers neither. Next Pos is never offered.
     const FamilyTreeChartState* chart = chartPrepared_ ? &familyTreeChart(app_.context()) : nullptr;
     const bool firstFormat = chart != nullptr && chart->format == 1;
+    const std::vector<std::vector<QWidget*>> before = toolbarWidgets();
     offer(btnFormat2, firstFormat && !chart->branches.empty());
     offer(btnSavePositions, firstFormat && chart->positionsChanged);
     offer(btnNextSpring, false);
+    // A button shown or hidden moves the others.
+    if (canvas != nullptr && toolbarWidgets() != before) layoutControls();
 
     // The page buttons turn to pages there are; before the first report there is no
     // page to turn to, and no number for the page field.
@@ -349,7 +398,13 @@ void TPagePreview::btnFormat2Click() {
 }
 
 void TPagePreview::btnSavePositionsClick() {
-    if (chartChosen()) ftcSavePositions(app_.context());
+    if (!chartChosen()) return;
+    // Saved: the user is told where, and Save waits for the next move.
+    if (ftcSavePositions(app_.context()) == FtcSaved::Saved) {
+        app_.host().message("The branch positions were saved in\n" + familyTreeChart(app_.context()).positionsPath,
+                            "Notice");
+        updateButtons();
+    }
 }
 
 void TPagePreview::BtnCancelClick() {
@@ -362,32 +417,83 @@ void TPagePreview::scrollByNotches(int notches, bool horizontal) {
     bar->setValue(bar->value() - notches * QApplication::wheelScrollLines() * bar->singleStep());
 }
 
+namespace {
+
+// A control's width on the toolbar: the width it was fixed at, or what it needs.
+int toolbarWidth(const QWidget* w) {
+    return w->minimumWidth() == w->maximumWidth() ? w->minimumWidth() : w->sizeHint().width();
+}
+
+}  // namespace
+
+std::vector<std::vector<QWidget*>> TPagePreview::toolbarWidgets() const {
+    // The title with the chart's buttons and the zoom at the right; the page controls
+    // with the paper, Print and Cancel at the right. Controls not offered take no room.
+    std::vector<QWidget*> chart;
+    for (QWidget* w : {btnFormat2, btnSavePositions, btnNextSpring})
+        if (!w->isHidden()) chart.push_back(w);
+    return {{Label2},
+            chart,
+            {cbZoom},
+            {Label1, BtnRewind, BtnPrev, EdtGotoPage, LabelPageCount, BtnNext, BtnLastPg, BtnGoto},
+            {LabelPaper, BtnPrint, BtnCancel}};
+}
+
+std::vector<ToolGroup> TPagePreview::toolbarGroups() const {
+    std::vector<ToolGroup> groups;
+    for (const std::vector<QWidget*>& widgets : toolbarWidgets()) {
+        ToolGroup group;
+        for (const QWidget* w : widgets) group.widths.push_back(toolbarWidth(w));
+        groups.push_back(group);
+    }
+    groups[0].beginsLine = groups[3].beginsLine = true;
+    groups[1].toRight = groups[2].toRight = groups[4].toRight = true;
+    return groups;
+}
+
+int TPagePreview::layoutToolbar() {
+    const std::vector<ToolGroup> groups = toolbarGroups();
+    const ToolbarLayout bar = toolbarLayout(width(), groups);
+    const auto place = [](QWidget* w, const Box& box) {
+        // Labels and the field are shorter than the buttons, in the row's middle.
+        const int height = std::min(box.height, w->sizeHint().height());
+        w->setGeometry(box.left, box.top + (box.height - height) / 2, box.width, height);
+    };
+    const std::vector<std::vector<QWidget*>> widgets = toolbarWidgets();
+    for (size_t g = 0; g < widgets.size(); ++g)
+        for (size_t i = 0; i < widgets[g].size(); ++i) place(widgets[g][i], bar.groups[g][i]);
+    Panel1->setGeometry(0, 0, width(), bar.height);
+    return bar.height;
+}
+
+void TPagePreview::updateMinimumSize() {
+    // The widest group of the toolbar fits, with a little of the page below it.
+    const std::vector<ToolGroup> groups = toolbarGroups();
+    const int minimumWidth = toolbarMinimumWidth(groups);
+    const int minimumHeight = toolbarLayout(minimumWidth, groups).height + 160;
+    setMinimumSize(minimumWidth, minimumHeight);
+}
+
 void TPagePreview::layoutControls() {
-    const int clientWidth = width();
-    const int clientHeight = height();
+    updateMinimumSize();
+    const int toolbarHeight = layoutToolbar();
     const int hbarHeight = ScrollBarH->sizeHint().height();
     const int vbarWidth = ScrollBarV->sizeHint().width();
-    applyZoom(clientWidth - vbarWidth, clientHeight - hbarHeight - kPanelHeight);
-    const PreviewLayout l = previewLayout(clientWidth, clientHeight, hbarHeight, vbarWidth, BtnCancel->width(),
-                                          BtnPrint->width(), pageWidth_, pageHeight_);
-    ScrollBarH->setGeometry(l.horizontalBar.left, l.horizontalBar.top, l.horizontalBar.width, l.horizontalBar.height);
-    ScrollBarV->setGeometry(l.verticalBar.left, l.verticalBar.top, l.verticalBar.width, l.verticalBar.height);
-    Panel1->setGeometry(0, 0, l.panelWidth, kPanelHeight);
-    BtnCancel->move(l.cancelLeft, 46);
-    BtnPrint->move(l.printLeft, 46);
-    // The paper in the room between Print and Cancel.
-    const int paperLeft = l.printLeft + BtnPrint->width() + 10;
-    LabelPaper->setGeometry(paperLeft, 50, std::max(0, l.cancelLeft - paperLeft - 4), 22);
-    cbZoom->setGeometry(std::max(l.cancelLeft, std::min(clientWidth - 112, 680)), 8, 100, 28);
-    canvas->setGeometry(0, kPanelHeight, clientWidth - vbarWidth, clientHeight - hbarHeight - kPanelHeight);
-
-    const auto apply = [](QScrollBar* bar, const ScrollRange& range) {
+    const PreviewLayout l = previewLayout(width(), height(), toolbarHeight, hbarHeight, vbarWidth,
+                                          [this](int shownWidth, int shownHeight) {
+                                              applyZoom(shownWidth, shownHeight);
+                                              return std::pair{pageWidth_, pageHeight_};
+                                          });
+    const auto placeBar = [](QScrollBar* bar, bool shown, const Box& box, const ScrollRange& range) {
+        bar->setVisible(shown);
+        bar->setGeometry(box.left, box.top, box.width, box.height);
         bar->setRange(0, range.lastPosition());
         bar->setPageStep(range.largeStep);
         bar->setSingleStep(range.smallStep);
     };
-    apply(ScrollBarV, l.vertical);
-    apply(ScrollBarH, l.horizontal);
+    placeBar(ScrollBarV, l.verticalBarShown, l.verticalBar, l.vertical);
+    placeBar(ScrollBarH, l.horizontalBarShown, l.horizontalBar, l.horizontal);
+    canvas->setGeometry(l.canvas.left, l.canvas.top, l.canvas.width, l.canvas.height);
     canvas->update();
 }
 
@@ -397,6 +503,17 @@ void TPagePreview::resizeEvent(QResizeEvent* event) {
 }
 
 void TPagePreview::keyPressEvent(QKeyEvent* event) {
+    const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
+    if (event->matches(QKeySequence::ZoomIn) || (control && event->key() == Qt::Key_Equal)) {
+        zoomBy(true);
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::ZoomOut)) {
+        zoomBy(false);
+        event->accept();
+        return;
+    }
     const PageLog& log = app_.context().pageLog;
     switch (event->key()) {
     case Qt::Key_PageDown:

@@ -4,7 +4,11 @@
 
 #include <QWidget>
 
+#include <QColor>
+#include <vector>
+
 #include "gui/modal_window.h"
+#include "gui/preview_layout.h"
 #include "output/page_render.h"
 #include "output/qt/qt_surface.h"
 
@@ -18,6 +22,9 @@ namespace tw::gui {
 
 class TamblewinApp;
 class TPagePreview;
+
+// Around the page, so that its edges show.
+inline const QColor kBackdropColour{0xA0, 0xA0, 0xA0};
 
 // The client area below the button panel, where the page is drawn.
 class PageCanvas : public QWidget {
@@ -62,9 +69,15 @@ public:
 
     // How large the page is shown: at the screen's pixels per inch, as wide as the
     // window, or wholly in it.
+    // Actual: the percentage chosen (100% at first) of the screen's pixels per inch.
     enum class Zoom { Actual, FitWidth, FitPage };
     void setZoom(Zoom zoom);
     Zoom zoom() const { return zoom_; }
+    void setZoomPercent(int percent);
+    // Ctrl+wheel and Ctrl+plus/minus: the next zoom step above or below the size shown.
+    void zoomBy(bool larger);
+    // The page's size on the screen, in percent of its real size.
+    int shownPercent() const;
 
     // The start window's Preview: shows the report just written, from its last page.
     void open();
@@ -114,6 +127,14 @@ protected:
 
 private:
     void layoutControls();
+    // The toolbar's controls in their groups (see previewLayout.h) and their widths.
+    std::vector<std::vector<QWidget*>> toolbarWidgets() const;
+    std::vector<ToolGroup> toolbarGroups() const;
+    // Places the toolbar's controls for the window's width; returns the panel's height.
+    int layoutToolbar();
+    void updateMinimumSize();
+    int zoomIndex() const;
+    int screenPixelsPerInch() const;
     void applyZoom(int shownWidth, int shownHeight);
     // Where the page's left edge lies on the canvas: 0, or half the room beside it.
     int pageLeftMargin() const;
@@ -125,6 +146,7 @@ private:
     int pageWidth_ = 0;
     int pageHeight_ = 0;
     Zoom zoom_ = Zoom::Actual;
+    int percent_ = 100;
     bool dragging_ = false;  // the left button is held on the Family Tree Chart
     // The preview was prepared for a Family Tree Chart since the report was chosen.
     bool chartPrepared_ = false;

@@ -334,7 +334,14 @@ void TPB::btnPrintClick() {
             app_.dialogs().message(this, app_.printer().errorText(), QStringLiteral("Whoops!"));
         return;
     }
+    // A PDF file may land anywhere the save box allowed: the user is told where.
+    if (app_.printer().printsToPdf())
+        app_.dialogs().message(this, pdfWrittenMessage(app_.printer().pdfFile()), QStringLiteral("Notice"));
     finish(kPrint);
+}
+
+QString pdfWrittenMessage(const QString& file) {
+    return QStringLiteral("The report was written to\n") + QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
 }
 
 void TPB::updateButtons() {

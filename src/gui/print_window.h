@@ -22,6 +22,8 @@ class TamblewinApp;
 
 // A file name cut to what file systems take (255 bytes), its suffix kept.
 QString fittedFileName(const QString& name, int maxBytes = 255);
+// What the print box says once a PDF file is written: where it is, in full.
+QString pdfWrittenMessage(const QString& file);
 
 class TPB : public ModalWindow {
 public:

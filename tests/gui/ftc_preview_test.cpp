@@ -20,6 +20,7 @@
 #include "gui/preview_window.h"
 #include "gui/print_window.h"
 #include "gui_test_support.h"
+#include "output/page_command.h"
 #include "output/page_render.h"
 #include "support/paf_fixture.h"
 #include "wizard/dispatcher.h"
@@ -94,6 +95,14 @@ struct ChartInPreview {
     }
 };
 
+// Where the name along a branch starts, in inches: the first line drawn of it.
+std::optional<std::pair<double, double>> nameAt(const std::string& page, std::string_view name) {
+    PageCommandReader reader(page);
+    while (const std::optional<PageCommand> c = reader.next())
+        if (c->op == PageOp::TextAngled && c->text == name) return std::pair{c->numbers[0], c->numbers[1]};
+    return std::nullopt;
+}
+
 }  // namespace
 
 class FamilyTreePreviewTest : public QObject {
@@ -102,6 +111,8 @@ class FamilyTreePreviewTest : public QObject {
 private slots:
     void aBoxDraggedAboveTheTopStopsThereAndIsPinnedAndSaved();
     void aJointDragMovesTheAnchorAndNothingPickedChangesNothing();
+    void aJointDraggedTakesItsNameAlongAndLeavesTheTrunkWhole();
+    void saveSaysWhereOrWhyNotAndIsNotOfferedAfterAFreshRun();
     void formatTwoShowsItsNoticeAndEndsTheDragging();
     void chartButtonsOutlastReopeningButNotANewReport();
     void printingSavesThePositionsAndPrintsTheChartAsEdited();
@@ -175,6 +186,91 @@ void FamilyTreePreviewTest::aJointDragMovesTheAnchorAndNothingPickedChangesNothi
     QVERIFY(p.log().currentText() != page);
 }
 
+void FamilyTreePreviewTest::aJointDraggedTakesItsNameAlongAndLeavesTheTrunkWhole() {
+    // Branch 1 on the right, branch 2 on the left; dragged down and up.
+    const struct {
+        int branch;
+        const char* name;
+        int dy;
+    } cases[] = {{1, "Child2", 60}, {2, "Child3", -60}, {1, "Child2", -45}};
+    for (const auto& c : cases) {
+        ChartInPreview p;
+        const FamilyBranch before = p.chart().branches[size_t(c.branch)];
+        const auto nameBefore = nameAt(p.log().currentText(), c.name);
+        QVERIFY2(nameBefore, c.name);
+        const double side = before.rhs == 1 ? 1 : -1;
+        const QPoint joint = p.pagePoint(0.5 + 0.04 * side, before.a);
+        QWidget* canvas = p.preview->canvas;
+        sendMouse(canvas, QEvent::MouseButtonPress, joint, Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(p.chart().drag.mode, FtcPick::Joint);
+        sendMouse(canvas, QEvent::MouseMove, joint + QPoint(0, c.dy), Qt::NoButton, Qt::LeftButton);
+        // While dragging, the trunk between the joint's two places keeps its bark: the
+        // band shown starts beside it.
+        const QImage shot = canvas->grab().toImage();
+        const QColor band(0x7B, 0xD5, 0x8F);
+        const int trunkMiddle = p.pagePoint(0.5, 0).x();
+        const int trunkSide = p.pagePoint(0.5 + 0.03 * side, 0).x();
+        int banded = 0, bandBeside = 0;
+        for (int y = std::min(joint.y(), joint.y() + c.dy); y <= std::max(joint.y(), joint.y() + c.dy); ++y) {
+            if (y < 0 || y >= shot.height()) continue;
+            for (int x = std::min(trunkMiddle, trunkSide); x <= std::max(trunkMiddle, trunkSide); ++x)
+                banded += shot.pixelColor(x, y) == band ? 1 : 0;
+            bandBeside += shot.pixelColor(p.pagePoint(0.5 + 0.06 * side, 0).x(), y) == band ? 1 : 0;
+        }
+        QVERIFY2(bandBeside > 10, qPrintable(QString::number(bandBeside)));  // the band is there
+        QCOMPARE(banded, 0);
+        sendMouse(canvas, QEvent::MouseButtonRelease, joint + QPoint(0, c.dy), Qt::LeftButton, Qt::NoButton);
+
+        // The name moved with the joint, and only up or down; the page stored, which
+        // is printed, is the page shown.
+        const FamilyBranch& after = p.chart().branches[size_t(c.branch)];
+        QCOMPARE(after.t, before.t);
+        const auto nameAfter = nameAt(p.log().currentText(), c.name);
+        QVERIFY2(nameAfter, c.name);
+        const double moved = (after.a - before.a) * p.log().pageHeight();
+        QVERIFY2(std::abs(moved) > 0.3, qPrintable(QString::number(moved)));
+        QVERIFY2(std::abs(nameAfter->second - nameBefore->second - moved) < 0.01,
+                 qPrintable(QStringLiteral("%1 moved %2, its name %3")
+                                .arg(QString::fromLatin1(c.name)).arg(moved).arg(nameAfter->second - nameBefore->second)));
+        QVERIFY(std::abs(nameAfter->first - nameBefore->first) < 0.01);
+        QCOMPARE(p.log().pagelogg(0), p.log().currentText());
+    }
+}
+
+void FamilyTreePreviewTest::saveSaysWhereOrWhyNotAndIsNotOfferedAfterAFreshRun() {
+    ChartInPreview p;
+    const FamilyBranch& branch = p.chart().branches[2];
+    p.drag(p.pagePoint(0.35, (branch.t + branch.b) / 2), -40);
+    QVERIFY(p.preview->btnSavePositions->isVisible());
+    click(p.preview->btnSavePositions);
+    const std::string positions = p.dir.file("treem1.twft");
+    QVERIFY(std::filesystem::exists(positions));
+    QVERIFY2(p.t.dialogs.shown(QStringLiteral("The branch positions were saved in\n") + QString::fromStdString(positions),
+                               QStringLiteral("Notice")),
+             qPrintable(p.t.dialogs.all()));
+    // Saved: Save waits for the next move.
+    QVERIFY(!p.preview->btnSavePositions->isVisible());
+
+    // A folder that cannot be made (a file stands in its place): the system's reason.
+    p.drag(p.pagePoint(0.35, (branch.t + branch.b) / 2), 30);
+    std::ofstream(p.dir.file("blocked")) << "a file";
+    p.chart().positionsPath = p.dir.file("blocked") + "/treem1.twft";
+    click(p.preview->btnSavePositions);
+    QVERIFY2(p.t.dialogs.shown(QStringLiteral("The branch positions could not be saved in\n") +
+                                   QString::fromStdString(p.chart().positionsPath) + QStringLiteral(":\nNot a directory"),
+                               QStringLiteral("Whoops!")),
+             qPrintable(p.t.dialogs.all()));
+    QVERIFY(p.preview->btnSavePositions->isVisible());
+
+    // The chart run again with nothing dragged: nothing to save.
+    p.preview->hide();
+    dispatchReports(p.t.app.context(), p.t.app.settings().reportFlags, "1");
+    p.preview->prepare();
+    p.preview->show();
+    QVERIFY(p.preview->btnFormat2->isVisible());
+    QVERIFY(!p.preview->btnSavePositions->isVisible());
+}
+
 void FamilyTreePreviewTest::formatTwoShowsItsNoticeAndEndsTheDragging() {
     ChartInPreview p;
     click(p.preview->btnFormat2);
@@ -242,7 +338,8 @@ void FamilyTreePreviewTest::printingSavesThePositionsAndPrintsTheChartAsEdited()
     driver.onWindow(p.preview, [&] { click(p.preview->BtnPrint); }).onWindow(&box, [&] { click(box.btnPrint); });
     p.preview->open();
     QVERIFY2(driver.finished(), qPrintable(driver.waitingFor()));
-    QVERIFY2(p.t.dialogs.messages.empty(), qPrintable(p.t.dialogs.all()));
+    // Printing saves the positions without a word; the PDF says where it went.
+    QCOMPARE(p.t.dialogs.all(), QStringLiteral("Notice: ") + pdfWrittenMessage(pdf) + u'\n');
     QVERIFY(fileText(p.dir.file("treem1.twft")).starts_with("i:0\n"));
     QCOMPARE(p.log().pagelogg(0), edited);
 

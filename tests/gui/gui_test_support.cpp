@@ -49,6 +49,14 @@ QString RecordingDialogs::all() const {
     return out;
 }
 
+QString RecordingDialogs::allButPdfNotices() const {
+    QString out;
+    for (const ShownMessage& m : messages)
+        if (m.caption != QStringLiteral("Notice") || !m.text.startsWith(QStringLiteral("The report was written to\n")))
+            out += m.caption + QStringLiteral(": ") + m.text + u'\n';
+    return out;
+}
+
 Driver::Driver() {
     timer_.setInterval(5);
     connect(&timer_, &QTimer::timeout, this, [this] { poll(); });

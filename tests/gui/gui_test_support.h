@@ -50,6 +50,8 @@ public:
 
     bool shown(const QString& text, const QString& caption) const;
     QString all() const;  // every message, for failure output
+    // Every message but the notices that say where a PDF file was written.
+    QString allButPdfNotices() const;
 };
 
 // Runs steps one after another, each when its window is the one the user works in.

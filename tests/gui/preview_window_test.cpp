@@ -177,25 +177,24 @@ void PreviewTest::pageFieldTakesDigitsOnly() {
 }
 
 void PreviewTest::barsFitTheClientAreaAndTheWheelScrolls() {
-    // A 600-pixel client with a 16-pixel horizontal bar leaves 502 pixels below the
-    // panel for the vertical bar and for the part of the page shown.
-    const PreviewLayout l = previewLayout(800, 600, 16, 16, 75, 75, 816, 1056);
+    // A 600-pixel client with an 82-pixel panel and a 16-pixel horizontal bar leaves
+    // 502 pixels for the vertical bar and for the part of the page shown; the page
+    // scrolls with its backdrop margins.
+    const auto letter = [](int, int) { return std::pair{816, 1056}; };
+    const PreviewLayout l = previewLayout(800, 600, 82, 16, 16, letter);
+    QVERIFY(l.verticalBarShown && l.horizontalBarShown);
     QCOMPARE(l.verticalBar.height, 502);
-    QCOMPARE(l.verticalBar.top, kPanelHeight);
+    QCOMPARE(l.verticalBar.top, 82);
     QCOMPARE(l.vertical.pageSize, 502);
     QCOMPARE(l.vertical.largeStep, 502);
-    QCOMPARE(l.vertical.lastPosition(), 1056 - 502);
+    QCOMPARE(l.vertical.lastPosition(), 1056 + 2 * kBackdropMargin - 502);
     QCOMPARE(l.horizontalBar.top, 584);
     QCOMPARE(l.horizontalBar.width, 784);
-    QCOMPARE(l.cancelLeft, 608);
-    QCOMPARE(l.printLeft, 384);
-    // A narrow window pulls Cancel and Print in from the right; no page, small bars.
-    const PreviewLayout narrow = previewLayout(500, 600, 16, 16, 75, 75, 0, 0);
-    QCOMPARE(narrow.cancelLeft, 425);
-    QCOMPARE(narrow.printLeft, 350);
-    QCOMPARE(narrow.vertical.maximum, 10);
-    QCOMPARE(narrow.vertical.smallStep, 1);
-    QCOMPARE(narrow.horizontal.pageSize, 10);
+    // No page: nothing to scroll, no bars.
+    const PreviewLayout empty = previewLayout(500, 600, 82, 16, 16, [](int, int) { return std::pair{0, 0}; });
+    QVERIFY(!empty.verticalBarShown && !empty.horizontalBarShown);
+    QCOMPARE(empty.vertical.lastPosition(), 0);
+    QCOMPARE(empty.canvas.height, 600 - 82);
 
     AppUnderTest t;
     writePages(t.app.context().pageLog, 2);
@@ -208,7 +207,7 @@ void PreviewTest::barsFitTheClientAreaAndTheWheelScrolls() {
     const int hh = p.ScrollBarH->height();
     QCOMPARE(p.ScrollBarV->height(), 600 - hh - 82);
     QCOMPARE(p.ScrollBarV->pageStep(), 600 - hh - 82);
-    QCOMPARE(p.ScrollBarV->maximum(), p.pageHeightPixels() - (600 - hh - 82));
+    QCOMPARE(p.ScrollBarV->maximum(), p.pageHeightPixels() + 2 * kBackdropMargin - (600 - hh - 82));
     QCOMPARE(p.ScrollBarV->y(), 82);
     QCOMPARE(p.canvas->height(), 600 - hh - 82);
 
@@ -217,7 +216,7 @@ void PreviewTest::barsFitTheClientAreaAndTheWheelScrolls() {
                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(p.canvas, &down);
     QCOMPARE(p.ScrollBarV->value(), QApplication::wheelScrollLines() * 10);
-    QCOMPARE(p.renderView().offsetY, p.ScrollBarV->value());
+    QCOMPARE(p.renderView().offsetY, p.ScrollBarV->value() - kBackdropMargin);
     QWheelEvent up(QPointF(100, 100), p.canvas->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, 120),
                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(p.canvas, &up);
@@ -237,14 +236,15 @@ void PreviewTest::thePageIsDrawnAtItsRealSize() {
     QCOMPARE(p.pageHeightPixels(), dpi * 11);
     const QImage shot = p.canvas->grab().toImage();
     // The line across the page at 1.6 inches, from 1 inch to 7.5 inches (clipped by
-    // the canvas): dark at its middle, white above it.
-    const int y = int(dpi * 1.6);
-    const int x = std::min(int(dpi * 4.0), shot.width() - 1);
+    // the canvas): dark at its middle, white above it. The page lies on its backdrop.
+    const int left = -p.renderView().offsetX, top = -p.renderView().offsetY;
+    const int y = top + int(dpi * 1.6);
+    const int x = std::min(left + int(dpi * 4.0), shot.width() - 1);
     QVERIFY(qGray(shot.pixel(x, y)) < 128);
     QVERIFY(qGray(shot.pixel(x, y - 8)) > 200);
     int dark = 0;
-    for (int yy = int(dpi * 0.9); yy < int(dpi * 1.5); ++yy)
-        for (int xx = dpi; xx < dpi * 3; ++xx) dark += qGray(shot.pixel(xx, yy)) < 128 ? 1 : 0;
+    for (int yy = top + int(dpi * 0.9); yy < top + int(dpi * 1.5); ++yy)
+        for (int xx = left + dpi; xx < left + dpi * 3; ++xx) dark += qGray(shot.pixel(xx, yy)) < 128 ? 1 : 0;
     QVERIFY2(dark > 50, "the text \"Page 1\" is drawn");
     p.hide();
 }
@@ -262,15 +262,17 @@ void PreviewTest::pageCountZoomAndCentring() {
     const int screenPpi = preview.pixelsPerInch();
     QCOMPARE(preview.pageWidthPixels(), int(screenPpi * 8.5));
 
-    // Fitted to the width the page is as wide as the canvas; fitted wholly it is also
-    // no higher; at 100% it is at the screen's resolution again.
-    const int canvasWidth = preview.canvas->width();
+    // Fitted to the width the page is as wide as the canvas less the backdrop's
+    // margins; fitted wholly it is also no higher; at 100% it is at the screen's
+    // resolution again.
+    const int room = 2 * kBackdropMargin;
     preview.setZoom(TPagePreview::Zoom::FitWidth);
-    QVERIFY(preview.pageWidthPixels() <= canvasWidth && preview.pageWidthPixels() > canvasWidth - 9);
+    const int canvasWidth = preview.canvas->width();
+    QVERIFY(preview.pageWidthPixels() <= canvasWidth - room && preview.pageWidthPixels() > canvasWidth - room - 9);
     preview.setZoom(TPagePreview::Zoom::FitPage);
-    QVERIFY(preview.pageHeightPixels() <= preview.canvas->height());
-    QVERIFY(preview.pageHeightPixels() > preview.canvas->height() - 12);
-    QVERIFY(preview.pageWidthPixels() <= canvasWidth);
+    QVERIFY(preview.pageHeightPixels() <= preview.canvas->height() - room);
+    QVERIFY(preview.pageHeightPixels() > preview.canvas->height() - room - 12);
+    QVERIFY(preview.pageWidthPixels() <= preview.canvas->width() - room);
     preview.setZoom(TPagePreview::Zoom::Actual);
     QCOMPARE(preview.pixelsPerInch(), screenPpi);
 
@@ -278,9 +280,10 @@ void PreviewTest::pageCountZoomAndCentring() {
     preview.resize(1800, 700);
     QCoreApplication::processEvents();
     const int margin = (preview.canvas->width() - preview.pageWidthPixels()) / 2;
-    QVERIFY(margin > 0);
+    QVERIFY(margin > kBackdropMargin);
     QCOMPARE(preview.renderView().offsetX, -margin);
     QCOMPARE(preview.ScrollBarH->maximum(), 0);
+    QVERIFY(preview.ScrollBarH->isHidden());
     preview.hide();
 }
 

@@ -6,7 +6,8 @@
 # folder, state folder and Wine prefix of its own (no recent files, nothing written
 # into the home folder) and letter paper as the system's. The program appends the name of every window it shows to
 # TAMBLEWIN_WINDOW_TRACE (and does nothing else with it), which wait_for reads.
-# Without one of the tools the test is skipped (exit status 77).
+# Without one of the tools the test is skipped (exit status 77). The screen is
+# 1280 x 1024 unless TAMBLEWIN_XVFB_SCREEN gives another ("1366x768").
 
 if [ "${1:-}" != --inside ]; then
     for tool in xvfb-run xauth $tools; do
@@ -15,7 +16,7 @@ if [ "${1:-}" != --inside ]; then
             exit 77
         fi
     done
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inside "$@"
+    exec xvfb-run -a -s "-screen 0 ${TAMBLEWIN_XVFB_SCREEN:-1280x1024}x24" bash "$0" --inside "$@"
 fi
 shift
 exe=$1

@@ -65,7 +65,8 @@ print_into() {
     local file=$1
     shift
     eval "$(xdotool search --name '^Page Preview - ' getwindowgeometry --shell | head -n 6)"
-    xdotool mousemove --sync "$((X + 420))" "$((Y + 60))" click 1   # Print
+    # Print: second from the right on the toolbar's second row.
+    xdotool mousemove --sync "$((X + WIDTH - 132))" "$((Y + 60))" click 1
     wait_for TPB
     for key in "$@"; do
         xdotool key "$key"
@@ -78,6 +79,11 @@ print_into() {
     sleep 0.5
     xdotool key ctrl+a
     xdotool type --delay 5 "$file"
+    xdotool key Return
+    echo "waiting for the notice of where the PDF file went"
+    # (a search that meets a window closing at that moment fails: it is tried again)
+    until xdotool search --onlyvisible --name '^Notice$' >/dev/null 2>&1; do sleep 0.2; done
+    sleep 0.3
     xdotool key Return
     wait_for TChooseRin
     while [ ! -f "$file" ]; do
