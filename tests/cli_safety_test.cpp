@@ -444,7 +444,7 @@ TEST_F(SafetyFiles, MemoryThatRunsOutForCertainExitsFiveInEveryFormat) {
     for (const char* format : {"pdf", "png", "svg", "log"}) {
         const std::string out = (outs / "r").string() + "." + format;
         unsigned long long enough = 0;
-        for (unsigned long long megabytes = 64; megabytes <= 512 && enough == 0; megabytes += 8) {
+        for (unsigned long long megabytes = 8; megabytes <= 512 && enough == 0; megabytes += 8) {
             RunShape shape;
             shape.addressSpace = megabytes << 20;
             if (runTamblewinShaped({"report", "descendants-list", "--paf", paf, "--format", format, "-o", out}, shape)

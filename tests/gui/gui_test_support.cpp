@@ -194,4 +194,24 @@ std::vector<std::pair<std::string, TestFactory>>& registeredTests() {
     return tests;
 }
 
+void writeNumberedPages(PageLog& log, int pages, std::string_view word, bool rules) {
+    QCOMPARE(log.begin("Test"), 0);
+    for (int p = 1; p <= pages; ++p) {
+        log.fontName("Times");
+        log.fontSize(24);
+        log.text(1.0, 1.0, std::string(word) + " " + std::to_string(p));
+        if (rules) {
+            log.penWidth(0.02);
+            log.moveTo(1.0, 1.6);
+            log.lineTo(7.5, 1.6);
+            log.moveTo(1.0, 10.0);
+            log.lineTo(7.5, 10.0);
+        }
+        log.commit();
+        if (p < pages) log.newPage();
+    }
+    log.commit();
+    log.end();
+}
+
 }  // namespace tw::gui::test

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gui/tamblewin_app.h"
@@ -119,5 +120,9 @@ std::vector<std::pair<std::string, TestFactory>>& registeredTests();
 
 #define TW_GUI_TEST(Class) \
     static const ::tw::gui::test::TestRegistration registration##Class(#Class, [] { return std::make_unique<Class>(); })
+
+// A page log of the given number of pages, each with "<word> n" at (1 in, 1 in) in
+// Times 24 pt; with rules, a line under it and one near the foot of the page.
+void writeNumberedPages(PageLog& log, int pages, std::string_view word = "Page", bool rules = false);
 
 }  // namespace tw::gui::test

@@ -18,19 +18,6 @@ namespace tw::gui::test {
 
 namespace {
 
-void writePages(PageLog& log, int pages) {
-    QCOMPARE(log.begin("Test"), 0);
-    for (int p = 1; p <= pages; ++p) {
-        log.fontName("Times");
-        log.fontSize(24);
-        log.text(1.0, 1.0, "Page " + std::to_string(p));
-        log.commit();
-        if (p < pages) log.newPage();
-    }
-    log.commit();
-    log.end();
-}
-
 // The toolbar's controls the user sees, with their places in the window.
 std::vector<std::pair<QString, QRect>> shownControls(TPagePreview& p) {
     std::vector<std::pair<QString, QRect>> shown;
@@ -101,7 +88,7 @@ void PreviewToolbarTest::nothingCoversAnythingAtAnyWidth() {
     QFETCH(int, width);
     QFETCH(bool, chart);
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 3);
+    writeNumberedPages(t.app.context().pageLog, 3);
     TPagePreview& p = t.app.pagePreview();
     p.prepare();
     if (chart) {
@@ -153,7 +140,7 @@ void PreviewToolbarTest::barsOnlyWhereThePageScrolls() {
     QFETCH(bool, vertical);
     QFETCH(bool, horizontal);
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 2);
+    writeNumberedPages(t.app.context().pageLog, 2);
     TPagePreview& p = t.app.pagePreview();
     p.prepare();
     p.show();
@@ -175,7 +162,7 @@ void PreviewToolbarTest::barsOnlyWhereThePageScrolls() {
 
 void PreviewToolbarTest::thePageLiesOnAGreyBackdrop() {
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 1);
+    writeNumberedPages(t.app.context().pageLog, 1);
     TPagePreview& p = t.app.pagePreview();
     p.prepare();
     p.show();
@@ -216,7 +203,7 @@ void PreviewToolbarTest::zoomSteps() {
 
 void PreviewToolbarTest::controlZooms() {
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 2);
+    writeNumberedPages(t.app.context().pageLog, 2);
     TPagePreview& p = t.app.pagePreview();
     p.prepare();
     p.show();

@@ -18,25 +18,6 @@ namespace tw::gui::test {
 
 namespace {
 
-// A page log of the given number of pages, each with "Page n" and a line.
-void writePages(PageLog& log, int pages) {
-    QCOMPARE(log.begin("Test"), 0);
-    for (int p = 1; p <= pages; ++p) {
-        log.fontName("Times");
-        log.fontSize(24);
-        log.text(1.0, 1.0, "Page " + std::to_string(p));
-        log.penWidth(0.02);
-        log.moveTo(1.0, 1.6);
-        log.lineTo(7.5, 1.6);
-        log.moveTo(1.0, 10.0);
-        log.lineTo(7.5, 10.0);
-        log.commit();
-        if (p < pages) log.newPage();
-    }
-    log.commit();
-    log.end();
-}
-
 struct Buttons {
     bool rewind, prev, next, last;
     QString page;
@@ -77,7 +58,7 @@ private slots:
 
 void PreviewTest::onePageReportHasNoPageButtons() {
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 1);
+    writeNumberedPages(t.app.context().pageLog, 1, "Page", true);
     TPagePreview& preview = t.app.pagePreview();
     preview.prepare();
     preview.show();
@@ -88,7 +69,7 @@ void PreviewTest::onePageReportHasNoPageButtons() {
 
 void PreviewTest::pageButtonsGoAndKeysTurnThePages() {
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 5);
+    writeNumberedPages(t.app.context().pageLog, 5, "Page", true);
     TPagePreview& p = t.app.pagePreview();
     p.prepare();
     p.show();
@@ -160,7 +141,7 @@ void PreviewTest::pageFieldTakesDigitsOnly() {
     QFETCH(QString, kept);
     QFETCH(int, pageAfterEnter);
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 5);
+    writeNumberedPages(t.app.context().pageLog, 5, "Page", true);
     TPagePreview& p = t.app.pagePreview();
     p.prepare();
     p.show();
@@ -197,7 +178,7 @@ void PreviewTest::barsFitTheClientAreaAndTheWheelScrolls() {
     QCOMPARE(empty.canvas.height, 600 - 82);
 
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 2);
+    writeNumberedPages(t.app.context().pageLog, 2, "Page", true);
     TPagePreview& p = t.app.pagePreview();
     p.prepare();
     p.show();
@@ -226,7 +207,7 @@ void PreviewTest::barsFitTheClientAreaAndTheWheelScrolls() {
 
 void PreviewTest::thePageIsDrawnAtItsRealSize() {
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 1);
+    writeNumberedPages(t.app.context().pageLog, 1, "Page", true);
     TPagePreview& p = t.app.pagePreview();
     p.prepare();
     p.show();
@@ -251,7 +232,7 @@ void PreviewTest::thePageIsDrawnAtItsRealSize() {
 
 void PreviewTest::pageCountZoomAndCentring() {
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 12);
+    writeNumberedPages(t.app.context().pageLog, 12, "Page", true);
     TPagePreview& preview = t.app.pagePreview();
     preview.show();
     preview.resize(800, 700);

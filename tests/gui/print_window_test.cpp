@@ -23,19 +23,6 @@ namespace tw::gui::test {
 
 namespace {
 
-void writePages(PageLog& log, int pages) {
-    QCOMPARE(log.begin("Test"), 0);
-    for (int p = 1; p <= pages; ++p) {
-        log.fontName("Times");
-        log.fontSize(24);
-        log.text(1.0, 1.0, "Sheet number " + std::to_string(p));
-        log.commit();
-        if (p < pages) log.newPage();
-    }
-    log.commit();
-    log.end();
-}
-
 // The pages of a PDF file and the text on each (when pdftotext is installed).
 struct PdfPages {
     int count = 0;
@@ -112,7 +99,7 @@ void PrintBoxTest::printsAllARangeOrTheCurrentPage() {
     QFETCH(QString, last);
     QFETCH(QStringList, printed);
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 5);
+    writeNumberedPages(t.app.context().pageLog, 5, "Sheet number");
     const QString pdf = QString::fromStdString(dir_.file(std::string(QTest::currentDataTag()) + ".pdf"));
     t.dialogs.pdfFileAnswer = pdf;
     TPagePreview& preview = t.app.pagePreview();
@@ -186,7 +173,7 @@ void PrintBoxTest::printsAllARangeOrTheCurrentPage() {
 
 void PrintBoxTest::backReturnsToThePreviewOnTheSamePage() {
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 5);
+    writeNumberedPages(t.app.context().pageLog, 5, "Sheet number");
     TPagePreview& preview = t.app.pagePreview();
     TPB& box = t.app.printBox();
     QString pageAfterBack;
@@ -211,7 +198,7 @@ void PrintBoxTest::backReturnsToThePreviewOnTheSamePage() {
 
 void PrintBoxTest::cancelledFileNameKeepsTheBoxOpen() {
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 2);
+    writeNumberedPages(t.app.context().pageLog, 2, "Sheet number");
     TPagePreview& preview = t.app.pagePreview();
     TPB& box = t.app.printBox();
     bool boxStillUp = false;
@@ -246,7 +233,7 @@ void PrintBoxTest::cancelledPrintLeavesNoPartOfTheFile() {
         old.write("an older report");
     }
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 30);
+    writeNumberedPages(t.app.context().pageLog, 30, "Sheet number");
     t.dialogs.pdfFileAnswer = pdf;
     TPagePreview& preview = t.app.pagePreview();
     TPB& box = t.app.printBox();
@@ -338,7 +325,7 @@ void PrintBoxTest::theFileAndItsTitleAreNamedForTheReport() {
 // progress box has gone; the box stays, and Cancel returns to the preview.
 void PrintBoxTest::unwritablePdfSaysWhyAndKeepsThePreview() {
     AppUnderTest t;
-    writePages(t.app.context().pageLog, 2);
+    writeNumberedPages(t.app.context().pageLog, 2, "Sheet number");
     const QString pdf = QString::fromStdString(dir_.file("no-such-folder")) + QStringLiteral("/out.pdf");
     t.dialogs.pdfFileAnswer = pdf;
     TPagePreview& preview = t.app.pagePreview();
