@@ -16,8 +16,24 @@ if [ "${1:-}" != --inside ]; then
             exit 77
         fi
     done
-    exec xvfb-run -a -s "-screen 0 ${TAMBLEWIN_XVFB_SCREEN:-1280x1024}x24" bash "$0" --inside "$@"
+    # xvfb-run -a picks the first display without a lock file; a server another
+    # program starts at that moment can take it first, and then this one never comes
+    # up. Such a start (the script below never reached) is tried again.
+    export TAMBLEWIN_XVFB_STARTED
+    TAMBLEWIN_XVFB_STARTED=$(mktemp -u)
+    for attempt in 1 2 3; do
+        status=0
+        xvfb-run -a -s "-screen 0 ${TAMBLEWIN_XVFB_SCREEN:-1280x1024}x24" bash "$0" --inside "$@" || status=$?
+        if [ -e "$TAMBLEWIN_XVFB_STARTED" ]; then
+            rm -f "$TAMBLEWIN_XVFB_STARTED"
+            exit "$status"
+        fi
+        echo "the virtual display did not start (attempt $attempt, status $status)" >&2
+        sleep "$attempt"
+    done
+    exit 1
 fi
+: > "$TAMBLEWIN_XVFB_STARTED"
 shift
 exe=$1
 demo=$2
