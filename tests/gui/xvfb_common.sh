@@ -17,8 +17,8 @@ if [ "${1:-}" != --inside ]; then
         fi
     done
     # xvfb-run -a picks the first display without a lock file; a server another
-    # program starts at that moment can take it first, and then this one never comes
-    # up. Such a start (the script below never reached) is tried again.
+    # program starts (or one still going down) can hold it, and then the display
+    # never answers. Such a start (the marker below never made) is tried again.
     export TAMBLEWIN_XVFB_STARTED
     TAMBLEWIN_XVFB_STARTED=$(mktemp -u)
     for attempt in 1 2 3; do
@@ -31,6 +31,15 @@ if [ "${1:-}" != --inside ]; then
         echo "the virtual display did not start (attempt $attempt, status $status)" >&2
         sleep "$attempt"
     done
+    exit 1
+fi
+# The display must answer before the program is started on it.
+for attempt in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.5
+done
+if ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+    echo "the virtual display $DISPLAY does not answer" >&2
     exit 1
 fi
 : > "$TAMBLEWIN_XVFB_STARTED"
