@@ -57,6 +57,18 @@ struct Usage {
 double seconds(const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) * 1e-6; }
 
 // Runs the command with its output thrown away.
+// What a child process used, once it has ended.
+Usage childUsage(pid_t child) {
+    Usage usage;
+    int status = 0;
+    rusage r{};
+    if (wait4(child, &status, 0, &r) != child) return usage;
+    usage.cpu = seconds(r.ru_utime) + seconds(r.ru_stime);
+    usage.peakKib = r.ru_maxrss;
+    usage.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+    return usage;
+}
+
 Usage runProcess(const std::vector<std::string>& args) {
     Usage usage;
     const pid_t child = fork();
@@ -71,13 +83,7 @@ Usage runProcess(const std::vector<std::string>& args) {
         execv(argv[0], argv.data());
         _exit(127);
     }
-    int status = 0;
-    rusage r{};
-    if (wait4(child, &status, 0, &r) != child) return usage;
-    usage.cpu = seconds(r.ru_utime) + seconds(r.ru_stime);
-    usage.peakKib = r.ru_maxrss;
-    usage.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
-    return usage;
+    return childUsage(child);
 }
 
 // The bare read in a child process: the file read whole, and its line ends counted.
@@ -102,14 +108,7 @@ Usage bareRead(const std::string& path, size_t& lines) {
     close(pipeEnds[1]);
     if (read(pipeEnds[0], &lines, sizeof lines) != ssize_t(sizeof lines)) lines = 0;
     close(pipeEnds[0]);
-    Usage usage;
-    int status = 0;
-    rusage r{};
-    if (wait4(child, &status, 0, &r) != child) return usage;
-    usage.cpu = seconds(r.ru_utime) + seconds(r.ru_stime);
-    usage.peakKib = r.ru_maxrss;
-    usage.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
-    return usage;
+    return childUsage(child);
 }
 
 // Writes the benchmark family of that many people as GEDCOM, in a child process.

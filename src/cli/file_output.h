@@ -21,6 +21,20 @@ public:
     virtual std::vector<std::string> writtenFiles() const = 0;
 };
 
+// A file printer (PdfFilePrinter, the PNG and SVG printers) as a FileOutput.
+template <typename P>
+class PrinterFileOutput : public FileOutput {
+public:
+    explicit PrinterFileOutput(const std::string& path) : printer_(path) {}
+    Printer& printer() override { return printer_; }
+    bool ok() const override { return printer_.ok(); }
+    std::string errorText() const override { return printer_.errorText(); }
+    std::vector<std::string> writtenFiles() const override { return printer_.writtenFiles(); }
+
+private:
+    P printer_;
+};
+
 // The file of page n (from 1) of a PNG or SVG document written to path ("out/tree.png"
 // and 2 give "out/tree-2.png"); path itself for the other formats.
 std::string pageFilePath(OutputFormat format, const std::string& path, int page);

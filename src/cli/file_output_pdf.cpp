@@ -6,26 +6,10 @@
 
 namespace tw::cli {
 
-namespace {
-
-class PdfFileOutput : public FileOutput {
-public:
-    explicit PdfFileOutput(const std::string& path) : printer_(path) {}
-    Printer& printer() override { return printer_; }
-    bool ok() const override { return printer_.ok(); }
-    std::string errorText() const override { return printer_.errorText(); }
-    std::vector<std::string> writtenFiles() const override { return printer_.writtenFiles(); }
-
-private:
-    PdfFilePrinter printer_;
-};
-
-}  // namespace
-
 std::string pageFilePath(OutputFormat, const std::string& path, int) { return path; }
 
 std::unique_ptr<FileOutput> makeFileOutput(OutputFormat format, const std::string& path, std::string& error) {
-    if (format == OutputFormat::Pdf) return std::make_unique<PdfFileOutput>(path);
+    if (format == OutputFormat::Pdf) return std::make_unique<PrinterFileOutput<PdfFilePrinter>>(path);
     error = "PNG and SVG pages are written by the Qt module";
     return nullptr;
 }

@@ -35,19 +35,6 @@ void ensureGuiApplication() {
     QFontDatabase::hasFamily(QStringLiteral("Liberation Serif"));
 }
 
-template <typename P>
-class QtFileOutput : public FileOutput {
-public:
-    explicit QtFileOutput(const std::string& path) : printer_(path) {}
-    Printer& printer() override { return printer_; }
-    bool ok() const override { return printer_.ok(); }
-    std::string errorText() const override { return printer_.errorText(); }
-    std::vector<std::string> writtenFiles() const override { return printer_.writtenFiles(); }
-
-private:
-    P printer_;
-};
-
 }  // namespace
 
 std::string pageFilePath(OutputFormat format, const std::string& path, int page) {
@@ -59,12 +46,12 @@ std::string pageFilePath(OutputFormat format, const std::string& path, int page)
 std::unique_ptr<FileOutput> makeFileOutput(OutputFormat format, const std::string& path, std::string& error) {
     // Tamblewin's own PDF writer finds and embeds its fonts itself; only the pages
     // painted through Qt (PNG, SVG) need its application object.
-    if (format == OutputFormat::Pdf) return std::make_unique<QtFileOutput<PdfFilePrinter>>(path);
+    if (format == OutputFormat::Pdf) return std::make_unique<PrinterFileOutput<PdfFilePrinter>>(path);
     ensureGuiApplication();
     switch (format) {
     case OutputFormat::Pdf: break;
-    case OutputFormat::Png: return std::make_unique<QtFileOutput<PngFilePrinter>>(path);
-    case OutputFormat::Svg: return std::make_unique<QtFileOutput<SvgFilePrinter>>(path);
+    case OutputFormat::Png: return std::make_unique<PrinterFileOutput<PngFilePrinter>>(path);
+    case OutputFormat::Svg: return std::make_unique<PrinterFileOutput<SvgFilePrinter>>(path);
     case OutputFormat::Log: break;
     }
     error = "page logs are not written through a printer";
