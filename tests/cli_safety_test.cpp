@@ -409,7 +409,8 @@ TEST_F(SafetyFiles, OutOfMemoryInEveryFormatExitsFiveWithTheMessage) {
     const fs::path outs = dir.path() / "outs";
     fs::create_directory(outs);
     for (const char* format : {"pdf", "png", "svg", "log"}) {
-        for (const unsigned long long megabytes : {120ULL, 250ULL}) {
+        // Limits on both sides of where the page images start to fit.
+        for (const unsigned long long megabytes : {120ULL, 150ULL, 180ULL, 210ULL, 250ULL}) {
             RunShape shape;
             shape.addressSpace = megabytes << 20;
             const CommandResult r = runTamblewinShaped(

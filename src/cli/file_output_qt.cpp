@@ -1,8 +1,10 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/address_space.h"
 #include "cli/file_output.h"
 #include "output/pdf/pdf_file_printer.h"
 #include "output/qt/file_printers.h"
@@ -18,6 +20,10 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
     std::fprintf(stderr, "tamblewin: %s\n", text.toLocal8Bit().constData());
 }
 
+// Room for Qt to start on the offscreen platform and fill its font database (some
+// 2 MB) several times over.
+constexpr std::size_t kQtStartRoom = 32 << 20;
+
 // Text is drawn with Qt's fonts, which need an application object; without a
 // display it runs on the offscreen platform.
 void ensureGuiApplication() {
@@ -25,6 +31,8 @@ void ensureGuiApplication() {
     qInstallMessageHandler(quietQtMessages);
     if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Qt does not survive running out of memory while it starts either.
+    requireAddressSpace(kQtStartRoom);
     static int argc = 1;
     static char name[] = "tamblewin";
     static char* argv[] = {name, nullptr};

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "base/exit_status.h"
@@ -24,6 +25,13 @@ std::vector<std::filesystem::path> moduleCandidates() {
     return {folder / kQtModuleFile, folder / TAMBLEWIN_QT_MODULE_FROM_BIN / kQtModuleFile};
 }
 
+// The loader says a library could not be mapped (the address space is used up) in
+// these words.
+bool isLackOfMemory(const std::string& problem) {
+    return problem.find("failed to map segment") != std::string::npos ||
+           problem.find("Cannot allocate memory") != std::string::npos;
+}
+
 }  // namespace
 
 bool needsQtModule(const std::vector<std::string>& args) {
@@ -42,6 +50,10 @@ int runInQtModule(int argc, char** argv) {
         void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module == nullptr) {
             problem = dlerror();
+            if (isLackOfMemory(problem)) {
+                std::fputs("tamblewin: Out of memory\n", stderr);
+                return kExitOutOfMemory;
+            }
             break;
         }
         auto* entry = reinterpret_cast<QtModuleMain*>(dlsym(module, kQtModuleEntry));

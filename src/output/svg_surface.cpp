@@ -123,6 +123,12 @@ std::string SvgSurface::endPage() {
     return page;
 }
 
+void SvgSurface::dropPage() {
+    pageOpen_ = false;
+    group_ = Group::None;
+    out_.clear();
+}
+
 void SvgSurface::closeGroup() {
     if (group_ != Group::None) out_ += "</g>\n";
     group_ = Group::None;

@@ -36,6 +36,8 @@ public:
     void beginPage(int width, int height, int dpi, std::string_view title);
     // The whole SVG document of the page begun last; the surface then holds no page.
     std::string endPage();
+    // Forgets the page begun last (taking no memory, so also when memory ran out).
+    void dropPage();
 
     void setPenWidth(int pixels) override;
     void setPenColour(Colour colour) override;

@@ -225,23 +225,42 @@ TEST_F(FilePrintersTest, PngPagesHoldExactlyThePixelsPaintedInPageOrder) {
     }
 }
 
-TEST(PngEncoderTest, OnlyAllGreyImagesBecomeGreyscale) {
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    image.setPixel(3, 4, qRgb(0, 0, 0));
-    image.setPixel(39, 29, qRgb(128, 128, 128));
-    const QImage grey = PngEncoder::greyscaleCopy(image);
-    ASSERT_EQ(grey.format(), QImage::Format_Grayscale8);
-    EXPECT_TRUE(grey.convertToFormat(QImage::Format_RGB32) == image);
-
-    for (const QRgb colour : {qRgb(128, 128, 129), qRgb(129, 128, 128), qRgb(128, 129, 128)}) {
-        QImage tinted = image;
-        tinted.setPixel(39, 29, colour);
-        EXPECT_TRUE(PngEncoder::greyscaleCopy(tinted).isNull());
+// Every image comes back with exactly its pixels and density: grey ones stored as
+// greyscale, any colour as RGB, a pixel that is not opaque with alpha.
+TEST(PngEncoderTest, ImagesComeBackExactlyInTheSmallestFittingKind) {
+    QImage grey(40, 30, QImage::Format_RGB32);
+    grey.fill(Qt::white);
+    grey.setPixel(3, 4, qRgb(0, 0, 0));
+    grey.setPixel(39, 29, qRgb(128, 128, 128));
+    grey.setDotsPerMeterX(5906);
+    grey.setDotsPerMeterY(5906);
+    struct Case {
+        QRgb corner;
+        QImage::Format format;
+        QImage::Format stored;
+    };
+    const Case cases[] = {
+        {qRgb(128, 128, 128), QImage::Format_RGB32, QImage::Format_Grayscale8},
+        {qRgb(128, 128, 129), QImage::Format_RGB32, QImage::Format_RGB32},
+        {qRgb(129, 128, 128), QImage::Format_RGB32, QImage::Format_RGB32},
+        {qRgb(128, 129, 128), QImage::Format_RGB32, QImage::Format_RGB32},
+        {qRgb(12, 200, 77), QImage::Format_ARGB32, QImage::Format_RGB32},
+        {qRgba(12, 200, 77, 100), QImage::Format_ARGB32, QImage::Format_ARGB32},
+        {qRgb(128, 128, 128), QImage::Format_Indexed8, QImage::Format_Grayscale8},
+    };
+    for (const Case& c : cases) {
+        QImage image = grey.convertToFormat(c.format == QImage::Format_Indexed8 ? QImage::Format_RGB32 : c.format);
+        image.setPixel(39, 29, c.corner);
+        if (c.format == QImage::Format_Indexed8) image = image.convertToFormat(c.format);
+        const std::string png = PngEncoder::encode(image);
         QImage decoded;
-        ASSERT_TRUE(decoded.loadFromData(PngEncoder::encode(tinted), "PNG"));
-        EXPECT_TRUE(decoded.convertToFormat(QImage::Format_RGB32) == tinted);
+        ASSERT_TRUE(decoded.loadFromData(reinterpret_cast<const uchar*>(png.data()), int(png.size()), "PNG"));
+        SCOPED_TRACE(std::to_string(c.corner) + " " + std::to_string(int(c.format)));
+        EXPECT_EQ(decoded.format(), c.stored);
+        EXPECT_TRUE(decoded.convertToFormat(QImage::Format_ARGB32) == image.convertToFormat(QImage::Format_ARGB32));
+        EXPECT_EQ(decoded.dotsPerMeterX(), 5906);
     }
+    EXPECT_EQ(PngEncoder::encode(QImage()), "");
 }
 
 TEST_F(FilePrintersTest, PdfIsOneDocumentOnTheRequestedPaper) {

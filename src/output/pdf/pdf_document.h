@@ -12,27 +12,13 @@
 #include <string_view>
 #include <vector>
 
+#include "output/pdf/deflater.h"
 #include "output/pdf/pdf_font.h"
 #include "output/printer.h"
 
 namespace tw {
 
 // Deflates one stream after another (a PDF stream's /FlateDecode).
-class Deflater {
-public:
-    Deflater();
-    ~Deflater();
-    Deflater(const Deflater&) = delete;
-    Deflater& operator=(const Deflater&) = delete;
-    // data compressed; valid until the next call.
-    std::string_view compress(std::string_view data);
-
-private:
-    struct Stream;
-    std::unique_ptr<Stream> stream_;
-    std::string buffer_;
-};
-
 class PdfDocument {
 public:
     PdfDocument() = default;

@@ -4,15 +4,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <new>
+#include <string_view>
 #include <system_error>
 #include <thread>
 
+#include "base/address_space.h"
 #include "output/measuring_printer.h"
 
 namespace tw {
 
 namespace {
-
 
 std::filesystem::path toPath(const std::string& path) { return std::filesystem::path(path); }
 
@@ -23,10 +24,10 @@ void removeFile(const std::string& path) {
 
 // Writes data to a new file at path; a file that could not be written whole is
 // removed again.
-bool writeWholeFile(const std::string& path, const QByteArray& data) {
+bool writeWholeFile(const std::string& path, std::string_view data) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) return false;
-    bool ok = std::fwrite(data.constData(), 1, size_t(data.size()), file) == size_t(data.size());
+    bool ok = std::fwrite(data.data(), 1, data.size(), file) == data.size();
     ok = std::fclose(file) == 0 && ok;
     if (!ok) removeFile(path);
     return ok;
@@ -38,6 +39,10 @@ bool written(const std::string& path) {
     const auto size = std::filesystem::file_size(toPath(path), error);
     return !error && size > 0;
 }
+
+// Room Qt needs to paint a page (its glyph caches, its paths): asked for before a
+// page starts, since Qt does not survive memory that runs out while it paints.
+constexpr size_t kPaintingRoom = 16 << 20;
 
 }  // namespace
 
@@ -131,6 +136,7 @@ void PngFilePrinter::abortDocument() {
 bool PngFilePrinter::startPage() {
     ++page_;
     const PrinterGeometry sheet = geometry();
+    requireAddressSpace(size_t(sheet.physicalWidth) * size_t(sheet.physicalHeight) * 4 + kPaintingRoom);
     image_ = QImage(sheet.physicalWidth, sheet.physicalHeight, QImage::Format_RGB32);
     // A sheet is at most some 20 MB of pixels: an image that cannot be made is the
     // end of memory.
@@ -164,7 +170,7 @@ void PngFilePrinter::writeEncodedPages(bool waitForAll) {
          pending > 0 && (waitForAll || pending > mostInFlight_ || encoder_->oldestReady()); --pending) {
         // The pages with the encoder are the last ones finished, up to page_.
         const std::string file = pageFilePath(path_, page_ - pending + 1, ".png");
-        const QByteArray png = encoder_->takeOldest();
+        const std::string png = encoder_->takeOldest();
         if (writeWholeFile(file, png))
             written_.push_back(file);
         else
@@ -193,11 +199,12 @@ SvgFamilies installedFamilies() {
 SvgFilePrinter::SvgFilePrinter(std::string path, int dpi)
     : PageFilePrinter(std::move(path), dpi), svg_(installedFamilies()) {}
 
-SvgFilePrinter::~SvgFilePrinter() {
-    if (file_ != nullptr) std::fclose(file_);
-}
+// A page still open is one that was never finished (the run failed or ran out of
+// memory): its file is not left behind.
+SvgFilePrinter::~SvgFilePrinter() { discardPage(); }
 
 bool SvgFilePrinter::startPage() {
+    requireAddressSpace(kPaintingRoom);
     ++page_;
     const std::string file = pageFilePath(path_, page_, ".svg");
     file_ = std::fopen(file.c_str(), "wb");
@@ -227,7 +234,7 @@ void SvgFilePrinter::finishPage() {
 
 void SvgFilePrinter::discardPage() {
     if (file_ == nullptr) return;
-    svg_.endPage();
+    svg_.dropPage();
     std::fclose(file_);
     file_ = nullptr;
     removeFile(pageFilePath(path_, page_, ".svg"));

@@ -7,16 +7,21 @@
 //
 // A page whose pixels are all grey (black text on white) is stored as an 8-bit
 // greyscale PNG: the same pixels in a third of the data, which compresses about
-// three times as fast and to half the size. Any other page is stored as 8-bit RGB,
-// as QImage::save stores an RGB32 image.
+// three times as fast and to half the size. Any other page is stored as 8-bit RGB
+// (with alpha where a pixel is not opaque).
+//
+// The helpers encode without Qt's image writers: those hold Qt's own locks while
+// they allocate, and memory that runs out there leaves a lock taken for good (the
+// next page then waits forever). Here running out of memory is only an empty
+// result.
 
-#include <QByteArray>
 #include <QImage>
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -38,19 +43,20 @@ public:
     // The PNG data of the oldest image not yet taken, once it is encoded. Throws
     // std::bad_alloc when it could not be encoded (memory ran out on the helper
     // thread). Only when pending() > 0.
-    QByteArray takeOldest();
+    std::string takeOldest();
     // Drops every image not yet taken (waiting for those being encoded).
     void clear();
 
-    // The PNG data of one image, encoded on the calling thread.
-    static QByteArray encode(const QImage& image);
-    // The image as 8-bit greyscale when every pixel is grey; a null image otherwise.
-    static QImage greyscaleCopy(const QImage& image);
+    // Level 6: pages as small as zlib's usual level makes them, in the same time.
+    static constexpr int kPngCompressionLevel = 6;
+    // The PNG file of one image, encoded on the calling thread; empty when memory
+    // ran out.
+    static std::string encode(const QImage& image);
 
 private:
     struct Job {
         QImage image;
-        QByteArray png;
+        std::string png;
         bool running = false;
         bool done = false;
     };
