@@ -55,6 +55,12 @@ constexpr const char* kUsage =
     "  tamblewin FILE                the windows, with that PAF or GEDCOM file chosen\n"
     "  tamblewin --help | --version\n"
     "\n"
+    "--language CODE, before or after any command, gives the language of the words\n"
+    "on the pages, in the windows and in the messages: de (German), fr (French),\n"
+    "es (Spanish), nl (Dutch), sv (Swedish), nb (Norwegian Bokmal) or en (English).\n"
+    "Without it the language is the first that LANGUAGE lists, else that of LC_ALL,\n"
+    "LC_MESSAGES or LANG; a language tamblewin does not have is English.\n"
+    "\n"
     "Without --paper the paper is the one PAPERSIZE names, else the first word of the\n"
     "paper configuration file (/etc/papersize, or the file PAPERCONF names), else the\n"
     "locale's (LC_ALL, else LC_PAPER, else LANG): letter in the United States, Canada,\n"
@@ -71,10 +77,14 @@ constexpr const char* kUsage =
     "  4  the output was written, but the data file is damaged (the messages say where)\n"
     "  5  out of memory\n";
 
+}  // namespace
+
 int usageError(const std::string& problem) {
     std::fprintf(stderr, "tamblewin: %s\n%s", problem.c_str(), kUsage);
     return kExitUsage;
 }
+
+namespace {
 
 bool standardOutputIsTerminal() { return ::isatty(STDOUT_FILENO) == 1; }
 

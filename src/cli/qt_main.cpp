@@ -4,12 +4,16 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/language.h"
 #include "cli/qt_module.h"
 #include "gui/gui_main.h"
 
 extern "C" __attribute__((visibility("default"))) int tamblewin_qt_main(int argc, char** argv) {
     static_assert(std::is_same_v<decltype(tamblewin_qt_main), tw::cli::QtModuleMain>);
     std::vector<std::string> args(argv + 1, argv + argc);
+    // The executable has checked the option; the module takes it out again.
+    const std::optional<std::string> language = tw::cli::takeLanguageOption(args);
+    tw::cli::setUpLanguage(language.value_or(""));
     // Without a command the windows open (with a lone data file, with that file
     // chosen); commands work without a display.
     if (args.empty()) return tw::gui::runGui(argc, argv);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/translation.h"
 #include "output/font_metrics.h"
 #include "paf/dates.h"
 #include "reports/list_page.h"
@@ -93,7 +94,7 @@ void DescendantPage::drawHeader() {
     const double bottom = at.bottom;
     log_.fontName("Times");
     log_.fontSize(kHeadingSize);
-    log_.textCentered(at.centre, kTitleY, "Descendants of");
+    log_.textCentered(at.centre, kTitleY, TW_TR("DescendantsList", "Descendants of"));
     log_.fontSize(14);
     log_.textCentered(at.centre, kCoupleY, fitCouple(log_, couple_.husband, couple_.wife, " and ", at.right - at.left));
     log_.penWidth(kFramePen);
