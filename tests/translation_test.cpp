@@ -8,12 +8,19 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "base/ordinal.h"
 #include "base/translation.h"
 #include "support/paf_fixture.h"
 
 namespace tw {
 namespace {
+
+std::string readBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
 
 TEST(Language, TheOptionThenLanguageThenTheLocaleChooseAShippedLanguage) {
     struct Case {
@@ -46,11 +53,6 @@ TEST(Language, TheOptionThenLanguageThenTheLocaleChooseAShippedLanguage) {
     }
 }
 
-std::string readBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 TEST(Language, CataloguesBuiltByLreleaseAreReadAndDamagedOnesRefused) {
     const std::string qm = readBytes(std::string(TAMBLEWIN_TRANSLATIONS_DIR) + "/tamblewin_de.qm");
     if (qm.empty()) GTEST_SKIP() << "this build has no catalogues (they are built with Qt's lrelease)";
@@ -71,6 +73,31 @@ TEST(Language, CataloguesBuiltByLreleaseAreReadAndDamagedOnesRefused) {
     damaged[3] = char(damaged[3] ^ 0x40);
     EXPECT_FALSE(catalogue.load(damaged));
     EXPECT_TRUE(catalogue.empty());
+}
+
+TEST(Language, ValuesAreFilledInWhereverTheTranslationPutsThem) {
+    EXPECT_EQ(fillIn("Page %1", {"3"}), "Page 3");
+    EXPECT_EQ(fillIn("%2 und %1", {"Ann", "Bo"}), "Bo und Ann");
+    EXPECT_EQ(fillIn("100% of %1%", {"x"}), "100% of x%");
+    EXPECT_EQ(fillIn("%3 %1", {"a"}), "%3 a");  // a value not given stays as written
+}
+
+TEST(Language, OrdinalsFollowTheLanguageInUse) {
+    const std::string qmFolder = TAMBLEWIN_TRANSLATIONS_DIR;
+    if (readBytes(qmFolder + "/tamblewin_de.qm").empty()) GTEST_SKIP() << "this build has no catalogues";
+    const std::map<std::string, std::vector<std::string>> expected = {
+        {"en", {"1st", "2nd", "3rd", "4th", "11th", "12th", "13th", "21st", "22nd", "111th"}},
+        {"de", {"1.", "2.", "3.", "4.", "11.", "12.", "13.", "21.", "22.", "111."}},
+        {"fr", {"1er", "2e", "3e", "4e", "11e", "12e", "13e", "21e", "22e", "111e"}},
+        {"sv", {"1:a", "2:a", "3:e", "4:e", "11:e", "12:e", "13:e", "21:a", "22:a", "111:e"}},
+        {"nl", {"1e", "2e", "3e", "4e", "11e", "12e", "13e", "21e", "22e", "111e"}},
+    };
+    const int numbers[] = {1, 2, 3, 4, 11, 12, 13, 21, 22, 111};
+    for (const auto& [language, texts] : expected) {
+        useLanguage(language, std::vector<std::string>{qmFolder});
+        for (size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(ordinal(numbers[i]), texts[i]) << language;
+    }
+    useLanguage("en", {});
 }
 
 TEST(Language, TranslateFallsBackToEnglishWithoutACatalogue) {

@@ -170,6 +170,21 @@ std::string_view translate(const char* context, const char* source) {
     return translation == nullptr || translation->empty() ? std::string_view(source) : std::string_view(*translation);
 }
 
+std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t n = i + 1 < text.size() ? size_t(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && n < values.size() && n < 9) {
+            out.append(values.begin()[n]);
+            ++i;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
 std::span<const std::string_view> shippedLanguages() { return kShipped; }
 
 std::string languageOfLocale(std::string_view locale) {

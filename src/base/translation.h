@@ -9,6 +9,7 @@
 // English source, unchanged.
 
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,6 +39,10 @@ const std::string& languageInUse();
 std::string_view translate(const char* context, const char* source);
 
 #define TW_TR(context, text) ::tw::translate(context, text)
+
+// text with %1, %2, ... replaced by values[0], values[1], ... ("Page %1"): the words
+// around a number or a name stay one text for the translator, in his order.
+std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values);
 
 // The languages the program ships besides English, by their codes.
 std::span<const std::string_view> shippedLanguages();
