@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "base/translation.h"
 #include "output/font_metrics.h"
 #include "output/visual_text.h"
 
@@ -54,15 +55,18 @@ std::string listed(std::set<std::string> items) {
     std::string text;
     size_t i = 0;
     for (const std::string& item : items) {
-        if (i > 0) text += i + 1 == items.size() ? " and " : ", ";
-        text += item;
+        const std::string_view shown = item == "symbol" ? TW_TR("Messages", "symbol") : std::string_view(item);
+        if (i == 0) text = shown;
+        else if (i + 1 == items.size()) text = fillIn(TW_TR("Messages", "%1 and %2"), {text, shown});
+        else text = fillIn(TW_TR("Messages", "%1, %2"), {text, shown});
         ++i;
     }
     return text;
 }
 
 std::string textsTouched(size_t count) {
-    return std::to_string(count) + (count == 1 ? " name or place" : " names and places");
+    if (count == 1) return std::string(TW_TR("Messages", "1 name or place"));
+    return fillIn(TW_TR("Messages", "%1 names and places"), {std::to_string(count)});
 }
 
 }  // namespace
@@ -100,15 +104,21 @@ std::string MissingFonts::message() const {
     std::vector<std::string> lines;
     for (const auto& [family, gap] : gaps_) {
         if (family.empty()) continue;
-        std::string line = family + " is not installed: the " + listed(gap.scripts) + " characters of " +
-                           textsTouched(gap.texts.size()) + " print as empty boxes";
+        const std::string scripts = listed(gap.scripts), texts = textsTouched(gap.texts.size());
         const std::string_view package = packageOf(family);
-        if (!package.empty()) line += " (Debian's " + std::string(package) + " has it)";
-        lines.push_back(line + ".");
+        lines.push_back(package.empty()
+                            ? fillIn(TW_TR("Messages",
+                                           "%1 is not installed: the %2 characters of %3 print as empty boxes."),
+                                     {family, scripts, texts})
+                            : fillIn(TW_TR("Messages",
+                                           "%1 is not installed: the %2 characters of %3 print as empty boxes "
+                                           "(Debian's %4 has it)."),
+                                     {family, scripts, texts, package}));
     }
     if (const auto none = gaps_.find(""); none != gaps_.end())
-        lines.push_back("No installed font has the " + listed(none->second.scripts) + " characters of " +
-                        textsTouched(none->second.texts.size()) + ": they print as empty boxes.");
+        lines.push_back(fillIn(TW_TR("Messages",
+                                     "No installed font has the %1 characters of %2: they print as empty boxes."),
+                               {listed(none->second.scripts), textsTouched(none->second.texts.size())}));
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
     return text;
