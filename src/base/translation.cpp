@@ -124,6 +124,8 @@ State& state() {
     return s;
 }
 
+thread_local bool englishOnly = false;
+
 constexpr std::string_view kShipped[] = {"de", "fr", "es", "nl", "sv", "nb"};
 
 }  // namespace
@@ -163,9 +165,13 @@ void useCatalogue(Catalogue catalogue) { state().catalogue = std::move(catalogue
 
 const std::string& languageInUse() { return state().language; }
 
+EnglishWords::EnglishWords() : before_(englishOnly) { englishOnly = true; }
+
+EnglishWords::~EnglishWords() { englishOnly = before_; }
+
 std::string_view translate(const char* context, const char* source) {
     const Catalogue& catalogue = state().catalogue;
-    if (catalogue.empty()) return source;
+    if (catalogue.empty() || englishOnly) return source;
     const std::string* translation = catalogue.find(context, source);
     return translation == nullptr || translation->empty() ? std::string_view(source) : std::string_view(*translation);
 }

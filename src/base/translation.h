@@ -40,6 +40,19 @@ std::string_view translate(const char* context, const char* source);
 
 #define TW_TR(context, text) ::tw::translate(context, text)
 
+// While one lives, texts on its thread stay English: for orders that must not change
+// with the language (dates compared by their words).
+class EnglishWords {
+public:
+    EnglishWords();
+    ~EnglishWords();
+    EnglishWords(const EnglishWords&) = delete;
+    EnglishWords& operator=(const EnglishWords&) = delete;
+
+private:
+    bool before_;
+};
+
 // text with %1, %2, ... replaced by values[0], values[1], ... ("Page %1"): the words
 // around a number or a name stay one text for the translator, in his order.
 std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values);

@@ -272,7 +272,9 @@ int compareDates(const DecodedDate& a, const DecodedDate& b) {
     if (a.kind == 2 && b.kind == 2) {
         return (a.year1 * 12 + a.month1) * 31 + a.day1 - (b.year1 * 12 + b.month1) * 31 - b.day1;
     }
-    // Byte by byte, as unsigned bytes.
+    // Byte by byte, as unsigned bytes, of the English words: the order is the same
+    // in every language.
+    const EnglishWords english;
     return formatDate(a).view().compare(formatDate(b).view());
 }
 
