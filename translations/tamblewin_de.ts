@@ -815,7 +815,7 @@ dieser Tafel bringen:
     </message>
     <message>
         <source>Grand totals:</source>
-        <translation>Gesamtsummen:</translation>
+        <translation>Gesamt:</translation>
     </message>
     <message>
         <source>(cont&apos;d)</source>
@@ -1474,7 +1474,7 @@ keine Liste geht über %1 Generationen hinaus.</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation>Summen</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>self</source>

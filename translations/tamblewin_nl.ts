@@ -772,7 +772,7 @@ van deze kaart:
     </message>
     <message>
         <source>married:</source>
-        <translation>tr.:</translation>
+        <translation>getr.:</translation>
     </message>
     <message>
         <source>child</source>
@@ -834,7 +834,7 @@ van deze kaart:
     </message>
     <message>
         <source>%1G.</source>
-        <translation>%1e ach.</translation>
+        <translation>%1e a.</translation>
     </message>
     <message>
         <source>ch</source>
@@ -897,7 +897,7 @@ van deze kaart:
     </message>
     <message>
         <source>Age</source>
-        <translation>Leeftijd</translation>
+        <translation>Leeft.</translation>
     </message>
     <message>
         <source>Buried</source>
@@ -932,7 +932,7 @@ van deze kaart:
     </message>
     <message>
         <source>%1G. Grandchildren</source>
-        <translation>%1e achterkleinkinderen</translation>
+        <translation>%1e achterkleink.</translation>
     </message>
     <message>
         <source>Themselves</source>
@@ -1461,7 +1461,7 @@ geen lijst gaat verder dan %1 generaties.</translation>
     </message>
     <message>
         <source>Birth Year</source>
-        <translation>Geboortejaar</translation>
+        <translation>Geb.jaar</translation>
     </message>
     <message>
         <source>Low</source>
@@ -1568,7 +1568,7 @@ geen lijst gaat verder dan %1 generaties.</translation>
     </message>
     <message>
         <source>RELATIONSHIP</source>
-        <translation>VERWANTSCHAP</translation>
+        <translation>RELATIE</translation>
     </message>
     <message>
         <source>PEDIGREE</source>
@@ -1604,7 +1604,7 @@ geen lijst gaat verder dan %1 generaties.</translation>
     </message>
     <message>
         <source>BIRTH YEARS</source>
-        <translation>GEBOORTEJAREN</translation>
+        <translation>GEB.JAREN</translation>
     </message>
     <message>
         <source>INVOLVED</source>
@@ -1655,11 +1655,11 @@ geen lijst gaat verder dan %1 generaties.</translation>
     </message>
     <message>
         <source>Ancestors</source>
-        <translation>Voorouders</translation>
+        <translation>Vooroud.</translation>
     </message>
     <message>
         <source>Ancestor</source>
-        <translation>Voorouders</translation>
+        <translation>Vooroud.</translation>
     </message>
     <message>
         <source>Percent</source>
