@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>C&amp;hoose</source>
-        <translation>&amp;Auswählen</translation>
+        <translation>Aus&amp;wählen</translation>
     </message>
     <message>
         <source>Loading ... Done</source>

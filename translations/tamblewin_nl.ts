@@ -897,7 +897,7 @@ van deze kaart:
     </message>
     <message>
         <source>Age</source>
-        <translation>Leeft.</translation>
+        <translation>Lft.</translation>
     </message>
     <message>
         <source>Buried</source>
@@ -1965,11 +1965,11 @@ gescheiden door een komma. voorbeeld: 23,24</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation>&amp;Voorbeeld</translation>
+        <translation>Voorbeel&amp;d</translation>
     </message>
     <message>
         <source>detailed &amp;foliage background</source>
-        <translation>gedetailleerde &amp;bladachtergrond</translation>
+        <translation>&amp;gedetailleerde bladachtergrond</translation>
     </message>
     <message>
         <source>Start couple - %1</source>
