@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>R&apos;P</source>
-        <translation>Wdh</translation>
+        <translation>Wh.</translation>
     </message>
     <message>
         <source>Birth</source>
