@@ -5,74 +5,74 @@
     <name>AncestorsList</name>
     <message>
         <source>Ancestor List (with repeats)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwartierstaat (met herhalingen)</translation>
     </message>
     <message>
         <source>Ancestor List (without repeats)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwartierstaat (zonder herhalingen)</translation>
     </message>
     <message>
         <source>Pedigree Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwartier-</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer</translation>
     </message>
     <message>
         <source>R&apos;P</source>
-        <translation type="unfinished"></translation>
+        <translation>Hh</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboorte-</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>jaar</translation>
     </message>
     <message>
         <source>PPN too large to display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwartiernr. te groot om te tonen.</translation>
     </message>
 </context>
 <context>
     <name>BrowseWindow</name>
     <message>
         <source>Choose a person</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een persoon</translation>
     </message>
     <message>
         <source>Loading ... </source>
-        <translation type="unfinished"></translation>
+        <translation>Laden ... </translation>
     </message>
     <message>
         <source>Type part of a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een deel van een naam</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken:</translation>
     </message>
     <message>
         <source>C&amp;hoose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kiezen</translation>
     </message>
     <message>
         <source>Loading ... Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden ... Klaar</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen naam)</translation>
     </message>
     <message>
         <source>No name holds &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen naam bevat "%1"</translation>
     </message>
     <message>
         <source>There is no marriage record for this person.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen huwelijksrecord voor deze persoon.</translation>
     </message>
     <message>
         <source>Next you will see a list of spouses for 
@@ -80,30 +80,34 @@
 %1
 
  Please choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hierna ziet u een lijst van partners van 
+
+%1
+
+ Kies er een.</translation>
     </message>
     <message>
         <source>b.</source>
-        <translation type="unfinished"></translation>
+        <translation>geb.</translation>
     </message>
     <message>
         <source>c.</source>
-        <translation type="unfinished"></translation>
+        <translation>ged.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>will not write %1: it is the data file being read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt niet geschreven: het is het gegevensbestand dat wordt gelezen</translation>
     </message>
     <message>
         <source>will not write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt niet geschreven</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik:</translation>
     </message>
     <message>
         <source>  tamblewin report KIND --paf FILE.paf [--start TEXT] [-o OUT] [--format pdf|png|svg|log]
@@ -118,23 +122,40 @@
                                 --plain-background: the Family Tree Chart&apos;s crown as plain
                                 ovals instead of leaves
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin report KIND --paf FILE.paf [--start TEXT] [-o OUT] [--format pdf|png|svg|log]
+                 [--paper letter|legal|tabloid|a5|a4|a3] [--large-sheets]
+                 [--date YYYY-MM-DD] [--plain-background]
+                                zet een rapport op en schrijft het als PDF-, PNG- of
+                                SVG-pagina's of als paginalog; --start is het RIN, of de
+                                MRIN's ("23,24");
+                                --paper: het papier waarop het wordt opgezet (zie onder);
+                                --large-sheets: op A5-, A4- of A3-papier mag de
+                                Overzichtskaart nakomelingen een A3-vel nemen waar zij een
+                                groter nodig heeft (zonder deze optie past zij zich aan het
+                                papier aan);
+                                --plain-background: de kruin van de Stamboomkaart als
+                                eenvoudige ovalen in plaats van bladeren
+</translation>
     </message>
     <message>
         <source>  tamblewin info FILE.paf       header figures of a PAF 5 data file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin info FILE.paf       kopgegevens van een PAF 5-gegevensbestand
+</translation>
     </message>
     <message>
         <source>  tamblewin people FILE.paf     every individual in name order, with the RIN
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin people FILE.paf     alle personen op naamvolgorde, met het RIN
+</translation>
     </message>
     <message>
         <source>  tamblewin families FILE.paf   every marriage: MRIN, husband, wife and marriage year,
                                 separated by tabs
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin families FILE.paf   alle huwelijken: MRIN, man, vrouw en huwelijksjaar,
+                                gescheiden door tabs
+</translation>
     </message>
     <message>
         <source>  tamblewin import FILE.ged -o FILE.paf
@@ -143,12 +164,18 @@
                                 families also take a GEDCOM file directly, known by its
                                 first line (0 HEAD) whatever its name
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin import FILE.ged -o FILE.paf
+                                maakt een PAF 5-bestand van een GEDCOM-bestand; tekens die
+                                PAF niet kan bevatten worden gewone letters. report, info,
+                                people en families nemen ook direct een GEDCOM-bestand,
+                                herkend aan de eerste regel (0 HEAD), hoe het ook heet
+</translation>
     </message>
     <message>
         <source>  tamblewin FILE                the windows, with that PAF or GEDCOM file chosen
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin FILE                de vensters, met dat PAF- of GEDCOM-bestand gekozen
+</translation>
     </message>
     <message>
         <source>--language CODE, before or after any command, gives the language of the words
@@ -157,7 +184,12 @@ es (Spanish), nl (Dutch), sv (Swedish), nb (Norwegian Bokmal) or en (English).
 Without it the language is the first that LANGUAGE lists, else that of LC_ALL,
 LC_MESSAGES or LANG; a language tamblewin does not have is English.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--language CODE, voor of na een opdracht, geeft de taal van de woorden op de
+pagina's, in de vensters en in de meldingen: de (Duits), fr (Frans), es (Spaans),
+nl (Nederlands), sv (Zweeds), nb (Noors Bokmål) of en (Engels). Zonder deze optie
+is de taal de eerste die LANGUAGE noemt, anders die van LC_ALL, LC_MESSAGES of
+LANG; een taal die tamblewin niet heeft wordt Engels.
+</translation>
     </message>
     <message>
         <source>Without --paper the paper is the one PAPERSIZE names, else the first word of the
@@ -166,14 +198,23 @@ locale&apos;s (LC_ALL, else LC_PAPER, else LANG): letter in the United States, C
 Mexico, the Philippines, Chile, Colombia and Venezuela, A4 in every other country;
 else letter. A name tamblewin does not know is passed over.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Zonder --paper is het papier het papier dat PAPERSIZE noemt, anders het eerste woord
+van het papierconfiguratiebestand (/etc/papersize, of het bestand dat PAPERCONF
+noemt), anders dat van de locale (LC_ALL, anders LC_PAPER, anders LANG): letter in
+de Verenigde Staten, Canada, Mexico, de Filipijnen, Chili, Colombia en Venezuela,
+A4 in elk ander land; anders letter. Een naam die tamblewin niet kent, wordt
+overgeslagen.
+</translation>
     </message>
     <message>
         <source>The data file is only ever read, never written: no output may be the data file or
 the GEDCOM file read, and every output is written whole or not at all. Messages
 go to standard error. Exit status:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Het gegevensbestand wordt alleen gelezen, nooit geschreven: geen uitvoer mag het
+gegevensbestand of het gelezen GEDCOM-bestand zijn, en elke uitvoer wordt geheel of
+helemaal niet geschreven. Meldingen gaan naar standaardfout. Afsluitstatus:
+</translation>
     </message>
     <message>
         <source>  0  complete
@@ -183,438 +224,452 @@ go to standard error. Exit status:
   4  the output was written, but the data file is damaged (the messages say where)
   5  out of memory
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  0  voltooid
+  1  kon het gevraagde niet doen (een ontbrekend bestand, geen pagina, gestopt met
+     Ctrl-C)
+  2  foute opdrachtregel of startveld, of een uitvoer die een invoer is
+  3  het gegevensbestand is beschadigd en er is niets geschreven
+  4  de uitvoer is geschreven, maar het gegevensbestand is beschadigd (de meldingen
+     zeggen waar)
+  5  geheugen vol
+</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan niet naar standaarduitvoer schrijven: %1</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>kan niet naar standaarduitvoer schrijven</translation>
     </message>
     <message>
         <source>&apos;import&apos; does not take &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>'import' neemt geen '%1'</translation>
     </message>
     <message>
         <source>&apos;import&apos; takes a GEDCOM file and -o FILE.paf</source>
-        <translation type="unfinished"></translation>
+        <translation>'import' neemt een GEDCOM-bestand en -o FILE.paf</translation>
     </message>
     <message>
         <source>the PAF file must not be the GEDCOM file itself</source>
-        <translation type="unfinished"></translation>
+        <translation>het PAF-bestand mag niet het GEDCOM-bestand zelf zijn</translation>
     </message>
     <message>
         <source>will not write %1; choose another output</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt niet geschreven; kies een andere uitvoer</translation>
     </message>
     <message>
         <source>will not write %1: %2; choose another output</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt niet geschreven: %2; kies een andere uitvoer</translation>
     </message>
     <message>
         <source>%1 names and places hold letters a PAF file cannot; they were written with plain letters, and &quot;?&quot; where there is none</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 namen en plaatsen bevatten tekens die een PAF-bestand niet kan bevatten; ze zijn met gewone letters geschreven, en met "?" waar er geen is</translation>
     </message>
     <message>
         <source>the import was stopped; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>de import is gestopt; er is niets geschreven</translation>
     </message>
     <message>
         <source>%1: cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kan niet worden geschreven</translation>
     </message>
     <message>
         <source>Wrote %1 individuals and %2 marriages to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 personen en %2 huwelijken geschreven naar %3</translation>
     </message>
     <message>
         <source>&apos;%1&apos; takes one data file</source>
-        <translation type="unfinished"></translation>
+        <translation>'%1' neemt één gegevensbestand</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende opdracht '%1'</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Geheugen vol</translation>
     </message>
     <message>
         <source>this build of tamblewin writes page logs only (--format log); PDF, PNG and SVG need the full build</source>
-        <translation type="unfinished"></translation>
+        <translation>deze versie van tamblewin schrijft alleen paginalogs (--format log); PDF, PNG en SVG vragen de volledige versie</translation>
     </message>
     <message>
         <source>PNG and SVG pages are written by the Qt module</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG- en SVG-pagina's worden door de Qt-module geschreven</translation>
     </message>
     <message>
         <source>page logs are not written through a printer</source>
-        <translation type="unfinished"></translation>
+        <translation>paginalogs worden niet via een printer geschreven</translation>
     </message>
     <message>
         <source>1 problem in the GEDCOM file was passed over; `tamblewin import %1 -o X.paf` lists it</source>
-        <translation type="unfinished"></translation>
+        <translation>1 probleem in het GEDCOM-bestand is overgeslagen; `tamblewin import %1 -o X.paf` toont het</translation>
     </message>
     <message>
         <source>%2 problems in the GEDCOM file were passed over; `tamblewin import %1 -o X.paf` lists them</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 problemen in het GEDCOM-bestand zijn overgeslagen; `tamblewin import %1 -o X.paf` toont ze</translation>
     </message>
     <message>
         <source>Laying out generation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Generatie %1 wordt opgezet</translation>
     </message>
     <message>
         <source>Writing page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 van %2 wordt geschreven</translation>
     </message>
     <message>
         <source>the program&apos;s own folder is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>de eigen map van het programma is onbekend</translation>
     </message>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ontbreekt</translation>
     </message>
     <message>
         <source>%1 has no %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft geen %2</translation>
     </message>
     <message>
         <source>the windows and PNG and SVG pages need Qt&apos;s module: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de vensters en PNG- en SVG-pagina's hebben de Qt-module nodig: %1</translation>
     </message>
     <message>
         <source>&apos;report&apos; needs a report kind; the kinds are:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>'report' heeft een rapportsoort nodig; de soorten zijn:
+%1</translation>
     </message>
     <message>
         <source>unknown report kind &apos;%1&apos;; the kinds are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende rapportsoort '%1'; de soorten zijn:
+%2</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>optie '%1' heeft een waarde nodig</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (pdf, png, svg or log)</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekend formaat '%1' (pdf, png, svg of log)</translation>
     </message>
     <message>
         <source>unknown paper &apos;%1&apos;; the papers are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekend papier '%1'; de papiersoorten zijn %2</translation>
     </message>
     <message>
         <source>--date wants a date as YYYY-MM-DD, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--date vraagt een datum als YYYY-MM-DD, niet '%1'</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende optie '%1'</translation>
     </message>
     <message>
         <source>&apos;report&apos; needs the data file: --paf FILE.paf</source>
-        <translation type="unfinished"></translation>
+        <translation>'report' heeft het gegevensbestand nodig: --paf FILE.paf</translation>
     </message>
     <message>
         <source>--start &apos;%1&apos; is not a RIN or a list of MRINs such as 23,24</source>
-        <translation type="unfinished"></translation>
+        <translation>--start '%1' is geen RIN en geen lijst van MRIN's zoals 23,24</translation>
     </message>
     <message>
         <source>cannot tell the format from &apos;%1&apos;; give --format</source>
-        <translation type="unfinished"></translation>
+        <translation>het formaat is niet af te leiden uit '%1'; geef --format op</translation>
     </message>
     <message>
         <source>SOURCE_DATE_EPOCH wants seconds since 1970 within the years 1 to 9999, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>SOURCE_DATE_EPOCH vraagt seconden sinds 1970 binnen de jaren 1 tot 9999, niet '%1'</translation>
     </message>
     <message>
         <source>1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pagina</translation>
     </message>
     <message>
         <source>%1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pagina's</translation>
     </message>
     <message>
         <source>Removed 1 page file left from an earlier, longer run</source>
-        <translation type="unfinished"></translation>
+        <translation>1 paginabestand van een eerdere, langere run verwijderd</translation>
     </message>
     <message>
         <source>Removed %1 page files left from an earlier, longer run</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 paginabestanden van een eerdere, langere run verwijderd</translation>
     </message>
     <message>
         <source>will not write %1: it is the data file being read; choose another output</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt niet geschreven: het is het gegevensbestand dat wordt gelezen; kies een andere uitvoer</translation>
     </message>
     <message>
         <source>only the page log (--format log) can go to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen de paginalog (--format log) kan naar standaarduitvoer</translation>
     </message>
     <message>
         <source>%1 is a folder; give a file name for the page log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een map; geef een bestandsnaam voor de paginalog</translation>
     </message>
     <message>
         <source>%1 is a folder; give a file name for the PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een map; geef een bestandsnaam voor het PDF-document</translation>
     </message>
     <message>
         <source>cannot write the page log</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de paginalog niet schrijven</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan %1 niet schrijven</translation>
     </message>
     <message>
         <source>Wrote the page log of %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Paginalog van %1 geschreven naar %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan %1 niet schrijven: %2</translation>
     </message>
     <message>
         <source>cannot write %1 in full</source>
-        <translation type="unfinished"></translation>
+        <translation>kan %1 niet volledig schrijven</translation>
     </message>
     <message>
         <source>Wrote %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschreven naar %2</translation>
     </message>
     <message>
         <source>no report was written: the start field was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen rapport geschreven: het startveld is geweigerd</translation>
     </message>
     <message>
         <source>the report was stopped; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>het rapport is gestopt; er is niets geschreven</translation>
     </message>
     <message>
         <source>the report stopped on bad data; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>het rapport stopte op foute gegevens; er is niets geschreven</translation>
     </message>
     <message>
         <source>the report produced no page; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>het rapport leverde geen pagina op; er is niets geschreven</translation>
     </message>
     <message>
         <source>stopped; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>gestopt; er is niets geschreven</translation>
     </message>
 </context>
 <context>
     <name>CoupleListWindow</name>
     <message>
         <source>Marriage Choose Rin</source>
-        <translation type="unfinished"></translation>
+        <translation>Huwelijk kiezen</translation>
     </message>
 </context>
 <context>
     <name>DataFileWindow</name>
     <message>
         <source>Which data file do you want to use?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welk gegevensbestand wilt u gebruiken?</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bladeren...</translation>
     </message>
     <message>
         <source>Data file - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensbestand - %1</translation>
     </message>
     <message>
         <source>There must be a valid PAF file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er moet een geldige PAF-bestandsnaam zijn.</translation>
     </message>
     <message>
         <source>Opening %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt geopend ...</translation>
     </message>
     <message>
         <source>Opening</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>%1 is a folder, not a data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een map, geen gegevensbestand.</translation>
     </message>
     <message>
         <source>%1
 
 is neither a PAF 5 data file nor a GEDCOM file, so it cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+is geen PAF 5-gegevensbestand en geen GEDCOM-bestand, en kan dus niet worden geopend.</translation>
     </message>
     <message>
         <source>%1
 
 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Family files</source>
-        <translation type="unfinished"></translation>
+        <translation>Familiebestanden</translation>
     </message>
     <message>
         <source>PAF 5 data files</source>
-        <translation type="unfinished"></translation>
+        <translation>PAF 5-gegevensbestanden</translation>
     </message>
     <message>
         <source>GEDCOM files</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM-bestanden</translation>
     </message>
 </context>
 <context>
     <name>Dates</name>
     <message>
         <source>Aft</source>
-        <translation type="unfinished"></translation>
+        <translation>na</translation>
     </message>
     <message>
         <source>Cal</source>
-        <translation type="unfinished"></translation>
+        <translation>berekend</translation>
     </message>
     <message>
         <source>DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS</translation>
     </message>
     <message>
         <source>Stillborn</source>
-        <translation type="unfinished"></translation>
+        <translation>Doodgeboren</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet vrijgegeven</translation>
     </message>
     <message>
         <source>Abt</source>
-        <translation type="unfinished"></translation>
+        <translation>ca.</translation>
     </message>
     <message>
         <source>Bef</source>
-        <translation type="unfinished"></translation>
+        <translation>voor</translation>
     </message>
     <message>
         <source>Est</source>
-        <translation type="unfinished"></translation>
+        <translation>geschat</translation>
     </message>
     <message>
         <source>BIC</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrijgegeven</translation>
     </message>
     <message>
         <source>Out of range month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand buiten bereik</translation>
     </message>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>jan</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>feb</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>mrt</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>apr</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mei</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>aug</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>sep</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>okt</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>dec</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>januari</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>februari</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>maart</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>april</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>juni</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>juli</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>augustus</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>september</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>oktober</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>november</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>december</translation>
     </message>
 </context>
 <context>
@@ -622,104 +677,110 @@ cannot be read: %2.</source>
     <message>
         <source>The chart counts the first %1 generations:
 the next generation would take the count past %2 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kaart telt de eerste %1 generaties:
+de volgende generatie zou de telling boven %2 regels brengen.</translation>
     </message>
     <message>
         <source>Only the first %1 generations below the couple are counted: the next would take the count past %2 people.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de eerste %1 generaties onder het paar worden geteld: de volgende zou de telling boven %2 personen brengen.</translation>
     </message>
     <message>
         <source>Only the first %1 generations below the couple are counted: the chart counts no further.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de eerste %1 generaties onder het paar worden geteld: de kaart telt niet verder.</translation>
     </message>
     <message>
         <source>1 child</source>
-        <translation type="unfinished"></translation>
+        <translation>1 kind</translation>
     </message>
     <message>
         <source>its %1 generations do not fit across the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 generaties passen niet in de paginabreedte.</translation>
     </message>
     <message>
         <source>This couple has more generations of data than
 will fit on this report.  Be advised that the report
 will show only the first %1 generations of data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit paar heeft meer generaties aan gegevens dan
+op dit rapport passen.  Let op: het rapport
+toont alleen de eerste %1 generaties.</translation>
     </message>
     <message>
         <source>This information could not
 be formatted into any of
 the 4 forms of this chart:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze gegevens pasten
+in geen van de 4 vormen
+van deze kaart:
+%1</translation>
     </message>
     <message>
         <source>children</source>
-        <translation type="unfinished"></translation>
+        <translation>kinderen</translation>
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation>kind.</translation>
     </message>
     <message>
         <source>g&apos;ch</source>
-        <translation type="unfinished"></translation>
+        <translation>klk.</translation>
     </message>
     <message>
         <source>G g&apos;ch</source>
-        <translation type="unfinished"></translation>
+        <translation>achterklk.</translation>
     </message>
     <message>
         <source>%1G g&apos;ch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e achterklk.</translation>
     </message>
     <message>
         <source>its title does not fit across the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>de titel past niet in de paginabreedte.</translation>
     </message>
     <message>
         <source>the rows of its %1 children would stand %2 in apart, too close for the smallest type (%3 points).</source>
-        <translation type="unfinished"></translation>
+        <translation>de regels van de %1 kinderen zouden %2 inch uit elkaar staan, te dicht voor de kleinste letter (%3 punten).</translation>
     </message>
     <message>
         <source>the couple&apos;s names and dates do not fit across the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>de namen en data van het paar passen niet in de paginabreedte.</translation>
     </message>
     <message>
         <source>its totals do not fit across the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>de totalen passen niet in de paginabreedte.</translation>
     </message>
     <message>
         <source>*repeat descendants involved</source>
-        <translation type="unfinished"></translation>
+        <translation>*met herhaalde nakomelingen</translation>
     </message>
     <message>
         <source>family totals (parents, descendants, and all spouses):</source>
-        <translation type="unfinished"></translation>
+        <translation>gezinstotalen (ouders, nakomelingen en alle partners):</translation>
     </message>
     <message>
         <source>Only the first %1 of %2 generations fit across the page; the totals count them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de eerste %1 van %2 generaties passen in de paginabreedte; de totalen tellen ze alle.</translation>
     </message>
     <message>
         <source>total descendants:</source>
-        <translation type="unfinished"></translation>
+        <translation>totaal nakomelingen:</translation>
     </message>
     <message>
         <source>born:</source>
-        <translation type="unfinished"></translation>
+        <translation>geb.:</translation>
     </message>
     <message>
         <source>married:</source>
-        <translation type="unfinished"></translation>
+        <translation>getr.:</translation>
     </message>
     <message>
         <source>child</source>
-        <translation type="unfinished"></translation>
+        <translation>kind</translation>
     </message>
     <message>
         <source>DESCENDANTS SUMMARY CHART</source>
-        <translation type="unfinished"></translation>
+        <translation>OVERZICHTSKAART NAKOMELINGEN</translation>
     </message>
 </context>
 <context>
@@ -730,340 +791,347 @@ the 4 forms of this chart:
     </message>
     <message>
         <source>BIRTH</source>
-        <translation type="unfinished"></translation>
+        <translation>GEB.</translation>
     </message>
     <message>
         <source>DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATUM</translation>
     </message>
     <message>
         <source>CHILD</source>
-        <translation type="unfinished"></translation>
+        <translation>KIND</translation>
     </message>
     <message>
         <source>LINE</source>
-        <translation type="unfinished"></translation>
+        <translation>LIJN</translation>
     </message>
 </context>
 <context>
     <name>DescendantsSummaryList</name>
     <message>
         <source>sub-totals:</source>
-        <translation type="unfinished"></translation>
+        <translation>subtotalen:</translation>
     </message>
     <message>
         <source>Grand totals:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindtotalen:</translation>
     </message>
     <message>
         <source>(cont&apos;d)</source>
-        <translation type="unfinished"></translation>
+        <translation>(vervolg)</translation>
     </message>
     <message>
         <source>Descendants Summary List</source>
-        <translation type="unfinished"></translation>
+        <translation>Overzichtslijst nakomelingen</translation>
     </message>
     <message>
         <source>Child and Spouse(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind en partner(s)</translation>
     </message>
     <message>
         <source>G.</source>
-        <translation type="unfinished"></translation>
+        <translation>achter</translation>
     </message>
     <message>
         <source>%1G.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e a.</translation>
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation>kind</translation>
     </message>
     <message>
         <source>gch</source>
-        <translation type="unfinished"></translation>
+        <translation>klk</translation>
     </message>
     <message>
         <source>Descendants of this couple intermarried resulting in repeat descendants.  Grand totals have been adjusted so each descendant is counted only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nakomelingen van dit paar zijn onderling getrouwd, waardoor er herhaalde nakomelingen zijn.  De eindtotalen zijn zo aangepast dat elke nakomeling maar één keer wordt geteld.</translation>
     </message>
 </context>
 <context>
     <name>FamilyDateChart</name>
     <message>
         <source>MRIN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MRIN: %1</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>(1 more marriage not shown)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nog 1 huwelijk niet getoond)</translation>
     </message>
     <message>
         <source>(%1 more marriages not shown)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nog %1 huwelijken niet getoond)</translation>
     </message>
     <message>
         <source>Family Date Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumkaart gezin</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Born</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboren</translation>
     </message>
     <message>
         <source>Christened</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedoopt</translation>
     </message>
     <message>
         <source>Died</source>
-        <translation type="unfinished"></translation>
+        <translation>Overleden</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Lft.</translation>
     </message>
     <message>
         <source>Buried</source>
-        <translation type="unfinished"></translation>
+        <translation>Begraven</translation>
     </message>
     <message>
         <source>Baptized</source>
-        <translation type="unfinished"></translation>
+        <translation>Doop</translation>
     </message>
     <message>
         <source>Endowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Begiftigd</translation>
     </message>
     <message>
         <source>Sealed Par</source>
-        <translation type="unfinished"></translation>
+        <translation>Verz. oud.</translation>
     </message>
     <message>
         <source>Married</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrouwd</translation>
     </message>
     <message>
         <source>Sealed Sp</source>
-        <translation type="unfinished"></translation>
+        <translation>Verz. partn.</translation>
     </message>
 </context>
 <context>
     <name>FamilySummaryList</name>
     <message>
         <source>G. Grandchildren</source>
-        <translation type="unfinished"></translation>
+        <translation>Achterkleinkinderen</translation>
     </message>
     <message>
         <source>%1G. Grandchildren</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e achterkleink.</translation>
     </message>
     <message>
         <source>Themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelf</translation>
     </message>
     <message>
         <source>Totals:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalen:</translation>
     </message>
     <message>
         <source>Family Summary List</source>
-        <translation type="unfinished"></translation>
+        <translation>Overzichtslijst gezin</translation>
     </message>
     <message>
         <source>Gen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gen</translation>
     </message>
     <message>
         <source>Relationship</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwantschap</translation>
     </message>
     <message>
         <source>Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Directe</translation>
     </message>
     <message>
         <source>Descendants</source>
-        <translation type="unfinished"></translation>
+        <translation>nakomel.</translation>
     </message>
     <message>
         <source>Descendant&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Partners v.</translation>
     </message>
     <message>
         <source>Spouses</source>
-        <translation type="unfinished"></translation>
+        <translation>nakomel.</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezin</translation>
     </message>
 </context>
 <context>
     <name>FamilyTreeChart</name>
     <message>
         <source>married  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tr.  %1</translation>
     </message>
     <message>
         <source>Family Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Stamboom</translation>
     </message>
     <message>
         <source>Only the first %1 children have branches: the trunk has no room for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de eerste %1 kinderen hebben takken: de stam heeft geen ruimte voor meer.</translation>
     </message>
     <message>
         <source>Counts of only %1 of %2 generations fit beside the boxes: the deeper ones are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen de aantallen van %1 van %2 generaties passen naast de vakken: de diepere zijn weggelaten.</translation>
     </message>
     <message>
         <source>Some lines are counted only in part: the chart stops counting at its limit of generations and people.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige lijnen zijn maar deels geteld: de kaart stopt met tellen bij haar grens van generaties en personen.</translation>
     </message>
 </context>
 <context>
     <name>GroupedDescendantsList</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Great Grandchildren</source>
-        <translation type="unfinished"></translation>
+        <translation>Achterkleinkinderen</translation>
     </message>
     <message>
         <source>%1 Great Grandchildren</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 achterkleinkinderen</translation>
     </message>
     <message>
         <source>repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>herhaald</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerking</translation>
     </message>
     <message>
         <source>Problem!</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem!</translation>
     </message>
     <message>
         <source>The MRIN is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Het MRIN is ongeldig</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>Error reading a marriage record</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het lezen van een huwelijksrecord</translation>
     </message>
     <message>
         <source>The RIN is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Het RIN is ongeldig</translation>
     </message>
     <message>
         <source>The branch positions could not be saved in
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De posities van de takken konden niet worden opgeslagen in
+%1</translation>
     </message>
     <message>
         <source>The branch positions could not be saved in
 %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De posities van de takken konden niet worden opgeslagen in
+%1:
+%2</translation>
     </message>
     <message>
         <source>Whoops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oeps!</translation>
     </message>
     <message>
         <source>symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>symbool</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>1 name or place</source>
-        <translation type="unfinished"></translation>
+        <translation>1 naam of plaats</translation>
     </message>
     <message>
         <source>%1 names and places</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 namen en plaatsen</translation>
     </message>
     <message>
         <source>%1 is not installed: the %2 characters of %3 print as empty boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet geïnstalleerd: de tekens van het schrift %2 worden als lege vakjes afgedrukt (%3).</translation>
     </message>
     <message>
         <source>%1 is not installed: the %2 characters of %3 print as empty boxes (Debian&apos;s %4 has it).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet geïnstalleerd: de tekens van het schrift %2 worden als lege vakjes afgedrukt (%3; %4 van Debian bevat het).</translation>
     </message>
     <message>
         <source>No installed font has the %1 characters of %2: they print as empty boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen geïnstalleerd lettertype heeft de tekens van het schrift %1: ze worden als lege vakjes afgedrukt (%2).</translation>
     </message>
     <message>
         <source>Unknown date type</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekend datumtype</translation>
     </message>
     <message>
         <source>(this file holds no %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(dit bestand bevat geen %1)</translation>
     </message>
     <message>
         <source>(%1 in this file run from 1 to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 lopen in dit bestand van 1 tot %2)</translation>
     </message>
     <message>
         <source>This Rin is out of range
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit RIN valt buiten het bereik
+%1</translation>
     </message>
     <message>
         <source>This Rin references a record
 which has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit RIN verwijst naar een record
+dat is verwijderd.</translation>
     </message>
     <message>
         <source>This MRin is out of range
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit MRIN valt buiten het bereik
+%1</translation>
     </message>
     <message>
         <source>This MRin references a record
 which has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit MRIN verwijst naar een record
+dat is verwijderd.</translation>
     </message>
     <message>
         <source>PAF file is corrupted.  Open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PAF-bestand is beschadigd.  Openen mislukt.</translation>
     </message>
     <message>
         <source>Open failed.  If PAF is running,
@@ -1071,799 +1139,810 @@ even if it is minimized,
 Tamblewin can&apos;t get access
 to the data file.  Please
 close PAF and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen mislukt.  Als PAF draait,
+ook als het geminimaliseerd is,
+krijgt Tamblewin geen toegang
+tot het gegevensbestand.  Sluit
+PAF en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>Open failed.  Error code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen mislukt.  Foutcode: %1</translation>
     </message>
     <message>
         <source>Alert!</source>
-        <translation type="unfinished"></translation>
+        <translation>Let op!</translation>
     </message>
     <message>
         <source>Open failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen mislukt: %1.</translation>
     </message>
     <message>
         <source>1 problem in %1 was passed over:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 probleem in %1 is overgeslagen:</translation>
     </message>
     <message>
         <source>%1 problems in %2 were passed over:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problemen in %2 zijn overgeslagen:</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>en nog %1</translation>
     </message>
     <message>
         <source>%1: the imported family could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de geïmporteerde familie kon niet worden geopend: %2</translation>
     </message>
     <message>
         <source>GEDCOM import</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM-import</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettertypen</translation>
     </message>
     <message>
         <source>The start number must be 1 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>Het startnummer moet 1 of meer zijn</translation>
     </message>
     <message>
         <source>The %1 is not available in this version of Tamblewin.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet beschikbaar in deze versie van Tamblewin.</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Mededeling</translation>
     </message>
 </context>
 <context>
     <name>PreviewWindow</name>
     <message>
         <source>Page Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld</translation>
     </message>
     <message>
         <source>Page </source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina </translation>
     </message>
     <message>
         <source>Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Ga</translation>
     </message>
     <message>
         <source>Format 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorm 2</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Next Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Volg. pos.</translation>
     </message>
     <message>
         <source>Fit width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte passend</translation>
     </message>
     <message>
         <source>Fit page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina passend</translation>
     </message>
     <message>
         <source>Page Preview - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld - %1</translation>
     </message>
     <message>
         <source>of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>van %1</translation>
     </message>
     <message>
         <source>If you decide you want to go back to Format 1
 you must cancel out of this run and start all
 over again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u terug wilt naar vorm 1,
+moet u deze run afbreken en helemaal
+opnieuw beginnen.</translation>
     </message>
     <message>
         <source>The branch positions were saved in
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De posities van de takken zijn opgeslagen in
+%1</translation>
     </message>
 </context>
 <context>
     <name>PrintWindow</name>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven: %2</translation>
     </message>
     <message>
         <source>No PDF file was named to print into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen PDF-bestand opgegeven om naar af te drukken.</translation>
     </message>
     <message>
         <source>The printer %1 could not start printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer %1 kon niet beginnen met afdrukken.</translation>
     </message>
     <message>
         <source>Cannot write %1: the font %2 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet schrijven: het lettertype %2 is niet geïnstalleerd</translation>
     </message>
     <message>
         <source>Pages</source>
         <extracomment>Before the first page&apos;s field of a range: &quot;Pages [ 3 ] to [ 7 ]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pagina's</translation>
     </message>
     <message>
         <source>to</source>
         <extracomment>Between the first and the last page&apos;s fields of a range: &quot;Pages [ 3 ] to [ 7 ]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tot</translation>
     </message>
     <message>
         <source>Printing ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken ...</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>%1 of %2 pages printed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 pagina's afgedrukt</translation>
     </message>
     <message>
         <source>Current Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige pagina</translation>
     </message>
     <message>
         <source>Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer:</translation>
     </message>
     <message>
         <source>Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier:</translation>
     </message>
     <message>
         <source>A3 where needed</source>
-        <translation type="unfinished"></translation>
+        <translation>A3 waar nodig</translation>
     </message>
     <message>
         <source>On A5, A4 or A3 paper the Descendant Summary Chart may take an A3 sheet where it needs a larger one; otherwise it fits itself onto the paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op A5-, A4- of A3-papier mag de Overzichtskaart nakomelingen een A3-vel nemen waar zij een groter nodig heeft; anders past zij zich aan het papier aan.</translation>
     </message>
     <message>
         <source>All %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 pagina's</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestand</translation>
     </message>
     <message>
         <source>Invalid page range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig paginabereik.</translation>
     </message>
     <message>
         <source>The report was written to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport is geschreven naar
+%1</translation>
     </message>
     <message>
         <source>Print to PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken naar PDF-bestand</translation>
     </message>
     <message>
         <source>PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestanden</translation>
     </message>
 </context>
 <context>
     <name>RepeatAncestorsList</name>
     <message>
         <source>No ancestor appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen voorouder komt meer dan eens voor.</translation>
     </message>
     <message>
         <source>Repeat Ancestor List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van herhaalde voorouders</translation>
     </message>
     <message>
         <source>Cont&apos;d</source>
-        <translation type="unfinished"></translation>
+        <translation>Vervolg</translation>
     </message>
 </context>
 <context>
     <name>RepeatDescendantList</name>
     <message>
         <source>No descendant appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen nakomeling komt meer dan eens voor.</translation>
     </message>
     <message>
         <source>child</source>
-        <translation type="unfinished"></translation>
+        <translation>kind</translation>
     </message>
     <message>
         <source>grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>kleinkind</translation>
     </message>
     <message>
         <source>G g&apos;child</source>
-        <translation type="unfinished"></translation>
+        <translation>achterkleinkind</translation>
     </message>
     <message>
         <source>%1 G g&apos;child</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e achterkleinkind</translation>
     </message>
     <message>
         <source>Repeat Descendants</source>
-        <translation type="unfinished"></translation>
+        <translation>Herhaalde nakomelingen</translation>
     </message>
     <message>
         <source>RELATION</source>
-        <translation type="unfinished"></translation>
+        <translation>RELATIE</translation>
     </message>
 </context>
 <context>
     <name>ReportChoiceWindow</name>
     <message>
         <source>Choose a report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een rapport</translation>
     </message>
     <message>
         <source>What do you want to print?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat wilt u afdrukken?</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijsten</translation>
     </message>
     <message>
         <source>Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaarten</translation>
     </message>
 </context>
 <context>
     <name>Reports</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen naam)</translation>
     </message>
     <message>
         <source>and</source>
-        <translation type="unfinished"></translation>
+        <translation>en</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1</translation>
     </message>
     <message>
         <source>The list stops after generation %1:
 the next generation would fill more than %2 positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst stopt na generatie %1:
+de volgende generatie zou meer dan %2 posities vullen.</translation>
     </message>
     <message>
         <source>The list stops after generation %1:
 the next generation would take it past %2 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst stopt na generatie %1:
+de volgende generatie zou haar boven %2 regels brengen.</translation>
     </message>
     <message>
         <source>The list stops after generation %1:
 no list goes further than %1 generations.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst stopt na generatie %1:
+geen lijst gaat verder dan %1 generaties.</translation>
     </message>
     <message>
         <source>No children are recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen kinderen vastgelegd.</translation>
     </message>
     <message>
         <source>GEN</source>
-        <translation type="unfinished"></translation>
+        <translation>GEN</translation>
     </message>
     <message>
         <source>RIN</source>
-        <translation type="unfinished"></translation>
+        <translation>RIN</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAAM</translation>
     </message>
     <message>
         <source>Birth Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Geb.jaar</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalen</translation>
     </message>
     <message>
         <source>self</source>
-        <translation type="unfinished"></translation>
+        <translation>zelf</translation>
     </message>
     <message>
         <source>cont&apos;d</source>
-        <translation type="unfinished"></translation>
+        <translation>vervolg</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> en </translation>
     </message>
     <message>
         <source>DESCENDANT PARENT</source>
-        <translation type="unfinished"></translation>
+        <translation>NAKOMELING OUDER</translation>
     </message>
     <message>
         <source>Invalid Rin</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig RIN</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen</translation>
     </message>
     <message>
         <source>Grandchildren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleinkinderen</translation>
     </message>
     <message>
         <source>Research Status List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst onderzoeksstand</translation>
     </message>
     <message>
         <source>Descendants Summary List</source>
-        <translation type="unfinished"></translation>
+        <translation>Overzichtslijst nakomelingen</translation>
     </message>
     <message>
         <source>Family Summary List</source>
-        <translation type="unfinished"></translation>
+        <translation>Overzichtslijst gezin</translation>
     </message>
     <message>
         <source>Descendants List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van nakomelingen</translation>
     </message>
     <message>
         <source>Grouped Descendants List</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegroepeerde lijst van nakomelingen</translation>
     </message>
     <message>
         <source>Research Status Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart onderzoeksstand</translation>
     </message>
     <message>
         <source>Repeat Ancestors List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van herhaalde voorouders</translation>
     </message>
     <message>
         <source>Ancestors List (with repeats)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwartierstaat (met herhalingen)</translation>
     </message>
     <message>
         <source>Ancestors List (without repeats)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwartierstaat (zonder herhalingen)</translation>
     </message>
     <message>
         <source>Descendant Summary Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Overzichtskaart nakomelingen</translation>
     </message>
     <message>
         <source>Family Tree Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Stamboomkaart</translation>
     </message>
     <message>
         <source>Surname Distribution List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van achternamen</translation>
     </message>
     <message>
         <source>Family Date Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumkaart gezin</translation>
     </message>
     <message>
         <source>Repeat Descendant List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van herhaalde nakomelingen</translation>
     </message>
 </context>
 <context>
     <name>ResearchStatusChart</name>
     <message>
         <source>GENERATION</source>
-        <translation type="unfinished"></translation>
+        <translation>GENERATIE</translation>
     </message>
     <message>
         <source>RELATIONSHIP</source>
-        <translation type="unfinished"></translation>
+        <translation>RELATIE</translation>
     </message>
     <message>
         <source>PEDIGREE</source>
-        <translation type="unfinished"></translation>
+        <translation>KWARTIER-</translation>
     </message>
     <message>
         <source>POSITIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>POSITIES</translation>
     </message>
     <message>
         <source>ANCESTORS</source>
-        <translation type="unfinished"></translation>
+        <translation>VOOROUDERS</translation>
     </message>
     <message>
         <source>IDENTIFIED</source>
-        <translation type="unfinished"></translation>
+        <translation>GEVONDEN</translation>
     </message>
     <message>
         <source>REPEATS</source>
-        <translation type="unfinished"></translation>
+        <translation>HERHALINGEN</translation>
     </message>
     <message>
         <source>TOTALS</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTALEN</translation>
     </message>
     <message>
         <source>PERCENT</source>
-        <translation type="unfinished"></translation>
+        <translation>PROCENT</translation>
     </message>
     <message>
         <source>COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>VOLTOOID</translation>
     </message>
     <message>
         <source>BIRTH YEARS</source>
-        <translation type="unfinished"></translation>
+        <translation>GEB.JAREN</translation>
     </message>
     <message>
         <source>INVOLVED</source>
-        <translation type="unfinished"></translation>
+        <translation>BETROKKEN</translation>
     </message>
     <message>
         <source>Research Status Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaart onderzoeksstand</translation>
     </message>
     <message>
         <source>Generations %1 and later are not shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Generaties vanaf %1 worden niet getoond.</translation>
     </message>
     <message>
         <source>par</source>
-        <translation type="unfinished"></translation>
+        <translation>ouders</translation>
     </message>
     <message>
         <source>G.</source>
-        <translation type="unfinished"></translation>
+        <translation>over-</translation>
     </message>
     <message>
         <source>%1 G.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1e over-</translation>
     </message>
     <message>
         <source>g&apos;par</source>
-        <translation type="unfinished"></translation>
+        <translation>grootoud.</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>mln.</translation>
     </message>
 </context>
 <context>
     <name>ResearchStatusList</name>
     <message>
         <source>Pedigree</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwartier-</translation>
     </message>
     <message>
         <source>positions</source>
-        <translation type="unfinished"></translation>
+        <translation>posities</translation>
     </message>
     <message>
         <source>filled</source>
-        <translation type="unfinished"></translation>
+        <translation>gevuld</translation>
     </message>
     <message>
         <source>Ancestors</source>
-        <translation type="unfinished"></translation>
+        <translation>Vooroud.</translation>
     </message>
     <message>
         <source>Ancestor</source>
-        <translation type="unfinished"></translation>
+        <translation>Vooroud.</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Procent</translation>
     </message>
     <message>
         <source>Identified</source>
-        <translation type="unfinished"></translation>
+        <translation>gevonden</translation>
     </message>
     <message>
         <source>Repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>herhaald</translation>
     </message>
     <message>
         <source>Research Status List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst onderzoeksstand</translation>
     </message>
     <message>
         <source>%1 B</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mld.</translation>
     </message>
     <message>
         <source>%1 T</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bln.</translation>
     </message>
 </context>
 <context>
     <name>Scripts</name>
     <message>
         <source>Adlam</source>
-        <translation type="unfinished"></translation>
+        <translation>Adlam</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch</translation>
     </message>
     <message>
         <source>Armenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Armeens</translation>
     </message>
     <message>
         <source>Balinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Balinees</translation>
     </message>
     <message>
         <source>Bamum</source>
-        <translation type="unfinished"></translation>
+        <translation>Bamum</translation>
     </message>
     <message>
         <source>Bengali</source>
-        <translation type="unfinished"></translation>
+        <translation>Bengaals</translation>
     </message>
     <message>
         <source>Bopomofo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bopomofo</translation>
     </message>
     <message>
         <source>Buginese</source>
-        <translation type="unfinished"></translation>
+        <translation>Buginees</translation>
     </message>
     <message>
         <source>Chakma</source>
-        <translation type="unfinished"></translation>
+        <translation>Chakma</translation>
     </message>
     <message>
         <source>Canadian Aboriginal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadese syllaben</translation>
     </message>
     <message>
         <source>Cherokee</source>
-        <translation type="unfinished"></translation>
+        <translation>Cherokee</translation>
     </message>
     <message>
         <source>Coptic</source>
-        <translation type="unfinished"></translation>
+        <translation>Koptisch</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrillisch</translation>
     </message>
     <message>
         <source>Devanagari</source>
-        <translation type="unfinished"></translation>
+        <translation>Devanagari</translation>
     </message>
     <message>
         <source>Ethiopic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethiopisch</translation>
     </message>
     <message>
         <source>Georgian</source>
-        <translation type="unfinished"></translation>
+        <translation>Georgisch</translation>
     </message>
     <message>
         <source>Glagolitic</source>
-        <translation type="unfinished"></translation>
+        <translation>Glagolitisch</translation>
     </message>
     <message>
         <source>Gothic</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotisch</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grieks</translation>
     </message>
     <message>
         <source>Gujarati</source>
-        <translation type="unfinished"></translation>
+        <translation>Gujarati</translation>
     </message>
     <message>
         <source>Gurmukhi</source>
-        <translation type="unfinished"></translation>
+        <translation>Gurmukhi</translation>
     </message>
     <message>
         <source>Hangul</source>
-        <translation type="unfinished"></translation>
+        <translation>Hangul</translation>
     </message>
     <message>
         <source>Han</source>
-        <translation type="unfinished"></translation>
+        <translation>Han</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebreeuws</translation>
     </message>
     <message>
         <source>Hiragana</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiragana</translation>
     </message>
     <message>
         <source>Javanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Javaans</translation>
     </message>
     <message>
         <source>Kayah Li</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayah Li</translation>
     </message>
     <message>
         <source>Katakana</source>
-        <translation type="unfinished"></translation>
+        <translation>Katakana</translation>
     </message>
     <message>
         <source>Khmer</source>
-        <translation type="unfinished"></translation>
+        <translation>Khmer</translation>
     </message>
     <message>
         <source>Kannada</source>
-        <translation type="unfinished"></translation>
+        <translation>Kannada</translation>
     </message>
     <message>
         <source>Lao</source>
-        <translation type="unfinished"></translation>
+        <translation>Laotiaans</translation>
     </message>
     <message>
         <source>Latin</source>
-        <translation type="unfinished"></translation>
+        <translation>Latijn</translation>
     </message>
     <message>
         <source>Lepcha</source>
-        <translation type="unfinished"></translation>
+        <translation>Lepcha</translation>
     </message>
     <message>
         <source>Limbu</source>
-        <translation type="unfinished"></translation>
+        <translation>Limbu</translation>
     </message>
     <message>
         <source>Lisu</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisu</translation>
     </message>
     <message>
         <source>Mandaic</source>
-        <translation type="unfinished"></translation>
+        <translation>Mandaeïsch</translation>
     </message>
     <message>
         <source>Malayalam</source>
-        <translation type="unfinished"></translation>
+        <translation>Malayalam</translation>
     </message>
     <message>
         <source>Mongolian</source>
-        <translation type="unfinished"></translation>
+        <translation>Mongools</translation>
     </message>
     <message>
         <source>Meetei Mayek</source>
-        <translation type="unfinished"></translation>
+        <translation>Meitei Mayek</translation>
     </message>
     <message>
         <source>Myanmar</source>
-        <translation type="unfinished"></translation>
+        <translation>Birmaans</translation>
     </message>
     <message>
         <source>N&apos;Ko</source>
-        <translation type="unfinished"></translation>
+        <translation>N'Ko</translation>
     </message>
     <message>
         <source>Ogham</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogham</translation>
     </message>
     <message>
         <source>Ol Chiki</source>
-        <translation type="unfinished"></translation>
+        <translation>Ol Chiki</translation>
     </message>
     <message>
         <source>Odia</source>
-        <translation type="unfinished"></translation>
+        <translation>Odia</translation>
     </message>
     <message>
         <source>Osage</source>
-        <translation type="unfinished"></translation>
+        <translation>Osage</translation>
     </message>
     <message>
         <source>Hanifi Rohingya</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanifi Rohingya</translation>
     </message>
     <message>
         <source>Runic</source>
-        <translation type="unfinished"></translation>
+        <translation>Runen</translation>
     </message>
     <message>
         <source>Samaritan</source>
-        <translation type="unfinished"></translation>
+        <translation>Samaritaans</translation>
     </message>
     <message>
         <source>Saurashtra</source>
-        <translation type="unfinished"></translation>
+        <translation>Saurashtra</translation>
     </message>
     <message>
         <source>Sinhala</source>
-        <translation type="unfinished"></translation>
+        <translation>Singalees</translation>
     </message>
     <message>
         <source>Sundanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Soendanees</translation>
     </message>
     <message>
         <source>Syriac</source>
-        <translation type="unfinished"></translation>
+        <translation>Syrisch</translation>
     </message>
     <message>
         <source>Tai Le</source>
-        <translation type="unfinished"></translation>
+        <translation>Tai Le</translation>
     </message>
     <message>
         <source>New Tai Lue</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw Tai Lue</translation>
     </message>
     <message>
         <source>Tamil</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamil</translation>
     </message>
     <message>
         <source>Tai Viet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tai Viet</translation>
     </message>
     <message>
         <source>Telugu</source>
-        <translation type="unfinished"></translation>
+        <translation>Telugu</translation>
     </message>
     <message>
         <source>Tifinagh</source>
-        <translation type="unfinished"></translation>
+        <translation>Tifinagh</translation>
     </message>
     <message>
         <source>Tagalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagalog</translation>
     </message>
     <message>
         <source>Thaana</source>
-        <translation type="unfinished"></translation>
+        <translation>Thaana</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thai</translation>
     </message>
     <message>
         <source>Tibetan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tibetaans</translation>
     </message>
     <message>
         <source>Vai</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai</translation>
     </message>
     <message>
         <source>Yi</source>
-        <translation type="unfinished"></translation>
+        <translation>Yi</translation>
     </message>
 </context>
 <context>
@@ -1872,196 +1951,198 @@ no list goes further than %1 generations.</source>
         <source>Note: If the same couple married more
      than once, include both MRINs 
 separated by a comma. example: 23,24</source>
-        <translation type="unfinished"></translation>
+        <translation>Let op: als hetzelfde paar meer dan
+     eens trouwde, geef beide MRIN's 
+gescheiden door een komma. voorbeeld: 23,24</translation>
     </message>
     <message>
         <source>Computing statistics for generation: </source>
-        <translation type="unfinished"></translation>
+        <translation>Statistieken berekenen voor generatie: </translation>
     </message>
     <message>
         <source>Bro&amp;wse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bladeren</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeel&amp;d</translation>
     </message>
     <message>
         <source>detailed &amp;foliage background</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;gedetailleerde bladachtergrond</translation>
     </message>
     <message>
         <source>Start couple - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startpaar - %1</translation>
     </message>
     <message>
         <source>Start individual - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startpersoon - %1</translation>
     </message>
     <message>
         <source>Which couple do you want to start with?</source>
-        <translation type="unfinished"></translation>
+        <translation>Met welk paar wilt u beginnen?</translation>
     </message>
     <message>
         <source>&amp;MRIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MRIN:</translation>
     </message>
     <message>
         <source>Which individual do you want to start with?</source>
-        <translation type="unfinished"></translation>
+        <translation>Met welke persoon wilt u beginnen?</translation>
     </message>
     <message>
         <source>&amp;RIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;RIN:</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>klaar</translation>
     </message>
 </context>
 <context>
     <name>SurnameDistributionList</name>
     <message>
         <source>%1 none count</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zonder naam</translation>
     </message>
     <message>
         <source>Surname Distribution List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst van achternamen</translation>
     </message>
 </context>
 <context>
     <name>TitleWindow</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Tamblewin V %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamblewin V %1</translation>
     </message>
     <message>
         <source>Prints unique genealogical lists and charts directly from your PAF 5 data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukt unieke genealogische lijsten en kaarten direct af uit uw PAF 5-gegevensbestand</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taal:</translation>
     </message>
     <message>
         <source>(takes effect at the next start)</source>
-        <translation type="unfinished"></translation>
+        <translation>(werkt bij de volgende start)</translation>
     </message>
 </context>
 <context>
     <name>Windows</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;orige</translation>
     </message>
     <message>
         <source>there is no display to show the windows on.</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen scherm om de vensters op te tonen.</translation>
     </message>
     <message>
         <source>no display can be reached to show the windows on (%1, and nothing answers there).</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen scherm bereikbaar om de vensters op te tonen (%1, en daar antwoordt niets).</translation>
     </message>
     <message>
         <source>Run it in a desktop session, or use a command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Start het in een desktopsessie, of gebruik een opdracht: %1</translation>
     </message>
     <message>
         <source>the windows cannot be shown: Qt found no display it could use.</source>
-        <translation type="unfinished"></translation>
+        <translation>de vensters kunnen niet worden getoond: Qt vond geen bruikbaar scherm.</translation>
     </message>
     <message>
         <source>%1 x %2 in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 inch</translation>
     </message>
     <message>
         <source>%1 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liggend</translation>
     </message>
     <message>
         <source>Tamblewin for PAF</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamblewin voor PAF</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>Alert!</source>
-        <translation type="unfinished"></translation>
+        <translation>Let op!</translation>
     </message>
     <message>
         <source>Whoops</source>
-        <translation type="unfinished"></translation>
+        <translation>Oeps</translation>
     </message>
     <message>
         <source>Whoops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oeps!</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerking</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Mededeling</translation>
     </message>
     <message>
         <source>Multiple marriages</source>
-        <translation type="unfinished"></translation>
+        <translation>Meerdere huwelijken</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>Bad</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>Problem!</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem!</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbreken</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettertypen</translation>
     </message>
     <message>
         <source>GEDCOM import</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM-import</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden</translation>
     </message>
 </context>
 </TS>
