@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>There is no marriage record for this person.</source>
-        <translation>Det finns ingen vigselpost för den här personen.</translation>
+        <translation>Det finns ingen äktenskapspost för den här personen.</translation>
     </message>
     <message>
         <source>Next you will see a list of spouses for 
@@ -763,11 +763,11 @@ diagrammets 4 former:
     </message>
     <message>
         <source>born:</source>
-        <translation>födda:</translation>
+        <translation>född:</translation>
     </message>
     <message>
         <source>married:</source>
-        <translation>gifta:</translation>
+        <translation>gift:</translation>
     </message>
     <message>
         <source>child</source>
