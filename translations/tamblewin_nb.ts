@@ -767,7 +767,7 @@ diagrammets 4 former:
     </message>
     <message>
         <source>married:</source>
-        <translation>gift:</translation>
+        <translation>vielse:</translation>
     </message>
     <message>
         <source>child</source>
@@ -794,7 +794,7 @@ diagrammets 4 former:
     </message>
     <message>
         <source>CHILD</source>
-        <translation>BARNE-</translation>
+        <translation>BARN-</translation>
     </message>
     <message>
         <source>LINE</source>
@@ -974,7 +974,7 @@ diagrammets 4 former:
     <name>FamilyTreeChart</name>
     <message>
         <source>married  %1</source>
-        <translation>gift  %1</translation>
+        <translation>gift %1</translation>
     </message>
     <message>
         <source>Family Tree</source>
@@ -1484,7 +1484,7 @@ ingen liste går lenger enn %1 generasjoner.</translation>
     </message>
     <message>
         <source>DESCENDANT PARENT</source>
-        <translation>FORELDER (ETTERKOMMER)</translation>
+        <translation>FORELDER (ETTERK.)</translation>
     </message>
     <message>
         <source>Invalid Rin</source>

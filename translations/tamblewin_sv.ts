@@ -767,7 +767,7 @@ diagrammets 4 former:
     </message>
     <message>
         <source>married:</source>
-        <translation>gift:</translation>
+        <translation>vigsel:</translation>
     </message>
     <message>
         <source>child</source>
@@ -974,7 +974,7 @@ diagrammets 4 former:
     <name>FamilyTreeChart</name>
     <message>
         <source>married  %1</source>
-        <translation>gift  %1</translation>
+        <translation>gift %1</translation>
     </message>
     <message>
         <source>Family Tree</source>
