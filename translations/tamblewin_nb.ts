@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>PPN too large to display.</source>
-        <translation>Anenummeret er for stort til å vises.</translation>
+        <translation>Nummeret er for stort å vise.</translation>
     </message>
 </context>
 <context>
@@ -129,9 +129,9 @@
                                 SVG-sider eller som sidelogg; --start er RIN, eller MRIN-numrene
                                 (&quot;23,24&quot;); --paper: papiret den settes opp på (se nedenfor);
                                 --large-sheets: på A5-, A4- eller A3-papir kan
-                                Etterkommeroversikt ta et A3-ark der den trenger et større
+                                etterkommeroversikten ta et A3-ark der den trenger et større
                                 (ellers tilpasser den seg papiret);
-                                --plain-background: Slektstreets krone av enkle
+                                --plain-background: slektstreets krone av enkle
                                 ovaler i stedet for løv
 </translation>
     </message>
@@ -259,7 +259,7 @@ går til standard error. Avslutningsstatus:
     </message>
     <message>
         <source>%1 names and places hold letters a PAF file cannot; they were written with plain letters, and &quot;?&quot; where there is none</source>
-        <translation>%1 har bokstaver som en PAF-fil ikke kan lagre; de ble skrevet med enkle bokstaver, og &quot;?&quot; der det ikke finnes noen</translation>
+        <translation>%1 navn og steder har bokstaver som en PAF-fil ikke kan lagre; de ble skrevet med enkle bokstaver, og &quot;?&quot; der det ikke finnes noen</translation>
     </message>
     <message>
         <source>the import was stopped; nothing was written</source>
@@ -1619,11 +1619,11 @@ ingen liste går lenger enn %1 generasjoner.</translation>
     </message>
     <message>
         <source>G.</source>
-        <translation>o.</translation>
+        <translation>olde</translation>
     </message>
     <message>
         <source>%1 G.</source>
-        <translation>%1 o.</translation>
+        <translation>%1 olde</translation>
     </message>
     <message>
         <source>g&apos;par</source>

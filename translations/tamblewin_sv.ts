@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>PPN too large to display.</source>
-        <translation>Antavlenumret är för stort att visa.</translation>
+        <translation>Numret är för stort att visa.</translation>
     </message>
 </context>
 <context>
@@ -129,9 +129,9 @@
                                 SVG-sidor eller som sidlogg; --start är RIN, eller MRIN-numren
                                 (&quot;23,24&quot;); --paper: papperet den ställs upp på (se nedan);
                                 --large-sheets: på A5-, A4- eller A3-papper får
-                                Ättlingaöversikt ta ett A3-ark där den behöver ett större
+                                ättlingaöversikten ta ett A3-ark där den behöver ett större
                                 (annars anpassar den sig till papperet);
-                                --plain-background: Släktträdets krona av enkla
+                                --plain-background: släktträdets krona av enkla
                                 ovaler i stället för löv
 </translation>
     </message>
@@ -259,7 +259,7 @@ går till standard error. Slutstatus:
     </message>
     <message>
         <source>%1 names and places hold letters a PAF file cannot; they were written with plain letters, and &quot;?&quot; where there is none</source>
-        <translation>%1 har bokstäver som en PAF-fil inte kan lagra; de skrevs med enkla bokstäver, och &quot;?&quot; där det inte finns någon</translation>
+        <translation>%1 namn och orter har bokstäver som en PAF-fil inte kan lagra; de skrevs med enkla bokstäver, och &quot;?&quot; där det inte finns någon</translation>
     </message>
     <message>
         <source>the import was stopped; nothing was written</source>
@@ -1619,11 +1619,11 @@ ingen lista går längre än %1 generationer.</translation>
     </message>
     <message>
         <source>G.</source>
-        <translation>g.</translation>
+        <translation>gml.</translation>
     </message>
     <message>
         <source>%1 G.</source>
-        <translation>%1 g.</translation>
+        <translation>%1 gml.</translation>
     </message>
     <message>
         <source>g&apos;par</source>
@@ -1678,7 +1678,7 @@ ingen lista går längre än %1 generationer.</translation>
     </message>
     <message>
         <source>%1 T</source>
-        <translation>%1 bn</translation>
+        <translation>%1 bilj</translation>
     </message>
 </context>
 <context>
