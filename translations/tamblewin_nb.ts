@@ -5,74 +5,74 @@
     <name>AncestorsList</name>
     <message>
         <source>Ancestor List (with repeats)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anetavle (med gjentakelser)</translation>
     </message>
     <message>
         <source>Ancestor List (without repeats)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anetavle (uten gjentakelser)</translation>
     </message>
     <message>
         <source>Pedigree Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Anetavle-</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>nummer</translation>
     </message>
     <message>
         <source>R&apos;P</source>
-        <translation type="unfinished"></translation>
+        <translation>Gj</translation>
     </message>
     <message>
         <source>Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Fødsels-</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>år</translation>
     </message>
     <message>
         <source>PPN too large to display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummeret er for stort å vise.</translation>
     </message>
 </context>
 <context>
     <name>BrowseWindow</name>
     <message>
         <source>Choose a person</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg en person</translation>
     </message>
     <message>
         <source>Loading ... </source>
-        <translation type="unfinished"></translation>
+        <translation>Laster inn ... </translation>
     </message>
     <message>
         <source>Type part of a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv en del av et navn</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Søk:</translation>
     </message>
     <message>
         <source>C&amp;hoose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velg</translation>
     </message>
     <message>
         <source>Loading ... Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Laster inn ... Ferdig</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(uten navn)</translation>
     </message>
     <message>
         <source>No name holds &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen navn inneholder &quot;%1&quot;</translation>
     </message>
     <message>
         <source>There is no marriage record for this person.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det finnes ingen ekteskapspost for denne personen.</translation>
     </message>
     <message>
         <source>Next you will see a list of spouses for 
@@ -80,30 +80,34 @@
 %1
 
  Please choose one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nå vises en liste over ektefeller til 
+
+%1
+
+ Velg én av dem.</translation>
     </message>
     <message>
         <source>b.</source>
-        <translation type="unfinished"></translation>
+        <translation>f.</translation>
     </message>
     <message>
         <source>c.</source>
-        <translation type="unfinished"></translation>
+        <translation>dp.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>will not write %1: it is the data file being read</source>
-        <translation type="unfinished"></translation>
+        <translation>skriver ikke %1: det er datafilen som leses</translation>
     </message>
     <message>
         <source>will not write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>skriver ikke %1</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruk:</translation>
     </message>
     <message>
         <source>  tamblewin report KIND --paf FILE.paf [--start TEXT] [-o OUT] [--format pdf|png|svg|log]
@@ -118,23 +122,38 @@
                                 --plain-background: the Family Tree Chart&apos;s crown as plain
                                 ovals instead of leaves
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin report KIND --paf FILE.paf [--start TEXT] [-o OUT] [--format pdf|png|svg|log]
+                 [--paper letter|legal|tabloid|a5|a4|a3] [--large-sheets]
+                 [--date YYYY-MM-DD] [--plain-background]
+                                setter opp en rapport og skriver den som PDF-, PNG- eller
+                                SVG-sider eller som sidelogg; --start er RIN, eller MRIN-numrene
+                                (&quot;23,24&quot;); --paper: papiret den settes opp på (se nedenfor);
+                                --large-sheets: på A5-, A4- eller A3-papir kan
+                                etterkommeroversikten ta et A3-ark der den trenger et større
+                                (ellers tilpasser den seg papiret);
+                                --plain-background: slektstreets krone av enkle
+                                ovaler i stedet for løv
+</translation>
     </message>
     <message>
         <source>  tamblewin info FILE.paf       header figures of a PAF 5 data file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin info FILE.paf       hovedtall i en PAF 5-datafil
+</translation>
     </message>
     <message>
         <source>  tamblewin people FILE.paf     every individual in name order, with the RIN
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin people FILE.paf     alle personer i navnerekkefølge, med RIN
+</translation>
     </message>
     <message>
         <source>  tamblewin families FILE.paf   every marriage: MRIN, husband, wife and marriage year,
                                 separated by tabs
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin families FILE.paf   alle ekteskap: MRIN, mann, hustru og vielsesår,
+                                adskilt med tabulatorer
+</translation>
     </message>
     <message>
         <source>  tamblewin import FILE.ged -o FILE.paf
@@ -143,12 +162,18 @@
                                 families also take a GEDCOM file directly, known by its
                                 first line (0 HEAD) whatever its name
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin import FILE.ged -o FILE.paf
+                                bygger en PAF 5-fil fra en GEDCOM-fil; bokstaver som PAF ikke
+                                kan lagre, blir enkle bokstaver. report, info, people og
+                                families tar også en GEDCOM-fil direkte, gjenkjent på sin
+                                første linje (0 HEAD) uansett navn
+</translation>
     </message>
     <message>
         <source>  tamblewin FILE                the windows, with that PAF or GEDCOM file chosen
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  tamblewin FILE                vinduene, med den PAF- eller GEDCOM-filen valgt
+</translation>
     </message>
     <message>
         <source>--language CODE, before or after any command, gives the language of the words
@@ -157,7 +182,12 @@ es (Spanish), nl (Dutch), sv (Swedish), nb (Norwegian Bokmal) or en (English).
 Without it the language is the first that LANGUAGE lists, else that of LC_ALL,
 LC_MESSAGES or LANG; a language tamblewin does not have is English.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>--language CODE, før eller etter en kommando, angir språket for ordene
+på sidene, i vinduene og i meldingene: de (tysk), fr (fransk),
+es (spansk), nl (nederlandsk), sv (svensk), nb (norsk bokmål) eller en (engelsk).
+Uten det er språket det første som LANGUAGE lister opp, ellers det i LC_ALL,
+LC_MESSAGES eller LANG; et språk som tamblewin ikke har, blir engelsk.
+</translation>
     </message>
     <message>
         <source>Without --paper the paper is the one PAPERSIZE names, else the first word of the
@@ -166,14 +196,22 @@ locale&apos;s (LC_ALL, else LC_PAPER, else LANG): letter in the United States, C
 Mexico, the Philippines, Chile, Colombia and Venezuela, A4 in every other country;
 else letter. A name tamblewin does not know is passed over.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uten --paper er papiret det som PAPERSIZE angir, ellers første ord i
+papirkonfigurasjonsfilen (/etc/papersize, eller filen som PAPERCONF angir), ellers
+språkmiljøets (LC_ALL, ellers LC_PAPER, ellers LANG): letter i USA, Canada,
+Mexico, Filippinene, Chile, Colombia og Venezuela, A4 i alle andre land;
+ellers letter. Et navn som tamblewin ikke kjenner, hoppes over.
+</translation>
     </message>
     <message>
         <source>The data file is only ever read, never written: no output may be the data file or
 the GEDCOM file read, and every output is written whole or not at all. Messages
 go to standard error. Exit status:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Datafilen blir bare lest, aldri skrevet: ingen utdata kan være datafilen eller
+GEDCOM-filen som leses, og alle utdata skrives hele eller ikke i det hele tatt. Meldinger
+går til standard error. Avslutningsstatus:
+</translation>
     </message>
     <message>
         <source>  0  complete
@@ -183,438 +221,450 @@ go to standard error. Exit status:
   4  the output was written, but the data file is damaged (the messages say where)
   5  out of memory
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  0  fullført
+  1  kunne ikke gjøre det som ble bedt om (en fil mangler, ingen side, stoppet med Ctrl-C)
+  2  feil kommandolinje eller startfelt, eller utdata som er inndata
+  3  datafilen er skadet, og ingenting ble skrevet
+  4  utdata ble skrevet, men datafilen er skadet (meldingene sier hvor)
+  5  tom for minne
+</translation>
     </message>
     <message>
         <source>cannot write to standard output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke skrive til standard output: %1</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke skrive til standard output</translation>
     </message>
     <message>
         <source>&apos;import&apos; does not take &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;import&apos; tar ikke &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;import&apos; takes a GEDCOM file and -o FILE.paf</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;import&apos; tar en GEDCOM-fil og -o FILE.paf</translation>
     </message>
     <message>
         <source>the PAF file must not be the GEDCOM file itself</source>
-        <translation type="unfinished"></translation>
+        <translation>PAF-filen kan ikke være selve GEDCOM-filen</translation>
     </message>
     <message>
         <source>will not write %1; choose another output</source>
-        <translation type="unfinished"></translation>
+        <translation>skriver ikke %1; velg en annen utdata</translation>
     </message>
     <message>
         <source>will not write %1: %2; choose another output</source>
-        <translation type="unfinished"></translation>
+        <translation>skriver ikke %1: %2; velg en annen utdata</translation>
     </message>
     <message>
         <source>%1 names and places hold letters a PAF file cannot; they were written with plain letters, and &quot;?&quot; where there is none</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 navn og steder har bokstaver som en PAF-fil ikke kan lagre; de ble skrevet med enkle bokstaver, og &quot;?&quot; der det ikke finnes noen</translation>
     </message>
     <message>
         <source>the import was stopped; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>importen ble stoppet; ingenting ble skrevet</translation>
     </message>
     <message>
         <source>%1: cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kan ikke skrives</translation>
     </message>
     <message>
         <source>Wrote %1 individuals and %2 marriages to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrev %1 personer og %2 ekteskap til %3</translation>
     </message>
     <message>
         <source>&apos;%1&apos; takes one data file</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; tar én datafil</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>ukjent kommando &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Tom for minne</translation>
     </message>
     <message>
         <source>this build of tamblewin writes page logs only (--format log); PDF, PNG and SVG need the full build</source>
-        <translation type="unfinished"></translation>
+        <translation>denne versjonen av tamblewin skriver bare sidelogger (--format log); PDF, PNG og SVG krever den fullstendige versjonen</translation>
     </message>
     <message>
         <source>PNG and SVG pages are written by the Qt module</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG- og SVG-sider skrives av Qt-modulen</translation>
     </message>
     <message>
         <source>page logs are not written through a printer</source>
-        <translation type="unfinished"></translation>
+        <translation>sidelogger skrives ikke via en skriver</translation>
     </message>
     <message>
         <source>1 problem in the GEDCOM file was passed over; `tamblewin import %1 -o X.paf` lists it</source>
-        <translation type="unfinished"></translation>
+        <translation>1 problem i GEDCOM-filen ble hoppet over; `tamblewin import %1 -o X.paf` viser det</translation>
     </message>
     <message>
         <source>%2 problems in the GEDCOM file were passed over; `tamblewin import %1 -o X.paf` lists them</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 problemer i GEDCOM-filen ble hoppet over; `tamblewin import %1 -o X.paf` viser dem</translation>
     </message>
     <message>
         <source>Laying out generation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Setter opp generasjon %1</translation>
     </message>
     <message>
         <source>Writing page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriver side %1 av %2</translation>
     </message>
     <message>
         <source>the program&apos;s own folder is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>programmets egen mappe er ukjent</translation>
     </message>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mangler</translation>
     </message>
     <message>
         <source>%1 has no %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 har ingen %2</translation>
     </message>
     <message>
         <source>the windows and PNG and SVG pages need Qt&apos;s module: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vinduene og PNG- og SVG-sider trenger Qt-modulen: %1</translation>
     </message>
     <message>
         <source>&apos;report&apos; needs a report kind; the kinds are:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;report&apos; trenger en rapporttype; typene er:
+%1</translation>
     </message>
     <message>
         <source>unknown report kind &apos;%1&apos;; the kinds are:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ukjent rapporttype &apos;%1&apos;; typene er:
+%2</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>valget &apos;%1&apos; trenger en verdi</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (pdf, png, svg or log)</source>
-        <translation type="unfinished"></translation>
+        <translation>ukjent format &apos;%1&apos; (pdf, png, svg eller log)</translation>
     </message>
     <message>
         <source>unknown paper &apos;%1&apos;; the papers are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ukjent papir &apos;%1&apos;; papirene er %2</translation>
     </message>
     <message>
         <source>--date wants a date as YYYY-MM-DD, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--date vil ha en dato som YYYY-MM-DD, ikke &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>ukjent valg &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;report&apos; needs the data file: --paf FILE.paf</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;report&apos; trenger datafilen: --paf FILE.paf</translation>
     </message>
     <message>
         <source>--start &apos;%1&apos; is not a RIN or a list of MRINs such as 23,24</source>
-        <translation type="unfinished"></translation>
+        <translation>--start &apos;%1&apos; er ikke et RIN eller en liste med MRIN som 23,24</translation>
     </message>
     <message>
         <source>cannot tell the format from &apos;%1&apos;; give --format</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke avgjøre formatet ut fra &apos;%1&apos;; angi --format</translation>
     </message>
     <message>
         <source>SOURCE_DATE_EPOCH wants seconds since 1970 within the years 1 to 9999, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>SOURCE_DATE_EPOCH vil ha sekunder siden 1970 innenfor årene 1 til 9999, ikke &apos;%1&apos;</translation>
     </message>
     <message>
         <source>1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 side</translation>
     </message>
     <message>
         <source>%1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sider</translation>
     </message>
     <message>
         <source>Removed 1 page file left from an earlier, longer run</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjernet 1 sidefil igjen fra en tidligere, lengre kjøring</translation>
     </message>
     <message>
         <source>Removed %1 page files left from an earlier, longer run</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjernet %1 sidefiler igjen fra en tidligere, lengre kjøring</translation>
     </message>
     <message>
         <source>will not write %1: it is the data file being read; choose another output</source>
-        <translation type="unfinished"></translation>
+        <translation>skriver ikke %1: det er datafilen som leses; velg en annen utdata</translation>
     </message>
     <message>
         <source>only the page log (--format log) can go to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>bare sideloggen (--format log) kan gå til standard output</translation>
     </message>
     <message>
         <source>%1 is a folder; give a file name for the page log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er en mappe; angi et filnavn for sideloggen</translation>
     </message>
     <message>
         <source>%1 is a folder; give a file name for the PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er en mappe; angi et filnavn for PDF-dokumentet</translation>
     </message>
     <message>
         <source>cannot write the page log</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke skrive sideloggen</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke skrive %1</translation>
     </message>
     <message>
         <source>Wrote the page log of %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrev sideloggen for %1 til %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke skrive %1: %2</translation>
     </message>
     <message>
         <source>cannot write %1 in full</source>
-        <translation type="unfinished"></translation>
+        <translation>kan ikke skrive hele %1</translation>
     </message>
     <message>
         <source>Wrote %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrev %1 til %2</translation>
     </message>
     <message>
         <source>no report was written: the start field was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen rapport ble skrevet: startfeltet ble avvist</translation>
     </message>
     <message>
         <source>the report was stopped; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>rapporten ble stoppet; ingenting ble skrevet</translation>
     </message>
     <message>
         <source>the report stopped on bad data; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>rapporten stoppet på feil i dataene; ingenting ble skrevet</translation>
     </message>
     <message>
         <source>the report produced no page; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>rapporten ga ingen side; ingenting ble skrevet</translation>
     </message>
     <message>
         <source>stopped; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>stoppet; ingenting ble skrevet</translation>
     </message>
 </context>
 <context>
     <name>CoupleListWindow</name>
     <message>
         <source>Marriage Choose Rin</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekteskap – velg MRIN</translation>
     </message>
 </context>
 <context>
     <name>DataFileWindow</name>
     <message>
         <source>Which data file do you want to use?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvilken datafil vil du bruke?</translation>
     </message>
     <message>
         <source>B&amp;rowse...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;la...</translation>
     </message>
     <message>
         <source>Data file - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datafil - %1</translation>
     </message>
     <message>
         <source>There must be a valid PAF file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det må være et gyldig PAF-filnavn.</translation>
     </message>
     <message>
         <source>Opening %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpner %1 ...</translation>
     </message>
     <message>
         <source>Opening</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpner</translation>
     </message>
     <message>
         <source>%1 is a folder, not a data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er en mappe, ikke en datafil.</translation>
     </message>
     <message>
         <source>%1
 
 is neither a PAF 5 data file nor a GEDCOM file, so it cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+er verken en PAF 5-datafil eller en GEDCOM-fil og kan derfor ikke åpnes.</translation>
     </message>
     <message>
         <source>%1
 
 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+kan ikke leses: %2.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpne</translation>
     </message>
     <message>
         <source>Family files</source>
-        <translation type="unfinished"></translation>
+        <translation>Slektsfiler</translation>
     </message>
     <message>
         <source>PAF 5 data files</source>
-        <translation type="unfinished"></translation>
+        <translation>PAF 5-datafiler</translation>
     </message>
     <message>
         <source>GEDCOM files</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM-filer</translation>
     </message>
 </context>
 <context>
     <name>Dates</name>
     <message>
         <source>Aft</source>
-        <translation type="unfinished"></translation>
+        <translation>etter</translation>
     </message>
     <message>
         <source>Cal</source>
-        <translation type="unfinished"></translation>
+        <translation>ber.</translation>
     </message>
     <message>
         <source>DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS</translation>
     </message>
     <message>
         <source>Stillborn</source>
-        <translation type="unfinished"></translation>
+        <translation>Dødfødt</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke klarert</translation>
     </message>
     <message>
         <source>Abt</source>
-        <translation type="unfinished"></translation>
+        <translation>ca.</translation>
     </message>
     <message>
         <source>Bef</source>
-        <translation type="unfinished"></translation>
+        <translation>før</translation>
     </message>
     <message>
         <source>Est</source>
-        <translation type="unfinished"></translation>
+        <translation>ansl.</translation>
     </message>
     <message>
         <source>BIC</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Barn</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Klarert</translation>
     </message>
     <message>
         <source>Out of range month</source>
-        <translation type="unfinished"></translation>
+        <translation>Måned utenfor gyldig område</translation>
     </message>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>jan</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>feb</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>mar</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>apr</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>aug</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>sep</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>okt</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>des</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>januar</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>februar</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>april</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>juni</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>juli</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>august</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>september</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>oktober</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>november</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>desember</translation>
     </message>
 </context>
 <context>
@@ -622,104 +672,110 @@ cannot be read: %2.</source>
     <message>
         <source>The chart counts the first %1 generations:
 the next generation would take the count past %2 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammet teller de første %1 generasjonene:
+neste generasjon ville ført antallet over %2 oppføringer.</translation>
     </message>
     <message>
         <source>Only the first %1 generations below the couple are counted: the next would take the count past %2 people.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bare de første %1 generasjonene under paret telles: den neste ville ført antallet over %2 personer.</translation>
     </message>
     <message>
         <source>Only the first %1 generations below the couple are counted: the chart counts no further.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bare de første %1 generasjonene under paret telles: diagrammet teller ikke lenger.</translation>
     </message>
     <message>
         <source>1 child</source>
-        <translation type="unfinished"></translation>
+        <translation>1 barn</translation>
     </message>
     <message>
         <source>its %1 generations do not fit across the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>dens %1 generasjoner får ikke plass i sidens bredde.</translation>
     </message>
     <message>
         <source>This couple has more generations of data than
 will fit on this report.  Be advised that the report
 will show only the first %1 generations of data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette paret har flere generasjoner med data enn
+det er plass til i rapporten.  Merk at rapporten
+bare viser de første %1 generasjonene.</translation>
     </message>
     <message>
         <source>This information could not
 be formatted into any of
 the 4 forms of this chart:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opplysningene kunne ikke
+settes opp i noen av
+diagrammets 4 former:
+%1</translation>
     </message>
     <message>
         <source>children</source>
-        <translation type="unfinished"></translation>
+        <translation>barn</translation>
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>g&apos;ch</source>
-        <translation type="unfinished"></translation>
+        <translation>bb</translation>
     </message>
     <message>
         <source>G g&apos;ch</source>
-        <translation type="unfinished"></translation>
+        <translation>bbb</translation>
     </message>
     <message>
         <source>%1G g&apos;ch</source>
-        <translation type="unfinished"></translation>
+        <translation>%1b bb</translation>
     </message>
     <message>
         <source>its title does not fit across the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>tittelen får ikke plass i sidens bredde.</translation>
     </message>
     <message>
         <source>the rows of its %1 children would stand %2 in apart, too close for the smallest type (%3 points).</source>
-        <translation type="unfinished"></translation>
+        <translation>radene for de %1 barna ville stått %2 tommer fra hverandre, for tett for den minste skriften (%3 punkter).</translation>
     </message>
     <message>
         <source>the couple&apos;s names and dates do not fit across the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>parets navn og datoer får ikke plass i sidens bredde.</translation>
     </message>
     <message>
         <source>its totals do not fit across the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>summene får ikke plass i sidens bredde.</translation>
     </message>
     <message>
         <source>*repeat descendants involved</source>
-        <translation type="unfinished"></translation>
+        <translation>*gjentatte etterkommere forekommer</translation>
     </message>
     <message>
         <source>family totals (parents, descendants, and all spouses):</source>
-        <translation type="unfinished"></translation>
+        <translation>familiens summer (foreldre, etterkommere og alle ektefeller):</translation>
     </message>
     <message>
         <source>Only the first %1 of %2 generations fit across the page; the totals count them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bare de første %1 av %2 generasjoner får plass i sidens bredde; summene teller dem alle.</translation>
     </message>
     <message>
         <source>total descendants:</source>
-        <translation type="unfinished"></translation>
+        <translation>etterkommere i alt:</translation>
     </message>
     <message>
         <source>born:</source>
-        <translation type="unfinished"></translation>
+        <translation>født:</translation>
     </message>
     <message>
         <source>married:</source>
-        <translation type="unfinished"></translation>
+        <translation>vielse:</translation>
     </message>
     <message>
         <source>child</source>
-        <translation type="unfinished"></translation>
+        <translation>barn</translation>
     </message>
     <message>
         <source>DESCENDANTS SUMMARY CHART</source>
-        <translation type="unfinished"></translation>
+        <translation>ETTERKOMMEROVERSIKT</translation>
     </message>
 </context>
 <context>
@@ -730,340 +786,347 @@ the 4 forms of this chart:
     </message>
     <message>
         <source>BIRTH</source>
-        <translation type="unfinished"></translation>
+        <translation>FØDSELS-</translation>
     </message>
     <message>
         <source>DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATO</translation>
     </message>
     <message>
         <source>CHILD</source>
-        <translation type="unfinished"></translation>
+        <translation>BARN-</translation>
     </message>
     <message>
         <source>LINE</source>
-        <translation type="unfinished"></translation>
+        <translation>LINJE</translation>
     </message>
 </context>
 <context>
     <name>DescendantsSummaryList</name>
     <message>
         <source>sub-totals:</source>
-        <translation type="unfinished"></translation>
+        <translation>delsummer:</translation>
     </message>
     <message>
         <source>Grand totals:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalsummer:</translation>
     </message>
     <message>
         <source>(cont&apos;d)</source>
-        <translation type="unfinished"></translation>
+        <translation>(forts.)</translation>
     </message>
     <message>
         <source>Descendants Summary List</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammendrag av etterkommere</translation>
     </message>
     <message>
         <source>Child and Spouse(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barn og ektefelle(r)</translation>
     </message>
     <message>
         <source>G.</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>%1G.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1b</translation>
     </message>
     <message>
         <source>ch</source>
-        <translation type="unfinished"></translation>
+        <translation>b</translation>
     </message>
     <message>
         <source>gch</source>
-        <translation type="unfinished"></translation>
+        <translation>bb</translation>
     </message>
     <message>
         <source>Descendants of this couple intermarried resulting in repeat descendants.  Grand totals have been adjusted so each descendant is counted only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Etterkommere av dette paret har giftet seg med hverandre, slik at noen er etterkommere flere ganger.  Totalsummene er justert slik at hver etterkommer bare telles én gang.</translation>
     </message>
 </context>
 <context>
     <name>FamilyDateChart</name>
     <message>
         <source>MRIN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>MRIN: %1</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>(1 more marriage not shown)</source>
-        <translation type="unfinished"></translation>
+        <translation>(1 ekteskap til vises ikke)</translation>
     </message>
     <message>
         <source>(%1 more marriages not shown)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 ekteskap til vises ikke)</translation>
     </message>
     <message>
         <source>Family Date Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Familiens datotabell</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>Born</source>
-        <translation type="unfinished"></translation>
+        <translation>Født</translation>
     </message>
     <message>
         <source>Christened</source>
-        <translation type="unfinished"></translation>
+        <translation>Døpt</translation>
     </message>
     <message>
         <source>Died</source>
-        <translation type="unfinished"></translation>
+        <translation>Død</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alder</translation>
     </message>
     <message>
         <source>Buried</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravlagt</translation>
     </message>
     <message>
         <source>Baptized</source>
-        <translation type="unfinished"></translation>
+        <translation>Dåp</translation>
     </message>
     <message>
         <source>Endowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Begavet</translation>
     </message>
     <message>
         <source>Sealed Par</source>
-        <translation type="unfinished"></translation>
+        <translation>Beseglet forel</translation>
     </message>
     <message>
         <source>Married</source>
-        <translation type="unfinished"></translation>
+        <translation>Gift</translation>
     </message>
     <message>
         <source>Sealed Sp</source>
-        <translation type="unfinished"></translation>
+        <translation>Beseglet ekt</translation>
     </message>
 </context>
 <context>
     <name>FamilySummaryList</name>
     <message>
         <source>G. Grandchildren</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldebarn</translation>
     </message>
     <message>
         <source>%1G. Grandchildren</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. oldebarn</translation>
     </message>
     <message>
         <source>Themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>Selv</translation>
     </message>
     <message>
         <source>Totals:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sum:</translation>
     </message>
     <message>
         <source>Family Summary List</source>
-        <translation type="unfinished"></translation>
+        <translation>Familiesammendrag</translation>
     </message>
     <message>
         <source>Gen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gen</translation>
     </message>
     <message>
         <source>Relationship</source>
-        <translation type="unfinished"></translation>
+        <translation>Slektskap</translation>
     </message>
     <message>
         <source>Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkte</translation>
     </message>
     <message>
         <source>Descendants</source>
-        <translation type="unfinished"></translation>
+        <translation>etterkommere</translation>
     </message>
     <message>
         <source>Descendant&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Etterkommeres</translation>
     </message>
     <message>
         <source>Spouses</source>
-        <translation type="unfinished"></translation>
+        <translation>ektefeller</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Familien</translation>
     </message>
 </context>
 <context>
     <name>FamilyTreeChart</name>
     <message>
         <source>married  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gift %1</translation>
     </message>
     <message>
         <source>Family Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Slektstre</translation>
     </message>
     <message>
         <source>Only the first %1 children have branches: the trunk has no room for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bare de første %1 barna har grener: stammen har ikke plass til flere.</translation>
     </message>
     <message>
         <source>Counts of only %1 of %2 generations fit beside the boxes: the deeper ones are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tall for bare %1 av %2 generasjoner får plass ved siden av boksene: de dypere er utelatt.</translation>
     </message>
     <message>
         <source>Some lines are counted only in part: the chart stops counting at its limit of generations and people.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noen linjer telles bare delvis: diagrammet slutter å telle ved grensen for generasjoner og personer.</translation>
     </message>
 </context>
 <context>
     <name>GroupedDescendantsList</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Great Grandchildren</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldebarn</translation>
     </message>
     <message>
         <source>%1 Great Grandchildren</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oldebarn</translation>
     </message>
     <message>
         <source>repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>gjentatt</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Merk</translation>
     </message>
     <message>
         <source>Problem!</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem!</translation>
     </message>
     <message>
         <source>The MRIN is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>MRIN er ugyldig</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Feil</translation>
     </message>
     <message>
         <source>Error reading a marriage record</source>
-        <translation type="unfinished"></translation>
+        <translation>Feil ved lesing av en ekteskapspost</translation>
     </message>
     <message>
         <source>The RIN is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>RIN er ugyldig</translation>
     </message>
     <message>
         <source>The branch positions could not be saved in
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenenes plassering kunne ikke lagres i
+%1</translation>
     </message>
     <message>
         <source>The branch positions could not be saved in
 %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenenes plassering kunne ikke lagres i
+%1:
+%2</translation>
     </message>
     <message>
         <source>Whoops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oisann!</translation>
     </message>
     <message>
         <source>symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>symboler</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 og %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>1 name or place</source>
-        <translation type="unfinished"></translation>
+        <translation>1 navn eller sted</translation>
     </message>
     <message>
         <source>%1 names and places</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 navn og steder</translation>
     </message>
     <message>
         <source>%1 is not installed: the %2 characters of %3 print as empty boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er ikke installert: tegnene (%2) i %3 skrives ut som tomme bokser.</translation>
     </message>
     <message>
         <source>%1 is not installed: the %2 characters of %3 print as empty boxes (Debian&apos;s %4 has it).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er ikke installert: tegnene (%2) i %3 skrives ut som tomme bokser (Debians %4 har det).</translation>
     </message>
     <message>
         <source>No installed font has the %1 characters of %2: they print as empty boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen installert skrift har tegnene (%1) i %2: de skrives ut som tomme bokser.</translation>
     </message>
     <message>
         <source>Unknown date type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukjent datotype</translation>
     </message>
     <message>
         <source>(this file holds no %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(denne filen inneholder ingen %1)</translation>
     </message>
     <message>
         <source>(%1 in this file run from 1 to %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 i denne filen går fra 1 til %2)</translation>
     </message>
     <message>
         <source>This Rin is out of range
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette RIN er utenfor gyldig område
+%1</translation>
     </message>
     <message>
         <source>This Rin references a record
 which has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette RIN viser til en post
+som er slettet.</translation>
     </message>
     <message>
         <source>This MRin is out of range
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette MRIN er utenfor gyldig område
+%1</translation>
     </message>
     <message>
         <source>This MRin references a record
 which has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette MRIN viser til en post
+som er slettet.</translation>
     </message>
     <message>
         <source>PAF file is corrupted.  Open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>PAF-filen er skadet.  Åpningen mislyktes.</translation>
     </message>
     <message>
         <source>Open failed.  If PAF is running,
@@ -1071,799 +1134,810 @@ even if it is minimized,
 Tamblewin can&apos;t get access
 to the data file.  Please
 close PAF and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpningen mislyktes.  Hvis PAF kjører,
+selv om det er minimert,
+får ikke Tamblewin tilgang
+til datafilen.  Lukk
+PAF og prøv igjen.</translation>
     </message>
     <message>
         <source>Open failed.  Error code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpningen mislyktes.  Feilkode: %1</translation>
     </message>
     <message>
         <source>Alert!</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel!</translation>
     </message>
     <message>
         <source>Open failed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Åpningen mislyktes: %1.</translation>
     </message>
     <message>
         <source>1 problem in %1 was passed over:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 problem i %1 ble hoppet over:</translation>
     </message>
     <message>
         <source>%1 problems in %2 were passed over:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problemer i %2 ble hoppet over:</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>og %1 til</translation>
     </message>
     <message>
         <source>%1: the imported family could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: den importerte slekten kunne ikke åpnes: %2</translation>
     </message>
     <message>
         <source>GEDCOM import</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM-import</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrifter</translation>
     </message>
     <message>
         <source>The start number must be 1 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>Startnummeret må være 1 eller mer</translation>
     </message>
     <message>
         <source>The %1 is not available in this version of Tamblewin.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 finnes ikke i denne versjonen av Tamblewin.</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Melding</translation>
     </message>
 </context>
 <context>
     <name>PreviewWindow</name>
     <message>
         <source>Page Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Forhåndsvisning</translation>
     </message>
     <message>
         <source>Page </source>
-        <translation type="unfinished"></translation>
+        <translation>Side </translation>
     </message>
     <message>
         <source>Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Gå</translation>
     </message>
     <message>
         <source>Format 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 2</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagre</translation>
     </message>
     <message>
         <source>Next Pos</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste pos.</translation>
     </message>
     <message>
         <source>Fit width</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilpass bredde</translation>
     </message>
     <message>
         <source>Fit page</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilpass side</translation>
     </message>
     <message>
         <source>Page Preview - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Forhåndsvisning - %1</translation>
     </message>
     <message>
         <source>of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>av %1</translation>
     </message>
     <message>
         <source>If you decide you want to go back to Format 1
 you must cancel out of this run and start all
 over again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvis du vil gå tilbake til Format 1,
+må du avbryte denne kjøringen og begynne
+helt på nytt.</translation>
     </message>
     <message>
         <source>The branch positions were saved in
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenenes plassering ble lagret i
+%1</translation>
     </message>
 </context>
 <context>
     <name>PrintWindow</name>
     <message>
         <source>Cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke skrive %1</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke skrive %1: %2</translation>
     </message>
     <message>
         <source>No PDF file was named to print into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen PDF-fil ble oppgitt å skrive til.</translation>
     </message>
     <message>
         <source>The printer %1 could not start printing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriveren %1 kunne ikke begynne utskriften.</translation>
     </message>
     <message>
         <source>Cannot write %1: the font %2 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan ikke skrive %1: skriften %2 er ikke installert</translation>
     </message>
     <message>
         <source>Pages</source>
         <extracomment>Before the first page&apos;s field of a range: &quot;Pages [ 3 ] to [ 7 ]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sider</translation>
     </message>
     <message>
         <source>to</source>
         <extracomment>Between the first and the last page&apos;s fields of a range: &quot;Pages [ 3 ] to [ 7 ]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>til</translation>
     </message>
     <message>
         <source>Printing ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriver ut ...</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Utskrift</translation>
     </message>
     <message>
         <source>%1 of %2 pages printed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 av %2 sider skrevet ut</translation>
     </message>
     <message>
         <source>Current Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjeldende side</translation>
     </message>
     <message>
         <source>Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriver:</translation>
     </message>
     <message>
         <source>Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papir:</translation>
     </message>
     <message>
         <source>A3 where needed</source>
-        <translation type="unfinished"></translation>
+        <translation>A3 ved behov</translation>
     </message>
     <message>
         <source>On A5, A4 or A3 paper the Descendant Summary Chart may take an A3 sheet where it needs a larger one; otherwise it fits itself onto the paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>På A5-, A4- eller A3-papir kan etterkommeroversikten ta et A3-ark der den trenger et større; ellers tilpasser den seg papiret.</translation>
     </message>
     <message>
         <source>All %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 sider</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-fil</translation>
     </message>
     <message>
         <source>Invalid page range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig sideområde.</translation>
     </message>
     <message>
         <source>The report was written to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporten ble skrevet til
+%1</translation>
     </message>
     <message>
         <source>Print to PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut til PDF-fil</translation>
     </message>
     <message>
         <source>PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-filer</translation>
     </message>
 </context>
 <context>
     <name>RepeatAncestorsList</name>
     <message>
         <source>No ancestor appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen ane forekommer mer enn én gang.</translation>
     </message>
     <message>
         <source>Repeat Ancestor List</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjentatte aner</translation>
     </message>
     <message>
         <source>Cont&apos;d</source>
-        <translation type="unfinished"></translation>
+        <translation>Forts.</translation>
     </message>
 </context>
 <context>
     <name>RepeatDescendantList</name>
     <message>
         <source>No descendant appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen etterkommer forekommer mer enn én gang.</translation>
     </message>
     <message>
         <source>child</source>
-        <translation type="unfinished"></translation>
+        <translation>barn</translation>
     </message>
     <message>
         <source>grandchild</source>
-        <translation type="unfinished"></translation>
+        <translation>barnebarn</translation>
     </message>
     <message>
         <source>G g&apos;child</source>
-        <translation type="unfinished"></translation>
+        <translation>oldebarn</translation>
     </message>
     <message>
         <source>%1 G g&apos;child</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. oldebarn</translation>
     </message>
     <message>
         <source>Repeat Descendants</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjentatte etterkommere</translation>
     </message>
     <message>
         <source>RELATION</source>
-        <translation type="unfinished"></translation>
+        <translation>SLEKTSKAP</translation>
     </message>
 </context>
 <context>
     <name>ReportChoiceWindow</name>
     <message>
         <source>Choose a report</source>
-        <translation type="unfinished"></translation>
+        <translation>Velg en rapport</translation>
     </message>
     <message>
         <source>What do you want to print?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hva vil du skrive ut?</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister</translation>
     </message>
     <message>
         <source>Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammer</translation>
     </message>
 </context>
 <context>
     <name>Reports</name>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(uten navn)</translation>
     </message>
     <message>
         <source>and</source>
-        <translation type="unfinished"></translation>
+        <translation>og</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Side %1</translation>
     </message>
     <message>
         <source>The list stops after generation %1:
 the next generation would fill more than %2 positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen stopper etter generasjon %1:
+neste generasjon ville fylt mer enn %2 plasser.</translation>
     </message>
     <message>
         <source>The list stops after generation %1:
 the next generation would take it past %2 entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen stopper etter generasjon %1:
+neste generasjon ville ført den over %2 oppføringer.</translation>
     </message>
     <message>
         <source>The list stops after generation %1:
 no list goes further than %1 generations.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen stopper etter generasjon %1:
+ingen liste går lenger enn %1 generasjoner.</translation>
     </message>
     <message>
         <source>No children are recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen barn er registrert.</translation>
     </message>
     <message>
         <source>GEN</source>
-        <translation type="unfinished"></translation>
+        <translation>GEN</translation>
     </message>
     <message>
         <source>RIN</source>
-        <translation type="unfinished"></translation>
+        <translation>RIN</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAVN</translation>
     </message>
     <message>
         <source>Birth Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Fødselsår</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Fra</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Til</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalt</translation>
     </message>
     <message>
         <source>self</source>
-        <translation type="unfinished"></translation>
+        <translation>selv</translation>
     </message>
     <message>
         <source>cont&apos;d</source>
-        <translation type="unfinished"></translation>
+        <translation>forts.</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> og </translation>
     </message>
     <message>
         <source>DESCENDANT PARENT</source>
-        <translation type="unfinished"></translation>
+        <translation>FORELDER (ETTERK.)</translation>
     </message>
     <message>
         <source>Invalid Rin</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig RIN</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Barn</translation>
     </message>
     <message>
         <source>Grandchildren</source>
-        <translation type="unfinished"></translation>
+        <translation>Barnebarn</translation>
     </message>
     <message>
         <source>Research Status List</source>
-        <translation type="unfinished"></translation>
+        <translation>Forskningsstatus (liste)</translation>
     </message>
     <message>
         <source>Descendants Summary List</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammendrag av etterkommere</translation>
     </message>
     <message>
         <source>Family Summary List</source>
-        <translation type="unfinished"></translation>
+        <translation>Familiesammendrag</translation>
     </message>
     <message>
         <source>Descendants List</source>
-        <translation type="unfinished"></translation>
+        <translation>Etterkommerliste</translation>
     </message>
     <message>
         <source>Grouped Descendants List</source>
-        <translation type="unfinished"></translation>
+        <translation>Etterkommere per generasjon</translation>
     </message>
     <message>
         <source>Research Status Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Forskningsstatus (diagram)</translation>
     </message>
     <message>
         <source>Repeat Ancestors List</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjentatte aner</translation>
     </message>
     <message>
         <source>Ancestors List (with repeats)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anetavle (med gjentakelser)</translation>
     </message>
     <message>
         <source>Ancestors List (without repeats)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anetavle (uten gjentakelser)</translation>
     </message>
     <message>
         <source>Descendant Summary Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Etterkommeroversikt</translation>
     </message>
     <message>
         <source>Family Tree Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Slektstre</translation>
     </message>
     <message>
         <source>Surname Distribution List</source>
-        <translation type="unfinished"></translation>
+        <translation>Etternavnsfordeling</translation>
     </message>
     <message>
         <source>Family Date Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Familiens datotabell</translation>
     </message>
     <message>
         <source>Repeat Descendant List</source>
-        <translation type="unfinished"></translation>
+        <translation>Gjentatte etterkommere</translation>
     </message>
 </context>
 <context>
     <name>ResearchStatusChart</name>
     <message>
         <source>GENERATION</source>
-        <translation type="unfinished"></translation>
+        <translation>GENERASJON</translation>
     </message>
     <message>
         <source>RELATIONSHIP</source>
-        <translation type="unfinished"></translation>
+        <translation>SLEKTSKAP</translation>
     </message>
     <message>
         <source>PEDIGREE</source>
-        <translation type="unfinished"></translation>
+        <translation>ANETAVLE-</translation>
     </message>
     <message>
         <source>POSITIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>PLASSER</translation>
     </message>
     <message>
         <source>ANCESTORS</source>
-        <translation type="unfinished"></translation>
+        <translation>ANER</translation>
     </message>
     <message>
         <source>IDENTIFIED</source>
-        <translation type="unfinished"></translation>
+        <translation>KJENTE</translation>
     </message>
     <message>
         <source>REPEATS</source>
-        <translation type="unfinished"></translation>
+        <translation>GJENTATTE</translation>
     </message>
     <message>
         <source>TOTALS</source>
-        <translation type="unfinished"></translation>
+        <translation>SUM</translation>
     </message>
     <message>
         <source>PERCENT</source>
-        <translation type="unfinished"></translation>
+        <translation>PROSENT</translation>
     </message>
     <message>
         <source>COMPLETED</source>
-        <translation type="unfinished"></translation>
+        <translation>FULLFØRT</translation>
     </message>
     <message>
         <source>BIRTH YEARS</source>
-        <translation type="unfinished"></translation>
+        <translation>FØDSELSÅR</translation>
     </message>
     <message>
         <source>INVOLVED</source>
-        <translation type="unfinished"></translation>
+        <translation>OMFATTET</translation>
     </message>
     <message>
         <source>Research Status Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Forskningsstatus (diagram)</translation>
     </message>
     <message>
         <source>Generations %1 and later are not shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Generasjon %1 og senere vises ikke.</translation>
     </message>
     <message>
         <source>par</source>
-        <translation type="unfinished"></translation>
+        <translation>foreld</translation>
     </message>
     <message>
         <source>G.</source>
-        <translation type="unfinished"></translation>
+        <translation>olde</translation>
     </message>
     <message>
         <source>%1 G.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 olde</translation>
     </message>
     <message>
         <source>g&apos;par</source>
-        <translation type="unfinished"></translation>
+        <translation>bestef</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
 </context>
 <context>
     <name>ResearchStatusList</name>
     <message>
         <source>Pedigree</source>
-        <translation type="unfinished"></translation>
+        <translation>Anetavle-</translation>
     </message>
     <message>
         <source>positions</source>
-        <translation type="unfinished"></translation>
+        <translation>plasser</translation>
     </message>
     <message>
         <source>filled</source>
-        <translation type="unfinished"></translation>
+        <translation>fylt</translation>
     </message>
     <message>
         <source>Ancestors</source>
-        <translation type="unfinished"></translation>
+        <translation>Aner</translation>
     </message>
     <message>
         <source>Ancestor</source>
-        <translation type="unfinished"></translation>
+        <translation>Aner</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prosent</translation>
     </message>
     <message>
         <source>Identified</source>
-        <translation type="unfinished"></translation>
+        <translation>kjente</translation>
     </message>
     <message>
         <source>Repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>gjentatt</translation>
     </message>
     <message>
         <source>Research Status List</source>
-        <translation type="unfinished"></translation>
+        <translation>Forskningsstatus (liste)</translation>
     </message>
     <message>
         <source>%1 B</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mrd</translation>
     </message>
     <message>
         <source>%1 T</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bill</translation>
     </message>
 </context>
 <context>
     <name>Scripts</name>
     <message>
         <source>Adlam</source>
-        <translation type="unfinished"></translation>
+        <translation>adlam</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>arabisk</translation>
     </message>
     <message>
         <source>Armenian</source>
-        <translation type="unfinished"></translation>
+        <translation>armensk</translation>
     </message>
     <message>
         <source>Balinese</source>
-        <translation type="unfinished"></translation>
+        <translation>balinesisk</translation>
     </message>
     <message>
         <source>Bamum</source>
-        <translation type="unfinished"></translation>
+        <translation>bamum</translation>
     </message>
     <message>
         <source>Bengali</source>
-        <translation type="unfinished"></translation>
+        <translation>bengali</translation>
     </message>
     <message>
         <source>Bopomofo</source>
-        <translation type="unfinished"></translation>
+        <translation>bopomofo</translation>
     </message>
     <message>
         <source>Buginese</source>
-        <translation type="unfinished"></translation>
+        <translation>buginesisk</translation>
     </message>
     <message>
         <source>Chakma</source>
-        <translation type="unfinished"></translation>
+        <translation>chakma</translation>
     </message>
     <message>
         <source>Canadian Aboriginal</source>
-        <translation type="unfinished"></translation>
+        <translation>kanadisk stavelsesskrift</translation>
     </message>
     <message>
         <source>Cherokee</source>
-        <translation type="unfinished"></translation>
+        <translation>cherokee</translation>
     </message>
     <message>
         <source>Coptic</source>
-        <translation type="unfinished"></translation>
+        <translation>koptisk</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>kyrillisk</translation>
     </message>
     <message>
         <source>Devanagari</source>
-        <translation type="unfinished"></translation>
+        <translation>devanagari</translation>
     </message>
     <message>
         <source>Ethiopic</source>
-        <translation type="unfinished"></translation>
+        <translation>etiopisk</translation>
     </message>
     <message>
         <source>Georgian</source>
-        <translation type="unfinished"></translation>
+        <translation>georgisk</translation>
     </message>
     <message>
         <source>Glagolitic</source>
-        <translation type="unfinished"></translation>
+        <translation>glagolittisk</translation>
     </message>
     <message>
         <source>Gothic</source>
-        <translation type="unfinished"></translation>
+        <translation>gotisk</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>gresk</translation>
     </message>
     <message>
         <source>Gujarati</source>
-        <translation type="unfinished"></translation>
+        <translation>gujarati</translation>
     </message>
     <message>
         <source>Gurmukhi</source>
-        <translation type="unfinished"></translation>
+        <translation>gurmukhi</translation>
     </message>
     <message>
         <source>Hangul</source>
-        <translation type="unfinished"></translation>
+        <translation>hangul</translation>
     </message>
     <message>
         <source>Han</source>
-        <translation type="unfinished"></translation>
+        <translation>han (kinesiske tegn)</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>hebraisk</translation>
     </message>
     <message>
         <source>Hiragana</source>
-        <translation type="unfinished"></translation>
+        <translation>hiragana</translation>
     </message>
     <message>
         <source>Javanese</source>
-        <translation type="unfinished"></translation>
+        <translation>javanesisk</translation>
     </message>
     <message>
         <source>Kayah Li</source>
-        <translation type="unfinished"></translation>
+        <translation>kayah li</translation>
     </message>
     <message>
         <source>Katakana</source>
-        <translation type="unfinished"></translation>
+        <translation>katakana</translation>
     </message>
     <message>
         <source>Khmer</source>
-        <translation type="unfinished"></translation>
+        <translation>khmer</translation>
     </message>
     <message>
         <source>Kannada</source>
-        <translation type="unfinished"></translation>
+        <translation>kannada</translation>
     </message>
     <message>
         <source>Lao</source>
-        <translation type="unfinished"></translation>
+        <translation>laotisk</translation>
     </message>
     <message>
         <source>Latin</source>
-        <translation type="unfinished"></translation>
+        <translation>latinsk</translation>
     </message>
     <message>
         <source>Lepcha</source>
-        <translation type="unfinished"></translation>
+        <translation>lepcha</translation>
     </message>
     <message>
         <source>Limbu</source>
-        <translation type="unfinished"></translation>
+        <translation>limbu</translation>
     </message>
     <message>
         <source>Lisu</source>
-        <translation type="unfinished"></translation>
+        <translation>lisu</translation>
     </message>
     <message>
         <source>Mandaic</source>
-        <translation type="unfinished"></translation>
+        <translation>mandaisk</translation>
     </message>
     <message>
         <source>Malayalam</source>
-        <translation type="unfinished"></translation>
+        <translation>malayalam</translation>
     </message>
     <message>
         <source>Mongolian</source>
-        <translation type="unfinished"></translation>
+        <translation>mongolsk</translation>
     </message>
     <message>
         <source>Meetei Mayek</source>
-        <translation type="unfinished"></translation>
+        <translation>meitei mayek</translation>
     </message>
     <message>
         <source>Myanmar</source>
-        <translation type="unfinished"></translation>
+        <translation>burmesisk</translation>
     </message>
     <message>
         <source>N&apos;Ko</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;ko</translation>
     </message>
     <message>
         <source>Ogham</source>
-        <translation type="unfinished"></translation>
+        <translation>ogham</translation>
     </message>
     <message>
         <source>Ol Chiki</source>
-        <translation type="unfinished"></translation>
+        <translation>ol chiki</translation>
     </message>
     <message>
         <source>Odia</source>
-        <translation type="unfinished"></translation>
+        <translation>odia</translation>
     </message>
     <message>
         <source>Osage</source>
-        <translation type="unfinished"></translation>
+        <translation>osage</translation>
     </message>
     <message>
         <source>Hanifi Rohingya</source>
-        <translation type="unfinished"></translation>
+        <translation>hanifi rohingya</translation>
     </message>
     <message>
         <source>Runic</source>
-        <translation type="unfinished"></translation>
+        <translation>runer</translation>
     </message>
     <message>
         <source>Samaritan</source>
-        <translation type="unfinished"></translation>
+        <translation>samaritansk</translation>
     </message>
     <message>
         <source>Saurashtra</source>
-        <translation type="unfinished"></translation>
+        <translation>saurashtra</translation>
     </message>
     <message>
         <source>Sinhala</source>
-        <translation type="unfinished"></translation>
+        <translation>singalesisk</translation>
     </message>
     <message>
         <source>Sundanese</source>
-        <translation type="unfinished"></translation>
+        <translation>sundanesisk</translation>
     </message>
     <message>
         <source>Syriac</source>
-        <translation type="unfinished"></translation>
+        <translation>syrisk</translation>
     </message>
     <message>
         <source>Tai Le</source>
-        <translation type="unfinished"></translation>
+        <translation>tai le</translation>
     </message>
     <message>
         <source>New Tai Lue</source>
-        <translation type="unfinished"></translation>
+        <translation>ny tai lue</translation>
     </message>
     <message>
         <source>Tamil</source>
-        <translation type="unfinished"></translation>
+        <translation>tamil</translation>
     </message>
     <message>
         <source>Tai Viet</source>
-        <translation type="unfinished"></translation>
+        <translation>tai viet</translation>
     </message>
     <message>
         <source>Telugu</source>
-        <translation type="unfinished"></translation>
+        <translation>telugu</translation>
     </message>
     <message>
         <source>Tifinagh</source>
-        <translation type="unfinished"></translation>
+        <translation>tifinagh</translation>
     </message>
     <message>
         <source>Tagalog</source>
-        <translation type="unfinished"></translation>
+        <translation>tagalog</translation>
     </message>
     <message>
         <source>Thaana</source>
-        <translation type="unfinished"></translation>
+        <translation>thaana</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>thai</translation>
     </message>
     <message>
         <source>Tibetan</source>
-        <translation type="unfinished"></translation>
+        <translation>tibetansk</translation>
     </message>
     <message>
         <source>Vai</source>
-        <translation type="unfinished"></translation>
+        <translation>vai</translation>
     </message>
     <message>
         <source>Yi</source>
-        <translation type="unfinished"></translation>
+        <translation>yi</translation>
     </message>
 </context>
 <context>
@@ -1872,196 +1946,198 @@ no list goes further than %1 generations.</source>
         <source>Note: If the same couple married more
      than once, include both MRINs 
 separated by a comma. example: 23,24</source>
-        <translation type="unfinished"></translation>
+        <translation>Merk: Hvis samme par giftet seg mer
+     enn én gang, oppgi begge MRIN 
+atskilt med komma. eksempel: 23,24</translation>
     </message>
     <message>
         <source>Computing statistics for generation: </source>
-        <translation type="unfinished"></translation>
+        <translation>Beregner statistikk for generasjon: </translation>
     </message>
     <message>
         <source>Bro&amp;wse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bla</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Forhåndsvis</translation>
     </message>
     <message>
         <source>detailed &amp;foliage background</source>
-        <translation type="unfinished"></translation>
+        <translation>detaljert &amp;løvbakgrunn</translation>
     </message>
     <message>
         <source>Start couple - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startpar - %1</translation>
     </message>
     <message>
         <source>Start individual - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startperson - %1</translation>
     </message>
     <message>
         <source>Which couple do you want to start with?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvilket par vil du begynne med?</translation>
     </message>
     <message>
         <source>&amp;MRIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MRIN:</translation>
     </message>
     <message>
         <source>Which individual do you want to start with?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvilken person vil du begynne med?</translation>
     </message>
     <message>
         <source>&amp;RIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;RIN:</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>ferdig</translation>
     </message>
 </context>
 <context>
     <name>SurnameDistributionList</name>
     <message>
         <source>%1 none count</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 uten navn</translation>
     </message>
     <message>
         <source>Surname Distribution List</source>
-        <translation type="unfinished"></translation>
+        <translation>Etternavnsfordeling</translation>
     </message>
 </context>
 <context>
     <name>TitleWindow</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisk</translation>
     </message>
     <message>
         <source>Tamblewin V %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamblewin V %1</translation>
     </message>
     <message>
         <source>Prints unique genealogical lists and charts directly from your PAF 5 data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriver ut unike slektslister og diagrammer direkte fra din PAF 5-datafil</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Språk:</translation>
     </message>
     <message>
         <source>(takes effect at the next start)</source>
-        <translation type="unfinished"></translation>
+        <translation>(gjelder fra neste oppstart)</translation>
     </message>
 </context>
 <context>
     <name>Windows</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neste</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tilbake</translation>
     </message>
     <message>
         <source>there is no display to show the windows on.</source>
-        <translation type="unfinished"></translation>
+        <translation>det finnes ingen skjerm å vise vinduene på.</translation>
     </message>
     <message>
         <source>no display can be reached to show the windows on (%1, and nothing answers there).</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen skjerm kan nås for å vise vinduene (%1, og ingenting svarer der).</translation>
     </message>
     <message>
         <source>Run it in a desktop session, or use a command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kjør det i en skrivebordsøkt, eller bruk en kommando: %1</translation>
     </message>
     <message>
         <source>the windows cannot be shown: Qt found no display it could use.</source>
-        <translation type="unfinished"></translation>
+        <translation>vinduene kan ikke vises: Qt fant ingen skjerm den kunne bruke.</translation>
     </message>
     <message>
         <source>%1 x %2 in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 tommer</translation>
     </message>
     <message>
         <source>%1 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liggende</translation>
     </message>
     <message>
         <source>Tamblewin for PAF</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamblewin for PAF</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilbake</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;vslutt</translation>
     </message>
     <message>
         <source>Alert!</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel!</translation>
     </message>
     <message>
         <source>Whoops</source>
-        <translation type="unfinished"></translation>
+        <translation>Oisann</translation>
     </message>
     <message>
         <source>Whoops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oisann!</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Merk</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Melding</translation>
     </message>
     <message>
         <source>Multiple marriages</source>
-        <translation type="unfinished"></translation>
+        <translation>Flere ekteskap</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Feil</translation>
     </message>
     <message>
         <source>Bad</source>
-        <translation type="unfinished"></translation>
+        <translation>Feil</translation>
     </message>
     <message>
         <source>Problem!</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem!</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbrutt</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrifter</translation>
     </message>
     <message>
         <source>GEDCOM import</source>
-        <translation type="unfinished"></translation>
+        <translation>GEDCOM-import</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle filer</translation>
     </message>
 </context>
 </TS>
