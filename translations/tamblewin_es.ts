@@ -809,7 +809,7 @@ las 4 formas de este gráfico:
     </message>
     <message>
         <source>Grand totals:</source>
-        <translation>Totales generales:</translation>
+        <translation>Total general:</translation>
     </message>
     <message>
         <source>(cont&apos;d)</source>
@@ -974,7 +974,7 @@ las 4 formas de este gráfico:
     <name>FamilyTreeChart</name>
     <message>
         <source>married  %1</source>
-        <translation>casados  %1</translation>
+        <translation>cas.  %1</translation>
     </message>
     <message>
         <source>Family Tree</source>
@@ -1646,23 +1646,23 @@ ninguna lista pasa de %1 generaciones.</translation>
     </message>
     <message>
         <source>filled</source>
-        <translation>ocupadas</translation>
+        <translation>llenas</translation>
     </message>
     <message>
         <source>Ancestors</source>
-        <translation>Antepasados</translation>
+        <translation>Ancestros</translation>
     </message>
     <message>
         <source>Ancestor</source>
-        <translation>Antepasados</translation>
+        <translation>Ancestros</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation>% posiciones</translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Identified</source>
-        <translation>identificados</translation>
+        <translation>identific.</translation>
     </message>
     <message>
         <source>Repeats</source>
@@ -1670,7 +1670,7 @@ ninguna lista pasa de %1 generaciones.</translation>
     </message>
     <message>
         <source>Research Status List</source>
-        <translation>Lista del estado de la investigación</translation>
+        <translation>Lista de estado de investigación</translation>
     </message>
     <message>
         <source>%1 B</source>

@@ -799,7 +799,7 @@ des 4 formes de ce tableau :
     </message>
     <message>
         <source>LINE</source>
-        <translation>ENFANT</translation>
+        <translation>ENF.</translation>
     </message>
 </context>
 <context>
@@ -810,7 +810,7 @@ des 4 formes de ce tableau :
     </message>
     <message>
         <source>Grand totals:</source>
-        <translation>Totaux généraux :</translation>
+        <translation>Total gén. :</translation>
     </message>
     <message>
         <source>(cont&apos;d)</source>
@@ -928,7 +928,7 @@ des 4 formes de ce tableau :
     </message>
     <message>
         <source>%1G. Grandchildren</source>
-        <translation>%1e arr.-petits-enfants</translation>
+        <translation>%1e arr.-petits-enf.</translation>
     </message>
     <message>
         <source>Themselves</source>
@@ -975,7 +975,7 @@ des 4 formes de ce tableau :
     <name>FamilyTreeChart</name>
     <message>
         <source>married  %1</source>
-        <translation>mariés  %1</translation>
+        <translation>mar.  %1</translation>
     </message>
     <message>
         <source>Family Tree</source>
@@ -1457,7 +1457,7 @@ aucune liste ne va au-delà de %1 générations.</translation>
     </message>
     <message>
         <source>Birth Year</source>
-        <translation>Année naiss.</translation>
+        <translation>An. naiss.</translation>
     </message>
     <message>
         <source>Low</source>
@@ -1655,11 +1655,11 @@ aucune liste ne va au-delà de %1 générations.</translation>
     </message>
     <message>
         <source>Ancestor</source>
-        <translation>Ascendants</translation>
+        <translation>Ascend.</translation>
     </message>
     <message>
         <source>Percent</source>
-        <translation>% positions</translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Identified</source>
