@@ -1678,7 +1678,7 @@ ninguna lista pasa de %1 generaciones.</translation>
     </message>
     <message>
         <source>%1 T</source>
-        <translation>%1 B</translation>
+        <translation>%1 T</translation>
     </message>
 </context>
 <context>
@@ -2085,7 +2085,7 @@ separados por una coma. Ejemplo: 23,24</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
+        <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <source>Alert!</source>

@@ -1679,7 +1679,7 @@ aucune liste ne va au-delà de %1 générations.</translation>
     </message>
     <message>
         <source>%1 T</source>
-        <translation>%1 Bn</translation>
+        <translation>%1 T</translation>
     </message>
 </context>
 <context>
@@ -2034,7 +2034,7 @@ séparés par une virgule. Exemple : 23,24</translation>
     <name>Windows</name>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
+        <translation>A&amp;nnuler</translation>
     </message>
     <message>
         <source>&amp;Next</source>
@@ -2042,7 +2042,7 @@ séparés par une virgule. Exemple : 23,24</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>&amp;Précédent</translation>
+        <translation>Pré&amp;cédent</translation>
     </message>
     <message>
         <source>there is no display to show the windows on.</source>
