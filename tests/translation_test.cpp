@@ -12,9 +12,6 @@
 
 #include "base/ordinal.h"
 #include "base/translation.h"
-#include "paf/date_encoding.h"
-#include "files/paf_image_file.h"
-#include "paf/paf_writer.h"
 #include "support/paf_fixture.h"
 
 namespace tw {
@@ -133,33 +130,6 @@ TEST(Language, TheCommandLineWritesPagesInTheChosenLanguage) {
     EXPECT_EQ(test::runTamblewin({"--language"}).status, 2);
 }
 
-// Children born "about", "before", "after", "estimated", "calculated" are ordered by
-// the English words in every language: the order of a family never changes with it.
-TEST(Language, ChildrenKeepTheirOrderInEveryLanguage) {
-    test::TempDir dir;
-    WriterFamily family = test::coupleWithChildren(0);
-    const uint8_t qualifiers[] = {kQualAbout, kQualBefore, kQualAfter, kQualEstimated, kQualCalculated, kQualNone};
-    WriterMarriage marriage = family.marriages[0];
-    for (size_t i = 0; i < std::size(qualifiers); ++i) {
-        WriterPerson child = test::person("Kind" + std::to_string(i + 1) + " /Tamble/", 'F');
-        child.birth = makeDate({0, 0, 1850}, qualifiers[i]);
-        marriage.children.push_back(family.addPerson(child));
-    }
-    family.marriages[0] = marriage;
-    const std::string paf = dir.file("family.paf");
-    ASSERT_TRUE(writePafFile(family, paf));
-    auto order = [&](const std::string& language) {
-        const test::CommandResult r = test::runTamblewin(
-            {"report", "descendants-list", "--paf", paf, "--format", "log", "-o", "-", "--language", language});
-        std::string children;
-        for (size_t at = r.out.find("Kind"); at != std::string::npos; at = r.out.find("Kind", at + 1))
-            children += r.out.substr(at, 5) + " ";
-        return children;
-    };
-    const std::string english = order("en");
-    ASSERT_FALSE(english.empty());
-    for (const std::string_view language : shippedLanguages()) EXPECT_EQ(order(std::string(language)), english) << language;
-}
 #endif
 
 }  // namespace
