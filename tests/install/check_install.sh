@@ -305,7 +305,7 @@ expect_completion "family.paf old.gedcom sub tree.ged" tamblewin report family-t
 expect_completion "family.paf notes.txt old.gedcom sub tree.ged" tamblewin report family-tree-chart -o ''
 expect_completion "family.paf old.gedcom sub tree.ged" tamblewin people ''
 expect_completion "old.gedcom sub tree.ged" tamblewin import ''
-expect_completion "--date --format --large-sheets --paper --plain-background --start -o" tamblewin report descendants-list --paf family.paf ''
+expect_completion "--date --format --language --large-sheets --paper --plain-background --start -o" tamblewin report descendants-list --paf family.paf ''
 
 # --- The Debian package ------------------------------------------------------------
 packages=$work/packages
