@@ -58,6 +58,9 @@ install(TARGETS tamblewin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The windows and the PNG and SVG printers: the module the program loads for them.
 if(TARGET tamblewin_qt)
   install(TARGETS tamblewin_qt LIBRARY DESTINATION ${TAMBLEWIN_QT_MODULE_DIR})
+  # The words in other languages, which the program looks for in ../share/tamblewin
+  # from its own folder.
+  install(FILES ${TAMBLEWIN_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/tamblewin/translations)
 endif()
 # A stripped install (--strip, and the package) also drops the sections Debian's
 # dh_strip drops: the compiler's notes serve no one at run time.

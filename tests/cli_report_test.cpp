@@ -130,9 +130,10 @@ TEST_F(ReportCommand, ThePaperIsTheOptionsElseTheSystemsDefault) {
     ASSERT_NE(letter, a4);
 
     // Which source wins is tested where the default is found; here, that the command
-    // line takes it and that the option wins over it.
+    // line takes it and that the option wins over it (the words stay English: only
+    // the paper follows the German locale here).
     const Environment german = {{"PAPERSIZE", ""}, {"PAPERCONF", dir.file("none")}, {"LC_ALL", ""},
-                                {"LC_PAPER", ""}, {"LANG", "de_DE.UTF-8"}};
+                                {"LC_PAPER", ""}, {"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "C"}};
     struct Case {
         const char* what;
         std::vector<std::string> options;

@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <set>
+#include <string>
 
 #include "support/paf_fixture.h"
 #include "wizard/dispatcher.h"
@@ -92,7 +93,7 @@ TEST(StartField, NumbersBelowOneAreRefusedAndRepeatedMrinsCountOnce) {
         const auto input = checkStartField(ctx, c.kind, c.field);
         if (c.mrins.empty()) {
             EXPECT_FALSE(input) << c.field;
-            EXPECT_EQ(host.messages, (std::vector<RecordedMessage>{{std::string(kStartNumberBelowOne), "Error"}}))
+            EXPECT_EQ(host.messages, (std::vector<RecordedMessage>{{std::string(startNumberBelowOne()), "Error"}}))
                 << c.field;
         } else {
             ASSERT_TRUE(input) << c.field;
@@ -118,6 +119,16 @@ TEST(ReportKinds, TableNamesEveryReportOnce) {
     EXPECT_EQ(startKindFor(flagsFor(ReportKind::FamilyDateChart)), StartKind::Mrin);
     EXPECT_EQ(startKindFor(flagsFor(ReportKind::SurnameDistributionList)), StartKind::Rin);
     EXPECT_EQ(startKindFor(ReportFlags{}), StartKind::Rin);
+}
+
+// The translatable names the titles use are the table's captions, letter for letter
+// in English, for every report.
+TEST(ReportKinds, NamesInEnglishAreTheCaptionsWithoutTheirMark) {
+    for (const ReportInfo& info : allReports()) {
+        std::string caption(info.caption);
+        std::erase(caption, '&');
+        EXPECT_EQ(reportName(info.kind), caption);
+    }
 }
 
 TEST(Dispatch, RejectedStartsAndUnbuiltReportsRunNothing) {

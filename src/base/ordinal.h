@@ -1,21 +1,12 @@
 #pragma once
-// English ordinal numbers: "1st", "2nd", "3rd", "4th", "11th" to "13th", "21st",
-// "22nd", "23rd", "111th", ...
+// Ordinal numbers in the language in use: "1st", "2nd", "3rd", "11th", "21st" in
+// English; "1.", "2." in German and Norwegian; "1er", "2e" in French; "1.º" in
+// Spanish; "1e" in Dutch; "1:a", "2:a", "3:e" in Swedish.
 
 #include <string>
 
 namespace tw {
 
-inline std::string ordinal(int n) {
-    const int lastTwo = (n < 0 ? -n : n) % 100;
-    const int last = lastTwo % 10;
-    const char* suffix = "th";
-    if (lastTwo < 11 || lastTwo > 13) {
-        if (last == 1) suffix = "st";
-        if (last == 2) suffix = "nd";
-        if (last == 3) suffix = "rd";
-    }
-    return std::to_string(n) + suffix;
-}
+std::string ordinal(int n);
 
 }  // namespace tw

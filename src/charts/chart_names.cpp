@@ -1,5 +1,7 @@
 #include "charts/chart_names.h"
 
+#include "base/translation.h"
+
 namespace tw {
 
 namespace {
@@ -10,15 +12,17 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::string noName() { return std::string(TW_TR("Reports", "(no name)")); }
+
 }  // namespace
 
 std::string givenNamesOrSurname(std::string_view name) {
     const size_t slash = name.find('/');
     const std::string_view given = trimmed(name.substr(0, slash));
-    if (!given.empty() || slash == std::string_view::npos) return given.empty() ? "(no name)" : std::string(given);
+    if (!given.empty() || slash == std::string_view::npos) return given.empty() ? noName() : std::string(given);
     const std::string_view rest = name.substr(slash + 1);
     const std::string_view surname = trimmed(rest.substr(0, rest.find('/')));
-    return surname.empty() ? "(no name)" : std::string(surname);
+    return surname.empty() ? noName() : std::string(surname);
 }
 
 std::string firstWordOfName(std::string_view name) {

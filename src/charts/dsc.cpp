@@ -6,8 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "base/translation.h"
 #include "charts/chart_names.h"
-#include "charts/dsc_chart.h"
+#include "charts/dsc_parts.h"
 #include "paf/dates.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
@@ -56,14 +57,17 @@ void addDescendant(Chart& chart, RinMarks& seen, int32_t branch, size_t depth, i
 }
 
 std::string walkStopMessage(int lastGeneration, int64_t limit) {
-    return "The chart counts the first " + std::to_string(lastGeneration) +
-           " generations:\nthe next generation would take the count past " + std::to_string(limit) + " entries.";
+    return fillIn(TW_TR("DescendantSummaryChart",
+                        "The chart counts the first %1 generations:\nthe next generation would take the count past %2 "
+                        "entries."),
+                  {std::to_string(lastGeneration), std::to_string(limit)});
 }
 
 std::string walkStopFootNote(int lastGeneration, int64_t limit) {
-    return "Only the first " + std::to_string(lastGeneration) +
-           " generations below the couple are counted: the next would take the count past " + std::to_string(limit) +
-           " people.";
+    return fillIn(TW_TR("DescendantSummaryChart",
+                        "Only the first %1 generations below the couple are counted: the next would take the count "
+                        "past %2 people."),
+                  {std::to_string(lastGeneration), std::to_string(limit)});
 }
 
 // Counts the descendants of the start couples, generation by generation. Everyone
@@ -80,7 +84,7 @@ void countDescendants(Chart& chart, const IntList& mrins) {
         if (marriages.size() == 0 || ctx.host.cancelRequested()) break;
         IntList persons;
         if (!childrenWithin(ctx, marriages, ctx.listEntryLimit - entries, persons)) {
-            ctx.host.message(walkStopMessage(g - 1, ctx.listEntryLimit), "Note");
+            ctx.host.message(walkStopMessage(g - 1, ctx.listEntryLimit), TW_TR("Messages", "Note"));
             chart.footNotes.push_back(walkStopFootNote(g - 1, ctx.listEntryLimit));
             break;
         }
@@ -94,8 +98,10 @@ void countDescendants(Chart& chart, const IntList& mrins) {
         ctx.host.showProgress(g);
         marriages = marriagesInFileOrder(ctx, persons);
         if (g == kGenerationLimit && marriages.size() > 0)
-            chart.footNotes.push_back("Only the first " + std::to_string(kGenerationLimit) +
-                                      " generations below the couple are counted: the chart counts no further.");
+            chart.footNotes.push_back(fillIn(TW_TR("DescendantSummaryChart",
+                                                   "Only the first %1 generations below the couple are counted: the "
+                                                   "chart counts no further."),
+                                             {std::to_string(kGenerationLimit)}));
     }
 }
 
@@ -106,7 +112,7 @@ double measured(PageLog& log, std::string_view text) {
 std::string cellLabel(const GenerationCell& cell, size_t depth, int format) {
     std::string label;
     if (cell.count == 1 && depth == 1 && format == 1) {
-        label = "1 child";
+        label = TW_TR("DescendantSummaryChart", "1 child");
     } else {
         char count[16];
         std::snprintf(count, sizeof count, "%2d  ", cell.count);
@@ -173,10 +179,16 @@ size_t deepestDepth(const Chart& chart) {
     return deepest;
 }
 
+std::string generationsDoNotFit(const Chart& chart) {
+    return fillIn(TW_TR("DescendantSummaryChart", "its %1 generations do not fit across the page."),
+                  {std::to_string(deepestDepth(chart) + 2)});
+}
+
 std::string truncationNote(size_t generations) {
-    return "This couple has more generations of data than\nwill fit on this report.  Be advised that the "
-           "report\nwill show only the first " +
-           std::to_string(generations) + " generations of data.";
+    return fillIn(TW_TR("DescendantSummaryChart",
+                        "This couple has more generations of data than\nwill fit on this report.  Be advised that the "
+                        "report\nwill show only the first %1 generations of data."),
+                  {std::to_string(generations)});
 }
 
 void finishPage(Chart& chart) {
@@ -228,18 +240,23 @@ void runFormats(Chart& chart) {
     chart.tuning = formatsLeft;
     if (drawn) return finishPage(chart);
 
-    chart.ctx.host.message("This information could not\nbe formatted into any of\nthe 4 forms of this chart:\n" + chart.whyNot,
-                           "Problem!");
+    chart.ctx.host.message(fillIn(TW_TR("DescendantSummaryChart",
+                                        "This information could not\nbe formatted into any of\nthe 4 forms of this "
+                                        "chart:\n%1"),
+                                  {chart.whyNot}),
+                           TW_TR("Messages", "Problem!"));
     log.abandonPrinting();
 }
 
 }  // namespace
 
 std::string generationLabel(int index, int format) {
-    if (index == 1) return format == 1 ? "children" : "ch";
-    if (index == 2) return "g'ch";
-    if (index == 3) return "G g'ch";
-    return std::to_string(index - 2) + "G g'ch";
+    if (index == 1)
+        return std::string(format == 1 ? TW_TR("DescendantSummaryChart", "children")
+                                       : TW_TR("DescendantSummaryChart", "ch"));
+    if (index == 2) return std::string(TW_TR("DescendantSummaryChart", "g'ch"));
+    if (index == 3) return std::string(TW_TR("DescendantSummaryChart", "G g'ch"));
+    return fillIn(TW_TR("DescendantSummaryChart", "%1G g'ch"), {std::to_string(index - 2)});
 }
 
 void fitMarginsToPage(Chart& chart) {
@@ -279,7 +296,7 @@ int placeRowsAndColumns(Chart& chart, double x0, double y0, double narrowestRow)
         if (!end || *end == r) break;
         if (*end >= rightMargin) {
             if (!chart.cutsGenerations) {
-                chart.whyNot = "its " + std::to_string(deepestDepth(chart) + 2) + " generations do not fit across the page.";
+                chart.whyNot = generationsDoNotFit(chart);
                 return 1;
             }
             chart.shownGenerations = d + 1;
@@ -289,7 +306,7 @@ int placeRowsAndColumns(Chart& chart, double x0, double y0, double narrowestRow)
         r = *end;
     }
     if (r > rightMargin && !chart.cutsGenerations) {
-        chart.whyNot = "its " + std::to_string(deepestDepth(chart) + 2) + " generations do not fit across the page.";
+        chart.whyNot = generationsDoNotFit(chart);
         return 1;
     }
 
@@ -315,7 +332,7 @@ int placeRowsAndColumns(Chart& chart, double x0, double y0, double narrowestRow)
 // the left margin.
 double headerWordNeeds(Chart& chart, double x0) {
     const size_t children = chart.rows.front().empty ? 0 : chart.rows.size();
-    const double word = chart.log.textWidthInFont(children == 1 ? "child" : "children", "Times", chart.tuning.rowFont) *
+    const double word = chart.log.textWidthInFont(childrenWord(children), "Times", chart.tuning.rowFont) *
                         chart.log.pageWidth();
     const double headerLeft = chart.format == 1 ? x0 : chart.left;
     return word + 2 * kTextClearance - (x0 - headerLeft);
@@ -334,7 +351,8 @@ int layoutPass(Chart& chart, double x0, double y0) {
     const double needs = headerWordNeeds(chart, x0);
     if (!chart.rows.empty() && chart.rows.front().width < needs && placeRowsAndColumns(chart, x0, y0, needs) == 1)
         return 1;
-    if (chart.shownGenerations > 0) chart.ctx.host.message(truncationNote(chart.shownGenerations), "Note");
+    if (chart.shownGenerations > 0)
+        chart.ctx.host.message(truncationNote(chart.shownGenerations), TW_TR("Messages", "Note"));
     drawRows(chart);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "charts/dsc_parts.h"
@@ -46,13 +47,13 @@ std::optional<double> drawCompactTitle(Chart& chart) {
     for (const int32_t size : kCompactTitleSizes) {
         log.fontSize(size);
         const double titleX = (chart.left + dateStart) / 2;
-        if (!centredWithin(log, kTitle, titleX, chart.left, dateStart)) continue;
-        log.textCentered(titleX, chart.top, kTitle);
+        if (!centredWithin(log, chartTitle(), titleX, chart.left, dateStart)) continue;
+        log.textCentered(titleX, chart.top, chartTitle());
         log.fontSize(12);
         log.textRight(chart.right, chart.top + 0.1, chart.today);
         return chart.top + double(std::max(size, 12)) * kCellHeight / 72;
     }
-    chart.whyNot = "its title does not fit across the page.";
+    chart.whyNot = TW_TR("DescendantSummaryChart", "its title does not fit across the page.");
     return std::nullopt;
 }
 
@@ -69,12 +70,12 @@ std::optional<double> sizeCompactRows(Chart& chart, double bannerBottom) {
     const double holds = (double(t.boxheight) - double(t.dlinew)) / 2 / kInkBelowMiddle;
     t.rowFont = int32_t(std::min(double(kCompactLargestRowFont), std::max(0.0, holds)));
     if (t.rowFont < kSmallestRowFont) {
-        char why[160];
-        std::snprintf(why, sizeof why,
-                      "the rows of its %zu children would stand %.2f in apart, too close for the smallest type (%d "
-                      "points).",
-                      n, pitch, kSmallestRowFont);
-        chart.whyNot = why;
+        char apart[32];
+        std::snprintf(apart, sizeof apart, "%.2f", pitch);
+        chart.whyNot = fillIn(TW_TR("DescendantSummaryChart",
+                                    "the rows of its %1 children would stand %2 in apart, too close for the smallest "
+                                    "type (%3 points)."),
+                              {std::to_string(n), apart, std::to_string(kSmallestRowFont)});
         return std::nullopt;
     }
     const double rowsHeight = double(n - 1) * double(t.boxcc) + double(t.boxheight);
@@ -92,7 +93,7 @@ int drawCompactAttempt(Chart& chart, BannerType type, bool shorten) {
     log.penWidth(t.dlinew);
     drawBox(log, chart.left, y1, chart.right, y3);
     if (!drawBanner(chart, y1, y3, type, shorten)) {
-        chart.whyNot = "the couple's names and dates do not fit across the page.";
+        chart.whyNot = TW_TR("DescendantSummaryChart", "the couple's names and dates do not fit across the page.");
         return 1;
     }
     chart.coupleLineX = chart.left + 0.1;
@@ -100,7 +101,7 @@ int drawCompactAttempt(Chart& chart, BannerType type, bool shorten) {
     const std::optional<double> y0 = sizeCompactRows(chart, y3);
     if (!y0) return 1;
     if (!totalsFit(chart)) {
-        chart.whyNot = "its totals do not fit across the page.";
+        chart.whyNot = TW_TR("DescendantSummaryChart", "its totals do not fit across the page.");
         return 1;
     }
     if (layoutPass(chart, chart.coupleLineX + t.inter_column_space, *y0) == 1) return 1;

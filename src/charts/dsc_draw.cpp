@@ -19,7 +19,7 @@ namespace tw::dsc {
 
 namespace {
 
-constexpr const char* kRepeatNote = "*repeat descendants involved";
+std::string_view repeatNote() { return TW_TR("DescendantSummaryChart", "*repeat descendants involved"); }
 
 // Positions on upright letter; other pages move those measured from the right or the
 // bottom edge with that edge, and those of a middle by half as much.
@@ -37,7 +37,11 @@ constexpr double kBannerTitleX = 3.5;
 // beside it or the left margin leaves less.
 constexpr double kTotalsBoxWidth = 4.75;
 constexpr double kTotalsLabelEnd = 0.85;  // the labels end this far left of the right margin
-constexpr const char* kFamilyTotals = "family totals (parents, descendants, and all spouses):";
+std::string_view familyTotals() {
+    return TW_TR("DescendantSummaryChart", "family totals (parents, descendants, and all spouses):");
+}
+// A banner label as drawn, a space after its word ("born: ").
+std::string bannerLabel(std::string_view word) { return std::string(word) + " "; }
 // The notes of what the chart leaves out: their type, and how far below the bottom
 // margin they start.
 constexpr int32_t kFootNoteSize = 7;
@@ -54,7 +58,7 @@ double rowTextWidth(const Chart& chart, std::string_view text) {
 }
 
 double totalsBoxLeft(const Chart& chart) {
-    const double noteEnd = chart.repeatSeen ? chart.left + rowTextWidth(chart, kRepeatNote) + kTextClearance
+    const double noteEnd = chart.repeatSeen ? chart.left + rowTextWidth(chart, repeatNote()) + kTextClearance
                                             : chart.left;
     return std::max(chart.right - kTotalsBoxWidth, noteEnd);
 }
@@ -150,7 +154,7 @@ void drawStackedCouple(Chart& chart, const StackedCouple& couple, double cx, con
         return;
     }
     const double half = stackedHalf(husbandWords, wifeWords);
-    log.textCentered(cx, box.middle, "and");
+    log.textCentered(cx, box.middle, TW_TR("Reports", "and"));
     for (size_t i = 0; i < husbandWords; ++i)
         log.textCentered(cx, box.middle - half - kWordStep * double(husbandWords - 1 - i), couple.husband[i]);
     for (size_t i = 0; i < wifeWords; ++i)
@@ -209,7 +213,9 @@ BannerTexts bannerTexts(Chart& chart) {
     readMarriage(ctx.file, chart.firstMrin, couple);
     texts.hasHusband = couple.husband != 0;
     texts.hasWife = couple.wife != 0;
-    const auto named = [](const std::string& name) { return name.empty() ? std::string("(no name)") : name; };
+    const auto named = [](const std::string& name) {
+        return name.empty() ? std::string(TW_TR("Reports", "(no name)")) : name;
+    };
     if (texts.hasHusband) texts.husband = named(chart.couple.husband);
     if (texts.hasWife) texts.wife = named(chart.couple.wife);
     IndividualRecord husband, wife;
@@ -313,7 +319,7 @@ void ensureOneRow(Chart& chart) {
 }
 
 void drawRepeatNote(Chart& chart) {
-    if (chart.repeatSeen) chart.log.text(chart.left, chart.bottom - 0.3 * chart.furniture, kRepeatNote);
+    if (chart.repeatSeen) chart.log.text(chart.left, chart.bottom - 0.3 * chart.furniture, repeatNote());
 }
 
 // What the chart leaves out, under its totals box: what the walk did not count, and
@@ -322,9 +328,10 @@ void drawFootNotes(Chart& chart) {
     std::string text;
     for (const std::string& note : chart.footNotes) text += (text.empty() ? "" : " ") + note;
     if (chart.shownGenerations > 0)
-        text += (text.empty() ? "" : " ") + std::string("Only the first ") + std::to_string(chart.shownGenerations) +
-                " of " + std::to_string(chart.allGenerations) +
-                " generations fit across the page; the totals count them all.";
+        text += (text.empty() ? "" : " ") +
+                fillIn(TW_TR("DescendantSummaryChart",
+                             "Only the first %1 of %2 generations fit across the page; the totals count them all."),
+                       {std::to_string(chart.shownGenerations), std::to_string(chart.allGenerations)});
     if (text.empty()) return;
     PageLog& log = chart.log;
     log.fontSize(kFootNoteSize);
@@ -338,7 +345,7 @@ void drawFootNotes(Chart& chart) {
 // The texts of the totals box, at the rows' type, and the note beside it stay clear
 // of its sides.
 bool totalsFit(const Chart& chart) {
-    return chart.right - kTotalsLabelEnd - rowTextWidth(chart, kFamilyTotals) >= totalsBoxLeft(chart) + kTextClearance;
+    return chart.right - kTotalsLabelEnd - rowTextWidth(chart, familyTotals()) >= totalsBoxLeft(chart) + kTextClearance;
 }
 
 // Whether a text of the current type centred at x stays within left and right.
@@ -377,15 +384,15 @@ double drawHeaderAndTotals(Chart& chart) {
     // In the middle of the header box, which in the banner forms reaches left to the
     // margin, beyond the rows.
     const double centre = (x0 + first.x + first.width) / 2;
-    log.textCentered(centre, headerTop + 0.26 * k, children == 1 ? "child" : "children");
+    log.textCentered(centre, headerTop + 0.26 * k, childrenWord(size_t(children)));
     log.textCentered(centre, headerTop + 0.08 * k, std::to_string(children));
 
     int64_t total = children;
     drawGenerationHeaders(chart, headerTop, headerBottom, total, spouses);
     log.textRight(right - 0.15, totalsTop + 0.09 * k, std::to_string(total));
-    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.09 * k, "total descendants:");
+    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.09 * k, TW_TR("DescendantSummaryChart", "total descendants:"));
     log.textRight(right - 0.15, totalsTop + 0.26 * k, std::to_string(total + spouses + 2));
-    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.26 * k, kFamilyTotals);
+    log.textRight(right - kTotalsLabelEnd, totalsTop + 0.26 * k, familyTotals());
     return headerTop;
 }
 
@@ -410,9 +417,11 @@ bool drawBanner(Chart& chart, double y1, double y3, BannerType type, bool shorte
     PageLog& log = chart.log;
     BannerTexts texts = bannerTexts(chart);
     const double across = chart.right - chart.left - 2 * double(t.dlinew) - t.slinew;
+    const std::string_view born = TW_TR("DescendantSummaryChart", "born:");
+    const std::string_view married = TW_TR("DescendantSummaryChart", "married:");
     if (shorten) {
         log.fontSize(type.events);
-        const double room = across - kBannerSpare - inches(log, "married: ") - kTextClearance;
+        const double room = across - kBannerSpare - inches(log, bannerLabel(married)) - kTextClearance;
         shortenBannerTexts(log, texts, type, room);
     }
     log.fontSize(type.names);
@@ -420,7 +429,7 @@ bool drawBanner(Chart& chart, double y1, double y3, BannerType type, bool shorte
     log.fontSize(type.events);
     const double eventWidth = std::max({inches(log, texts.married), inches(log, texts.husbandBorn),
                                         inches(log, texts.wifeBorn)});
-    const double labelWidth = inches(log, "married: ");
+    const double labelWidth = inches(log, bannerLabel(married));
     const double free = across - (nameWidth + eventWidth + labelWidth);
     if (free < kBannerSpare) return false;
 
@@ -433,15 +442,15 @@ bool drawBanner(Chart& chart, double y1, double y3, BannerType type, bool shorte
     const double yb = ya + 0.25 * h;
     const double yc = yb + 0.25 * h;
     const double xl = xd + 0.2 * free + labelWidth;
-    if (texts.hasHusband) log.textRight(xl, ya, "born: ");
-    if (texts.hasWife) log.textRight(xl, yc, "born: ");
-    log.textRight(xl, yb, "married: ");
+    if (texts.hasHusband) log.textRight(xl, ya, bannerLabel(born));
+    if (texts.hasWife) log.textRight(xl, yc, bannerLabel(born));
+    log.textRight(xl, yb, bannerLabel(married));
     // An event with neither date nor place: its label alone.
     if (!texts.husbandBorn.empty()) log.text(xl, ya, texts.husbandBorn);
     if (!texts.married.empty()) log.text(xl, yb, texts.married);
     if (!texts.wifeBorn.empty()) log.text(xl, yc, texts.wifeBorn);
     const double xc = (xd + chart.left) / 2;
-    if (texts.hasHusband && texts.hasWife) log.textCentered(xc, yb, "and");
+    if (texts.hasHusband && texts.hasWife) log.textCentered(xc, yb, TW_TR("Reports", "and"));
     log.fontSize(type.names);
     if (texts.hasHusband) log.textCentered(xc, ya, texts.husband);
     if (texts.hasWife) log.textCentered(xc, yc, texts.wife);
@@ -476,8 +485,8 @@ int drawFormat1(Chart& chart) {
     const double titleX = kTitleX + chart.shift.width / 2;
     log.fontSize(16);
     log.fontName("Times");
-    if (!centredWithin(log, kTitle, titleX, t.left_margin, chart.right)) return 1;
-    log.textCentered(titleX, 1.15, kTitle);
+    if (!centredWithin(log, chartTitle(), titleX, t.left_margin, chart.right)) return 1;
+    log.textCentered(titleX, 1.15, chartTitle());
     log.fontSize(12);
     log.textCentered(titleX, 1.45, chart.today);
     log.penWidth(t.dlinew);
@@ -572,8 +581,8 @@ int drawBannerFormat(Chart& chart, int format) {
     log.fontName("Times");
     // The title stands left of today's date.
     const double titleEnd = chart.right - double(log.textWidthInFont(chart.today, "Times", 12)) * width;
-    if (!centredWithin(log, kTitle, kBannerTitleX, 0, titleEnd)) return 1;
-    log.textCentered(kBannerTitleX, t.top_margin, kTitle);
+    if (!centredWithin(log, chartTitle(), kBannerTitleX, 0, titleEnd)) return 1;
+    log.textCentered(kBannerTitleX, t.top_margin, chartTitle());
     log.fontSize(12);
     log.textRight(chart.right, double(t.top_margin) + 0.1, chart.today);
     log.penWidth(t.dlinew);
@@ -619,6 +628,10 @@ void drawRows(Chart& chart) {
             log.textRight(cell.x + cell.width - pad, cell.y + height / 2 - textDrop, cell.label);
         }
     }
+}
+
+std::string_view childrenWord(size_t children) {
+    return children == 1 ? TW_TR("DescendantSummaryChart", "child") : TW_TR("DescendantSummaryChart", "children");
 }
 
 }  // namespace tw::dsc

@@ -7,11 +7,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/translation.h"
 #include "charts/dsc_chart.h"
 
 namespace tw::dsc {
 
-inline constexpr const char* kTitle = "DESCENDANTS SUMMARY CHART";
+inline std::string_view chartTitle() { return TW_TR("DescendantSummaryChart", "DESCENDANTS SUMMARY CHART"); }
+// The header word over the name column: "child" for one, else "children".
+std::string_view childrenWord(size_t children);
 // Rows keep this far from the banner (or title box) above them and the header row
 // below them.
 inline constexpr double kRowClearance = 0.1;

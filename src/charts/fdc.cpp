@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/translation.h"
 #include "paf/dates.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
@@ -246,11 +247,11 @@ void FamilyDateChart::run() {
     const int32_t mrin = input_.mrins.fetch(0);
     MarriageRecord couple;
     if (!readMarriage(ctx_.file, mrin, couple)) {
-        ctx_.host.message("The MRIN is invalid", "Error");
+        ctx_.host.message(TW_TR("Messages", "The MRIN is invalid"), TW_TR("Messages", "Error"));
         abortRun(ctx_, "rptFamilyDateChart a", mrin, -1, {"marriage", mrin, "record", mrin, ctx_.file.highestMrin()});
     }
     couple_ = {names_.of(couple.husband), names_.of(couple.wife)};
-    mrinText_ = "MRIN: " + std::to_string(mrin);
+    mrinText_ = fillIn(TW_TR("FamilyDateChart", "MRIN: %1"), {std::to_string(mrin)});
     const IntList marriages = startCouples(input_.mrins);
 
     drawHeader();
@@ -259,9 +260,9 @@ void FamilyDateChart::run() {
     const double numberCentre = middle(g.left, g.name);
     const double husbandY = g.map.fromTop(kHusbandY);
     const double wifeY = g.map.fromTop(kWifeY);
-    log_.textCentered(numberCentre, husbandY, "H");
+    log_.textCentered(numberCentre, husbandY, TW_TR("FamilyDateChart", "H"));
     personRow(husbandY, couple.husband, mrin);
-    log_.textCentered(numberCentre, wifeY, "W");
+    log_.textCentered(numberCentre, wifeY, TW_TR("FamilyDateChart", "W"));
     personRow(wifeY, couple.wife, mrin);
 
     // Every block gets its page before anything is drawn.
@@ -335,12 +336,13 @@ void FamilyDateChart::drawBlock(const ChildBlock& block, int32_t page) {
             log_.text(g.map.fromLeft(kChildNumberX), place.y, std::to_string(block.number));
             personRow(place.y, block.rin, block.childMarriage());
         } else if (r <= block.family.count) {
-            log_.text(g.map.fromLeft(kSpouseMarkX), place.y, "S");
+            log_.text(g.map.fromLeft(kSpouseMarkX), place.y, TW_TR("FamilyDateChart", "S"));
             personRow(place.y, block.family.spouses[size_t(r - 1)], block.family.mrins[size_t(r - 1)]);
         } else {
             log_.text(g.nameX(), place.y,
-                      "(" + std::to_string(block.leftOut) + " more marriage" + (block.leftOut == 1 ? "" : "s") +
-                          " not shown)");
+                      block.leftOut == 1 ? std::string(TW_TR("FamilyDateChart", "(1 more marriage not shown)"))
+                                         : fillIn(TW_TR("FamilyDateChart", "(%1 more marriages not shown)"),
+                                                  {std::to_string(block.leftOut)}));
         }
     }
     const RowPlace& last = block.rows.back();
@@ -388,7 +390,7 @@ void FamilyDateChart::personRow(double y, int32_t rin, int32_t marriage) {
     if (marriage > 0) {
         MarriageRecord family;
         if (!readMarriage(ctx_.file, marriage, family)) {
-            ctx_.host.message("Error reading a marriage record", "Error");
+            ctx_.host.message(TW_TR("Messages", "Error reading a marriage record"), TW_TR("Messages", "Error"));
             abortRun(ctx_, "display", marriage, -1,
                      {"marriage", marriage, "record", marriage, ctx_.file.highestMrin()});
         }
@@ -416,10 +418,11 @@ void FamilyDateChart::drawHeader() {
     const TableGeometry& g = *table_;
     log_.fontName("Times");
     log_.fontSize(g.titleSize);
-    log_.textCentered(g.centre, g.map.fromTop(kTitleY), "Family Date Chart");
+    log_.textCentered(g.centre, g.map.fromTop(kTitleY), TW_TR("FamilyDateChart", "Family Date Chart"));
     log_.fontSize(g.runTitleSize);
     log_.textCentered(g.centre, g.map.fromTop(kRunTitleY),
-                      fitCouple(log_, couple_.husband, couple_.wife, " and ", g.right - g.left));
+                      fitCouple(log_, couple_.husband, couple_.wife, " " + std::string(TW_TR("Reports", "and")) + " ",
+                                g.right - g.left));
 
     log_.penWidth(kFramePen);
     drawBox(log_, g.left, g.top, g.right, g.bottom);
@@ -442,12 +445,17 @@ void FamilyDateChart::drawHeader() {
     log_.text(fileNameX, fileLineY, fittedFileName(log_, ctx_.dataFilePath, g.centre - besideMrin - fileNameX, ""));
 
     const double headingY = g.map.fromTop(kHeadingY);
-    log_.text(g.map.fromLeft(kNameHeadingX), headingY, "Name");
-    constexpr std::array<const char*, 10> kHeadings{"Born",     "Christened", "Died",       "Age",     "Buried",
-                                                    "Baptized", "Endowed",    "Sealed Par", "Married", "Sealed Sp"};
-    for (size_t i = 0; i < kHeadings.size(); ++i) log_.textCentered(g.heading(i), headingY, kHeadings[i]);
+    log_.text(g.map.fromLeft(kNameHeadingX), headingY, TW_TR("FamilyDateChart", "Name"));
+    const std::array<std::string_view, 10> headings{
+        TW_TR("FamilyDateChart", "Born"),       TW_TR("FamilyDateChart", "Christened"),
+        TW_TR("FamilyDateChart", "Died"),       TW_TR("FamilyDateChart", "Age"),
+        TW_TR("FamilyDateChart", "Buried"),     TW_TR("FamilyDateChart", "Baptized"),
+        TW_TR("FamilyDateChart", "Endowed"),    TW_TR("FamilyDateChart", "Sealed Par"),
+        TW_TR("FamilyDateChart", "Married"),    TW_TR("FamilyDateChart", "Sealed Sp")};
+    for (size_t i = 0; i < headings.size(); ++i) log_.textCentered(g.heading(i), headingY, headings[i]);
 
-    log_.textCentered(g.centre, g.map.fromBottom(kPageLabelY), "Page " + std::to_string(pageCounter_));
+    log_.textCentered(g.centre, g.map.fromBottom(kPageLabelY),
+                      fillIn(TW_TR("Reports", "Page %1"), {std::to_string(pageCounter_)}));
     ++pageCounter_;
 }
 

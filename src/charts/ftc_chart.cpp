@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/translation.h"
 #include "charts/ftc_draw.h"
 #include "charts/ftc_labels.h"
 #include "charts/ftc_positions.h"
@@ -207,17 +208,17 @@ std::string ftcListingText(const std::vector<FamilyBranch>& branches) {
 }
 
 std::string ftcMarriageDate(std::string_view dateText) {
-    static constexpr std::string_view kMonths =
-        " January February March April May June July August September October November December ";
     const size_t blank = dateText.find(' ');
-    if (blank == std::string_view::npos || dateText.size() < blank + 4) return std::string(dateText);
-    // Only a word of three letters is a month ("Junk" stays as it is).
-    if (dateText.size() > blank + 4 && dateText[blank + 4] != ' ') return std::string(dateText);
-    const std::string_view abbreviation = dateText.substr(blank + 1, 3);
-    const size_t match = kMonths.find(std::string(" ") + std::string(abbreviation));
-    if (match == std::string_view::npos) return std::string(dateText);
-    const std::string_view month = kMonths.substr(match + 1, kMonths.find(' ', match + 1) - match - 1);
-    return std::string(dateText.substr(0, blank + 1)) + std::string(month) + std::string(dateText.substr(blank + 4));
+    if (blank == std::string_view::npos) return std::string(dateText);
+    // Only a whole word is a month ("Junk" stays as it is).
+    const size_t end = std::min(dateText.find(' ', blank + 1), dateText.size());
+    const std::string_view word = dateText.substr(blank + 1, end - blank - 1);
+    for (int32_t month = 1; month <= 12; ++month) {
+        if (word != monthAbbreviation(month)) continue;
+        return std::string(dateText.substr(0, blank + 1)) + std::string(monthName(month)) +
+               std::string(dateText.substr(end));
+    }
+    return std::string(dateText);
 }
 
 namespace {
@@ -289,7 +290,7 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     // the message and no pages, and the program goes on.
     MarriageRecord couple;
     if (!readMarriage(ctx.file, mrin, couple)) {
-        ctx.host.message("The RIN is invalid", "Error");
+        ctx.host.message(TW_TR("Messages", "The RIN is invalid"), TW_TR("Messages", "Error"));
         log.abandonPrinting();
         return;
     }
@@ -297,7 +298,8 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     log.fontSize(page.points(12));
     log.fontName("Times");
     // The marriage and the surname stand on the background's two plates.
-    const std::string married = "married  " + ftcMarriageDate(formatDate(decodeDate(ctx, couple.date)).view());
+    const std::string married = fillIn(TW_TR("FamilyTreeChart", "married  %1"),
+                                       {ftcMarriageDate(formatDate(decodeDate(ctx, couple.date)).view())});
     log.textCentered(0.5 * page.W, 0.665 * page.H, shortenToWidth(log, married, kMarriagePlateWidth * page.W));
     drawRoots(ctx, page, couple.husband, -1);
     drawRoots(ctx, page, couple.wife, 1);
@@ -308,7 +310,7 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     // The family's surname: the husband's, or the wife's where he is not recorded.
     const std::string surname = husband.empty() ? splitName(wife).surname : splitName(husband).surname;
     log.textCentered(0.5 * page.W, 0.855 * page.H, shortenToWidth(log, surname, kNamePlateWidth * page.W));
-    log.textCentered(0.5 * page.W, 0.875 * page.H, "Family Tree");
+    log.textCentered(0.5 * page.W, 0.875 * page.H, TW_TR("FamilyTreeChart", "Family Tree"));
     log.textCentered(0.5 * page.W, 0.895 * page.H, todayText(ctx).view());
     drawTrunkNames(page, husband, wife);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "base/translation.h"
 #include "charts/ftc_labels.h"
 #include "reports/wrap_name.h"
 
@@ -82,14 +83,20 @@ std::string leftOutText(const FamilyTreeChartState& chart, const ColumnsLeftOut&
     std::string text;
     const auto add = [&](const std::string& sentence) { text += (text.empty() ? "" : " ") + sentence; };
     if (chart.branchesCut)
-        add("Only the first " + std::to_string(kFtcMaxBranches) + " children have branches: the trunk has no room for more.");
+        add(fillIn(TW_TR("FamilyTreeChart",
+                         "Only the first %1 children have branches: the trunk has no room for more."),
+                   {std::to_string(kFtcMaxBranches)}));
     if (columns.of > 0)
-        add("Counts of only " + std::to_string(columns.shown) + " of " + std::to_string(columns.of) +
-            " generations fit beside the boxes: the deeper ones are left out.");
+        add(fillIn(TW_TR("FamilyTreeChart",
+                         "Counts of only %1 of %2 generations fit beside the boxes: the deeper ones are left out."),
+                   {std::to_string(columns.shown), std::to_string(columns.of)}));
     const bool countsCut = std::any_of(chart.branches.begin(), chart.branches.end(), [](const FamilyBranch& b) {
         return std::any_of(b.lines.begin(), b.lines.end(), [](const GrandchildLine& l) { return l.countsCut; });
     });
-    if (countsCut) add("Some lines are counted only in part: the chart stops counting at its limit of generations and people.");
+    if (countsCut)
+        add(std::string(TW_TR("FamilyTreeChart",
+                              "Some lines are counted only in part: the chart stops counting at its limit of "
+                              "generations and people.")));
     return text;
 }
 

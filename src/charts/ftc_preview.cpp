@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/translation.h"
 #include "charts/ftc_draw.h"
 #include "charts/ftc_positions.h"
 
@@ -153,9 +154,11 @@ FtcSaved ftcSavePositions(AppContext& ctx) {
         return FtcSaved::Saved;
     }
     const std::string reason = ctx.host.writeFailure();
-    ctx.host.message("The branch positions could not be saved in\n" + chart.positionsPath +
-                         (reason.empty() ? std::string() : ":\n" + reason),
-                     "Whoops!");
+    ctx.host.message(reason.empty() ? fillIn(TW_TR("Messages", "The branch positions could not be saved in\n%1"),
+                                             {chart.positionsPath})
+                                    : fillIn(TW_TR("Messages", "The branch positions could not be saved in\n%1:\n%2"),
+                                             {chart.positionsPath, reason}),
+                     TW_TR("Messages", "Whoops!"));
     return FtcSaved::Failed;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "base/translation.h"
 #include "cli/progress_line.h"
 #include "cli/stop_signals.h"
 #include "files/input_guard.h"
@@ -29,12 +30,15 @@ void CliHost::showProgress(int generation) {
 
 bool CliHost::writeFile(const std::string& path, std::string_view text) {
     if (isProtectedInput(path)) {
-        std::fprintf(stderr, "tamblewin: will not write %s: it is the data file being read\n", path.c_str());
+        const std::string problem =
+            fillIn(TW_TR("CommandLine", "will not write %1: it is the data file being read"), {path});
+        std::fprintf(stderr, "tamblewin: %s\n", problem.c_str());
         refusedOutput_ = true;
         return false;
     }
     if (const std::string refusal = outputRefusal(path); !refusal.empty()) {
-        std::fprintf(stderr, "tamblewin: will not write %s\n", refusal.c_str());
+        const std::string problem = fillIn(TW_TR("CommandLine", "will not write %1"), {refusal});
+        std::fprintf(stderr, "tamblewin: %s\n", problem.c_str());
         return false;
     }
     return writeWholeFile(path, text);

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "base/build_info.h"
+#include "base/translation.h"
 #include "base/utf8.h"
 #include "cli/cli_host.h"
 #include "cli/open_file.h"
@@ -30,51 +31,75 @@ namespace tw::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage:\n"
-    "  tamblewin report KIND --paf FILE.paf [--start TEXT] [-o OUT] [--format pdf|png|svg|log]\n"
-    "                 [--paper letter|legal|tabloid|a5|a4|a3] [--large-sheets]\n"
-    "                 [--date YYYY-MM-DD] [--plain-background]\n"
-    "                                lay out a report and write it as PDF, PNG or SVG pages or as\n"
-    "                                its page log; --start is the RIN, or the MRINs (\"23,24\");\n"
-    "                                --paper: the paper to lay it out on (see below);\n"
-    "                                --large-sheets: on A5, A4 or A3 paper the Descendant Summary\n"
-    "                                Chart may take an A3 sheet where it needs a larger one\n"
-    "                                (without it, it fits itself onto the paper);\n"
-    "                                --plain-background: the Family Tree Chart's crown as plain\n"
-    "                                ovals instead of leaves\n"
-    "  tamblewin info FILE.paf       header figures of a PAF 5 data file\n"
-    "  tamblewin people FILE.paf     every individual in name order, with the RIN\n"
-    "  tamblewin families FILE.paf   every marriage: MRIN, husband, wife and marriage year,\n"
-    "                                separated by tabs\n"
-    "  tamblewin import FILE.ged -o FILE.paf\n"
-    "                                build a PAF 5 file from a GEDCOM file; letters PAF cannot\n"
-    "                                hold become plain letters. report, info, people and\n"
-    "                                families also take a GEDCOM file directly, known by its\n"
-    "                                first line (0 HEAD) whatever its name\n"
-    "  tamblewin FILE                the windows, with that PAF or GEDCOM file chosen\n"
-    "  tamblewin --help | --version\n"
-    "\n"
-    "Without --paper the paper is the one PAPERSIZE names, else the first word of the\n"
-    "paper configuration file (/etc/papersize, or the file PAPERCONF names), else the\n"
-    "locale's (LC_ALL, else LC_PAPER, else LANG): letter in the United States, Canada,\n"
-    "Mexico, the Philippines, Chile, Colombia and Venezuela, A4 in every other country;\n"
-    "else letter. A name tamblewin does not know is passed over.\n"
-    "\n"
-    "The data file is only ever read, never written: no output may be the data file or\n"
-    "the GEDCOM file read, and every output is written whole or not at all. Messages\n"
-    "go to standard error. Exit status:\n"
-    "  0  complete\n"
-    "  1  could not do what was asked (a missing file, no page, stopped with Ctrl-C)\n"
-    "  2  bad command line or start field, or an output that is an input\n"
-    "  3  the data file is damaged and nothing was written\n"
-    "  4  the output was written, but the data file is damaged (the messages say where)\n"
-    "  5  out of memory\n";
+// The usage text of --help and of a bad command line, one paragraph a text for the
+// translators; command names, options, report names and file names stay as typed.
+std::string usageText() {
+    std::string text(TW_TR("CommandLine", "Usage:"));
+    text += "\n";
+    text += TW_TR("CommandLine",
+                  "  tamblewin report KIND --paf FILE.paf [--start TEXT] [-o OUT] [--format pdf|png|svg|log]\n"
+                  "                 [--paper letter|legal|tabloid|a5|a4|a3] [--large-sheets]\n"
+                  "                 [--date YYYY-MM-DD] [--plain-background]\n"
+                  "                                lay out a report and write it as PDF, PNG or SVG pages or as\n"
+                  "                                its page log; --start is the RIN, or the MRINs (\"23,24\");\n"
+                  "                                --paper: the paper to lay it out on (see below);\n"
+                  "                                --large-sheets: on A5, A4 or A3 paper the Descendant Summary\n"
+                  "                                Chart may take an A3 sheet where it needs a larger one\n"
+                  "                                (without it, it fits itself onto the paper);\n"
+                  "                                --plain-background: the Family Tree Chart's crown as plain\n"
+                  "                                ovals instead of leaves\n");
+    text += TW_TR("CommandLine", "  tamblewin info FILE.paf       header figures of a PAF 5 data file\n");
+    text += TW_TR("CommandLine", "  tamblewin people FILE.paf     every individual in name order, with the RIN\n");
+    text += TW_TR("CommandLine",
+                  "  tamblewin families FILE.paf   every marriage: MRIN, husband, wife and marriage year,\n"
+                  "                                separated by tabs\n");
+    text += TW_TR("CommandLine",
+                  "  tamblewin import FILE.ged -o FILE.paf\n"
+                  "                                build a PAF 5 file from a GEDCOM file; letters PAF cannot\n"
+                  "                                hold become plain letters. report, info, people and\n"
+                  "                                families also take a GEDCOM file directly, known by its\n"
+                  "                                first line (0 HEAD) whatever its name\n");
+    text += TW_TR("CommandLine", "  tamblewin FILE                the windows, with that PAF or GEDCOM file chosen\n");
+    text += "  tamblewin --help | --version\n\n";
+    text += TW_TR("CommandLine",
+                  "--language CODE, before or after any command, gives the language of the words\n"
+                  "on the pages, in the windows and in the messages: de (German), fr (French),\n"
+                  "es (Spanish), nl (Dutch), sv (Swedish), nb (Norwegian Bokmal) or en (English).\n"
+                  "Without it the language is the first that LANGUAGE lists, else that of LC_ALL,\n"
+                  "LC_MESSAGES or LANG; a language tamblewin does not have is English.\n");
+    text += "\n";
+    text += TW_TR("CommandLine",
+                  "Without --paper the paper is the one PAPERSIZE names, else the first word of the\n"
+                  "paper configuration file (/etc/papersize, or the file PAPERCONF names), else the\n"
+                  "locale's (LC_ALL, else LC_PAPER, else LANG): letter in the United States, Canada,\n"
+                  "Mexico, the Philippines, Chile, Colombia and Venezuela, A4 in every other country;\n"
+                  "else letter. A name tamblewin does not know is passed over.\n");
+    text += "\n";
+    text += TW_TR("CommandLine",
+                  "The data file is only ever read, never written: no output may be the data file or\n"
+                  "the GEDCOM file read, and every output is written whole or not at all. Messages\n"
+                  "go to standard error. Exit status:\n");
+    text += TW_TR("CommandLine",
+                  "  0  complete\n"
+                  "  1  could not do what was asked (a missing file, no page, stopped with Ctrl-C)\n"
+                  "  2  bad command line or start field, or an output that is an input\n"
+                  "  3  the data file is damaged and nothing was written\n"
+                  "  4  the output was written, but the data file is damaged (the messages say where)\n"
+                  "  5  out of memory\n");
+    return text;
+}
+
+}  // namespace
 
 int usageError(const std::string& problem) {
-    std::fprintf(stderr, "tamblewin: %s\n%s", problem.c_str(), kUsage);
+    std::fprintf(stderr, "tamblewin: %s\n%s", problem.c_str(), usageText().c_str());
     return kExitUsage;
 }
+
+namespace {
+
+// A message on standard error after the program's name.
+void printProblem(const std::string& problem) { std::fprintf(stderr, "tamblewin: %s\n", problem.c_str()); }
 
 bool standardOutputIsTerminal() { return ::isatty(STDOUT_FILENO) == 1; }
 
@@ -89,8 +114,11 @@ int finishStandardOutput(int status) {
     const bool flushed = std::fflush(stdout) == 0;
     const int error = errno;
     if (flushed && !std::ferror(stdout)) return status;
-    std::fprintf(stderr, "tamblewin: cannot write to standard output%s%s\n", error != 0 ? ": " : "",
-                 error != 0 ? std::strerror(error) : "");
+    const std::string problem = error != 0
+                                    ? fillIn(TW_TR("CommandLine", "cannot write to standard output: %1"),
+                                             {std::strerror(error)})
+                                    : std::string(TW_TR("CommandLine", "cannot write to standard output"));
+    printProblem(problem);
     return status == kExitComplete || status == kExitPagesButDamaged ? kExitFailure : status;
 }
 
@@ -140,21 +168,21 @@ int importCommand(const std::vector<std::string>& args) {
         } else if (input.empty() && !args[i].empty() && args[i][0] != '-') {
             input = args[i];
         } else {
-            return usageError("'import' does not take '" + args[i] + "'");
+            return usageError(fillIn(TW_TR("CommandLine", "'import' does not take '%1'"), {args[i]}));
         }
     }
-    if (input.empty() || output.empty()) return usageError("'import' takes a GEDCOM file and -o FILE.paf");
+    if (input.empty() || output.empty())
+        return usageError(std::string(TW_TR("CommandLine", "'import' takes a GEDCOM file and -o FILE.paf")));
     installStopSignals();
     protectInput(input);
     if (output == input || isProtectedInput(output))
-        return usageError("the PAF file must not be the GEDCOM file itself");
+        return usageError(std::string(TW_TR("CommandLine", "the PAF file must not be the GEDCOM file itself")));
     if (const std::string refusal = outputRefusal(output); !refusal.empty()) {
-        std::fprintf(stderr, "tamblewin: will not write %s; choose another output\n", refusal.c_str());
+        printProblem(fillIn(TW_TR("CommandLine", "will not write %1; choose another output"), {refusal}));
         return kExitUsage;
     }
     if (const std::string refusal = outputFolderRefusal(output); !refusal.empty()) {
-        std::fprintf(stderr, "tamblewin: will not write %s: %s; choose another output\n", output.c_str(),
-                     refusal.c_str());
+        printProblem(fillIn(TW_TR("CommandLine", "will not write %1: %2; choose another output"), {output, refusal}));
         return kExitUsage;
     }
     removeTemporariesOfEndedRuns(output);
@@ -168,10 +196,10 @@ int importCommand(const std::vector<std::string>& args) {
     }
     for (const std::string& w : imported.warnings) std::fprintf(stderr, "tamblewin: %s: %s\n", input.c_str(), w.c_str());
     if (const size_t reduced = imported.counts.reducedTexts; reduced > 0)
-        std::fprintf(stderr,
-                     "tamblewin: %s: %zu names and places hold letters a PAF file cannot; they were written "
-                     "with plain letters, and \"?\" where there is none\n",
-                     input.c_str(), reduced);
+        printProblem(input + ": " +
+                     fillIn(TW_TR("CommandLine", "%1 names and places hold letters a PAF file cannot; they were "
+                                                 "written with plain letters, and \"?\" where there is none"),
+                            {std::to_string(reduced)}));
     const size_t people = imported.family.personCount(), marriages = imported.family.marriageCount();
     const PafImage image = buildPafImage(std::move(imported.family));
     if (!image.error().empty()) {
@@ -179,28 +207,30 @@ int importCommand(const std::vector<std::string>& args) {
         return kExitFailure;
     }
     if (stopRequested()) {
-        std::fputs("tamblewin: the import was stopped; nothing was written\n", stderr);
+        printProblem(std::string(TW_TR("CommandLine", "the import was stopped; nothing was written")));
         return kExitFailure;
     }
     const std::string temporary = temporaryPathBeside(output);
     setTemporaryFiles({temporary});
     holdStopSignals();  // written whole once begun: a stop now waits for the end
     if (!writePafImage(image, output, temporary)) {
-        std::fprintf(stderr, "tamblewin: %s: cannot be written\n", output.c_str());
+        printProblem(fillIn(TW_TR("CommandLine", "%1: cannot be written"), {output}));
         return kExitFailure;
     }
-    std::printf("Wrote %zu individuals and %zu marriages to %s\n", people, marriages, output.c_str());
+    std::printf("%s\n", fillIn(TW_TR("CommandLine", "Wrote %1 individuals and %2 marriages to %3"),
+                               {std::to_string(people), std::to_string(marriages), output})
+                            .c_str());
     return 0;
 }
 
 // Runs a command that takes exactly one file argument.
 int withOneFile(const std::vector<std::string>& args, int (*command)(const std::string&)) {
-    if (args.size() != 2) return usageError("'" + args[0] + "' takes one data file");
+    if (args.size() != 2) return usageError(fillIn(TW_TR("CommandLine", "'%1' takes one data file"), {args[0]}));
     return command(args[1]);
 }
 
 int usageCommand(const std::vector<std::string>&) {
-    std::fputs(kUsage, stdout);
+    std::fputs(usageText().c_str(), stdout);
     return 0;
 }
 
@@ -236,7 +266,7 @@ const Command* findCommand(std::string_view name) {
 int runCommand(const std::vector<std::string>& args) {
     if (args.empty()) return usageCommand(args);
     if (const Command* command = findCommand(args[0])) return command->run(args);
-    return usageError("unknown command '" + args[0] + "'");
+    return usageError(fillIn(TW_TR("CommandLine", "unknown command '%1'"), {args[0]}));
 }
 
 }  // namespace
@@ -261,7 +291,9 @@ int runCommandLine(const std::vector<std::string>& args) {
         return stop.status;
     } catch (const std::bad_alloc&) {
         removeTemporaryFiles();
-        std::fputs("tamblewin: Out of memory\n", stderr);
+        // Without allocating: the translation is already in memory.
+        const std::string_view text = TW_TR("CommandLine", "Out of memory");
+        std::fprintf(stderr, "tamblewin: %.*s\n", int(text.size()), text.data());
         return kExitOutOfMemory;
     }
 }

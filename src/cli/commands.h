@@ -7,6 +7,8 @@
 namespace tw::cli {
 
 int runCommandLine(const std::vector<std::string>& args);
+// The problem, then the usage text, on standard error: the status of a bad command line.
+int usageError(const std::string& problem);
 
 // A lone argument that names an existing file, whatever its name: "tamblewin FILE"
 // opens the windows, as a desktop's "Open with" starts the program, with the file

@@ -1,3 +1,4 @@
+#include "base/translation.h"
 #include "cli/file_output.h"
 
 namespace tw::cli {
@@ -6,7 +7,8 @@ std::string pageFilePath(OutputFormat, const std::string& path, int) { return pa
 
 // This build has no drawing backends (it was built for the core and its tests only).
 std::unique_ptr<FileOutput> makeFileOutput(OutputFormat, const std::string&, std::string& error) {
-    error = "this build of tamblewin writes page logs only (--format log); PDF, PNG and SVG need the full build";
+    error = TW_TR("CommandLine",
+                  "this build of tamblewin writes page logs only (--format log); PDF, PNG and SVG need the full build");
     return nullptr;
 }
 

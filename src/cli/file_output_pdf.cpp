@@ -1,3 +1,4 @@
+#include "base/translation.h"
 #include "cli/file_output.h"
 #include "output/pdf/pdf_file_printer.h"
 
@@ -10,7 +11,7 @@ std::string pageFilePath(OutputFormat, const std::string& path, int) { return pa
 
 std::unique_ptr<FileOutput> makeFileOutput(OutputFormat format, const std::string& path, std::string& error) {
     if (format == OutputFormat::Pdf) return std::make_unique<PrinterFileOutput<PdfFilePrinter>>(path);
-    error = "PNG and SVG pages are written by the Qt module";
+    error = TW_TR("CommandLine", "PNG and SVG pages are written by the Qt module");
     return nullptr;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "base/address_space.h"
+#include "base/translation.h"
 #include "cli/file_output.h"
 #include "output/pdf/pdf_file_printer.h"
 #include "output/qt/file_printers.h"
@@ -62,7 +63,7 @@ std::unique_ptr<FileOutput> makeFileOutput(OutputFormat format, const std::strin
     case OutputFormat::Svg: return std::make_unique<PrinterFileOutput<SvgFilePrinter>>(path);
     case OutputFormat::Log: break;
     }
-    error = "page logs are not written through a printer";
+    error = TW_TR("CommandLine", "page logs are not written through a printer");
     return nullptr;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/translation.h"
 #include "files/input_guard.h"
 #include "wizard/data_file.h"
 
@@ -13,12 +14,15 @@ int openForCommand(PafContext& ctx, const std::string& path) {
         GedcomOpening opening;
         const bool opened = openGedcomOrPaf(ctx, path, &opening);
         if (const size_t problems = opening.problems; problems > 0) {
-            const bool one = problems == 1;
-            std::fprintf(stderr,
-                         "tamblewin: %s: %zu %s in the GEDCOM file %s passed over; `tamblewin import %s -o X.paf` lists "
-                         "%s\n",
-                         path.c_str(), problems, one ? "problem" : "problems", one ? "was" : "were", path.c_str(),
-                         one ? "it" : "them");
+            const std::string said =
+                problems == 1
+                    ? fillIn(TW_TR("CommandLine", "1 problem in the GEDCOM file was passed over; "
+                                                  "`tamblewin import %1 -o X.paf` lists it"),
+                             {path})
+                    : fillIn(TW_TR("CommandLine", "%2 problems in the GEDCOM file were passed over; "
+                                                  "`tamblewin import %1 -o X.paf` lists them"),
+                             {path, std::to_string(problems)});
+            std::fprintf(stderr, "tamblewin: %s: %s\n", path.c_str(), said.c_str());
         }
         if (opened) return 0;
         return opening.damaged ? kExitCorruptData : kExitFailure;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "base/translation.h"
 #include "cli/stop_signals.h"
 
 namespace tw::cli {
@@ -20,11 +21,11 @@ void ProgressLine::show(const std::string& text) {
 
 void ProgressLine::generation(int number) {
     if (number < 0) return;
-    show("Laying out generation " + std::to_string(number));
+    show(fillIn(TW_TR("CommandLine", "Laying out generation %1"), {std::to_string(number)}));
 }
 
 bool ProgressLine::pagePrinted(int printed, int total) {
-    show("Writing page " + std::to_string(printed) + " of " + std::to_string(total));
+    show(fillIn(TW_TR("CommandLine", "Writing page %1 of %2"), {std::to_string(printed), std::to_string(total)}));
     return !stopRequested();
 }
 

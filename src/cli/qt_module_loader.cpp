@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "base/exit_status.h"
+#include "base/translation.h"
 #include "cli/commands.h"
 #include "cli/qt_module.h"
 #include "cli/report_command.h"
@@ -41,29 +42,32 @@ bool needsQtModule(const std::vector<std::string>& args) {
 
 int runInQtModule(int argc, char** argv) {
     const std::vector<std::filesystem::path> candidates = moduleCandidates();
-    std::string problem = "the program's own folder is not known";
+    std::string problem(TW_TR("CommandLine", "the program's own folder is not known"));
     for (const std::filesystem::path& path : candidates) {
         if (!std::filesystem::exists(path)) {
-            problem = path.string() + " is missing";
+            problem = fillIn(TW_TR("CommandLine", "%1 is missing"), {path.string()});
             continue;
         }
         void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module == nullptr) {
             problem = dlerror();
             if (isLackOfMemory(problem)) {
-                std::fputs("tamblewin: Out of memory\n", stderr);
+                const std::string_view text = TW_TR("CommandLine", "Out of memory");
+                std::fprintf(stderr, "tamblewin: %.*s\n", int(text.size()), text.data());
                 return kExitOutOfMemory;
             }
             break;
         }
         auto* entry = reinterpret_cast<QtModuleMain*>(dlsym(module, kQtModuleEntry));
         if (entry == nullptr) {
-            problem = path.string() + " has no " + kQtModuleEntry;
+            problem = fillIn(TW_TR("CommandLine", "%1 has no %2"), {path.string(), kQtModuleEntry});
             break;
         }
         return entry(argc, argv);
     }
-    std::fprintf(stderr, "tamblewin: the windows and PNG and SVG pages need Qt's module: %s\n", problem.c_str());
+    const std::string said =
+        fillIn(TW_TR("CommandLine", "the windows and PNG and SVG pages need Qt's module: %1"), {problem});
+    std::fprintf(stderr, "tamblewin: %s\n", said.c_str());
     return kExitFailure;
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "base/translation.h"
 #include "cli/cli_host.h"
 #include "cli/file_output.h"
 #include "cli/open_file.h"
@@ -35,8 +36,8 @@ struct ReportOptions {
     bool largeSheets = false;      // A3 allowed where a chart asks for a larger sheet
 };
 
-int fail(const std::string& problem, int status = kExitUsage) {
-    std::fprintf(stderr, "tamblewin: %s\n", problem.c_str());
+int fail(std::string_view problem, int status = kExitUsage) {
+    std::fprintf(stderr, "tamblewin: %.*s\n", int(problem.size()), problem.data());
     return status;
 }
 
@@ -90,10 +91,13 @@ bool plausibleStartField(const std::string& text) {
 
 // Parses the options; returns a non-negative exit status on error (said unless quiet).
 int parseOptions(const std::vector<std::string>& args, ReportOptions& options, bool quiet = false) {
-    const auto fail = [quiet](const std::string& problem) { return quiet ? kExitUsage : cli::fail(problem); };
-    if (args.empty()) return fail("'report' needs a report kind; the kinds are:\n" + kindList());
+    const auto fail = [quiet](std::string_view problem) { return quiet ? kExitUsage : cli::fail(problem); };
+    if (args.empty())
+        return fail(fillIn(TW_TR("CommandLine", "'report' needs a report kind; the kinds are:\n%1"), {kindList()}));
     const auto kind = reportByCommandName(args[0]);
-    if (!kind) return fail("unknown report kind '" + args[0] + "'; the kinds are:\n" + kindList());
+    if (!kind)
+        return fail(
+            fillIn(TW_TR("CommandLine", "unknown report kind '%1'; the kinds are:\n%2"), {args[0], kindList()}));
     options.kind = *kind;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& option = args[i];
@@ -105,36 +109,43 @@ int parseOptions(const std::vector<std::string>& args, ReportOptions& options, b
             options.largeSheets = true;
             continue;
         }
-        if (i + 1 >= args.size()) return fail("option '" + option + "' needs a value");
+        if (i + 1 >= args.size()) return fail(fillIn(TW_TR("CommandLine", "option '%1' needs a value"), {option}));
         const std::string& value = args[++i];
         if (option == "--paf") options.paf = value;
         else if (option == "--start") options.start = value;
         else if (option == "-o" || option == "--output") options.out = value;
         else if (option == "--format") {
             options.format = formatNamed(value);
-            if (!options.format) return fail("unknown format '" + value + "' (pdf, png, svg or log)");
+            if (!options.format)
+                return fail(fillIn(TW_TR("CommandLine", "unknown format '%1' (pdf, png, svg or log)"), {value}));
         } else if (option == "--paper") {
             options.paper = paperNamed(value);
-            if (!options.paper) return fail("unknown paper '" + value + "'; the papers are " + paperList());
+            if (!options.paper)
+                return fail(
+                    fillIn(TW_TR("CommandLine", "unknown paper '%1'; the papers are %2"), {value, paperList()}));
         } else if (option == "--date") {
             options.date = parseDate(value);
-            if (!options.date) return fail("--date wants a date as YYYY-MM-DD, not '" + value + "'");
+            if (!options.date)
+                return fail(fillIn(TW_TR("CommandLine", "--date wants a date as YYYY-MM-DD, not '%1'"), {value}));
         } else {
-            return fail("unknown option '" + option + "'");
+            return fail(fillIn(TW_TR("CommandLine", "unknown option '%1'"), {option}));
         }
     }
-    if (options.paf.empty()) return fail("'report' needs the data file: --paf FILE.paf");
+    if (options.paf.empty()) return fail(TW_TR("CommandLine", "'report' needs the data file: --paf FILE.paf"));
     if (!plausibleStartField(options.start))
-        return fail("--start '" + options.start + "' is not a RIN or a list of MRINs such as 23,24");
+        return fail(fillIn(TW_TR("CommandLine", "--start '%1' is not a RIN or a list of MRINs such as 23,24"),
+                           {options.start}));
     if (!options.format) {
         const std::string ext = std::filesystem::path(options.out).extension().string();
         options.format = ext.size() > 1 ? formatNamed(ext.substr(1)) : OutputFormat::Pdf;
-        if (!options.format) return fail("cannot tell the format from '" + options.out + "'; give --format");
+        if (!options.format)
+            return fail(fillIn(TW_TR("CommandLine", "cannot tell the format from '%1'; give --format"), {options.out}));
     }
     if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0' && !options.date &&
                                                                  !sourceDateEpochSeconds(epoch))
-        return fail(std::string("SOURCE_DATE_EPOCH wants seconds since 1970 within the years 1 to 9999, not '") + epoch +
-                    "'");
+        return fail(fillIn(
+            TW_TR("CommandLine", "SOURCE_DATE_EPOCH wants seconds since 1970 within the years 1 to 9999, not '%1'"),
+            {epoch}));
     if (options.out.empty()) options.out = std::string(reportInfo(options.kind).commandName) + extensionOf(*options.format);
     return -1;
 }
@@ -152,10 +163,21 @@ std::string pageLogText(const PageLog& log) {
     return text;
 }
 
-std::string pageCountText(int pages) { return std::to_string(pages) + (pages == 1 ? " page" : " pages"); }
+std::string pageCountText(int pages) {
+    if (pages == 1) return std::string(TW_TR("CommandLine", "1 page"));
+    return fillIn(TW_TR("CommandLine", "%1 pages"), {std::to_string(pages)});
+}
+
+std::string staleFilesText(int removed) {
+    if (removed == 1) return std::string(TW_TR("CommandLine", "Removed 1 page file left from an earlier, longer run"));
+    return fillIn(TW_TR("CommandLine", "Removed %1 page files left from an earlier, longer run"),
+                  {std::to_string(removed)});
+}
 
 int refuseInput(const std::string& output) {
-    return fail("will not write " + output + ": it is the data file being read; choose another output", kExitUsage);
+    return fail(fillIn(TW_TR("CommandLine", "will not write %1: it is the data file being read; choose another output"),
+                       {output}),
+                kExitUsage);
 }
 
 bool writesPageFiles(OutputFormat format) { return format == OutputFormat::Png || format == OutputFormat::Svg; }
@@ -164,7 +186,7 @@ bool writesPageFiles(OutputFormat format) { return format == OutputFormat::Png |
 // runs; only "-" streams (the page log) into standard output.
 int refuseSpecialFile(const std::string& output) {
     if (const std::string refusal = outputRefusal(output); !refusal.empty())
-        return fail("will not write " + refusal + "; choose another output", kExitUsage);
+        return fail(fillIn(TW_TR("CommandLine", "will not write %1; choose another output"), {refusal}), kExitUsage);
     return -1;
 }
 
@@ -172,22 +194,26 @@ int refuseSpecialFile(const std::string& output) {
 // one document cannot be written as a folder. Returns an exit status on refusal.
 int resolveOutputPath(ReportOptions& options) {
     if (options.out == "-") {
-        if (*options.format != OutputFormat::Log) return fail("only the page log (--format log) can go to standard output");
+        if (*options.format != OutputFormat::Log)
+            return fail(TW_TR("CommandLine", "only the page log (--format log) can go to standard output"));
         return -1;
     }
     std::error_code error;
     const bool folder = options.out.ends_with('/') || std::filesystem::is_directory(options.out, error);
     if (folder) {
         if (*options.format != OutputFormat::Png && *options.format != OutputFormat::Svg)
-            return fail(options.out + " is a folder; give a file name for the " +
-                        (*options.format == OutputFormat::Log ? std::string("page log") : std::string("PDF document")));
+            return fail(fillIn(*options.format == OutputFormat::Log
+                                   ? TW_TR("CommandLine", "%1 is a folder; give a file name for the page log")
+                                   : TW_TR("CommandLine", "%1 is a folder; give a file name for the PDF document"),
+                               {options.out}));
         options.out = (std::filesystem::path(options.out) /
                        (std::string(reportInfo(options.kind).commandName) + extensionOf(*options.format)))
                           .string();
     }
     if (isProtectedInput(options.out)) return refuseInput(options.out);
     if (const std::string refusal = outputFolderRefusal(options.out); !refusal.empty())
-        return fail("will not write " + options.out + ": " + refusal + "; choose another output");
+        return fail(
+            fillIn(TW_TR("CommandLine", "will not write %1: %2; choose another output"), {options.out, refusal}));
     // PNG and SVG pages are files of their own, checked by name before they are written.
     return writesPageFiles(*options.format) ? -1 : refuseSpecialFile(options.out);
 }
@@ -277,13 +303,16 @@ private:
 int writePageLogFile(const PageLog& log, const std::string& out) {
     const std::string text = pageLogText(log);
     if (out == "-") {
-        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) return fail("cannot write the page log", kExitFailure);
+        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+            return fail(TW_TR("CommandLine", "cannot write the page log"), kExitFailure);
         return 0;
     }
     if (isProtectedInput(out)) return refuseInput(out);
     if (const int status = refuseSpecialFile(out); status >= 0) return status;
-    if (!writeWholeFile(out, text)) return fail("cannot write " + out, kExitFailure);
-    std::printf("Wrote the page log of %s to %s\n", pageCountText(log.lastPageIndex() + 1).c_str(), out.c_str());
+    if (!writeWholeFile(out, text)) return fail(fillIn(TW_TR("CommandLine", "cannot write %1"), {out}), kExitFailure);
+    std::printf("%s\n", fillIn(TW_TR("CommandLine", "Wrote the page log of %1 to %2"),
+                               {pageCountText(log.lastPageIndex() + 1), out})
+                            .c_str());
     return 0;
 }
 
@@ -313,14 +342,15 @@ int printPageFiles(AppContext& ctx, CliHost& host, RunFiles& files, const std::s
     const bool printed = printPages(ctx.pageLog, host, 1, pages, false, &watch);
     progress.finish();
     if (!printed || !output.ok())
-        return fail("cannot write " + out + (output.ok() ? "" : ": " + output.errorText()), kExitFailure);
-    if (!files.commit(pages)) return fail("cannot write " + out + " in full", kExitFailure);
+        return fail(output.ok() ? fillIn(TW_TR("CommandLine", "cannot write %1"), {out})
+                                : fillIn(TW_TR("CommandLine", "cannot write %1: %2"), {out, output.errorText()}),
+                    kExitFailure);
+    if (!files.commit(pages)) return fail(fillIn(TW_TR("CommandLine", "cannot write %1 in full"), {out}), kExitFailure);
     const int stale = files.removeStalePages(pages);
     std::string where = finals.front();
     if (finals.size() > 1) where += " .. " + finals.back();
-    std::printf("Wrote %s to %s\n", pageCountText(pages).c_str(), where.c_str());
-    if (stale > 0)
-        std::printf("Removed %d page file%s left from an earlier, longer run\n", stale, stale == 1 ? "" : "s");
+    std::printf("%s\n", fillIn(TW_TR("CommandLine", "Wrote %1 to %2"), {pageCountText(pages), where}).c_str());
+    if (stale > 0) std::printf("%s\n", staleFilesText(stale).c_str());
     return 0;
 }
 
@@ -328,14 +358,18 @@ int printPageFiles(AppContext& ctx, CliHost& host, RunFiles& files, const std::s
 int statusOfRun(DispatchOutcome outcome, const AppContext& ctx, const CliHost& host) {
     switch (outcome) {
     case DispatchOutcome::Ran: break;
-    case DispatchOutcome::StartRejected: return fail("no report was written: the start field was refused", kExitUsage);
+    case DispatchOutcome::StartRejected:
+        return fail(TW_TR("CommandLine", "no report was written: the start field was refused"), kExitUsage);
     case DispatchOutcome::NotAvailable: return kExitFailure;
-    case DispatchOutcome::Stopped: return fail("the report was stopped; nothing was written", kExitFailure);
+    case DispatchOutcome::Stopped:
+        return fail(TW_TR("CommandLine", "the report was stopped; nothing was written"), kExitFailure);
     case DispatchOutcome::Failed: return ctx.failedStatus;
     }
     if (host.refusedOutput()) return kExitUsage;
-    if (host.startWindowClosed()) return fail("the report stopped on bad data; nothing was written", kExitCorruptData);
-    if (ctx.pageLog.storedPageCount() == 0) return fail("the report produced no page; nothing was written", kExitFailure);
+    if (host.startWindowClosed())
+        return fail(TW_TR("CommandLine", "the report stopped on bad data; nothing was written"), kExitCorruptData);
+    if (ctx.pageLog.storedPageCount() == 0)
+        return fail(TW_TR("CommandLine", "the report produced no page; nothing was written"), kExitFailure);
     return -1;
 }
 

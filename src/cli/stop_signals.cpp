@@ -5,8 +5,10 @@
 #include <atomic>
 #include <csignal>
 #include <memory>
+#include <string>
 
 #include "base/exit_status.h"
+#include "base/translation.h"
 
 namespace tw::cli {
 
@@ -28,6 +30,9 @@ std::vector<std::unique_ptr<TemporaryList>>& allLists() {
 volatile std::sig_atomic_t stopSignals = 0;
 volatile std::sig_atomic_t atOnce = 0;
 
+// The handler's message, made in the language in use before any handler runs.
+std::atomic<const std::string*> stoppedMessage{nullptr};
+
 void unlinkPublished() {
     const TemporaryList* list = published.load();
     if (list == nullptr) return;
@@ -38,8 +43,9 @@ void onStopSignal(int) {
     stopSignals = stopSignals + 1;
     if (atOnce || stopSignals > 1) {
         unlinkPublished();
-        static constexpr char kText[] = "tamblewin: stopped; nothing was written\n";
-        [[maybe_unused]] const auto ignored = ::write(STDERR_FILENO, kText, sizeof kText - 1);
+        if (const std::string* message = stoppedMessage.load()) {
+            [[maybe_unused]] const auto ignored = ::write(STDERR_FILENO, message->data(), message->size());
+        }
         ::_exit(kExitFailure);
     }
 }
@@ -51,6 +57,9 @@ constexpr int kStopSignals[] = {SIGINT,  SIGTERM,   SIGHUP,  SIGQUIT, SIGUSR1, S
 }  // namespace
 
 void installStopSignals() {
+    static const std::string message =
+        "tamblewin: " + std::string(TW_TR("CommandLine", "stopped; nothing was written")) + "\n";
+    stoppedMessage = &message;
     struct sigaction action {};
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);

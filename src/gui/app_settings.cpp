@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "base/translation.h"
 #include "paf/file_bytes.h"
 
 namespace tw::gui {
@@ -15,6 +16,7 @@ namespace {
 
 const QString kPaperKey = QStringLiteral("Paper");
 const QString kLargeSheetsKey = QStringLiteral("LargeSheets");
+const QString kLanguageKey = QStringLiteral("Language");
 
 QString configHomeOr(const QString& configHome) {
     return configHome.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) : configHome;
@@ -92,6 +94,25 @@ void savePaperChoice(QSettings& settings, const PaperChoice& choice) {
     const std::string_view name = paperName(choice.paper);
     settings.setValue(kPaperKey, QString::fromUtf8(name.data(), qsizetype(name.size())));
     settings.setValue(kLargeSheetsKey, choice.largeSheets);
+}
+
+QString loadLanguageChoice(const QSettings& settings) {
+    const QString code = settings.value(kLanguageKey).toString();
+    if (code == QLatin1String("en")) return code;
+    for (const std::string_view shipped : shippedLanguages())
+        if (code == QLatin1String(shipped.data(), qsizetype(shipped.size()))) return code;
+    return {};
+}
+
+void saveLanguageChoice(QSettings& settings, const QString& code) {
+    if (code.isEmpty())
+        settings.remove(kLanguageKey);
+    else
+        settings.setValue(kLanguageKey, code);
+}
+
+std::string startLanguage(const std::string& commandLineCode, const QSettings& settings) {
+    return commandLineCode.empty() ? loadLanguageChoice(settings).toStdString() : commandLineCode;
 }
 
 }  // namespace tw::gui

@@ -1,5 +1,5 @@
 #pragma once
-// The program's own settings (the files opened lately, the paper): one file in the program's
+// The program's own settings (the files opened lately, the paper, the language): one file in the program's
 // configuration folder, beside the Descendant Summary Chart's tuning file:
 // $XDG_CONFIG_HOME/tamblewin/tamblewin.conf, else ~/.config/tamblewin/tamblewin.conf.
 // Earlier versions kept them in ~/.config/Tamblewin/Tamblewin.conf; the first use
@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QString>
 #include <memory>
+#include <string>
 
 #include "output/paper.h"
 
@@ -33,5 +34,15 @@ struct PaperChoice {
 // (or when the one kept is no paper this program knows).
 PaperChoice loadPaperChoice(const QSettings& settings, Paper systemDefault);
 void savePaperChoice(QSettings& settings, const PaperChoice& choice);
+
+// The language the windows speak, chosen in the title window: the code of English
+// or of a shipped language, or empty for the environment's (Automatic, also for a
+// code this program does not ship). It takes effect when the windows next start.
+QString loadLanguageChoice(const QSettings& settings);
+void saveLanguageChoice(QSettings& settings, const QString& code);
+
+// The language the windows start in: the command line's code when it gave one, else
+// the one chosen in the settings (empty: the environment's).
+std::string startLanguage(const std::string& commandLineCode, const QSettings& settings);
 
 }  // namespace tw::gui

@@ -14,6 +14,7 @@
 #include <unordered_set>
 
 #include "gui/tamblewin_app.h"
+#include "gui/translated.h"
 #include "gui/ui_dialogs.h"
 #include "output/qt/qt_surface.h"
 #include "paf/records.h"
@@ -23,15 +24,15 @@ namespace tw::gui {
 
 TchooseRinBrowse::TchooseRinBrowse(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TchooseRinBrowse"));
-    setWindowTitle(QStringLiteral("Choose a person"));
+    setWindowTitle(TW_QTR("BrowseWindow", "Choose a person"));
 
-    Label1 = new QLabel(QStringLiteral("Loading ... "), this);
+    Label1 = new QLabel(TW_QTR("BrowseWindow", "Loading ... "), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     edtFind = new QLineEdit(this);
     edtFind->setObjectName(QStringLiteral("edtFind"));
-    edtFind->setPlaceholderText(QStringLiteral("Type part of a name"));
+    edtFind->setPlaceholderText(TW_QTR("BrowseWindow", "Type part of a name"));
     edtFind->setClearButtonEnabled(true);
-    auto* findLabel = new QLabel(QStringLiteral("&Find:"), this);
+    auto* findLabel = new QLabel(TW_QTR("BrowseWindow", "&Find:"), this);
     findLabel->setBuddy(edtFind);
     lblNotFound = new QLabel(this);
     lblNotFound->setObjectName(QStringLiteral("lblNotFound"));
@@ -39,9 +40,9 @@ TchooseRinBrowse::TchooseRinBrowse(TamblewinApp& app) : app_(app) {
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setUniformItemSizes(true);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    btnChoose = makeButton(QStringLiteral("C&hoose"), "btnChoose", this);
+    btnChoose = makeButton(TW_QTR("BrowseWindow", "C&hoose"), "btnChoose", this);
     btnChoose->setDefault(true);
-    btnCancel = makeButton(QStringLiteral("&Cancel"), "btnCancel", this);
+    btnCancel = makeButton(TW_QTR("Windows", "&Cancel"), "btnCancel", this);
     // One click selects; a double click (or Enter, or Choose) chooses. A click that
     // chose would close the window under the second click of a double click, which
     // would then press a button of the window behind.
@@ -103,7 +104,7 @@ void TchooseRinBrowse::setLines(const QStringList& lines) {
 
 void TchooseRinBrowse::fill() {
     numbers_.clear();
-    Label1->setText(QStringLiteral("Loading ... "));
+    Label1->setText(TW_QTR("BrowseWindow", "Loading ... "));
     AppContext& ctx = app_.context();
     QStringList texts;
     if (ctx.file.isOpen()) {
@@ -118,14 +119,14 @@ void TchooseRinBrowse::fill() {
         }
     }
     setLines(texts);
-    Label1->setText(QStringLiteral("Loading ... Done"));
+    Label1->setText(TW_QTR("BrowseWindow", "Loading ... Done"));
     edtFind->clear();
     edtFind->setFocus();
 }
 
 QString TchooseRinBrowse::shownLine(const QString& line) {
     // A person without a name would be a blank line, or a year alone.
-    if (line.trimmed().isEmpty() || line.startsWith(u' ')) return QStringLiteral("(no name)") + line;
+    if (line.trimmed().isEmpty() || line.startsWith(u' ')) return TW_QTR("BrowseWindow", "(no name)") + line;
     return line;
 }
 
@@ -173,7 +174,7 @@ int TchooseRinBrowse::findLine(const QString& text) {
         // Nothing stays chosen that does not hold what was typed.
         ListBox1->setCurrentRow(-1);
         ListBox1->clearSelection();
-        lblNotFound->setText(QStringLiteral("No name holds \"%1\"").arg(text.trimmed()));
+        lblNotFound->setText(TW_QTR("BrowseWindow", "No name holds \"%1\"").arg(text.trimmed()));
         return -1;
     }
     ListBox1->setCurrentRow(found);
@@ -213,7 +214,7 @@ void TchooseRinBrowse::lineChosen(int row) {
     IndividualRecord person;
     readIndividual(app_.context().file, number, person);
     if (person.firstMrin == 0) {
-        app_.dialogs().message(this, QStringLiteral("There is no marriage record for this person."),
+        app_.dialogs().message(this, TW_QTR("BrowseWindow", "There is no marriage record for this person."),
                                QStringLiteral("Notice"));
         return;
     }
@@ -229,9 +230,9 @@ void TchooseRinBrowse::lineChosen(int row) {
 }
 
 void TchooseRinBrowse::showSpouses(int32_t rin, const QString& line) {
-    app_.dialogs().message(this, QStringLiteral("Next you will see a list of spouses for \n\n") + line +
-                                     QStringLiteral("\n\n Please choose one."),
-                           QStringLiteral("Multiple marriages"));
+    app_.dialogs().message(
+        this, TW_QTR("BrowseWindow", "Next you will see a list of spouses for \n\n%1\n\n Please choose one.").arg(line),
+        QStringLiteral("Multiple marriages"));
     AppContext& ctx = app_.context();
     IndividualRecord person;
     readIndividual(ctx.file, rin, person);

@@ -3,11 +3,13 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "gui/translated.h"
+
 namespace tw::gui {
 
 TMChooseRin::TMChooseRin(TamblewinApp&) {
     setObjectName(QStringLiteral("TMChooseRin"));
-    setWindowTitle(QStringLiteral("Marriage Choose Rin"));
+    setWindowTitle(TW_QTR("CoupleListWindow", "Marriage Choose Rin"));
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::MultiSelection);

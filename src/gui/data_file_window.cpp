@@ -25,6 +25,7 @@
 #include "gui/recent_files.h"
 #include "gui/start_window.h"
 #include "gui/tamblewin_app.h"
+#include "gui/translated.h"
 #include "gui/ui_dialogs.h"
 #include "wizard/data_file.h"
 
@@ -33,16 +34,16 @@ namespace tw::gui {
 TChooseFile::TChooseFile(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TChooseFile"));
 
-    auto* title = new QLabel(kProductTitle, this);
+    auto* title = new QLabel(productTitle(), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(productTitleFont());
-    auto* question = new QLabel(QStringLiteral("Which data file do you want to use?"), this);
+    auto* question = new QLabel(TW_QTR("DataFileWindow", "Which data file do you want to use?"), this);
     question->setObjectName(QStringLiteral("Label2"));
     question->setFont(questionFont());
 
-    btnCancel = makeButton(QStringLiteral("&Cancel"), "btnCancel", this);
-    btnNext = makeButton(QStringLiteral("&Next"), "btnNext", this);
-    btnBrowse = makeButton(QStringLiteral("B&rowse..."), "btnBrowse", this);
+    btnCancel = makeButton(TW_QTR("Windows", "&Cancel"), "btnCancel", this);
+    btnNext = makeButton(TW_QTR("Windows", "&Next"), "btnNext", this);
+    btnBrowse = makeButton(TW_QTR("DataFileWindow", "B&rowse..."), "btnBrowse", this);
     cbFileName = new QComboBox(this);
     cbFileName->setObjectName(QStringLiteral("cbFileName"));
     cbFileName->setEditable(true);
@@ -55,7 +56,7 @@ TChooseFile::TChooseFile(TamblewinApp& app) : app_(app) {
     cbFileName->completer()->setFilterMode(Qt::MatchContains);
     connect(cbFileName->lineEdit(), &QLineEdit::returnPressed, this, [this] { returnPressed(); });
     question->setBuddy(cbFileName);
-    btnBack = makeButton(QStringLiteral("&Back"), "btnBack", this);
+    btnBack = makeButton(TW_QTR("Windows", "&Back"), "btnBack", this);
     btnNext->setDefault(true);
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
     connect(btnNext, &QPushButton::clicked, this, [this] { btnNextClick(); });
@@ -126,7 +127,7 @@ void TChooseFile::fillRecentFiles() {
 }
 
 void TChooseFile::beforeShowing() {
-    setWindowTitle(QStringLiteral("Data file - ") + chosenReportName(app_.settings().reportFlags));
+    setWindowTitle(TW_QTR("DataFileWindow", "Data file - %1").arg(chosenReportName(app_.settings().reportFlags)));
     fillRecentFiles();
     cbFileName->setFocus();
     cbFileName->lineEdit()->selectAll();
@@ -141,7 +142,8 @@ void TChooseFile::returnPressed() {
 void TChooseFile::btnNextClick() {
     const QString path = cbFileName->currentText().trimmed();
     if (path.isEmpty()) {
-        app_.dialogs().message(this, QStringLiteral("There must be a valid PAF file name."), QStringLiteral("Whoops"));
+        app_.dialogs().message(this, TW_QTR("DataFileWindow", "There must be a valid PAF file name."),
+                               QStringLiteral("Whoops"));
         return;
     }
     // A folder: the user is looking for his file there.
@@ -223,10 +225,10 @@ TChooseFile::Opening TChooseFile::openChosenFile(const QString& path) {
 // A GEDCOM file of hundreds of thousands of people takes seconds to read: the cursor
 // says the program is busy, and a box with Cancel comes up while it reads.
 TChooseFile::Opening TChooseFile::openGedcom(const QString& path, const std::string& native) {
-    QProgressDialog box(QStringLiteral("Opening ") + QFileInfo(path).fileName() + QStringLiteral(" ..."),
-                        QStringLiteral("&Cancel"), 0, 0, this);
+    QProgressDialog box(TW_QTR("DataFileWindow", "Opening %1 ...").arg(QFileInfo(path).fileName()),
+                        TW_QTR("Windows", "&Cancel"), 0, 0, this);
     box.setObjectName(QStringLiteral("OpeningProgress"));
-    box.setWindowTitle(QStringLiteral("Opening"));
+    box.setWindowTitle(TW_QTR("DataFileWindow", "Opening"));
     box.setWindowModality(Qt::WindowModal);
     box.setMinimumDuration(400);
     box.setAutoReset(false);
@@ -255,9 +257,11 @@ TChooseFile::Opening TChooseFile::openGedcom(const QString& path, const std::str
 void TChooseFile::showOpenFailure(const QString& path, int systemError) {
     QString text = QString::fromStdString(openFailureText(PafFile::kCannotOpen, systemError));
     if (systemError != kSharingViolation) {
-        text += QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
-        text += systemError == EISDIR ? QStringLiteral(" is a folder, not a data file.")
-                                      : QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(systemError));
+        const QString where = QDir::toNativeSeparators(path);
+        const QString why = QString::fromLocal8Bit(std::strerror(systemError));
+        text += QStringLiteral("\n\n");
+        text += systemError == EISDIR ? TW_QTR("DataFileWindow", "%1 is a folder, not a data file.").arg(where)
+                                      : QStringLiteral("%1: %2").arg(where, why);
     }
     app_.dialogs().message(this, text, QStringLiteral("Alert!"));
 }
@@ -271,9 +275,12 @@ void TChooseFile::startWith(const QString& path) {
     case DataFileKind::Gedcom: presetPath(path); return;
     case DataFileKind::Neither: break;
     }
-    QString text = QDir::toNativeSeparators(path) + QStringLiteral("\n\n");
-    text += problem.empty() ? QStringLiteral("is neither a PAF 5 data file nor a GEDCOM file, so it cannot be opened.")
-                            : QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(problem.c_str()) + u'.';
+    const QString where = QDir::toNativeSeparators(path);
+    const QString text =
+        problem.empty()
+            ? TW_QTR("DataFileWindow", "%1\n\nis neither a PAF 5 data file nor a GEDCOM file, so it cannot be opened.")
+                  .arg(where)
+            : TW_QTR("DataFileWindow", "%1\n\ncannot be read: %2.").arg(where, QString::fromLocal8Bit(problem.c_str()));
     app_.dialogs().message(nullptr, text, QStringLiteral("Alert!"));
 }
 

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "base/translation.h"
+
 namespace tw::gui {
 
 namespace {
@@ -136,13 +138,14 @@ std::string displayProblem(const DisplayEnvironment& env) {
         !env.waylandDisplay.empty() ? env.waylandDisplay : (platforms.empty() ? std::string() : "wayland-0");
     const bool askX = x11 && !env.display.empty();
     const bool askWayland = wayland && !waylandName.empty();
-    if (!askX && !askWayland) return "there is no display to show the windows on.";
+    if (!askX && !askWayland) return std::string(TW_TR("Windows", "there is no display to show the windows on."));
     if (askX && xDisplayAnswers(env.display)) return {};
     if (askWayland && answersOnLocalSocket(waylandSocketPath(waylandName, env.runtimeDir), false)) return {};
     std::string names;
     if (askX) names = quoted("DISPLAY", env.display);
     if (askWayland) names += (names.empty() ? "" : ", ") + quoted("WAYLAND_DISPLAY", waylandName);
-    return "no display can be reached to show the windows on (" + names + ", and nothing answers there).";
+    return fillIn(TW_TR("Windows", "no display can be reached to show the windows on (%1, and nothing answers there)."),
+                  {names});
 }
 
 }  // namespace tw::gui

@@ -8,19 +8,27 @@
 #include <cstdlib>
 #include <exception>
 #include <new>
+#include <string>
 
 #include "gui/app_identity.h"
 #include "gui/data_file_window.h"
 #include "gui/display_check.h"
+#include "gui/language_choice.h"
 #include "gui/tamblewin_app.h"
 #include "gui/ui_dialogs.h"
 #include "base/host.h"
+#include "base/translation.h"
 
 namespace tw::gui {
 
 namespace {
 
-constexpr const char* kUseACommand = "Run it in a desktop session, or use a command: tamblewin --help\n";
+// What to do instead, after the reason the windows cannot be shown.
+void sayUseACommand() {
+    const std::string text =
+        fillIn(TW_TR("Windows", "Run it in a desktop session, or use a command: %1"), {"tamblewin --help"});
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
 
 // While the application object starts, Qt's fatal message (no platform could start:
 // the display refused the connection, a library is missing) ends the program with
@@ -31,7 +39,9 @@ void endOnPlatformFailure(QtMsgType type, const QMessageLogContext& context, con
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
         return;
     }
-    std::fprintf(stderr, "tamblewin: the windows cannot be shown: Qt found no display it could use.\n%s", kUseACommand);
+    const std::string_view reason = TW_TR("Windows", "the windows cannot be shown: Qt found no display it could use.");
+    std::fprintf(stderr, "tamblewin: %.*s\n", int(reason.size()), reason.data());
+    sayUseACommand();
     std::fflush(nullptr);
     std::_Exit(kExitFailure);
 }
@@ -56,7 +66,8 @@ public:
 
 int runGui(int argc, char** argv, const std::string& dataFile) {
     if (const std::string problem = displayProblem(displayEnvironment()); !problem.empty()) {
-        std::fprintf(stderr, "tamblewin: %s\n%s", problem.c_str(), kUseACommand);
+        std::fprintf(stderr, "tamblewin: %s\n", problem.c_str());
+        sayUseACommand();
         return kExitFailure;
     }
     // A data file named on the command line is the program's, not Qt's.
@@ -65,6 +76,7 @@ int runGui(int argc, char** argv, const std::string& dataFile) {
     SafeApplication application(argumentCount, argv);
     qInstallMessageHandler(qtMessages);
     setApplicationIdentity();
+    installQtTranslations();
     QApplication::setQuitOnLastWindowClosed(false);
     QtUiDialogs dialogs;
     try {

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "files/user_files.h"
+#include "gui/translated.h"
 #include "gui/ui_dialogs.h"
 #include "output/qt/qt_surface.h"
 
@@ -22,9 +23,8 @@ namespace {
 
 // "Cannot write FILE: the system's words for why".
 QString cannotWrite(const QString& path, int systemError) {
-    QString text = QStringLiteral("Cannot write ") + path;
-    if (systemError != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(systemError));
-    return text;
+    if (systemError == 0) return TW_QTR("PrintWindow", "Cannot write %1").arg(path);
+    return TW_QTR("PrintWindow", "Cannot write %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(systemError)));
 }
 
 }  // namespace
@@ -47,10 +47,9 @@ QString sheetName(const PageGeometry& page) {
         const std::string_view title = paperTitle(*page.paper);
         name = QString::fromUtf8(title.data(), qsizetype(title.size()));
     } else {
-        name = QStringLiteral("%1 x %2 in").arg(page.width, 0, 'f', 2).arg(page.height, 0, 'f', 2);
+        name = TW_QTR("Windows", "%1 x %2 in").arg(page.width, 0, 'f', 2).arg(page.height, 0, 'f', 2);
     }
-    if (page.landscape) name += QStringLiteral(" landscape");
-    return name;
+    return page.landscape ? TW_QTR("Windows", "%1 landscape").arg(name) : name;
 }
 
 GuiPrinter::GuiPrinter(UiDialogs& dialogs) : dialogs_(dialogs) {
@@ -121,7 +120,7 @@ Surface& GuiPrinter::surface() {
     if (pdf_.isOpen()) return pdfSurface_;
     if (!documentOpen_ || !error_.isEmpty()) return idle_;
     if (printsToPdf() && pdfTarget_.isEmpty()) {
-        error_ = QStringLiteral("No PDF file was named to print into.");
+        error_ = TW_QTR("PrintWindow", "No PDF file was named to print into.");
         return idle_;
     }
     if (!startPainting()) return idle_;
@@ -152,9 +151,9 @@ bool GuiPrinter::startPainting() {
         return startPdfDocument();
     }
     if (painter_.begin(&printer_)) return true;
-    error_ = printsToPdf() ? QStringLiteral("Cannot write ") + pdfTarget_
-                           : QStringLiteral("The printer ") + printer_.printerName() +
-                                 QStringLiteral(" could not start printing.");
+    error_ = printsToPdf()
+                 ? cannotWrite(pdfTarget_, 0)
+                 : TW_QTR("PrintWindow", "The printer %1 could not start printing.").arg(printer_.printerName());
     dropPdfFile();
     return false;
 }
@@ -180,7 +179,7 @@ void GuiPrinter::placePdfFile() {
     const std::string target = to.toStdString();
     if (const std::string refusal = outputRefusal(target); !refusal.empty()) {
         QFile::remove(pdfPartial_);
-        error_ = QStringLiteral("Cannot write ") + pdfTarget_ + QStringLiteral(": ") + QString::fromStdString(refusal);
+        error_ = TW_QTR("PrintWindow", "Cannot write %1: %2").arg(pdfTarget_, QString::fromStdString(refusal));
     } else if (!moveIntoPlace(from.toStdString(), target)) {
         error_ = cannotWrite(pdfTarget_, errno);
     }
@@ -212,8 +211,8 @@ void GuiPrinter::endDocument() {
     if (pdf_.isOpen()) {
         pdfSurface_.finishPage();
         if (!pdfSurface_.missingFont().empty())
-            error_ = QStringLiteral("Cannot write ") + pdfTarget_ + QStringLiteral(": the font ") +
-                     QString::fromStdString(pdfSurface_.missingFont()) + QStringLiteral(" is not installed");
+            error_ = TW_QTR("PrintWindow", "Cannot write %1: the font %2 is not installed")
+                         .arg(pdfTarget_, QString::fromStdString(pdfSurface_.missingFont()));
         else if (errno = 0; !pdf_.finish())
             error_ = cannotWrite(pdfTarget_, errno);
         pdf_.abandon();

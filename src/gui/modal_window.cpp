@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "gui/translated.h"
 #include "output/qt/qt_surface.h"
 
 namespace tw::gui {
@@ -58,6 +59,8 @@ QFont productTitleFont(int pixelSize) {
 }
 
 QFont questionFont(int pixelSize) { return productTitleFont(pixelSize); }
+
+QString productTitle() { return TW_QTR("Windows", "Tamblewin for PAF"); }
 
 QPushButton* makeButton(const QString& text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);

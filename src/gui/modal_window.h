@@ -44,7 +44,7 @@ private:
 // The product title at the top of the wizard's windows, and the questions.
 QFont productTitleFont(int pixelSize = 37);
 QFont questionFont(int pixelSize = 19);
-inline const QString kProductTitle = QStringLiteral("Tamblewin for PAF");
+QString productTitle();
 
 // A push button that Enter does not press unless it is made the default.
 QPushButton* makeButton(const QString& text, const char* name, QWidget* parent);

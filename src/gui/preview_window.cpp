@@ -21,6 +21,7 @@
 #include "gui/preview_layout.h"
 #include "gui/print_window.h"
 #include "gui/tamblewin_app.h"
+#include "gui/translated.h"
 
 namespace tw::gui {
 
@@ -82,16 +83,16 @@ void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
 
 TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TPagePreview"));
-    setWindowTitle(QStringLiteral("Page Preview"));
+    setWindowTitle(TW_QTR("PreviewWindow", "Page Preview"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setAutoFillBackground(true);
-    Label2 = new QLabel(kProductTitle, Panel1);
+    Label2 = new QLabel(productTitle(), Panel1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(productTitleFont(24));
-    Label1 = new QLabel(QStringLiteral("Page "), Panel1);
+    Label1 = new QLabel(TW_QTR("PreviewWindow", "Page "), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     BtnRewind = makeButton(QStringLiteral("<<"), "BtnRewind", Panel1);
     BtnPrev = makeButton(QStringLiteral("< "), "BtnPrev", Panel1);
@@ -107,16 +108,16 @@ TPagePreview::TPagePreview(TamblewinApp& app) : app_(app) {
     LabelPaper->setObjectName(QStringLiteral("LabelPaper"));
     BtnNext = makeButton(QStringLiteral(" >"), "BtnNext", Panel1);
     BtnLastPg = makeButton(QStringLiteral(">>"), "BtnLastPg", Panel1);
-    BtnGoto = makeButton(QStringLiteral("Go"), "BtnGoto", Panel1);
-    BtnPrint = makeButton(QStringLiteral("Print"), "BtnPrint", Panel1);
-    BtnCancel = makeButton(QStringLiteral("Cancel"), "BtnCancel", Panel1);
-    btnFormat2 = makeButton(QStringLiteral("Format 2"), "btnFormat2", Panel1);
-    btnSavePositions = makeButton(QStringLiteral("Save"), "btnSavePositions", Panel1);
-    btnNextSpring = makeButton(QStringLiteral("Next Pos"), "btnNextSpring", Panel1);
+    BtnGoto = makeButton(TW_QTR("PreviewWindow", "Go"), "BtnGoto", Panel1);
+    BtnPrint = makeButton(TW_QTR("Windows", "Print"), "BtnPrint", Panel1);
+    BtnCancel = makeButton(TW_QTR("Windows", "Cancel"), "BtnCancel", Panel1);
+    btnFormat2 = makeButton(TW_QTR("PreviewWindow", "Format 2"), "btnFormat2", Panel1);
+    btnSavePositions = makeButton(TW_QTR("PreviewWindow", "Save"), "btnSavePositions", Panel1);
+    btnNextSpring = makeButton(TW_QTR("PreviewWindow", "Next Pos"), "btnNextSpring", Panel1);
     cbZoom = new QComboBox(Panel1);
     cbZoom->setObjectName(QStringLiteral("cbZoom"));
     for (const int percent : kZoomSteps) cbZoom->addItem(QStringLiteral("%1%").arg(percent));
-    cbZoom->addItems({QStringLiteral("Fit width"), QStringLiteral("Fit page")});
+    cbZoom->addItems({TW_QTR("PreviewWindow", "Fit width"), TW_QTR("PreviewWindow", "Fit page")});
     cbZoom->setCurrentIndex(zoomIndex());
     cbZoom->setFocusPolicy(Qt::TabFocus);
 
@@ -184,7 +185,7 @@ void TPagePreview::open() {
 }
 
 void TPagePreview::prepare() {
-    setWindowTitle(QStringLiteral("Page Preview - ") + chosenReportName(app_.settings().reportFlags));
+    setWindowTitle(TW_QTR("PreviewWindow", "Page Preview - %1").arg(chosenReportName(app_.settings().reportFlags)));
     PageLog& log = app_.context().pageLog;
     log.setViewedPageIndex(log.lastPageIndex());
     ScrollBarV->setValue(0);
@@ -309,7 +310,7 @@ void TPagePreview::updateButtons() {
     BtnNext->setEnabled(paged && viewed < log.lastPageIndex());
     BtnLastPg->setEnabled(paged && viewed < log.lastPageIndex());
     if (paged) EdtGotoPage->setText(QString::number(viewed + 1));
-    LabelPageCount->setText(paged ? QStringLiteral("of %1").arg(log.lastPageIndex() + 1) : QString());
+    LabelPageCount->setText(paged ? TW_QTR("PreviewWindow", "of %1").arg(log.lastPageIndex() + 1) : QString());
     LabelPaper->setText(paged ? sheetName(log.page()) : QString());
 }
 
@@ -392,8 +393,10 @@ void TPagePreview::btnFormat2Click() {
     dragging_ = false;
     ftcShowSecondFormat(app_.context());
     updateButtons();
-    app_.host().message("If you decide you want to go back to Format 1\nyou must cancel out of this run and start all\nover again.",
-                        "Notice");
+    app_.host().message(
+        TW_TR("PreviewWindow",
+              "If you decide you want to go back to Format 1\nyou must cancel out of this run and start all\nover again."),
+        "Notice");
     canvas->update();
 }
 
@@ -401,7 +404,8 @@ void TPagePreview::btnSavePositionsClick() {
     if (!chartChosen()) return;
     // Saved: the user is told where, and Save waits for the next move.
     if (ftcSavePositions(app_.context()) == FtcSaved::Saved) {
-        app_.host().message("The branch positions were saved in\n" + familyTreeChart(app_.context()).positionsPath,
+        app_.host().message(fillIn(TW_TR("PreviewWindow", "The branch positions were saved in\n%1"),
+                                   {familyTreeChart(app_.context()).positionsPath}),
                             "Notice");
         updateButtons();
     }

@@ -22,6 +22,7 @@
 #include "gui/print_naming.h"
 #include "gui/start_window.h"
 #include "gui/tamblewin_app.h"
+#include "gui/translated.h"
 #include "gui/ui_dialogs.h"
 #include "output/printing.h"
 #include "output/qt/qt_surface.h"
@@ -30,16 +31,22 @@ namespace tw::gui {
 
 namespace {
 
-const QString kRangeCaption = QStringLiteral("Pages                     to");
+// The range's caption: "Pages", a gap for the first page's field, "to"; the last
+// page's field follows it.
+//: Before the first page's field of a range: "Pages [ 3 ] to [ 7 ]"
+QString rangeStart() { return TW_QTR("PrintWindow", "Pages"); }
+//: Between the first and the last page's fields of a range: "Pages [ 3 ] to [ 7 ]"
+QString rangeEnd() { return TW_QTR("PrintWindow", "to"); }
+QString rangeCaption() { return rangeStart() + QString(21, u' ') + rangeEnd(); }
 
 // How far a print has come, in a progress box over the print box, with a Cancel
 // that stops it. The box shows itself only for a print that takes a while.
 class PrintProgressBox : public PrintProgress {
 public:
     PrintProgressBox(QWidget* parent, int total)
-        : box_(QStringLiteral("Printing ..."), QStringLiteral("Cancel"), 0, total, parent) {
+        : box_(TW_QTR("PrintWindow", "Printing ..."), TW_QTR("Windows", "Cancel"), 0, total, parent) {
         box_.setObjectName(QStringLiteral("PrintProgress"));
-        box_.setWindowTitle(QStringLiteral("Printing"));
+        box_.setWindowTitle(TW_QTR("PrintWindow", "Printing"));
         box_.setWindowModality(Qt::WindowModal);
         box_.setMinimumDuration(500);
         box_.setAutoReset(false);
@@ -47,7 +54,7 @@ public:
     }
 
     bool pagePrinted(int printed, int total) override {
-        box_.setLabelText(QStringLiteral("%1 of %2 pages printed").arg(printed).arg(total));
+        box_.setLabelText(TW_QTR("PrintWindow", "%1 of %2 pages printed").arg(printed).arg(total));
         box_.setValue(printed);
         // Lets Cancel be pressed (and the windows be painted) while pages are printed.
         QCoreApplication::processEvents();
@@ -81,17 +88,18 @@ QString fittedFileName(const QString& name, int maxBytes) {
 
 TPB::TPB(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TPB"));
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(TW_QTR("Windows", "Print"));
 
-    auto* title = new QLabel(kProductTitle, this);
+    auto* title = new QLabel(productTitle(), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(productTitleFont(32));
-    auto* print = new QLabel(QStringLiteral("Print"), this);
+    auto* print = new QLabel(TW_QTR("Windows", "Print"), this);
     print->setObjectName(QStringLiteral("Label2"));
     print->setFont(productTitleFont(16));
     rbAll = new QRadioButton(this);
     rbAll->setObjectName(QStringLiteral("rbAll"));
-    rbRange = new QRadioButton(kRangeCaption, this);
+    const QString range = rangeCaption();
+    rbRange = new QRadioButton(range, this);
     rbRange->setObjectName(QStringLiteral("rbRange"));
     edtStartPage = new QLineEdit(this);
     edtStartPage->setObjectName(QStringLiteral("edtStartPage"));
@@ -102,13 +110,13 @@ TPB::TPB(TamblewinApp& app) : app_(app) {
     // Page numbers only: anything else is refused as it is typed.
     for (QLineEdit* field : {edtStartPage, edtEndPage})
         field->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
-    rbCurrentPage = new QRadioButton(QStringLiteral("Current Page"), this);
+    rbCurrentPage = new QRadioButton(TW_QTR("PrintWindow", "Current Page"), this);
     rbCurrentPage->setObjectName(QStringLiteral("rbCurrentPage"));
-    auto* printerLabel = new QLabel(QStringLiteral("Printer:"), this);
+    auto* printerLabel = new QLabel(TW_QTR("PrintWindow", "Printer:"), this);
     cbPrinter = new QComboBox(this);
     cbPrinter->setObjectName(QStringLiteral("cbPrinter"));
     printerLabel->setBuddy(cbPrinter);
-    auto* paperLabel = new QLabel(QStringLiteral("Paper:"), this);
+    auto* paperLabel = new QLabel(TW_QTR("PrintWindow", "Paper:"), this);
     cbPaper = new QComboBox(this);
     cbPaper->setObjectName(QStringLiteral("cbPaper"));
     for (const Paper paper : kAllPapers) {
@@ -118,17 +126,17 @@ TPB::TPB(TamblewinApp& app) : app_(app) {
     paperLabel->setBuddy(cbPaper);
     lblPrinterPaper = new QLabel(this);
     lblPrinterPaper->setObjectName(QStringLiteral("lblPrinterPaper"));
-    cbLargeSheets = new QCheckBox(QStringLiteral("A3 where needed"), this);
+    cbLargeSheets = new QCheckBox(TW_QTR("PrintWindow", "A3 where needed"), this);
     cbLargeSheets->setObjectName(QStringLiteral("cbLargeSheets"));
-    cbLargeSheets->setToolTip(
-        QStringLiteral("On A5, A4 or A3 paper the Descendant Summary Chart may take an A3 sheet where it needs a "
-                       "larger one; otherwise it fits itself onto the paper."));
+    cbLargeSheets->setToolTip(TW_QTR(
+        "PrintWindow",
+        "On A5, A4 or A3 paper the Descendant Summary Chart may take an A3 sheet where it needs a larger one; otherwise it fits itself onto the paper."));
     connect(cbPrinter, &QComboBox::activated, this, [this] { layoutChoiceChanged(); });
     connect(cbPaper, &QComboBox::activated, this, [this] { layoutChoiceChanged(); });
     connect(cbLargeSheets, &QCheckBox::clicked, this, [this] { layoutChoiceChanged(); });
-    btnBack = makeButton(QStringLiteral("Back"), "btnBack", this);
-    btnPrint = makeButton(QStringLiteral("Print"), "btnPrint", this);
-    btnCancel = makeButton(QStringLiteral("Cancel"), "btnCancel", this);
+    btnBack = makeButton(TW_QTR("Windows", "Back"), "btnBack", this);
+    btnPrint = makeButton(TW_QTR("Windows", "Print"), "btnPrint", this);
+    btnCancel = makeButton(TW_QTR("Windows", "Cancel"), "btnCancel", this);
     btnPrint->setDefault(true);
     connect(btnBack, &QPushButton::clicked, this, [this] { btnBackClick(); });
     connect(btnPrint, &QPushButton::clicked, this, [this] { btnPrintClick(); });
@@ -149,10 +157,10 @@ TPB::TPB(TamblewinApp& app) : app_(app) {
     const int textLeft = 48 + style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, rbRange) +
                          style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, rbRange);
     const QFontMetrics metrics(rbRange->font());
-    const int gapLeft = textLeft + metrics.horizontalAdvance(QStringLiteral("Pages "));
-    const int gapRight = textLeft + metrics.horizontalAdvance(kRangeCaption.left(kRangeCaption.size() - 2));
+    const int gapLeft = textLeft + metrics.horizontalAdvance(rangeStart() + u' ');
+    const int gapRight = textLeft + metrics.horizontalAdvance(range.left(range.size() - rangeEnd().size()));
     edtStartPage->setGeometry(gapLeft, 116, std::max(40, gapRight - gapLeft - 4), 24);
-    edtEndPage->setGeometry(textLeft + metrics.horizontalAdvance(kRangeCaption) + 6, 116, 60, 24);
+    edtEndPage->setGeometry(textLeft + metrics.horizontalAdvance(range) + 6, 116, 60, 24);
     printerLabel->setGeometry(48, 188, 60, 26);
     cbPrinter->setGeometry(110, 188, 280, 26);
     paperLabel->setGeometry(48, 222, 60, 26);
@@ -194,7 +202,7 @@ void TPB::beforeShowing() {
 
 void TPB::showPageCounts() {
     const int pages = app_.context().pageLog.lastPageIndex() + 1;
-    rbAll->setText(QStringLiteral("All %1 pages").arg(pages));
+    rbAll->setText(TW_QTR("PrintWindow", "All %1 pages").arg(pages));
     edtStartPage->setText(QStringLiteral("1"));
     edtEndPage->setText(QString::number(pages));
 }
@@ -203,7 +211,7 @@ void TPB::fillPrinters() {
     GuiPrinter& printer = app_.printer();
     cbPrinter->clear();
     for (const QString& name : GuiPrinter::systemPrinters()) cbPrinter->addItem(name, name);
-    cbPrinter->addItem(QStringLiteral("PDF file"), QString());
+    cbPrinter->addItem(TW_QTR("PrintWindow", "PDF file"), QString());
     const int current = printer.printsToPdf() ? cbPrinter->count() - 1 : std::max(0, cbPrinter->findData(printer.printerName()));
     cbPrinter->setCurrentIndex(current);
     showPaperChoice();
@@ -308,7 +316,7 @@ void TPB::btnPrintClick() {
     // A range that cannot be printed is refused before a PDF file is asked for, and
     // the box stays for another.
     if (first <= 0 || last < first || last > pages) {
-        app_.dialogs().message(this, QStringLiteral("Invalid page range."), QStringLiteral("Whoops!"));
+        app_.dialogs().message(this, TW_QTR("PrintWindow", "Invalid page range."), QStringLiteral("Whoops!"));
         edtStartPage->setFocus();
         edtStartPage->selectAll();
         return;
@@ -341,7 +349,8 @@ void TPB::btnPrintClick() {
 }
 
 QString pdfWrittenMessage(const QString& file) {
-    return QStringLiteral("The report was written to\n") + QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+    return TW_QTR("PrintWindow", "The report was written to\n%1")
+        .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()));
 }
 
 void TPB::updateButtons() {

@@ -16,32 +16,33 @@
 #include "gui/data_file_window.h"
 #include "gui/preview_window.h"
 #include "gui/tamblewin_app.h"
+#include "gui/translated.h"
 #include "gui/ui_dialogs.h"
 
 namespace tw::gui {
 
 TChooseList::TChooseList(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TChooseList"));
-    setWindowTitle(QStringLiteral("Choose a report"));
+    setWindowTitle(TW_QTR("ReportChoiceWindow", "Choose a report"));
 
-    auto* title = new QLabel(kProductTitle, this);
+    auto* title = new QLabel(productTitle(), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(productTitleFont());
-    auto* question = new QLabel(QStringLiteral("What do you want to print?"), this);
+    auto* question = new QLabel(TW_QTR("ReportChoiceWindow", "What do you want to print?"), this);
     question->setObjectName(QStringLiteral("Label2"));
     question->setFont(questionFont());
 
-    btnExit = makeButton(QStringLiteral("E&xit"), "btnExit", this);
-    btnNext = makeButton(QStringLiteral("&Next"), "btnNext", this);
-    btnBack = makeButton(QStringLiteral("&Back"), "btnBack", this);
+    btnExit = makeButton(TW_QTR("Windows", "E&xit"), "btnExit", this);
+    btnNext = makeButton(TW_QTR("Windows", "&Next"), "btnNext", this);
+    btnBack = makeButton(TW_QTR("Windows", "&Back"), "btnBack", this);
     btnNext->setDefault(true);
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExitClick(); });
     connect(btnNext, &QPushButton::clicked, this, [this] { btnNextClick(); });
     connect(btnBack, &QPushButton::clicked, this, [this] { btnBackClick(); });
 
-    GroupBoxLists = new QGroupBox(QStringLiteral("Lists"), this);
+    GroupBoxLists = new QGroupBox(TW_QTR("ReportChoiceWindow", "Lists"), this);
     GroupBoxLists->setObjectName(QStringLiteral("GroupBoxLists"));
-    GroupBoxCharts = new QGroupBox(QStringLiteral("Charts"), this);
+    GroupBoxCharts = new QGroupBox(TW_QTR("ReportChoiceWindow", "Charts"), this);
     GroupBoxCharts->setObjectName(QStringLiteral("GroupBoxCharts"));
     auto* lists = new QVBoxLayout(GroupBoxLists);
     auto* charts = new QVBoxLayout(GroupBoxCharts);
@@ -121,7 +122,7 @@ void TChooseList::uncheckAll() {
 
 void TChooseList::btnNextClick() {
     if (group_->checkedButton() == nullptr) {
-        app_.dialogs().message(this, QStringLiteral("Choose a report"), QStringLiteral("Whoops"));
+        app_.dialogs().message(this, TW_QTR("ReportChoiceWindow", "Choose a report"), QStringLiteral("Whoops"));
         focusReports();
         return;
     }

@@ -15,21 +15,24 @@
 #include "gui/preview_window.h"
 #include "gui/print_naming.h"
 #include "gui/tamblewin_app.h"
+#include "gui/translated.h"
 #include "wizard/dispatcher.h"
 
 namespace tw::gui {
 
 namespace {
 
-const QString kCoupleNote = QStringLiteral(
-    "Note: If the same couple married more\n     than once, include both MRINs \nseparated by a comma. example: 23,24");
+QString coupleNote() {
+    return TW_QTR("StartWindow",
+                  "Note: If the same couple married more\n     than once, include both MRINs \nseparated by a comma. example: 23,24");
+}
 
 }  // namespace
 
 TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     setObjectName(QStringLiteral("TChooseRin"));
 
-    auto* title = new QLabel(kProductTitle, this);
+    auto* title = new QLabel(productTitle(), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(productTitleFont());
     lblQuestion = new QLabel(this);
@@ -42,7 +45,7 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     lblNote->setTextFormat(Qt::PlainText);
     lblNote->setMinimumHeight(lblNote->fontMetrics().lineSpacing() * 3);
     lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblComputing = new QLabel(QStringLiteral("Computing statistics for generation: "), this);
+    lblComputing = new QLabel(TW_QTR("StartWindow", "Computing statistics for generation: "), this);
     lblComputing->setObjectName(QStringLiteral("lblComputing"));
     lblGeneration = new QLabel(this);
     lblGeneration->setObjectName(QStringLiteral("lblGeneration"));
@@ -53,10 +56,10 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     progressBar->setTextVisible(false);
     progressBar->setMaximumHeight(12);
 
-    btnNext = makeButton(QStringLiteral("&Next"), "btnNext", this);
-    btnCancel = makeButton(QStringLiteral("&Cancel"), "btnCancel", this);
-    btnBrowse = makeButton(QStringLiteral("Bro&wse"), "btnBrowse", this);
-    btnBack = makeButton(QStringLiteral("&Back"), "btnBack", this);
+    btnNext = makeButton(TW_QTR("Windows", "&Next"), "btnNext", this);
+    btnCancel = makeButton(TW_QTR("Windows", "&Cancel"), "btnCancel", this);
+    btnBrowse = makeButton(TW_QTR("StartWindow", "Bro&wse"), "btnBrowse", this);
+    btnBack = makeButton(TW_QTR("Windows", "&Back"), "btnBack", this);
     edtStart = new QLineEdit(QStringLiteral("1"), this);
     edtStart->setObjectName(QStringLiteral("edtStart"));
     edtStart->setMaximumWidth(160);
@@ -65,8 +68,8 @@ TChooseRin::TChooseRin(TamblewinApp& app) : app_(app) {
     // else is refused as it is typed.
     edtStart->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9, ]*")), edtStart));
     connect(edtStart, &QLineEdit::textEdited, this, [this] { startEdited(); });
-    btnPreview = makeButton(QStringLiteral("&Preview"), "btnPreview", this);
-    cbFoliage = new QCheckBox(QStringLiteral("detailed &foliage background"), this);
+    btnPreview = makeButton(TW_QTR("StartWindow", "&Preview"), "btnPreview", this);
+    cbFoliage = new QCheckBox(TW_QTR("StartWindow", "detailed &foliage background"), this);
     cbFoliage->setObjectName(QStringLiteral("cbFoliage"));
     cbFoliage->setChecked(true);
     connect(btnNext, &QPushButton::clicked, this, [this] { btnNextClick(); });
@@ -138,16 +141,17 @@ void TChooseRin::activate() {
     lblGeneration->hide();
     updateButtons();
     const StartKind kind = startKindFor(settings.reportFlags);
-    setWindowTitle((kind == StartKind::Mrin ? QStringLiteral("Start couple - ") : QStringLiteral("Start individual - ")) +
-                   chosenReportName(settings.reportFlags));
+    setWindowTitle((kind == StartKind::Mrin ? TW_QTR("StartWindow", "Start couple - %1")
+                                            : TW_QTR("StartWindow", "Start individual - %1"))
+                       .arg(chosenReportName(settings.reportFlags)));
     if (kind == StartKind::Mrin) {
-        lblQuestion->setText(QStringLiteral("Which couple do you want to start with?"));
-        lblField->setText(QStringLiteral("&MRIN:"));
-        lblNote->setText(kCoupleNote);
+        lblQuestion->setText(TW_QTR("StartWindow", "Which couple do you want to start with?"));
+        lblField->setText(TW_QTR("StartWindow", "&MRIN:"));
+        lblNote->setText(coupleNote());
         settings.startMode = -1;
     } else {
-        lblQuestion->setText(QStringLiteral("Which individual do you want to start with?"));
-        lblField->setText(QStringLiteral("&RIN:"));
+        lblQuestion->setText(TW_QTR("StartWindow", "Which individual do you want to start with?"));
+        lblField->setText(TW_QTR("StartWindow", "&RIN:"));
         lblNote->setText(QStringLiteral(" "));
         settings.startMode = 0;
     }
@@ -278,7 +282,7 @@ bool TChooseRin::runAgain() {
 
 void TChooseRin::showProgress(int generation) {
     if (generation == -1) {
-        lblGeneration->setText(QStringLiteral("done"));
+        lblGeneration->setText(TW_QTR("StartWindow", "done"));
     } else {
         lblGeneration->setText(QString::number(generation));
         lblComputing->show();

@@ -4,6 +4,11 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
+#include "gui/translated.h"
 
 namespace tw::gui {
 
@@ -18,16 +23,37 @@ QWidget* ownerFor(QWidget* parent) {
 
 }  // namespace
 
+QString shownCaption(const QString& caption) {
+    const std::pair<const char*, QString> captions[] = {
+        {"Alert!", TW_QTR("Windows", "Alert!")},
+        {"Whoops", TW_QTR("Windows", "Whoops")},
+        {"Whoops!", TW_QTR("Windows", "Whoops!")},
+        {"Note", TW_QTR("Windows", "Note")},
+        {"Notice", TW_QTR("Windows", "Notice")},
+        {"Multiple marriages", TW_QTR("Windows", "Multiple marriages")},
+        {"Error", TW_QTR("Windows", "Error")},
+        {"Bad", TW_QTR("Windows", "Bad")},
+        {"Problem!", TW_QTR("Windows", "Problem!")},
+        {"Abort", TW_QTR("Windows", "Abort")},
+        {"Fonts", TW_QTR("Windows", "Fonts")},
+        {"GEDCOM import", TW_QTR("Windows", "GEDCOM import")},
+    };
+    for (const auto& [english, shown] : captions)
+        if (caption == QLatin1String(english)) return shown;
+    return caption;
+}
+
 MessageKind messageKindFor(const QString& caption) {
     // A file that cannot be opened at all stops the user; what he can correct (a
     // start, a choice, damaged data to mend in the family file) is a warning.
-    static const QStringList problems{QStringLiteral("Alert!")};
-    static const QStringList warnings{QStringLiteral("Whoops"), QStringLiteral("Whoops!"), QStringLiteral("Note"),
-                                      QStringLiteral("Multiple marriages"), QStringLiteral("Error"),
-                                      QStringLiteral("Bad"), QStringLiteral("Problem!"), QStringLiteral("Abort"),
-                                      QStringLiteral("Fonts")};
-    if (problems.contains(caption)) return MessageKind::Problem;
-    if (warnings.contains(caption)) return MessageKind::Warning;
+    const auto among = [&caption](std::initializer_list<const char*> captions) {
+        return std::any_of(captions.begin(), captions.end(), [&caption](const char* english) {
+            return caption == QLatin1String(english) || caption == shownCaption(QLatin1String(english));
+        });
+    };
+    if (among({"Alert!"})) return MessageKind::Problem;
+    if (among({"Whoops", "Whoops!", "Note", "Multiple marriages", "Error", "Bad", "Problem!", "Abort", "Fonts"}))
+        return MessageKind::Warning;
     return MessageKind::Information;
 }
 
@@ -36,28 +62,29 @@ void QtUiDialogs::message(QWidget* parent, const QString& text, const QString& c
     const QMessageBox::Icon icon = kind == MessageKind::Problem   ? QMessageBox::Critical
                                    : kind == MessageKind::Warning ? QMessageBox::Warning
                                                                   : QMessageBox::Information;
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, ownerFor(parent));
+    QMessageBox box(icon, shownCaption(caption), text, QMessageBox::Ok, ownerFor(parent));
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 std::optional<QString> QtUiDialogs::openDataFile(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(ownerFor(parent), QStringLiteral("Open"), folder);
+    QFileDialog dialog(ownerFor(parent), TW_QTR("DataFileWindow", "Open"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Family files (*.paf *.ged *.gedcom)"), QStringLiteral("PAF 5 data files (*.paf)"),
-                            QStringLiteral("GEDCOM files (*.ged *.gedcom)"),
-                            QStringLiteral("All files (*)")});
+    dialog.setNameFilters({TW_QTR("DataFileWindow", "Family files") + QStringLiteral(" (*.paf *.ged *.gedcom)"),
+                            TW_QTR("DataFileWindow", "PAF 5 data files") + QStringLiteral(" (*.paf)"),
+                            TW_QTR("DataFileWindow", "GEDCOM files") + QStringLiteral(" (*.ged *.gedcom)"),
+                            TW_QTR("Windows", "All files") + QStringLiteral(" (*)")});
     dialog.setDefaultSuffix(QStringLiteral("paf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtUiDialogs::savePdfFile(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(ownerFor(parent), QStringLiteral("Print to PDF file"), suggested);
+    QFileDialog dialog(ownerFor(parent), TW_QTR("PrintWindow", "Print to PDF file"), suggested);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+    dialog.setNameFilter(TW_QTR("PrintWindow", "PDF files") + QStringLiteral(" (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

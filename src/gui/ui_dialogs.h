@@ -13,9 +13,13 @@ class QWidget;
 namespace tw::gui {
 
 // The icon of a message box, from its caption: the program's messages keep the
-// captions they always had ("Alert!", "Whoops", "Notice", ...).
+// captions they always had ("Alert!", "Whoops", "Notice", ...), in English or in the
+// language in use.
 enum class MessageKind { Problem, Warning, Information };
 MessageKind messageKindFor(const QString& caption);
+// A message's caption as its box shows it: the program's own captions in the
+// language in use, any other as it is.
+QString shownCaption(const QString& caption);
 
 class UiDialogs {
 public:

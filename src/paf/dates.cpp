@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <span>
+#include <string>
 #include <string_view>
 
+#include "base/translation.h"
 #include "paf/byte_order.h"
 
 namespace tw {
@@ -13,27 +15,43 @@ namespace {
 
 using namespace date_bytes;
 
-constexpr std::array<const char*, 23> kEventQualifiers{
-    "",      "Abt",   "Aft",   "Bef",   "Est",       "Cal",   "Mod6",      "Mod7",
-    "Mod8",  "DNS",   "Mod10", "Mod11", "Mod12",     "Mod13", "Stillborn", "Mod15",
-    "Uncleared", "Mod17", "Mod18", "Mod19", "Mod20", "Mod21", "Mod22"};
+// The codes 0 to 22 that name no word show as "Mod" and their number; a code byte
+// of 23 or more shows nothing. The named codes are translated below.
+constexpr std::array<const char*, 23> kCodeNames{
+    "",      "",      "",      "",      "",          "",      "Mod6",      "Mod7",
+    "Mod8",  "",      "Mod10", "Mod11", "Mod12",     "Mod13", "",          "Mod15",
+    "",      "Mod17", "Mod18", "Mod19", "Mod20", "Mod21", "Mod22"};
 
-constexpr std::array<const char*, 23> kOrdinanceWords{
-    "",      "BIC",   "Aft",   "Child", "Cleared",   "Cal",   "Mod6",      "Mod7",
-    "Mod8",  "DNS",   "Mod10", "Mod11", "Mod12",     "Mod13", "Stillborn", "Mod15",
-    "Uncleared", "Mod17", "Mod18", "Mod19", "Mod20", "Mod21", "Mod22"};
+// The words an event date and an ordinance date share for a code.
+std::string_view sharedCodeWord(uint8_t code) {
+    switch (code) {
+    case 2: return TW_TR("Dates", "Aft");
+    case 5: return TW_TR("Dates", "Cal");
+    case 9: return TW_TR("Dates", "DNS");
+    case 14: return TW_TR("Dates", "Stillborn");
+    case 16: return TW_TR("Dates", "Uncleared");
+    default: return code < kCodeNames.size() ? kCodeNames[code] : "";
+    }
+}
 
-constexpr std::array<const char*, 13> kMonthAbbreviations{
-    "", "Jan ", "Feb ", "Mar ", "Apr ", "May ", "Jun ", "Jul ", "Aug ", "Sep ", "Oct ", "Nov ", "Dec "};
+// The qualifier of an event date ("Abt"), empty for none.
+std::string_view eventQualifier(uint8_t code) {
+    switch (code) {
+    case 1: return TW_TR("Dates", "Abt");
+    case 3: return TW_TR("Dates", "Bef");
+    case 4: return TW_TR("Dates", "Est");
+    default: return sharedCodeWord(code);
+    }
+}
 
-constexpr std::array<const char*, 12> kMonthNames{"January", "February", "March",     "April",   "May",      "June",
-                                                  "July",    "August",   "September", "October", "November", "December"};
-
-constexpr std::string_view kOutOfRangeMonth = "Out of range month";
-
-// A code byte of 23 or more names no word.
-const char* wordFor(const std::array<const char*, 23>& table, uint8_t code) {
-    return code < table.size() ? table[code] : "";
+// The status of an ordinance ("BIC", "Child"), empty for none.
+std::string_view ordinanceWord(uint8_t code) {
+    switch (code) {
+    case 1: return TW_TR("Dates", "BIC");
+    case 3: return TW_TR("Dates", "Child");
+    case 4: return TW_TR("Dates", "Cleared");
+    default: return sharedCodeWord(code);
+    }
 }
 
 DatePartValue decodePart(const PafDate& date, size_t at) {
@@ -60,20 +78,24 @@ int32_t yearOfTextDate(std::string_view text) {
 // "Out of range month" when a month or day cannot be printed.
 TextBuffer dateText(const DecodedDate& d) {
     const bool monthsPrintable = d.month1 >= 0 && d.month1 <= 12 && d.month2 >= 0 && d.month2 <= 12;
-    if (!monthsPrintable || d.day1 > 31) return TextBuffer(kOutOfRangeMonth);
+    if (!monthsPrintable || d.day1 > 31) return TextBuffer(TW_TR("Dates", "Out of range month"));
 
     // Built in place: lists format a date for every line they print.
     std::array<char, 96> text;
     char* at = text.data();
     const auto number = [&](int32_t value) { at = std::to_chars(at, text.data() + text.size(), value).ptr; };
-    const auto word = [&](const char* w) {
-        while (*w != 0) *at++ = *w++;
+    // A month's word and the space after it; nothing for month 0.
+    const auto month = [&](int32_t m) {
+        if (m == 0) return;
+        for (const char c : monthAbbreviation(m))
+            if (at < text.data() + text.size() - 1) *at++ = c;
+        *at++ = ' ';
     };
     if (d.day1 != 0) {
         number(d.day1);
         *at++ = ' ';
     }
-    word(kMonthAbbreviations[size_t(d.month1)]);
+    month(d.month1);
     if (d.year1 != 0) number(d.year1);
     if (d.year2 != 0) {
         *at++ = '/';
@@ -82,7 +104,7 @@ TextBuffer dateText(const DecodedDate& d) {
             *at++ = ' ';
         }
     }
-    word(kMonthAbbreviations[size_t(d.month2)]);
+    month(d.month2);
     if (d.year2 != 0) number(d.year2);
     return TextBuffer(std::string_view(text.data(), size_t(at - text.data())));
 }
@@ -129,12 +151,12 @@ DecodedDate decodeDate(PafContext& ctx, const PafDate& date) {
         d.month1 = first.month;
         d.year1 = first.year;
         d.dayNumber = int32_t(readUint24le(bytes, kFirstPart + kPartDayNumber));
-        const char* qualifier = wordFor(kEventQualifiers, bytes[kCodeByte]);
-        if (*qualifier != '\0') d.qualifier = qualifier;  // most dates have none: no storage for it
+        const std::string_view qualifier = eventQualifier(bytes[kCodeByte]);
+        if (!qualifier.empty()) d.qualifier = TextBuffer(qualifier);  // most dates have none: no storage for it
         break;
     }
     default:
-        ctx.host.fatal("Unknown date type", "Error", kExitUnknownDateType);
+        ctx.host.fatal(TW_TR("Messages", "Unknown date type"), TW_TR("Messages", "Error"), kExitUnknownDateType);
     }
     return d;
 }
@@ -196,6 +218,42 @@ DatePartValue dayNumberToDate(uint8_t tableSelector, uint8_t flags, int32_t dayN
     return v;
 }
 
+std::string_view monthAbbreviation(int32_t month) {
+    switch (month) {
+    case 1: return TW_TR("Dates", "Jan");
+    case 2: return TW_TR("Dates", "Feb");
+    case 3: return TW_TR("Dates", "Mar");
+    case 4: return TW_TR("Dates", "Apr");
+    case 5: return TW_TR("Dates", "May");
+    case 6: return TW_TR("Dates", "Jun");
+    case 7: return TW_TR("Dates", "Jul");
+    case 8: return TW_TR("Dates", "Aug");
+    case 9: return TW_TR("Dates", "Sep");
+    case 10: return TW_TR("Dates", "Oct");
+    case 11: return TW_TR("Dates", "Nov");
+    case 12: return TW_TR("Dates", "Dec");
+    default: return {};
+    }
+}
+
+std::string_view monthName(int32_t month) {
+    switch (month) {
+    case 1: return TW_TR("Dates", "January");
+    case 2: return TW_TR("Dates", "February");
+    case 3: return TW_TR("Dates", "March");
+    case 4: return TW_TR("Dates", "April");
+    case 5: return TW_TR("Dates", "May");
+    case 6: return TW_TR("Dates", "June");
+    case 7: return TW_TR("Dates", "July");
+    case 8: return TW_TR("Dates", "August");
+    case 9: return TW_TR("Dates", "September");
+    case 10: return TW_TR("Dates", "October");
+    case 11: return TW_TR("Dates", "November");
+    case 12: return TW_TR("Dates", "December");
+    default: return {};
+    }
+}
+
 TextBuffer formatDate(const DecodedDate& decoded) {
     if (decoded.textFlag != kDateStoredAsText && decoded.kind < kKindSingle) return TextBuffer();
     const TextBuffer date = dateText(decoded);
@@ -205,7 +263,7 @@ TextBuffer formatDate(const DecodedDate& decoded) {
 }
 
 TextBuffer formatOrdinanceDate(const DecodedDate& decoded) {
-    return wordFor(kOrdinanceWords, decoded.raw.bytes[kCodeByte]) + dateText(decoded);
+    return TextBuffer(ordinanceWord(decoded.raw.bytes[kCodeByte])) + dateText(decoded);
 }
 
 TextBuffer formatDateText(PafContext& ctx, const PafDate& date) { return formatDate(decodeDate(ctx, date)); }
@@ -214,7 +272,9 @@ int compareDates(const DecodedDate& a, const DecodedDate& b) {
     if (a.kind == 2 && b.kind == 2) {
         return (a.year1 * 12 + a.month1) * 31 + a.day1 - (b.year1 * 12 + b.month1) * 31 - b.day1;
     }
-    // Byte by byte, as unsigned bytes.
+    // Byte by byte, as unsigned bytes, of the English words: the order is the same
+    // in every language.
+    const EnglishWords english;
     return formatDate(a).view().compare(formatDate(b).view());
 }
 
@@ -259,10 +319,9 @@ int32_t lastYearOf(PafContext& ctx, const PafDate& date) {
 
 TextBuffer todayText(PafContext& ctx) {
     const CalendarDate today = ctx.host.today();
-    const char* monthName = today.month >= 1 && today.month <= 12 ? kMonthNames[size_t(today.month - 1)] : "";
-    TextBuffer text;
-    text.format("%d %s %d", today.day, monthName, today.year);
-    return text;
+    // Day, month, year in every language.
+    return TextBuffer(std::to_string(today.day) + " " + std::string(monthName(today.month)) + " " +
+                      std::to_string(today.year));
 }
 
 void setTextDateYears(PafContext& ctx, bool on) { ctx.textDateYears = on; }

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "base/text_buffer.h"
 #include "paf/paf_context.h"
@@ -89,6 +90,11 @@ DecodedDate decodeDate(PafContext& ctx, const PafDate& date);
 bool isEmptyDate(const DecodedDate& decoded);
 // Day, month and year of one date part (table selector, flags, day number).
 DatePartValue dayNumberToDate(uint8_t tableSelector, uint8_t flags, int32_t dayNumber);
+
+// The month (1 to 12) as dates show it ("Jan"), and its whole name ("January"), in
+// the language in use; empty for any other number.
+std::string_view monthAbbreviation(int32_t month);
+std::string_view monthName(int32_t month);
 
 TextBuffer formatDate(const DecodedDate& decoded);
 TextBuffer formatOrdinanceDate(const DecodedDate& decoded);

@@ -1,5 +1,6 @@
 #include "paf/navigation.h"
 
+#include "base/translation.h"
 #include "paf/loop_finder.h"
 #include "paf/loop_guard.h"
 #include "paf/marriage_chain.h"
@@ -10,7 +11,7 @@ namespace tw {
 namespace {
 
 [[noreturn]] void abortOnUnreadableFamily(PafContext& ctx, int32_t mrin) {
-    ctx.host.message("The RIN is invalid", "Error");
+    ctx.host.message(TW_TR("Messages", "The RIN is invalid"), TW_TR("Messages", "Error"));
     abortRun(ctx, "DLgetchildrins b", mrin, -1, {"marriage", mrin, "record", mrin, ctx.file.highestMrin()});
 }
 
@@ -20,7 +21,7 @@ void readFamilyOrAbort(PafContext& ctx, int32_t mrin, MarriageRecord& family) {
 
 void readPersonOrAbort(PafContext& ctx, int32_t rin, IndividualRecord& person) {
     if (readIndividual(ctx.file, rin, person)) return;
-    ctx.host.message("The RIN is invalid", "Error");
+    ctx.host.message(TW_TR("Messages", "The RIN is invalid"), TW_TR("Messages", "Error"));
     abortRun(ctx, "Invalid Rin  in DLgetmrins", rin, -1, {"individual", rin, "record", rin, ctx.file.highestRin()});
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/translation.h"
 #include "paf/byte_order.h"
 
 namespace tw {
@@ -187,19 +188,22 @@ namespace {
 
 // Which numbers the file holds, for the message about one beyond them.
 std::string rangeText(std::string_view numbers, int32_t highest) {
-    if (highest < 1) return "(this file holds no " + std::string(numbers) + ")";
-    return "(" + std::string(numbers) + " in this file run from 1 to " + std::to_string(highest) + ")";
+    if (highest < 1) return fillIn(TW_TR("Messages", "(this file holds no %1)"), {numbers});
+    return fillIn(TW_TR("Messages", "(%1 in this file run from 1 to %2)"), {numbers, std::to_string(highest)});
 }
 
 }  // namespace
 
 bool validateRin(PafContext& ctx, int32_t rin) {
     if (ctx.file.highestRin() < rin) {
-        ctx.host.message("This Rin is out of range\n" + rangeText("RINs", ctx.file.highestRin()), "Error");
+        ctx.host.message(fillIn(TW_TR("Messages", "This Rin is out of range\n%1"),
+                                {rangeText("RINs", ctx.file.highestRin())}),
+                         TW_TR("Messages", "Error"));
         return true;
     }
     if (ctx.file.isDeleted(paf::kIndividuals.deletedTableId, rin)) {
-        ctx.host.message("This Rin references a record\nwhich has been deleted.", "Error");
+        ctx.host.message(TW_TR("Messages", "This Rin references a record\nwhich has been deleted."),
+                         TW_TR("Messages", "Error"));
         return true;
     }
     return false;
@@ -207,11 +211,14 @@ bool validateRin(PafContext& ctx, int32_t rin) {
 
 bool validateMrin(PafContext& ctx, int32_t mrin) {
     if (ctx.file.highestMrin() < mrin) {
-        ctx.host.message("This MRin is out of range\n" + rangeText("MRINs", ctx.file.highestMrin()), "Error");
+        ctx.host.message(fillIn(TW_TR("Messages", "This MRin is out of range\n%1"),
+                                {rangeText("MRINs", ctx.file.highestMrin())}),
+                         TW_TR("Messages", "Error"));
         return true;
     }
     if (ctx.file.isDeleted(paf::kMarriages.deletedTableId, mrin)) {
-        ctx.host.message("This MRin references a record\nwhich has been deleted.", "Error");
+        ctx.host.message(TW_TR("Messages", "This MRin references a record\nwhich has been deleted."),
+                         TW_TR("Messages", "Error"));
         return true;
     }
     return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/translation.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
 #include "reports/list_page.h"
@@ -130,10 +131,13 @@ void AncestorWalk::append(int32_t rin, int64_t count) {
 }
 
 void AncestorWalk::showBound() {
-    boundMessage_ = tooManyEntries_ ? listStopMessage(generation_, ctx_.listEntryLimit)
-                                    : "The list stops after generation " + std::to_string(generation_) +
-                                          ":\nthe next generation would fill more than " +
-                                          std::to_string(kMaxGenerationFilled) + " positions.";
+    if (tooManyEntries_) {
+        boundMessage_ = listStopMessage(generation_, ctx_.listEntryLimit);
+    } else {
+        boundMessage_ = fillIn(
+            TW_TR("Reports", "The list stops after generation %1:\nthe next generation would fill more than %2 positions."),
+            {std::to_string(generation_), std::to_string(kMaxGenerationFilled)});
+    }
     ctx_.host.message(boundMessage_, "Note");
 }
 

@@ -6,12 +6,14 @@
 #include <utility>
 #include <vector>
 
+#include "base/translation.h"
 #include "paf/dates.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
 #include "reports/birth_year_text.h"
 #include "reports/decimal_text.h"
 #include "reports/list_page.h"
+#include "reports/report_words.h"
 #include "reports/wrap_name.h"
 
 namespace tw {
@@ -43,8 +45,6 @@ constexpr double kBirthYearX = 6.75;
 constexpr int kGenerationLimit = 300;  // generations 1 to 299
 constexpr double kNoteGap = 0.1;       // between a note and the frame
 constexpr size_t kMaxPpnDigits = 22;
-constexpr std::string_view kPpnTooLarge = "PPN too large to display.";
-constexpr std::string_view kUnreadableName = "Invalid Rin";
 
 // The layout on the page the list is given.
 struct Layout {
@@ -164,18 +164,19 @@ void AncestorList::run() {
 
 void AncestorList::drawHeader() {
     const Frame& frame = at_.frame;
-    drawListHeading(log_, {withRepeats_ ? "Ancestor List (with repeats)" : "Ancestor List (without repeats)",
+    drawListHeading(log_, {withRepeats_ ? TW_TR("AncestorsList", "Ancestor List (with repeats)")
+                                        : TW_TR("AncestorsList", "Ancestor List (without repeats)"),
                            runTitle_, date_, ctx_.dataFilePath, frame.left, frame.right, frame.centre});
     drawListFrame(log_, frame, kBandBottom);
     drawPageNumber(log_, page_.number, frame.centre, frame.pageNumberY);
-    log_.text(at_.generationX, kHeadingY, "GEN");
-    log_.textCentered(at_.ppnX, kHeadingTopY, "Pedigree Position");
-    log_.textCentered(at_.ppnX, kHeadingY, "Number");
-    log_.text(at_.rinHeadingX, kHeadingY, "RIN");
-    if (withRepeats_) log_.text(at_.repeatHeadingX, kHeadingY, "R'P");
-    log_.text(at_.nameX, kHeadingY, "Name");
-    log_.textCentered(at_.birthYearX, kHeadingTopY, "Birth");
-    log_.textCentered(at_.birthYearX, kHeadingY, "Year");
+    log_.text(at_.generationX, kHeadingY, report_words::gen());
+    log_.textCentered(at_.ppnX, kHeadingTopY, TW_TR("AncestorsList", "Pedigree Position"));
+    log_.textCentered(at_.ppnX, kHeadingY, TW_TR("AncestorsList", "Number"));
+    log_.text(at_.rinHeadingX, kHeadingY, report_words::rin());
+    if (withRepeats_) log_.text(at_.repeatHeadingX, kHeadingY, TW_TR("AncestorsList", "R'P"));
+    log_.text(at_.nameX, kHeadingY, report_words::name());
+    log_.textCentered(at_.birthYearX, kHeadingTopY, TW_TR("AncestorsList", "Birth"));
+    log_.textCentered(at_.birthYearX, kHeadingY, TW_TR("AncestorsList", "Year"));
 }
 
 double AncestorList::pageCheck(double y, bool continuation) {
@@ -189,7 +190,7 @@ double AncestorList::startPage(bool continuation) {
     drawHeader();
     if (continuation) {
         log_.text(at_.generationX, kFirstLineY, generationText_);
-        log_.textCentered(at_.generationX, kFirstLineY + kLineHeight, "cont'd");
+        log_.textCentered(at_.generationX, kFirstLineY + kLineHeight, report_words::continued());
     }
     return kFirstLineY;
 }
@@ -315,7 +316,7 @@ bool AncestorList::printEntry(size_t index) {
         if (ppn.size() <= kMaxPpnDigits) {
             log_.textCentered(at_.ppnX, page_.y, ppn);
         } else {
-            log_.textCentered(at_.ppnX, page_.y, kPpnTooLarge);
+            log_.textCentered(at_.ppnX, page_.y, TW_TR("AncestorsList", "PPN too large to display."));
             ppnsOn_ = false;
         }
     }
@@ -357,7 +358,7 @@ std::string_view AncestorList::nameOf(const IndividualRecord& person, bool reada
         return name_;
     }
     messageOnce(OnceMessage::InvalidRin, "The RIN is invalid", "Error", false);
-    return kUnreadableName;
+    return report_words::invalidRin();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "base/translation.h"
 #include "paf/records.h"
 #include "reports/descent.h"
 #include "reports/wrap_name.h"
@@ -36,12 +37,18 @@ DateKey DateKey::of(const DecodedDate& date) {
     key.oneDate = date.kind == kOneDateKind;
     key.day = (date.year1 * 12 + date.month1) * 31 + date.day1;
     key.text = formatDate(date).str();
+    if (!key.oneDate && languageInUse() != "en") {
+        const EnglishWords english;
+        key.englishText = formatDate(date).str();
+    }
     return key;
 }
 
 int compareDateKeys(const DateKey& a, const DateKey& b) {
     if (a.oneDate && b.oneDate) return a.day < b.day ? -1 : a.day > b.day ? 1 : 0;
-    return a.text.compare(b.text);
+    const std::string& left = a.englishText.empty() ? a.text : a.englishText;
+    const std::string& right = b.englishText.empty() ? b.text : b.englishText;
+    return left.compare(right);
 }
 
 void fillEntry(PafContext& ctx, DescendantEntry& entry, int32_t rin, int32_t parentRin, int32_t childLine,

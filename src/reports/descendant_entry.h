@@ -24,6 +24,9 @@ struct DateKey {
     bool oneDate = false;
     int32_t day = 0;
     std::string text;  // formatDate: what the list prints
+    // formatDate in English, in another language where there are words to order
+    // (empty in English, and for one date): the order stays the English one.
+    std::string englishText;
 
     static DateKey of(const DecodedDate& date);
 };

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/translation.h"
 #include "output/font_metrics.h"
 #include "paf/dates.h"
 #include "reports/list_page.h"
+#include "reports/report_words.h"
 #include "reports/wrap_name.h"
 
 namespace tw {
@@ -36,7 +38,6 @@ constexpr double kDateWidth = kDateRight - kRules[1] - kGap;
 constexpr double kParentWidth = kRight - kParentX - kGap;
 constexpr double kLabelX = 1.25;  // generation label, number or "*"
 constexpr double kPastThePage = 10.5;
-constexpr std::string_view kParentHeading = "DESCENDANT PARENT";
 constexpr int kHeadingSize = 12;
 
 // The letter layout moved onto the page: the rules and columns between the names
@@ -58,9 +59,11 @@ DescendantPage::Layout layoutOn(const PageGeometry& page, int32_t pixelsPerInch)
     at.parentX = kParentX + between;
     at.nameWidth = kNameWidth + shift.wider() / 2;
     at.parentWidth = kParentWidth + shift.wider() / 2;
-    const double headingWidth = double(textWidthPixels(kParentHeading, "Times", kHeadingSize, pixelsPerInch)) /
-                                std::max(pixelsPerInch, 1);
-    at.parentHeadingSplit = headingWidth > at.right - at.parentX - kGap;
+    const std::string_view heading = report_words::descendantParent();
+    const double headingWidth =
+        double(textWidthPixels(heading, "Times", kHeadingSize, pixelsPerInch)) / std::max(pixelsPerInch, 1);
+    at.parentHeadingSplit = headingWidth > at.right - at.parentX - kGap &&
+                            heading.find(' ') != std::string_view::npos;
     return at;
 }
 
@@ -93,9 +96,11 @@ void DescendantPage::drawHeader() {
     const double bottom = at.bottom;
     log_.fontName("Times");
     log_.fontSize(kHeadingSize);
-    log_.textCentered(at.centre, kTitleY, "Descendants of");
+    log_.textCentered(at.centre, kTitleY, report_words::descendantsOf());
     log_.fontSize(14);
-    log_.textCentered(at.centre, kCoupleY, fitCouple(log_, couple_.husband, couple_.wife, " and ", at.right - at.left));
+    const std::string couple =
+        fitCouple(log_, couple_.husband, couple_.wife, report_words::coupleSeparator(), at.right - at.left);
+    log_.textCentered(at.centre, kCoupleY, couple);
     log_.penWidth(kFramePen);
     drawBox(log_, at.left, top, at.right, bottom);
     log_.penWidth(kRulePen);
@@ -111,30 +116,31 @@ void DescendantPage::drawHeader() {
     drawDateAndFile(log_, at.right, at.left, top - kDateAbove, date_, ctx_.dataFilePath);
 
     log_.fontSize(kHeadingSize);
-    log_.text(at.nameX, top + kLowerHeading, "NAME");
-    log_.textCentered(at.dateX, top + kUpperHeading, "BIRTH");
-    log_.textCentered(at.dateX, top + kLowerHeading, "DATE");
-    log_.textCentered(at.childLineX, top + kUpperHeading, "CHILD");
-    log_.textCentered(at.childLineX, top + kLowerHeading, "LINE");
+    log_.text(at.nameX, top + kLowerHeading, report_words::nameCapitals());
+    log_.textCentered(at.dateX, top + kUpperHeading, TW_TR("DescendantsList", "BIRTH"));
+    log_.textCentered(at.dateX, top + kLowerHeading, TW_TR("DescendantsList", "DATE"));
+    log_.textCentered(at.childLineX, top + kUpperHeading, TW_TR("DescendantsList", "CHILD"));
+    log_.textCentered(at.childLineX, top + kLowerHeading, TW_TR("DescendantsList", "LINE"));
     // The children's parents are the start couple, named in the title.
     if (!grouped_ || label_ != "2") {
+        const std::string_view heading = report_words::descendantParent();
         if (at.parentHeadingSplit) {
-            const size_t space = kParentHeading.find(' ');
-            log_.text(at.parentX, top + kUpperHeading, kParentHeading.substr(0, space));
-            log_.text(at.parentX, top + kLowerHeading, kParentHeading.substr(space + 1));
+            const size_t space = heading.find(' ');
+            log_.text(at.parentX, top + kUpperHeading, heading.substr(0, space));
+            log_.text(at.parentX, top + kLowerHeading, heading.substr(space + 1));
         } else {
-            log_.text(at.parentX, top + kLowerHeading, kParentHeading);
+            log_.text(at.parentX, top + kLowerHeading, heading);
         }
     }
     if (grouped_) {
         log_.fontSize(18);
         log_.textCentered(at.centre, kGroupTitleY, groupTitle_);
         log_.fontSize(kHeadingSize);
-        log_.text(at.genHeadingX, top + kLowerHeading, "No.");
+        log_.text(at.genHeadingX, top + kLowerHeading, TW_TR("GroupedDescendantsList", "No."));
     } else {
-        log_.text(at.genHeadingX, top + kLowerHeading, "GEN");
+        log_.text(at.genHeadingX, top + kLowerHeading, report_words::gen());
         log_.textCentered(at.labelX, firstLineY(), label_);
-        if (continuing_) log_.textCentered(at.labelX, firstLineY() + kLineHeight, "cont'd");
+        if (continuing_) log_.textCentered(at.labelX, firstLineY() + kLineHeight, report_words::continued());
     }
     drawPageLabel(log_, pageCounter_, at.centre, bottom + kPageLabelBelow);
 }
@@ -201,7 +207,7 @@ void DescendantPage::printStopNote(double y, std::string_view note) {
 
 void DescendantPage::printNoChildren(double y) {
     // In the name column: over two lines where it is narrow (A5).
-    for (const std::string& line : wrapName(log_, kNoChildren, layout_.nameWidth)) {
+    for (const std::string& line : wrapName(log_, noChildrenText(), layout_.nameWidth)) {
         log_.text(layout_.nameX, y, line);
         y += kLineHeight;
     }

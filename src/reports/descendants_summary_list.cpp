@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/translation.h"
 #include "paf/dates.h"
 #include "paf/loop_guard.h"
 #include "paf/navigation.h"
@@ -199,7 +200,7 @@ void SummaryList::run() {
         const int marriages = showSpouses(child, childCounts, person.sex, person.firstMrin);
         if (marriages >= 2) {
             page_.y = check(page_.y);
-            log_.textRight(at_.subTotalsRight, page_.y, "sub-totals:");
+            log_.textRight(at_.subTotalsRight, page_.y, TW_TR("DescendantsSummaryList", "sub-totals:"));
             printCounts(childCounts, page_.y);
             page_.y += kLineHeight;
         }
@@ -210,14 +211,14 @@ void SummaryList::run() {
 
     childLabel_.clear();
     page_.y = check(page_.y);
-    log_.textRight(at_.grandTotalsRight, page_.y, "Grand totals:");
+    log_.textRight(at_.grandTotalsRight, page_.y, TW_TR("DescendantsSummaryList", "Grand totals:"));
     for (int c = 0; c < kColumns; ++c) grandTotals[size_t(c)] -= repeats_[size_t(c)];
     printCounts(grandTotals, page_.y);
 
     if (intermarried_) {
         log_.commit();
         page_.y += 2 * kLineHeight;
-        printBlock(wrapName(log_, kIntermarriageNote, at_.childNameWidth), at_.noteX);
+        printBlock(wrapName(log_, intermarriageNote(), at_.childNameWidth), at_.noteX);
     }
     log_.commit();
     ctx_.host.showProgress(-1);
@@ -359,7 +360,7 @@ double SummaryList::check(double y) {
     drawHeader();
     if (!childLabel_.empty()) {
         log_.textRight(at_.labelRight, result, childLabel_);
-        log_.text(at_.continuedX, result, "(cont'd)");
+        log_.text(at_.continuedX, result, TW_TR("DescendantsSummaryList", "(cont'd)"));
         result += kLineHeight;
     }
     return result;
@@ -368,7 +369,7 @@ double SummaryList::check(double y) {
 void SummaryList::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(18);
-    log_.textCentered(at_.centre, kTitleY, "Descendants Summary List");
+    log_.textCentered(at_.centre, kTitleY, TW_TR("DescendantsSummaryList", "Descendants Summary List"));
     log_.fontSize(14);
     log_.textCentered(at_.centre, kRunTitleY, fitCouple(log_, couple_.husband, couple_.wife, " / ", at_.right - at_.left));
     log_.penWidth(kFramePen);
@@ -382,11 +383,13 @@ void SummaryList::drawHeader() {
     }
     drawDateAndFile(log_, at_.right, at_.left, kTop - kDateAbove, date_, ctx_.dataFilePath);
     log_.fontSize(at_.typeSize);
-    log_.text(at_.headingX, kTop + kLowerHeading, "Child and Spouse(s)");
+    log_.text(at_.headingX, kTop + kLowerHeading, TW_TR("DescendantsSummaryList", "Child and Spouse(s)"));
     for (size_t i = 0; i < kColumns; ++i) {
-        if (i == 2) log_.textCentered(at_.middle[i], kTop + kUpperHeading, "G.");
-        if (i >= 3) log_.textCentered(at_.middle[i], kTop + kUpperHeading, std::to_string(i - 1) + "G.");
-        log_.textCentered(at_.middle[i], kTop + kLowerHeading, i == 0 ? "ch" : "gch");
+        if (i == 2) log_.textCentered(at_.middle[i], kTop + kUpperHeading, TW_TR("DescendantsSummaryList", "G."));
+        if (i >= 3) log_.textCentered(at_.middle[i], kTop + kUpperHeading,
+                                      fillIn(TW_TR("DescendantsSummaryList", "%1G."), {std::to_string(i - 1)}));
+        log_.textCentered(at_.middle[i], kTop + kLowerHeading,
+                          i == 0 ? TW_TR("DescendantsSummaryList", "ch") : TW_TR("DescendantsSummaryList", "gch"));
     }
     drawPageLabel(log_, page_.number, at_.centre, at_.bottom + kPageLabelBelow);
 }

@@ -6,6 +6,7 @@
 #include "paf/loop_guard.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
+#include "reports/report_words.h"
 
 namespace tw {
 
@@ -160,7 +161,7 @@ std::string ListNames::of(int32_t rin) {
 std::string ListNames::of(int32_t rin, bool readable) {
     if (readable) return individualNameNoSlashes(ctx_, rin).str();
     messageOnce(ctx_, OnceMessage::InvalidRin, "The RIN is invalid", "Error");
-    return "Invalid Rin";
+    return std::string(report_words::invalidRin());
 }
 
 }  // namespace tw

@@ -6,7 +6,9 @@
 #include "paf/navigation.h"
 #include "paf/records.h"
 #include "reports/descent.h"
+#include "base/translation.h"
 #include "reports/list_page.h"
+#include "reports/report_words.h"
 #include "reports/wrap_name.h"
 #include "reports/year_range.h"
 
@@ -94,10 +96,10 @@ Layout layoutOn(const PageGeometry& page) {
 
 std::string relationship(int generation) {
     switch (generation) {
-    case 2: return "Children";
-    case 3: return "Grandchildren";
-    case 4: return "G. Grandchildren";
-    default: return std::to_string(generation - 3) + "G. Grandchildren";
+    case 2: return std::string(report_words::children());
+    case 3: return std::string(report_words::grandchildren());
+    case 4: return std::string(TW_TR("FamilySummaryList", "G. Grandchildren"));
+    default: return fillIn(TW_TR("FamilySummaryList", "%1G. Grandchildren"), {std::to_string(generation - 3)});
     }
 }
 
@@ -140,7 +142,7 @@ void FamilySummary::run() {
     IntList marriages = startCouples(input_.mrins);
     page_.y = check(page_.y);
     log_.textCentered(at_.generationX, page_.y, "1");
-    log_.text(at_.relationshipX, page_.y, "Themselves");
+    log_.text(at_.relationshipX, page_.y, TW_TR("FamilySummaryList", "Themselves"));
     log_.textCentered(at_.directX, page_.y, "-");
     log_.textCentered(at_.spousesX, page_.y, "-");
     log_.textCentered(at_.totalsX, page_.y, "2");
@@ -194,7 +196,7 @@ void FamilySummary::run() {
 
     // The totals line stays inside the frame: at the page foot it opens the next page.
     page_.y = check(page_.y + kLineHeight);
-    log_.textRight(at_.totalsLabelRight, page_.y, "Totals:");
+    log_.textRight(at_.totalsLabelRight, page_.y, TW_TR("FamilySummaryList", "Totals:"));
     log_.textCentered(at_.directX, page_.y, std::to_string(directTotal));
     log_.textCentered(at_.spousesX, page_.y, std::to_string(spouseTotal));
     log_.textCentered(at_.totalsX, page_.y, std::to_string(directTotal + spouseTotal + 2));
@@ -239,7 +241,7 @@ double FamilySummary::check(double y) {
 void FamilySummary::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(18);
-    log_.textCentered(at_.centre, kTitleY, "Family Summary List");
+    log_.textCentered(at_.centre, kTitleY, TW_TR("FamilySummaryList", "Family Summary List"));
     log_.fontSize(14);
     log_.textCentered(at_.centre, kRunTitleY, fitCouple(log_, couple_.husband, couple_.wife, " / ", at_.right - at_.left));
     log_.penWidth(kFramePen);
@@ -259,17 +261,17 @@ void FamilySummary::drawHeader() {
     log_.fontSize(at_.typeSize);
     const double upper = kTop + kUpperHeading;
     const double lower = kTop + kLowerHeading;
-    log_.textCentered(at_.generationX, lower, "Gen");
-    log_.textCentered(middle(at_.xa, at_.xb), lower, "Relationship");
-    log_.textCentered(at_.directX, upper, "Direct");
-    log_.textCentered(at_.directX, lower, "Descendants");
-    log_.textCentered(at_.spousesX, upper, "Descendant's");
-    log_.textCentered(at_.spousesX, lower, "Spouses");
-    log_.textCentered(at_.totalsX, upper, "Family");
-    log_.textCentered(at_.totalsX, lower, "Totals");
-    log_.textCentered(middle(at_.xe, at_.right), upper, "Birth Year");
-    log_.textCentered(at_.lowX, lower, "Low");
-    log_.textCentered(at_.highX, lower, "High");
+    log_.textCentered(at_.generationX, lower, TW_TR("FamilySummaryList", "Gen"));
+    log_.textCentered(middle(at_.xa, at_.xb), lower, TW_TR("FamilySummaryList", "Relationship"));
+    log_.textCentered(at_.directX, upper, TW_TR("FamilySummaryList", "Direct"));
+    log_.textCentered(at_.directX, lower, TW_TR("FamilySummaryList", "Descendants"));
+    log_.textCentered(at_.spousesX, upper, TW_TR("FamilySummaryList", "Descendant's"));
+    log_.textCentered(at_.spousesX, lower, TW_TR("FamilySummaryList", "Spouses"));
+    log_.textCentered(at_.totalsX, upper, TW_TR("FamilySummaryList", "Family"));
+    log_.textCentered(at_.totalsX, lower, report_words::totals());
+    log_.textCentered(middle(at_.xe, at_.right), upper, report_words::birthYear());
+    log_.textCentered(at_.lowX, lower, report_words::low());
+    log_.textCentered(at_.highX, lower, report_words::high());
     drawPageLabel(log_, page_.number, at_.centre, at_.bottom + kPageLabelBelow);
 }
 

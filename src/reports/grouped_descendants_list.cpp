@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "base/ordinal.h"
+#include "base/translation.h"
 #include "paf/navigation.h"
 #include "reports/descendant_entry.h"
 #include "reports/descendant_page.h"
 #include "reports/descent.h"
 #include "reports/list_page.h"
+#include "reports/report_words.h"
 
 namespace tw {
 
@@ -24,10 +26,10 @@ constexpr int kLinesToRepeatedNote = 3;
 // The title of a group, by label + 1 (the children, label 2, are group 3).
 std::string groupTitle(int g) {
     switch (g) {
-    case 3: return "Children";
-    case 4: return "Grandchildren";
-    case 5: return "Great Grandchildren";
-    default: return ordinal(g - 4) + " Great Grandchildren";
+    case 3: return std::string(report_words::children());
+    case 4: return std::string(report_words::grandchildren());
+    case 5: return std::string(TW_TR("GroupedDescendantsList", "Great Grandchildren"));
+    default: return fillIn(TW_TR("GroupedDescendantsList", "%1 Great Grandchildren"), {ordinal(g - 4)});
     }
 }
 
@@ -85,7 +87,7 @@ void generateGroupedDescendantsList(AppContext& ctx, const ReportInput& input) {
             // The note stays inside the frame: at the page foot it opens the next page.
             y = page.check(y + (kLinesToRepeatedNote - 1) * DescendantPage::kLineHeight);
             log.textCentered(page.labelX(), y, "*");
-            log.textCentered(page.labelX() + kRepeatedNoteAfterLabel, y, "repeated");
+            log.textCentered(page.labelX() + kRepeatedNoteAfterLabel, y, TW_TR("GroupedDescendantsList", "repeated"));
         }
         log.commit();
         y += DescendantPage::kLineHeight;

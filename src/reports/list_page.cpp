@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "base/translation.h"
+#include "reports/report_words.h"
 #include "reports/wrap_name.h"
 
 namespace tw {
@@ -154,18 +156,34 @@ std::string fittedFileName(const PageLog& log, std::string_view fileName, double
 }
 
 void drawPageLabel(PageLog& log, int& pageCounter, double x, double y) {
-    log.textCentered(x, y, "Page " + std::to_string(pageCounter));
+    log.textCentered(x, y, report_words::pageLabel(pageCounter));
     ++pageCounter;
 }
 
 std::string listStopMessage(int lastGeneration, int64_t limit) {
-    return "The list stops after generation " + std::to_string(lastGeneration) +
-           ":\nthe next generation would take it past " + std::to_string(limit) + " entries.";
+    return fillIn(
+        TW_TR("Reports", "The list stops after generation %1:\nthe next generation would take it past %2 entries."),
+        {std::to_string(lastGeneration), std::to_string(limit)});
 }
 
 std::string generationLimitMessage(int lastGeneration) {
-    return "The list stops after generation " + std::to_string(lastGeneration) + ":\nno list goes further than " +
-           std::to_string(lastGeneration) + " generations.";
+    return fillIn(TW_TR("Reports", "The list stops after generation %1:\nno list goes further than %1 generations."),
+                  {std::to_string(lastGeneration)});
+}
+
+std::string_view noChildrenText() { return TW_TR("Reports", "No children are recorded."); }
+
+std::string_view noRepeatedAncestorText() {
+    return TW_TR("RepeatAncestorsList", "No ancestor appears more than once.");
+}
+
+std::string_view noRepeatedDescendantText() {
+    return TW_TR("RepeatDescendantList", "No descendant appears more than once.");
+}
+
+std::string_view intermarriageNote() {
+    return TW_TR("DescendantsSummaryList",
+                 "Descendants of this couple intermarried resulting in repeat descendants.  Grand totals have been adjusted so each descendant is counted only once.");
 }
 
 std::string onOneLine(std::string message) {

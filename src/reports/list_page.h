@@ -167,12 +167,10 @@ std::string onOneLine(std::string message);
 inline constexpr std::string_view kListStopsWords = "The list stops";
 
 // What a list prints in place of its body when it has nothing to list.
-inline constexpr std::string_view kNoChildren = "No children are recorded.";
-inline constexpr std::string_view kNoRepeatedAncestor = "No ancestor appears more than once.";
-inline constexpr std::string_view kNoRepeatedDescendant = "No descendant appears more than once.";
+std::string_view noChildrenText();
+std::string_view noRepeatedAncestorText();
+std::string_view noRepeatedDescendantText();
 // The Descendants Summary List's note under the grand totals of a family that intermarried.
-inline constexpr std::string_view kIntermarriageNote =
-    "Descendants of this couple intermarried resulting in repeat descendants.  Grand totals have been adjusted so "
-    "each descendant is counted only once.";
+std::string_view intermarriageNote();
 
 }  // namespace tw

@@ -3,11 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/translation.h"
 #include "paf/dates.h"
 #include "paf/records.h"
 #include "reports/ancestor_generation.h"
 #include "reports/birth_year_text.h"
 #include "reports/list_page.h"
+#include "reports/report_words.h"
 #include "reports/wrap_name.h"
 
 namespace tw {
@@ -116,7 +118,7 @@ void RepeatAncestorsList::run() {
         log_.begin("RAL", runPage(ctx_));
         page_.number = 1;
         drawHeader();
-        log_.text(at_.rinX, kFirstLineY, kNoRepeatedAncestor);
+        log_.text(at_.rinX, kFirstLineY, noRepeatedAncestorText());
         log_.commit();
         page_.y = kFirstLineY + 2 * kLineHeight;
     }
@@ -127,14 +129,14 @@ void RepeatAncestorsList::run() {
 
 void RepeatAncestorsList::drawHeader() {
     const Frame& frame = at_.frame;
-    drawListHeading(log_, {"Repeat Ancestor List", runTitle_, date_, ctx_.dataFilePath, frame.left, frame.right,
-                           frame.centre});
+    drawListHeading(log_, {TW_TR("RepeatAncestorsList", "Repeat Ancestor List"), runTitle_, date_, ctx_.dataFilePath,
+                           frame.left, frame.right, frame.centre});
     drawListFrame(log_, frame, kBandBottom);
     drawPageNumber(log_, page_.number, frame.centre, frame.pageNumberY);
-    log_.text(at_.generationHeadingX, kHeadingY, "GEN");
-    log_.text(at_.rinX, kHeadingY, "RIN");
-    log_.text(at_.nameX, kHeadingY, "Name");
-    log_.text(at_.birthYearHeadingX, kHeadingY, "Birth Year");
+    log_.text(at_.generationHeadingX, kHeadingY, report_words::gen());
+    log_.text(at_.rinX, kHeadingY, report_words::rin());
+    log_.text(at_.nameX, kHeadingY, report_words::name());
+    log_.text(at_.birthYearHeadingX, kHeadingY, report_words::birthYear());
 }
 
 // A line beyond the threshold starts a new page; with a continuation, the repeat
@@ -145,7 +147,7 @@ double RepeatAncestorsList::pageCheck(double y, bool continuation) {
     drawHeader();
     if (continuation) {
         log_.text(at_.generationX, kFirstLineY, generationText_);
-        log_.textCentered(at_.generationX, kFirstLineY + kLineHeight, "Cont'd");
+        log_.textCentered(at_.generationX, kFirstLineY + kLineHeight, TW_TR("RepeatAncestorsList", "Cont'd"));
     }
     return kFirstLineY;
 }
@@ -199,7 +201,7 @@ void RepeatAncestorsList::printStopNote(const std::string& note) {
 // name accessor gives such a record, with its message once per run.
 std::string RepeatAncestorsList::nameOf(int32_t rin, const IndividualRecord& person, bool readable) {
     if (readable) return recordNameNoSlashes(ctx_.file, person).str();
-    if (ctx_.messages.wasShown(OnceMessage::InvalidRin)) return "Invalid Rin";
+    if (ctx_.messages.wasShown(OnceMessage::InvalidRin)) return std::string(report_words::invalidRin());
     return individualNameNoSlashes(ctx_, rin).str();
 }
 

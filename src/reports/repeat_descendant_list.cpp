@@ -5,12 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "base/translation.h"
 #include "output/font_metrics.h"
 #include "paf/dates.h"
 #include "paf/navigation.h"
 #include "reports/descendant_entry.h"
 #include "reports/descent.h"
 #include "reports/list_page.h"
+#include "reports/report_words.h"
 #include "reports/wrap_name.h"
 
 namespace tw {
@@ -41,7 +43,6 @@ constexpr double kParentWidth = kRight - kParentX - kGap;
 constexpr double kDateRight = 7.4;
 constexpr double kFileLeft = 1.1;
 constexpr double kDateY = 1.79;
-constexpr std::string_view kParentHeading = "DESCENDANT PARENT";
 constexpr int kHeadingSize = 12;
 
 // The layout on the page the list is given: the name and the descendant parent
@@ -68,9 +69,11 @@ Layout layoutOn(const PageGeometry& page, int32_t pixelsPerInch) {
     at.fileLeft = kFileLeft + shift.left;
     at.nameWidth = kNameWidth + shift.wider() / 2;
     at.parentWidth = kParentWidth + shift.wider() / 2;
-    const double headingWidth = double(textWidthPixels(kParentHeading, "Times", kHeadingSize, pixelsPerInch)) /
-                                std::max(pixelsPerInch, 1);
-    at.parentHeadingSplit = headingWidth > at.right - at.parentX - kGap;
+    const std::string_view heading = report_words::descendantParent();
+    const double headingWidth =
+        double(textWidthPixels(heading, "Times", kHeadingSize, pixelsPerInch)) / std::max(pixelsPerInch, 1);
+    at.parentHeadingSplit = headingWidth > at.right - at.parentX - kGap &&
+                            heading.find(' ') != std::string_view::npos;
     at.firstLineY = at.parentHeadingSplit ? kFirstLineY + kLineHeight : kFirstLineY;
     return at;
 }
@@ -78,10 +81,10 @@ Layout layoutOn(const PageGeometry& page, int32_t pixelsPerInch) {
 // The relation of a generation to the start couple, by label + 1.
 std::string relation(int g) {
     switch (g) {
-    case 3: return "child";
-    case 4: return "grandchild";
-    case 5: return "G g'child";
-    default: return std::to_string(g - 4) + " G g'child";
+    case 3: return std::string(TW_TR("RepeatDescendantList", "child"));
+    case 4: return std::string(TW_TR("RepeatDescendantList", "grandchild"));
+    case 5: return std::string(TW_TR("RepeatDescendantList", "G g'child"));
+    default: return fillIn(TW_TR("RepeatDescendantList", "%1 G g'child"), {std::to_string(g - 4)});
     }
 }
 
@@ -148,10 +151,10 @@ void RepeatList::run() {
         if (persons.size() == 0) {
             // Nothing to list: a line says why.
             if (g == 3) {
-                log_.text(at_.relationX, page_.y, kNoChildren);
+                log_.text(at_.relationX, page_.y, noChildrenText());
             } else if (!anyRepeat_) {
                 page_.y = check(page_.y + kLineHeight);
-                log_.text(at_.relationX, page_.y, kNoRepeatedDescendant);
+                log_.text(at_.relationX, page_.y, noRepeatedDescendantText());
             }
             log_.commit();
             break;
@@ -161,7 +164,7 @@ void RepeatList::run() {
 
         if (g == 3) {
             log_.textCentered(at_.labelX, page_.y, "1");
-            log_.text(at_.relationX, page_.y, "self");
+            log_.text(at_.relationX, page_.y, report_words::self());
         }
         page_.y += kLineHeight;  // after the couple's line, or a blank line
         page_.y = check(page_.y);
@@ -229,7 +232,7 @@ double RepeatList::check(double y) {
     // A page that goes on with a generation names it.
     if (headingShown_) {
         log_.textCentered(at_.labelX, at_.firstLineY, label_);
-        log_.textCentered(at_.labelX, at_.firstLineY + kLineHeight, "cont'd");
+        log_.textCentered(at_.labelX, at_.firstLineY + kLineHeight, report_words::continued());
     }
     return at_.firstLineY;
 }
@@ -249,10 +252,12 @@ double RepeatList::keepTogether(double y, size_t lines) {
 void RepeatList::drawHeader() {
     log_.fontName("Times");
     log_.fontSize(14);
-    log_.textCentered(at_.centre, 0.9, "Descendants of");
-    log_.textCentered(at_.centre, 1.1, fitCouple(log_, couple_.husband, couple_.wife, " and ", at_.right - at_.left));
+    log_.textCentered(at_.centre, 0.9, report_words::descendantsOf());
+    const std::string couple =
+        fitCouple(log_, couple_.husband, couple_.wife, report_words::coupleSeparator(), at_.right - at_.left);
+    log_.textCentered(at_.centre, 1.1, couple);
     log_.fontSize(18);
-    log_.textCentered(at_.centre, 1.4, "Repeat Descendants");
+    log_.textCentered(at_.centre, 1.4, TW_TR("RepeatDescendantList", "Repeat Descendants"));
     log_.penWidth(kFramePen);
     drawBox(log_, at_.left, kTop, at_.right, at_.bottom);
     log_.penWidth(kRulePen);
@@ -263,16 +268,17 @@ void RepeatList::drawHeader() {
     columns_.parentLimit = std::max(int32_t(double(ppi) * at_.parentWidth), 0);
     drawDateAndFile(log_, at_.dateRight, at_.fileLeft, kDateY, date_, ctx_.dataFilePath);
     log_.fontSize(kHeadingSize);
-    log_.textCentered(at_.labelX, kHeadingY, "GEN");
-    log_.text(at_.relationX, kHeadingY, "RELATION");
-    log_.textRight(at_.rinRight, kHeadingY, "RIN");
-    log_.text(at_.nameX, kHeadingY, "NAME");
+    log_.textCentered(at_.labelX, kHeadingY, report_words::gen());
+    log_.text(at_.relationX, kHeadingY, TW_TR("RepeatDescendantList", "RELATION"));
+    log_.textRight(at_.rinRight, kHeadingY, report_words::rin());
+    log_.text(at_.nameX, kHeadingY, report_words::nameCapitals());
+    const std::string_view heading = report_words::descendantParent();
     if (at_.parentHeadingSplit) {
-        const size_t space = kParentHeading.find(' ');
-        log_.text(at_.parentX, kParentHeadingY, kParentHeading.substr(0, space));
-        log_.text(at_.parentX, kParentHeadingY + kLineHeight, kParentHeading.substr(space + 1));
+        const size_t space = heading.find(' ');
+        log_.text(at_.parentX, kParentHeadingY, heading.substr(0, space));
+        log_.text(at_.parentX, kParentHeadingY + kLineHeight, heading.substr(space + 1));
     } else {
-        log_.text(at_.parentX, kParentHeadingY, kParentHeading);
+        log_.text(at_.parentX, kParentHeadingY, heading);
     }
     drawPageLabel(log_, page_.number, at_.centre, at_.bottom + kPageLabelBelow);
 }

@@ -1,14 +1,18 @@
 #include "reports/rsl.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <string>
 #include <string_view>
 
 #include "base/text_buffer.h"
+#include "base/translation.h"
 #include "paf/dates.h"
 #include "paf/records.h"
 #include "reports/ancestor_generation.h"
 #include "reports/list_page.h"
+#include "reports/report_words.h"
 #include "reports/wrap_name.h"
 
 namespace tw {
@@ -70,27 +74,32 @@ constexpr double kHighYearX = 7.07;
 
 struct Heading {
     double x, y;
-    std::string_view text;
+    std::string text;
     Column column;
 };
 
-constexpr std::array<Heading, 15> kColumnHeadings{{
-    {4.6, 1.55, "Pedigree", kFilled},
-    {2.25, 1.7, "Pedigree", kPositions},
-    {2.95, 1.7, "Ancestors", kIdentified},
-    {3.7, 1.7, "Ancestor", kRepeats},
-    {4.6, 1.7, "positions", kFilled},
-    {5.5, 1.7, "Percent", kPercent},
-    {6.4, 1.7, "  Birth Year", kYears},
-    {1.5, 1.9, "GEN", kGeneration},
-    {2.25, 1.9, "positions", kPositions},
-    {2.95, 1.9, "Identified", kIdentified},
-    {3.7, 1.9, "Repeats", kRepeats},
-    {4.68, 1.9, "filled", kFilled},
-    {5.55, 1.9, "filled", kPercent},
-    {6.4, 1.9, "Low", kYears},
-    {6.8, 1.9, "High", kYears},
-}};
+std::array<Heading, 15> columnHeadings() {
+    const std::string pedigree(TW_TR("ResearchStatusList", "Pedigree"));
+    const std::string positions(TW_TR("ResearchStatusList", "positions"));
+    const std::string filled(TW_TR("ResearchStatusList", "filled"));
+    return {{
+        {4.6, 1.55, pedigree, kFilled},
+        {2.25, 1.7, pedigree, kPositions},
+        {2.95, 1.7, std::string(TW_TR("ResearchStatusList", "Ancestors")), kIdentified},
+        {3.7, 1.7, std::string(TW_TR("ResearchStatusList", "Ancestor")), kRepeats},
+        {4.6, 1.7, positions, kFilled},
+        {5.5, 1.7, std::string(TW_TR("ResearchStatusList", "Percent")), kPercent},
+        {6.4, 1.7, "  " + std::string(report_words::birthYear()), kYears},
+        {1.5, 1.9, std::string(report_words::gen()), kGeneration},
+        {2.25, 1.9, positions, kPositions},
+        {2.95, 1.9, std::string(TW_TR("ResearchStatusList", "Identified")), kIdentified},
+        {3.7, 1.9, std::string(TW_TR("ResearchStatusList", "Repeats")), kRepeats},
+        {4.68, 1.9, filled, kFilled},
+        {5.55, 1.9, filled, kPercent},
+        {6.4, 1.9, std::string(report_words::low()), kYears},
+        {6.8, 1.9, std::string(report_words::high()), kYears},
+    }};
+}
 
 // How far each column moves on the page the list is given.
 std::array<double, kColumnCount> columnShifts(const SheetShift& shift) {
@@ -209,13 +218,13 @@ void ResearchStatusList::printStopNote(const std::string& note) {
 }
 
 void ResearchStatusList::drawHeader() {
-    ListHeading heading{"Research Status List", runTitle_, date_, ctx_.dataFilePath,
+    ListHeading heading{TW_TR("ResearchStatusList", "Research Status List"), runTitle_, date_, ctx_.dataFilePath,
                         frame_.left, frame_.right, frame_.centre};
     heading.titleLeftX = titleX_;
     drawListHeading(log_, heading);
     drawListFrame(log_, frame_, kBandBottom);
     drawPageLabel(log_, page_.number, frame_.centre, frame_.pageNumberY);
-    for (const Heading& h : kColumnHeadings) log_.text(h.x + shifts_[h.column], h.y, h.text);
+    for (const Heading& h : columnHeadings()) log_.text(h.x + shifts_[h.column], h.y, h.text);
 }
 
 void ResearchStatusList::printGeneration(int generation, double positions, const GenerationCounts& counts) {
@@ -228,7 +237,7 @@ void ResearchStatusList::printGeneration(int generation, double positions, const
 }
 
 void ResearchStatusList::printTotals() {
-    log_.text(kTotalsX + shifts_[kGeneration], page_.y, "Totals");
+    log_.text(kTotalsX + shifts_[kGeneration], page_.y, report_words::totals());
     printFigures(totalPositions_, totalIdentified_, totalRepeats_, totalFilled_);
 }
 
@@ -302,20 +311,22 @@ struct RowLabel {
     double fraction;  // of the band's height, from its top
 };
 
-constexpr std::array<RowLabel, 12> kRowLabels{{
-    {"GENERATION", 0.03},
-    {"RELATIONSHIP", 0.17},
-    {"PEDIGREE", 0.26},
-    {"POSITIONS", 0.31},
-    {"ANCESTORS", 0.4},
-    {"IDENTIFIED", 0.45},
-    {"REPEATS", 0.54},
-    {"TOTALS", 0.64},
-    {"PERCENT", 0.74},
-    {"COMPLETED", 0.79},
-    {"BIRTH YEARS", 0.87},
-    {"INVOLVED", 0.92},
-}};
+std::array<RowLabel, 12> rowLabels() {
+    return {{
+        {TW_TR("ResearchStatusChart", "GENERATION"), 0.03},
+        {TW_TR("ResearchStatusChart", "RELATIONSHIP"), 0.17},
+        {TW_TR("ResearchStatusChart", "PEDIGREE"), 0.26},
+        {TW_TR("ResearchStatusChart", "POSITIONS"), 0.31},
+        {TW_TR("ResearchStatusChart", "ANCESTORS"), 0.4},
+        {TW_TR("ResearchStatusChart", "IDENTIFIED"), 0.45},
+        {TW_TR("ResearchStatusChart", "REPEATS"), 0.54},
+        {TW_TR("ResearchStatusChart", "TOTALS"), 0.64},
+        {TW_TR("ResearchStatusChart", "PERCENT"), 0.74},
+        {TW_TR("ResearchStatusChart", "COMPLETED"), 0.79},
+        {TW_TR("ResearchStatusChart", "BIRTH YEARS"), 0.87},
+        {TW_TR("ResearchStatusChart", "INVOLVED"), 0.92},
+    }};
+}
 
 constexpr std::array<double, 7> kRowRules{0.1, 0.25, 0.38, 0.52, 0.61, 0.72, 0.86};
 
@@ -333,7 +344,8 @@ void generateChart(AppContext& ctx, int32_t startRin) {
     const std::string date = todayText(ctx).str();
     const ChartBox box = chartBoxOn(log.page());
     // Leaves the font at "Times" 10, the font of everything below.
-    drawListHeading(log, {"Research Status Chart", runTitle, date, ctx.dataFilePath, box.left, box.right, box.centre});
+    drawListHeading(log, {TW_TR("ResearchStatusChart", "Research Status Chart"), runTitle, date, ctx.dataFilePath,
+                          box.left, box.right, box.centre});
 
     // One column per generation that holds anyone. A generation cut short by the
     // user's stop is left out.
@@ -362,7 +374,8 @@ void generateChart(AppContext& ctx, int32_t startRin) {
     const int notDrawn = first;
     if (notDrawn <= int(columns.size()) || moreGenerations)
         log.text(box.left, double(box.bottom) + kNoteBelow,
-                 "Generations " + std::to_string(notDrawn) + " and later are not shown.");
+                 fillIn(TW_TR("ResearchStatusChart", "Generations %1 and later are not shown."),
+                        {std::to_string(notDrawn)}));
     ctx.host.showProgress(-1);
     log.commit();
     log.end();
@@ -380,11 +393,11 @@ std::string formatPositionCount(double positions) {
     if (trillions[0] == '0') {
         std::string billions = text.format("%9.7f", positions * 1e-9).str();
         billions.resize(std::min(billions.size(), kKept));
-        return billions + " B";
+        return fillIn(TW_TR("ResearchStatusList", "%1 B"), {billions});
     }
     trillions.resize(std::min(trillions.size(), kKept));
     if (trillions.find('.') == std::string::npos) return text.format("%11.5e", positions).str();
-    return trillions + " T";
+    return fillIn(TW_TR("ResearchStatusList", "%1 T"), {trillions});
 }
 
 int64_t percentFilled(int64_t filled, double positions) {
@@ -401,20 +414,20 @@ void fillGenerationColumn(const PageLog& log, GenerationColumn& column) {
 
     t[C::kGeneration] = std::to_string(g);
     if (g <= 1) {
-        t[C::kRelationship2] = "self";
+        t[C::kRelationship2] = report_words::self();
     } else if (g == 2) {
-        t[C::kRelationship2] = "par";
+        t[C::kRelationship2] = TW_TR("ResearchStatusChart", "par");
     } else {
-        if (g == 4) t[C::kRelationship1] = "G.";
-        if (g >= 5) t[C::kRelationship1] = std::to_string(g - 3) + " G.";
-        t[C::kRelationship2] = "g'par";
+        if (g == 4) t[C::kRelationship1] = TW_TR("ResearchStatusChart", "G.");
+        if (g >= 5) t[C::kRelationship1] = fillIn(TW_TR("ResearchStatusChart", "%1 G."), {std::to_string(g - 3)});
+        t[C::kRelationship2] = TW_TR("ResearchStatusChart", "g'par");
     }
     if (positions > kMillions) {
         TextBuffer millions;
         std::string shown = millions.format("%4.2f", positions * 1e-6).str().substr(0, 4);
         if (shown.size() == 4 && shown[3] == '.') shown.resize(3);
         t[C::kPedigree] = shown;
-        t[C::kPositions] = "M";
+        t[C::kPositions] = TW_TR("ResearchStatusChart", "M");
     } else {
         t[C::kPositions] = TextBuffer().format("%1.0f", positions).str();
     }
@@ -449,7 +462,7 @@ int drawChartBand(PageLog& log, const std::vector<GenerationColumn>& columns, in
     log.penWidth(kRulePen);
     log.moveTo(box.labelRight, top);
     log.lineTo(box.labelRight, bottom);
-    for (const RowLabel& label : kRowLabels) log.text(box.labelX, bandY(box, top, label.fraction), label.text);
+    for (const RowLabel& label : rowLabels()) log.text(box.labelX, bandY(box, top, label.fraction), label.text);
     for (const double fraction : kRowRules) {
         log.moveTo(box.left, bandY(box, top, fraction));
         log.lineTo(box.right, bandY(box, top, fraction));

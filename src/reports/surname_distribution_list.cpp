@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/translation.h"
 #include "paf/codepage.h"
 #include "paf/dates.h"
 #include "paf/records.h"
@@ -149,9 +150,9 @@ void SurnameList::run() {
     std::sort(table.begin(), table.end(),
               [](const auto& a, const auto& b) { return compareNameText(a.first, b.first) < 0; });
 
-    char none[32];
-    std::snprintf(none, sizeof none, "%4lld none count", static_cast<long long>(noneCount_));
-    log_.text(x_, page_.y, none);
+    char count[32];
+    std::snprintf(count, sizeof count, "%4lld", static_cast<long long>(noneCount_));
+    log_.text(x_, page_.y, fillIn(TW_TR("SurnameDistributionList", "%1 none count"), {count}));
     page_.y += kLineStep;
     for (const auto& [surname, n] : table) {
         if (column_ == at_.columns) {
@@ -203,8 +204,8 @@ void SurnameList::count(int32_t rin) {
 }
 
 void SurnameList::drawHeader() {
-    drawListHeading(log_, {"Surname Distribution List", subtitle_, date_, ctx_.dataFilePath, at_.left, at_.right,
-                           at_.centre});
+    drawListHeading(log_, {TW_TR("SurnameDistributionList", "Surname Distribution List"), subtitle_, date_,
+                           ctx_.dataFilePath, at_.left, at_.right, at_.centre});
     log_.moveTo(at_.left, kFrameTop);
     log_.penWidth(kFramePen);
     log_.lineTo(at_.right, kFrameTop);

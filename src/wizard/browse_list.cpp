@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/translation.h"
 #include "paf/dates.h"
 #include "paf/records.h"
 
@@ -10,10 +11,10 @@ namespace tw {
 namespace {
 
 // "    (b. 1850)": the last year the date names; nothing for a date that names none.
-std::string yearSuffix(PafContext& ctx, const char* label, const PafDate& date) {
+std::string yearSuffix(PafContext& ctx, std::string_view label, const PafDate& date) {
     const int32_t year = lastYearOf(ctx, date);
     if (year == 0) return {};
-    return std::string("    (") + label + " " + std::to_string(year) + ")";
+    return "    (" + std::string(label) + " " + std::to_string(year) + ")";
 }
 
 bool isBlank(const PafDate& date) {
@@ -27,8 +28,8 @@ bool isBlank(const PafDate& date) {
 std::string browseLineText(PafContext& ctx, int32_t rin, const std::string& name) {
     IndividualRecord person;
     readIndividual(ctx.file, rin, person);
-    if (!isBlank(person.birth)) return name + yearSuffix(ctx, "b.", person.birth);
-    if (!isBlank(person.christening)) return name + yearSuffix(ctx, "c.", person.christening);
+    if (!isBlank(person.birth)) return name + yearSuffix(ctx, TW_TR("BrowseWindow", "b."), person.birth);
+    if (!isBlank(person.christening)) return name + yearSuffix(ctx, TW_TR("BrowseWindow", "c."), person.christening);
     return name;
 }
 

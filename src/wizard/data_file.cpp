@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/translation.h"
 #include "gedcom/gedcom_import.h"
 #include "gedcom/gedcom_records.h"
 #include "gedcom/gedcom_text.h"
@@ -53,11 +54,12 @@ bool readsAsGedcom(const std::string& path) {
 }
 
 std::string openFailureText(int result, int systemError) {
-    if (result == PafFile::kNotPafFile) return "PAF file is corrupted.  Open failed.";
+    if (result == PafFile::kNotPafFile) return std::string(TW_TR("Messages", "PAF file is corrupted.  Open failed."));
     if (systemError == kSharingViolation)
-        return "Open failed.  If PAF is running,\neven if it is minimized,\nTamblewin can't get access\nto the data "
-               "file.  Please\nclose PAF and try again.";
-    return "Open failed.  Error code: " + std::to_string(systemError);
+        return std::string(TW_TR("Messages",
+                                 "Open failed.  If PAF is running,\neven if it is minimized,\nTamblewin can't get "
+                                 "access\nto the data file.  Please\nclose PAF and try again."));
+    return fillIn(TW_TR("Messages", "Open failed.  Error code: %1"), {std::to_string(systemError)});
 }
 
 bool openDataFile(PafContext& ctx, const std::string& path) {
@@ -65,14 +67,15 @@ bool openDataFile(PafContext& ctx, const std::string& path) {
     if (result == PafFile::kOpened) return true;
     const std::string text = openFailureText(result, ctx.file.systemError());
     if (result == PafFile::kNotPafFile) {
-        ctx.host.message(text, "Alert!");
+        ctx.host.message(text, TW_TR("Messages", "Alert!"));
         return false;
     }
     if (ctx.file.notAFile()) {  // a folder, named pipe, ...: the user can choose again
-        ctx.host.message("Open failed: " + ctx.file.openProblem() + ".", "Alert!");
+        ctx.host.message(fillIn(TW_TR("Messages", "Open failed: %1."), {ctx.file.openProblem()}),
+                         TW_TR("Messages", "Alert!"));
         return false;
     }
-    ctx.host.fatal(text, "Alert!", kExitFailure);
+    ctx.host.fatal(text, TW_TR("Messages", "Alert!"), kExitFailure);
 }
 
 }  // namespace tw
@@ -86,11 +89,12 @@ constexpr size_t kWarningsShown = 10;
 }  // namespace
 
 std::string gedcomProblemsText(const std::string& path, size_t problems, const std::vector<std::string>& warnings) {
-    std::string text = std::to_string(problems) + (problems == 1 ? " problem in " : " problems in ") + path +
-                       (problems == 1 ? " was" : " were") + " passed over:";
+    std::string text = problems == 1 ? fillIn(TW_TR("Messages", "1 problem in %1 was passed over:"), {path})
+                                     : fillIn(TW_TR("Messages", "%1 problems in %2 were passed over:"),
+                                              {std::to_string(problems), path});
     size_t shown = 0;
     for (; shown < warnings.size() && shown < kWarningsShown && shown < problems; ++shown) text += "\n" + warnings[shown];
-    if (problems > shown) text += "\nand " + std::to_string(problems - shown) + " more";
+    if (problems > shown) text += "\n" + fillIn(TW_TR("Messages", "and %1 more"), {std::to_string(problems - shown)});
     return text;
 }
 
@@ -104,23 +108,26 @@ bool openGedcomOrPaf(PafContext& ctx, const std::string& path, GedcomOpening* op
     if (imported.error == gedcom::kImportStopped) return false;
     if (!imported.ok()) {
         if (opening != nullptr) opening->damaged = !imported.unreadable;
-        ctx.host.message(path + ": " + imported.error, "Alert!");
+        ctx.host.message(path + ": " + imported.error, TW_TR("Messages", "Alert!"));
         return false;
     }
     // The family gives its memory back as its image is written.
     PafImage image = buildPafImage(std::move(imported.family));
     if (!image.error().empty()) {
-        ctx.host.message(path + ": " + image.error(), "Alert!");
+        ctx.host.message(path + ": " + image.error(), TW_TR("Messages", "Alert!"));
         return false;
     }
     if (ctx.file.openImage(image.release(), TextEncoding::Utf8) != PafFile::kOpened) {
-        ctx.host.message(path + ": the imported family could not be opened: " + ctx.file.openProblem(), "Alert!");
+        ctx.host.message(fillIn(TW_TR("Messages", "%1: the imported family could not be opened: %2"),
+                                {path, ctx.file.openProblem()}),
+                         TW_TR("Messages", "Alert!"));
         return false;
     }
     if (opening != nullptr) {
         opening->problems = imported.problems;
     } else if (imported.problems > 0) {
-        ctx.host.message(gedcomProblemsText(path, imported.problems, imported.warnings), "GEDCOM import");
+        ctx.host.message(gedcomProblemsText(path, imported.problems, imported.warnings),
+                         TW_TR("Messages", "GEDCOM import"));
     }
     return true;
 }

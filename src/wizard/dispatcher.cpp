@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/translation.h"
 #include "paf/loop_finder.h"
 #include "paf/records.h"
 
@@ -23,17 +24,19 @@ void findLoops(AppContext& ctx, StartKind kind, const ReportInput& input) {
 // before the file is asked about it.
 bool refuseBelowOne(AppContext& ctx, int32_t number) {
     if (number >= 1) return false;
-    ctx.host.message(kStartNumberBelowOne, "Error");
+    ctx.host.message(startNumberBelowOne(), TW_TR("Messages", "Error"));
     return true;
 }
 
 // Once a report is laid out: the letters of its pages that no installed font draws.
 void sayMissingFonts(AppContext& ctx) {
     const std::string text = ctx.pageLog.missingFonts().message();
-    if (!text.empty()) ctx.host.message(text, "Fonts");
+    if (!text.empty()) ctx.host.message(text, TW_TR("Messages", "Fonts"));
 }
 
 }  // namespace
+
+std::string_view startNumberBelowOne() { return TW_TR("Messages", "The start number must be 1 or more"); }
 
 ReportFlags flagsFor(ReportKind kind) {
     ReportFlags flags{};
@@ -94,9 +97,9 @@ DispatchOutcome dispatchReports(AppContext& ctx, const ReportFlags& flags, std::
               [](const ReportInfo* a, const ReportInfo* b) { return a->dispatchOrder < b->dispatchOrder; });
     for (const ReportInfo* info : chosen) {
         if (info->generator != nullptr) continue;
-        std::string caption(info->caption);
-        std::erase(caption, '&');
-        ctx.host.message("The " + caption + " is not available in this version of Tamblewin.", "Notice");
+        ctx.host.message(fillIn(TW_TR("Messages", "The %1 is not available in this version of Tamblewin."),
+                                {reportName(info->kind)}),
+                         TW_TR("Messages", "Notice"));
         return DispatchOutcome::NotAvailable;
     }
     ctx.failedStatus = 0;

@@ -22,11 +22,12 @@ StartKind startKindFor(const ReportFlags& flags);
 // 32-bit range stay at its nearest end, so they fail the range checks.
 int32_t parseStartNumber(std::string_view text);
 
-inline constexpr std::string_view kStartNumberBelowOne = "The start number must be 1 or more";
+// The message that refuses a start number below 1.
+std::string_view startNumberBelowOne();
 
 // Converts and checks the start field. A couple report takes every comma-separated
 // MRIN, each once however often it is given. A number below 1 (also the 0 of a
-// trailing comma) is refused with kStartNumberBelowOne (caption "Error"). After a
+// trailing comma) is refused with startNumberBelowOne() (caption "Error"). After a
 // failed check (its message shown) nothing.
 std::optional<ReportInput> checkStartField(AppContext& ctx, StartKind kind, std::string_view field);
 

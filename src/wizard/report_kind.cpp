@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/translation.h"
 #include "charts/dsc.h"
 #include "charts/fdc.h"
 #include "charts/ftc_chart.h"
@@ -66,6 +67,26 @@ static_assert(rowsInKindOrder(), "the report table must hold ReportKind i in row
 std::span<const ReportInfo> allReports() { return kReports; }
 
 const ReportInfo& reportInfo(ReportKind kind) { return kReports[size_t(kind)]; }
+
+std::string_view reportName(ReportKind kind) {
+    switch (kind) {
+    case K::ResearchStatusList: return TW_TR("Reports", "Research Status List");
+    case K::DescendantsSummaryList: return TW_TR("Reports", "Descendants Summary List");
+    case K::FamilySummaryList: return TW_TR("Reports", "Family Summary List");
+    case K::DescendantsList: return TW_TR("Reports", "Descendants List");
+    case K::GroupedDescendantsList: return TW_TR("Reports", "Grouped Descendants List");
+    case K::ResearchStatusChart: return TW_TR("Reports", "Research Status Chart");
+    case K::RepeatAncestorsList: return TW_TR("Reports", "Repeat Ancestors List");
+    case K::AncestorsListWithRepeats: return TW_TR("Reports", "Ancestors List (with repeats)");
+    case K::AncestorsListWithoutRepeats: return TW_TR("Reports", "Ancestors List (without repeats)");
+    case K::DescendantSummaryChart: return TW_TR("Reports", "Descendant Summary Chart");
+    case K::FamilyTreeChart: return TW_TR("Reports", "Family Tree Chart");
+    case K::SurnameDistributionList: return TW_TR("Reports", "Surname Distribution List");
+    case K::FamilyDateChart: return TW_TR("Reports", "Family Date Chart");
+    case K::RepeatDescendantList: return TW_TR("Reports", "Repeat Descendant List");
+    }
+    return {};
+}
 
 std::optional<ReportKind> reportByCommandName(std::string_view name) {
     for (const ReportInfo& info : kReports)

@@ -53,5 +53,8 @@ inline constexpr size_t kReportCount = size_t(ReportKind::RepeatDescendantList) 
 std::span<const ReportInfo> allReports();
 const ReportInfo& reportInfo(ReportKind kind);
 std::optional<ReportKind> reportByCommandName(std::string_view name);
+// The report's name as titles and messages show it, in the language in use: in
+// English its caption without the accelerator mark.
+std::string_view reportName(ReportKind kind);
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "wizard/report_title.h"
 
+#include "base/translation.h"
 #include "output/visual_text.h"
 #include "paf/records.h"
 #include "reports/descent.h"
@@ -41,16 +42,15 @@ std::string nameOf(const PafFile& file, int32_t rin) {
 std::string coupleNames(const PafFile& file, int32_t mrin) {
     MarriageRecord couple;
     if (mrin <= 0 || !readMarriage(file, mrin, couple)) return {};
-    return joinCouple(CoupleNames{nameOf(file, couple.husband), nameOf(file, couple.wife)}, " and ");
+    return joinCouple(CoupleNames{nameOf(file, couple.husband), nameOf(file, couple.wife)},
+                      " " + std::string(TW_TR("Reports", "and")) + " ");
 }
 
 }  // namespace
 
 std::string reportTitle(const PafFile& file, ReportKind kind, std::string_view startField) {
     const ReportInfo& report = reportInfo(kind);
-    std::string caption;
-    for (const char c : report.caption)
-        if (c != '&') caption += c;
+    const std::string caption(reportName(kind));
     std::string subject;
     if (report.start == StartKind::Mrin)
         subject = coupleNames(file, parseStartNumber(startField));

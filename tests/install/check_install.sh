@@ -235,6 +235,14 @@ else
     fail "installed program did not write anc-1.svg: $(cat "$work/run.log")"
 fi
 
+# The words in another language come from the installed translations.
+if (cd "$run_dir" && "$exe" report descendants-list --paf "$demo" --start 1 --format log -o de.log --language de) \
+        >"$work/run.log" 2>&1 && grep -q ',Nachkommen von$' "$run_dir/de.log"; then
+    pass "installed program writes German pages with --language de"
+else
+    fail "installed program did not write German pages: $(cat "$work/run.log") $(grep -m1 'TOC' "$run_dir/de.log" 2>/dev/null)"
+fi
+
 # --- "Open with" ---------------------------------------------------------------------
 # The desktop entry's Exec line with a PAF file, a GEDCOM file named .gedcom and one
 # named .txt (with a byte-order mark), under a virtual display.
@@ -297,7 +305,7 @@ expect_completion "family.paf old.gedcom sub tree.ged" tamblewin report family-t
 expect_completion "family.paf notes.txt old.gedcom sub tree.ged" tamblewin report family-tree-chart -o ''
 expect_completion "family.paf old.gedcom sub tree.ged" tamblewin people ''
 expect_completion "old.gedcom sub tree.ged" tamblewin import ''
-expect_completion "--date --format --large-sheets --paper --plain-background --start -o" tamblewin report descendants-list --paf family.paf ''
+expect_completion "--date --format --language --large-sheets --paper --plain-background --start -o" tamblewin report descendants-list --paf family.paf ''
 
 # --- The Debian package ------------------------------------------------------------
 packages=$work/packages

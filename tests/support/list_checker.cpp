@@ -93,8 +93,8 @@ bool isNumber(std::string_view text) {
 bool isNote(std::string_view text) {
     // A note too wide for its column is wrapped: its first line begins the note.
     const auto begins = [&](std::string_view note) { return !text.empty() && note.starts_with(text); };
-    return begins(kNoChildren) || begins(kNoRepeatedAncestor) || begins(kNoRepeatedDescendant) ||
-           begins(kIntermarriageNote) || text.starts_with(kListStopsWords);
+    return begins(noChildrenText()) || begins(noRepeatedAncestorText()) || begins(noRepeatedDescendantText()) ||
+           begins(intermarriageNote()) || text.starts_with(kListStopsWords);
 }
 
 bool isMark(std::string_view text) { return text == "cont'd" || text == "Cont'd" || text == "(cont'd)"; }
