@@ -130,6 +130,42 @@ TEST(Language, TheCommandLineWritesPagesInTheChosenLanguage) {
     EXPECT_EQ(test::runTamblewin({"--language"}).status, 2);
 }
 
+// The command line's own messages come in the chosen language, as its catalogue has them.
+TEST(Language, CommandLineMessagesComeInTheChosenLanguage) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* source;  // the English text, as marked in the program
+        std::string value;   // what %1 stands for, if the text has it
+        bool onStandardOutput;
+    };
+    const Case cases[] = {
+        {{"frobnicate"}, "unknown command '%1'", "frobnicate", false},
+        {{"info"}, "'%1' takes one data file", "info", false},
+        {{"report", "descendants-list"}, "'report' needs the data file: --paf FILE.paf", "", false},
+        {{"--help"}, "Usage:", "", true},
+    };
+    for (const std::string language : {"en", "de", "fr"}) {
+        Catalogue catalogue;
+        const bool loaded =
+            catalogue.load(readBytes(std::string(TAMBLEWIN_TRANSLATIONS_DIR) + "/tamblewin_" + language + ".qm"));
+        if (language != "en" && !loaded) GTEST_SKIP() << "this build has no catalogues (they are built with Qt's lrelease)";
+        for (const Case& c : cases) {
+            const std::string* translation = catalogue.find("CommandLine", c.source);
+            ASSERT_TRUE(language == "en" || translation != nullptr) << language << ": " << c.source;
+            const std::string expected = fillIn(translation != nullptr ? std::string_view(*translation) : c.source, {c.value});
+            std::vector<std::string> args = c.args;
+            args.insert(args.end(), {"--language", language});
+            const test::CommandResult r = test::runTamblewin(args);
+            if (c.onStandardOutput) {
+                EXPECT_EQ(r.status, 0) << r.err;
+                EXPECT_EQ(r.out.substr(0, expected.size() + 1), expected + "\n") << language;
+            } else {
+                EXPECT_EQ(r.status, 2) << r.err;
+                EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "tamblewin: " + expected) << language;
+            }
+        }
+    }
+}
 #endif
 
 }  // namespace
