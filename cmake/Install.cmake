@@ -10,9 +10,10 @@
 #                                           under PREFIX
 #   cpack -G DEB (in BUILD)                 tamblewin_VERSION_ARCH.deb for /usr
 #
-# Nothing else is read at run time: the fonts come from fontconfig (fonts-liberation2,
-# and fonts-noto-core and fonts-noto-cjk for the scripts Liberation lacks)
-# and the rest from the Qt libraries.
+# Nothing else is read at run time but the translations (share/tamblewin/translations):
+# the fonts come from fontconfig (fonts-liberation2, and fonts-noto-core and
+# fonts-noto-cjk for the scripts Liberation lacks), Qt's own dialog texts in other
+# languages from qt6-translations-l10n, and the rest from the Qt libraries.
 
 include(GNUInstallDirs)
 include(${CMAKE_CURRENT_LIST_DIR}/Changelog.cmake)
@@ -117,7 +118,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, fonts-noto-cjk, qt6-translations-l10n")
 # The package's description is the summary, then these paragraphs: CPack puts the
 # summary in front and indents each line by one space (an empty line becomes " .").
 # Lines stay within 79 characters.

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-noto-core fonts-noto-cjk qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libharfbuzz-dev libfontconfig-dev libdeflate-dev poppler-utils mupdf-tools qpdf xvfb xauth xdotool
+packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-noto-core fonts-noto-cjk qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libharfbuzz-dev libfontconfig-dev libdeflate-dev poppler-utils mupdf-tools qpdf xvfb xauth xdotool
           desktop-file-utils appstream dpkg-dev file libxml2-utils shared-mime-info groff-base man-db bash-completion
           lintian x11-utils)
 missing=()
