@@ -226,7 +226,7 @@ TEST(AncestorList, BrokenRecordsGiveEachMessageOncePerRun) {
     EXPECT_EQ(listed[2], "|3|5000||Invalid Rin|");
     EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{"Invalid start RIN", "Error"},
                                                                 {"The RIN is invalid", "Error"},
-                                                                {std::string(kCorruptDataMessage), "Abort"},
+                                                                {std::string(corruptDataMessage()), "Abort"},
                                                                 {"RinX access out of range", "kk"},
                                                                 {"The list stops after generation 299:\nno list goes "
                                                                  "further than 299 generations.",

@@ -152,7 +152,7 @@ TEST(YearRange, BirthOrChristeningYearsDoubleDatesAndUnreadableRecords) {
     EXPECT_EQ(range.high, 1751);
     for (const int32_t rin : {6, 99, 6}) updateYearRange(ctx, rin, range);
     EXPECT_EQ(family->host.messages,
-              (std::vector<RecordedMessage>{{"4444 but no / on x", "5"}, {std::string(kCorruptDataMessage), "Abort"}}));
+              (std::vector<RecordedMessage>{{"4444 but no / on x", "5"}, {std::string(corruptDataMessage()), "Abort"}}));
     EXPECT_GE(family->host.startWindowClosed, 1);
 }
 

@@ -76,7 +76,7 @@ WriterFamily cousinsWhoMarried() {
 
 int corruptMessages(const RecordingHost& host) {
     int n = 0;
-    for (const RecordedMessage& m : host.messages) n += m.text == kCorruptDataMessage ? 1 : 0;
+    for (const RecordedMessage& m : host.messages) n += m.text == corruptDataMessage() ? 1 : 0;
     return n;
 }
 

@@ -127,7 +127,7 @@ TEST(NavigationDamage, ChildChainLoopingIntoItsMiddleIsCutWithOneMessage) {
     const IntList result = getChildRins(looping->ctx, triples({1, 0, 0, 1, 0, 0}));
     EXPECT_EQ(items(result), (std::vector<int32_t>{3, 0, 0, 4, 0, 0, 5, 0, 0, 3, 0, 0, 4, 0, 0, 5, 0, 0}));
     EXPECT_EQ(looping->host.messages,
-              (std::vector<RecordedMessage>{{std::string(kCorruptDataMessage), "Abort"}}));
+              (std::vector<RecordedMessage>{{std::string(corruptDataMessage()), "Abort"}}));
 }
 
 TEST(NavigationDamage, MarriageChainLoopIsCut) {

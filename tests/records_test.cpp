@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/translation.h"
 #include "paf/int_list.h"
 #include "paf/records.h"
 #include "support/paf_fixture.h"
@@ -35,6 +36,33 @@ TEST(StartNumberChecks, RinAndMrinBoundsAndDeletedRecords) {
                             {"This MRin is out of range\n(MRINs in this file run from 1 to 2)", "Error"},
                             {"This MRin references a record\nwhich has been deleted.", "Error"},
                         }));
+}
+
+// In another language the messages are translated, while their captions stay the
+// English words the hosts compare to decide which messages they hold back.
+TEST(StartNumberChecks, MessagesFollowTheLanguageWhileCaptionsStayEnglish) {
+    WriterFamily family = coupleWithChildren(2);
+    auto opened = openFamily(family);
+    ASSERT_NE(opened, nullptr);
+    PafContext& ctx = opened->ctx;
+    auto& messages = opened->host.messages;
+    for (const std::string language : {"de", "fr", "nb"}) {
+        SCOPED_TRACE(language);
+        if (!useLanguage(language, std::vector<std::string>{TAMBLEWIN_TRANSLATIONS_DIR}))
+            GTEST_SKIP() << "this build has no catalogues (they are built with Qt's lrelease)";
+        messages.clear();
+        clearRunMessages(ctx);
+        EXPECT_TRUE(validateRin(ctx, 9));
+        reportCorruptData(ctx, {"individual", 9, "record", 9, 4});
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[0].caption, "Error");
+        EXPECT_EQ(messages[0].text.find("This Rin"), std::string::npos) << messages[0].text;
+        EXPECT_EQ(messages[1].caption, "Abort");
+        EXPECT_EQ(messages[1].text, corruptDataMessage());
+        EXPECT_EQ(messages[1].text.find("Corrupt Data"), std::string::npos) << messages[1].text;
+        EXPECT_EQ(describeCorruptDetail({"individual", 9, "record", 9, 4}).find("individual"), std::string::npos);
+    }
+    useLanguage("en", {});
 }
 
 TEST(NameAccessors, NamesSurnamesAndAnUnreadableRin) {

@@ -127,7 +127,7 @@ void expectEndsCleanly(const RunOutcome& outcome, const std::string& label) {
         int corrupt = 0;
         for (const fuzz::Message& m : run.messages) {
             EXPECT_FALSE(m.text.empty()) << where;
-            corrupt += m.text == kCorruptDataMessage ? 1 : 0;
+            corrupt += m.text == corruptDataMessage() ? 1 : 0;
         }
         EXPECT_LE(corrupt, 1) << where;
     }
@@ -344,7 +344,7 @@ TEST(LoopingFamily, EveryReportEndsWithOneMessage) {
         int corruptReported = 0;
         for (const fuzz::ReportRun& run : outcome.runs) {
             EXPECT_FALSE(run.fatal) << c.label << ", " << run.name;
-            for (const fuzz::Message& m : run.messages) corruptReported += m.text == kCorruptDataMessage ? 1 : 0;
+            for (const fuzz::Message& m : run.messages) corruptReported += m.text == corruptDataMessage() ? 1 : 0;
         }
         if (c.chainLoops) {
             EXPECT_GT(corruptReported, 0) << c.label << ": no report walked the loop";

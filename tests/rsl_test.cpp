@@ -248,7 +248,7 @@ TEST(ResearchStatusList, DamagedRecordsGiveEachMessageOncePerRun) {
     std::vector<Line> lines = generate(*run);
     ASSERT_EQ(lines.size(), 301u);
     EXPECT_EQ(lines[2].text, "3|     4|0|2|2|50||");  // Mara counts, with no year and no parents
-    EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{std::string(kCorruptDataMessage), "Abort"}, stops}));
+    EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{std::string(corruptDataMessage()), "Abort"}, stops}));
     EXPECT_EQ(run->host.startWindowClosed, 1);
 
     std::vector<uint8_t> bytes = good->image;
@@ -258,7 +258,7 @@ TEST(ResearchStatusList, DamagedRecordsGiveEachMessageOncePerRun) {
     run = openRun(bytes);
     lines = generate(*run);
     ASSERT_EQ(lines.size(), 301u);
-    EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{std::string(kCorruptDataMessage), "Abort"},
+    EXPECT_EQ(run->host.messages, (std::vector<RecordedMessage>{{std::string(corruptDataMessage()), "Abort"},
                                                                 {"RinX access out of range", "kk"}, stops}));
     EXPECT_EQ(run->host.startWindowClosed, 2);
 }

@@ -127,7 +127,7 @@
                  [--date YYYY-MM-DD] [--plain-background]
                                 setzt einen Bericht und schreibt ihn als PDF-, PNG- oder
                                 SVG-Seiten oder als Seitenprotokoll; --start ist die RIN
-                                oder die MRINs ("23,24");
+                                oder die MRINs (&quot;23,24&quot;);
                                 --paper: das Papier, auf dem er gesetzt wird (siehe unten);
                                 --large-sheets: auf A5-, A4- oder A3-Papier darf die
                                 Nachkommen-Übersichtstafel ein A3-Blatt nehmen, wo sie ein
@@ -245,11 +245,11 @@ geschrieben. Meldungen gehen an die Standardfehlerausgabe. Exit-Status:
     </message>
     <message>
         <source>&apos;import&apos; does not take &apos;%1&apos;</source>
-        <translation>'import' nimmt kein '%1'</translation>
+        <translation>&apos;import&apos; nimmt kein &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;import&apos; takes a GEDCOM file and -o FILE.paf</source>
-        <translation>'import' nimmt eine GEDCOM-Datei und -o FILE.paf</translation>
+        <translation>&apos;import&apos; nimmt eine GEDCOM-Datei und -o FILE.paf</translation>
     </message>
     <message>
         <source>the PAF file must not be the GEDCOM file itself</source>
@@ -281,11 +281,11 @@ geschrieben. Meldungen gehen an die Standardfehlerausgabe. Exit-Status:
     </message>
     <message>
         <source>&apos;%1&apos; takes one data file</source>
-        <translation>'%1' nimmt eine Datendatei</translation>
+        <translation>&apos;%1&apos; nimmt eine Datendatei</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation>unbekannter Befehl '%1'</translation>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -338,50 +338,50 @@ geschrieben. Meldungen gehen an die Standardfehlerausgabe. Exit-Status:
     <message>
         <source>&apos;report&apos; needs a report kind; the kinds are:
 %1</source>
-        <translation>'report' braucht eine Berichtsart; die Arten sind:
+        <translation>&apos;report&apos; braucht eine Berichtsart; die Arten sind:
 %1</translation>
     </message>
     <message>
         <source>unknown report kind &apos;%1&apos;; the kinds are:
 %2</source>
-        <translation>unbekannte Berichtsart '%1'; die Arten sind:
+        <translation>unbekannte Berichtsart &apos;%1&apos;; die Arten sind:
 %2</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>Option '%1' braucht einen Wert</translation>
+        <translation>Option &apos;%1&apos; braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (pdf, png, svg or log)</source>
-        <translation>unbekanntes Format '%1' (pdf, png, svg oder log)</translation>
+        <translation>unbekanntes Format &apos;%1&apos; (pdf, png, svg oder log)</translation>
     </message>
     <message>
         <source>unknown paper &apos;%1&apos;; the papers are %2</source>
-        <translation>unbekanntes Papier '%1'; die Papiere sind %2</translation>
+        <translation>unbekanntes Papier &apos;%1&apos;; die Papiere sind %2</translation>
     </message>
     <message>
         <source>--date wants a date as YYYY-MM-DD, not &apos;%1&apos;</source>
-        <translation>--date verlangt ein Datum als YYYY-MM-DD, nicht '%1'</translation>
+        <translation>--date verlangt ein Datum als YYYY-MM-DD, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>unbekannte Option '%1'</translation>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;report&apos; needs the data file: --paf FILE.paf</source>
-        <translation>'report' braucht die Datendatei: --paf FILE.paf</translation>
+        <translation>&apos;report&apos; braucht die Datendatei: --paf FILE.paf</translation>
     </message>
     <message>
         <source>--start &apos;%1&apos; is not a RIN or a list of MRINs such as 23,24</source>
-        <translation>--start '%1' ist keine RIN und keine Liste von MRINs wie 23,24</translation>
+        <translation>--start &apos;%1&apos; ist keine RIN und keine Liste von MRINs wie 23,24</translation>
     </message>
     <message>
         <source>cannot tell the format from &apos;%1&apos;; give --format</source>
-        <translation>das Format ist aus '%1' nicht erkennbar; geben Sie --format an</translation>
+        <translation>das Format ist aus &apos;%1&apos; nicht erkennbar; geben Sie --format an</translation>
     </message>
     <message>
         <source>SOURCE_DATE_EPOCH wants seconds since 1970 within the years 1 to 9999, not &apos;%1&apos;</source>
-        <translation>SOURCE_DATE_EPOCH verlangt Sekunden seit 1970 innerhalb der Jahre 1 bis 9999, nicht '%1'</translation>
+        <translation>SOURCE_DATE_EPOCH verlangt Sekunden seit 1970 innerhalb der Jahre 1 bis 9999, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>1 page</source>
@@ -1000,6 +1000,149 @@ dieser Tafel bringen:
     </message>
 </context>
 <context>
+    <name>GedcomImport</name>
+    <message>
+        <source>the file is larger than 2 GiB</source>
+        <translation>die Datei ist größer als 2 GiB</translation>
+    </message>
+    <message>
+        <source>more than %1 links between records; this one and the rest ignored</source>
+        <translation>mehr als %1 Verweise zwischen Datensätzen; dieser und die übrigen übergangen</translation>
+    </message>
+    <message>
+        <source>the INDI record of line %1</source>
+        <translation>der INDI-Datensatz von Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 is also the id of the %2 record of line %3; links to it go to that one</source>
+        <translation>%1 ist auch die Kennung des %2-Datensatzes von Zeile %3; Verweise darauf gehen zu diesem</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no INDI record; dropped</source>
+        <translation>%1 %2 nennt keinen INDI-Datensatz; entfernt</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no FAM record; dropped</source>
+        <translation>%1 %2 nennt keinen FAM-Datensatz; entfernt</translation>
+    </message>
+    <message>
+        <source>CHIL %1 is already a child of this family; dropped</source>
+        <translation>CHIL %1 ist schon ein Kind dieser Familie; entfernt</translation>
+    </message>
+    <message>
+        <source>a second HUSB in the family; dropped</source>
+        <translation>ein zweiter HUSB in der Familie; entfernt</translation>
+    </message>
+    <message>
+        <source>a second WIFE in the family; dropped</source>
+        <translation>eine zweite WIFE in der Familie; entfernt</translation>
+    </message>
+    <message>
+        <source>%1 is both husband and wife of the family; the second link dropped</source>
+        <translation>%1 ist Ehemann und Ehefrau der Familie zugleich; der zweite Verweis entfernt</translation>
+    </message>
+    <message>
+        <source>%1 is a spouse and a child of the same family; the child link dropped</source>
+        <translation>%1 ist Ehepartner und Kind derselben Familie; der Kindverweis entfernt</translation>
+    </message>
+    <message>
+        <source>FAMS %1: the family does not name %2 as husband or wife; dropped</source>
+        <translation>FAMS %1: die Familie nennt %2 nicht als Ehemann oder Ehefrau; entfernt</translation>
+    </message>
+    <message>
+        <source>FAMC %1: %2 is husband or wife of that family; dropped</source>
+        <translation>FAMC %1: %2 ist Ehemann oder Ehefrau dieser Familie; entfernt</translation>
+    </message>
+    <message>
+        <source>FAMC %1: the family does not list %2 as a child; added as its last child</source>
+        <translation>FAMC %1: die Familie führt %2 nicht als Kind; als ihr letztes Kind angefügt</translation>
+    </message>
+    <message>
+        <source>SLGC without FAMC, and %1 is a child of %2 families; dropped</source>
+        <translation>SLGC ohne FAMC, und %1 ist Kind von %2 Familien; entfernt</translation>
+    </message>
+    <message>
+        <source>SLGC: %1 is not a child of %2; dropped</source>
+        <translation>SLGC: %1 ist kein Kind von %2; entfernt</translation>
+    </message>
+    <message>
+        <source>%1 is his or her own ancestor</source>
+        <translation>%1 ist sein oder ihr eigener Vorfahr</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more warnings</source>
+        <translation>... und %1 weitere Warnungen</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes; cut there</source>
+        <translation>die Zeile ist länger als %1 Bytes; dort abgeschnitten</translation>
+    </message>
+    <message>
+        <source>text after &quot;0 TRLR&quot; ignored</source>
+        <translation>Text nach &quot;0 TRLR&quot; übergangen</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line (no level number), ignored: &quot;%1&quot;</source>
+        <translation>keine GEDCOM-Zeile (keine Stufennummer), übergangen: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line, ignored: &quot;%1&quot;</source>
+        <translation>keine GEDCOM-Zeile, übergangen: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>level %1 follows level %2; the line and the lines under it ignored</source>
+        <translation>Stufe %1 folgt auf Stufe %2; die Zeile und die Zeilen darunter übergangen</translation>
+    </message>
+    <message>
+        <source>malformed line, ignored with the lines under it: &quot;%1&quot;</source>
+        <translation>fehlerhafte Zeile, mit den Zeilen darunter übergangen: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the file ends without &quot;0 TRLR&quot;; it may have been cut short</source>
+        <translation>die Datei endet ohne &quot;0 TRLR&quot;; sie ist womöglich abgeschnitten</translation>
+    </message>
+    <message>
+        <source>more than %1 %2 records; this one and the rest ignored</source>
+        <translation>mehr als %1 %2-Datensätze; dieser und die übrigen übergangen</translation>
+    </message>
+    <message>
+        <source>%1 record without a cross-reference id; nothing can link to it</source>
+        <translation>%1-Datensatz ohne Querverweis-Kennung; nichts kann auf ihn verweisen</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a link to a record; ignored</source>
+        <translation>%1 &quot;%2&quot; ist kein Verweis auf einen Datensatz; übergangen</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it does not begin with &quot;0 HEAD&quot; (line %1: &quot;%2&quot;)</source>
+        <translation>keine GEDCOM-Datei: sie beginnt nicht mit &quot;0 HEAD&quot; (Zeile %1: &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it holds no lines</source>
+        <translation>keine GEDCOM-Datei: sie enthält keine Zeilen</translation>
+    </message>
+    <message>
+        <source>the file is not valid UTF-8; malformed characters read as &quot;?&quot;</source>
+        <translation>die Datei ist kein gültiges UTF-8; fehlerhafte Zeichen als &quot;?&quot; gelesen</translation>
+    </message>
+    <message>
+        <source>the header says ANSEL but the file is UTF-8; it was read as UTF-8</source>
+        <translation>der Kopf nennt ANSEL, aber die Datei ist UTF-8; sie wurde als UTF-8 gelesen</translation>
+    </message>
+    <message>
+        <source>the header says %1 but the file is not; it was read as Windows-1252</source>
+        <translation>der Kopf nennt %1, aber die Datei ist es nicht; sie wurde als Windows-1252 gelesen</translation>
+    </message>
+</context>
+<context>
     <name>GroupedDescendantsList</name>
     <message>
         <source>No.</source>
@@ -1021,20 +1164,12 @@ dieser Tafel bringen:
 <context>
     <name>Messages</name>
     <message>
-        <source>Note</source>
-        <translation>Hinweis</translation>
-    </message>
-    <message>
         <source>Problem!</source>
         <translation>Problem!</translation>
     </message>
     <message>
         <source>The MRIN is invalid</source>
         <translation>Die MRIN ist ungültig</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
     </message>
     <message>
         <source>Error reading a marriage record</source>
@@ -1193,6 +1328,216 @@ schließen Sie PAF und versuchen Sie es erneut.</translation>
     <message>
         <source>Notice</source>
         <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file to write</source>
+        <translation>%1 ist ein Ordner, keine Datei zum Schreiben</translation>
+    </message>
+    <message>
+        <source>%1 is a FIFO, not a file to write</source>
+        <translation>%1 ist ein FIFO, keine Datei zum Schreiben</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file to write</source>
+        <translation>%1 ist ein Socket, keine Datei zum Schreiben</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file to write</source>
+        <translation>%1 ist ein Gerät, keine Datei zum Schreiben</translation>
+    </message>
+    <message>
+        <source>%1 is no regular file, not a file to write</source>
+        <translation>%1 ist keine reguläre Datei, keine Datei zum Schreiben</translation>
+    </message>
+    <message>
+        <source>%1 is the data file being read</source>
+        <translation>%1 ist die Datendatei, die gelesen wird</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1</source>
+        <translation>die Datei ist größer als %1</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>die Datei wurde während des Lesens geändert</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>es ist eine benannte Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>sie ist größer als %1</translation>
+    </message>
+    <message>
+        <source>the file is too short for a PAF header: bytes %1</source>
+        <translation>die Datei ist zu kurz für einen PAF-Kopf: Bytes %1</translation>
+    </message>
+    <message>
+        <source>the file has no PAF signature</source>
+        <translation>die Datei hat keine PAF-Signatur</translation>
+    </message>
+    <message>
+        <source>the header announces an impossible number of page spaces: %1</source>
+        <translation>der Kopf nennt eine unmögliche Zahl von Seitenbereichen: %1</translation>
+    </message>
+    <message>
+        <source>the path cannot be used</source>
+        <translation>der Pfad ist nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>the page-count table is cut short</source>
+        <translation>die Seitenzahltabelle ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 is cut short</source>
+        <translation>die Seitentypkarte von Seitenbereich %1 ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 does not start with its own type</source>
+        <translation>die Seitentypkarte von Seitenbereich %1 beginnt nicht mit ihrem eigenen Typ</translation>
+    </message>
+    <message>
+        <source>the page-count table gives %1 pages of type %2 in page space %3, but its map lists %4</source>
+        <translation>die Seitenzahltabelle nennt %1 Seiten vom Typ %2 in Seitenbereich %3, aber dessen Karte führt %4 auf</translation>
+    </message>
+    <message>
+        <source>the family does not fit in 31 page spaces</source>
+        <translation>die Familie passt nicht in 31 Seitenbereiche</translation>
+    </message>
+    <message>
+        <source>the marriages&apos; links do not match the marriages</source>
+        <translation>die Verweise der Ehen passen nicht zu den Ehen</translation>
+    </message>
+    <message>
+        <source>marriage %1 names a person who does not exist</source>
+        <translation>Ehe %1 nennt eine Person, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>person %1 lists a marriage that does not exist</source>
+        <translation>Person %1 führt eine Ehe auf, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>Invalid Rin</source>
+        <translation>Ungültige RIN</translation>
+    </message>
+    <message>
+        <source>Corrupt Data.  Run check/repair
+in PAF to repair data.</source>
+        <translation>Beschädigte Daten.  Mit Prüfen/Reparieren
+in PAF die Daten reparieren.</translation>
+    </message>
+    <message>
+        <source>individual</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>marriage</source>
+        <translation>Ehe</translation>
+    </message>
+    <message>
+        <source>name index</source>
+        <translation>Namensindex</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>Datensatz</translation>
+    </message>
+    <message>
+        <source>node</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>child link</source>
+        <translation>Kindverweis</translation>
+    </message>
+    <message>
+        <source>child chain at link</source>
+        <translation>Kinderkette bei Verweis</translation>
+    </message>
+    <message>
+        <source>marriage chain at marriage</source>
+        <translation>Ehekette bei Ehe</translation>
+    </message>
+    <message>
+        <source>parents&apos; marriage</source>
+        <translation>Ehe der Eltern</translation>
+    </message>
+    <message>
+        <source>own marriage</source>
+        <translation>eigene Ehe</translation>
+    </message>
+    <message>
+        <source>father</source>
+        <translation>Vater</translation>
+    </message>
+    <message>
+        <source>mother</source>
+        <translation>Mutter</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>is deleted</source>
+        <translation>ist gelöscht</translation>
+    </message>
+    <message>
+        <source>loops</source>
+        <translation>bildet eine Schleife</translation>
+    </message>
+    <message>
+        <source>is reached twice</source>
+        <translation>wird zweimal erreicht</translation>
+    </message>
+    <message>
+        <source>is beyond the last individual</source>
+        <translation>liegt hinter der letzten Person</translation>
+    </message>
+    <message>
+        <source>is beyond the last node</source>
+        <translation>liegt hinter dem letzten Knoten</translation>
+    </message>
+    <message>
+        <source>does not name him as husband</source>
+        <translation>nennt ihn nicht als Ehemann</translation>
+    </message>
+    <message>
+        <source>does not name her as wife</source>
+        <translation>nennt sie nicht als Ehefrau</translation>
+    </message>
+    <message>
+        <source>closes a loop (someone is his own ancestor); cut there</source>
+        <translation>schließt einen Kreis (jemand ist sein eigener Vorfahr); dort getrennt</translation>
+    </message>
+    <message>
+        <source> (the last is %1)</source>
+        <translation> (die letzte ist %1)</translation>
     </message>
 </context>
 <context>
@@ -1559,6 +1904,14 @@ keine Liste geht über %1 Generationen hinaus.</translation>
     <message>
         <source>Repeat Descendant List</source>
         <translation>Liste mehrfacher Nachkommen</translation>
+    </message>
+    <message>
+        <source>Invalid start RIN</source>
+        <translation>Ungültige Start-RIN</translation>
+    </message>
+    <message>
+        <source>RinX access out of range</source>
+        <translation>RIN-Zugriff außerhalb des Bereichs</translation>
     </message>
 </context>
 <context>

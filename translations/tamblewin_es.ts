@@ -994,6 +994,149 @@ las 4 formas de este gráfico:
     </message>
 </context>
 <context>
+    <name>GedcomImport</name>
+    <message>
+        <source>the file is larger than 2 GiB</source>
+        <translation>el archivo supera 2 GiB</translation>
+    </message>
+    <message>
+        <source>more than %1 links between records; this one and the rest ignored</source>
+        <translation>más de %1 enlaces entre registros; este y los demás se pasan por alto</translation>
+    </message>
+    <message>
+        <source>the INDI record of line %1</source>
+        <translation>el registro INDI de la línea %1</translation>
+    </message>
+    <message>
+        <source>%1 is also the id of the %2 record of line %3; links to it go to that one</source>
+        <translation>%1 es también el identificador del registro %2 de la línea %3; los enlaces a él van a ese</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no INDI record; dropped</source>
+        <translation>%1 %2 no nombra ningún registro INDI; descartado</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no FAM record; dropped</source>
+        <translation>%1 %2 no nombra ningún registro FAM; descartado</translation>
+    </message>
+    <message>
+        <source>CHIL %1 is already a child of this family; dropped</source>
+        <translation>CHIL %1 ya es hijo de esta familia; descartado</translation>
+    </message>
+    <message>
+        <source>a second HUSB in the family; dropped</source>
+        <translation>un segundo HUSB en la familia; descartado</translation>
+    </message>
+    <message>
+        <source>a second WIFE in the family; dropped</source>
+        <translation>una segunda WIFE en la familia; descartada</translation>
+    </message>
+    <message>
+        <source>%1 is both husband and wife of the family; the second link dropped</source>
+        <translation>%1 es a la vez esposo y esposa de la familia; el segundo enlace descartado</translation>
+    </message>
+    <message>
+        <source>%1 is a spouse and a child of the same family; the child link dropped</source>
+        <translation>%1 es cónyuge e hijo de la misma familia; el enlace de hijo descartado</translation>
+    </message>
+    <message>
+        <source>FAMS %1: the family does not name %2 as husband or wife; dropped</source>
+        <translation>FAMS %1: la familia no nombra a %2 como esposo o esposa; descartado</translation>
+    </message>
+    <message>
+        <source>FAMC %1: %2 is husband or wife of that family; dropped</source>
+        <translation>FAMC %1: %2 es esposo o esposa de esa familia; descartado</translation>
+    </message>
+    <message>
+        <source>FAMC %1: the family does not list %2 as a child; added as its last child</source>
+        <translation>FAMC %1: la familia no enumera a %2 como hijo; añadido como su último hijo</translation>
+    </message>
+    <message>
+        <source>SLGC without FAMC, and %1 is a child of %2 families; dropped</source>
+        <translation>SLGC sin FAMC, y %1 es hijo de %2 familias; descartado</translation>
+    </message>
+    <message>
+        <source>SLGC: %1 is not a child of %2; dropped</source>
+        <translation>SLGC: %1 no es hijo de %2; descartado</translation>
+    </message>
+    <message>
+        <source>%1 is his or her own ancestor</source>
+        <translation>%1 es su propio antepasado</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more warnings</source>
+        <translation>... y %1 avisos más</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes; cut there</source>
+        <translation>la línea supera %1 bytes; cortada ahí</translation>
+    </message>
+    <message>
+        <source>text after &quot;0 TRLR&quot; ignored</source>
+        <translation>texto tras &quot;0 TRLR&quot; pasado por alto</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line (no level number), ignored: &quot;%1&quot;</source>
+        <translation>no es una línea GEDCOM (sin número de nivel), pasada por alto: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line, ignored: &quot;%1&quot;</source>
+        <translation>no es una línea GEDCOM, pasada por alto: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>level %1 follows level %2; the line and the lines under it ignored</source>
+        <translation>el nivel %1 sigue al nivel %2; la línea y las líneas bajo ella pasadas por alto</translation>
+    </message>
+    <message>
+        <source>malformed line, ignored with the lines under it: &quot;%1&quot;</source>
+        <translation>línea mal formada, pasada por alto con las líneas bajo ella: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the file ends without &quot;0 TRLR&quot;; it may have been cut short</source>
+        <translation>el archivo termina sin &quot;0 TRLR&quot;; puede estar cortado</translation>
+    </message>
+    <message>
+        <source>more than %1 %2 records; this one and the rest ignored</source>
+        <translation>más de %1 registros %2; este y los demás pasados por alto</translation>
+    </message>
+    <message>
+        <source>%1 record without a cross-reference id; nothing can link to it</source>
+        <translation>registro %1 sin identificador de referencia; nada puede enlazar con él</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a link to a record; ignored</source>
+        <translation>%1 &quot;%2&quot; no es un enlace a un registro; pasado por alto</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it does not begin with &quot;0 HEAD&quot; (line %1: &quot;%2&quot;)</source>
+        <translation>no es un archivo GEDCOM: no empieza por &quot;0 HEAD&quot; (línea %1: &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it holds no lines</source>
+        <translation>no es un archivo GEDCOM: no contiene líneas</translation>
+    </message>
+    <message>
+        <source>the file is not valid UTF-8; malformed characters read as &quot;?&quot;</source>
+        <translation>el archivo no es UTF-8 válido; caracteres mal formados leídos como &quot;?&quot;</translation>
+    </message>
+    <message>
+        <source>the header says ANSEL but the file is UTF-8; it was read as UTF-8</source>
+        <translation>la cabecera dice ANSEL pero el archivo es UTF-8; se leyó como UTF-8</translation>
+    </message>
+    <message>
+        <source>the header says %1 but the file is not; it was read as Windows-1252</source>
+        <translation>la cabecera dice %1 pero el archivo no lo es; se leyó como Windows-1252</translation>
+    </message>
+</context>
+<context>
     <name>GroupedDescendantsList</name>
     <message>
         <source>No.</source>
@@ -1015,20 +1158,12 @@ las 4 formas de este gráfico:
 <context>
     <name>Messages</name>
     <message>
-        <source>Note</source>
-        <translation>Nota</translation>
-    </message>
-    <message>
         <source>Problem!</source>
         <translation>¡Problema!</translation>
     </message>
     <message>
         <source>The MRIN is invalid</source>
         <translation>El MRIN no es válido</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
     </message>
     <message>
         <source>Error reading a marriage record</source>
@@ -1187,6 +1322,216 @@ PAF e inténtelo de nuevo.</translation>
     <message>
         <source>Notice</source>
         <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file to write</source>
+        <translation>%1 es una carpeta, no un archivo que escribir</translation>
+    </message>
+    <message>
+        <source>%1 is a FIFO, not a file to write</source>
+        <translation>%1 es un FIFO, no un archivo que escribir</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file to write</source>
+        <translation>%1 es un socket, no un archivo que escribir</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file to write</source>
+        <translation>%1 es un dispositivo, no un archivo que escribir</translation>
+    </message>
+    <message>
+        <source>%1 is no regular file, not a file to write</source>
+        <translation>%1 no es un archivo normal, no un archivo que escribir</translation>
+    </message>
+    <message>
+        <source>%1 is the data file being read</source>
+        <translation>%1 es el archivo de datos que se está leyendo</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1</source>
+        <translation>el archivo supera %1</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>el archivo cambió mientras se leía</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>es una tubería con nombre, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>supera %1</translation>
+    </message>
+    <message>
+        <source>the file is too short for a PAF header: bytes %1</source>
+        <translation>el archivo es demasiado corto para una cabecera PAF: bytes %1</translation>
+    </message>
+    <message>
+        <source>the file has no PAF signature</source>
+        <translation>el archivo no tiene firma PAF</translation>
+    </message>
+    <message>
+        <source>the header announces an impossible number of page spaces: %1</source>
+        <translation>la cabecera anuncia un número imposible de espacios de páginas: %1</translation>
+    </message>
+    <message>
+        <source>the path cannot be used</source>
+        <translation>la ruta no se puede usar</translation>
+    </message>
+    <message>
+        <source>the page-count table is cut short</source>
+        <translation>la tabla de número de páginas está cortada</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 is cut short</source>
+        <translation>el mapa de tipos de página del espacio %1 está cortado</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 does not start with its own type</source>
+        <translation>el mapa de tipos de página del espacio %1 no empieza por su propio tipo</translation>
+    </message>
+    <message>
+        <source>the page-count table gives %1 pages of type %2 in page space %3, but its map lists %4</source>
+        <translation>la tabla de número de páginas da %1 páginas de tipo %2 en el espacio %3, pero su mapa enumera %4</translation>
+    </message>
+    <message>
+        <source>the family does not fit in 31 page spaces</source>
+        <translation>la familia no cabe en 31 espacios de páginas</translation>
+    </message>
+    <message>
+        <source>the marriages&apos; links do not match the marriages</source>
+        <translation>los enlaces de los matrimonios no coinciden con los matrimonios</translation>
+    </message>
+    <message>
+        <source>marriage %1 names a person who does not exist</source>
+        <translation>el matrimonio %1 nombra a una persona que no existe</translation>
+    </message>
+    <message>
+        <source>person %1 lists a marriage that does not exist</source>
+        <translation>la persona %1 enumera un matrimonio que no existe</translation>
+    </message>
+    <message>
+        <source>Invalid Rin</source>
+        <translation>RIN no válido</translation>
+    </message>
+    <message>
+        <source>Corrupt Data.  Run check/repair
+in PAF to repair data.</source>
+        <translation>Datos dañados.  Ejecute comprobar/reparar
+en PAF para reparar los datos.</translation>
+    </message>
+    <message>
+        <source>individual</source>
+        <translation>persona</translation>
+    </message>
+    <message>
+        <source>marriage</source>
+        <translation>matrimonio</translation>
+    </message>
+    <message>
+        <source>name index</source>
+        <translation>índice de nombres</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>registro</translation>
+    </message>
+    <message>
+        <source>node</source>
+        <translation>nodo</translation>
+    </message>
+    <message>
+        <source>child link</source>
+        <translation>enlace de hijo</translation>
+    </message>
+    <message>
+        <source>child chain at link</source>
+        <translation>cadena de hijos en el enlace</translation>
+    </message>
+    <message>
+        <source>marriage chain at marriage</source>
+        <translation>cadena de matrimonios en el matrimonio</translation>
+    </message>
+    <message>
+        <source>parents&apos; marriage</source>
+        <translation>matrimonio de los padres</translation>
+    </message>
+    <message>
+        <source>own marriage</source>
+        <translation>matrimonio propio</translation>
+    </message>
+    <message>
+        <source>father</source>
+        <translation>padre</translation>
+    </message>
+    <message>
+        <source>mother</source>
+        <translation>madre</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>is deleted</source>
+        <translation>está borrado</translation>
+    </message>
+    <message>
+        <source>loops</source>
+        <translation>forma un bucle</translation>
+    </message>
+    <message>
+        <source>is reached twice</source>
+        <translation>se alcanza dos veces</translation>
+    </message>
+    <message>
+        <source>is beyond the last individual</source>
+        <translation>está más allá de la última persona</translation>
+    </message>
+    <message>
+        <source>is beyond the last node</source>
+        <translation>está más allá del último nodo</translation>
+    </message>
+    <message>
+        <source>does not name him as husband</source>
+        <translation>no lo nombra como esposo</translation>
+    </message>
+    <message>
+        <source>does not name her as wife</source>
+        <translation>no la nombra como esposa</translation>
+    </message>
+    <message>
+        <source>closes a loop (someone is his own ancestor); cut there</source>
+        <translation>cierra un bucle (alguien es su propio antepasado); cortado ahí</translation>
+    </message>
+    <message>
+        <source> (the last is %1)</source>
+        <translation> (el último es %1)</translation>
     </message>
 </context>
 <context>
@@ -1553,6 +1898,14 @@ ninguna lista pasa de %1 generaciones.</translation>
     <message>
         <source>Repeat Descendant List</source>
         <translation>Lista de descendientes repetidos</translation>
+    </message>
+    <message>
+        <source>Invalid start RIN</source>
+        <translation>RIN inicial no válido</translation>
+    </message>
+    <message>
+        <source>RinX access out of range</source>
+        <translation>Acceso a RIN fuera de rango</translation>
     </message>
 </context>
 <context>

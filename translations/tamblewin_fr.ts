@@ -995,6 +995,149 @@ des 4 formes de ce tableau :
     </message>
 </context>
 <context>
+    <name>GedcomImport</name>
+    <message>
+        <source>the file is larger than 2 GiB</source>
+        <translation>le fichier dépasse 2 Gio</translation>
+    </message>
+    <message>
+        <source>more than %1 links between records; this one and the rest ignored</source>
+        <translation>plus de %1 liens entre enregistrements ; celui-ci et les suivants ignorés</translation>
+    </message>
+    <message>
+        <source>the INDI record of line %1</source>
+        <translation>l&apos;enregistrement INDI de la ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 is also the id of the %2 record of line %3; links to it go to that one</source>
+        <translation>%1 est aussi l&apos;identifiant de l&apos;enregistrement %2 de la ligne %3 ; les liens vers lui vont à celui-là</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no INDI record; dropped</source>
+        <translation>%1 %2 ne nomme aucun enregistrement INDI ; supprimé</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no FAM record; dropped</source>
+        <translation>%1 %2 ne nomme aucun enregistrement FAM ; supprimé</translation>
+    </message>
+    <message>
+        <source>CHIL %1 is already a child of this family; dropped</source>
+        <translation>CHIL %1 est déjà un enfant de cette famille ; supprimé</translation>
+    </message>
+    <message>
+        <source>a second HUSB in the family; dropped</source>
+        <translation>un second HUSB dans la famille ; supprimé</translation>
+    </message>
+    <message>
+        <source>a second WIFE in the family; dropped</source>
+        <translation>une seconde WIFE dans la famille ; supprimée</translation>
+    </message>
+    <message>
+        <source>%1 is both husband and wife of the family; the second link dropped</source>
+        <translation>%1 est à la fois mari et épouse de la famille ; le second lien supprimé</translation>
+    </message>
+    <message>
+        <source>%1 is a spouse and a child of the same family; the child link dropped</source>
+        <translation>%1 est conjoint et enfant de la même famille ; le lien d&apos;enfant supprimé</translation>
+    </message>
+    <message>
+        <source>FAMS %1: the family does not name %2 as husband or wife; dropped</source>
+        <translation>FAMS %1 : la famille ne nomme pas %2 comme mari ou épouse ; supprimé</translation>
+    </message>
+    <message>
+        <source>FAMC %1: %2 is husband or wife of that family; dropped</source>
+        <translation>FAMC %1 : %2 est mari ou épouse de cette famille ; supprimé</translation>
+    </message>
+    <message>
+        <source>FAMC %1: the family does not list %2 as a child; added as its last child</source>
+        <translation>FAMC %1 : la famille ne liste pas %2 comme enfant ; ajouté comme son dernier enfant</translation>
+    </message>
+    <message>
+        <source>SLGC without FAMC, and %1 is a child of %2 families; dropped</source>
+        <translation>SLGC sans FAMC, et %1 est enfant de %2 familles ; supprimé</translation>
+    </message>
+    <message>
+        <source>SLGC: %1 is not a child of %2; dropped</source>
+        <translation>SLGC : %1 n&apos;est pas un enfant de %2 ; supprimé</translation>
+    </message>
+    <message>
+        <source>%1 is his or her own ancestor</source>
+        <translation>%1 est son propre ascendant</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>illisible : %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more warnings</source>
+        <translation>... et %1 autres avertissements</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes; cut there</source>
+        <translation>la ligne dépasse %1 octets ; coupée là</translation>
+    </message>
+    <message>
+        <source>text after &quot;0 TRLR&quot; ignored</source>
+        <translation>texte après « 0 TRLR » ignoré</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line (no level number), ignored: &quot;%1&quot;</source>
+        <translation>pas une ligne GEDCOM (pas de numéro de niveau), ignorée : « %1 »</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line, ignored: &quot;%1&quot;</source>
+        <translation>pas une ligne GEDCOM, ignorée : « %1 »</translation>
+    </message>
+    <message>
+        <source>level %1 follows level %2; the line and the lines under it ignored</source>
+        <translation>le niveau %1 suit le niveau %2 ; la ligne et les lignes en dessous ignorées</translation>
+    </message>
+    <message>
+        <source>malformed line, ignored with the lines under it: &quot;%1&quot;</source>
+        <translation>ligne mal formée, ignorée avec les lignes en dessous : « %1 »</translation>
+    </message>
+    <message>
+        <source>the file ends without &quot;0 TRLR&quot;; it may have been cut short</source>
+        <translation>le fichier se termine sans « 0 TRLR » ; il a peut-être été tronqué</translation>
+    </message>
+    <message>
+        <source>more than %1 %2 records; this one and the rest ignored</source>
+        <translation>plus de %1 enregistrements %2 ; celui-ci et les suivants ignorés</translation>
+    </message>
+    <message>
+        <source>%1 record without a cross-reference id; nothing can link to it</source>
+        <translation>enregistrement %1 sans identifiant de renvoi ; rien ne peut y mener</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a link to a record; ignored</source>
+        <translation>%1 « %2 » n&apos;est pas un lien vers un enregistrement ; ignoré</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it does not begin with &quot;0 HEAD&quot; (line %1: &quot;%2&quot;)</source>
+        <translation>pas un fichier GEDCOM : il ne commence pas par « 0 HEAD » (ligne %1 : « %2 »)</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it holds no lines</source>
+        <translation>pas un fichier GEDCOM : il ne contient aucune ligne</translation>
+    </message>
+    <message>
+        <source>the file is not valid UTF-8; malformed characters read as &quot;?&quot;</source>
+        <translation>le fichier n&apos;est pas en UTF-8 valide ; caractères mal formés lus comme « ? »</translation>
+    </message>
+    <message>
+        <source>the header says ANSEL but the file is UTF-8; it was read as UTF-8</source>
+        <translation>l&apos;en-tête indique ANSEL mais le fichier est en UTF-8 ; il a été lu en UTF-8</translation>
+    </message>
+    <message>
+        <source>the header says %1 but the file is not; it was read as Windows-1252</source>
+        <translation>l&apos;en-tête indique %1 mais le fichier ne l&apos;est pas ; il a été lu en Windows-1252</translation>
+    </message>
+</context>
+<context>
     <name>GroupedDescendantsList</name>
     <message>
         <source>No.</source>
@@ -1016,20 +1159,12 @@ des 4 formes de ce tableau :
 <context>
     <name>Messages</name>
     <message>
-        <source>Note</source>
-        <translation>Remarque</translation>
-    </message>
-    <message>
         <source>Problem!</source>
         <translation>Problème !</translation>
     </message>
     <message>
         <source>The MRIN is invalid</source>
         <translation>Le MRIN n&apos;est pas valide</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
     </message>
     <message>
         <source>Error reading a marriage record</source>
@@ -1188,6 +1323,216 @@ fermer PAF et réessayer.</translation>
     <message>
         <source>Notice</source>
         <translation>Avis</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file to write</source>
+        <translation>%1 est un dossier, pas un fichier à écrire</translation>
+    </message>
+    <message>
+        <source>%1 is a FIFO, not a file to write</source>
+        <translation>%1 est un FIFO, pas un fichier à écrire</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file to write</source>
+        <translation>%1 est un socket, pas un fichier à écrire</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file to write</source>
+        <translation>%1 est un périphérique, pas un fichier à écrire</translation>
+    </message>
+    <message>
+        <source>%1 is no regular file, not a file to write</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire, pas un fichier à écrire</translation>
+    </message>
+    <message>
+        <source>%1 is the data file being read</source>
+        <translation>%1 est le fichier de données en cours de lecture</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1</source>
+        <translation>le fichier dépasse %1</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>le fichier a changé pendant sa lecture</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>c&apos;est un tube nommé, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>c&apos;est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>c&apos;est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>il dépasse %1</translation>
+    </message>
+    <message>
+        <source>the file is too short for a PAF header: bytes %1</source>
+        <translation>le fichier est trop court pour un en-tête PAF : octets %1</translation>
+    </message>
+    <message>
+        <source>the file has no PAF signature</source>
+        <translation>le fichier n&apos;a pas de signature PAF</translation>
+    </message>
+    <message>
+        <source>the header announces an impossible number of page spaces: %1</source>
+        <translation>l&apos;en-tête annonce un nombre impossible d&apos;espaces de pages : %1</translation>
+    </message>
+    <message>
+        <source>the path cannot be used</source>
+        <translation>le chemin est inutilisable</translation>
+    </message>
+    <message>
+        <source>the page-count table is cut short</source>
+        <translation>la table du nombre de pages est tronquée</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 is cut short</source>
+        <translation>la carte des types de pages de l&apos;espace %1 est tronquée</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 does not start with its own type</source>
+        <translation>la carte des types de pages de l&apos;espace %1 ne commence pas par son propre type</translation>
+    </message>
+    <message>
+        <source>the page-count table gives %1 pages of type %2 in page space %3, but its map lists %4</source>
+        <translation>la table du nombre de pages indique %1 pages de type %2 dans l&apos;espace %3, mais sa carte en liste %4</translation>
+    </message>
+    <message>
+        <source>the family does not fit in 31 page spaces</source>
+        <translation>la famille ne tient pas dans 31 espaces de pages</translation>
+    </message>
+    <message>
+        <source>the marriages&apos; links do not match the marriages</source>
+        <translation>les liens des mariages ne correspondent pas aux mariages</translation>
+    </message>
+    <message>
+        <source>marriage %1 names a person who does not exist</source>
+        <translation>le mariage %1 nomme une personne qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>person %1 lists a marriage that does not exist</source>
+        <translation>la personne %1 liste un mariage qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Invalid Rin</source>
+        <translation>RIN non valide</translation>
+    </message>
+    <message>
+        <source>Corrupt Data.  Run check/repair
+in PAF to repair data.</source>
+        <translation>Données corrompues.  Lancez vérifier/réparer
+dans PAF pour réparer les données.</translation>
+    </message>
+    <message>
+        <source>individual</source>
+        <translation>individu</translation>
+    </message>
+    <message>
+        <source>marriage</source>
+        <translation>mariage</translation>
+    </message>
+    <message>
+        <source>name index</source>
+        <translation>index des noms</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>enregistrement</translation>
+    </message>
+    <message>
+        <source>node</source>
+        <translation>nœud</translation>
+    </message>
+    <message>
+        <source>child link</source>
+        <translation>lien d&apos;enfant</translation>
+    </message>
+    <message>
+        <source>child chain at link</source>
+        <translation>chaîne d&apos;enfants au lien</translation>
+    </message>
+    <message>
+        <source>marriage chain at marriage</source>
+        <translation>chaîne de mariages au mariage</translation>
+    </message>
+    <message>
+        <source>parents&apos; marriage</source>
+        <translation>mariage des parents</translation>
+    </message>
+    <message>
+        <source>own marriage</source>
+        <translation>propre mariage</translation>
+    </message>
+    <message>
+        <source>father</source>
+        <translation>père</translation>
+    </message>
+    <message>
+        <source>mother</source>
+        <translation>mère</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>est illisible</translation>
+    </message>
+    <message>
+        <source>is deleted</source>
+        <translation>est supprimé</translation>
+    </message>
+    <message>
+        <source>loops</source>
+        <translation>boucle</translation>
+    </message>
+    <message>
+        <source>is reached twice</source>
+        <translation>est atteint deux fois</translation>
+    </message>
+    <message>
+        <source>is beyond the last individual</source>
+        <translation>est au-delà du dernier individu</translation>
+    </message>
+    <message>
+        <source>is beyond the last node</source>
+        <translation>est au-delà du dernier nœud</translation>
+    </message>
+    <message>
+        <source>does not name him as husband</source>
+        <translation>ne le nomme pas comme mari</translation>
+    </message>
+    <message>
+        <source>does not name her as wife</source>
+        <translation>ne la nomme pas comme épouse</translation>
+    </message>
+    <message>
+        <source>closes a loop (someone is his own ancestor); cut there</source>
+        <translation>ferme une boucle (quelqu&apos;un est son propre ascendant) ; coupé là</translation>
+    </message>
+    <message>
+        <source> (the last is %1)</source>
+        <translation> (le dernier est %1)</translation>
     </message>
 </context>
 <context>
@@ -1554,6 +1899,14 @@ aucune liste ne va au-delà de %1 générations.</translation>
     <message>
         <source>Repeat Descendant List</source>
         <translation>Liste des descendants répétés</translation>
+    </message>
+    <message>
+        <source>Invalid start RIN</source>
+        <translation>RIN de départ non valide</translation>
+    </message>
+    <message>
+        <source>RinX access out of range</source>
+        <translation>Accès RIN hors limites</translation>
     </message>
 </context>
 <context>

@@ -994,6 +994,149 @@ diagrammets 4 former:
     </message>
 </context>
 <context>
+    <name>GedcomImport</name>
+    <message>
+        <source>the file is larger than 2 GiB</source>
+        <translation>filen er større enn 2 GiB</translation>
+    </message>
+    <message>
+        <source>more than %1 links between records; this one and the rest ignored</source>
+        <translation>mer enn %1 lenker mellom poster; denne og resten hoppes over</translation>
+    </message>
+    <message>
+        <source>the INDI record of line %1</source>
+        <translation>INDI-posten på linje %1</translation>
+    </message>
+    <message>
+        <source>%1 is also the id of the %2 record of line %3; links to it go to that one</source>
+        <translation>%1 er også id-en til %2-posten på linje %3; lenker dit går til den</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no INDI record; dropped</source>
+        <translation>%1 %2 angir ingen INDI-post; strøket</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no FAM record; dropped</source>
+        <translation>%1 %2 angir ingen FAM-post; strøket</translation>
+    </message>
+    <message>
+        <source>CHIL %1 is already a child of this family; dropped</source>
+        <translation>CHIL %1 er allerede et barn i denne familien; strøket</translation>
+    </message>
+    <message>
+        <source>a second HUSB in the family; dropped</source>
+        <translation>en andre HUSB i familien; strøket</translation>
+    </message>
+    <message>
+        <source>a second WIFE in the family; dropped</source>
+        <translation>en andre WIFE i familien; strøket</translation>
+    </message>
+    <message>
+        <source>%1 is both husband and wife of the family; the second link dropped</source>
+        <translation>%1 er både ektemann og hustru i familien; den andre lenken strøket</translation>
+    </message>
+    <message>
+        <source>%1 is a spouse and a child of the same family; the child link dropped</source>
+        <translation>%1 er ektefelle og barn i samme familie; barnelenken strøket</translation>
+    </message>
+    <message>
+        <source>FAMS %1: the family does not name %2 as husband or wife; dropped</source>
+        <translation>FAMS %1: familien angir ikke %2 som ektemann eller hustru; strøket</translation>
+    </message>
+    <message>
+        <source>FAMC %1: %2 is husband or wife of that family; dropped</source>
+        <translation>FAMC %1: %2 er ektemann eller hustru i den familien; strøket</translation>
+    </message>
+    <message>
+        <source>FAMC %1: the family does not list %2 as a child; added as its last child</source>
+        <translation>FAMC %1: familien lister ikke %2 som barn; lagt til som siste barn</translation>
+    </message>
+    <message>
+        <source>SLGC without FAMC, and %1 is a child of %2 families; dropped</source>
+        <translation>SLGC uten FAMC, og %1 er barn i %2 familier; strøket</translation>
+    </message>
+    <message>
+        <source>SLGC: %1 is not a child of %2; dropped</source>
+        <translation>SLGC: %1 er ikke barn i %2; strøket</translation>
+    </message>
+    <message>
+        <source>%1 is his or her own ancestor</source>
+        <translation>%1 er sin egen ane</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kan ikke leses: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more warnings</source>
+        <translation>... og %1 advarsler til</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes; cut there</source>
+        <translation>linjen er lengre enn %1 byte; kuttet der</translation>
+    </message>
+    <message>
+        <source>text after &quot;0 TRLR&quot; ignored</source>
+        <translation>tekst etter &quot;0 TRLR&quot; hoppes over</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line (no level number), ignored: &quot;%1&quot;</source>
+        <translation>ingen GEDCOM-linje (intet nivånummer), hoppes over: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line, ignored: &quot;%1&quot;</source>
+        <translation>ingen GEDCOM-linje, hoppes over: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>level %1 follows level %2; the line and the lines under it ignored</source>
+        <translation>nivå %1 følger etter nivå %2; linjen og linjene under den hoppes over</translation>
+    </message>
+    <message>
+        <source>malformed line, ignored with the lines under it: &quot;%1&quot;</source>
+        <translation>feilformet linje, hoppes over med linjene under den: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the file ends without &quot;0 TRLR&quot;; it may have been cut short</source>
+        <translation>filen slutter uten &quot;0 TRLR&quot;; den kan være avkortet</translation>
+    </message>
+    <message>
+        <source>more than %1 %2 records; this one and the rest ignored</source>
+        <translation>mer enn %1 %2-poster; denne og resten hoppes over</translation>
+    </message>
+    <message>
+        <source>%1 record without a cross-reference id; nothing can link to it</source>
+        <translation>%1-post uten kryssreferanse-id; ingenting kan lenke til den</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a link to a record; ignored</source>
+        <translation>%1 &quot;%2&quot; er ingen lenke til en post; hoppes over</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it does not begin with &quot;0 HEAD&quot; (line %1: &quot;%2&quot;)</source>
+        <translation>ingen GEDCOM-fil: den begynner ikke med &quot;0 HEAD&quot; (linje %1: &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it holds no lines</source>
+        <translation>ingen GEDCOM-fil: den inneholder ingen linjer</translation>
+    </message>
+    <message>
+        <source>the file is not valid UTF-8; malformed characters read as &quot;?&quot;</source>
+        <translation>filen er ikke gyldig UTF-8; feilformede tegn lest som &quot;?&quot;</translation>
+    </message>
+    <message>
+        <source>the header says ANSEL but the file is UTF-8; it was read as UTF-8</source>
+        <translation>hodet angir ANSEL, men filen er UTF-8; den ble lest som UTF-8</translation>
+    </message>
+    <message>
+        <source>the header says %1 but the file is not; it was read as Windows-1252</source>
+        <translation>hodet angir %1, men filen er ikke det; den ble lest som Windows-1252</translation>
+    </message>
+</context>
+<context>
     <name>GroupedDescendantsList</name>
     <message>
         <source>No.</source>
@@ -1015,20 +1158,12 @@ diagrammets 4 former:
 <context>
     <name>Messages</name>
     <message>
-        <source>Note</source>
-        <translation>Merk</translation>
-    </message>
-    <message>
         <source>Problem!</source>
         <translation>Problem!</translation>
     </message>
     <message>
         <source>The MRIN is invalid</source>
         <translation>MRIN er ugyldig</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Feil</translation>
     </message>
     <message>
         <source>Error reading a marriage record</source>
@@ -1187,6 +1322,216 @@ PAF og prøv igjen.</translation>
     <message>
         <source>Notice</source>
         <translation>Melding</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file to write</source>
+        <translation>%1 er en mappe, ikke en fil å skrive</translation>
+    </message>
+    <message>
+        <source>%1 is a FIFO, not a file to write</source>
+        <translation>%1 er en FIFO, ikke en fil å skrive</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file to write</source>
+        <translation>%1 er en socket, ikke en fil å skrive</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file to write</source>
+        <translation>%1 er en enhet, ikke en fil å skrive</translation>
+    </message>
+    <message>
+        <source>%1 is no regular file, not a file to write</source>
+        <translation>%1 er ingen vanlig fil, ikke en fil å skrive</translation>
+    </message>
+    <message>
+        <source>%1 is the data file being read</source>
+        <translation>%1 er datafilen som leses</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>mappen %1 finnes ikke</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 er ingen mappe</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1</source>
+        <translation>filen er større enn %1</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>filen ble endret mens den ble lest</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>det er en mappe, ikke en fil</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>det er en navngitt pipe, ikke en fil</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>det er en socket, ikke en fil</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>det er en enhet, ikke en fil</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>det er ingen vanlig fil</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>den er større enn %1</translation>
+    </message>
+    <message>
+        <source>the file is too short for a PAF header: bytes %1</source>
+        <translation>filen er for kort for et PAF-hode: byte %1</translation>
+    </message>
+    <message>
+        <source>the file has no PAF signature</source>
+        <translation>filen har ingen PAF-signatur</translation>
+    </message>
+    <message>
+        <source>the header announces an impossible number of page spaces: %1</source>
+        <translation>hodet angir et umulig antall sideområder: %1</translation>
+    </message>
+    <message>
+        <source>the path cannot be used</source>
+        <translation>banen kan ikke brukes</translation>
+    </message>
+    <message>
+        <source>the page-count table is cut short</source>
+        <translation>sidetalltabellen er avkortet</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 is cut short</source>
+        <translation>sidetypekartet for sideområde %1 er avkortet</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 does not start with its own type</source>
+        <translation>sidetypekartet for sideområde %1 begynner ikke med sin egen type</translation>
+    </message>
+    <message>
+        <source>the page-count table gives %1 pages of type %2 in page space %3, but its map lists %4</source>
+        <translation>sidetalltabellen angir %1 sider av type %2 i sideområde %3, men kartet lister %4</translation>
+    </message>
+    <message>
+        <source>the family does not fit in 31 page spaces</source>
+        <translation>familien får ikke plass i 31 sideområder</translation>
+    </message>
+    <message>
+        <source>the marriages&apos; links do not match the marriages</source>
+        <translation>ekteskapenes lenker stemmer ikke med ekteskapene</translation>
+    </message>
+    <message>
+        <source>marriage %1 names a person who does not exist</source>
+        <translation>ekteskap %1 angir en person som ikke finnes</translation>
+    </message>
+    <message>
+        <source>person %1 lists a marriage that does not exist</source>
+        <translation>person %1 lister et ekteskap som ikke finnes</translation>
+    </message>
+    <message>
+        <source>Invalid Rin</source>
+        <translation>Ugyldig RIN</translation>
+    </message>
+    <message>
+        <source>Corrupt Data.  Run check/repair
+in PAF to repair data.</source>
+        <translation>Skadede data.  Kjør kontroller/reparer
+i PAF for å reparere dataene.</translation>
+    </message>
+    <message>
+        <source>individual</source>
+        <translation>person</translation>
+    </message>
+    <message>
+        <source>marriage</source>
+        <translation>ekteskap</translation>
+    </message>
+    <message>
+        <source>name index</source>
+        <translation>navneindeks</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>post</translation>
+    </message>
+    <message>
+        <source>node</source>
+        <translation>node</translation>
+    </message>
+    <message>
+        <source>child link</source>
+        <translation>barnelenke</translation>
+    </message>
+    <message>
+        <source>child chain at link</source>
+        <translation>barnekjede ved lenke</translation>
+    </message>
+    <message>
+        <source>marriage chain at marriage</source>
+        <translation>ekteskapskjede ved ekteskap</translation>
+    </message>
+    <message>
+        <source>parents&apos; marriage</source>
+        <translation>foreldrenes ekteskap</translation>
+    </message>
+    <message>
+        <source>own marriage</source>
+        <translation>eget ekteskap</translation>
+    </message>
+    <message>
+        <source>father</source>
+        <translation>far</translation>
+    </message>
+    <message>
+        <source>mother</source>
+        <translation>mor</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kan ikke leses</translation>
+    </message>
+    <message>
+        <source>is deleted</source>
+        <translation>er slettet</translation>
+    </message>
+    <message>
+        <source>loops</source>
+        <translation>danner en sløyfe</translation>
+    </message>
+    <message>
+        <source>is reached twice</source>
+        <translation>nås to ganger</translation>
+    </message>
+    <message>
+        <source>is beyond the last individual</source>
+        <translation>ligger etter den siste personen</translation>
+    </message>
+    <message>
+        <source>is beyond the last node</source>
+        <translation>ligger etter den siste noden</translation>
+    </message>
+    <message>
+        <source>does not name him as husband</source>
+        <translation>angir ham ikke som ektemann</translation>
+    </message>
+    <message>
+        <source>does not name her as wife</source>
+        <translation>angir henne ikke som hustru</translation>
+    </message>
+    <message>
+        <source>closes a loop (someone is his own ancestor); cut there</source>
+        <translation>lukker en sløyfe (noen er sin egen ane); kuttet der</translation>
+    </message>
+    <message>
+        <source> (the last is %1)</source>
+        <translation> (den siste er %1)</translation>
     </message>
 </context>
 <context>
@@ -1553,6 +1898,14 @@ ingen liste går lenger enn %1 generasjoner.</translation>
     <message>
         <source>Repeat Descendant List</source>
         <translation>Gjentatte etterkommere</translation>
+    </message>
+    <message>
+        <source>Invalid start RIN</source>
+        <translation>Ugyldig start-RIN</translation>
+    </message>
+    <message>
+        <source>RinX access out of range</source>
+        <translation>RIN-tilgang utenfor området</translation>
     </message>
 </context>
 <context>

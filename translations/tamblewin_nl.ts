@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>No name holds &quot;%1&quot;</source>
-        <translation>Geen naam bevat "%1"</translation>
+        <translation>Geen naam bevat &quot;%1&quot;</translation>
     </message>
     <message>
         <source>There is no marriage record for this person.</source>
@@ -126,8 +126,8 @@
                  [--paper letter|legal|tabloid|a5|a4|a3] [--large-sheets]
                  [--date YYYY-MM-DD] [--plain-background]
                                 zet een rapport op en schrijft het als PDF-, PNG- of
-                                SVG-pagina's of als paginalog; --start is het RIN, of de
-                                MRIN's ("23,24");
+                                SVG-pagina&apos;s of als paginalog; --start is het RIN, of de
+                                MRIN&apos;s (&quot;23,24&quot;);
                                 --paper: het papier waarop het wordt opgezet (zie onder);
                                 --large-sheets: op A5-, A4- of A3-papier mag de
                                 Overzichtskaart nakomelingen een A3-vel nemen waar zij een
@@ -185,7 +185,7 @@ Without it the language is the first that LANGUAGE lists, else that of LC_ALL,
 LC_MESSAGES or LANG; a language tamblewin does not have is English.
 </source>
         <translation>--language CODE, voor of na een opdracht, geeft de taal van de woorden op de
-pagina's, in de vensters en in de meldingen: de (Duits), fr (Frans), es (Spaans),
+pagina&apos;s, in de vensters en in de meldingen: de (Duits), fr (Frans), es (Spaans),
 nl (Nederlands), sv (Zweeds), nb (Noors Bokmål) of en (Engels). Zonder deze optie
 is de taal de eerste die LANGUAGE noemt, anders die van LC_ALL, LC_MESSAGES of
 LANG; een taal die tamblewin niet heeft wordt Engels.
@@ -244,11 +244,11 @@ helemaal niet geschreven. Meldingen gaan naar standaardfout. Afsluitstatus:
     </message>
     <message>
         <source>&apos;import&apos; does not take &apos;%1&apos;</source>
-        <translation>'import' neemt geen '%1'</translation>
+        <translation>&apos;import&apos; neemt geen &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;import&apos; takes a GEDCOM file and -o FILE.paf</source>
-        <translation>'import' neemt een GEDCOM-bestand en -o FILE.paf</translation>
+        <translation>&apos;import&apos; neemt een GEDCOM-bestand en -o FILE.paf</translation>
     </message>
     <message>
         <source>the PAF file must not be the GEDCOM file itself</source>
@@ -264,7 +264,7 @@ helemaal niet geschreven. Meldingen gaan naar standaardfout. Afsluitstatus:
     </message>
     <message>
         <source>%1 names and places hold letters a PAF file cannot; they were written with plain letters, and &quot;?&quot; where there is none</source>
-        <translation>%1 namen en plaatsen bevatten tekens die een PAF-bestand niet kan bevatten; ze zijn met gewone letters geschreven, en met "?" waar er geen is</translation>
+        <translation>%1 namen en plaatsen bevatten tekens die een PAF-bestand niet kan bevatten; ze zijn met gewone letters geschreven, en met &quot;?&quot; waar er geen is</translation>
     </message>
     <message>
         <source>the import was stopped; nothing was written</source>
@@ -280,11 +280,11 @@ helemaal niet geschreven. Meldingen gaan naar standaardfout. Afsluitstatus:
     </message>
     <message>
         <source>&apos;%1&apos; takes one data file</source>
-        <translation>'%1' neemt één gegevensbestand</translation>
+        <translation>&apos;%1&apos; neemt één gegevensbestand</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation>onbekende opdracht '%1'</translation>
+        <translation>onbekende opdracht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -296,7 +296,7 @@ helemaal niet geschreven. Meldingen gaan naar standaardfout. Afsluitstatus:
     </message>
     <message>
         <source>PNG and SVG pages are written by the Qt module</source>
-        <translation>PNG- en SVG-pagina's worden door de Qt-module geschreven</translation>
+        <translation>PNG- en SVG-pagina&apos;s worden door de Qt-module geschreven</translation>
     </message>
     <message>
         <source>page logs are not written through a printer</source>
@@ -332,55 +332,55 @@ helemaal niet geschreven. Meldingen gaan naar standaardfout. Afsluitstatus:
     </message>
     <message>
         <source>the windows and PNG and SVG pages need Qt&apos;s module: %1</source>
-        <translation>de vensters en PNG- en SVG-pagina's hebben de Qt-module nodig: %1</translation>
+        <translation>de vensters en PNG- en SVG-pagina&apos;s hebben de Qt-module nodig: %1</translation>
     </message>
     <message>
         <source>&apos;report&apos; needs a report kind; the kinds are:
 %1</source>
-        <translation>'report' heeft een rapportsoort nodig; de soorten zijn:
+        <translation>&apos;report&apos; heeft een rapportsoort nodig; de soorten zijn:
 %1</translation>
     </message>
     <message>
         <source>unknown report kind &apos;%1&apos;; the kinds are:
 %2</source>
-        <translation>onbekende rapportsoort '%1'; de soorten zijn:
+        <translation>onbekende rapportsoort &apos;%1&apos;; de soorten zijn:
 %2</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>optie '%1' heeft een waarde nodig</translation>
+        <translation>optie &apos;%1&apos; heeft een waarde nodig</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (pdf, png, svg or log)</source>
-        <translation>onbekend formaat '%1' (pdf, png, svg of log)</translation>
+        <translation>onbekend formaat &apos;%1&apos; (pdf, png, svg of log)</translation>
     </message>
     <message>
         <source>unknown paper &apos;%1&apos;; the papers are %2</source>
-        <translation>onbekend papier '%1'; de papiersoorten zijn %2</translation>
+        <translation>onbekend papier &apos;%1&apos;; de papiersoorten zijn %2</translation>
     </message>
     <message>
         <source>--date wants a date as YYYY-MM-DD, not &apos;%1&apos;</source>
-        <translation>--date vraagt een datum als YYYY-MM-DD, niet '%1'</translation>
+        <translation>--date vraagt een datum als YYYY-MM-DD, niet &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>onbekende optie '%1'</translation>
+        <translation>onbekende optie &apos;%1&apos;</translation>
     </message>
     <message>
         <source>&apos;report&apos; needs the data file: --paf FILE.paf</source>
-        <translation>'report' heeft het gegevensbestand nodig: --paf FILE.paf</translation>
+        <translation>&apos;report&apos; heeft het gegevensbestand nodig: --paf FILE.paf</translation>
     </message>
     <message>
         <source>--start &apos;%1&apos; is not a RIN or a list of MRINs such as 23,24</source>
-        <translation>--start '%1' is geen RIN en geen lijst van MRIN's zoals 23,24</translation>
+        <translation>--start &apos;%1&apos; is geen RIN en geen lijst van MRIN&apos;s zoals 23,24</translation>
     </message>
     <message>
         <source>cannot tell the format from &apos;%1&apos;; give --format</source>
-        <translation>het formaat is niet af te leiden uit '%1'; geef --format op</translation>
+        <translation>het formaat is niet af te leiden uit &apos;%1&apos;; geef --format op</translation>
     </message>
     <message>
         <source>SOURCE_DATE_EPOCH wants seconds since 1970 within the years 1 to 9999, not &apos;%1&apos;</source>
-        <translation>SOURCE_DATE_EPOCH vraagt seconden sinds 1970 binnen de jaren 1 tot 9999, niet '%1'</translation>
+        <translation>SOURCE_DATE_EPOCH vraagt seconden sinds 1970 binnen de jaren 1 tot 9999, niet &apos;%1&apos;</translation>
     </message>
     <message>
         <source>1 page</source>
@@ -388,7 +388,7 @@ helemaal niet geschreven. Meldingen gaan naar standaardfout. Afsluitstatus:
     </message>
     <message>
         <source>%1 pages</source>
-        <translation>%1 pagina's</translation>
+        <translation>%1 pagina&apos;s</translation>
     </message>
     <message>
         <source>Removed 1 page file left from an earlier, longer run</source>
@@ -999,6 +999,149 @@ van deze kaart:
     </message>
 </context>
 <context>
+    <name>GedcomImport</name>
+    <message>
+        <source>the file is larger than 2 GiB</source>
+        <translation>het bestand is groter dan 2 GiB</translation>
+    </message>
+    <message>
+        <source>more than %1 links between records; this one and the rest ignored</source>
+        <translation>meer dan %1 koppelingen tussen records; deze en de rest overgeslagen</translation>
+    </message>
+    <message>
+        <source>the INDI record of line %1</source>
+        <translation>het INDI-record van regel %1</translation>
+    </message>
+    <message>
+        <source>%1 is also the id of the %2 record of line %3; links to it go to that one</source>
+        <translation>%1 is ook de id van het %2-record van regel %3; koppelingen ernaar gaan naar dat record</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no INDI record; dropped</source>
+        <translation>%1 %2 noemt geen INDI-record; weggelaten</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no FAM record; dropped</source>
+        <translation>%1 %2 noemt geen FAM-record; weggelaten</translation>
+    </message>
+    <message>
+        <source>CHIL %1 is already a child of this family; dropped</source>
+        <translation>CHIL %1 is al een kind van dit gezin; weggelaten</translation>
+    </message>
+    <message>
+        <source>a second HUSB in the family; dropped</source>
+        <translation>een tweede HUSB in het gezin; weggelaten</translation>
+    </message>
+    <message>
+        <source>a second WIFE in the family; dropped</source>
+        <translation>een tweede WIFE in het gezin; weggelaten</translation>
+    </message>
+    <message>
+        <source>%1 is both husband and wife of the family; the second link dropped</source>
+        <translation>%1 is zowel man als vrouw van het gezin; de tweede koppeling weggelaten</translation>
+    </message>
+    <message>
+        <source>%1 is a spouse and a child of the same family; the child link dropped</source>
+        <translation>%1 is partner en kind van hetzelfde gezin; de kindkoppeling weggelaten</translation>
+    </message>
+    <message>
+        <source>FAMS %1: the family does not name %2 as husband or wife; dropped</source>
+        <translation>FAMS %1: het gezin noemt %2 niet als man of vrouw; weggelaten</translation>
+    </message>
+    <message>
+        <source>FAMC %1: %2 is husband or wife of that family; dropped</source>
+        <translation>FAMC %1: %2 is man of vrouw van dat gezin; weggelaten</translation>
+    </message>
+    <message>
+        <source>FAMC %1: the family does not list %2 as a child; added as its last child</source>
+        <translation>FAMC %1: het gezin noemt %2 niet als kind; toegevoegd als laatste kind</translation>
+    </message>
+    <message>
+        <source>SLGC without FAMC, and %1 is a child of %2 families; dropped</source>
+        <translation>SLGC zonder FAMC, en %1 is kind van %2 gezinnen; weggelaten</translation>
+    </message>
+    <message>
+        <source>SLGC: %1 is not a child of %2; dropped</source>
+        <translation>SLGC: %1 is geen kind van %2; weggelaten</translation>
+    </message>
+    <message>
+        <source>%1 is his or her own ancestor</source>
+        <translation>%1 is zijn of haar eigen voorouder</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>onleesbaar: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more warnings</source>
+        <translation>... en nog %1 waarschuwingen</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes; cut there</source>
+        <translation>de regel is langer dan %1 bytes; daar afgekapt</translation>
+    </message>
+    <message>
+        <source>text after &quot;0 TRLR&quot; ignored</source>
+        <translation>tekst na &quot;0 TRLR&quot; overgeslagen</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line (no level number), ignored: &quot;%1&quot;</source>
+        <translation>geen GEDCOM-regel (geen niveaunummer), overgeslagen: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line, ignored: &quot;%1&quot;</source>
+        <translation>geen GEDCOM-regel, overgeslagen: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>level %1 follows level %2; the line and the lines under it ignored</source>
+        <translation>niveau %1 volgt op niveau %2; de regel en de regels eronder overgeslagen</translation>
+    </message>
+    <message>
+        <source>malformed line, ignored with the lines under it: &quot;%1&quot;</source>
+        <translation>misvormde regel, overgeslagen met de regels eronder: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the file ends without &quot;0 TRLR&quot;; it may have been cut short</source>
+        <translation>het bestand eindigt zonder &quot;0 TRLR&quot;; het is mogelijk afgekapt</translation>
+    </message>
+    <message>
+        <source>more than %1 %2 records; this one and the rest ignored</source>
+        <translation>meer dan %1 %2-records; deze en de rest overgeslagen</translation>
+    </message>
+    <message>
+        <source>%1 record without a cross-reference id; nothing can link to it</source>
+        <translation>%1-record zonder kruisverwijzings-id; niets kan ernaar verwijzen</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a link to a record; ignored</source>
+        <translation>%1 &quot;%2&quot; is geen koppeling naar een record; overgeslagen</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it does not begin with &quot;0 HEAD&quot; (line %1: &quot;%2&quot;)</source>
+        <translation>geen GEDCOM-bestand: het begint niet met &quot;0 HEAD&quot; (regel %1: &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it holds no lines</source>
+        <translation>geen GEDCOM-bestand: het bevat geen regels</translation>
+    </message>
+    <message>
+        <source>the file is not valid UTF-8; malformed characters read as &quot;?&quot;</source>
+        <translation>het bestand is geen geldige UTF-8; misvormde tekens gelezen als &quot;?&quot;</translation>
+    </message>
+    <message>
+        <source>the header says ANSEL but the file is UTF-8; it was read as UTF-8</source>
+        <translation>de kop zegt ANSEL maar het bestand is UTF-8; het is als UTF-8 gelezen</translation>
+    </message>
+    <message>
+        <source>the header says %1 but the file is not; it was read as Windows-1252</source>
+        <translation>de kop zegt %1 maar het bestand is dat niet; het is als Windows-1252 gelezen</translation>
+    </message>
+</context>
+<context>
     <name>GroupedDescendantsList</name>
     <message>
         <source>No.</source>
@@ -1020,20 +1163,12 @@ van deze kaart:
 <context>
     <name>Messages</name>
     <message>
-        <source>Note</source>
-        <translation>Opmerking</translation>
-    </message>
-    <message>
         <source>Problem!</source>
         <translation>Probleem!</translation>
     </message>
     <message>
         <source>The MRIN is invalid</source>
         <translation>Het MRIN is ongeldig</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fout</translation>
     </message>
     <message>
         <source>Error reading a marriage record</source>
@@ -1193,6 +1328,216 @@ PAF en probeer het opnieuw.</translation>
         <source>Notice</source>
         <translation>Mededeling</translation>
     </message>
+    <message>
+        <source>%1 is a folder, not a file to write</source>
+        <translation>%1 is een map, geen bestand om te schrijven</translation>
+    </message>
+    <message>
+        <source>%1 is a FIFO, not a file to write</source>
+        <translation>%1 is een FIFO, geen bestand om te schrijven</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file to write</source>
+        <translation>%1 is een socket, geen bestand om te schrijven</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file to write</source>
+        <translation>%1 is een apparaat, geen bestand om te schrijven</translation>
+    </message>
+    <message>
+        <source>%1 is no regular file, not a file to write</source>
+        <translation>%1 is geen gewoon bestand, geen bestand om te schrijven</translation>
+    </message>
+    <message>
+        <source>%1 is the data file being read</source>
+        <translation>%1 is het gegevensbestand dat wordt gelezen</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>de map %1 bestaat niet</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is geen map</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1</source>
+        <translation>het bestand is groter dan %1</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>het bestand veranderde tijdens het lezen</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>het is een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>het is een named pipe, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>het is een socket, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>het is een apparaat, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>het is groter dan %1</translation>
+    </message>
+    <message>
+        <source>the file is too short for a PAF header: bytes %1</source>
+        <translation>het bestand is te kort voor een PAF-kop: bytes %1</translation>
+    </message>
+    <message>
+        <source>the file has no PAF signature</source>
+        <translation>het bestand heeft geen PAF-handtekening</translation>
+    </message>
+    <message>
+        <source>the header announces an impossible number of page spaces: %1</source>
+        <translation>de kop noemt een onmogelijk aantal paginaruimten: %1</translation>
+    </message>
+    <message>
+        <source>the path cannot be used</source>
+        <translation>het pad is onbruikbaar</translation>
+    </message>
+    <message>
+        <source>the page-count table is cut short</source>
+        <translation>de paginatabel is afgekapt</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 is cut short</source>
+        <translation>de paginatypekaart van paginaruimte %1 is afgekapt</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 does not start with its own type</source>
+        <translation>de paginatypekaart van paginaruimte %1 begint niet met haar eigen type</translation>
+    </message>
+    <message>
+        <source>the page-count table gives %1 pages of type %2 in page space %3, but its map lists %4</source>
+        <translation>de paginatabel geeft %1 pagina&apos;s van type %2 in paginaruimte %3, maar de kaart ervan noemt er %4</translation>
+    </message>
+    <message>
+        <source>the family does not fit in 31 page spaces</source>
+        <translation>de familie past niet in 31 paginaruimten</translation>
+    </message>
+    <message>
+        <source>the marriages&apos; links do not match the marriages</source>
+        <translation>de koppelingen van de huwelijken passen niet bij de huwelijken</translation>
+    </message>
+    <message>
+        <source>marriage %1 names a person who does not exist</source>
+        <translation>huwelijk %1 noemt een persoon die niet bestaat</translation>
+    </message>
+    <message>
+        <source>person %1 lists a marriage that does not exist</source>
+        <translation>persoon %1 noemt een huwelijk dat niet bestaat</translation>
+    </message>
+    <message>
+        <source>Invalid Rin</source>
+        <translation>Ongeldig RIN</translation>
+    </message>
+    <message>
+        <source>Corrupt Data.  Run check/repair
+in PAF to repair data.</source>
+        <translation>Beschadigde gegevens.  Voer controleren/herstellen
+in PAF uit om de gegevens te herstellen.</translation>
+    </message>
+    <message>
+        <source>individual</source>
+        <translation>persoon</translation>
+    </message>
+    <message>
+        <source>marriage</source>
+        <translation>huwelijk</translation>
+    </message>
+    <message>
+        <source>name index</source>
+        <translation>naamindex</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>record</translation>
+    </message>
+    <message>
+        <source>node</source>
+        <translation>knoop</translation>
+    </message>
+    <message>
+        <source>child link</source>
+        <translation>kindkoppeling</translation>
+    </message>
+    <message>
+        <source>child chain at link</source>
+        <translation>kinderketen bij koppeling</translation>
+    </message>
+    <message>
+        <source>marriage chain at marriage</source>
+        <translation>huwelijksketen bij huwelijk</translation>
+    </message>
+    <message>
+        <source>parents&apos; marriage</source>
+        <translation>huwelijk van de ouders</translation>
+    </message>
+    <message>
+        <source>own marriage</source>
+        <translation>eigen huwelijk</translation>
+    </message>
+    <message>
+        <source>father</source>
+        <translation>vader</translation>
+    </message>
+    <message>
+        <source>mother</source>
+        <translation>moeder</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>is onleesbaar</translation>
+    </message>
+    <message>
+        <source>is deleted</source>
+        <translation>is verwijderd</translation>
+    </message>
+    <message>
+        <source>loops</source>
+        <translation>vormt een lus</translation>
+    </message>
+    <message>
+        <source>is reached twice</source>
+        <translation>wordt twee keer bereikt</translation>
+    </message>
+    <message>
+        <source>is beyond the last individual</source>
+        <translation>ligt voorbij de laatste persoon</translation>
+    </message>
+    <message>
+        <source>is beyond the last node</source>
+        <translation>ligt voorbij de laatste knoop</translation>
+    </message>
+    <message>
+        <source>does not name him as husband</source>
+        <translation>noemt hem niet als man</translation>
+    </message>
+    <message>
+        <source>does not name her as wife</source>
+        <translation>noemt haar niet als vrouw</translation>
+    </message>
+    <message>
+        <source>closes a loop (someone is his own ancestor); cut there</source>
+        <translation>sluit een kring (iemand is zijn eigen voorouder); daar doorgeknipt</translation>
+    </message>
+    <message>
+        <source> (the last is %1)</source>
+        <translation> (de laatste is %1)</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -1276,7 +1621,7 @@ opnieuw beginnen.</translation>
     <message>
         <source>Pages</source>
         <extracomment>Before the first page&apos;s field of a range: &quot;Pages [ 3 ] to [ 7 ]&quot;</extracomment>
-        <translation>Pagina's</translation>
+        <translation>Pagina&apos;s</translation>
     </message>
     <message>
         <source>to</source>
@@ -1293,7 +1638,7 @@ opnieuw beginnen.</translation>
     </message>
     <message>
         <source>%1 of %2 pages printed</source>
-        <translation>%1 van %2 pagina's afgedrukt</translation>
+        <translation>%1 van %2 pagina&apos;s afgedrukt</translation>
     </message>
     <message>
         <source>Current Page</source>
@@ -1317,7 +1662,7 @@ opnieuw beginnen.</translation>
     </message>
     <message>
         <source>All %1 pages</source>
-        <translation>Alle %1 pagina's</translation>
+        <translation>Alle %1 pagina&apos;s</translation>
     </message>
     <message>
         <source>PDF file</source>
@@ -1558,6 +1903,14 @@ geen lijst gaat verder dan %1 generaties.</translation>
     <message>
         <source>Repeat Descendant List</source>
         <translation>Lijst van herhaalde nakomelingen</translation>
+    </message>
+    <message>
+        <source>Invalid start RIN</source>
+        <translation>Ongeldig start-RIN</translation>
+    </message>
+    <message>
+        <source>RinX access out of range</source>
+        <translation>RIN-toegang buiten bereik</translation>
     </message>
 </context>
 <context>
@@ -1850,7 +2203,7 @@ geen lijst gaat verder dan %1 generaties.</translation>
     </message>
     <message>
         <source>N&apos;Ko</source>
-        <translation>N'Ko</translation>
+        <translation>N&apos;Ko</translation>
     </message>
     <message>
         <source>Ogham</source>
@@ -1952,7 +2305,7 @@ geen lijst gaat verder dan %1 generaties.</translation>
      than once, include both MRINs 
 separated by a comma. example: 23,24</source>
         <translation>Let op: als hetzelfde paar meer dan
-     eens trouwde, geef beide MRIN's 
+     eens trouwde, geef beide MRIN&apos;s 
 gescheiden door een komma. voorbeeld: 23,24</translation>
     </message>
     <message>

@@ -994,6 +994,149 @@ diagrammets 4 former:
     </message>
 </context>
 <context>
+    <name>GedcomImport</name>
+    <message>
+        <source>the file is larger than 2 GiB</source>
+        <translation>filen är större än 2 GiB</translation>
+    </message>
+    <message>
+        <source>more than %1 links between records; this one and the rest ignored</source>
+        <translation>mer än %1 länkar mellan poster; denna och resten hoppas över</translation>
+    </message>
+    <message>
+        <source>the INDI record of line %1</source>
+        <translation>INDI-posten på rad %1</translation>
+    </message>
+    <message>
+        <source>%1 is also the id of the %2 record of line %3; links to it go to that one</source>
+        <translation>%1 är också id för %2-posten på rad %3; länkar dit går till den</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no INDI record; dropped</source>
+        <translation>%1 %2 anger ingen INDI-post; struken</translation>
+    </message>
+    <message>
+        <source>%1 %2 names no FAM record; dropped</source>
+        <translation>%1 %2 anger ingen FAM-post; struken</translation>
+    </message>
+    <message>
+        <source>CHIL %1 is already a child of this family; dropped</source>
+        <translation>CHIL %1 är redan ett barn i denna familj; struken</translation>
+    </message>
+    <message>
+        <source>a second HUSB in the family; dropped</source>
+        <translation>en andra HUSB i familjen; struken</translation>
+    </message>
+    <message>
+        <source>a second WIFE in the family; dropped</source>
+        <translation>en andra WIFE i familjen; struken</translation>
+    </message>
+    <message>
+        <source>%1 is both husband and wife of the family; the second link dropped</source>
+        <translation>%1 är både man och hustru i familjen; den andra länken struken</translation>
+    </message>
+    <message>
+        <source>%1 is a spouse and a child of the same family; the child link dropped</source>
+        <translation>%1 är make och barn i samma familj; barnlänken struken</translation>
+    </message>
+    <message>
+        <source>FAMS %1: the family does not name %2 as husband or wife; dropped</source>
+        <translation>FAMS %1: familjen anger inte %2 som man eller hustru; struken</translation>
+    </message>
+    <message>
+        <source>FAMC %1: %2 is husband or wife of that family; dropped</source>
+        <translation>FAMC %1: %2 är man eller hustru i den familjen; struken</translation>
+    </message>
+    <message>
+        <source>FAMC %1: the family does not list %2 as a child; added as its last child</source>
+        <translation>FAMC %1: familjen listar inte %2 som barn; tillagd som dess sista barn</translation>
+    </message>
+    <message>
+        <source>SLGC without FAMC, and %1 is a child of %2 families; dropped</source>
+        <translation>SLGC utan FAMC, och %1 är barn i %2 familjer; struken</translation>
+    </message>
+    <message>
+        <source>SLGC: %1 is not a child of %2; dropped</source>
+        <translation>SLGC: %1 är inte barn i %2; struken</translation>
+    </message>
+    <message>
+        <source>%1 is his or her own ancestor</source>
+        <translation>%1 är sin egen ana</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kan inte läsas: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rad %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more warnings</source>
+        <translation>... och %1 varningar till</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes; cut there</source>
+        <translation>raden är längre än %1 byte; avkortad där</translation>
+    </message>
+    <message>
+        <source>text after &quot;0 TRLR&quot; ignored</source>
+        <translation>text efter &quot;0 TRLR&quot; hoppas över</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line (no level number), ignored: &quot;%1&quot;</source>
+        <translation>ingen GEDCOM-rad (inget nivånummer), hoppas över: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM line, ignored: &quot;%1&quot;</source>
+        <translation>ingen GEDCOM-rad, hoppas över: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>level %1 follows level %2; the line and the lines under it ignored</source>
+        <translation>nivå %1 följer på nivå %2; raden och raderna under den hoppas över</translation>
+    </message>
+    <message>
+        <source>malformed line, ignored with the lines under it: &quot;%1&quot;</source>
+        <translation>felformad rad, hoppas över med raderna under den: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the file ends without &quot;0 TRLR&quot;; it may have been cut short</source>
+        <translation>filen slutar utan &quot;0 TRLR&quot;; den kan ha blivit avkortad</translation>
+    </message>
+    <message>
+        <source>more than %1 %2 records; this one and the rest ignored</source>
+        <translation>mer än %1 %2-poster; denna och resten hoppas över</translation>
+    </message>
+    <message>
+        <source>%1 record without a cross-reference id; nothing can link to it</source>
+        <translation>%1-post utan korsreferens-id; inget kan länka till den</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a link to a record; ignored</source>
+        <translation>%1 &quot;%2&quot; är ingen länk till en post; hoppas över</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it does not begin with &quot;0 HEAD&quot; (line %1: &quot;%2&quot;)</source>
+        <translation>ingen GEDCOM-fil: den börjar inte med &quot;0 HEAD&quot; (rad %1: &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>not a GEDCOM file: it holds no lines</source>
+        <translation>ingen GEDCOM-fil: den innehåller inga rader</translation>
+    </message>
+    <message>
+        <source>the file is not valid UTF-8; malformed characters read as &quot;?&quot;</source>
+        <translation>filen är inte giltig UTF-8; felformade tecken lästa som &quot;?&quot;</translation>
+    </message>
+    <message>
+        <source>the header says ANSEL but the file is UTF-8; it was read as UTF-8</source>
+        <translation>huvudet anger ANSEL men filen är UTF-8; den lästes som UTF-8</translation>
+    </message>
+    <message>
+        <source>the header says %1 but the file is not; it was read as Windows-1252</source>
+        <translation>huvudet anger %1 men filen är det inte; den lästes som Windows-1252</translation>
+    </message>
+</context>
+<context>
     <name>GroupedDescendantsList</name>
     <message>
         <source>No.</source>
@@ -1015,20 +1158,12 @@ diagrammets 4 former:
 <context>
     <name>Messages</name>
     <message>
-        <source>Note</source>
-        <translation>Obs</translation>
-    </message>
-    <message>
         <source>Problem!</source>
         <translation>Problem!</translation>
     </message>
     <message>
         <source>The MRIN is invalid</source>
         <translation>MRIN är ogiltigt</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fel</translation>
     </message>
     <message>
         <source>Error reading a marriage record</source>
@@ -1187,6 +1322,216 @@ och försök igen.</translation>
     <message>
         <source>Notice</source>
         <translation>Meddelande</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file to write</source>
+        <translation>%1 är en mapp, inte en fil att skriva</translation>
+    </message>
+    <message>
+        <source>%1 is a FIFO, not a file to write</source>
+        <translation>%1 är en FIFO, inte en fil att skriva</translation>
+    </message>
+    <message>
+        <source>%1 is a socket, not a file to write</source>
+        <translation>%1 är en socket, inte en fil att skriva</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file to write</source>
+        <translation>%1 är en enhet, inte en fil att skriva</translation>
+    </message>
+    <message>
+        <source>%1 is no regular file, not a file to write</source>
+        <translation>%1 är ingen vanlig fil, inte en fil att skriva</translation>
+    </message>
+    <message>
+        <source>%1 is the data file being read</source>
+        <translation>%1 är datafilen som läses</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>mappen %1 finns inte</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 är ingen mapp</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1</source>
+        <translation>filen är större än %1</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>filen ändrades medan den lästes</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>det är en mapp, inte en fil</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>det är en namngiven pipe, inte en fil</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>det är en socket, inte en fil</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>det är en enhet, inte en fil</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>det är ingen vanlig fil</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>den är större än %1</translation>
+    </message>
+    <message>
+        <source>the file is too short for a PAF header: bytes %1</source>
+        <translation>filen är för kort för ett PAF-huvud: byte %1</translation>
+    </message>
+    <message>
+        <source>the file has no PAF signature</source>
+        <translation>filen har ingen PAF-signatur</translation>
+    </message>
+    <message>
+        <source>the header announces an impossible number of page spaces: %1</source>
+        <translation>huvudet anger ett omöjligt antal sidutrymmen: %1</translation>
+    </message>
+    <message>
+        <source>the path cannot be used</source>
+        <translation>sökvägen kan inte användas</translation>
+    </message>
+    <message>
+        <source>the page-count table is cut short</source>
+        <translation>sidantalstabellen är avkortad</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 is cut short</source>
+        <translation>sidtypskartan för sidutrymme %1 är avkortad</translation>
+    </message>
+    <message>
+        <source>the page-type map of page space %1 does not start with its own type</source>
+        <translation>sidtypskartan för sidutrymme %1 börjar inte med sin egen typ</translation>
+    </message>
+    <message>
+        <source>the page-count table gives %1 pages of type %2 in page space %3, but its map lists %4</source>
+        <translation>sidantalstabellen anger %1 sidor av typ %2 i sidutrymme %3, men dess karta listar %4</translation>
+    </message>
+    <message>
+        <source>the family does not fit in 31 page spaces</source>
+        <translation>familjen ryms inte i 31 sidutrymmen</translation>
+    </message>
+    <message>
+        <source>the marriages&apos; links do not match the marriages</source>
+        <translation>äktenskapens länkar stämmer inte med äktenskapen</translation>
+    </message>
+    <message>
+        <source>marriage %1 names a person who does not exist</source>
+        <translation>äktenskap %1 anger en person som inte finns</translation>
+    </message>
+    <message>
+        <source>person %1 lists a marriage that does not exist</source>
+        <translation>person %1 listar ett äktenskap som inte finns</translation>
+    </message>
+    <message>
+        <source>Invalid Rin</source>
+        <translation>Ogiltigt RIN</translation>
+    </message>
+    <message>
+        <source>Corrupt Data.  Run check/repair
+in PAF to repair data.</source>
+        <translation>Skadade data.  Kör kontrollera/reparera
+i PAF för att reparera data.</translation>
+    </message>
+    <message>
+        <source>individual</source>
+        <translation>person</translation>
+    </message>
+    <message>
+        <source>marriage</source>
+        <translation>äktenskap</translation>
+    </message>
+    <message>
+        <source>name index</source>
+        <translation>namnindex</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>post</translation>
+    </message>
+    <message>
+        <source>node</source>
+        <translation>nod</translation>
+    </message>
+    <message>
+        <source>child link</source>
+        <translation>barnlänk</translation>
+    </message>
+    <message>
+        <source>child chain at link</source>
+        <translation>barnkedja vid länk</translation>
+    </message>
+    <message>
+        <source>marriage chain at marriage</source>
+        <translation>äktenskapskedja vid äktenskap</translation>
+    </message>
+    <message>
+        <source>parents&apos; marriage</source>
+        <translation>föräldrarnas äktenskap</translation>
+    </message>
+    <message>
+        <source>own marriage</source>
+        <translation>eget äktenskap</translation>
+    </message>
+    <message>
+        <source>father</source>
+        <translation>far</translation>
+    </message>
+    <message>
+        <source>mother</source>
+        <translation>mor</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kan inte läsas</translation>
+    </message>
+    <message>
+        <source>is deleted</source>
+        <translation>är raderad</translation>
+    </message>
+    <message>
+        <source>loops</source>
+        <translation>bildar en slinga</translation>
+    </message>
+    <message>
+        <source>is reached twice</source>
+        <translation>nås två gånger</translation>
+    </message>
+    <message>
+        <source>is beyond the last individual</source>
+        <translation>ligger bortom den sista personen</translation>
+    </message>
+    <message>
+        <source>is beyond the last node</source>
+        <translation>ligger bortom den sista noden</translation>
+    </message>
+    <message>
+        <source>does not name him as husband</source>
+        <translation>anger honom inte som man</translation>
+    </message>
+    <message>
+        <source>does not name her as wife</source>
+        <translation>anger henne inte som hustru</translation>
+    </message>
+    <message>
+        <source>closes a loop (someone is his own ancestor); cut there</source>
+        <translation>sluter en slinga (någon är sin egen ana); klippt där</translation>
+    </message>
+    <message>
+        <source> (the last is %1)</source>
+        <translation> (den sista är %1)</translation>
     </message>
 </context>
 <context>
@@ -1553,6 +1898,14 @@ ingen lista går längre än %1 generationer.</translation>
     <message>
         <source>Repeat Descendant List</source>
         <translation>Upprepade ättlingar</translation>
+    </message>
+    <message>
+        <source>Invalid start RIN</source>
+        <translation>Ogiltigt start-RIN</translation>
+    </message>
+    <message>
+        <source>RinX access out of range</source>
+        <translation>RIN-åtkomst utanför intervallet</translation>
     </message>
 </context>
 <context>

@@ -84,7 +84,7 @@ void countDescendants(Chart& chart, const IntList& mrins) {
         if (marriages.size() == 0 || ctx.host.cancelRequested()) break;
         IntList persons;
         if (!childrenWithin(ctx, marriages, ctx.listEntryLimit - entries, persons)) {
-            ctx.host.message(walkStopMessage(g - 1, ctx.listEntryLimit), TW_TR("Messages", "Note"));
+            ctx.host.message(walkStopMessage(g - 1, ctx.listEntryLimit), "Note");
             chart.footNotes.push_back(walkStopFootNote(g - 1, ctx.listEntryLimit));
             break;
         }
@@ -352,7 +352,7 @@ int layoutPass(Chart& chart, double x0, double y0) {
     if (!chart.rows.empty() && chart.rows.front().width < needs && placeRowsAndColumns(chart, x0, y0, needs) == 1)
         return 1;
     if (chart.shownGenerations > 0)
-        chart.ctx.host.message(truncationNote(chart.shownGenerations), TW_TR("Messages", "Note"));
+        chart.ctx.host.message(truncationNote(chart.shownGenerations), "Note");
     drawRows(chart);
     return 0;
 }

@@ -247,7 +247,7 @@ void FamilyDateChart::run() {
     const int32_t mrin = input_.mrins.fetch(0);
     MarriageRecord couple;
     if (!readMarriage(ctx_.file, mrin, couple)) {
-        ctx_.host.message(TW_TR("Messages", "The MRIN is invalid"), TW_TR("Messages", "Error"));
+        ctx_.host.message(TW_TR("Messages", "The MRIN is invalid"), "Error");
         abortRun(ctx_, "rptFamilyDateChart a", mrin, -1, {"marriage", mrin, "record", mrin, ctx_.file.highestMrin()});
     }
     couple_ = {names_.of(couple.husband), names_.of(couple.wife)};
@@ -390,7 +390,7 @@ void FamilyDateChart::personRow(double y, int32_t rin, int32_t marriage) {
     if (marriage > 0) {
         MarriageRecord family;
         if (!readMarriage(ctx_.file, marriage, family)) {
-            ctx_.host.message(TW_TR("Messages", "Error reading a marriage record"), TW_TR("Messages", "Error"));
+            ctx_.host.message(TW_TR("Messages", "Error reading a marriage record"), "Error");
             abortRun(ctx_, "display", marriage, -1,
                      {"marriage", marriage, "record", marriage, ctx_.file.highestMrin()});
         }

@@ -290,7 +290,7 @@ void generateFamilyTreeChart(AppContext& ctx, const ReportInput& input) {
     // the message and no pages, and the program goes on.
     MarriageRecord couple;
     if (!readMarriage(ctx.file, mrin, couple)) {
-        ctx.host.message(TW_TR("Messages", "The RIN is invalid"), TW_TR("Messages", "Error"));
+        ctx.host.message(TW_TR("Messages", "The RIN is invalid"), "Error");
         log.abandonPrinting();
         return;
     }

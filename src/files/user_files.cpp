@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/translation.h"
 #include "charts/ftc_positions.h"
 #include "files/input_guard.h"
 
@@ -120,14 +121,13 @@ int removeTemporariesOfEndedRuns(const std::string& path) {
 std::string outputRefusal(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return {};
-    const char* kind = S_ISREG(info.st_mode)    ? nullptr
-                       : S_ISDIR(info.st_mode)  ? "a folder"
-                       : S_ISFIFO(info.st_mode) ? "a FIFO"
-                       : S_ISSOCK(info.st_mode) ? "a socket"
-                       : S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode) ? "a device"
-                                                                      : "no regular file";
-    if (kind != nullptr) return path + " is " + kind + ", not a file to write";
-    if (isProtectedInput(path)) return path + " is the data file being read";
+    if (S_ISDIR(info.st_mode)) return fillIn(TW_TR("Messages", "%1 is a folder, not a file to write"), {path});
+    if (S_ISFIFO(info.st_mode)) return fillIn(TW_TR("Messages", "%1 is a FIFO, not a file to write"), {path});
+    if (S_ISSOCK(info.st_mode)) return fillIn(TW_TR("Messages", "%1 is a socket, not a file to write"), {path});
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return fillIn(TW_TR("Messages", "%1 is a device, not a file to write"), {path});
+    if (!S_ISREG(info.st_mode)) return fillIn(TW_TR("Messages", "%1 is no regular file, not a file to write"), {path});
+    if (isProtectedInput(path)) return fillIn(TW_TR("Messages", "%1 is the data file being read"), {path});
     return {};
 }
 
@@ -135,8 +135,8 @@ std::string outputFolderRefusal(const std::string& path) {
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (folder.empty()) return {};
     struct stat info {};
-    if (::stat(folder.c_str(), &info) != 0) return "the folder " + folder.string() + " does not exist";
-    if (!S_ISDIR(info.st_mode)) return folder.string() + " is not a folder";
+    if (::stat(folder.c_str(), &info) != 0) return fillIn(TW_TR("Messages", "the folder %1 does not exist"), {folder.string()});
+    if (!S_ISDIR(info.st_mode)) return fillIn(TW_TR("Messages", "%1 is not a folder"), {folder.string()});
     return {};
 }
 

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "base/translation.h"
 #include "gedcom/gedcom_date.h"
 #include "gedcom/gedcom_lines.h"
 #include "gedcom/gedcom_records.h"
@@ -272,7 +273,7 @@ public:
     // once converted to UTF-8, else as they are read.
     void run(std::string_view bytes, ZeroedBytes* owner) {
         if (bytes.size() > kMaxFileBytes) {
-            r_.error = "the file is larger than 2 GiB";
+            r_.error = TW_TR("GedcomImport", "the file is larger than 2 GiB");
             return;
         }
         const DecodedText decoded = decodeGedcomText(bytes);
@@ -394,7 +395,8 @@ private:
     bool roomForLink(size_t number) {
         if (links_.size() + sealings_.size() < kMaxLinks) return true;
         if (!linksFull_)
-            warn(number, "more than " + std::to_string(kMaxLinks) + " links between records; this one and the rest ignored");
+            warn(number, fillIn(TW_TR("GedcomImport", "more than %1 links between records; this one and the rest ignored"),
+                                {std::to_string(kMaxLinks)}));
         linksFull_ = true;
         return false;
     }
@@ -453,7 +455,7 @@ private:
 
     std::string who(int32_t rin) const {
         const uint32_t id = personIds_[size_t(rin - 1)];
-        return id == 0 ? "the INDI record of line " + std::to_string(personLines_[size_t(rin - 1)])
+        return id == 0 ? fillIn(TW_TR("GedcomImport", "the INDI record of line %1"), {std::to_string(personLines_[size_t(rin - 1)])})
                        : std::string(ids_.text(id));
     }
 
@@ -469,8 +471,8 @@ private:
                 first = int32_t(i + 1);
                 continue;
             }
-            warn(lines[i], std::string(ids_.text(id)) + " is also the id of the " + tag + " record of line " +
-                               std::to_string(lines[size_t(first - 1)]) + "; links to it go to that one");
+            warn(lines[i], fillIn(TW_TR("GedcomImport", "%1 is also the id of the %2 record of line %3; links to it go to that one"),
+                                  {ids_.text(id), tag, std::to_string(lines[size_t(first - 1)])}));
         }
     }
 
@@ -490,13 +492,13 @@ private:
     int32_t findPerson(const KeptLink& link, const char* tag) {
         const int32_t rin = personOfId_[link.target];
         if (rin == 0)
-            warn(link.line, std::string(tag) + " " + shown(ids_.text(link.target)) + " names no INDI record; dropped");
+            warn(link.line, fillIn(TW_TR("GedcomImport", "%1 %2 names no INDI record; dropped"), {tag, shown(ids_.text(link.target))}));
         return rin;
     }
 
     int32_t findFamily(uint32_t id, uint32_t line, const char* tag) {
         const int32_t mrin = familyOfId_[id];
-        if (mrin == 0) warn(line, std::string(tag) + " " + shown(ids_.text(id)) + " names no FAM record; dropped");
+        if (mrin == 0) warn(line, fillIn(TW_TR("GedcomImport", "%1 %2 names no FAM record; dropped"), {tag, shown(ids_.text(id))}));
         return mrin;
     }
 
@@ -511,7 +513,7 @@ private:
                 const int32_t rin = findPerson(link, "CHIL");
                 if (rin == 0) continue;
                 if (lastFamily[size_t(rin)] == link.owner()) {
-                    warn(link.line, "CHIL " + who(rin) + " is already a child of this family; dropped");
+                    warn(link.line, fillIn(TW_TR("GedcomImport", "CHIL %1 is already a child of this family; dropped"), {who(rin)}));
                     continue;
                 }
                 lastFamily[size_t(rin)] = link.owner();
@@ -524,9 +526,11 @@ private:
             if (rin == 0) continue;
             int32_t& slot = husband ? m.husband : m.wife;
             if (slot != 0) {
-                warn(link.line, std::string(husband ? "a second HUSB" : "a second WIFE") + " in the family; dropped");
+                warn(link.line, std::string(husband ? TW_TR("GedcomImport", "a second HUSB in the family; dropped")
+                                             : TW_TR("GedcomImport", "a second WIFE in the family; dropped")));
             } else if ((husband ? m.wife : m.husband) == rin) {
-                warn(link.line, who(rin) + " is both husband and wife of the family; the second link dropped");
+                warn(link.line, fillIn(TW_TR("GedcomImport", "%1 is both husband and wife of the family; the second link dropped"),
+                                     {who(rin)}));
             } else {
                 slot = rin;
             }
@@ -544,7 +548,7 @@ private:
                 const int32_t c = children[i].second;
                 if (!dropped && (c == m.husband || c == m.wife)) {
                     warn(familyLines_[size_t(mrin - 1)],
-                         who(c) + " is a spouse and a child of the same family; the child link dropped");
+                         fillIn(TW_TR("GedcomImport", "%1 is a spouse and a child of the same family; the child link dropped"), {who(c)}));
                     dropped = true;
                     continue;
                 }
@@ -573,8 +577,8 @@ private:
             const int32_t rin = link.owner();
             if (!famc) {
                 if (m.husband != rin && m.wife != rin) {
-                    warn(link.line, "FAMS " + shown(id) + ": the family does not name " + who(rin) +
-                                        " as husband or wife; dropped");
+                    warn(link.line, fillIn(TW_TR("GedcomImport", "FAMS %1: the family does not name %2 as husband or wife; dropped"),
+                                           {shown(id), who(rin)}));
                 } else if (famsOf[size_t(mrin)] != rin) {
                     famsOf[size_t(mrin)] = rin;
                     spouseOf.emplace_back(rin, mrin);
@@ -583,11 +587,11 @@ private:
             }
             if (childOf.contains(rin, mrin) || addedTo[size_t(mrin)] == rin) continue;
             if (m.husband == rin || m.wife == rin) {
-                warn(link.line, "FAMC " + shown(id) + ": " + who(rin) + " is husband or wife of that family; dropped");
+                warn(link.line, fillIn(TW_TR("GedcomImport", "FAMC %1: %2 is husband or wife of that family; dropped"), {shown(id), who(rin)}));
                 continue;
             }
-            warn(link.line, "FAMC " + shown(id) + ": the family does not list " + who(rin) +
-                                " as a child; added as its last child");
+            warn(link.line, fillIn(TW_TR("GedcomImport", "FAMC %1: the family does not list %2 as a child; added as its last child"),
+                                   {shown(id), who(rin)}));
             children.emplace_back(mrin, rin);
             addedTo[size_t(mrin)] = rin;
         }
@@ -663,16 +667,16 @@ private:
             } else {
                 const std::vector<int32_t> families = childOf.familiesOf(s.person);
                 if (families.size() != 1) {
-                    warn(s.line, "SLGC without FAMC, and " + who(s.person) + " is a child of " +
-                                     std::to_string(families.size()) + " families; dropped");
+                    warn(s.line, fillIn(TW_TR("GedcomImport", "SLGC without FAMC, and %1 is a child of %2 families; dropped"),
+                                        {who(s.person), std::to_string(families.size())}));
                     continue;
                 }
                 mrin = families.front();
             }
             const auto at = positions.find(uint64_t(uint32_t(s.person)) << 32 | uint32_t(mrin));
             if (at == positions.end()) {
-                warn(s.line, "SLGC: " + who(s.person) + " is not a child of " + std::string(ids_.text(familyIds_[size_t(mrin - 1)])) +
-                                 "; dropped");
+                warn(s.line, fillIn(TW_TR("GedcomImport", "SLGC: %1 is not a child of %2; dropped"),
+                                    {who(s.person), ids_.text(familyIds_[size_t(mrin - 1)])}));
                 continue;
             }
             sealed.emplace_back(at->second, std::move(s.date));
@@ -723,7 +727,7 @@ private:
                 ++step.next;
                 if (parent == 0) continue;
                 if (state[size_t(parent)] == kOnPath) {
-                    warn(personLines_[size_t(parent - 1)], who(parent) + " is his or her own ancestor");
+                    warn(personLines_[size_t(parent - 1)], fillIn(TW_TR("GedcomImport", "%1 is his or her own ancestor"), {who(parent)}));
                 } else if (state[size_t(parent)] == kNew) {
                     state[size_t(parent)] = kOnPath;
                     path.push_back({parent, 0});
@@ -763,8 +767,8 @@ ImportResult importGedcomFile(const std::string& path, const ImportOptions& opti
     if (!result.error.empty()) return result;
     ZeroedBytes bytes;
     const FileRead read = readWholeFile(path, kMaxFileBytes, bytes);
-    if (read.result == FileReadResult::CannotOpen) result.error = "cannot be read: " + read.problem;
-    else if (read.result == FileReadResult::TooLarge) result.error = "the file is larger than 2 GiB";
+    if (read.result == FileReadResult::CannotOpen) result.error = fillIn(TW_TR("GedcomImport", "cannot be read: %1"), {read.problem});
+    else if (read.result == FileReadResult::TooLarge) result.error = TW_TR("GedcomImport", "the file is larger than 2 GiB");
     else if (!read.ok()) result.error = read.problem;
     result.unreadable = read.result == FileReadResult::CannotOpen || read.result == FileReadResult::NotAFile;
     if (!read.ok()) return result;

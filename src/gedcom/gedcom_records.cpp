@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/translation.h"
 #include "gedcom/gedcom_lines.h"
 
 namespace tw::gedcom {
@@ -12,12 +13,12 @@ void Warnings::add(size_t line, const std::string& text) {
         ++suppressed_;
         return;
     }
-    list_.push_back(line == 0 ? text : "line " + std::to_string(line) + ": " + text);
+    list_.push_back(line == 0 ? text : fillIn(TW_TR("GedcomImport", "line %1: %2"), {std::to_string(line), text}));
 }
 
 void Warnings::finish() {
     if (list_.size() >= kMaxWarnings && suppressed_ > 0)
-        list_.push_back("... and " + std::to_string(suppressed_) + " more warnings");
+        list_.push_back(fillIn(TW_TR("GedcomImport", "... and %1 more warnings"), {std::to_string(suppressed_)}));
 }
 
 std::string_view trimmed(std::string_view s) {
@@ -78,18 +79,18 @@ public:
             const size_t number = cursor.number();
             if (number % kLinesBetweenStopChecks == 0 && sink_.stopped()) return number;
             if (raw.size() > kMaxLineBytes) {
-                warn(number, "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes; cut there");
+                warn(number, fillIn(TW_TR("GedcomImport", "the line is longer than %1 bytes; cut there"), {std::to_string(kMaxLineBytes)}));
                 raw = raw.substr(0, kMaxLineBytes);
             }
             GedcomLine line;
             const LineShape shape = parseGedcomLine(raw, line);
             if (shape == LineShape::Blank) continue;
             if (trailer_) {
-                warn(number, "text after \"0 TRLR\" ignored");
+                warn(number, std::string(TW_TR("GedcomImport", "text after \"0 TRLR\" ignored")));
                 break;
             }
             if (shape == LineShape::NotALine) {
-                warn(number, "not a GEDCOM line (no level number), ignored: \"" + shown(raw) + "\"");
+                warn(number, fillIn(TW_TR("GedcomImport", "not a GEDCOM line (no level number), ignored: \"%1\""), {shown(raw)}));
                 continue;
             }
             if (skipAbove_ >= 0) {
@@ -98,16 +99,16 @@ public:
             }
             if (line.level > kMaxLevel || line.level > depth_ + 1) {
                 if (shape == LineShape::NoTag) {  // text that lost its line start, like "1850 he moved"
-                    warn(number, "not a GEDCOM line, ignored: \"" + shown(raw) + "\"");
+                    warn(number, fillIn(TW_TR("GedcomImport", "not a GEDCOM line, ignored: \"%1\""), {shown(raw)}));
                     continue;
                 }
-                warn(number, "level " + std::to_string(line.level) + " follows level " + std::to_string(depth_) +
-                                 "; the line and the lines under it ignored");
+                warn(number, fillIn(TW_TR("GedcomImport", "level %1 follows level %2; the line and the lines under it ignored"),
+                                    {std::to_string(line.level), std::to_string(depth_)}));
                 skipAbove_ = depth_ + 1;
                 continue;
             }
             if (shape == LineShape::NoTag) {
-                warn(number, "malformed line, ignored with the lines under it: \"" + shown(raw) + "\"");
+                warn(number, fillIn(TW_TR("GedcomImport", "malformed line, ignored with the lines under it: \"%1\""), {shown(raw)}));
                 closeLevel(line.level);
                 depth_ = line.level;
                 skipAbove_ = line.level;
@@ -118,7 +119,7 @@ public:
         }
         closeLevel(0);
         if (!trailer_)
-            warn(cursor.number(), "the file ends without \"0 TRLR\"; it may have been cut short");
+            warn(cursor.number(), std::string(TW_TR("GedcomImport", "the file ends without \"0 TRLR\"; it may have been cut short")));
         return cursor.number();
     }
 
@@ -202,11 +203,12 @@ private:
         } else if (tag == knownTag("INDI") || tag == knownTag("FAM")) {
             const bool indi = tag == knownTag("INDI");
             if ((indi ? people_ : families_) >= kMaxRecords) {
-                warn(number, "more than " + std::to_string(kMaxRecords) + " " + std::string(line.tag) +
-                                 " records; this one and the rest ignored");
+                warn(number, fillIn(TW_TR("GedcomImport", "more than %1 %2 records; this one and the rest ignored"),
+                                    {std::to_string(kMaxRecords), line.tag}));
                 return;
             }
-            if (line.xref.empty()) warn(number, std::string(line.tag) + " record without a cross-reference id; nothing can link to it");
+            if (line.xref.empty())
+                warn(number, fillIn(TW_TR("GedcomImport", "%1 record without a cross-reference id; nothing can link to it"), {line.tag}));
             if (indi) {
                 ++people_;
                 sink_.startPerson(line.xref, uint32_t(number));
@@ -222,8 +224,7 @@ private:
         target = trimmed(line.value);
         if (target == std::string_view("@VOID@")) return false;  // GEDCOM 7: a link left empty on purpose
         if (target.size() < 3 || target.front() != '@' || target.back() != '@') {
-            warn(number, std::string(line.tag) + " \"" + shown(target) +
-                             "\" is not a link to a record; ignored");
+            warn(number, fillIn(TW_TR("GedcomImport", "%1 \"%2\" is not a link to a record; ignored"), {line.tag, shown(target)}));
             return false;
         }
         return true;
@@ -273,8 +274,8 @@ private:
 namespace {
 
 std::string notHeadText(size_t number, std::string_view raw) {
-    return "not a GEDCOM file: it does not begin with \"0 HEAD\" (line " + std::to_string(number) + ": \"" +
-           shown(raw) + "\")";
+    return fillIn(TW_TR("GedcomImport", "not a GEDCOM file: it does not begin with \"0 HEAD\" (line %1: \"%2\")"),
+                  {std::to_string(number), shown(raw)});
 }
 
 }  // namespace
@@ -289,7 +290,7 @@ std::string headError(std::string_view text) {
         if (shape == LineShape::Good && line.level == 0 && line.code == knownTag("HEAD")) return {};
         return notHeadText(cursor.number(), raw);
     }
-    return "not a GEDCOM file: it holds no lines";
+    return std::string(TW_TR("GedcomImport", "not a GEDCOM file: it holds no lines"));
 }
 
 std::string headErrorOfStart(std::string_view start) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/translation.h"
 #include "paf/codepage.h"
 
 namespace tw::gedcom {
@@ -177,7 +178,7 @@ DecodedText decodeGedcomText(std::string_view bytes) {
     }
     if (startsWith(bytes, "\xEF\xBB\xBF")) {
         result.text = bytes.substr(3);
-        if (!isValidUtf8Text(result.text)) result.note = "the file is not valid UTF-8; malformed characters read as \"?\"";
+        if (!isValidUtf8Text(result.text)) result.note = TW_TR("GedcomImport", "the file is not valid UTF-8; malformed characters read as \"?\"");
         return result;
     }
     const std::string charset = headerCharset(bytes);
@@ -185,7 +186,7 @@ DecodedText decodeGedcomText(std::string_view bytes) {
         // ANSEL's letters with marks cannot read as UTF-8 (a mark comes before its
         // letter): UTF-8 text saved under the wrong name.
         result.text = bytes;
-        result.note = "the header says ANSEL but the file is UTF-8; it was read as UTF-8";
+        result.note = TW_TR("GedcomImport", "the header says ANSEL but the file is UTF-8; it was read as UTF-8");
         return result;
     }
     if (charset == "ANSEL") {
@@ -202,7 +203,7 @@ DecodedText decodeGedcomText(std::string_view bytes) {
     }
     // ANSI, or a file that claims UTF-8 or ASCII but holds bytes that are not.
     if (charset == "UTF-8" || charset == "UTF8" || charset == "UNICODE" || charset == "ASCII")
-        result.note = "the header says " + charset + " but the file is not; it was read as Windows-1252";
+        result.note = fillIn(TW_TR("GedcomImport", "the header says %1 but the file is not; it was read as Windows-1252"), {charset});
     result.encoding = Encoding::Windows1252;
     result.converted = windows1252ToUtf8(bytes);
     result.text = result.converted;

@@ -55,7 +55,7 @@ std::optional<HeldMessage> combinedMessage(const HeldMessages& held) {
         for (const HeldMessage& m : held.messages) addOnce(where, m.text);
         if (held.fatal) addOnce(where, held.fatal->text);
     }
-    std::string text(kCorruptDataMessage);
+    std::string text(corruptDataMessage());
     if (!where.empty()) text += "\n\n" + joined(where);
     return HeldMessage{text, "Abort"};
 }
@@ -73,7 +73,7 @@ void GuiHost::message(std::string_view text, std::string_view caption) {
         show({std::string(text), std::string(caption)});
         return;
     }
-    if (text == kCorruptDataMessage)
+    if (text == corruptDataMessage())
         held_.corruptData = true;
     else
         addOnce(held_.messages, HeldMessage{std::string(text), std::string(caption)});

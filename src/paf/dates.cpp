@@ -156,7 +156,7 @@ DecodedDate decodeDate(PafContext& ctx, const PafDate& date) {
         break;
     }
     default:
-        ctx.host.fatal(TW_TR("Messages", "Unknown date type"), TW_TR("Messages", "Error"), kExitUnknownDateType);
+        ctx.host.fatal(TW_TR("Messages", "Unknown date type"), "Error", kExitUnknownDateType);
     }
     return d;
 }

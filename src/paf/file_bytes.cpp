@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/translation.h"
+
 namespace tw {
 
 namespace {
@@ -61,13 +63,13 @@ FileRead readOpenFile(int fd, uint64_t maxBytes, Bytes& bytes) {
     if (fstat(fd, &before) != 0) return systemFailure();
     if (FileRead regular = regularFileCheck(before); !regular.ok()) return regular;
     const auto size = uint64_t(before.st_size);
-    if (size > maxBytes) return failure(FileReadResult::TooLarge, EFBIG, "the file is larger than " + sizeText(maxBytes));
+    if (size > maxBytes) return failure(FileReadResult::TooLarge, EFBIG, fillIn(TW_TR("Messages", "the file is larger than %1"), {sizeText(maxBytes)}));
     allocate(bytes, size_t(size));
     const ssize_t done = readStart(fd, bytes);
     if (done < 0) return systemFailure();
     struct stat after {};
     if (size_t(done) != bytes.size() || fstat(fd, &after) != 0 || !sameState(before, after))
-        return failure(FileReadResult::Changed, 0, "the file changed while it was read");
+        return failure(FileReadResult::Changed, 0, std::string(TW_TR("Messages", "the file changed while it was read")));
     return FileRead{FileReadResult::Read, 0, {}};
 }
 
@@ -98,11 +100,11 @@ FileRead openInput(const std::string& path, int& fd) {
 }  // namespace
 
 std::string describeFileKind(unsigned mode) {
-    if (S_ISDIR(mode)) return "it is a folder, not a file";
-    if (S_ISFIFO(mode)) return "it is a named pipe, not a file";
-    if (S_ISSOCK(mode)) return "it is a socket, not a file";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a file";
-    return "it is not a regular file";
+    if (S_ISDIR(mode)) return std::string(TW_TR("Messages", "it is a folder, not a file"));
+    if (S_ISFIFO(mode)) return std::string(TW_TR("Messages", "it is a named pipe, not a file"));
+    if (S_ISSOCK(mode)) return std::string(TW_TR("Messages", "it is a socket, not a file"));
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return std::string(TW_TR("Messages", "it is a device, not a file"));
+    return std::string(TW_TR("Messages", "it is not a regular file"));
 }
 
 namespace {
@@ -140,7 +142,7 @@ std::string inputFileRefusal(const std::string& path, uint64_t maxBytes) {
     std::string refusal;
     if (fstat(fd, &info) == 0) {
         if (FileRead regular = regularFileCheck(info); !regular.ok()) refusal = regular.problem;
-        else if (uint64_t(info.st_size) > maxBytes) refusal = "it is larger than " + sizeText(maxBytes);
+        else if (uint64_t(info.st_size) > maxBytes) refusal = fillIn(TW_TR("Messages", "it is larger than %1"), {sizeText(maxBytes)});
     }
     ::close(fd);
     return refusal;

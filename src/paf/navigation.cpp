@@ -11,7 +11,7 @@ namespace tw {
 namespace {
 
 [[noreturn]] void abortOnUnreadableFamily(PafContext& ctx, int32_t mrin) {
-    ctx.host.message(TW_TR("Messages", "The RIN is invalid"), TW_TR("Messages", "Error"));
+    ctx.host.message(TW_TR("Messages", "The RIN is invalid"), "Error");
     abortRun(ctx, "DLgetchildrins b", mrin, -1, {"marriage", mrin, "record", mrin, ctx.file.highestMrin()});
 }
 
@@ -21,7 +21,7 @@ void readFamilyOrAbort(PafContext& ctx, int32_t mrin, MarriageRecord& family) {
 
 void readPersonOrAbort(PafContext& ctx, int32_t rin, IndividualRecord& person) {
     if (readIndividual(ctx.file, rin, person)) return;
-    ctx.host.message(TW_TR("Messages", "The RIN is invalid"), TW_TR("Messages", "Error"));
+    ctx.host.message(TW_TR("Messages", "The RIN is invalid"), "Error");
     abortRun(ctx, "Invalid Rin  in DLgetmrins", rin, -1, {"individual", rin, "record", rin, ctx.file.highestRin()});
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "base/translation.h"
 #include "paf/byte_order.h"
 #include "paf/codepage.h"
 #include "paf/file_bytes.h"
@@ -12,8 +13,6 @@ namespace tw {
 
 namespace {
 
-std::string describe(const char* what, int64_t value) { return std::string(what) + " " + std::to_string(value); }
-
 // PAF offsets are 32-bit.
 constexpr uint64_t kMaxFileBytes = uint64_t(1) << 31;
 
@@ -21,11 +20,11 @@ constexpr uint64_t kMaxFileBytes = uint64_t(1) << 31;
 // file) is no PAF file; empty when its header may be one.
 std::string headerProblem(std::span<const uint8_t> start) {
     if (start.size() < size_t(paf::kHeaderSize))
-        return describe("the file is too short for a PAF header: bytes", int64_t(start.size()));
-    if (std::memcmp(start.data() + paf::header::kSignature, "PAF", 4) != 0) return "the file has no PAF signature";
+        return fillIn(TW_TR("Messages", "the file is too short for a PAF header: bytes %1"), {std::to_string(start.size())});
+    if (std::memcmp(start.data() + paf::header::kSignature, "PAF", 4) != 0) return std::string(TW_TR("Messages", "the file has no PAF signature"));
     const int32_t spaces = readInt32le(start, size_t(paf::header::kSpaceCount));
     if (spaces < 1 || spaces > paf::kMaxPageSpaces)
-        return describe("the header announces an impossible number of page spaces:", spaces);
+        return fillIn(TW_TR("Messages", "the header announces an impossible number of page spaces: %1"), {std::to_string(spaces)});
     return {};
 }
 
@@ -39,7 +38,7 @@ int PafFile::open(const std::string& path) {
     systemError_ = 0;
     openProblem_.clear();
     if (path.empty() || path.find('\0') != std::string::npos) {
-        openProblem_ = "the path cannot be used";
+        openProblem_ = TW_TR("Messages", "the path cannot be used");
         return kNotPafFile;
     }
     // The header is read on its own first: a file that is no PAF file (a large one
@@ -99,7 +98,7 @@ int PafFile::openData(std::string& problem) {
         if (!buildPageTypeMap(s, problem)) return kNotPafFile;
     }
     if (readAt(paf::kPageCountTableOffset, pageCounts_) < pageCounts_.size()) {
-        problem = "the page-count table is cut short";
+        problem = TW_TR("Messages", "the page-count table is cut short");
         return kNotPafFile;
     }
     if (!checkPageCounts(problem)) return kNotPafFile;
@@ -111,11 +110,12 @@ int PafFile::openData(std::string& problem) {
 bool PafFile::buildPageTypeMap(int space, std::string& problem) {
     std::array<uint8_t, paf::kPageSize> map{};
     if (readAt(paf::spaceStart(space), map) < map.size()) {
-        problem = describe("the page-type map of page space", space) + " is cut short";
+        problem = fillIn(TW_TR("Messages", "the page-type map of page space %1 is cut short"), {std::to_string(space)});
         return false;
     }
     if (map[0] != paf::kMapPageType) {
-        problem = describe("the page-type map of page space", space) + " does not start with its own type";
+        problem = fillIn(TW_TR("Messages", "the page-type map of page space %1 does not start with its own type"),
+                         {std::to_string(space)});
         return false;
     }
     PageTypeMap& list = pageLists_.emplace_back();
@@ -147,9 +147,9 @@ bool PafFile::checkPageCounts(std::string& problem) const {
             const int counted = pageCount(s, table.pageType);
             const int listed = pageLists_[size_t(s)].listed[size_t(table.pageType - 1)];
             if (counted < 0 || counted > listed) {
-                problem = "the page-count table gives " + std::to_string(counted) + " pages of type " +
-                          std::to_string(table.pageType) + " in page space " + std::to_string(s) +
-                          ", but its map lists " + std::to_string(listed);
+                problem = fillIn(TW_TR("Messages", "the page-count table gives %1 pages of type %2 in page space %3, but its map lists %4"),
+                                 {std::to_string(counted), std::to_string(table.pageType), std::to_string(s),
+                                  std::to_string(listed)});
                 return false;
             }
         }

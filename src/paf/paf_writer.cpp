@@ -8,6 +8,7 @@
 #include <malloc.h>
 #endif
 
+#include "base/translation.h"
 #include "paf/byte_order.h"
 #include "paf/codepage.h"
 #include "paf/date_encoding.h"
@@ -312,7 +313,7 @@ Placement placePages(const std::vector<std::pair<int, int>>& needs, int maxPerSp
         page = 1;
         std::fill(inSpace.begin(), inSpace.end(), 0);
         if (space >= paf::kMaxPageSpaces) {
-            placement.error = "the family does not fit in 31 page spaces";
+            placement.error = TW_TR("Messages", "the family does not fit in 31 page spaces");
             return placement;
         }
     }
@@ -493,17 +494,17 @@ private:
         auto badRin = [&](int32_t r) { return r < 0 || r > people; };
         if (family_.couples.size() != size_t(marriages) ||
             (!family_.childStart.empty() && family_.childStart.size() != size_t(marriages) + 1))
-            return fail("the marriages' links do not match the marriages");
+            return fail(std::string(TW_TR("Messages", "the marriages' links do not match the marriages")));
         for (int32_t m = 1; m <= marriages; ++m) {
             const PackedFamily::Couple& couple = family_.couples[size_t(m - 1)];
             bool bad = badRin(couple.husband) || badRin(couple.wife);
             for (const int32_t c : family_.childrenOf(m)) bad = bad || c < 1 || c > people;
-            if (bad) return fail("marriage " + std::to_string(m) + " names a person who does not exist");
+            if (bad) return fail(fillIn(TW_TR("Messages", "marriage %1 names a person who does not exist"), {std::to_string(m)}));
         }
         for (const auto& [rin, order] : family_.marriageOrders) {
             for (const int32_t m : order) {
                 if (m < 1 || m > marriages)
-                    return fail("person " + std::to_string(rin) + " lists a marriage that does not exist");
+                    return fail(fillIn(TW_TR("Messages", "person %1 lists a marriage that does not exist"), {std::to_string(rin)}));
             }
         }
         return true;

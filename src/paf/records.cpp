@@ -1,6 +1,7 @@
 #include "paf/records.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "base/translation.h"
@@ -115,8 +116,8 @@ std::string_view recordName(const PafFile& file, const IndividualRecord& person,
 std::string_view storedName(PafContext& ctx, int32_t rin, NameWindow& window) {
     IndividualRecord person;
     if (!readIndividual(ctx.file, rin, person)) {
-        messageOnce(ctx, OnceMessage::InvalidRin, "The RIN is invalid", "Error");
-        return "Invalid Rin";
+        messageOnce(ctx, OnceMessage::InvalidRin, TW_TR("Messages", "The RIN is invalid"), "Error");
+        return TW_TR("Messages", "Invalid Rin");
     }
     return recordName(ctx.file, person, window);
 }
@@ -198,12 +199,12 @@ bool validateRin(PafContext& ctx, int32_t rin) {
     if (ctx.file.highestRin() < rin) {
         ctx.host.message(fillIn(TW_TR("Messages", "This Rin is out of range\n%1"),
                                 {rangeText("RINs", ctx.file.highestRin())}),
-                         TW_TR("Messages", "Error"));
+                         "Error");
         return true;
     }
     if (ctx.file.isDeleted(paf::kIndividuals.deletedTableId, rin)) {
         ctx.host.message(TW_TR("Messages", "This Rin references a record\nwhich has been deleted."),
-                         TW_TR("Messages", "Error"));
+                         "Error");
         return true;
     }
     return false;
@@ -213,12 +214,12 @@ bool validateMrin(PafContext& ctx, int32_t mrin) {
     if (ctx.file.highestMrin() < mrin) {
         ctx.host.message(fillIn(TW_TR("Messages", "This MRin is out of range\n%1"),
                                 {rangeText("MRINs", ctx.file.highestMrin())}),
-                         TW_TR("Messages", "Error"));
+                         "Error");
         return true;
     }
     if (ctx.file.isDeleted(paf::kMarriages.deletedTableId, mrin)) {
         ctx.host.message(TW_TR("Messages", "This MRin references a record\nwhich has been deleted."),
-                         TW_TR("Messages", "Error"));
+                         "Error");
         return true;
     }
     return false;
@@ -229,17 +230,57 @@ void abortRun(PafContext& ctx, std::string_view message, int a, int b, const Cor
     ctx.host.fatal(message, caption, kExitCorruptData, describeCorruptDetail(detail));
 }
 
+std::string_view corruptDataMessage() {
+    return TW_TR("Messages", "Corrupt Data.  Run check/repair\nin PAF to repair data.");
+}
+
 bool messageOnce(PafContext& ctx, OnceMessage m, std::string_view text, std::string_view caption) {
     if (!ctx.messages.first(m)) return false;
     ctx.host.message(text, caption);
     return true;
 }
 
+namespace {
+
+// A word of a damage detail in the language in use; one not listed stays as it is.
+std::string_view detailWord(std::string_view word) {
+    const std::pair<std::string_view, std::string_view> words[] = {
+        {"individual", TW_TR("Messages", "individual")},
+        {"marriage", TW_TR("Messages", "marriage")},
+        {"name index", TW_TR("Messages", "name index")},
+        {"record", TW_TR("Messages", "record")},
+        {"node", TW_TR("Messages", "node")},
+        {"child link", TW_TR("Messages", "child link")},
+        {"child chain at link", TW_TR("Messages", "child chain at link")},
+        {"marriage chain at marriage", TW_TR("Messages", "marriage chain at marriage")},
+        {"parents' marriage", TW_TR("Messages", "parents' marriage")},
+        {"own marriage", TW_TR("Messages", "own marriage")},
+        {"father", TW_TR("Messages", "father")},
+        {"mother", TW_TR("Messages", "mother")},
+        {"cannot be read", TW_TR("Messages", "cannot be read")},
+        {"is deleted", TW_TR("Messages", "is deleted")},
+        {"loops", TW_TR("Messages", "loops")},
+        {"is reached twice", TW_TR("Messages", "is reached twice")},
+        {"is beyond the last individual", TW_TR("Messages", "is beyond the last individual")},
+        {"is beyond the last node", TW_TR("Messages", "is beyond the last node")},
+        {"does not name him as husband", TW_TR("Messages", "does not name him as husband")},
+        {"does not name her as wife", TW_TR("Messages", "does not name her as wife")},
+        {"closes a loop (someone is his own ancestor); cut there",
+         TW_TR("Messages", "closes a loop (someone is his own ancestor); cut there")},
+    };
+    for (const auto& [english, shown] : words)
+        if (word == english) return shown;
+    return word;
+}
+
+}  // namespace
+
 std::string describeCorruptDetail(const CorruptDetail& d) {
-    std::string text = std::string(d.table);
+    std::string text = std::string(detailWord(d.table));
     if (d.record != 0) text += " " + std::to_string(d.record);
-    text += ": " + std::string(d.field) + " " + std::to_string(d.value) + " " + std::string(d.problem);
-    if (d.limit != 0) text += " (the last is " + std::to_string(d.limit) + ")";
+    text += ": " + std::string(detailWord(d.field)) + " " + std::to_string(d.value) + " " +
+            std::string(detailWord(d.problem));
+    if (d.limit != 0) text += fillIn(TW_TR("Messages", " (the last is %1)"), {std::to_string(d.limit)});
     return text;
 }
 
@@ -250,7 +291,7 @@ void reportCorruptDataAndCloseStart(PafContext& ctx, const CorruptDetail& detail
 }
 
 void reportCorruptData(PafContext& ctx, const CorruptDetail& detail) {
-    if (!messageOnce(ctx, OnceMessage::CorruptData, kCorruptDataMessage, "Abort")) return;
+    if (!messageOnce(ctx, OnceMessage::CorruptData, corruptDataMessage(), "Abort")) return;
     ctx.host.messageDetail(describeCorruptDetail(detail));
 }
 

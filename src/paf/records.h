@@ -100,6 +100,7 @@ bool validateMrin(PafContext& ctx, int32_t mrin);
 // is damaged as its detail. The run unwinds (Host::fatal).
 [[noreturn]] void abortRun(PafContext& ctx, std::string_view message, int a, int b, const CorruptDetail& detail);
 
-inline constexpr std::string_view kCorruptDataMessage = "Corrupt Data.  Run check/repair\nin PAF to repair data.";
+// The message for damaged data, in the language in use.
+std::string_view corruptDataMessage();
 
 }  // namespace tw

@@ -31,7 +31,7 @@ AncestorWalk::AncestorWalk(AppContext& ctx, int32_t startRin, bool collectRepeat
     filled_ = 1;
     IndividualRecord start;
     if (!readIndividual(ctx.file, startRin, start)) {
-        ctx.host.message("Invalid start RIN", "Error");
+        ctx.host.message(TW_TR("Reports", "Invalid start RIN"), "Error");
         ctx.host.closeStartWindow();
     }
 }
@@ -145,7 +145,7 @@ const AncestorWalk::Person& AncestorWalk::person(int32_t rin) {
     if (!inRange(rin)) {
         reportCorruptDataAndCloseStart(ctx_, {"individual", rin, "record", rin, ctx_.file.highestRin(),
                                               "is beyond the last individual"});
-        if (messageOnce(ctx_, OnceMessage::RinOutOfRange, "RinX access out of range", "kk"))
+        if (messageOnce(ctx_, OnceMessage::RinOutOfRange, TW_TR("Reports", "RinX access out of range"), "kk"))
             ctx_.host.closeStartWindow();
         return unreadable_;
     }

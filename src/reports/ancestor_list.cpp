@@ -262,7 +262,7 @@ Parents AncestorList::readParents(int32_t rin) {
     const bool reportedBefore = ctx_.corruptDataReported();
     const Parents parents = parentsOf(ctx_, rin);
     if (parents.damaged && !reportedBefore) ctx_.host.closeStartWindow();
-    if (!markable(rin)) messageOnce(OnceMessage::RinOutOfRange, "RinX access out of range", "kk", true);
+    if (!markable(rin)) messageOnce(OnceMessage::RinOutOfRange, TW_TR("Reports", "RinX access out of range"), "kk", true);
     return parents;
 }
 

@@ -261,7 +261,8 @@ int SummaryList::showSpouses(int32_t child, Counts& counts, char sex, int32_t fi
         }
         MarriageRecord marriage;
         if (!readMarriage(ctx_.file, mrin, marriage)) {
-            ctx_.host.message("The MRIN is invalid\nin DSL_show_spouses(): error b", "Error");
+            ctx_.host.message(std::string(TW_TR("Messages", "The MRIN is invalid")) + "\nin DSL_show_spouses(): error b",
+                              "Error");
             abortRun(ctx_, "DSL_show_spouses b", mrin, -1,
                      {"individual", child, "marriage", mrin, ctx_.file.highestMrin()});
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/translation.h"
 #include "paf/loop_guard.h"
 #include "paf/navigation.h"
 #include "paf/records.h"
@@ -25,7 +26,7 @@ CoupleNames startCoupleNames(PafContext& ctx, const IntList& mrins) {
     const int32_t mrin = mrins.fetch(0);
     MarriageRecord couple;
     if (!readMarriage(ctx.file, mrin, couple)) {
-        ctx.host.message("The RIN is invalid", "Error");
+        ctx.host.message(TW_TR("Messages", "The RIN is invalid"), "Error");
         abortRun(ctx, "DLgetchildrins b", mrin, -1, {"marriage", mrin, "record", mrin, ctx.file.highestMrin()});
     }
     ListNames names(ctx);

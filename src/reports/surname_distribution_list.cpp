@@ -181,7 +181,7 @@ void SurnameList::count(int32_t rin) {
         // Counts as an individual without a surname; one message for the run.
         if (ctx_.messages.first(OnceMessage::InvalidRin)) {
             ctx_.host.closeStartWindow();
-            ctx_.host.message("The RIN is invalid", "Error");
+            ctx_.host.message(TW_TR("Messages", "The RIN is invalid"), "Error");
         }
         ++noneCount_;
         return;

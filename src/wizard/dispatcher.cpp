@@ -24,7 +24,7 @@ void findLoops(AppContext& ctx, StartKind kind, const ReportInput& input) {
 // before the file is asked about it.
 bool refuseBelowOne(AppContext& ctx, int32_t number) {
     if (number >= 1) return false;
-    ctx.host.message(startNumberBelowOne(), TW_TR("Messages", "Error"));
+    ctx.host.message(startNumberBelowOne(), "Error");
     return true;
 }
 

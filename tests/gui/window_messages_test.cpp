@@ -55,7 +55,7 @@ private slots:
 };
 
 void WindowMessagesTest::heldMessagesComeToOne() {
-    const std::string corrupt(kCorruptDataMessage);
+    const std::string corrupt(corruptDataMessage());
     const FatalStop damaged{"DLgetchildrins a", "myABORT 5000 -1", kExitCorruptData,
                             "marriage 1: child link 5000 cannot be read"};
     const FatalStop internal{"The page log is damaged", "Error", kExitFailure, ""};
@@ -161,8 +161,8 @@ void WindowMessagesTest::damagedDataShowsOneMessageAndKeepsTheStartWindow() {
                                   QStringLiteral("Start couple - Descendants List")}));
     QCOMPARE(t.dialogs.messages.size(), size_t(1));
     QCOMPARE(t.dialogs.messages[0].caption, QStringLiteral("Abort"));
-    QVERIFY2(t.dialogs.messages[0].text.startsWith(QString::fromLatin1(kCorruptDataMessage.data(),
-                                                                       qsizetype(kCorruptDataMessage.size()))) &&
+    QVERIFY2(t.dialogs.messages[0].text.startsWith(QString::fromLatin1(corruptDataMessage().data(),
+                                                                       qsizetype(corruptDataMessage().size()))) &&
                  t.dialogs.messages[0].text.contains(QStringLiteral("cannot be read")),
              qPrintable(t.dialogs.all()));
     QCOMPARE(t.app.context().pageLog.storedPageCount(), 0);
