@@ -59,8 +59,11 @@ TChooseList::TChooseList(TamblewinApp& app) : app_(app) {
     });
     for (const ReportInfo* info : ordered) {
         const bool chart = info->panel == ReportPanel::Charts;
-        auto* button = new QRadioButton(QString::fromLatin1(info->caption.data(), qsizetype(info->caption.size())),
-                                        chart ? GroupBoxCharts : GroupBoxLists);
+        // English captions carry their accelerators; other languages show the name.
+        const QString caption = languageInUse() == "en"
+                                    ? QString::fromLatin1(info->caption.data(), qsizetype(info->caption.size()))
+                                    : toQString(reportName(info->kind));
+        auto* button = new QRadioButton(caption, chart ? GroupBoxCharts : GroupBoxLists);
         button->setObjectName(QString::fromLatin1(info->radioButton.data(), qsizetype(info->radioButton.size())));
         radioButtons[size_t(info->kind)] = button;
         group_->addButton(button, int(info->kind));

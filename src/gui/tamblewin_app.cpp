@@ -2,6 +2,7 @@
 
 #include "gui/browse_window.h"
 #include "gui/couple_list_window.h"
+#include "gui/translated.h"
 #include "files/system_paper.h"
 #include "gui/data_file_window.h"
 #include "gui/preview_window.h"
@@ -39,9 +40,7 @@ TamblewinApp::~TamblewinApp() {
 
 QString chosenReportName(const ReportFlags& flags) {
     for (const ReportInfo& report : allReports()) {
-        if (flags[size_t(report.kind)] == 0) continue;
-        QString caption = QString::fromUtf8(report.caption.data(), qsizetype(report.caption.size()));
-        return caption.remove(u'&');
+        if (flags[size_t(report.kind)] != 0) return toQString(reportName(report.kind));
     }
     return {};
 }
