@@ -48,8 +48,8 @@ TEST(StartNumberChecks, MessagesFollowTheLanguageWhileCaptionsStayEnglish) {
     auto& messages = opened->host.messages;
     for (const std::string language : {"de", "fr", "nb"}) {
         SCOPED_TRACE(language);
-        if (!useLanguage(language, std::vector<std::string>{TAMBLEWIN_TRANSLATIONS_DIR}))
-            GTEST_SKIP() << "this build has no catalogues (they are built with Qt's lrelease)";
+        useLanguage(language, std::vector<std::string>{TAMBLEWIN_TRANSLATIONS_DIR});
+        if (languageInUse() != language) GTEST_SKIP() << "this build has no catalogues (they are built with Qt's lrelease)";
         messages.clear();
         clearRunMessages(ctx);
         EXPECT_TRUE(validateRin(ctx, 9));
