@@ -1838,10 +1838,6 @@ keine Liste geht über %1 Generationen hinaus.</translation>
         <translation>NACHKOMME ELTERNTEIL</translation>
     </message>
     <message>
-        <source>Invalid Rin</source>
-        <translation>Ungültige RIN</translation>
-    </message>
-    <message>
         <source>Children</source>
         <translation>Kinder</translation>
     </message>

@@ -1832,10 +1832,6 @@ ninguna lista pasa de %1 generaciones.</translation>
         <translation>PROGENITOR DESCENDIENTE</translation>
     </message>
     <message>
-        <source>Invalid Rin</source>
-        <translation>RIN no válido</translation>
-    </message>
-    <message>
         <source>Children</source>
         <translation>Hijos</translation>
     </message>

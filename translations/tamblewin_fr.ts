@@ -1833,10 +1833,6 @@ aucune liste ne va au-delà de %1 générations.</translation>
         <translation>PARENT DESCENDANT</translation>
     </message>
     <message>
-        <source>Invalid Rin</source>
-        <translation>RIN non valide</translation>
-    </message>
-    <message>
         <source>Children</source>
         <translation>Enfants</translation>
     </message>

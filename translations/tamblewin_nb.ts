@@ -1832,10 +1832,6 @@ ingen liste går lenger enn %1 generasjoner.</translation>
         <translation>FORELDER (ETTERK.)</translation>
     </message>
     <message>
-        <source>Invalid Rin</source>
-        <translation>Ugyldig RIN</translation>
-    </message>
-    <message>
         <source>Children</source>
         <translation>Barn</translation>
     </message>

@@ -1837,10 +1837,6 @@ geen lijst gaat verder dan %1 generaties.</translation>
         <translation>NAKOMELING OUDER</translation>
     </message>
     <message>
-        <source>Invalid Rin</source>
-        <translation>Ongeldig RIN</translation>
-    </message>
-    <message>
         <source>Children</source>
         <translation>Kinderen</translation>
     </message>

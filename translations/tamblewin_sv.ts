@@ -1832,10 +1832,6 @@ ingen lista går längre än %1 generationer.</translation>
         <translation>FÖRÄLDER (ÄTTLING)</translation>
     </message>
     <message>
-        <source>Invalid Rin</source>
-        <translation>Ogiltigt RIN</translation>
-    </message>
-    <message>
         <source>Children</source>
         <translation>Barn</translation>
     </message>

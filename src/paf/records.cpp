@@ -111,13 +111,19 @@ std::string_view recordName(const PafFile& file, const IndividualRecord& person,
     return file.utf8Text(*text, window.converted);
 }
 
+}  // namespace
+
+std::string_view invalidRinName() { return TW_TR("Messages", "Invalid Rin"); }
+
+namespace {
+
 // The name of an individual, pointing into window; "Invalid Rin" (after its
 // message) when the individual cannot be read.
 std::string_view storedName(PafContext& ctx, int32_t rin, NameWindow& window) {
     IndividualRecord person;
     if (!readIndividual(ctx.file, rin, person)) {
         messageOnce(ctx, OnceMessage::InvalidRin, TW_TR("Messages", "The RIN is invalid"), "Error");
-        return TW_TR("Messages", "Invalid Rin");
+        return invalidRinName();
     }
     return recordName(ctx.file, person, window);
 }

@@ -78,6 +78,9 @@ void reportCorruptDataAndCloseStart(PafContext& ctx, const CorruptDetail& detail
 // The individual's name as entered (surname between slashes). When the individual
 // cannot be read: the message "The RIN is invalid" and the text "Invalid Rin".
 TextBuffer individualName(PafContext& ctx, int32_t rin);
+// "Invalid Rin" in the language in use: the name shown for an individual whose
+// record cannot be read.
+std::string_view invalidRinName();
 // The same as the reports print it: without the slashes around the surname, the
 // parts in the order entered with one blank between words, none at either end or
 // before a comma ("Abu /Talib/ , Caliph" prints "Abu Talib, Caliph", "Adam //"

@@ -358,7 +358,7 @@ std::string_view AncestorList::nameOf(const IndividualRecord& person, bool reada
         return name_;
     }
     messageOnce(OnceMessage::InvalidRin, "The RIN is invalid", "Error", false);
-    return report_words::invalidRin();
+    return invalidRinName();
 }
 
 }  // namespace

@@ -162,7 +162,7 @@ std::string ListNames::of(int32_t rin) {
 std::string ListNames::of(int32_t rin, bool readable) {
     if (readable) return individualNameNoSlashes(ctx_, rin).str();
     messageOnce(ctx_, OnceMessage::InvalidRin, "The RIN is invalid", "Error");
-    return std::string(report_words::invalidRin());
+    return std::string(invalidRinName());
 }
 
 }  // namespace tw

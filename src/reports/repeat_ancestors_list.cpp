@@ -201,7 +201,7 @@ void RepeatAncestorsList::printStopNote(const std::string& note) {
 // name accessor gives such a record, with its message once per run.
 std::string RepeatAncestorsList::nameOf(int32_t rin, const IndividualRecord& person, bool readable) {
     if (readable) return recordNameNoSlashes(ctx_.file, person).str();
-    if (ctx_.messages.wasShown(OnceMessage::InvalidRin)) return std::string(report_words::invalidRin());
+    if (ctx_.messages.wasShown(OnceMessage::InvalidRin)) return std::string(invalidRinName());
     return individualNameNoSlashes(ctx_, rin).str();
 }
 

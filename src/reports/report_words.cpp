@@ -18,7 +18,6 @@ std::string_view continued() { return TW_TR("Reports", "cont'd"); }
 std::string_view descendantsOf() { return TW_TR("DescendantsList", "Descendants of"); }
 std::string_view coupleSeparator() { return TW_TR("Reports", " and "); }
 std::string_view descendantParent() { return TW_TR("Reports", "DESCENDANT PARENT"); }
-std::string_view invalidRin() { return TW_TR("Reports", "Invalid Rin"); }
 std::string_view children() { return TW_TR("Reports", "Children"); }
 std::string_view grandchildren() { return TW_TR("Reports", "Grandchildren"); }
 

@@ -20,7 +20,6 @@ std::string_view continued();    // "cont'd" under a generation that goes on fro
 std::string_view descendantsOf();     // "Descendants of", over the couple
 std::string_view coupleSeparator();   // " and " between the partners of a couple
 std::string_view descendantParent();  // "DESCENDANT PARENT", split at its first blank when too wide
-std::string_view invalidRin();        // the name of an individual whose record cannot be read
 std::string_view children();
 std::string_view grandchildren();
 // "Page 3"
